@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+# unit tests, and integration tests over a virtual COM port against the
+# simulated radio, all under Wine with one persistent wineserver.
+set -euo pipefail
+source "$(dirname "$0")/bench.sh"
+
+bench_install
+bench_build
+rm -rf "$BENCH_DIR"
+bench_wine_start
+
+# COM7: the simulated radio the integration tests drive through its control file.
+bench_cable radio 7
+bench_radiosim radio --log "$BENCH_DIR/radio.log" --control "$BENCH_DIR/radio.control"
+export RADIOSIM_COM=7
+export RADIOSIM_LOG="$BENCH_DIR/radio.log"
+export RADIOSIM_CONTROL="$BENCH_DIR/radio.control"
+
+ctest --test-dir "$BENCH_BUILD/host" --output-on-failure
+ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2
