@@ -18,4 +18,5 @@ export RADIOSIM_LOG="$BENCH_DIR/radio.log"
 export RADIOSIM_CONTROL="$BENCH_DIR/radio.control"
 
 ctest --test-dir "$BENCH_BUILD/host" --output-on-failure
-ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2
+ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2 -LE bench
+ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -L bench --verbose
