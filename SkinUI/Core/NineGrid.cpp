@@ -1,0 +1,114 @@
+#include "SkinUI/Core/NineGrid.h"
+#include <algorithm>
+
+namespace SkinUI {
+
+namespace {
+
+TGridRect MakeRect(int left, int top, int right, int bottom)
+{
+    TGridRect rc;
+    rc.left = left;
+    rc.top = top;
+    rc.right = right;
+    rc.bottom = bottom;
+    return rc;
+}
+
+void AddPiece(std::vector<TGridPiece>& pieces, const TGridRect& dest, const TGridRect& src)
+{
+    if (dest.IsEmpty() || src.IsEmpty()) return;
+    pieces.push_back(TGridPiece{dest, src});
+}
+
+TGridRect Inner(const TGridRect& rc, const TGridRect& corner)
+{
+    return MakeRect(rc.left + corner.left, rc.top + corner.top, rc.right - corner.right,
+                    rc.bottom - corner.bottom);
+}
+
+} // namespace
+
+std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& dest, const TGridRect& src,
+                                          const TGridRect& corners, const TGridRect& paint,
+                                          const TGridOptions& options)
+{
+    std::vector<TGridPiece> pieces;
+    const TGridRect corner = MakeRect(std::max(corners.left, 0), std::max(corners.top, 0),
+                                      std::max(corners.right, 0), std::max(corners.bottom, 0));
+    const bool noCorners = corner.left == 0 && corner.top == 0 && corner.right == 0 &&
+                           corner.bottom == 0;
+    if (!options.alpha && noCorners && dest.Width() == src.Width() &&
+        dest.Height() == src.Height()) {
+        const TGridRect part = MakeRect(std::max(dest.left, paint.left), std::max(dest.top, paint.top),
+                                        std::min(dest.right, paint.right),
+                                        std::min(dest.bottom, paint.bottom));
+        const int dx = part.left - dest.left;
+        const int dy = part.top - dest.top;
+        AddPiece(pieces, part,
+                 MakeRect(src.left + dx, src.top + dy, src.left + dx + part.Width(),
+                          src.top + dy + part.Height()));
+        return pieces;
+    }
+    if (!options.hole) AddMiddle(pieces, Inner(dest, corner), Inner(src, corner), options);
+    AddEdges(pieces, dest, src, corner);
+    pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
+                                [&paint](const TGridPiece& piece) { return !piece.dest.Meets(paint); }),
+                 pieces.end());
+    return pieces;
+}
+
+void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest,
+                          const TGridRect& src, const TGridOptions& options)
+{
+    if (dest.IsEmpty() || src.IsEmpty()) return;
+    const int tileW = options.xtiled ? src.Width() : dest.Width();
+    const int tileH = options.ytiled ? src.Height() : dest.Height();
+    for (int y = dest.top; y < dest.bottom; y += tileH) {
+        const int h = std::min(tileH, dest.bottom - y);
+        const int srcH = options.ytiled ? h : src.Height();
+        for (int x = dest.left; x < dest.right; x += tileW) {
+            const int w = std::min(tileW, dest.right - x);
+            const int srcW = options.xtiled ? w : src.Width();
+            AddPiece(pieces, MakeRect(x, y, x + w, y + h),
+                     MakeRect(src.left, src.top, src.left + srcW, src.top + srcH));
+        }
+    }
+}
+
+void CNineGrid::AddEdges(std::vector<TGridPiece>& pieces, const TGridRect& d, const TGridRect& s,
+                         const TGridRect& c)
+{
+    // Order: top-left, top, top-right, left, right, bottom-left, bottom, bottom-right.
+    AddPiece(pieces, MakeRect(d.left, d.top, d.left + c.left, d.top + c.top),
+             MakeRect(s.left, s.top, s.left + c.left, s.top + c.top));
+    AddPiece(pieces, MakeRect(d.left + c.left, d.top, d.right - c.right, d.top + c.top),
+             MakeRect(s.left + c.left, s.top, s.right - c.right, s.top + c.top));
+    AddPiece(pieces, MakeRect(d.right - c.right, d.top, d.right, d.top + c.top),
+             MakeRect(s.right - c.right, s.top, s.right, s.top + c.top));
+    AddPiece(pieces, MakeRect(d.left, d.top + c.top, d.left + c.left, d.bottom - c.bottom),
+             MakeRect(s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom));
+    AddPiece(pieces, MakeRect(d.right - c.right, d.top + c.top, d.right, d.bottom - c.bottom),
+             MakeRect(s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom));
+    AddPiece(pieces, MakeRect(d.left, d.bottom - c.bottom, d.left + c.left, d.bottom),
+             MakeRect(s.left, s.bottom - c.bottom, s.left + c.left, s.bottom));
+    AddPiece(pieces, MakeRect(d.left + c.left, d.bottom - c.bottom, d.right - c.right, d.bottom),
+             MakeRect(s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom));
+    AddPiece(pieces, MakeRect(d.right - c.right, d.bottom - c.bottom, d.right, d.bottom),
+             MakeRect(s.right - c.right, s.bottom - c.bottom, s.right, s.bottom));
+}
+
+bool CNineGrid::ClipSource(TGridRect& src, int width, int height)
+{
+    if (src.left == 0 && src.top == 0 && src.right == 0 && src.bottom == 0) {
+        src.right = width;
+        src.bottom = height;
+    }
+    src.left = std::max(src.left, 0);
+    src.top = std::max(src.top, 0);
+    src.right = std::min(src.right, width);
+    src.bottom = std::min(src.bottom, height);
+    return !src.IsEmpty();
+}
+
+} // namespace SkinUI

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+#include <cstdint>
+#include "SkinUI/Core/ColorMath.h"
+#include "SkinUI/Core/NineGrid.h"
+
+using namespace SkinUI;
+
+namespace {
+
+TGridRect R(int l, int t, int r, int b)
+{
+    return TGridRect{l, t, r, b};
+}
+
+bool Same(const TGridRect& a, const TGridRect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+const TGridRect kEverywhere{-10000, -10000, 10000, 10000};
+
+} // namespace
+
+TEST(NineGrid, CornersUnscaledEdgesStretchedInOrder)
+{
+    const auto pieces = CNineGrid::Layout(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), kEverywhere, {});
+    ASSERT_EQ(pieces.size(), 9u);
+    EXPECT_TRUE(Same(pieces[0].dest, R(3, 3, 97, 47)));
+    EXPECT_TRUE(Same(pieces[0].src, R(3, 3, 7, 7)));
+    EXPECT_TRUE(Same(pieces[1].dest, R(0, 0, 3, 3)));
+    EXPECT_TRUE(Same(pieces[2].dest, R(3, 0, 97, 3)));
+    EXPECT_TRUE(Same(pieces[2].src, R(3, 0, 7, 3)));
+    EXPECT_TRUE(Same(pieces[3].src, R(7, 0, 10, 3)));
+    EXPECT_TRUE(Same(pieces[8].dest, R(97, 47, 100, 50)));
+    EXPECT_TRUE(Same(pieces[8].src, R(7, 7, 10, 10)));
+}
+
+TEST(NineGrid, HoleSkipsTheMiddleAndPaintRectFilters)
+{
+    TGridOptions hole;
+    hole.hole = true;
+    EXPECT_EQ(CNineGrid::Layout(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), kEverywhere, hole).size(), 8u);
+    const auto pieces = CNineGrid::Layout(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), R(0, 0, 2, 2), {});
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_TRUE(Same(pieces[0].dest, R(0, 0, 3, 3)));
+}
+
+TEST(NineGrid, OpaqueSameSizeCopiesOnlyThePaintedPart)
+{
+    const auto pieces = CNineGrid::Layout(R(10, 10, 30, 30), R(0, 0, 20, 20), R(0, 0, 0, 0), R(20, 0, 100, 15), {});
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_TRUE(Same(pieces[0].dest, R(20, 10, 30, 15)));
+    EXPECT_TRUE(Same(pieces[0].src, R(10, 0, 20, 5)));
+}
+
+TEST(NineGrid, YTiledMiddleEndsWithACutTile)
+{
+    TGridOptions tiled;
+    tiled.ytiled = true;
+    const auto pieces = CNineGrid::Layout(R(0, 0, 40, 25), R(0, 0, 4, 10), R(0, 0, 0, 0), kEverywhere, tiled);
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_TRUE(Same(pieces[2].dest, R(0, 20, 40, 25)));
+    EXPECT_TRUE(Same(pieces[2].src, R(0, 0, 4, 5)));
+    EXPECT_TRUE(Same(pieces[1].dest, R(0, 10, 40, 20)));
+}
+
+TEST(NineGrid, BothTiledUsesUnscaledTilesCutAtRightAndBottom)
+{
+    TGridOptions tiled;
+    tiled.xtiled = true;
+    tiled.ytiled = true;
+    const auto pieces = CNineGrid::Layout(R(0, 0, 25, 15), R(0, 0, 10, 10), R(0, 0, 0, 0), kEverywhere, tiled);
+    ASSERT_EQ(pieces.size(), 6u);
+    const TGridPiece& last = pieces.back();
+    EXPECT_TRUE(Same(last.dest, R(20, 10, 25, 15)));
+    EXPECT_TRUE(Same(last.src, R(0, 0, 5, 5)));
+    for (const TGridPiece& p : pieces) {
+        EXPECT_EQ(p.dest.Width(), p.src.Width());
+        EXPECT_EQ(p.dest.Height(), p.src.Height());
+    }
+}
+
+TEST(NineGrid, DegenerateInputGivesNoPieces)
+{
+    TGridOptions tiled;
+    tiled.xtiled = true;
+    // Corners eat the whole source middle: no endless tiling, no middle.
+    auto pieces = CNineGrid::Layout(R(0, 0, 50, 50), R(0, 0, 6, 6), R(3, 3, 3, 3), kEverywhere, tiled);
+    EXPECT_EQ(pieces.size(), 4u);
+    EXPECT_TRUE(CNineGrid::Layout(R(0, 0, 0, 0), R(0, 0, 6, 6), R(0, 0, 0, 0), kEverywhere, {}).empty());
+    pieces = CNineGrid::Layout(R(0, 0, 10, 10), R(0, 0, 6, 6), R(-3, -3, 0, 0), kEverywhere, {});
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_TRUE(Same(pieces[0].src, R(0, 0, 6, 6)));
+}
+
+TEST(NineGrid, ClipSourceToTheImage)
+{
+    TGridRect whole{0, 0, 0, 0};
+    EXPECT_TRUE(CNineGrid::ClipSource(whole, 16, 8));
+    EXPECT_TRUE(Same(whole, R(0, 0, 16, 8)));
+    TGridRect beyond{-5, 2, 40, 40};
+    EXPECT_TRUE(CNineGrid::ClipSource(beyond, 16, 8));
+    EXPECT_TRUE(Same(beyond, R(0, 2, 16, 8)));
+    TGridRect outside{20, 0, 30, 8};
+    EXPECT_FALSE(CNineGrid::ClipSource(outside, 16, 8));
+}
+
+TEST(ColorMath, PremultiplyAndMask)
+{
+    const uint8_t rgba[] = {255, 0, 0, 128, 255, 0, 255, 255, 10, 20, 30, 255};
+    uint32_t out[3] = {};
+    EXPECT_TRUE(CColorMath::ToPremultiplied(rgba, 3, 0xFFFF00FF, out));
+    EXPECT_EQ(out[0], 0x80800000u);
+    EXPECT_EQ(out[1], 0u);
+    EXPECT_EQ(out[2], 0xFF0A141Eu);
+    const uint8_t opaque[] = {1, 2, 3, 255};
+    EXPECT_FALSE(CColorMath::ToPremultiplied(opaque, 1, 0, out));
+    // The mask is compared with the premultiplied value.
+    CColorMath::ToPremultiplied(rgba, 1, 0x80FF0000, out);
+    EXPECT_EQ(out[0], 0x80800000u);
+}
+
+TEST(ColorMath, BlendPremultipliedSourceOver)
+{
+    EXPECT_EQ(CColorMath::BlendPixel(0x80800000, 0xFFFFFFFF, 255) & 0xFFFFFF, 0xFF7F7Fu);
+    EXPECT_EQ(CColorMath::BlendPixel(0xFF00FF00, 0xFF0000FF, 0), 0xFF0000FFu);
+    EXPECT_EQ(CColorMath::BlendPixel(0xFF00FF00, 0xFF0000FF, 255), 0xFF00FF00u);
+}
+
+TEST(ColorMath, AdjustColour)
+{
+    EXPECT_EQ(CColorMath::AdjustColor(0x80123456, 180, 100, 100), 0x80123456u);
+    EXPECT_EQ(CColorMath::AdjustColor(0xFFFF0000, 300, 100, 100), 0xFF00FF00u);
+    EXPECT_EQ(CColorMath::AdjustColor(0xFFFF0000, 60, 100, 100), 0xFF0000FFu);
+    EXPECT_EQ(CColorMath::AdjustColor(0x7FFF0000, 180, 0, 100), 0x7F808080u);
+    EXPECT_EQ(CColorMath::AdjustColor(0xFF808080, 180, 100, 0), 0xFF000000u);
+    EXPECT_EQ(CColorMath::AdjustColor(0xFFFFFFFF, 180, 100, 200), 0xFFFFFFFFu);
+}
+
+TEST(ColorMath, GradientBands)
+{
+    EXPECT_EQ(CColorMath::GradientBandShift(64), 6);
+    EXPECT_EQ(CColorMath::GradientBandShift(5), 2);
+    EXPECT_EQ(CColorMath::GradientBandShift(3), 1);
+    EXPECT_EQ(CColorMath::GradientBandColor(0x000000, 0xFFFFFF, 0, 1), 0xFFFFFFu);
+    EXPECT_EQ(CColorMath::GradientBandColor(0x000000, 0xFF00FF, 1, 1), 0x7F007Fu);
+    int top = 0;
+    int bottom = 0;
+    CColorMath::GradientBandRows(0, 100, 0, 2, top, bottom);
+    EXPECT_EQ(top, 75);
+    EXPECT_EQ(bottom, 100);
+    CColorMath::GradientBandRows(0, 100, 3, 2, top, bottom);
+    EXPECT_EQ(top, 0);
+    EXPECT_EQ(bottom, 25);
+}
