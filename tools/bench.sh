@@ -95,8 +95,8 @@ bench_xvfb() {
 
 bench_stop() {
   local pid
-  for pid in "${BENCH_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${BENCH_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   BENCH_PIDS=()
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k </dev/null >/dev/null 2>&1
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k </dev/null >/dev/null 2>&1 || true; fi
   return 0
 }
