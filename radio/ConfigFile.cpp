@@ -1,0 +1,173 @@
+#include "radio/ConfigFile.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "radio/RadioTables.h"
+#include "radio/RadioTexts.h"
+
+namespace {
+
+constexpr std::size_t kNameLimit = 250;
+
+struct ListKey {
+    const char* key;
+    RadioList list;
+};
+
+// After the ten channel keys, in the order the reader tries them.
+const ListKey kListKeys[] = {
+    {"ProtocolType", RadioList::Protocol},   {"CurrentChannel", RadioList::CurrentChannel},
+    {"PortBaudRate", RadioList::PortBaud},   {"LinkBaudRate", RadioList::LinkBaud},
+    {"HighPower", RadioList::HighPower},     {"LowPower", RadioList::LowPower},
+};
+
+std::string ChannelKey(int channel)
+{
+    return "Channel" + std::to_string(channel);
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& line)
+{
+    std::vector<std::string> pieces(1);
+    for (char c : line) {
+        if (c == ',')
+            pieces.emplace_back();
+        else
+            pieces.back() += c;
+    }
+    if (pieces.back().empty())
+        pieces.pop_back();
+    return pieces;
+}
+
+std::string WithoutLineBreaks(const std::string& text)
+{
+    std::string kept;
+    for (char c : text) {
+        if (c != '\r' && c != '\n')
+            kept += c;
+    }
+    return kept;
+}
+
+bool HasSuffix(const std::string& text, const char* suffix)
+{
+    std::string tail(suffix);
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? std::string(".") : path.substr(0, separator + 1);
+}
+
+}  // namespace
+
+CConfigFile::CConfigFile(IRadioPanel& panel)
+    : m_panel(panel)
+{
+}
+
+std::string CConfigFile::ExportFileName(const std::string& chosen)
+{
+    bool named = chosen.size() >= 5 && HasSuffix(chosen, ".cfg");
+    return named || chosen.size() >= kNameLimit ? chosen : chosen + ".cfg";
+}
+
+std::string CConfigFile::FormatConfig() const
+{
+    std::string text;
+    for (int channel = 0; channel < kChannelCount; ++channel)
+        text += ChannelKey(channel) + "," + m_panel.ChannelText(channel) + "\r\n";
+    for (const ListKey& entry : kListKeys)
+        text += std::string(entry.key) + "," + std::to_string(m_panel.SelectedIndex(entry.list)) + "\r\n";
+    return text;
+}
+
+void CConfigFile::ApplyLine(const std::string& line)
+{
+    std::vector<std::string> pieces = SplitAtCommas(line);
+    if (pieces.size() < 2)
+        return;
+    const std::string& key = pieces[0];
+    const std::string value = WithoutLineBreaks(pieces[1]);
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        if (key.find(ChannelKey(channel)) != std::string::npos) {
+            m_panel.SetChannelText(channel, value);
+            return;
+        }
+    }
+    for (const ListKey& entry : kListKeys) {
+        if (key.find(entry.key) != std::string::npos) {
+            m_panel.SelectListItem(entry.list, LeadingInteger(value));
+            return;
+        }
+    }
+}
+
+// Lines may end in CR, LF or both; a blank piece between them is no line.
+void CConfigFile::ApplyConfig(const std::string& content)
+{
+    std::string piece;
+    for (char c : content) {
+        if (c == '\r' || c == '\n') {
+            if (!piece.empty())
+                ApplyLine(piece);
+            piece.clear();
+            continue;
+        }
+        piece += c;
+        if (piece.size() == kMaxPieceLength) {
+            ApplyLine(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.empty())
+        ApplyLine(piece);
+}
+
+void CConfigFile::ExportConfig()
+{
+    std::string chosen;
+    if (!m_panel.ChooseFile(chosen, RadioTexts::ExportConfigDialog(m_panel.IsChinese())))
+        return;
+    bool saved = ReplaceFileContents(ExportFileName(chosen), FormatConfig());
+    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, RadioCommand::ExportConfig, saved), saved);
+}
+
+void CConfigFile::ImportConfig()
+{
+    std::string chosen;
+    if (!m_panel.ChooseFile(chosen, RadioTexts::ImportConfigDialog(m_panel.IsChinese())))
+        return;
+    std::FILE* file = std::fopen(chosen.c_str(), "rb");
+    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, RadioCommand::ImportConfig, file != nullptr),
+                       file != nullptr);
+    if (!file)
+        return;
+    std::string content;
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+        content.append(chunk, got);
+    std::fclose(file);
+    ApplyConfig(content);
+}
+
+bool ReplaceFileContents(const std::string& path, const std::string& content)
+{
+    char temporary[MAX_PATH];
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "cfg", 0, temporary))
+        return false;
+    std::FILE* file = std::fopen(temporary, "wb");
+    bool written = file && std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    if (file && std::fclose(file) != 0)
+        written = false;
+    if (written && MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary);
+    return false;
+}

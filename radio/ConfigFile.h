@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "radio/RadioPanel.h"
+
+// Saving the panel's parameters to a ".cfg" file of sixteen "key,value"
+// lines, and loading such a file back. Neither talks to the radio.
+class CConfigFile {
+public:
+    // Longest piece of a line taken at once; longer lines come in pieces.
+    static constexpr std::size_t kMaxPieceLength = 254;
+
+    explicit CConfigFile(IRadioPanel& panel);
+
+    void ExportConfig();
+    void ImportConfig();
+
+    // The chosen name with ".cfg" appended where it lacks it.
+    static std::string ExportFileName(const std::string& chosen);
+    std::string FormatConfig() const;
+    // Applies every line of a file's text, as ImportConfig does.
+    void ApplyConfig(const std::string& content);
+    void ApplyLine(const std::string& line);
+
+private:
+    IRadioPanel& m_panel;
+};
+
+// Writes the whole text to a temporary file beside the target and only then
+// replaces the target, so a failed write leaves an existing file intact.
+bool ReplaceFileContents(const std::string& path, const std::string& content);

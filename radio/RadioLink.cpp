@@ -1,0 +1,87 @@
+#include "radio/RadioLink.h"
+
+#include "radio/RadioTables.h"
+#include "radio/RadioTexts.h"
+
+CRadioLink::CRadioLink(IRadioPanel& panel)
+    : m_panel(panel),
+      m_ownPort(std::make_unique<CSerialPort>(this)),
+      m_port(*m_ownPort)
+{
+}
+
+CRadioLink::CRadioLink(IRadioPanel& panel, ISerialTransport& transport)
+    : m_panel(panel),
+      m_port(transport)
+{
+}
+
+int CRadioLink::SelectedPortNumber() const
+{
+    // Port items read " COM<n>".
+    std::string item = m_panel.ListText(RadioList::ComPort);
+    return item.size() > 4 ? LeadingInteger(item.substr(4)) : 0;
+}
+
+bool CRadioLink::OpenRadioPort(bool useUpgradeBaud)
+{
+    int baud = useUpgradeBaud ? kUpgradeBaud : LeadingInteger(m_panel.ListText(RadioList::ConnectionRate));
+    return m_port.Open(SelectedPortNumber(), baud) && m_port.StartMonitor();
+}
+
+bool CRadioLink::SendAndWait(const void* bytes, std::size_t length)
+{
+    m_assembler.Begin();
+    Send(bytes, length);
+    m_replyComplete = m_assembler.WaitComplete(kReplyWait);
+    m_reply = m_assembler.Snapshot();
+    return m_replyComplete;
+}
+
+bool CRadioLink::SendCommand(const std::string& text)
+{
+    return SendAndWait(text.data(), text.size());
+}
+
+bool CRadioLink::SendExpectOk(const std::string& text)
+{
+    return SendCommand(text) && ReplyContains("OK");
+}
+
+bool CRadioLink::Send(const void* bytes, std::size_t length)
+{
+    m_bytesSent += length;
+    return m_port.Send(bytes, length);
+}
+
+void CRadioLink::Close()
+{
+    m_port.Close();
+}
+
+std::string CRadioLink::ReplyText() const
+{
+    return m_reply.empty() ? std::string() : m_reply.substr(1);
+}
+
+bool CRadioLink::ReplyContains(const char* text) const
+{
+    return m_reply.find(text) != std::string::npos;
+}
+
+void CRadioLink::ShowOperationResult(bool success, RadioCommand command)
+{
+    ShowResult(success, command);
+    Close();
+}
+
+void CRadioLink::ShowResult(bool success, RadioCommand command)
+{
+    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, command, success), success);
+}
+
+void CRadioLink::OnSerialByte(unsigned char byte)
+{
+    ++m_bytesReceived;
+    m_assembler.OnByte(byte);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "serial/SerialReceiver.h"
+#include "serial/SerialTransport.h"
+
+// A transport that answers each command at once from a table, feeding the
+// reply's bytes to the receiver as the port's monitoring thread would.
+class CScriptedRadio : public ISerialTransport {
+public:
+    void SetReceiver(ISerialReceiver* receiver) { m_receiver = receiver; }
+    void SetOpenSucceeds(bool succeeds) { m_openSucceeds = succeeds; }
+    // The bytes sent back for a command; a command without an answer times out.
+    void Answer(const std::string& command, const std::string& reply) { m_replies[command] = reply; }
+    void Silence(const std::string& command) { m_replies[command].clear(); }
+    // The answer to commands the table does not name; empty for none.
+    void AnswerOthers(const std::string& reply) { m_otherReply = reply; }
+
+    const std::vector<std::string>& Sent() const { return m_sent; }
+    int OpenedBaud() const { return m_baud; }
+    int OpenedPort() const { return m_port; }
+    bool IsOpen() const { return m_open; }
+
+    bool Open(int portNumber, int baudRate) override
+    {
+        m_port = portNumber;
+        m_baud = baudRate;
+        m_open = m_openSucceeds;
+        return m_open;
+    }
+    bool StartMonitor() override { return m_open; }
+    bool Send(const void* bytes, std::size_t length) override
+    {
+        if (!m_open)
+            return true;
+        std::string command(static_cast<const char*>(bytes), length);
+        m_sent.push_back(command);
+        auto found = m_replies.find(command);
+        for (char byte : found != m_replies.end() ? found->second : m_otherReply)
+            m_receiver->OnSerialByte(static_cast<unsigned char>(byte));
+        return true;
+    }
+    void Close() override { m_open = false; }
+
+private:
+    ISerialReceiver* m_receiver = nullptr;
+    bool m_openSucceeds = true;
+    bool m_open = false;
+    int m_port = 0;
+    int m_baud = 0;
+    std::map<std::string, std::string> m_replies;
+    std::string m_otherReply;
+    std::vector<std::string> m_sent;
+};

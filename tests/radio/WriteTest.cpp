@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/radio/RadioFixture.h"
+
+namespace {
+
+class WriteTest : public RadioFixture {
+protected:
+    void SetUp() override
+    {
+        radio.AnswerOthers(Line("OK"));
+        FillWritableValues();
+    }
+
+    std::vector<std::string> ChannelCommands() const
+    {
+        std::vector<std::string> commands;
+        for (int channel = 0; channel < kChannelCount; ++channel)
+            commands.push_back("cfg_ch_" + std::to_string(channel) + " " + Frequency(channel) + "\r");
+        return commands;
+    }
+};
+
+TEST_F(WriteTest, SendsFourteenCommandsInOrder)
+{
+    operations.WriteParameters();
+
+    std::vector<std::string> expected = ChannelCommands();
+    expected.insert(expected.end(), {"cfg_ch_n 5\r", "cfg_sbau 4\r", "cfg_baud 3\r", "cfg_prtl 2\r"});
+    EXPECT_EQ(radio.Sent(), expected);
+    EXPECT_EQ(panel.StatusText(), "Write Success");
+    EXPECT_FALSE(radio.IsOpen());
+}
+
+TEST_F(WriteTest, UnlockedIdentitySentAfterTheProtocolThenLockedAgain)
+{
+    operations.UnlockField(RadioField::SerialNumber);
+    operations.UnlockField(RadioField::Hardware);
+    EXPECT_TRUE(panel.IsFieldEnabled(RadioField::SerialNumber));
+    panel.SetFieldText(RadioField::SerialNumber, "RS0000042");
+    panel.SetFieldText(RadioField::Hardware, "H3.1");
+
+    operations.WriteParameters();
+
+    ASSERT_EQ(radio.Sent().size(), 16u);
+    EXPECT_EQ(radio.Sent()[13], "cfg_prtl 2\r");
+    EXPECT_EQ(radio.Sent()[14], "cfg_sern RS0000042\r");
+    EXPECT_EQ(radio.Sent()[15], "cfg_hard H3.1\r");
+    EXPECT_FALSE(operations.IsUnlocked(RadioField::SerialNumber));
+    EXPECT_FALSE(panel.IsFieldEnabled(RadioField::Hardware));
+
+    operations.WriteParameters();
+    EXPECT_EQ(radio.Sent().size(), 16u + 14u);
+}
+
+TEST_F(WriteTest, EmptyChannelIsNamedAndNothingIsSent)
+{
+    operations.UnlockField(RadioField::SerialNumber);
+    panel.SetChannelText(3, "");
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "Channel3: Invalid!");
+    EXPECT_EQ(panel.Errors().back().caption, "Error");
+    EXPECT_TRUE(radio.Sent().empty());
+    EXPECT_EQ(panel.StatusText(), "Write Failure");
+    EXPECT_FALSE(panel.IsFieldEnabled(RadioField::SerialNumber));
+    EXPECT_FALSE(operations.IsUnlocked(RadioField::SerialNumber));
+}
+
+TEST_F(WriteTest, FrequencyBoundsAreInclusive)
+{
+    panel.SetChannelText(0, "410");
+    panel.SetChannelText(9, "470.00000");
+    operations.WriteParameters();
+    EXPECT_EQ(panel.StatusText(), "Write Success");
+
+    panel.SetChannelText(5, "470.00001");
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "Channel5: Invalid!");
+}
+
+TEST_F(WriteTest, NotANumberIsNoFrequency)
+{
+    panel.SetChannelText(2, "nan");
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "Channel2: Invalid!");
+    EXPECT_TRUE(radio.Sent().empty());
+}
+
+TEST_F(WriteTest, UnselectedListsAreNamedByTheirLabel)
+{
+    panel.SelectListItem(RadioList::PortBaud, -1);
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "Port BaudRate:Invalid!");
+
+    panel.SetChinese(true);
+    panel.SetLabelText(RadioLabel::PortBaud, "串口波特率:");
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "串口波特率:无效！");
+    EXPECT_EQ(panel.Errors().back().caption, "错误");
+    EXPECT_TRUE(radio.Sent().empty());
+}
+
+TEST_F(WriteTest, BurnInOffersNoLinkRateSoTheWriteStops)
+{
+    panel.SelectListItem(RadioList::Protocol, 6);
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "Link BaudRate:Invalid!");
+    EXPECT_TRUE(radio.Sent().empty());
+}
+
+TEST_F(WriteTest, UnlockedButEmptySerialNumberIsRefused)
+{
+    operations.UnlockField(RadioField::SerialNumber);
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "SN:Invalid!");
+    EXPECT_TRUE(radio.Sent().empty());
+}
+
+TEST_F(WriteTest, TT450SIsWrittenWithTrimtalksCode)
+{
+    panel.SelectListItem(RadioList::Protocol, 8);
+    operations.WriteParameters();
+    EXPECT_EQ(radio.Sent().back(), "cfg_prtl 1\r");
+    EXPECT_EQ(radio.Sent()[12], "cfg_baud 2\r");  // its default, 9600
+}
+
+TEST_F(WriteTest, UnknownLinkRateIsWrittenAsZero)
+{
+    panel.ClearList(RadioList::LinkBaud);
+    panel.AddListItem(RadioList::LinkBaud, "UNKNOW");
+    panel.SelectListItem(RadioList::LinkBaud, 1);
+    operations.WriteParameters();
+    EXPECT_EQ(radio.Sent()[12], "cfg_baud 0\r");
+}
+
+TEST_F(WriteTest, StopsAtTheFirstCommandNotAcknowledged)
+{
+    radio.Answer("cfg_ch_n 5\r", Line("ERROR"));
+    operations.WriteParameters();
+    EXPECT_EQ(radio.Sent().size(), 11u);
+    EXPECT_EQ(radio.Sent().back(), "cfg_ch_n 5\r");
+    EXPECT_EQ(panel.StatusText(), "Write Failure");
+}
+
+TEST_F(WriteTest, TextTooLongForTheCommandBufferIsRefusedBeforeSending)
+{
+    panel.SetChannelText(7, "450." + std::string(200, '0'));
+    operations.WriteParameters();
+    EXPECT_EQ(LastError(), "Channel7: Invalid!");
+    EXPECT_TRUE(radio.Sent().empty());
+    EXPECT_EQ(panel.StatusText(), "Write Failure");
+
+    // The longest text that still fits goes out whole.
+    std::string longest = "450." + std::string(CRadioOperations::kCommandBufferSize - 15, '0');
+    panel.SetChannelText(7, longest);
+    operations.WriteParameters();
+    ASSERT_EQ(radio.Sent().size(), 14u);
+    EXPECT_EQ(radio.Sent()[7], "cfg_ch_7 " + longest + "\r");
+    EXPECT_EQ(radio.Sent()[7].size(), CRadioOperations::kCommandBufferSize - 1);
+}
+
+TEST_F(WriteTest, PortThatDoesNotOpenReportsFailureWithoutMessage)
+{
+    radio.SetOpenSucceeds(false);
+    operations.WriteParameters();
+    EXPECT_TRUE(panel.Errors().empty());
+    EXPECT_EQ(panel.StatusText(), "Write Failure");
+}
+
+}  // namespace
