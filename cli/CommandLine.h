@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What radiocfg was asked to do.
+struct CliOptions {
+    std::string command;  // ports, connect, disconnect, read or write
+    int port = 0;
+    int baud = 38400;
+    std::string outFile;
+    bool setSerialNumber = false;
+    std::string serialNumber;
+    bool setHardware = false;
+    std::string hardware;
+    std::string configFile;
+};
+
+// False with a message when the arguments are not a valid call.
+bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options, std::string& error);
+
+extern const char* const kCliUsage;

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "cli/CommandLine.h"
+
+namespace {
+
+struct Parsed {
+    bool ok;
+    CliOptions options;
+    std::string error;
+};
+
+Parsed Parse(const std::vector<std::string>& args)
+{
+    Parsed parsed{};
+    parsed.ok = ParseCommandLine(args, parsed.options, parsed.error);
+    return parsed;
+}
+
+}  // namespace
+
+TEST(CommandLine, ReadWithEveryOption)
+{
+    Parsed parsed = Parse({"read", "--port", "7", "--baud", "115200", "--out", "x.cfg"});
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.options.command, "read");
+    EXPECT_EQ(parsed.options.port, 7);
+    EXPECT_EQ(parsed.options.baud, 115200);
+    EXPECT_EQ(parsed.options.outFile, "x.cfg");
+}
+
+TEST(CommandLine, DefaultsToTheWindowsConnectionRate)
+{
+    Parsed parsed = Parse({"connect", "--port", "3"});
+    ASSERT_TRUE(parsed.ok);
+    EXPECT_EQ(parsed.options.baud, 38400);
+    EXPECT_TRUE(Parse({"ports"}).ok);
+}
+
+TEST(CommandLine, WriteTakesTheFileAndIdentity)
+{
+    Parsed parsed = Parse({"write", "--port", "2", "radio.cfg", "--sn", "123456789", "--hw", "H2.0"});
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.options.configFile, "radio.cfg");
+    EXPECT_TRUE(parsed.options.setSerialNumber);
+    EXPECT_EQ(parsed.options.serialNumber, "123456789");
+    EXPECT_TRUE(parsed.options.setHardware);
+    EXPECT_EQ(parsed.options.hardware, "H2.0");
+    EXPECT_FALSE(Parse({"write", "--port", "2", "radio.cfg"}).options.setSerialNumber);
+}
+
+TEST(CommandLine, RefusesValuesOutsideTheTables)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {"read", "--port", "0"},        {"read", "--port", "256"},          {"read", "--port", "7x"},
+        {"read", "--port", "-1"},       {"read", "--port", "7", "--baud", "4800"},
+        {"read", "--port", "7", "--baud", ""},
+        {"write", "--port", "2", "f", "--sn", "1234567890"},
+        {"write", "--port", "2", "f", "--hw", "H2.01"},  {"write", "--port", "2", "f", "--sn", ""},
+    };
+    for (const auto& args : refused) {
+        Parsed parsed = Parse(args);
+        EXPECT_FALSE(parsed.ok) << args.back();
+        EXPECT_FALSE(parsed.error.empty());
+    }
+}
+
+TEST(CommandLine, RefusesWrongUsage)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {},
+        {"flash"},
+        {"read"},
+        {"read", "--port"},
+        {"write", "--port", "2"},
+        {"write", "--port", "2", "a.cfg", "b.cfg"},
+        {"read", "--port", "2", "--sn", "1"},
+        {"connect", "--port", "2", "--out", "x"},
+        {"read", "--port", "2", "extra"},
+    };
+    for (const auto& args : refused)
+        EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);
+}
