@@ -1,0 +1,80 @@
+#include "RadioSimulator.h"
+
+#include "CommandLog.h"
+
+RadioSimulator::RadioSimulator(const RadioState& initial, const Scenario& defaults)
+    : m_initial(initial), m_state(initial), m_defaults(defaults), m_scenario(defaults)
+{
+}
+
+RadioSimulator::Response RadioSimulator::Respond(const CommandFramer::Item& item)
+{
+    Response response;
+    response.logLine = EscapeForLog(item.raw);
+    std::string answer = Answer(item, response);
+    if (m_scenario.silent || answer.empty())
+        return response;
+    std::string word = item.packet ? "" : item.text.substr(0, item.text.find(' '));
+    if (m_scenario.noReply.count(word))
+        return response;
+    if (m_scenario.wrongReply.count(word))
+        answer = "busy";
+    response.bytes = Frame(item, answer);
+    response.delayMs = m_scenario.slowMs;
+    if (m_scenario.baud > 0)
+        response.delayMs += static_cast<int>((item.raw.size() + response.bytes.size()) * 10 * 1000 / m_scenario.baud);
+    return response;
+}
+
+std::string RadioSimulator::Answer(const CommandFramer::Item& item, Response& response)
+{
+    if (item.packet) {
+        m_expectPacket = false;
+        bool valid = BootLoader::IsChecksumValid(item.text);
+        response.logLine = "<page " + std::to_string(m_boot.PagesTaken() + 1) + " 258 bytes checksum " +
+                           (valid ? "ok" : "bad") + ">";
+        return m_boot.TakePage(item.text, m_scenario.bootFailPage);
+    }
+    if (item.text == "boot_start") {
+        m_boot.Restart();
+        return "boot start";
+    }
+    if (item.text == "write page") {
+        m_expectPacket = true;
+        return "get page";
+    }
+    if (item.text == "ISP finish") {
+        response.firmwareFinished = true;
+        return "";
+    }
+    if (item.text == "cfg_prtl" && m_scenario.unknownProtocol)
+        return "protocol UNKNOW";
+    return m_handler.Handle(item.text, response.stateChanged);
+}
+
+std::string RadioSimulator::Frame(const CommandFramer::Item& item, const std::string& answer) const
+{
+    std::string bytes = m_scenario.echo ? item.raw : "";
+    if (m_scenario.garbage) {
+        for (int c = 0x80; c <= 0xff; ++c)
+            bytes += static_cast<char>(c);
+        return bytes + "\r\n";
+    }
+    if (m_scenario.ack)
+        return bytes + "\r\n" + answer + "ACK";
+    return bytes + "\r\n" + answer + "\r\n";
+}
+
+bool RadioSimulator::ApplyControl(const std::string& text)
+{
+    m_scenario = m_defaults;
+    std::vector<std::string> words = ControlWords(text);
+    bool understood = true;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == "reset")
+            m_state = m_initial;
+        else if (!ParseScenarioOption(words, i, m_scenario))
+            understood = false;
+    }
+    return understood;
+}

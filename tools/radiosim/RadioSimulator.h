@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+#include "BootLoader.h"
+#include "CommandFramer.h"
+#include "CommandHandler.h"
+#include "RadioState.h"
+#include "Scenario.h"
+
+// The radio's side of the line: what it answers to each received command
+// under the scenario in force. No I/O; the caller sends and sleeps.
+class RadioSimulator {
+public:
+    struct Response {
+        std::string logLine;
+        std::string bytes;  // empty: no reply
+        int delayMs = 0;
+        bool stateChanged = false;
+        bool firmwareFinished = false;
+    };
+
+    RadioSimulator(const RadioState& initial, const Scenario& defaults);
+
+    Response Respond(const CommandFramer::Item& item);
+    bool ExpectsPacket() const { return m_expectPacket; }
+
+    // A control file's words replace the scenario; "reset" also restores the
+    // radio's initial state. False when a word is not understood.
+    bool ApplyControl(const std::string& text);
+
+    const RadioState& State() const { return m_state; }
+    const BootLoader& Boot() const { return m_boot; }
+    const Scenario& CurrentScenario() const { return m_scenario; }
+
+private:
+    std::string Answer(const CommandFramer::Item& item, Response& response);
+    std::string Frame(const CommandFramer::Item& item, const std::string& answer) const;
+
+    RadioState m_initial;
+    RadioState m_state;
+    Scenario m_defaults;
+    Scenario m_scenario;
+    CommandHandler m_handler{m_state};
+    BootLoader m_boot;
+    bool m_expectPacket = false;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+// The faults the simulated radio can play.
+struct Scenario {
+    bool silent = false;
+    std::set<std::string> noReply;
+    std::set<std::string> wrongReply;
+    bool echo = false;
+    int slowMs = 0;
+    bool garbage = false;
+    bool ack = false;
+    bool unknownProtocol = false;
+    int bootFailPage = 0;  // counted from 1; 0 for none
+    int baud = 0;          // 0: as fast as the line allows
+};
+
+// Reads the scenario option at words[i] (and its value), advancing i past
+// it. False when words[i] is no scenario option or its value is missing.
+bool ParseScenarioOption(const std::vector<std::string>& words, std::size_t& i, Scenario& scenario);
+
+// The whitespace-separated words of a control file, without # comments.
+std::vector<std::string> ControlWords(const std::string& text);

@@ -1,0 +1,215 @@
+// radiosim: a simulated radio on a serial device, for trying and testing
+// the configuration tool without hardware.
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CommandLog.h"
+#include "RadioSimulator.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: radiosim --device PATH [--log FILE] [--control FILE] [--state-out FILE]\n"
+    "                [--firmware-out FILE] [--channel I=FREQ] [--current N] [--protocol NAME]\n"
+    "                [--port-baud N] [--link-baud N] [--firmware T] [--subfirmware T]\n"
+    "                [--hardware T] [--serial T] [--silent] [--no-reply CMD] [--wrong-reply CMD]\n"
+    "                [--echo] [--slow MS] [--garbage] [--ack] [--unknown-protocol]\n"
+    "                [--boot-fail K] [--baud N]\n";
+
+volatile std::sig_atomic_t g_stop = 0;
+
+struct Options {
+    std::string device, log, control, stateOut, firmwareOut;
+    RadioState state;
+    Scenario scenario;
+};
+
+bool ParseStateOption(const std::vector<std::string>& args, std::size_t& i, RadioState& state)
+{
+    const std::string& name = args[i];
+    if (i + 1 >= args.size())
+        return false;
+    const std::string& value = args[++i];
+    if (name == "--channel") {
+        std::size_t equals = value.find('=');
+        int channel = std::atoi(value.c_str());
+        if (equals == std::string::npos || channel < 0 || channel > 9)
+            return false;
+        state.channels[channel] = value.substr(equals + 1);
+    } else if (name == "--current") {
+        state.currentChannel = std::atoi(value.c_str());
+    } else if (name == "--protocol") {
+        state.protocol = value;
+    } else if (name == "--port-baud") {
+        state.portBaud = std::atoi(value.c_str());
+    } else if (name == "--link-baud") {
+        state.linkBaud = std::atoi(value.c_str());
+    } else if (name == "--firmware") {
+        state.firmware = value;
+    } else if (name == "--subfirmware") {
+        state.subFirmware = value;
+    } else if (name == "--hardware") {
+        state.hardware = value;
+    } else if (name == "--serial") {
+        state.serialNumber = value;
+    } else {
+        --i;
+        return false;
+    }
+    return true;
+}
+
+bool ParsePath(const std::vector<std::string>& args, std::size_t& i, Options& options)
+{
+    const std::string& name = args[i];
+    std::string* target = name == "--device" ? &options.device
+                          : name == "--log" ? &options.log
+                          : name == "--control" ? &options.control
+                          : name == "--state-out" ? &options.stateOut
+                          : name == "--firmware-out" ? &options.firmwareOut
+                                                      : nullptr;
+    if (!target || i + 1 >= args.size())
+        return false;
+    *target = args[++i];
+    return true;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, Options& options)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::size_t start = i;
+        if (ParsePath(args, i, options) || ParseScenarioOption(args, i, options.scenario))
+            continue;
+        i = start;
+        if (!ParseStateOption(args, i, options.state))
+            return false;
+    }
+    return !options.device.empty();
+}
+
+void WriteWhole(const std::string& path, const std::string& text)
+{
+    if (!path.empty())
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string ReadWhole(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+int OpenDevice(const std::string& path)
+{
+    int fd = open(path.c_str(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    termios settings{};
+    if (tcgetattr(fd, &settings) == 0) {
+        cfmakeraw(&settings);
+        tcsetattr(fd, TCSANOW, &settings);
+    }
+    return fd;
+}
+
+// Re-applies the control file whenever its text changes.
+class ControlWatcher {
+public:
+    explicit ControlWatcher(const std::string& path) : m_path(path) {}
+
+    void Refresh(RadioSimulator& simulator)
+    {
+        if (m_path.empty())
+            return;
+        std::string text = ReadWhole(m_path);
+        if (m_applied && text == m_text)
+            return;
+        m_text = text;
+        m_applied = true;
+        if (!simulator.ApplyControl(text))
+            std::fprintf(stderr, "radiosim: control file has words it does not understand\n");
+    }
+
+private:
+    std::string m_path;
+    std::string m_text;
+    bool m_applied = false;
+};
+
+void Serve(const Options& options, int fd)
+{
+    RadioSimulator simulator(options.state, options.scenario);
+    CommandFramer framer;
+    CommandLog log(options.log);
+    ControlWatcher control(options.control);
+    control.Refresh(simulator);
+    while (!g_stop) {
+        pollfd waiting{fd, POLLIN, 0};
+        if (poll(&waiting, 1, 200) <= 0)
+            continue;
+        unsigned char bytes[512];
+        ssize_t got = read(fd, bytes, sizeof bytes);
+        if (got <= 0) {
+            // The pc end closed the port; wait for it to come back.
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            continue;
+        }
+        for (ssize_t i = 0; i < got; ++i) {
+            CommandFramer::Item item;
+            if (!framer.Feed(bytes[i], item))
+                continue;
+            control.Refresh(simulator);
+            RadioSimulator::Response response = simulator.Respond(item);
+            if (simulator.ExpectsPacket())
+                framer.ExpectPacket();
+            log.Write(response.logLine);
+            if (response.stateChanged)
+                WriteWhole(options.stateOut, simulator.State().ToText());
+            if (response.firmwareFinished)
+                WriteWhole(options.firmwareOut, simulator.Boot().Firmware());
+            if (response.bytes.empty())
+                continue;
+            std::this_thread::sleep_for(std::chrono::milliseconds(response.delayMs));
+            if (write(fd, response.bytes.data(), response.bytes.size()) < 0)
+                std::perror("radiosim: write");
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::signal(SIGTERM, [](int) { g_stop = 1; });
+    std::signal(SIGINT, [](int) { g_stop = 1; });
+    int fd = OpenDevice(options.device);
+    if (fd < 0) {
+        std::perror(("radiosim: " + options.device).c_str());
+        return 1;
+    }
+    std::printf("radiosim: radio on %s\n", options.device.c_str());
+    std::fflush(stdout);
+    Serve(options, fd);
+    close(fd);
+    return 0;
+}
