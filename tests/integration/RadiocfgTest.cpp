@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "tests/integration/SimulatedRadio.h"
+
+namespace {
+
+struct Outcome {
+    DWORD exitCode = 999;
+    std::string out;
+    std::string err;
+};
+
+std::string Drain(HANDLE pipe)
+{
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        text.append(chunk, got);
+    return text;
+}
+
+HANDLE TemporaryFile(const char* prefix)
+{
+    char folder[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    GetTempFileNameA(folder, prefix, 0, name);
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileA(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                       CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+}
+
+std::string Contents(HANDLE file)
+{
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    return Drain(file);
+}
+
+// Runs radiocfg with the arguments; output goes through files so that a
+// chatty child never blocks on a full pipe.
+Outcome Radiocfg(const std::string& arguments)
+{
+    HANDLE out = TemporaryFile("out");
+    HANDLE err = TemporaryFile("err");
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    std::string command = "\"" + WindowsPathOf(RADIOCFG_EXE) + "\" " + arguments;
+    PROCESS_INFORMATION process{};
+    Outcome outcome;
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 30000);
+        GetExitCodeProcess(process.hProcess, &outcome.exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    outcome.out = Contents(out);
+    outcome.err = Contents(err);
+    CloseHandle(out);
+    CloseHandle(err);
+    return outcome;
+}
+
+std::string LastLine(const std::string& text)
+{
+    std::istringstream lines(text);
+    std::string line, last;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            last = line;
+    }
+    return last;
+}
+
+std::string ReadWhole(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class RadiocfgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!radio.IsAvailable())
+            GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
+        radio.Start("");
+        char folder[MAX_PATH];
+        GetTempPathA(sizeof folder, folder);
+        configPath = std::string(folder) + "radiocfg-test-" + std::to_string(GetCurrentProcessId());
+    }
+    void TearDown() override { DeleteFileA((configPath + ".cfg").c_str()); }
+
+    std::string PortArgument() const { return "--port " + std::to_string(radio.Port()); }
+
+    CSimulatedRadio radio;
+    std::string configPath;
+};
+
+}  // namespace
+
+TEST_F(RadiocfgTest, ReadPrintsTheParametersAndExportsThem)
+{
+    Outcome read = Radiocfg("read " + PortArgument() + " --out \"" + configPath + "\"");
+    EXPECT_EQ(read.exitCode, 0u) << read.err;
+    EXPECT_NE(read.out.find("Read Success"), std::string::npos);
+    EXPECT_EQ(LastLine(read.out), "Export Config Success");
+    EXPECT_NE(read.out.find("TRIMTALK"), std::string::npos);
+    EXPECT_NE(read.out.find("420.12500"), std::string::npos);
+    std::string saved = ReadWhole(configPath + ".cfg");
+    EXPECT_EQ(saved.compare(0, 20, "Channel0,411.12500\r\n"), 0);
+    EXPECT_NE(saved.find("\r\nProtocolType,0\r\nCurrentChannel,0\r\n"), std::string::npos);
+}
+
+TEST_F(RadiocfgTest, WriteSendsTheImportedFileAndTheIdentity)
+{
+    ASSERT_EQ(Radiocfg("read " + PortArgument() + " --out \"" + configPath + "\"").exitCode, 0u);
+    radio.NewCommands();
+    Outcome write = Radiocfg("write " + PortArgument() + " --sn RS900 --hw H9 \"" + configPath + ".cfg\"");
+    EXPECT_EQ(write.exitCode, 0u) << write.err;
+    EXPECT_EQ(LastLine(write.out), "Write Success");
+    std::vector<std::string> commands = radio.NewCommands();
+    ASSERT_EQ(commands.size(), 16u);
+    EXPECT_EQ(commands[0], "cfg_ch_0 411.12500\\r");
+    EXPECT_EQ(commands[14], "cfg_sern RS900\\r");
+}
+
+TEST_F(RadiocfgTest, InvalidFileIsRefusedOnStandardError)
+{
+    std::ofstream file(configPath + ".cfg", std::ios::binary);
+    for (int channel = 0; channel < 10; ++channel)
+        file << "Channel" << channel << "," << (channel == 3 ? "480.0" : "433.00000") << "\r\n";
+    file << "ProtocolType,0\r\nCurrentChannel,0\r\nPortBaudRate,0\r\nLinkBaudRate,0\r\n";
+    file.close();
+    Outcome write = Radiocfg("write " + PortArgument() + " \"" + configPath + ".cfg\"");
+    EXPECT_EQ(write.exitCode, 1u);
+    EXPECT_EQ(LastLine(write.out), "Write Failure");
+    EXPECT_NE(write.err.find("Channel3: Invalid!"), std::string::npos) << write.err;
+    EXPECT_TRUE(radio.NewCommands().empty());
+}
+
+TEST_F(RadiocfgTest, FailuresAndWrongUsageHaveTheirExitStatus)
+{
+    radio.Start("--silent");
+    Outcome silent = Radiocfg("connect " + PortArgument());
+    EXPECT_EQ(silent.exitCode, 1u);
+    EXPECT_EQ(LastLine(silent.out), "Connect Failure");
+    Outcome usage = Radiocfg("read --port 7 --baud 1200");
+    EXPECT_EQ(usage.exitCode, 2u);
+    EXPECT_NE(usage.err.find("usage"), std::string::npos);
+    Outcome absent = Radiocfg("read --port 42");
+    EXPECT_EQ(absent.exitCode, 2u);
+    EXPECT_FALSE(absent.err.empty());
+}
+
+TEST_F(RadiocfgTest, PortsListsTheRegisteredPorts)
+{
+    Outcome ports = Radiocfg("ports");
+    EXPECT_EQ(ports.exitCode, 0u);
+    EXPECT_NE(ports.out.find("COM" + std::to_string(radio.Port())), std::string::npos) << ports.out;
+}

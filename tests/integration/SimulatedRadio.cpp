@@ -1,0 +1,54 @@
+#include "tests/integration/SimulatedRadio.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
+
+std::string WindowsPathOf(const std::string& unixPath)
+{
+    std::string path = "Z:" + unixPath;
+    for (char& c : path) {
+        if (c == '/')
+            c = '\\';
+    }
+    return path;
+}
+
+CSimulatedRadio::CSimulatedRadio()
+    : m_port(std::atoi(Environment("RADIOSIM_COM").c_str())),
+      m_logPath(WindowsPathOf(Environment("RADIOSIM_LOG"))),
+      m_controlPath(WindowsPathOf(Environment("RADIOSIM_CONTROL")))
+{
+    NewCommands();
+}
+
+void CSimulatedRadio::Start(const std::string& scenario)
+{
+    // A changing comment makes the radio notice every write, even of the same words.
+    std::ofstream(m_controlPath, std::ios::binary | std::ios::trunc)
+        << "# " << ++m_controlSerial << " " << this << "\nreset " << scenario << "\n";
+}
+
+std::vector<std::string> CSimulatedRadio::NewCommands()
+{
+    std::ifstream log(m_logPath, std::ios::binary);
+    std::stringstream text;
+    text << log.rdbuf();
+    std::string all = text.str();
+    std::vector<std::string> lines;
+    std::istringstream fresh(all.size() >= m_logOffset ? all.substr(m_logOffset) : all);
+    for (std::string line; std::getline(fresh, line);)
+        lines.push_back(line);
+    m_logOffset = all.size();
+    return lines;
+}

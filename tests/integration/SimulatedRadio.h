@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The simulated radio the test run starts on a virtual COM port: its port
+// number, the log of the commands it received and its control file.
+class CSimulatedRadio {
+public:
+    CSimulatedRadio();
+
+    bool IsAvailable() const { return m_port != 0; }
+    int Port() const { return m_port; }
+    // Restores the radio's parameters and plays the scenario from its next command on.
+    void Start(const std::string& scenario);
+    // The commands logged since the last call.
+    std::vector<std::string> NewCommands();
+
+private:
+    int m_port = 0;
+    std::string m_logPath;
+    std::string m_controlPath;
+    std::size_t m_logOffset = 0;
+    int m_controlSerial = 0;
+};
+
+// A Unix path as Wine's processes see it.
+std::string WindowsPathOf(const std::string& unixPath);
