@@ -198,8 +198,7 @@ TEST_F(RadioOverCableTest, PortThatDoesNotExistFailsAtOnce)
 
 TEST_F(RadioOverCableTest, PortHeldByAnotherProgramFailsAndWorksOnceFreed)
 {
-    std::string device = "\\\\.\\COM" + std::to_string(radio.Port());
-    HANDLE other = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE other = radio.TakePort();
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
     operations.EnterConfigMode();
     EXPECT_EQ(panel.StatusText(), "Connect Failure");
@@ -212,8 +211,7 @@ TEST_F(RadioOverCableTest, PortHeldByAnotherProgramFailsAndWorksOnceFreed)
 TEST_F(RadioOverCableTest, EveryOperationReleasesThePort)
 {
     operations.ReadAllParameters();
-    std::string device = "\\\\.\\COM" + std::to_string(radio.Port());
-    HANDLE after = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE after = radio.TakePort();
     EXPECT_NE(after, INVALID_HANDLE_VALUE);
     CloseHandle(after);
 }

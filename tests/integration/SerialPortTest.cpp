@@ -48,8 +48,7 @@ protected:
     // Whether another program could take the port now.
     bool PortIsFree() const
     {
-        std::string device = "\\\\.\\COM" + std::to_string(radio.Port());
-        HANDLE other = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE other = radio.TakePort();
         if (other == INVALID_HANDLE_VALUE)
             return false;
         CloseHandle(other);

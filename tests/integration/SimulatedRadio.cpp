@@ -1,5 +1,7 @@
 #include "tests/integration/SimulatedRadio.h"
 
+#include <windows.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -37,6 +39,12 @@ void CSimulatedRadio::Start(const std::string& scenario)
     // A changing comment makes the radio notice every write, even of the same words.
     std::ofstream(m_controlPath, std::ios::binary | std::ios::trunc)
         << "# " << ++m_controlSerial << " " << this << "\nreset " << scenario << "\n";
+}
+
+void* CSimulatedRadio::TakePort() const
+{
+    std::string device = "\\\\.\\COM" + std::to_string(m_port);
+    return CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 std::vector<std::string> CSimulatedRadio::NewCommands()

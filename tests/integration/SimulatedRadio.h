@@ -13,6 +13,9 @@ public:
     int Port() const { return m_port; }
     // Restores the radio's parameters and plays the scenario from its next command on.
     void Start(const std::string& scenario);
+    // Opens the radio's COM port as another program would; INVALID_HANDLE_VALUE
+    // when it is taken.
+    void* TakePort() const;
     // The commands logged since the last call.
     std::vector<std::string> NewCommands();
 
