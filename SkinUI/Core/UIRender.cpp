@@ -5,6 +5,7 @@
 #include <vector>
 #include <stb_image.h>
 #include "SkinUI/Core/ColorMath.h"
+#include "SkinUI/Core/HtmlTextPainter.h"
 #include "SkinUI/Core/ImageDescInterpreter.h"
 #include "SkinUI/Core/MsimgApi.h"
 #include "SkinUI/Core/NineGrid.h"
@@ -331,6 +332,28 @@ void CUIRender::DrawPlainText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const
     HGDIOBJ old = ::SelectObject(hDC, manager->GetFont(font));
     ::DrawTextA(hDC, text, -1, &rc, style | DT_NOPREFIX);
     ::SelectObject(hDC, old);
+}
+
+void CUIRender::DrawHtmlText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const char* text, DWORD color,
+                             RECT* links, CUIString* linkTexts, int& linkCount, UINT style)
+{
+    CheckDC(hDC);
+    if (text == nullptr || manager == nullptr) return;
+    // The count coming in is the capacity of both arrays.
+    const int capacity = (links != nullptr && linkCount > 0) ? linkCount : 0;
+    CUIString hover;
+    const POINT mouse = manager->GetMousePos();
+    for (int i = 0; linkTexts != nullptr && i < capacity && hover.IsEmpty(); ++i) {
+        if (::PtInRect(&links[i], mouse)) hover = linkTexts[i];
+    }
+    CHtmlTextPainter painter(hDC, manager, rc, color, style);
+    painter.Layout(text, hover);
+    if ((style & DT_CALCRECT) != 0) {
+        rc = painter.Extent();
+    } else {
+        painter.Draw();
+    }
+    linkCount = painter.StoreLinks(links, linkTexts, capacity);
 }
 
 void CUIRender::GenerateClip(HDC hDC, const RECT& rc, TClipRec& clip)
