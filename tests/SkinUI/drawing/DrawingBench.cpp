@@ -1,0 +1,85 @@
+#include <windows.h>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+#include "SkinUI/Core/HtmlTextPainter.h"
+#include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Core/UIRender.h"
+
+using namespace SkinUI;
+
+namespace {
+
+std::string WriteGridImage()
+{
+    char dir[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + "skinui_bench.bmp";
+    const int w = 32;
+    const int h = 32;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + w * h * 4;
+    info.biSize = sizeof(info);
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    std::vector<unsigned int> pixels(w * h);
+    for (int i = 0; i < w * h; ++i) pixels[i] = 0x80000000u | (i * 2654435761u >> 8);
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) return path;
+    std::fwrite(&file, sizeof(file), 1, f);
+    std::fwrite(&info, sizeof(info), 1, f);
+    std::fwrite(pixels.data(), 4, pixels.size(), f);
+    std::fclose(f);
+    return path;
+}
+
+double Millis(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main()
+{
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = 400;
+    bi.bmiHeader.biHeight = -300;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bmp = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(dc, bmp);
+    CPaintManagerUI manager;
+    const std::string desc = "file='" + WriteGridImage() + "' corner='6,6,6,6'";
+    const RECT item = {10, 10, 390, 290};
+    const int rounds = 1000;
+    auto start = std::chrono::steady_clock::now();
+    int drawn = 0;
+    for (int i = 0; i < rounds; ++i) drawn += CUIRender::DrawImageString(dc, &manager, item, item, desc.c_str()) ? 1 : 0;
+    ::GdiFlush();
+    const double gridMs = Millis(start);
+    std::printf("nine-grid image 380x280, %d draws: %.1f ms (%.3f ms each)\n", drawn, gridMs, gridMs / rounds);
+
+    const char* html = "<p>Radio <b>channel</b> list: <c #FF0000>warning</c> see <a help>the help page</a> "
+                       "or {a docs}docs{/a}.</p><p 4>Second paragraph with enough words to wrap a few times "
+                       "in a narrow box.</p>";
+    const RECT box = {0, 0, 160, 300};
+    start = std::chrono::steady_clock::now();
+    CHtmlTextPainter painter(dc, &manager, box, 0xFF000000, DT_WORDBREAK);
+    painter.Layout(html, nullptr);
+    const double layoutMs = Millis(start);
+    std::printf("html layout, %zu pieces: %.3f ms\n", painter.Pieces().size(), layoutMs);
+    ::SelectObject(dc, old);
+    ::DeleteObject(bmp);
+    ::DeleteDC(dc);
+    return drawn == rounds ? 0 : 1;
+}
