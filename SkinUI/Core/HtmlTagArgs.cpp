@@ -27,17 +27,17 @@ bool IsNumber(const std::string& word)
     return true;
 }
 
-THtmlImageSpec ParsePairs(const std::string& args)
+THtmlImageTag ParsePairs(const std::string& args)
 {
-    THtmlImageSpec spec;
+    THtmlImageTag tag;
     CImageDescParser parser(args.c_str());
     std::string key;
     std::string value;
     while (parser.Next(key, value)) {
-        if (key == "file" || key == "res") spec.name = value;
-        if (key == "restype") spec.resType = value;
+        if (key == "file" || key == "res") tag.name = value;
+        if (key == "restype") tag.resType = value;
     }
-    return spec;
+    return tag;
 }
 
 } // namespace
@@ -52,36 +52,36 @@ unsigned int CHtmlTagArgs::ParseColor(const std::string& args)
     return CImageDescParser::ParseColor(args.c_str());
 }
 
-THtmlFontSpec CHtmlTagArgs::ParseFont(const std::string& args)
+THtmlFontTag CHtmlTagArgs::ParseFont(const std::string& args)
 {
-    THtmlFontSpec spec;
+    THtmlFontTag tag;
     const std::vector<std::string> words = Words(args);
-    if (words.empty()) return spec;
+    if (words.empty()) return tag;
     if (IsNumber(words[0])) {
-        spec.index = ParseInt(words[0]);
-        return spec;
+        tag.index = ParseInt(words[0]);
+        return tag;
     }
-    spec.face = words[0];
+    tag.face = words[0];
     for (size_t i = 1; i < words.size(); ++i) {
-        if (IsNumber(words[i])) spec.size = ParseInt(words[i]);
-        if (words[i] == "bold") spec.bold = true;
-        if (words[i] == "underline") spec.underline = true;
-        if (words[i] == "italic") spec.italic = true;
+        if (IsNumber(words[i])) tag.size = ParseInt(words[i]);
+        if (words[i] == "bold") tag.bold = true;
+        if (words[i] == "underline") tag.underline = true;
+        if (words[i] == "italic") tag.italic = true;
     }
-    return spec;
+    return tag;
 }
 
-THtmlImageSpec CHtmlTagArgs::ParseImage(const std::string& args)
+THtmlImageTag CHtmlTagArgs::ParseImage(const std::string& args)
 {
     if (args.find('=') != std::string::npos) return ParsePairs(args);
-    THtmlImageSpec spec;
+    THtmlImageTag tag;
     const std::vector<std::string> words = Words(args);
-    if (words.empty()) return spec;
-    spec.name = words[0];
-    if (words.size() > 1) spec.frames = std::max(1, ParseInt(words[1]));
-    if (words.size() > 2) spec.frame = ParseInt(words[2]);
-    if (spec.frame < 0 || spec.frame >= spec.frames) spec.frame = 0;
-    return spec;
+    if (words.empty()) return tag;
+    tag.name = words[0];
+    if (words.size() > 1) tag.frames = std::max(1, ParseInt(words[1]));
+    if (words.size() > 2) tag.frame = ParseInt(words[2]);
+    if (tag.frame < 0 || tag.frame >= tag.frames) tag.frame = 0;
+    return tag;
 }
 
 } // namespace SkinUI

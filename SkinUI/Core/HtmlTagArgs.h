@@ -4,7 +4,7 @@
 namespace SkinUI {
 
 // Font of an "f" tag: an index, or a face with size and styles.
-struct THtmlFontSpec {
+struct THtmlFontTag {
     int index = -1;
     std::string face;
     int size = 10;
@@ -14,7 +14,7 @@ struct THtmlFontSpec {
 };
 
 // Image of an "i" tag: one frame of an image cut into equal columns.
-struct THtmlImageSpec {
+struct THtmlImageTag {
     std::string name;
     std::string resType;
     int frames = 1;
@@ -26,8 +26,8 @@ class CHtmlTagArgs {
 public:
     static int ParseInt(const std::string& args);
     static unsigned int ParseColor(const std::string& args);
-    static THtmlFontSpec ParseFont(const std::string& args);
-    static THtmlImageSpec ParseImage(const std::string& args);
+    static THtmlFontTag ParseFont(const std::string& args);
+    static THtmlImageTag ParseImage(const std::string& args);
 };
 
 } // namespace SkinUI

@@ -89,10 +89,10 @@ void CHtmlTextPainter::Open(const THtmlToken& token)
         break;
     case 'c': m_colors.push_back(CHtmlTagArgs::ParseColor(args)); break;
     case 'f': {
-        const THtmlFontSpec spec = CHtmlTagArgs::ParseFont(args);
-        HFONT font = spec.index >= 0 ? m_pManager->GetFont(spec.index)
-                                     : m_pManager->GetFont(spec.face.c_str(), spec.size, spec.bold, spec.underline, spec.italic);
-        if (font == nullptr) font = m_pManager->AddFont(spec.face.c_str(), spec.size, spec.bold, spec.underline, spec.italic);
+        const THtmlFontTag tag = CHtmlTagArgs::ParseFont(args);
+        HFONT font = tag.index >= 0 ? m_pManager->GetFont(tag.index)
+                                     : m_pManager->GetFont(tag.face.c_str(), tag.size, tag.bold, tag.underline, tag.italic);
+        if (font == nullptr) font = m_pManager->AddFont(tag.face.c_str(), tag.size, tag.bold, tag.underline, tag.italic);
         PushFont(font != nullptr ? font : m_fonts.back());
         break;
     }
@@ -167,11 +167,11 @@ void CHtmlTextPainter::AddText(const char* text, int length)
 
 void CHtmlTextPainter::AddImage(const std::string& args)
 {
-    const THtmlImageSpec spec = CHtmlTagArgs::ParseImage(args);
-    const TImageRec* image = m_pManager->GetImageEx(spec.name.c_str(), spec.resType.empty() ? nullptr : spec.resType.c_str());
+    const THtmlImageTag tag = CHtmlTagArgs::ParseImage(args);
+    const TImageRec* image = m_pManager->GetImageEx(tag.name.c_str(), tag.resType.empty() ? nullptr : tag.resType.c_str());
     if (image == nullptr) return;
-    const int frames = std::max(1, spec.frames);
-    const int frame = spec.frame >= 0 && spec.frame < frames ? spec.frame : 0;
+    const int frames = std::max(1, tag.frames);
+    const int frame = tag.frame >= 0 && tag.frame < frames ? tag.frame : 0;
     const int width = image->nX / frames;
     if (width <= 0) return;
     if (m_pt.x != m_rc.left && m_pt.x + width > m_rc.right && (m_uStyle & DT_SINGLELINE) == 0) NewLine();

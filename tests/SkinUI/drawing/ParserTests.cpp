@@ -208,32 +208,32 @@ TEST(HtmlTokenizer, TrailBytesAreNotBrackets)
     EXPECT_EQ(Describe("a\xB0"), "T(a\xB0)");
 }
 
-TEST(HtmlTagArgs, FontSpecs)
+TEST(HtmlTagArgs, FontTags)
 {
     EXPECT_EQ(CHtmlTagArgs::ParseFont("2").index, 2);
-    const THtmlFontSpec spec = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
-    EXPECT_EQ(spec.index, -1);
-    EXPECT_EQ(spec.face, "Arial");
-    EXPECT_EQ(spec.size, 14);
-    EXPECT_TRUE(spec.bold);
-    EXPECT_FALSE(spec.underline);
-    EXPECT_TRUE(spec.italic);
+    const THtmlFontTag tag = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
+    EXPECT_EQ(tag.index, -1);
+    EXPECT_EQ(tag.face, "Arial");
+    EXPECT_EQ(tag.size, 14);
+    EXPECT_TRUE(tag.bold);
+    EXPECT_FALSE(tag.underline);
+    EXPECT_TRUE(tag.italic);
     EXPECT_EQ(CHtmlTagArgs::ParseFont("Tahoma").size, 10);
 }
 
-TEST(HtmlTagArgs, ImageSpecs)
+TEST(HtmlTagArgs, ImageTags)
 {
-    THtmlImageSpec spec = CHtmlTagArgs::ParseImage("icons.png 4 2");
-    EXPECT_EQ(spec.name, "icons.png");
-    EXPECT_EQ(spec.frames, 4);
-    EXPECT_EQ(spec.frame, 2);
-    spec = CHtmlTagArgs::ParseImage("icons.png 0 7");
-    EXPECT_EQ(spec.frames, 1);
-    EXPECT_EQ(spec.frame, 0);
-    spec = CHtmlTagArgs::ParseImage("icons.png 3 5");
-    EXPECT_EQ(spec.frame, 0);
-    spec = CHtmlTagArgs::ParseImage("res='12' restype='png'");
-    EXPECT_EQ(spec.name, "12");
-    EXPECT_EQ(spec.resType, "png");
-    EXPECT_EQ(spec.frames, 1);
+    THtmlImageTag tag = CHtmlTagArgs::ParseImage("icons.png 4 2");
+    EXPECT_EQ(tag.name, "icons.png");
+    EXPECT_EQ(tag.frames, 4);
+    EXPECT_EQ(tag.frame, 2);
+    tag = CHtmlTagArgs::ParseImage("icons.png 0 7");
+    EXPECT_EQ(tag.frames, 1);
+    EXPECT_EQ(tag.frame, 0);
+    tag = CHtmlTagArgs::ParseImage("icons.png 3 5");
+    EXPECT_EQ(tag.frame, 0);
+    tag = CHtmlTagArgs::ParseImage("res='12' restype='png'");
+    EXPECT_EQ(tag.name, "12");
+    EXPECT_EQ(tag.resType, "png");
+    EXPECT_EQ(tag.frames, 1);
 }
