@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+namespace SkinUI {
+
+// Sees window messages before the paint manager; setting handled ends their processing.
+class IMessageFilterUI {
+public:
+    virtual LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) = 0;
+
+protected:
+    ~IMessageFilterUI() = default;
+};
+
+} // namespace SkinUI
