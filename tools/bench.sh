@@ -2,6 +2,7 @@
 #   bench_install                  install whatever is missing (apt-get)
 #   bench_build                    build the Linux helpers and the Windows programs
 #   bench_wine_start               private prefix + persistent wineserver in $BENCH_DIR
+#   bench_setup                    all three above, starting from an empty $BENCH_DIR
 #   bench_cable NAME COM           virtual cable $BENCH_DIR/NAME-pc <-> $BENCH_DIR/NAME-radio,
 #                                  the pc end mapped as COM<COM> and registered in SerialComm
 #   bench_radiosim NAME [ARGS...]  simulated radio on the radio end of cable NAME
@@ -57,6 +58,13 @@ bench_wine_start() {
     bench_log "creating Wine prefix $WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1
   fi
+}
+
+bench_setup() {
+  bench_install
+  bench_build
+  rm -rf "$BENCH_DIR"
+  bench_wine_start
 }
 
 # Unix path -> the path a Wine process sees.

@@ -4,10 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/bench.sh"
 
-bench_install
-bench_build
-rm -rf "$BENCH_DIR"
-bench_wine_start
+bench_setup
 bench_cable radio 7
 bench_radiosim radio --log "$BENCH_DIR/radio.log"
 wine "$BENCH_BUILD/win/cli/radiocfg.exe" read --port 7

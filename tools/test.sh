@@ -5,10 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/bench.sh"
 
-bench_install
-bench_build
-rm -rf "$BENCH_DIR"
-bench_wine_start
+bench_setup
 
 # COM7: the simulated radio the integration tests drive through its control file.
 bench_cable radio 7

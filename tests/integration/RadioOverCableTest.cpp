@@ -164,17 +164,6 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, FaultTest,
                                            Fault{"--echo", "Read Success", 18},
                                            Fault{"--no-reply cfg_baud", "Read Success", 18}));
 
-TEST_F(RadioOverCableTest, UnknownProtocolIsShownAndTheReadGoesOn)
-{
-    radio.Start("--unknown-protocol");
-    operations.ReadAllParameters();
-    EXPECT_EQ(panel.StatusText(), "Read Success");
-    EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), -1);
-    EXPECT_EQ(panel.List(RadioList::Protocol).OwnText(), " UNKNOW");
-    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 9600");
-    EXPECT_EQ(panel.ChannelText(9), "420.12500");
-}
-
 TEST_F(RadioOverCableTest, AckTerminatedRepliesAreAccepted)
 {
     radio.Start("--ack");
