@@ -2,7 +2,8 @@
 #   bench_install                  install whatever is missing (apt-get)
 #   bench_build                    build the Linux helpers and the Windows programs
 #   bench_wine_start               private prefix + persistent wineserver in $BENCH_DIR
-#   bench_setup                    all three above, starting from an empty $BENCH_DIR
+#   bench_setup                    all three above from an empty $BENCH_DIR, on a virtual
+#                                  display (bench_xvfb) unless DISPLAY is set
 #   bench_cable NAME COM           virtual cable $BENCH_DIR/NAME-pc <-> $BENCH_DIR/NAME-radio,
 #                                  the pc end mapped as COM<COM> and registered in SerialComm
 #   bench_radiosim NAME [ARGS...]  simulated radio on the radio end of cable NAME
@@ -64,6 +65,8 @@ bench_setup() {
   bench_install
   bench_build
   rm -rf "$BENCH_DIR"
+  # Wine's desktop process takes the display of the first program that starts it.
+  [ -n "${DISPLAY:-}" ] || bench_xvfb
   bench_wine_start
 }
 
@@ -93,6 +96,7 @@ bench_radiosim() {
 
 bench_xvfb() {
   local display=:$((90 + RANDOM % 100))
+  trap bench_stop EXIT
   Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
   BENCH_PIDS+=($!)
   export DISPLAY=$display
@@ -103,8 +107,9 @@ bench_xvfb() {
 
 bench_stop() {
   local pid
+  # Wine first, so that its processes do not outlive the display they draw on.
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k </dev/null >/dev/null 2>&1 || true; fi
   for pid in "${BENCH_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   BENCH_PIDS=()
-  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k </dev/null >/dev/null 2>&1 || true; fi
   return 0
 }
