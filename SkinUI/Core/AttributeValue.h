@@ -1,0 +1,19 @@
+#pragma once
+
+namespace SkinUI {
+
+// Reads markup attribute values. Never reads past a value's terminator.
+class CAttributeValue {
+public:
+    // True only for the exact text "true".
+    static bool ParseBool(const char* text);
+    // Leading blanks, optional sign, decimal digits; no digits give 0; saturates.
+    static int ParseInt(const char* text, const char** end = nullptr);
+    // Optional "#" then hexadecimal ARGB; with skipBlanks, bytes 1 to 32 before it are skipped.
+    static unsigned int ParseColor(const char* text, bool skipBlanks = false);
+    // Numbers separated by one character each; missing numbers read as 0, extra ones are ignored.
+    static void ParseList(const char* text, int* values, int count);
+    static bool HasComma(const char* text);
+};
+
+} // namespace SkinUI
