@@ -1,14 +1,27 @@
 #include "SkinUI/Core/PaintManagerUI.h"
+#include <windowsx.h>
+#include <cassert>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/ManagerKeyState.h"
+#include "SkinUI/Core/ManagerShortcutSearch.h"
+#include "SkinUI/Core/TabSearch.h"
 
 namespace SkinUI {
 
 HINSTANCE CPaintManagerUI::m_hInstance = nullptr;
 HINSTANCE CPaintManagerUI::m_hResourceInstance = nullptr;
 CUIString CPaintManagerUI::m_pStrResourcePath;
+CPtrArrayUI CPaintManagerUI::m_aPreMessages;
+HPEN CPaintManagerUI::m_hUpdateRectPen = nullptr;
 
 namespace {
+
+const UINT kDelayedCleanupMsg = WM_APP + 1;
+const UINT kReflectOffset = 0x2000;
+const UINT kDefaultHoverTime = 400;
 
 LOGFONTA StockFont()
 {
@@ -23,10 +36,68 @@ bool SameFont(const TFontInfo& f, const char* name, int size, bool bold, bool un
            f.bItalic == italic;
 }
 
+POINT PointOf(LPARAM lParam)
+{
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+CControlUI* CALLBACK FindFromPoint(CControlUI* pThis, LPVOID pData)
+{
+    const RECT& rc = pThis->GetPos();
+    return ::PtInRect(&rc, *static_cast<const POINT*>(pData)) ? pThis : nullptr;
+}
+
+CControlUI* CALLBACK FindUpdateNeeded(CControlUI* pThis, LPVOID)
+{
+    return pThis->IsUpdateNeeded() ? pThis : nullptr;
+}
+
+CControlUI* CALLBACK ReapVisit(CControlUI* pThis, LPVOID pData)
+{
+    static_cast<CPaintManagerUI*>(pData)->ReapObjects(pThis);
+    return nullptr;
+}
+
+// Copies the list so a listener may remove itself or another one during the walk;
+// a removed listener is not called any more.
+template <typename TListener, typename TCall>
+bool EachListener(const CPtrArrayUI& live, TCall call)
+{
+    const CPtrArrayUI snapshot(live);
+    for (int i = 0; i < snapshot.GetSize(); ++i) {
+        if (live.Find(snapshot[i]) < 0) continue;
+        if (call(static_cast<TListener*>(snapshot[i]))) return true;
+    }
+    return false;
+}
+
+bool RemoveItem(CPtrArrayUI& list, void* item)
+{
+    const int index = list.Find(item);
+    return index >= 0 && list.Remove(index);
+}
+
 } // namespace
+
+// Nests with every message handled, so that controls queued for deletion outlive
+// any handler still running for them (a nested message loop may dispatch 0x8001).
+class CPaintManagerUI::CDispatchScope {
+public:
+    explicit CDispatchScope(CPaintManagerUI& manager) : m_manager(manager) { ++m_manager.m_nDispatchDepth; }
+    ~CDispatchScope()
+    {
+        if (--m_manager.m_nDispatchDepth == 0 && m_manager.m_bCleanupPending) m_manager.DeleteDelayedControls();
+    }
+    CDispatchScope(const CDispatchScope&) = delete;
+    CDispatchScope& operator=(const CDispatchScope&) = delete;
+
+private:
+    CPaintManagerUI& m_manager;
+};
 
 CPaintManagerUI::CPaintManagerUI()
 {
+    InitSharedState();
     const LOGFONTA lf = StockFont();
     m_DefaultFontInfo.hFont = ::CreateFontIndirectA(&lf);
     m_DefaultFontInfo.sFontName = lf.lfFaceName;
@@ -38,25 +109,284 @@ CPaintManagerUI::CPaintManagerUI()
 
 CPaintManagerUI::~CPaintManagerUI()
 {
+    DeleteDelayedControls();
+    while (m_mNameHash.GetSize() > 0) m_mNameHash.Remove(m_mNameHash.GetAt(0));
+    delete m_pRoot;
+    m_pRoot = nullptr;
+    ReleaseResources();
+    ReleaseTimers();
+    if (m_hwndTooltip != nullptr) ::DestroyWindow(m_hwndTooltip);
+    ReleaseOffscreen();
+    ReleaseBackground();
+    if (m_hDcPaint != nullptr) ::ReleaseDC(m_hWndPaint, m_hDcPaint);
+    RemoveItem(m_aPreMessages, this);
+}
+
+void CPaintManagerUI::InitSharedState()
+{
+    if (m_hUpdateRectPen != nullptr) return;
+    m_hUpdateRectPen = ::CreatePen(PS_SOLID, 1, RGB(220, 0, 0));
+    ::InitCommonControls();
+    ::LoadLibraryA("msimg32.dll");
+}
+
+void CPaintManagerUI::ReleaseResources()
+{
     if (m_DefaultFontInfo.hFont != nullptr) ::DeleteObject(m_DefaultFontInfo.hFont);
-    for (TFontInfo* font : m_aCustomFonts) {
+    m_DefaultFontInfo.hFont = nullptr;
+    for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) {
+        auto* font = static_cast<TFontInfo*>(m_aCustomFonts[i]);
         ::DeleteObject(font->hFont);
         delete font;
     }
-    for (auto& entry : m_mImageHash) CUIRender::FreeImage(entry.second);
-    if (m_hDcPaint != nullptr) ::ReleaseDC(m_hWndPaint, m_hDcPaint);
+    m_aCustomFonts.Empty();
+    for (int i = 0; i < m_mImageHash.GetSize(); ++i) {
+        CUIRender::FreeImage(static_cast<TImageRec*>(m_mImageHash.Find(m_mImageHash.GetAt(i), false)));
+    }
+    for (int i = 0; i < m_DefaultAttrHash.GetSize(); ++i) {
+        delete static_cast<CUIString*>(m_DefaultAttrHash.Find(m_DefaultAttrHash.GetAt(i), false));
+    }
+    for (int i = 0; i < m_mOptionGroup.GetSize(); ++i) {
+        delete static_cast<CPtrArrayUI*>(m_mOptionGroup.Find(m_mOptionGroup.GetAt(i), false));
+    }
+}
+
+void CPaintManagerUI::ReleaseTimers()
+{
+    const bool windowAlive = m_hWndPaint != nullptr && ::IsWindow(m_hWndPaint);
+    for (int i = 0; i < m_Timers.GetSize(); ++i) {
+        const TTimerInfo* info = m_Timers.GetAt(i);
+        if (info->hWnd == m_hWndPaint && !info->bKilled && windowAlive) ::KillTimer(info->hWnd, info->uWinTimer);
+    }
+    m_Timers.Clear();
+}
+
+void CPaintManagerUI::ReleaseOffscreen()
+{
+    if (m_hDcOffscreen != nullptr) ::DeleteDC(m_hDcOffscreen);
+    if (m_hbmpOffscreen != nullptr) ::DeleteObject(m_hbmpOffscreen);
+    m_hDcOffscreen = nullptr;
+    m_hbmpOffscreen = nullptr;
+}
+
+void CPaintManagerUI::ReleaseBackground()
+{
+    if (m_hDcBackground != nullptr) ::DeleteDC(m_hDcBackground);
+    if (m_hbmpBackground != nullptr) ::DeleteObject(m_hbmpBackground);
+    m_hDcBackground = nullptr;
+    m_hbmpBackground = nullptr;
 }
 
 void CPaintManagerUI::Init(HWND hWnd)
 {
+    assert(::IsWindow(hWnd));
     if (m_hDcPaint != nullptr) ::ReleaseDC(m_hWndPaint, m_hDcPaint);
     m_hWndPaint = hWnd;
     m_hDcPaint = ::GetDC(hWnd);
+    if (m_aPreMessages.Find(this) < 0) m_aPreMessages.Add(this);
+}
+
+HWND CPaintManagerUI::GetPaintWindow() const
+{
+    return m_hWndPaint;
 }
 
 HDC CPaintManagerUI::GetPaintDC() const
 {
     return m_hDcPaint;
+}
+
+POINT CPaintManagerUI::GetMousePos() const
+{
+    return m_ptLastMousePos;
+}
+
+void CPaintManagerUI::SetMousePos(POINT pt)
+{
+    m_ptLastMousePos = pt;
+}
+
+void CPaintManagerUI::Invalidate(const RECT& rcItem)
+{
+    if (m_hWndPaint != nullptr) ::InvalidateRect(m_hWndPaint, &rcItem, FALSE);
+}
+
+void CPaintManagerUI::NeedUpdate()
+{
+    m_bUpdateNeeded = true;
+}
+
+bool CPaintManagerUI::IsLayoutUpdateNeeded() const
+{
+    return m_bUpdateNeeded;
+}
+
+void CPaintManagerUI::SetUsedVirtualWnd(bool used)
+{
+    m_bUsedVirtualWnd = used;
+}
+
+bool CPaintManagerUI::IsUsedVirtualWnd() const
+{
+    return m_bUsedVirtualWnd;
+}
+
+SIZE CPaintManagerUI::GetInitSize() const
+{
+    return m_szInitWindowSize;
+}
+
+void CPaintManagerUI::SetInitSize(int cx, int cy)
+{
+    m_szInitWindowSize = SIZE{cx, cy};
+    if (m_pRoot == nullptr && m_hWndPaint != nullptr) {
+        ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    }
+}
+
+RECT CPaintManagerUI::GetSizeBox() const
+{
+    return m_rcSizeBox;
+}
+
+void CPaintManagerUI::SetSizeBox(const RECT& rcSizeBox)
+{
+    m_rcSizeBox = rcSizeBox;
+}
+
+RECT CPaintManagerUI::GetCaptionRect() const
+{
+    return m_rcCaption;
+}
+
+void CPaintManagerUI::SetCaptionRect(const RECT& rcCaption)
+{
+    m_rcCaption = rcCaption;
+}
+
+SIZE CPaintManagerUI::GetRoundCorner() const
+{
+    return m_szRoundCorner;
+}
+
+void CPaintManagerUI::SetRoundCorner(int cx, int cy)
+{
+    m_szRoundCorner = SIZE{cx, cy};
+}
+
+SIZE CPaintManagerUI::GetMinInfo() const
+{
+    return m_szMinWindow;
+}
+
+void CPaintManagerUI::SetMinInfo(int cx, int cy)
+{
+    assert(cx >= 0 && cy >= 0);
+    m_szMinWindow = SIZE{cx, cy};
+}
+
+SIZE CPaintManagerUI::GetMaxInfo() const
+{
+    return m_szMaxWindow;
+}
+
+void CPaintManagerUI::SetMaxInfo(int cx, int cy)
+{
+    assert(cx >= 0 && cy >= 0);
+    m_szMaxWindow = SIZE{cx, cy};
+}
+
+bool CPaintManagerUI::IsShowUpdateRect() const
+{
+    return m_bShowUpdateRect;
+}
+
+void CPaintManagerUI::SetShowUpdateRect(bool show)
+{
+    m_bShowUpdateRect = show;
+}
+
+bool CPaintManagerUI::IsBackgroundTransparent() const
+{
+    return m_bAlphaBackground;
+}
+
+void CPaintManagerUI::SetBackgroundTransparent(bool transparent)
+{
+    m_bAlphaBackground = transparent;
+}
+
+int CPaintManagerUI::GetTransparent() const
+{
+    return m_nOpacity;
+}
+
+void CPaintManagerUI::SetTransparent(int alpha)
+{
+    const bool inRange = alpha >= 0 && alpha <= 255;
+    m_nOpacity = alpha < 0 ? 0 : (alpha > 255 ? 255 : alpha);
+    if (m_hWndPaint == nullptr) return;
+    typedef BOOL(WINAPI * PFNSETLAYERED)(HWND, COLORREF, BYTE, DWORD);
+    HMODULE user32 = ::GetModuleHandleA("User32.dll");
+    if (user32 == nullptr) return;
+    auto setLayered = reinterpret_cast<PFNSETLAYERED>(
+        reinterpret_cast<void*>(::GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    if (setLayered == nullptr) return;
+    const LONG style = ::GetWindowLongA(m_hWndPaint, GWL_EXSTYLE);
+    const LONG wanted = inRange ? (style | WS_EX_LAYERED) : (style & ~WS_EX_LAYERED);
+    if (wanted != style) ::SetWindowLongA(m_hWndPaint, GWL_EXSTYLE, wanted);
+    // The clamped value: an out-of-range alpha must not wrap around in the BYTE.
+    if (inRange) setLayered(m_hWndPaint, 0, static_cast<BYTE>(m_nOpacity), LWA_ALPHA);
+}
+
+DWORD CPaintManagerUI::GetDefaultDisabledColor() const
+{
+    return m_dwDefaultDisabledColor;
+}
+
+void CPaintManagerUI::SetDefaultDisabledColor(DWORD color)
+{
+    m_dwDefaultDisabledColor = color;
+}
+
+DWORD CPaintManagerUI::GetDefaultFontColor() const
+{
+    return m_dwDefaultFontColor;
+}
+
+void CPaintManagerUI::SetDefaultFontColor(DWORD color)
+{
+    m_dwDefaultFontColor = color;
+}
+
+DWORD CPaintManagerUI::GetDefaultLinkFontColor() const
+{
+    return m_dwDefaultLinkFontColor;
+}
+
+void CPaintManagerUI::SetDefaultLinkFontColor(DWORD color)
+{
+    m_dwDefaultLinkFontColor = color;
+}
+
+DWORD CPaintManagerUI::GetDefaultLinkHoverFontColor() const
+{
+    return m_dwDefaultLinkHoverFontColor;
+}
+
+void CPaintManagerUI::SetDefaultLinkHoverFontColor(DWORD color)
+{
+    m_dwDefaultLinkHoverFontColor = color;
+}
+
+DWORD CPaintManagerUI::GetDefaultSelectedBkColor() const
+{
+    return m_dwDefaultSelectedBkColor;
+}
+
+void CPaintManagerUI::SetDefaultSelectedBkColor(DWORD color)
+{
+    m_dwDefaultSelectedBkColor = color;
 }
 
 HFONT CPaintManagerUI::CreateSkinFont(const char* name, int size, bool bold, bool underline, bool italic)
@@ -93,20 +423,25 @@ HFONT CPaintManagerUI::AddFont(const char* name, int size, bool bold, bool under
     info->bBold = bold;
     info->bUnderline = underline;
     info->bItalic = italic;
+    if (!m_aCustomFonts.Add(info)) {
+        ::DeleteObject(hFont);
+        delete info;
+        return nullptr;
+    }
     if (m_hDcPaint != nullptr) Measure(*info);
-    m_aCustomFonts.push_back(info);
     return hFont;
 }
 
 HFONT CPaintManagerUI::GetFont(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_aCustomFonts.size())) return m_DefaultFontInfo.hFont;
-    return m_aCustomFonts[index]->hFont;
+    if (index < 0 || index >= m_aCustomFonts.GetSize()) return m_DefaultFontInfo.hFont;
+    return static_cast<TFontInfo*>(m_aCustomFonts[index])->hFont;
 }
 
 HFONT CPaintManagerUI::GetFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
-    for (TFontInfo* font : m_aCustomFonts) {
+    for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) {
+        const auto* font = static_cast<TFontInfo*>(m_aCustomFonts[i]);
         if (SameFont(*font, name != nullptr ? name : "", size, bold, underline, italic)) return font->hFont;
     }
     return nullptr;
@@ -114,14 +449,16 @@ HFONT CPaintManagerUI::GetFont(const char* name, int size, bool bold, bool under
 
 TFontInfo* CPaintManagerUI::GetFontInfo(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_aCustomFonts.size())) return GetDefaultFontInfo();
-    Measure(*m_aCustomFonts[index]);
-    return m_aCustomFonts[index];
+    if (index < 0 || index >= m_aCustomFonts.GetSize()) return GetDefaultFontInfo();
+    auto* font = static_cast<TFontInfo*>(m_aCustomFonts[index]);
+    Measure(*font);
+    return font;
 }
 
 TFontInfo* CPaintManagerUI::GetFontInfo(HFONT hFont)
 {
-    for (TFontInfo* font : m_aCustomFonts) {
+    for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) {
+        auto* font = static_cast<TFontInfo*>(m_aCustomFonts[i]);
         if (font->hFont == hFont) {
             Measure(*font);
             return font;
@@ -153,8 +490,7 @@ void CPaintManagerUI::SetDefaultFont(const char* name, int size, bool bold, bool
 const TImageRec* CPaintManagerUI::GetImage(const char* name) const
 {
     if (name == nullptr) return nullptr;
-    const auto found = m_mImageHash.find(name);
-    return found != m_mImageHash.end() ? found->second : nullptr;
+    return static_cast<const TImageRec*>(m_mImageHash.Find(name));
 }
 
 const TImageRec* CPaintManagerUI::GetImageEx(const char* name, const char* type, DWORD mask)
@@ -178,36 +514,825 @@ const TImageRec* CPaintManagerUI::AddImage(const char* name, const char* type, D
     if (image == nullptr) return nullptr;
     if (type != nullptr) image->sResType = type;
     image->dwMask = mask;
-    if (!m_mImageHash.emplace(name, image).second) {
+    if (!m_mImageHash.Insert(name, image)) {
         CUIRender::FreeImage(image);
         return nullptr;
     }
     return image;
 }
 
-DWORD CPaintManagerUI::GetDefaultLinkFontColor() const
+void CPaintManagerUI::AddDefaultAttributeList(const char* className, const char* list)
 {
-    return m_dwDefaultLinkFontColor;
+    if (className == nullptr || list == nullptr || m_DefaultAttrHash.Find(className) != nullptr) return;
+    auto* copy = new CUIString(list);
+    if (!m_DefaultAttrHash.Insert(className, copy)) delete copy;
 }
 
-DWORD CPaintManagerUI::GetDefaultLinkHoverFontColor() const
+const char* CPaintManagerUI::GetDefaultAttributeList(const char* className) const
 {
-    return m_dwDefaultLinkHoverFontColor;
+    if (className == nullptr) return nullptr;
+    const auto* list = static_cast<const CUIString*>(m_DefaultAttrHash.Find(className));
+    return list != nullptr ? list->GetData() : nullptr;
 }
 
-DWORD CPaintManagerUI::GetDefaultSelectedBkColor() const
+bool CPaintManagerUI::AddOptionGroup(const char* group, CControlUI* pControl)
 {
-    return m_dwDefaultSelectedBkColor;
+    if (group == nullptr) return false;
+    auto* list = static_cast<CPtrArrayUI*>(m_mOptionGroup.Find(group));
+    if (list != nullptr) {
+        if (list->Find(pControl) >= 0) return false;
+        return list->Add(pControl);
+    }
+    list = new CPtrArrayUI(6);
+    list->Add(pControl);
+    if (!m_mOptionGroup.Insert(group, list)) {
+        delete list;
+        return false;
+    }
+    return true;
 }
 
-POINT CPaintManagerUI::GetMousePos() const
+CPtrArrayUI* CPaintManagerUI::GetOptionGroup(const char* group) const
 {
-    return m_ptLastMousePos;
+    if (group == nullptr) return nullptr;
+    return static_cast<CPtrArrayUI*>(m_mOptionGroup.Find(group));
 }
 
-void CPaintManagerUI::SetMousePos(POINT pt)
+void CPaintManagerUI::RemoveOptionGroup(const char* group, CControlUI* pControl)
+{
+    CPtrArrayUI* list = GetOptionGroup(group);
+    if (list == nullptr) return;
+    RemoveItem(*list, pControl);
+    if (list->IsEmpty()) {
+        delete list;
+        m_mOptionGroup.Remove(group);
+    }
+}
+
+bool CPaintManagerUI::AttachDialog(CControlUI* pControl)
+{
+    assert(::IsWindow(m_hWndPaint));
+    SetFocus(nullptr);
+    m_pEventKey = nullptr;
+    m_pEventHover = nullptr;
+    m_pEventClick = nullptr;
+    if (m_pRoot != nullptr && m_pRoot != pControl) {
+        m_aPostPaintControls.Empty();
+        AddDelayedCleanup(m_pRoot);
+    }
+    m_pRoot = pControl;
+    m_bUpdateNeeded = true;
+    m_bFirstLayout = true;
+    m_bFocusNeeded = true;
+    return InitControls(pControl);
+}
+
+CControlUI* CALLBACK CPaintManagerUI::CollectName(CControlUI* pThis, LPVOID pData)
+{
+    auto* manager = static_cast<CPaintManagerUI*>(pData);
+    const CUIString name = pThis->GetName();
+    if (!name.IsEmpty()) manager->m_mNameHash.Set(name, pThis);
+    return nullptr;
+}
+
+bool CPaintManagerUI::InitControls(CControlUI* pControl, CControlUI* pParent)
+{
+    assert(pControl);
+    if (pControl == nullptr) return false;
+    pControl->SetManager(this, pParent != nullptr ? pParent : pControl->GetParent(), true);
+    pControl->FindControl(&CPaintManagerUI::CollectName, this, 0);
+    return true;
+}
+
+void CPaintManagerUI::ReapObjects(CControlUI* pControl)
+{
+    if (pControl == nullptr) return;
+    if (pControl == m_pEventKey) m_pEventKey = nullptr;
+    if (pControl == m_pEventHover) m_pEventHover = nullptr;
+    if (pControl == m_pEventClick) m_pEventClick = nullptr;
+    if (pControl == m_pFocus) m_pFocus = nullptr;
+    KillTimer(pControl);
+    RemoveItem(m_aPostPaintControls, pControl);
+    const CUIString name = pControl->GetName();
+    if (!name.IsEmpty() && m_mNameHash.Find(name, false) == pControl) m_mNameHash.Remove(name);
+}
+
+void CPaintManagerUI::AddDelayedCleanup(CControlUI* pControl)
+{
+    if (pControl == nullptr || m_aDelayedCleanup.Find(pControl) >= 0) return;
+    pControl->SetManager(this, nullptr, false);
+    // No more events, timers or name look-ups may reach a control that is about to go.
+    pControl->FindControl(&ReapVisit, this, 0);
+    if (pControl == m_pRoot) m_pRoot = nullptr;
+    m_aDelayedCleanup.Add(pControl);
+    if (m_hWndPaint != nullptr) ::PostMessageA(m_hWndPaint, kDelayedCleanupMsg, 0, 0);
+}
+
+void CPaintManagerUI::DeleteDelayedControls()
+{
+    m_bCleanupPending = false;
+    // A destructor may queue more controls: take the batch out before deleting it.
+    while (!m_aDelayedCleanup.IsEmpty()) {
+        const CPtrArrayUI batch(m_aDelayedCleanup);
+        m_aDelayedCleanup.Empty();
+        for (int i = 0; i < batch.GetSize(); ++i) delete static_cast<CControlUI*>(batch[i]);
+    }
+}
+
+CControlUI* CPaintManagerUI::GetRoot() const
+{
+    return m_pRoot;
+}
+
+CControlUI* CPaintManagerUI::FindControl(POINT pt) const
+{
+    if (m_pRoot == nullptr) return nullptr;
+    return m_pRoot->FindControl(&FindFromPoint, &pt, UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST);
+}
+
+CControlUI* CPaintManagerUI::FindControl(const char* name) const
+{
+    if (name == nullptr) return nullptr;
+    return static_cast<CControlUI*>(m_mNameHash.Find(name));
+}
+
+CControlUI* CPaintManagerUI::GetFocus() const
+{
+    return m_pFocus;
+}
+
+void CPaintManagerUI::DropFocus(CControlUI* pNewFocus)
+{
+    CControlUI* old = m_pFocus;
+    if (old == nullptr) return;
+    TEventMsg event;
+    event.Type = UIEVENT_KILLFOCUS;
+    event.pSender = pNewFocus;
+    event.dwTimestamp = ::GetTickCount();
+    old->Event(event);
+    if (m_pFocus == old) SendNotify(old, "killfocus");
+    if (m_pFocus == old) m_pFocus = nullptr;
+}
+
+void CPaintManagerUI::SetFocus(CControlUI* pControl)
+{
+    if (pControl == m_pFocus) return;
+    if (::GetFocus() != m_hWndPaint) ::SetFocus(m_hWndPaint);
+    DropFocus(pControl);
+    if (pControl != nullptr && pControl->GetManager() == this && pControl->IsVisible() && pControl->IsEnabled()) {
+        m_pFocus = pControl;
+        DeliverEvent(pControl, UIEVENT_SETFOCUS, POINT{0, 0});
+        if (m_pFocus == pControl) SendNotify(pControl, "setfocus");
+    }
+}
+
+void CPaintManagerUI::SetFocusNeeded(CControlUI* pControl)
+{
+    ::SetFocus(m_hWndPaint);
+    if (pControl == nullptr) return;
+    DropFocus(pControl);
+    CTabSearch search(pControl, false);
+    m_pFocus = search.Run(m_pRoot);
+    m_bFocusNeeded = true;
+    if (m_pRoot != nullptr) m_pRoot->NeedUpdate();
+}
+
+bool CPaintManagerUI::SetNextTabControl(bool forward)
+{
+    if (m_bUpdateNeeded && forward) {
+        m_bFocusNeeded = true;
+        ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
+        return true;
+    }
+    CTabSearch search(m_pFocus, forward);
+    CControlUI* found = search.Run(m_pRoot);
+    if (found == nullptr) {
+        if (forward) {
+            CTabSearch wrap(nullptr, true);
+            found = wrap.Run(m_pRoot);
+        } else {
+            found = search.GetLastTabStop();
+        }
+    }
+    m_bFocusNeeded = false;
+    if (found == nullptr) return false;
+    SetFocus(found);
+    return true;
+}
+
+void CPaintManagerUI::SetCapture()
+{
+    ::SetCapture(m_hWndPaint);
+    m_bMouseCapture = true;
+}
+
+void CPaintManagerUI::ReleaseCapture()
+{
+    ::ReleaseCapture();
+    m_bMouseCapture = false;
+}
+
+bool CPaintManagerUI::IsCaptured() const
+{
+    return m_bMouseCapture;
+}
+
+bool CPaintManagerUI::SetTimer(CControlUI* pControl, UINT nTimerID, UINT uElapse)
+{
+    assert(pControl != nullptr);
+    assert(uElapse > 0);
+    if (pControl == nullptr || uElapse == 0 || m_hWndPaint == nullptr) return false;
+    TTimerInfo* info = m_Timers.Find(pControl, m_hWndPaint, nTimerID);
+    if (info != nullptr) {
+        if (!info->bKilled || ::SetTimer(m_hWndPaint, info->uWinTimer, uElapse, nullptr) == 0) return false;
+        info->bKilled = false;
+        return true;
+    }
+    const UINT winTimer = m_Timers.NextWinTimerId(m_hWndPaint);
+    if (winTimer == 0 || ::SetTimer(m_hWndPaint, winTimer, uElapse, nullptr) == 0) return false;
+    if (m_Timers.Add(pControl, nTimerID, m_hWndPaint, winTimer) == nullptr) {
+        ::KillTimer(m_hWndPaint, winTimer);
+        return false;
+    }
+    return true;
+}
+
+bool CPaintManagerUI::KillTimer(CControlUI* pControl, UINT nTimerID)
+{
+    assert(pControl != nullptr);
+    TTimerInfo* info = m_Timers.Find(pControl, m_hWndPaint, nTimerID);
+    if (info == nullptr || info->bKilled) return false;
+    if (::IsWindow(m_hWndPaint)) ::KillTimer(info->hWnd, info->uWinTimer);
+    info->bKilled = true;
+    return true;
+}
+
+void CPaintManagerUI::KillTimer(CControlUI* pControl)
+{
+    for (int i = m_Timers.GetSize() - 1; i >= 0; --i) {
+        const TTimerInfo* info = m_Timers.GetAt(i);
+        if (info->pSender != pControl || info->hWnd != m_hWndPaint) continue;
+        if (!info->bKilled && ::IsWindow(m_hWndPaint)) ::KillTimer(info->hWnd, info->uWinTimer);
+        m_Timers.RemoveAt(i);
+    }
+}
+
+bool CPaintManagerUI::AddNotifier(INotifyUI* pNotifier)
+{
+    assert(m_aNotifiers.Find(pNotifier) < 0);
+    return pNotifier != nullptr && m_aNotifiers.Find(pNotifier) < 0 && m_aNotifiers.Add(pNotifier);
+}
+
+bool CPaintManagerUI::RemoveNotifier(INotifyUI* pNotifier)
+{
+    return RemoveItem(m_aNotifiers, pNotifier);
+}
+
+bool CPaintManagerUI::AddPreMessageFilter(IMessageFilterUI* pFilter)
+{
+    assert(m_aPreMessageFilters.Find(pFilter) < 0);
+    return pFilter != nullptr && m_aPreMessageFilters.Find(pFilter) < 0 && m_aPreMessageFilters.Add(pFilter);
+}
+
+bool CPaintManagerUI::RemovePreMessageFilter(IMessageFilterUI* pFilter)
+{
+    return RemoveItem(m_aPreMessageFilters, pFilter);
+}
+
+bool CPaintManagerUI::AddMessageFilter(IMessageFilterUI* pFilter)
+{
+    assert(m_aMessageFilters.Find(pFilter) < 0);
+    return pFilter != nullptr && m_aMessageFilters.Find(pFilter) < 0 && m_aMessageFilters.Add(pFilter);
+}
+
+bool CPaintManagerUI::RemoveMessageFilter(IMessageFilterUI* pFilter)
+{
+    return RemoveItem(m_aMessageFilters, pFilter);
+}
+
+bool CPaintManagerUI::AddPostPaint(CControlUI* pControl)
+{
+    assert(m_aPostPaintControls.Find(pControl) < 0);
+    return pControl != nullptr && m_aPostPaintControls.Find(pControl) < 0 && m_aPostPaintControls.Add(pControl);
+}
+
+bool CPaintManagerUI::RemovePostPaint(CControlUI* pControl)
+{
+    return RemoveItem(m_aPostPaintControls, pControl);
+}
+
+void CPaintManagerUI::SendNotify(CControlUI* pControl, const char* type, WPARAM wParam, LPARAM lParam)
+{
+    TNotifyMsg msg;
+    msg.pSender = pControl;
+    msg.sType = type != nullptr ? type : "";
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    SendNotify(msg);
+}
+
+void CPaintManagerUI::SendNotify(TNotifyMsg& msg)
+{
+    msg.ptMouse = m_ptLastMousePos;
+    msg.dwTimestamp = ::GetTickCount();
+    if (m_bUsedVirtualWnd && msg.pSender != nullptr) msg.sVirtualWnd = msg.pSender->GetVirtualWnd();
+    if (msg.pSender != nullptr && !msg.pSender->OnNotify.IsEmpty()) msg.pSender->OnNotify.Invoke(&msg);
+    EachListener<INotifyUI>(m_aNotifiers, [&msg](INotifyUI* notifier) {
+        notifier->Notify(msg);
+        return false;
+    });
+}
+
+void CPaintManagerUI::DeliverEvent(CControlUI* pControl, int type, POINT pt, WPARAM wParam, LPARAM lParam,
+                                   WORD keyState, char key)
+{
+    TEventMsg event;
+    event.Type = type;
+    event.pSender = pControl;
+    event.dwTimestamp = ::GetTickCount();
+    event.ptMouse = pt;
+    event.chKey = key;
+    event.wKeyState = keyState;
+    event.wParam = wParam;
+    event.lParam = lParam;
+    pControl->Event(event);
+}
+
+bool CPaintManagerUI::RunMessageFilters(const CPtrArrayUI& filters, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                                        LRESULT& lRes)
+{
+    return EachListener<IMessageFilterUI>(filters, [&](IMessageFilterUI* filter) {
+        bool handled = false;
+        const LRESULT result = filter->MessageHandler(uMsg, wParam, lParam, handled);
+        if (handled) lRes = result;
+        return handled;
+    });
+}
+
+bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes)
+{
+    if (m_hWndPaint == nullptr) return false;
+    CDispatchScope scope(*this);
+    if (RunMessageFilters(m_aMessageFilters, uMsg, wParam, lParam, lRes)) return true;
+    switch (uMsg) {
+    case WM_CLOSE:
+        OnClose();
+        return false;
+    case WM_ERASEBKGND:
+        lRes = 1;
+        return true;
+    case WM_PAINT:
+        OnPaint();
+        return true;
+    case WM_PRINTCLIENT:
+        OnPrintClient(reinterpret_cast<HDC>(wParam), lParam);
+        return false;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        return false;
+    case WM_SIZE:
+        OnSize();
+        return true;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return false;
+    case WM_MOUSEMOVE:
+        OnMouseMove(PointOf(lParam));
+        return false;
+    case WM_MOUSEHOVER:
+        return OnMouseHover(PointOf(lParam));
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return false;
+    case WM_LBUTTONDOWN:
+        OnButtonDown(UIEVENT_BUTTONDOWN, PointOf(lParam), wParam, lParam);
+        return false;
+    case WM_LBUTTONDBLCLK:
+        OnButtonDown(UIEVENT_DBLCLICK, PointOf(lParam), wParam, lParam);
+        return false;
+    case WM_RBUTTONDOWN:
+        OnButtonDown(UIEVENT_RBUTTONDOWN, PointOf(lParam), wParam, lParam);
+        return false;
+    case WM_LBUTTONUP:
+        OnButtonUp(PointOf(lParam), wParam, lParam);
+        return false;
+    case WM_CONTEXTMENU:
+        OnContextMenu(wParam, lParam);
+        return false;
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(wParam, lParam);
+        return false;
+    case WM_SETCURSOR:
+        return OnSetCursor(wParam, lParam);
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return false;
+    case WM_KEYUP:
+        OnKeyUp(wParam);
+        return false;
+    case WM_CHAR:
+        OnChar(wParam);
+        return false;
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        if (lParam == 0) return false;
+        lRes = ::SendMessageA(reinterpret_cast<HWND>(lParam), uMsg + kReflectOffset, wParam, lParam);
+        return true;
+    case WM_NOTIFY:
+        if (lParam != 0) {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            lRes = ::SendMessageA(header->hwndFrom, uMsg + kReflectOffset, wParam, lParam);
+        }
+        return true;
+    case kDelayedCleanupMsg:
+        // Deferred to the end of the outermost message when a handler is still running.
+        m_bCleanupPending = true;
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CPaintManagerUI::OnClose()
+{
+    if (m_pEventHover != nullptr) {
+        CControlUI* hover = m_pEventHover;
+        m_pEventHover = nullptr;
+        DeliverEvent(hover, UIEVENT_MOUSELEAVE, m_ptLastMousePos);
+    }
+    if (m_pEventClick != nullptr) {
+        CControlUI* click = m_pEventClick;
+        m_pEventClick = nullptr;
+        DeliverEvent(click, UIEVENT_BUTTONUP, m_ptLastMousePos);
+    }
+    SetFocus(nullptr);
+    HWND owner = ::GetWindow(m_hWndPaint, GW_OWNER);
+    if (owner != nullptr) ::SetFocus(owner);
+}
+
+void CPaintManagerUI::OnPrintClient(HDC hDC, LPARAM lParam)
+{
+    RECT rcClient = {};
+    ::GetClientRect(m_hWndPaint, &rcClient);
+    const int saved = ::SaveDC(hDC);
+    if (m_pRoot != nullptr) m_pRoot->DoPaint(hDC, rcClient);
+    if ((lParam & PRF_CHILDREN) != 0) {
+        for (HWND child = ::GetWindow(m_hWndPaint, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            RECT rcPos = {};
+            ::GetWindowRect(child, &rcPos);
+            ::MapWindowPoints(HWND_DESKTOP, m_hWndPaint, reinterpret_cast<POINT*>(&rcPos), 2);
+            ::SetWindowOrgEx(hDC, -rcPos.left, -rcPos.top, nullptr);
+            ::SendMessageA(child, WM_PRINT, reinterpret_cast<WPARAM>(hDC), lParam | PRF_NONCLIENT);
+        }
+    }
+    ::RestoreDC(hDC, saved);
+}
+
+void CPaintManagerUI::OnGetMinMaxInfo(MINMAXINFO* pInfo) const
+{
+    if (m_szMinWindow.cx > 0) pInfo->ptMinTrackSize.x = m_szMinWindow.cx;
+    if (m_szMinWindow.cy > 0) pInfo->ptMinTrackSize.y = m_szMinWindow.cy;
+    if (m_szMaxWindow.cx > 0) pInfo->ptMaxTrackSize.x = m_szMaxWindow.cx;
+    if (m_szMaxWindow.cy > 0) pInfo->ptMaxTrackSize.y = m_szMaxWindow.cy;
+}
+
+void CPaintManagerUI::OnSize()
+{
+    if (m_pFocus != nullptr) DeliverEvent(m_pFocus, UIEVENT_WINDOWSIZE, m_ptLastMousePos);
+    if (m_pRoot != nullptr) m_pRoot->NeedUpdate();
+}
+
+void CPaintManagerUI::OnTimer(WPARAM wParam)
+{
+    const TTimerInfo* info = m_Timers.FindLive(m_hWndPaint, LOWORD(wParam));
+    if (info == nullptr) return;
+    DeliverEvent(info->pSender, UIEVENT_TIMER, POINT{0, 0}, info->nLocalID);
+}
+
+void CPaintManagerUI::OnMouseMove(POINT pt)
+{
+    if (!m_bMouseTracking) {
+        TRACKMOUSEEVENT tme = {};
+        tme.cbSize = sizeof(tme);
+        tme.dwFlags = TME_HOVER | TME_LEAVE;
+        tme.hwndTrack = m_hWndPaint;
+        tme.dwHoverTime = m_hwndTooltip == nullptr
+                              ? kDefaultHoverTime
+                              : static_cast<DWORD>(::SendMessageA(m_hwndTooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
+        ::_TrackMouseEvent(&tme);
+        m_bMouseTracking = true;
+    }
+    m_ptLastMousePos = pt;
+    CControlUI* pNew = FindControl(pt);
+    if (pNew != nullptr && pNew->GetManager() != this) return;
+    if (pNew != m_pEventHover && m_pEventHover != nullptr) {
+        CControlUI* old = m_pEventHover;
+        m_pEventHover = nullptr;
+        DeliverEvent(old, UIEVENT_MOUSELEAVE, pt);
+        HideToolTip();
+    }
+    if (pNew != m_pEventHover && pNew != nullptr) {
+        m_pEventHover = pNew;
+        DeliverEvent(pNew, UIEVENT_MOUSEENTER, pt);
+    }
+    if (m_pEventClick != nullptr) {
+        DeliverEvent(m_pEventClick, UIEVENT_MOUSEMOVE, pt);
+    } else if (pNew != nullptr && pNew == m_pEventHover) {
+        DeliverEvent(pNew, UIEVENT_MOUSEMOVE, pt);
+    }
+}
+
+bool CPaintManagerUI::OnMouseHover(POINT pt)
+{
+    m_bMouseTracking = false;
+    CControlUI* pHover = FindControl(pt);
+    if (pHover == nullptr) return false;
+    if (m_pEventHover != nullptr) DeliverEvent(m_pEventHover, UIEVENT_MOUSEHOVER, pt);
+    ShowToolTip(pHover);
+    return true;
+}
+
+void CPaintManagerUI::OnMouseLeave()
+{
+    HideToolTip();
+    if (m_bMouseTracking) ::SendMessageA(m_hWndPaint, WM_MOUSEMOVE, 0, static_cast<LPARAM>(-1));
+    m_bMouseTracking = false;
+}
+
+void CPaintManagerUI::OnButtonDown(int type, POINT pt, WPARAM wParam, LPARAM lParam)
+{
+    ::SetFocus(m_hWndPaint);
+    m_ptLastMousePos = pt;
+    CControlUI* pControl = FindControl(pt);
+    if (pControl == nullptr || pControl->GetManager() != this) return;
+    m_pEventClick = pControl;
+    if (type != UIEVENT_DBLCLICK) {
+        pControl->SetFocus();
+        // The focus change may have removed the control (its click pointer is then cleared).
+        if (m_pEventClick != pControl) return;
+    }
+    SetCapture();
+    DeliverEvent(pControl, type, pt, wParam, lParam, LOWORD(wParam));
+}
+
+void CPaintManagerUI::OnButtonUp(POINT pt, WPARAM wParam, LPARAM lParam)
 {
     m_ptLastMousePos = pt;
+    CControlUI* pClick = m_pEventClick;
+    if (pClick == nullptr) return;
+    m_pEventClick = nullptr;
+    ReleaseCapture();
+    DeliverEvent(pClick, UIEVENT_BUTTONUP, pt, wParam, lParam, LOWORD(wParam));
+}
+
+void CPaintManagerUI::OnContextMenu(WPARAM wParam, LPARAM lParam)
+{
+    POINT pt = PointOf(lParam);
+    ::ScreenToClient(m_hWndPaint, &pt);
+    m_ptLastMousePos = pt;
+    CControlUI* pClick = m_pEventClick;
+    if (pClick == nullptr) return;
+    m_pEventClick = nullptr;
+    ReleaseCapture();
+    DeliverEvent(pClick, UIEVENT_CONTEXTMENU, pt, wParam, reinterpret_cast<LPARAM>(pClick), LOWORD(wParam));
+}
+
+void CPaintManagerUI::OnMouseWheel(WPARAM wParam, LPARAM lParam)
+{
+    POINT pt = PointOf(lParam);
+    ::ScreenToClient(m_hWndPaint, &pt);
+    m_ptLastMousePos = pt;
+    CControlUI* pControl = FindControl(pt);
+    if (pControl != nullptr && pControl->GetManager() == this) {
+        const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
+        DeliverEvent(pControl, UIEVENT_SCROLLWHEEL, pt, delta < 0 ? 1 : 0, lParam, CManagerKeyState::Current());
+    }
+    ::SendMessageA(m_hWndPaint, WM_MOUSEMOVE, 0, MAKELPARAM(m_ptLastMousePos.x, m_ptLastMousePos.y));
+}
+
+bool CPaintManagerUI::OnSetCursor(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(lParam) != HTCLIENT) return false;
+    if (m_bMouseCapture) return true;
+    POINT pt = {};
+    ::GetCursorPos(&pt);
+    ::ScreenToClient(m_hWndPaint, &pt);
+    CControlUI* pControl = FindControl(pt);
+    if (pControl == nullptr || (pControl->GetControlFlags() & UIFLAG_SETCURSOR) == 0) return false;
+    DeliverEvent(pControl, UIEVENT_SETCURSOR, pt, wParam, lParam, CManagerKeyState::Current());
+    return true;
+}
+
+void CPaintManagerUI::OnKeyDown(WPARAM wParam)
+{
+    if (m_pFocus == nullptr) return;
+    m_pEventKey = m_pFocus;
+    DeliverEvent(m_pFocus, UIEVENT_KEYDOWN, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(),
+                 static_cast<char>(wParam));
+}
+
+void CPaintManagerUI::OnKeyUp(WPARAM wParam)
+{
+    CControlUI* pKey = m_pEventKey;
+    if (pKey == nullptr) return;
+    m_pEventKey = nullptr;
+    DeliverEvent(pKey, UIEVENT_KEYUP, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(), static_cast<char>(wParam));
+}
+
+void CPaintManagerUI::OnChar(WPARAM wParam)
+{
+    if (m_pFocus == nullptr) return;
+    DeliverEvent(m_pFocus, UIEVENT_CHAR, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(),
+                 static_cast<char>(wParam));
+}
+
+bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes)
+{
+    CDispatchScope scope(*this);
+    if (RunMessageFilters(m_aPreMessageFilters, uMsg, wParam, lParam, lRes)) return true;
+    switch (uMsg) {
+    case WM_KEYDOWN:
+        if (wParam != VK_TAB) return false;
+        SetNextTabControl(::GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    case WM_SYSKEYDOWN:
+        if (m_pFocus != nullptr) {
+            DeliverEvent(m_pFocus, UIEVENT_SYSKEY, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(),
+                         static_cast<char>(wParam));
+        }
+        return false;
+    case WM_SYSCHAR:
+        return OnSysChar(wParam);
+    default:
+        return false;
+    }
+}
+
+bool CPaintManagerUI::OnSysChar(WPARAM wParam)
+{
+    CManagerShortcutSearch search(static_cast<char>(wParam));
+    CControlUI* found = search.Run(m_pRoot);
+    if (found == nullptr) return false;
+    found->SetFocus();
+    found->Activate();
+    return true;
+}
+
+void CPaintManagerUI::LayoutIfNeeded()
+{
+    if (!m_bUpdateNeeded) return;
+    m_bUpdateNeeded = false;
+    RECT rcClient = {};
+    ::GetClientRect(m_hWndPaint, &rcClient);
+    if (::IsRectEmpty(&rcClient)) return;
+    if (m_pRoot->IsUpdateNeeded()) {
+        m_pRoot->SetPos(rcClient);
+        ReleaseOffscreen();
+        ReleaseBackground();
+    } else {
+        // A control whose SetPos leaves its flag set would be found again for ever.
+        CPtrArrayUI placed;
+        CControlUI* pControl = nullptr;
+        while ((pControl = m_pRoot->FindControl(&FindUpdateNeeded, nullptr, UIFIND_VISIBLE | UIFIND_ME_FIRST)) !=
+                   nullptr &&
+               placed.Find(pControl) < 0) {
+            placed.Add(pControl);
+            pControl->SetPos(pControl->GetPos());
+        }
+    }
+    if (m_bFirstLayout) {
+        m_bFirstLayout = false;
+        SendNotify(m_pRoot, "windowinit");
+    }
+}
+
+void CPaintManagerUI::OnPaint()
+{
+    RECT rcPaint = {};
+    if (!::GetUpdateRect(m_hWndPaint, &rcPaint, FALSE)) return;
+    PAINTSTRUCT ps = {};
+    if (m_pRoot == nullptr) {
+        ::BeginPaint(m_hWndPaint, &ps);
+        ::EndPaint(m_hWndPaint, &ps);
+        return;
+    }
+    LayoutIfNeeded();
+    if (m_bFocusNeeded) SetNextTabControl();
+    if (m_pRoot == nullptr) {
+        ::ValidateRect(m_hWndPaint, nullptr);
+        return;
+    }
+    CreateOffscreen();
+    ::BeginPaint(m_hWndPaint, &ps);
+    if (m_bOffscreenPaint && m_hbmpOffscreen != nullptr) {
+        PaintOffscreen(ps.hdc, rcPaint);
+    } else {
+        PaintDirect(ps.hdc, rcPaint);
+    }
+    ::EndPaint(m_hWndPaint, &ps);
+    if (m_bUpdateNeeded) ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
+}
+
+void CPaintManagerUI::CreateOffscreen()
+{
+    if (!m_bOffscreenPaint || m_hbmpOffscreen != nullptr) return;
+    RECT rcClient = {};
+    ::GetClientRect(m_hWndPaint, &rcClient);
+    if (::IsRectEmpty(&rcClient)) return;
+    if (m_hDcOffscreen == nullptr) m_hDcOffscreen = ::CreateCompatibleDC(m_hDcPaint);
+    m_hbmpOffscreen = ::CreateCompatibleBitmap(m_hDcPaint, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+    assert(m_hDcOffscreen);
+    assert(m_hbmpOffscreen);
+}
+
+void CPaintManagerUI::CopyBackground(HDC hDcPaint, const RECT& rcPaint)
+{
+    const int width = rcPaint.right - rcPaint.left;
+    const int height = rcPaint.bottom - rcPaint.top;
+    if (m_hbmpBackground == nullptr) {
+        RECT rcClient = {};
+        ::GetClientRect(m_hWndPaint, &rcClient);
+        m_hDcBackground = ::CreateCompatibleDC(m_hDcPaint);
+        m_hbmpBackground =
+            ::CreateCompatibleBitmap(m_hDcPaint, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+        assert(m_hDcBackground);
+        assert(m_hbmpBackground);
+        if (m_hDcBackground == nullptr || m_hbmpBackground == nullptr) return;
+        HGDIOBJ old = ::SelectObject(m_hDcBackground, m_hbmpBackground);
+        ::BitBlt(m_hDcBackground, rcPaint.left, rcPaint.top, width, height, hDcPaint, rcPaint.left, rcPaint.top,
+                 SRCCOPY);
+        ::BitBlt(m_hDcOffscreen, rcPaint.left, rcPaint.top, width, height, m_hDcBackground, rcPaint.left,
+                 rcPaint.top, SRCCOPY);
+        ::SelectObject(m_hDcBackground, old);
+        return;
+    }
+    HGDIOBJ old = ::SelectObject(m_hDcBackground, m_hbmpBackground);
+    ::BitBlt(m_hDcOffscreen, rcPaint.left, rcPaint.top, width, height, m_hDcBackground, rcPaint.left, rcPaint.top,
+             SRCCOPY);
+    ::SelectObject(m_hDcBackground, old);
+}
+
+void CPaintManagerUI::PaintOffscreen(HDC hDcPaint, const RECT& rcPaint)
+{
+    HGDIOBJ oldBitmap = ::SelectObject(m_hDcOffscreen, m_hbmpOffscreen);
+    const int saved = ::SaveDC(m_hDcOffscreen);
+    if (m_bAlphaBackground) CopyBackground(hDcPaint, rcPaint);
+    m_pRoot->DoPaint(m_hDcOffscreen, rcPaint);
+    const CPtrArrayUI postPaint(m_aPostPaintControls);
+    for (int i = 0; i < postPaint.GetSize(); ++i) {
+        if (m_aPostPaintControls.Find(postPaint[i]) < 0) continue;
+        static_cast<CControlUI*>(postPaint[i])->DoPostPaint(m_hDcOffscreen, rcPaint);
+    }
+    ::RestoreDC(m_hDcOffscreen, saved);
+    ::BitBlt(hDcPaint, rcPaint.left, rcPaint.top, rcPaint.right - rcPaint.left, rcPaint.bottom - rcPaint.top,
+             m_hDcOffscreen, rcPaint.left, rcPaint.top, SRCCOPY);
+    ::SelectObject(m_hDcOffscreen, oldBitmap);
+    if (!m_bShowUpdateRect) return;
+    HGDIOBJ oldPen = ::SelectObject(hDcPaint, m_hUpdateRectPen);
+    HGDIOBJ oldBrush = ::SelectObject(hDcPaint, ::GetStockObject(HOLLOW_BRUSH));
+    ::Rectangle(hDcPaint, rcPaint.left, rcPaint.top, rcPaint.right, rcPaint.bottom);
+    ::SelectObject(hDcPaint, oldBrush);
+    ::SelectObject(hDcPaint, oldPen);
+}
+
+void CPaintManagerUI::PaintDirect(HDC hDcPaint, const RECT& rcPaint)
+{
+    const int saved = ::SaveDC(hDcPaint);
+    m_pRoot->DoPaint(hDcPaint, rcPaint);
+    ::RestoreDC(hDcPaint, saved);
+}
+
+void CPaintManagerUI::ShowToolTip(CControlUI* pControl)
+{
+    m_sToolTipText = pControl->GetToolTip();
+    if (m_sToolTipText.IsEmpty()) return;
+    m_ToolTip = TOOLINFOA();
+    m_ToolTip.cbSize = TTTOOLINFOA_V1_SIZE;
+    m_ToolTip.uFlags = TTF_IDISHWND;
+    m_ToolTip.hwnd = m_hWndPaint;
+    m_ToolTip.uId = reinterpret_cast<UINT_PTR>(m_hWndPaint);
+    m_ToolTip.hinst = m_hInstance;
+    m_ToolTip.lpszText = const_cast<char*>(m_sToolTipText.GetData());
+    m_ToolTip.rect = pControl->GetPos();
+    if (m_hwndTooltip == nullptr) {
+        m_hwndTooltip = ::CreateWindowExA(0, "tooltips_class32", nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWndPaint,
+                                          nullptr, m_hInstance, nullptr);
+        if (m_hwndTooltip == nullptr) return;
+        ::SendMessageA(m_hwndTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+    }
+    ::SendMessageA(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, pControl->GetToolTipWidth());
+    ::SendMessageA(m_hwndTooltip, TTM_SETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+    ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
+}
+
+void CPaintManagerUI::HideToolTip()
+{
+    if (m_hwndTooltip != nullptr) {
+        ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_ToolTip));
+    }
 }
 
 HINSTANCE CPaintManagerUI::GetInstance()
@@ -252,6 +1377,48 @@ void CPaintManagerUI::SetResourcePath(const char* path)
     if (length == 0) return;
     const char last = m_pStrResourcePath.GetAt(length - 1);
     if (last != '\\' && last != '/') m_pStrResourcePath += "\\";
+}
+
+CPaintManagerUI* CPaintManagerUI::FindManagerOf(HWND hWnd)
+{
+    const bool child = (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) != 0;
+    for (int i = 0; i < m_aPreMessages.GetSize(); ++i) {
+        auto* manager = static_cast<CPaintManagerUI*>(m_aPreMessages[i]);
+        if (!child) {
+            if (manager->m_hWndPaint == hWnd) return manager;
+            continue;
+        }
+        for (HWND walk = hWnd; walk != nullptr; walk = ::GetParent(walk)) {
+            if (walk == manager->m_hWndPaint) return manager;
+        }
+    }
+    return nullptr;
+}
+
+bool CPaintManagerUI::TranslateMessage(const MSG* pMsg)
+{
+    CPaintManagerUI* manager = FindManagerOf(pMsg->hwnd);
+    if (manager == nullptr) return false;
+    LRESULT lRes = 0;
+    return manager->PreMessageHandler(pMsg->message, pMsg->wParam, pMsg->lParam, lRes);
+}
+
+void CPaintManagerUI::MessageLoop()
+{
+    MSG msg = {};
+    // GetMessage returns -1 on failure; looping on that would never end.
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateMessage(&msg)) continue;
+        ::TranslateMessage(&msg);
+        try {
+            ::DispatchMessageA(&msg);
+        } catch (...) {
+            char trace[MAX_PATH + 32] = {};
+            std::snprintf(trace, sizeof(trace), "EXCEPTION: %s(%d)\n", __FILE__, __LINE__);
+            ::OutputDebugStringA(trace);
+            throw "CPaintManagerUI::MessageLoop";
+        }
+    }
 }
 
 } // namespace SkinUI

@@ -1,12 +1,19 @@
 #pragma once
 #include <windows.h>
-#include <map>
-#include <string>
-#include <vector>
+#include <commctrl.h>
+#include "SkinUI/Core/EventMsg.h"
+#include "SkinUI/Core/IMessageFilterUI.h"
+#include "SkinUI/Core/INotifyUI.h"
+#include "SkinUI/Core/NotifyMsg.h"
+#include "SkinUI/Core/TimerTable.h"
 #include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Utils/PtrArrayUI.h"
+#include "SkinUI/Utils/StringMapUI.h"
 #include "SkinUI/Utils/UIString.h"
 
 namespace SkinUI {
+
+class CControlUI;
 
 struct TFontInfo {
     HFONT hFont = nullptr;
@@ -18,7 +25,8 @@ struct TFontInfo {
     TEXTMETRICA tm = {};
 };
 
-// The resource tables and shared settings the drawing routines use.
+// Binds one native window to one control tree: events, focus, timers, notifications,
+// double-buffered painting and the window's resource tables.
 class CPaintManagerUI {
 public:
     CPaintManagerUI();
@@ -27,8 +35,48 @@ public:
     CPaintManagerUI& operator=(const CPaintManagerUI&) = delete;
 
     void Init(HWND hWnd);
+    HWND GetPaintWindow() const;
     HDC GetPaintDC() const;
+    POINT GetMousePos() const;
+    void SetMousePos(POINT pt);
+    void Invalidate(const RECT& rcItem);
+    void NeedUpdate();
+    bool IsLayoutUpdateNeeded() const;
+    void SetUsedVirtualWnd(bool used);
+    bool IsUsedVirtualWnd() const;
 
+    // Window settings from the markup.
+    SIZE GetInitSize() const;
+    void SetInitSize(int cx, int cy);
+    RECT GetSizeBox() const;
+    void SetSizeBox(const RECT& rcSizeBox);
+    RECT GetCaptionRect() const;
+    void SetCaptionRect(const RECT& rcCaption);
+    SIZE GetRoundCorner() const;
+    void SetRoundCorner(int cx, int cy);
+    SIZE GetMinInfo() const;
+    void SetMinInfo(int cx, int cy);
+    SIZE GetMaxInfo() const;
+    void SetMaxInfo(int cx, int cy);
+    bool IsShowUpdateRect() const;
+    void SetShowUpdateRect(bool show);
+    bool IsBackgroundTransparent() const;
+    void SetBackgroundTransparent(bool transparent);
+    int GetTransparent() const;
+    void SetTransparent(int alpha);
+
+    DWORD GetDefaultDisabledColor() const;
+    void SetDefaultDisabledColor(DWORD color);
+    DWORD GetDefaultFontColor() const;
+    void SetDefaultFontColor(DWORD color);
+    DWORD GetDefaultLinkFontColor() const;
+    void SetDefaultLinkFontColor(DWORD color);
+    DWORD GetDefaultLinkHoverFontColor() const;
+    void SetDefaultLinkHoverFontColor(DWORD color);
+    DWORD GetDefaultSelectedBkColor() const;
+    void SetDefaultSelectedBkColor(DWORD color);
+
+    // Fonts, images, default attribute lists, option groups.
     HFONT AddFont(const char* name, int size, bool bold, bool underline, bool italic);
     HFONT GetFont(int index);
     HFONT GetFont(const char* name, int size, bool bold, bool underline, bool italic);
@@ -41,11 +89,49 @@ public:
     const TImageRec* GetImageEx(const char* name, const char* type = nullptr, DWORD mask = 0);
     const TImageRec* AddImage(const char* name, const char* type = nullptr, DWORD mask = 0);
 
-    DWORD GetDefaultLinkFontColor() const;
-    DWORD GetDefaultLinkHoverFontColor() const;
-    DWORD GetDefaultSelectedBkColor() const;
-    POINT GetMousePos() const;
-    void SetMousePos(POINT pt);
+    void AddDefaultAttributeList(const char* className, const char* list);
+    const char* GetDefaultAttributeList(const char* className) const;
+
+    bool AddOptionGroup(const char* group, CControlUI* pControl);
+    CPtrArrayUI* GetOptionGroup(const char* group) const;
+    void RemoveOptionGroup(const char* group, CControlUI* pControl);
+
+    // The control tree.
+    bool AttachDialog(CControlUI* pControl);
+    bool InitControls(CControlUI* pControl, CControlUI* pParent = nullptr);
+    void ReapObjects(CControlUI* pControl);
+    void AddDelayedCleanup(CControlUI* pControl);
+    CControlUI* GetRoot() const;
+    CControlUI* FindControl(POINT pt) const;
+    CControlUI* FindControl(const char* name) const;
+
+    // Focus, capture, timers.
+    CControlUI* GetFocus() const;
+    void SetFocus(CControlUI* pControl);
+    void SetFocusNeeded(CControlUI* pControl);
+    bool SetNextTabControl(bool forward = true);
+    void SetCapture();
+    void ReleaseCapture();
+    bool IsCaptured() const;
+    bool SetTimer(CControlUI* pControl, UINT nTimerID, UINT uElapse);
+    bool KillTimer(CControlUI* pControl, UINT nTimerID);
+    void KillTimer(CControlUI* pControl);
+
+    // Listeners.
+    bool AddNotifier(INotifyUI* pNotifier);
+    bool RemoveNotifier(INotifyUI* pNotifier);
+    bool AddPreMessageFilter(IMessageFilterUI* pFilter);
+    bool RemovePreMessageFilter(IMessageFilterUI* pFilter);
+    bool AddMessageFilter(IMessageFilterUI* pFilter);
+    bool RemoveMessageFilter(IMessageFilterUI* pFilter);
+    bool AddPostPaint(CControlUI* pControl);
+    bool RemovePostPaint(CControlUI* pControl);
+    void SendNotify(CControlUI* pControl, const char* type, WPARAM wParam = 0, LPARAM lParam = 0);
+    void SendNotify(TNotifyMsg& msg);
+
+    // Messages: the window procedure calls MessageHandler; the loop calls PreMessageHandler.
+    bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
 
     static HINSTANCE GetInstance();
     static void SetInstance(HINSTANCE hInst);
@@ -54,24 +140,115 @@ public:
     static CUIString GetInstancePath();
     static const CUIString& GetResourcePath();
     static void SetResourcePath(const char* path);
+    static void MessageLoop();
+    static bool TranslateMessage(const MSG* pMsg);
 
 private:
+    class CDispatchScope;
+
     static HFONT CreateSkinFont(const char* name, int size, bool bold, bool underline, bool italic);
+    static void InitSharedState();
+    static CPaintManagerUI* FindManagerOf(HWND hWnd);
+    static CControlUI* CALLBACK CollectName(CControlUI* pThis, LPVOID pData);
     void Measure(TFontInfo& info);
+    void ReleaseResources();
+    void ReleaseTimers();
+    void ReleaseOffscreen();
+    void ReleaseBackground();
+
+    void DeliverEvent(CControlUI* pControl, int type, POINT pt, WPARAM wParam = 0, LPARAM lParam = 0,
+                      WORD keyState = 0, char key = 0);
+    bool RunMessageFilters(const CPtrArrayUI& filters, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    void DeleteDelayedControls();
+    void DropFocus(CControlUI* pNewFocus);
+
+    void OnClose();
+    void OnPaint();
+    void OnPrintClient(HDC hDC, LPARAM lParam);
+    void OnGetMinMaxInfo(MINMAXINFO* pInfo) const;
+    void OnSize();
+    void OnTimer(WPARAM wParam);
+    void OnMouseMove(POINT pt);
+    bool OnMouseHover(POINT pt);
+    void OnMouseLeave();
+    void OnButtonDown(int type, POINT pt, WPARAM wParam, LPARAM lParam);
+    void OnButtonUp(POINT pt, WPARAM wParam, LPARAM lParam);
+    void OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    bool OnSetCursor(WPARAM wParam, LPARAM lParam);
+    void OnKeyDown(WPARAM wParam);
+    void OnKeyUp(WPARAM wParam);
+    void OnChar(WPARAM wParam);
+    bool OnSysChar(WPARAM wParam);
+    void LayoutIfNeeded();
+    void CreateOffscreen();
+    void CopyBackground(HDC hDcPaint, const RECT& rcPaint);
+    void PaintOffscreen(HDC hDcPaint, const RECT& rcPaint);
+    void PaintDirect(HDC hDcPaint, const RECT& rcPaint);
+    void ShowToolTip(CControlUI* pControl);
+    void HideToolTip();
 
     HWND m_hWndPaint = nullptr;
+    int m_nOpacity = 255;
     HDC m_hDcPaint = nullptr;
-    TFontInfo m_DefaultFontInfo;
-    std::vector<TFontInfo*> m_aCustomFonts;
-    std::map<std::string, TImageRec*> m_mImageHash;
+    HDC m_hDcOffscreen = nullptr;
+    HBITMAP m_hbmpOffscreen = nullptr;
+    HDC m_hDcBackground = nullptr;
+    HBITMAP m_hbmpBackground = nullptr;
+    HWND m_hwndTooltip = nullptr;
+    TOOLINFOA m_ToolTip = {};
+    CUIString m_sToolTipText;
+    bool m_bShowUpdateRect = false;
+
+    CControlUI* m_pRoot = nullptr;
+    CControlUI* m_pFocus = nullptr;
+    CControlUI* m_pEventHover = nullptr;
+    CControlUI* m_pEventClick = nullptr;
+    CControlUI* m_pEventKey = nullptr;
+    POINT m_ptLastMousePos = {-1, -1};
+
+    SIZE m_szMinWindow = {0, 0};
+    SIZE m_szMaxWindow = {0, 0};
+    SIZE m_szInitWindowSize = {0, 0};
+    RECT m_rcSizeBox = {0, 0, 0, 0};
+    SIZE m_szRoundCorner = {0, 0};
+    RECT m_rcCaption = {0, 0, 0, 0};
+
+    CTimerTable m_Timers;
+    bool m_bFirstLayout = true;
+    bool m_bUpdateNeeded = false;
+    bool m_bFocusNeeded = false;
+    bool m_bOffscreenPaint = true;
+    bool m_bAlphaBackground = false;
+    bool m_bMouseTracking = false;
+    bool m_bMouseCapture = false;
+    bool m_bUsedVirtualWnd = false;
+    bool m_bCleanupPending = false;
+    int m_nDispatchDepth = 0;
+
+    CPtrArrayUI m_aNotifiers;
+    CPtrArrayUI m_aPreMessageFilters;
+    CPtrArrayUI m_aMessageFilters;
+    CPtrArrayUI m_aPostPaintControls;
+    CPtrArrayUI m_aDelayedCleanup;
+    CPtrArrayUI m_aCustomFonts;
+    CStringMapUI m_mNameHash;
+    CStringMapUI m_mOptionGroup;
+    CStringMapUI m_mImageHash;
+    CStringMapUI m_DefaultAttrHash;
+
+    DWORD m_dwDefaultDisabledColor = 0xFFA7A6AA;
+    DWORD m_dwDefaultFontColor = 0xFF000000;
     DWORD m_dwDefaultLinkFontColor = 0xFF0000FF;
     DWORD m_dwDefaultLinkHoverFontColor = 0xFFD3215F;
     DWORD m_dwDefaultSelectedBkColor = 0xFFBAE4FF;
-    POINT m_ptLastMousePos = {-1, -1};
+    TFontInfo m_DefaultFontInfo;
 
     static HINSTANCE m_hInstance;
     static HINSTANCE m_hResourceInstance;
     static CUIString m_pStrResourcePath;
+    static CPtrArrayUI m_aPreMessages;
+    static HPEN m_hUpdateRectPen;
 };
 
 } // namespace SkinUI
