@@ -3,6 +3,7 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include <climits>
 #include <cstring>
 
 namespace SkinUI {
@@ -26,6 +27,15 @@ SIZE ReadSize(const char* value)
     int v[2] = {};
     CAttributeValue::ParseList(value, v, 2);
     return SIZE{v[0], v[1]};
+}
+
+// right - left without overflow; negative spans stay negative so the setters refuse them.
+int Span(int from, int to)
+{
+    const long long span = static_cast<long long>(to) - from;
+    if (span > INT_MAX) return INT_MAX;
+    if (span < INT_MIN) return INT_MIN;
+    return static_cast<int>(span);
 }
 
 bool SameRect(const RECT& a, const RECT& b)
@@ -476,8 +486,8 @@ void CControlUI::SetAttribute(const char* pstrName, const char* pstrValue)
     if (Same(pstrName, "pos")) {
         const RECT rc = ReadRect(pstrValue);
         SetFixedXY(SIZE{rc.left >= 0 ? rc.left : rc.right, rc.top >= 0 ? rc.top : rc.bottom});
-        SetFixedWidth(rc.right - rc.left);
-        SetFixedHeight(rc.bottom - rc.top);
+        SetFixedWidth(Span(rc.left, rc.right));
+        SetFixedHeight(Span(rc.top, rc.bottom));
     } else if (Same(pstrName, "relativepos")) {
         const RECT rc = ReadRect(pstrValue);
         SetRelativePos(rc.left, rc.top, rc.right, rc.bottom);
@@ -605,7 +615,8 @@ void CControlUI::PaintBkColor(HDC hDC)
 
 void CControlUI::PaintBkImage(HDC hDC)
 {
-    if (m_sBkImage.IsEmpty()) return;
+    // Without a manager nothing can be drawn; that is no reason to drop the image.
+    if (m_sBkImage.IsEmpty() || m_pManager == nullptr) return;
     if (!DrawImage(hDC, m_sBkImage)) m_sBkImage.Empty();
 }
 

@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include "SkinUI/Core/ControlUI.h"
+
+using namespace SkinUI;
+
+namespace {
+
+const int kSize = 40;
+const uint32_t kWhite = 0xFFFFFF;
+
+// A white 32-bit top-down memory surface.
+class Surface {
+public:
+    Surface()
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = kSize;
+        info.bmiHeader.biHeight = -kSize;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        m_dc = ::CreateCompatibleDC(nullptr);
+        m_bmp = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
+        m_old = ::SelectObject(m_dc, m_bmp);
+        for (int i = 0; i < kSize * kSize; ++i) m_bits[i] = kWhite;
+    }
+    ~Surface()
+    {
+        ::SelectObject(m_dc, m_old);
+        ::DeleteObject(m_bmp);
+        ::DeleteDC(m_dc);
+    }
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    HDC dc() const { return m_dc; }
+    // 0xRRGGBB.
+    uint32_t At(int x, int y) const
+    {
+        ::GdiFlush();
+        return m_bits[y * kSize + x] & 0xFFFFFF;
+    }
+
+private:
+    HDC m_dc = nullptr;
+    HBITMAP m_bmp = nullptr;
+    HGDIOBJ m_old = nullptr;
+    uint32_t* m_bits = nullptr;
+};
+
+bool Near(uint32_t got, uint32_t want, int tolerance = 8)
+{
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int g = static_cast<int>((got >> shift) & 0xFF);
+        const int w = static_cast<int>((want >> shift) & 0xFF);
+        if (std::abs(g - w) > tolerance) return false;
+    }
+    return true;
+}
+
+const RECT kItem = {0, 0, kSize, kSize};
+
+// Logs the paint steps the base leaves empty, to see where they fall.
+class LayerLog : public CControlUI {
+public:
+    void PaintBkColor(HDC hDC) override
+    {
+        log += "c";
+        CControlUI::PaintBkColor(hDC);
+    }
+    void PaintBkImage(HDC hDC) override
+    {
+        log += "i";
+        CControlUI::PaintBkImage(hDC);
+    }
+    void PaintStatusImage(HDC) override { log += "s"; }
+    void PaintText(HDC) override { log += "t"; }
+    void PaintBorder(HDC hDC) override
+    {
+        log += "b";
+        CControlUI::PaintBorder(hDC);
+    }
+    std::string log;
+};
+
+} // namespace
+
+TEST(ControlPaint, LayersInFixedOrderWithAndWithoutRoundClip)
+{
+    Surface s;
+    LayerLog c;
+    c.SetPos(kItem);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(c.log, "cistb");
+    c.log.clear();
+    c.SetBorderRound(SIZE{8, 8});
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(c.log, "cistb");
+}
+
+TEST(ControlPaint, NothingOutsideTheItem)
+{
+    Surface s;
+    LayerLog c;
+    c.SetPos(RECT{0, 0, 10, 10});
+    c.SetBkColor(0xFFFF0000);
+    c.DoPaint(s.dc(), RECT{20, 20, 40, 40});
+    EXPECT_EQ(c.log, "");
+    EXPECT_EQ(s.At(5, 5), kWhite);
+}
+
+TEST(ControlPaint, PaintRectIsTheDirtyPartOfTheItem)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(RECT{10, 10, 30, 30});
+    c.DoPaint(s.dc(), RECT{0, 0, 20, 40});
+    const RECT& p = c.GetPaintRect();
+    EXPECT_EQ(p.left, 10);
+    EXPECT_EQ(p.top, 10);
+    EXPECT_EQ(p.right, 20);
+    EXPECT_EQ(p.bottom, 30);
+}
+
+TEST(ControlPaint, OpaqueColourFillsOnlyTheDirtyPart)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBkColor(0xFFFF0000);
+    c.DoPaint(s.dc(), RECT{0, 0, 20, kSize});
+    EXPECT_EQ(s.At(5, 5), 0xFF0000u);
+    EXPECT_EQ(s.At(30, 5), kWhite);
+}
+
+TEST(ControlPaint, TranslucentColourFillsTheWholeItem)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBkColor(0x800000FF);
+    c.DoPaint(s.dc(), RECT{0, 0, 20, kSize});
+    EXPECT_TRUE(Near(s.At(5, 5), 0x7F7FFF)) << std::hex << s.At(5, 5);
+    EXPECT_TRUE(Near(s.At(30, 5), 0x7F7FFF)) << std::hex << s.At(30, 5);
+}
+
+TEST(ControlPaint, TransparentColourDrawsNothing)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetAttribute("bkcolor", "#00FF00");
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(20, 20), kWhite);
+}
+
+TEST(ControlPaint, TwoColourVerticalGradient)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBkColor(0xFFFF0000);
+    c.SetBkColor2(0xFF0000FF);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_TRUE(Near(s.At(20, 0), 0xFF0000, 24)) << std::hex << s.At(20, 0);
+    EXPECT_TRUE(Near(s.At(20, kSize - 1), 0x0000FF, 24)) << std::hex << s.At(20, kSize - 1);
+    const uint32_t middle = s.At(20, kSize / 2);
+    EXPECT_GT((middle >> 16) & 0xFF, 0x40u);
+    EXPECT_GT(middle & 0xFF, 0x40u);
+}
+
+TEST(ControlPaint, ThreeColourGradientMeetsTheSecondColourInTheMiddle)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBkColor(0xFFFF0000);
+    c.SetBkColor2(0xFF00FF00);
+    c.SetBkColor3(0xFF0000FF);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_TRUE(Near(s.At(20, 0), 0xFF0000, 40)) << std::hex << s.At(20, 0);
+    EXPECT_TRUE(Near(s.At(20, kSize / 2), 0x00FF00, 40)) << std::hex << s.At(20, kSize / 2);
+    EXPECT_TRUE(Near(s.At(20, kSize - 1), 0x0000FF, 40)) << std::hex << s.At(20, kSize - 1);
+}
+
+TEST(ControlPaint, BorderIsDrawnOverTheBackground)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBkColor(0xFFFF0000);
+    c.SetBorderColor(0xFF00FF00);
+    c.SetBorderSize(2);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 20), 0x00FF00u);
+    EXPECT_EQ(s.At(1, 20), 0x00FF00u);
+    EXPECT_EQ(s.At(kSize - 1, 20), 0x00FF00u);
+    EXPECT_EQ(s.At(20, 0), 0x00FF00u);
+    EXPECT_EQ(s.At(20, kSize - 1), 0x00FF00u);
+    EXPECT_EQ(s.At(2, 20), 0xFF0000u);
+    EXPECT_EQ(s.At(20, 20), 0xFF0000u);
+}
+
+TEST(ControlPaint, BorderNeedsAColourAndASize)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBorderSize(2);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 20), kWhite);
+    c.SetBorderSize(0);
+    c.SetBorderColor(0xFF00FF00);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 20), kWhite);
+}
+
+TEST(ControlPaint, FocusedBorderColourWhileFocused)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBorderColor(0xFF00FF00);
+    c.SetFocusBorderColor(0xFF0000FF);
+    c.SetBorderSize(1);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 20), 0x00FF00u);
+    TEventMsg e;
+    e.Type = UIEVENT_SETFOCUS;
+    c.Event(e);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 20), 0x0000FFu);
+}
+
+TEST(ControlPaint, SideBordersDrawOnlyTheirSides)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(RECT{5, 5, 30, 30});
+    c.SetBorderColor(0xFF0000FF);
+    c.SetAttribute("bordersize", "0,0,0,1");
+    c.SetLeftBorderSize(1);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(5, 15), 0x0000FFu);
+    EXPECT_EQ(s.At(15, 30), 0x0000FFu);
+    EXPECT_EQ(s.At(15, 5), kWhite);
+    EXPECT_EQ(s.At(30, 15), kWhite);
+}
+
+TEST(ControlPaint, RoundedBorderClipsTheCorners)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBkColor(0xFFFF0000);
+    c.SetBorderColor(0xFF00FF00);
+    c.SetBorderSize(1);
+    c.SetBorderRound(SIZE{16, 16});
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 0), kWhite);
+    EXPECT_EQ(s.At(kSize - 1, kSize - 1), kWhite);
+    EXPECT_EQ(s.At(0, 20), 0x00FF00u);
+    EXPECT_EQ(s.At(20, 0), 0x00FF00u);
+    EXPECT_EQ(s.At(20, 20), 0xFF0000u);
+}
+
+TEST(ControlPaint, BackgroundImageKeptWhenNoManagerCanDrawIt)
+{
+    Surface s;
+    CControlUI c;
+    c.SetPos(kItem);
+    c.SetBkImage("file='missing.png'");
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_STREQ(c.GetBkImage(), "file='missing.png'");
+}

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include "SkinUI/Core/ControlUI.h"
+
+using namespace SkinUI;
+
+TEST(ControlSize, DefaultLimits)
+{
+    CControlUI c;
+    EXPECT_EQ(c.GetMinWidth(), 0);
+    EXPECT_EQ(c.GetMinHeight(), 0);
+    EXPECT_EQ(c.GetMaxWidth(), 9999);
+    EXPECT_EQ(c.GetMaxHeight(), 9999);
+    EXPECT_EQ(c.GetFixedWidth(), 0);
+    EXPECT_EQ(c.GetFixedHeight(), 0);
+}
+
+TEST(ControlSize, NegativeSizesAreIgnoredNegativePositionsAccepted)
+{
+    CControlUI c;
+    c.SetFixedWidth(50);
+    c.SetFixedHeight(60);
+    c.SetMinWidth(5);
+    c.SetMaxHeight(70);
+    c.SetFixedWidth(-1);
+    c.SetFixedHeight(-1);
+    c.SetMinWidth(-1);
+    c.SetMinHeight(-3);
+    c.SetMaxWidth(-1);
+    c.SetMaxHeight(-1);
+    EXPECT_EQ(c.GetFixedWidth(), 50);
+    EXPECT_EQ(c.GetFixedHeight(), 60);
+    EXPECT_EQ(c.GetMinWidth(), 5);
+    EXPECT_EQ(c.GetMinHeight(), 0);
+    EXPECT_EQ(c.GetMaxWidth(), 9999);
+    EXPECT_EQ(c.GetMaxHeight(), 70);
+    c.SetFixedXY(SIZE{-20, -30});
+    EXPECT_EQ(c.GetFixedXY().cx, -20);
+    EXPECT_EQ(c.GetFixedXY().cy, -30);
+}
+
+TEST(ControlSize, LimitAttributesUseTheSetters)
+{
+    CControlUI c;
+    c.SetAttribute("minwidth", "10");
+    c.SetAttribute("minheight", "11");
+    c.SetAttribute("maxwidth", "100");
+    c.SetAttribute("maxheight", "-5");
+    EXPECT_EQ(c.GetMinWidth(), 10);
+    EXPECT_EQ(c.GetMinHeight(), 11);
+    EXPECT_EQ(c.GetMaxWidth(), 100);
+    EXPECT_EQ(c.GetMaxHeight(), 9999);
+}
+
+TEST(ControlSize, EstimateIsTheFixedSizeWhateverIsAvailable)
+{
+    CControlUI c;
+    c.SetFixedWidth(30);
+    c.SetFixedHeight(0);
+    const SIZE s = c.EstimateSize(SIZE{500, 400});
+    EXPECT_EQ(s.cx, 30);
+    EXPECT_EQ(s.cy, 0);
+}
+
+TEST(ControlSize, SetPosNormalisesInvertedRectangles)
+{
+    CControlUI c;
+    c.SetPos(RECT{50, 40, 10, 5});
+    const RECT& rc = c.GetPos();
+    EXPECT_EQ(rc.left, 50);
+    EXPECT_EQ(rc.right, 50);
+    EXPECT_EQ(rc.top, 40);
+    EXPECT_EQ(rc.bottom, 40);
+    c.SetPos(RECT{1, 2, 31, 22});
+    EXPECT_EQ(c.GetWidth(), 30);
+    EXPECT_EQ(c.GetHeight(), 20);
+    EXPECT_EQ(c.GetX(), 1);
+    EXPECT_EQ(c.GetY(), 2);
+}
