@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/Delegate.h"
+#include "SkinUI/Core/INotifyUI.h"
+#include "SkinUI/Core/PaintManagerUI.h"
+
+using namespace SkinUI;
+
+namespace {
+
+const char kClassName[] = "SkinUIControlTestWindow";
+
+HWND CreateTestWindow()
+{
+    static ATOM atom = 0;
+    if (atom == 0) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = kClassName;
+        atom = ::RegisterClassA(&wc);
+    }
+    return ::CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+struct TSeen {
+    std::string type;
+    CControlUI* sender = nullptr;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+class NotifyLog : public INotifyUI {
+public:
+    void Notify(TNotifyMsg& msg) override { seen.push_back(TSeen{msg.sType.GetData(), msg.pSender, msg.wParam, msg.lParam}); }
+
+    int Count(const char* type) const
+    {
+        int n = 0;
+        for (const TSeen& s : seen) n += s.type == type ? 1 : 0;
+        return n;
+    }
+
+    std::vector<TSeen> seen;
+};
+
+class SizeCounter {
+public:
+    bool OnSize(void*)
+    {
+        ++calls;
+        return true;
+    }
+    int calls = 0;
+};
+
+// A parent that records forwarded events.
+class ParentControl : public CControlUI {
+public:
+    void DoEvent(TEventMsg& event) override { forwarded.push_back(event.Type); }
+    std::vector<int> forwarded;
+};
+
+class ManagedTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_hWnd = CreateTestWindow();
+        ASSERT_NE(m_hWnd, nullptr);
+        ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+        pm.Init(m_hWnd);
+        pm.AddNotifier(&log);
+        root.SetManager(&pm, nullptr, false);
+        root.SetPos(RECT{0, 0, 100, 100});
+        Attach(child);
+    }
+
+    void TearDown() override
+    {
+        pm.RemoveNotifier(&log);
+        ::DestroyWindow(m_hWnd);
+    }
+
+    void Attach(CControlUI& c) { pm.InitControls(&c, &root); }
+
+    // The window's dirty area, emptied afterwards.
+    RECT TakeDirty()
+    {
+        RECT rc = {0, 0, 0, 0};
+        ::GetUpdateRect(m_hWnd, &rc, FALSE);
+        ::ValidateRect(m_hWnd, nullptr);
+        return rc;
+    }
+
+    static TEventMsg MakeEvent(int type, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        TEventMsg e;
+        e.Type = type;
+        e.wParam = wParam;
+        e.lParam = lParam;
+        return e;
+    }
+
+    HWND m_hWnd = nullptr;
+    CPaintManagerUI pm;
+    NotifyLog log;
+    ParentControl root;
+    CControlUI child;
+};
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+} // namespace
+
+TEST_F(ManagedTest, TimerEventSendsTimerNotification)
+{
+    TEventMsg e = MakeEvent(UIEVENT_TIMER, 7, 9);
+    child.Event(e);
+    ASSERT_EQ(log.Count("timer"), 1);
+    EXPECT_EQ(log.seen.back().sender, &child);
+    EXPECT_EQ(log.seen.back().wParam, 7u);
+    EXPECT_EQ(log.seen.back().lParam, 9);
+    EXPECT_TRUE(root.forwarded.empty());
+}
+
+TEST_F(ManagedTest, ContextMenuNotifiesOnlyWhenTheMenuIsUsed)
+{
+    TEventMsg e = MakeEvent(UIEVENT_CONTEXTMENU, 1, 2);
+    child.Event(e);
+    EXPECT_EQ(log.Count("menu"), 0);
+    EXPECT_EQ(root.forwarded, std::vector<int>{UIEVENT_CONTEXTMENU});
+    child.SetAttribute("menu", "true");
+    child.Event(e);
+    ASSERT_EQ(log.Count("menu"), 1);
+    EXPECT_EQ(log.seen.back().sender, &child);
+    EXPECT_EQ(log.seen.back().wParam, 1u);
+    EXPECT_EQ(root.forwarded.size(), 1u);
+}
+
+TEST_F(ManagedTest, SetFocusGoesThroughTheManager)
+{
+    child.SetFocus();
+    EXPECT_EQ(pm.GetFocus(), &child);
+    EXPECT_TRUE(child.IsFocused());
+    EXPECT_EQ(log.Count("setfocus"), 1);
+}
+
+TEST_F(ManagedTest, HidingTheFocusedControlDropsTheFocus)
+{
+    child.SetFocus();
+    child.SetVisible(false);
+    EXPECT_EQ(pm.GetFocus(), nullptr);
+    EXPECT_FALSE(child.IsFocused());
+    EXPECT_EQ(log.Count("killfocus"), 1);
+}
+
+TEST_F(ManagedTest, HiddenByAnAncestorTheFocusedControlLosesFocus)
+{
+    child.SetFocus();
+    child.SetInternVisible(false);
+    EXPECT_EQ(pm.GetFocus(), nullptr);
+    EXPECT_FALSE(child.IsVisible());
+}
+
+TEST_F(ManagedTest, HidingAnotherControlKeepsTheFocus)
+{
+    CControlUI other;
+    Attach(other);
+    child.SetFocus();
+    other.SetVisible(false);
+    other.SetInternVisible(false);
+    EXPECT_EQ(pm.GetFocus(), &child);
+}
+
+TEST_F(ManagedTest, DestroyedFocusedControlIsForgotten)
+{
+    CControlUI* doomed = new CControlUI;
+    doomed->SetName("doomed");
+    Attach(*doomed);
+    EXPECT_EQ(pm.FindControl("doomed"), doomed);
+    doomed->SetFocus();
+    ASSERT_EQ(pm.GetFocus(), doomed);
+    delete doomed;
+    EXPECT_EQ(pm.GetFocus(), nullptr);
+    EXPECT_EQ(pm.FindControl("doomed"), nullptr);
+}
+
+TEST_F(ManagedTest, ControlLeavingItsManagerIsForgotten)
+{
+    child.SetFocus();
+    ASSERT_EQ(pm.GetFocus(), &child);
+    child.SetManager(nullptr, nullptr, false);
+    EXPECT_EQ(pm.GetFocus(), nullptr);
+    EXPECT_EQ(child.GetManager(), nullptr);
+}
+
+TEST_F(ManagedTest, ReattachingToTheSameManagerKeepsTheFocus)
+{
+    child.SetFocus();
+    child.SetManager(&pm, &root, false);
+    EXPECT_EQ(pm.GetFocus(), &child);
+}
+
+TEST_F(ManagedTest, SetPosClearsUpdateNeededAndRunsOnSize)
+{
+    SizeCounter counter;
+    child.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
+    EXPECT_TRUE(child.IsUpdateNeeded());
+    child.SetPos(RECT{10, 10, 20, 20});
+    EXPECT_FALSE(child.IsUpdateNeeded());
+    EXPECT_EQ(counter.calls, 1);
+}
+
+TEST_F(ManagedTest, WithoutAManagerSetPosOnlyStores)
+{
+    SizeCounter counter;
+    CControlUI loose;
+    loose.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
+    loose.SetPos(RECT{1, 2, 3, 4});
+    EXPECT_EQ(loose.GetPos().right, 3);
+    EXPECT_TRUE(loose.IsUpdateNeeded());
+    EXPECT_EQ(counter.calls, 0);
+}
+
+TEST_F(ManagedTest, SetPosInvalidatesOldAndNewClippedByAncestors)
+{
+    child.SetPos(RECT{10, 10, 20, 20});
+    TakeDirty();
+    child.SetPos(RECT{60, 60, 150, 150});
+    const RECT dirty = TakeDirty();
+    EXPECT_TRUE(SameRect(dirty, RECT{10, 10, 100, 100}))
+        << dirty.left << "," << dirty.top << "," << dirty.right << "," << dirty.bottom;
+}
+
+TEST_F(ManagedTest, SetPosOutsideEveryAncestorInvalidatesNothing)
+{
+    TakeDirty();
+    child.SetPos(RECT{120, 120, 150, 150});
+    const RECT dirty = TakeDirty();
+    EXPECT_TRUE(::IsRectEmpty(&dirty));
+}
+
+TEST_F(ManagedTest, InvalidateOnlyWhenVisible)
+{
+    child.SetPos(RECT{10, 10, 30, 40});
+    TakeDirty();
+    child.Invalidate();
+    EXPECT_TRUE(SameRect(TakeDirty(), RECT{10, 10, 30, 40}));
+    child.SetVisible(false);
+    TakeDirty();
+    child.Invalidate();
+    const RECT dirty = TakeDirty();
+    EXPECT_TRUE(::IsRectEmpty(&dirty));
+}
+
+TEST(ControlManaged, NeedUpdateMarksTheControlAndTheManagerOnlyWhenVisible)
+{
+    CPaintManagerUI fresh;
+    CControlUI c;
+    c.SetManager(&fresh, nullptr, false);
+    c.SetPos(RECT{0, 0, 10, 10});
+    c.SetInternVisible(false);
+    ASSERT_FALSE(fresh.IsLayoutUpdateNeeded());
+    c.NeedUpdate();
+    EXPECT_FALSE(c.IsUpdateNeeded());
+    EXPECT_FALSE(fresh.IsLayoutUpdateNeeded());
+    c.SetInternVisible(true);
+    c.NeedUpdate();
+    EXPECT_TRUE(c.IsUpdateNeeded());
+    EXPECT_TRUE(fresh.IsLayoutUpdateNeeded());
+}
+
+TEST_F(ManagedTest, SizeChangesMarkTheParentForLayout)
+{
+    child.SetPos(RECT{0, 0, 10, 10});
+    ASSERT_FALSE(root.IsUpdateNeeded());
+    child.SetFixedWidth(20);
+    EXPECT_TRUE(root.IsUpdateNeeded());
+    EXPECT_FALSE(child.IsUpdateNeeded());
+    EXPECT_TRUE(pm.IsLayoutUpdateNeeded());
+}
+
+TEST_F(ManagedTest, FloatingSizeChangesMarkOnlyTheControl)
+{
+    child.SetPos(RECT{0, 0, 10, 10});
+    child.SetFloat(true);
+    root.SetPos(RECT{0, 0, 100, 100});
+    child.SetFixedWidth(20);
+    EXPECT_TRUE(child.IsUpdateNeeded());
+    EXPECT_FALSE(root.IsUpdateNeeded());
+}
+
+TEST_F(ManagedTest, UnchangedLimitsDoNotMarkTheParent)
+{
+    child.SetMinWidth(5);
+    root.SetPos(RECT{0, 0, 100, 100});
+    child.SetMinWidth(5);
+    child.SetMaxHeight(9999);
+    EXPECT_FALSE(root.IsUpdateNeeded());
+}
+
+TEST_F(ManagedTest, VisibilityChangesMarkTheParent)
+{
+    root.SetPos(RECT{0, 0, 100, 100});
+    child.SetVisible(true);
+    EXPECT_FALSE(root.IsUpdateNeeded());
+    child.SetVisible(false);
+    EXPECT_TRUE(root.IsUpdateNeeded());
+    root.SetPos(RECT{0, 0, 100, 100});
+    // Already hidden by an ancestor: the own flag changes, the visibility does not.
+    child.SetVisible(true);
+    child.SetInternVisible(false);
+    root.SetPos(RECT{0, 0, 100, 100});
+    child.SetVisible(false);
+    EXPECT_FALSE(root.IsUpdateNeeded());
+}
+
+TEST_F(ManagedTest, FloatingSetPosRecordsTheOffsetFromTheNearEdges)
+{
+    child.SetFloat(true);
+    child.SetFixedXY(SIZE{5, 5});
+    root.SetPos(RECT{10, 20, 110, 120});
+    child.SetPos(RECT{30, 50, 70, 60});
+    EXPECT_EQ(child.GetFixedXY().cx, 20);
+    EXPECT_EQ(child.GetFixedXY().cy, 30);
+    EXPECT_EQ(child.GetFixedWidth(), 40);
+    EXPECT_EQ(child.GetFixedHeight(), 10);
+}
+
+TEST_F(ManagedTest, FloatingSetPosKeepsFarEdgeAnchors)
+{
+    child.SetFloat(true);
+    child.SetAttribute("pos", "-50,-30,-10,-10");
+    ASSERT_EQ(child.GetFixedXY().cx, -10);
+    ASSERT_EQ(child.GetFixedXY().cy, -10);
+    root.SetPos(RECT{0, 0, 100, 100});
+    child.SetPos(RECT{40, 60, 95, 98});
+    EXPECT_EQ(child.GetFixedXY().cx, -5);
+    EXPECT_EQ(child.GetFixedXY().cy, -2);
+    EXPECT_EQ(child.GetFixedWidth(), 55);
+    EXPECT_EQ(child.GetFixedHeight(), 38);
+}
+
+TEST_F(ManagedTest, NonFloatingSetPosLeavesTheFixedValues)
+{
+    child.SetFixedXY(SIZE{3, 4});
+    child.SetFixedWidth(7);
+    child.SetPos(RECT{30, 50, 70, 60});
+    EXPECT_EQ(child.GetFixedXY().cx, 3);
+    EXPECT_EQ(child.GetFixedWidth(), 7);
+}
+
+TEST_F(ManagedTest, VirtualWindowAttributeSetsTheManagerFlag)
+{
+    EXPECT_FALSE(pm.IsUsedVirtualWnd());
+    child.SetAttribute("virtualwnd", "page");
+    EXPECT_TRUE(pm.IsUsedVirtualWnd());
+}
