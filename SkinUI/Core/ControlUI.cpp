@@ -631,7 +631,7 @@ void CControlUI::PaintText(HDC /*hDC*/)
 void CControlUI::PaintBorder(HDC hDC)
 {
     if (m_dwBorderColor == 0 && m_dwFocusBorderColor == 0) return;
-    const bool useFocusColor = m_bFocused && m_dwFocusBorderColor != 0;
+    const bool useFocusColor = IsFocused() && m_dwFocusBorderColor != 0;
     if (m_nBorderSize > 0 && (m_cxyBorderRound.cx > 0 || m_cxyBorderRound.cy >= 1)) {
         const DWORD color = useFocusColor ? m_dwFocusBorderColor : m_dwBorderColor;
         CUIRender::DrawRoundRect(hDC, m_rcItem, m_nBorderSize, m_cxyBorderRound.cx, m_cxyBorderRound.cy,

@@ -9,7 +9,7 @@ class CDelegate : public CDelegateBase {
 public:
     typedef bool (T::*Fn)(void*);
 
-    CDelegate(T* pObject, Fn pFn) : CDelegateBase(pObject, &pFn, sizeof(Fn)), m_pFn(pFn)
+    explicit CDelegate(T* pObject, Fn pFn) : CDelegateBase(pObject, &pFn, sizeof(Fn)), m_pFn(pFn)
     {
         static_assert(sizeof(Fn) <= 4 * sizeof(void*), "member function pointer too wide");
     }

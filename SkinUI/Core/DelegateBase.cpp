@@ -1,4 +1,5 @@
 #include "SkinUI/Core/DelegateBase.h"
+#include <cstring>
 
 namespace SkinUI {
 

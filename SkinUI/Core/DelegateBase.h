@@ -1,12 +1,12 @@
 #pragma once
-#include <cstring>
+#include <cstddef>
 
 namespace SkinUI {
 
 // One callback held by an event source: an object and a function, both opaque here.
 class CDelegateBase {
 public:
-    CDelegateBase(void* pObject, const void* pFn, size_t fnSize);
+    explicit CDelegateBase(void* pObject, const void* pFn, size_t fnSize);
     CDelegateBase(const CDelegateBase& other);
     CDelegateBase& operator=(const CDelegateBase&) = delete;
     virtual ~CDelegateBase();

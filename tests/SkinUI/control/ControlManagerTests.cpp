@@ -260,6 +260,30 @@ TEST_F(ManagedTest, InvalidateOnlyWhenVisible)
     EXPECT_TRUE(::IsRectEmpty(&dirty));
 }
 
+TEST_F(ManagedTest, SettersInvalidateOnlyWhenTheValueChanges)
+{
+    child.SetPos(RECT{10, 10, 30, 40});
+    child.SetText("a");
+    child.SetBkColor(0xFF112233);
+    child.SetBorderColor(0xFF445566);
+    child.SetBkImage("x.png");
+    child.SetEnabled(false);
+    TakeDirty();
+    child.SetText("a");
+    child.SetBkColor(0xFF112233);
+    child.SetBorderColor(0xFF445566);
+    child.SetBkImage("x.png");
+    child.SetEnabled(false);
+    RECT dirty = TakeDirty();
+    EXPECT_TRUE(::IsRectEmpty(&dirty));
+    child.SetText("b");
+    dirty = TakeDirty();
+    EXPECT_TRUE(SameRect(dirty, RECT{10, 10, 30, 40}));
+    child.SetBkColor2(0xFF000001);
+    dirty = TakeDirty();
+    EXPECT_TRUE(SameRect(dirty, RECT{10, 10, 30, 40}));
+}
+
 TEST(ControlManaged, NeedUpdateMarksTheControlAndTheManagerOnlyWhenVisible)
 {
     CPaintManagerUI fresh;

@@ -3,17 +3,6 @@
 
 using namespace SkinUI;
 
-TEST(ControlSize, DefaultLimits)
-{
-    CControlUI c;
-    EXPECT_EQ(c.GetMinWidth(), 0);
-    EXPECT_EQ(c.GetMinHeight(), 0);
-    EXPECT_EQ(c.GetMaxWidth(), 9999);
-    EXPECT_EQ(c.GetMaxHeight(), 9999);
-    EXPECT_EQ(c.GetFixedWidth(), 0);
-    EXPECT_EQ(c.GetFixedHeight(), 0);
-}
-
 TEST(ControlSize, NegativeSizesAreIgnoredNegativePositionsAccepted)
 {
     CControlUI c;
@@ -49,16 +38,6 @@ TEST(ControlSize, LimitAttributesUseTheSetters)
     EXPECT_EQ(c.GetMinHeight(), 11);
     EXPECT_EQ(c.GetMaxWidth(), 100);
     EXPECT_EQ(c.GetMaxHeight(), 9999);
-}
-
-TEST(ControlSize, EstimateIsTheFixedSizeWhateverIsAvailable)
-{
-    CControlUI c;
-    c.SetFixedWidth(30);
-    c.SetFixedHeight(0);
-    const SIZE s = c.EstimateSize(SIZE{500, 400});
-    EXPECT_EQ(s.cx, 30);
-    EXPECT_EQ(s.cy, 0);
 }
 
 TEST(ControlSize, SetPosNormalisesInvertedRectangles)
