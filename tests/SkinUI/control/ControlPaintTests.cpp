@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <cstdio>
 #include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/PaintManagerUI.h"
 
 using namespace SkinUI;
 
@@ -63,6 +65,35 @@ bool Near(uint32_t got, uint32_t want, int tolerance = 8)
 }
 
 const RECT kItem = {0, 0, kSize, kSize};
+
+// A 2 x 2 24-bit BMP of one colour (0xRRGGBB) in the temporary folder.
+std::string WriteSolidBmp(const char* name, uint32_t rgb)
+{
+    char dir[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + name;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    const int stride = 8;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + stride * 2;
+    info.biSize = sizeof(info);
+    info.biWidth = 2;
+    info.biHeight = 2;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const unsigned char b = rgb & 0xFF, g = (rgb >> 8) & 0xFF, r = (rgb >> 16) & 0xFF;
+    const unsigned char row[stride] = {b, g, r, b, g, r, 0, 0};
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) return path;
+    std::fwrite(&file, sizeof(file), 1, f);
+    std::fwrite(&info, sizeof(info), 1, f);
+    std::fwrite(row, 1, stride, f);
+    std::fwrite(row, 1, stride, f);
+    std::fclose(f);
+    return path;
+}
 
 // Logs the paint steps the base leaves empty, to see where they fall.
 class LayerLog : public CControlUI {
@@ -276,4 +307,24 @@ TEST(ControlPaint, BackgroundImageKeptWhenNoManagerCanDrawIt)
     c.SetBkImage("file='missing.png'");
     c.DoPaint(s.dc(), kItem);
     EXPECT_STREQ(c.GetBkImage(), "file='missing.png'");
+}
+
+TEST(ControlPaint, ImageLiesBetweenBackgroundAndBorder)
+{
+    const std::string path = WriteSolidBmp("skinui_control_red.bmp", 0xFF0000);
+    CPaintManagerUI pm;
+    Surface s;
+    CControlUI c;
+    c.SetManager(&pm, nullptr, false);
+    c.SetPos(kItem);
+    c.SetBkColor(0xFF0000FF);
+    c.SetBkImage(("file='" + path + "' dest='10,10,30,30'").c_str());
+    c.SetBorderColor(0xFF00FF00);
+    c.SetBorderSize(1);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(5, 5), 0x0000FFu);
+    EXPECT_EQ(s.At(20, 20), 0xFF0000u);
+    EXPECT_EQ(s.At(0, 20), 0x00FF00u);
+    EXPECT_FALSE(c.GetBkImage().IsEmpty());
+    ::DeleteFileA(path.c_str());
 }
