@@ -181,8 +181,7 @@ SIZE CControlUI::GetFixedXY() const
 void CControlUI::SetFixedXY(SIZE szXY)
 {
     m_cXY = szXY;
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    SizeChanged();
 }
 
 int CControlUI::GetFixedWidth() const
@@ -194,8 +193,7 @@ void CControlUI::SetFixedWidth(int cx)
 {
     if (cx < 0) return;
     m_cxyFixed.cx = cx;
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    SizeChanged();
 }
 
 int CControlUI::GetFixedHeight() const
@@ -207,8 +205,7 @@ void CControlUI::SetFixedHeight(int cy)
 {
     if (cy < 0) return;
     m_cxyFixed.cy = cy;
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    SizeChanged();
 }
 
 int CControlUI::GetMinWidth() const
@@ -220,8 +217,7 @@ void CControlUI::SetMinWidth(int cx)
 {
     if (cx < 0 || m_cxyMin.cx == cx) return;
     m_cxyMin.cx = cx;
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    SizeChanged();
 }
 
 int CControlUI::GetMaxWidth() const
@@ -233,8 +229,7 @@ void CControlUI::SetMaxWidth(int cx)
 {
     if (cx < 0 || m_cxyMax.cx == cx) return;
     m_cxyMax.cx = cx;
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    SizeChanged();
 }
 
 int CControlUI::GetMinHeight() const
@@ -246,8 +241,7 @@ void CControlUI::SetMinHeight(int cy)
 {
     if (cy < 0 || m_cxyMin.cy == cy) return;
     m_cxyMin.cy = cy;
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    SizeChanged();
 }
 
 int CControlUI::GetMaxHeight() const
@@ -259,8 +253,7 @@ void CControlUI::SetMaxHeight(int cy)
 {
     if (cy < 0 || m_cxyMax.cy == cy) return;
     m_cxyMax.cy = cy;
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    SizeChanged();
 }
 
 void CControlUI::SetRelativePos(int nMoveX, int nMoveY, int nZoomX, int nZoomY)
@@ -483,6 +476,13 @@ void CControlUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
     if (pstrName == nullptr) return;
     if (pstrValue == nullptr) pstrValue = "";
+    if (SetPlacementAttribute(pstrName, pstrValue)) return;
+    if (SetLookAttribute(pstrName, pstrValue)) return;
+    SetBehaviourAttribute(pstrName, pstrValue);
+}
+
+bool CControlUI::SetPlacementAttribute(const char* pstrName, const char* pstrValue)
+{
     if (Same(pstrName, "pos")) {
         const RECT rc = ReadRect(pstrValue);
         SetFixedXY(SIZE{rc.left >= 0 ? rc.left : rc.right, rc.top >= 0 ? rc.top : rc.bottom});
@@ -493,7 +493,27 @@ void CControlUI::SetAttribute(const char* pstrName, const char* pstrValue)
         SetRelativePos(rc.left, rc.top, rc.right, rc.bottom);
     } else if (Same(pstrName, "padding")) {
         SetPadding(ReadRect(pstrValue));
-    } else if (Same(pstrName, "bkcolor") || Same(pstrName, "bkcolor1")) {
+    } else if (Same(pstrName, "width")) {
+        SetFixedWidth(CAttributeValue::ParseInt(pstrValue));
+    } else if (Same(pstrName, "height")) {
+        SetFixedHeight(CAttributeValue::ParseInt(pstrValue));
+    } else if (Same(pstrName, "minwidth")) {
+        SetMinWidth(CAttributeValue::ParseInt(pstrValue));
+    } else if (Same(pstrName, "minheight")) {
+        SetMinHeight(CAttributeValue::ParseInt(pstrValue));
+    } else if (Same(pstrName, "maxwidth")) {
+        SetMaxWidth(CAttributeValue::ParseInt(pstrValue));
+    } else if (Same(pstrName, "maxheight")) {
+        SetMaxHeight(CAttributeValue::ParseInt(pstrValue));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool CControlUI::SetLookAttribute(const char* pstrName, const char* pstrValue)
+{
+    if (Same(pstrName, "bkcolor") || Same(pstrName, "bkcolor1")) {
         SetBkColor(CAttributeValue::ParseColor(pstrValue, true));
     } else if (Same(pstrName, "bkcolor2")) {
         SetBkColor2(CAttributeValue::ParseColor(pstrValue, true));
@@ -506,13 +526,7 @@ void CControlUI::SetAttribute(const char* pstrName, const char* pstrValue)
     } else if (Same(pstrName, "colorhsl")) {
         SetColorHSL(CAttributeValue::ParseBool(pstrValue));
     } else if (Same(pstrName, "bordersize")) {
-        if (CAttributeValue::HasComma(pstrValue)) {
-            m_rcBorderSize = ReadRect(pstrValue);
-        } else {
-            m_nBorderSize = CAttributeValue::ParseInt(pstrValue);
-            m_rcBorderSize = RECT{0, 0, 0, 0};
-        }
-        Invalidate();
+        ApplyBorderSize(pstrValue);
     } else if (Same(pstrName, "leftbordersize")) {
         SetLeftBorderSize(CAttributeValue::ParseInt(pstrValue));
     } else if (Same(pstrName, "topbordersize")) {
@@ -527,19 +541,15 @@ void CControlUI::SetAttribute(const char* pstrName, const char* pstrValue)
         SetBorderRound(ReadSize(pstrValue));
     } else if (Same(pstrName, "bkimage")) {
         SetBkImage(pstrValue);
-    } else if (Same(pstrName, "width")) {
-        SetFixedWidth(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "height")) {
-        SetFixedHeight(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "minwidth")) {
-        SetMinWidth(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "minheight")) {
-        SetMinHeight(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "maxwidth")) {
-        SetMaxWidth(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "maxheight")) {
-        SetMaxHeight(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "name")) {
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CControlUI::SetBehaviourAttribute(const char* pstrName, const char* pstrValue)
+{
+    if (Same(pstrName, "name")) {
         SetName(pstrValue);
     } else if (Same(pstrName, "text")) {
         SetText(pstrValue);
@@ -566,6 +576,17 @@ void CControlUI::SetAttribute(const char* pstrName, const char* pstrValue)
     }
 }
 
+void CControlUI::ApplyBorderSize(const char* pstrValue)
+{
+    if (CAttributeValue::HasComma(pstrValue)) {
+        m_rcBorderSize = ReadRect(pstrValue);
+    } else {
+        m_nBorderSize = CAttributeValue::ParseInt(pstrValue);
+        m_rcBorderSize = RECT{0, 0, 0, 0};
+    }
+    Invalidate();
+}
+
 SIZE CControlUI::EstimateSize(SIZE /*szAvailable*/)
 {
     return m_cxyFixed;
@@ -575,21 +596,22 @@ void CControlUI::DoPaint(HDC hDC, const RECT& rcPaint)
 {
     if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
     if (m_cxyBorderRound.cx < 1 && m_cxyBorderRound.cy < 1) {
-        PaintBkColor(hDC);
-        PaintBkImage(hDC);
-        PaintStatusImage(hDC);
-        PaintText(hDC);
-        PaintBorder(hDC);
+        PaintLayers(hDC);
         return;
     }
     TClipRec clip;
     CUIRender::GenerateRoundClip(hDC, m_rcPaint, m_rcItem, m_cxyBorderRound.cx, m_cxyBorderRound.cy, clip);
+    PaintLayers(hDC);
+    CUIRender::RestoreClip(clip);
+}
+
+void CControlUI::PaintLayers(HDC hDC)
+{
     PaintBkColor(hDC);
     PaintBkImage(hDC);
     PaintStatusImage(hDC);
     PaintText(hDC);
     PaintBorder(hDC);
-    CUIRender::RestoreClip(clip);
 }
 
 void CControlUI::PaintBkColor(HDC hDC)
@@ -913,6 +935,12 @@ bool CControlUI::ClipByAncestors(RECT& rc) const
 void CControlUI::InvalidateInManager(const RECT& rc)
 {
     if (m_pManager != nullptr) m_pManager->Invalidate(rc);
+}
+
+void CControlUI::SizeChanged()
+{
+    if (m_bFloat) NeedUpdate();
+    else NeedParentUpdate();
 }
 
 void CControlUI::DropManagerFocus()

@@ -223,6 +223,12 @@ protected:
     RECT m_rcBorderSize = {0, 0, 0, 0};
 
 private:
+    bool SetPlacementAttribute(const char* pstrName, const char* pstrValue);
+    bool SetLookAttribute(const char* pstrName, const char* pstrValue);
+    void SetBehaviourAttribute(const char* pstrName, const char* pstrValue);
+    void ApplyBorderSize(const char* pstrValue);
+    void PaintLayers(HDC hDC);
+    void SizeChanged();
     // Clips rc by every ancestor's item rectangle; false when nothing is left.
     bool ClipByAncestors(RECT& rc) const;
     void InvalidateInManager(const RECT& rc);
