@@ -89,12 +89,13 @@ EScrollBarHit ScrollBarHitTest(const TScrollBarParts& parts, POINT pt, bool hori
     return EScrollBarHit::None;
 }
 
-int ScrollBarDragOffset(int distance, int range, int barLength, int thumbLength, int buttonSize) {
+bool ScrollBarDragOffset(int distance, int range, int barLength, int thumbLength, int buttonSize, int& offset) {
     const int free = barLength - thumbLength - 2 * buttonSize;
     // With hidden buttons the free length can go negative: the thumb would run backwards.
     if (free <= 0)
-        return 0;
-    return static_cast<int>(static_cast<long long>(distance) * range / free);
+        return false;
+    offset = static_cast<int>(static_cast<long long>(distance) * range / free);
+    return true;
 }
 
 RECT ScrollBarRailRect(const RECT& rcThumb, bool horizontal, int buttonSize) {

@@ -28,9 +28,9 @@ TScrollBarParts ScrollBarLayoutParts(const TScrollBarMetrics& metrics);
 // Which part a press at pt lands on; the track without a thumb counts as None.
 EScrollBarHit ScrollBarHitTest(const TScrollBarParts& parts, POINT pt, bool horizontal);
 
-// Position change for a thumb dragged by distance pixels along the bar. The free
-// length always subtracts both buttons, shown or not.
-int ScrollBarDragOffset(int distance, int range, int barLength, int thumbLength, int buttonSize);
+// Position change for a thumb dragged by distance pixels along the bar; false (offset
+// untouched) when there is no free length. It always subtracts both buttons, shown or not.
+bool ScrollBarDragOffset(int distance, int range, int barLength, int thumbLength, int buttonSize, int& offset);
 
 // The square of the rail (grip) image centred on the thumb.
 RECT ScrollBarRailRect(const RECT& rcThumb, bool horizontal, int buttonSize);

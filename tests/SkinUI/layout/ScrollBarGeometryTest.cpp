@@ -94,13 +94,23 @@ TEST(ScrollBarGeometry, HitTestFindsPartsAndTrackSides) {
 }
 
 TEST(ScrollBarGeometry, DragOffsetScalesByTheFreeLength) {
+    int offset = 7;
     // Free length 200 - 112 - 32 = 56.
-    EXPECT_EQ(ScrollBarDragOffset(28, 100, 200, 112, 16), 50);
-    EXPECT_EQ(ScrollBarDragOffset(-28, 100, 200, 112, 16), -50);
-    EXPECT_EQ(ScrollBarDragOffset(10, 100, 200, 168, 16), 0);
-    EXPECT_EQ(ScrollBarDragOffset(10, 100, 100, 90, 16), 0);
+    ASSERT_TRUE(ScrollBarDragOffset(28, 100, 200, 112, 16, offset));
+    EXPECT_EQ(offset, 50);
+    ASSERT_TRUE(ScrollBarDragOffset(-28, 100, 200, 112, 16, offset));
+    EXPECT_EQ(offset, -50);
     // 20000 * 2e9 overflows 32 bits.
-    EXPECT_EQ(ScrollBarDragOffset(20000, 2000000000, 30000, 16, 16), 1335470085);
+    ASSERT_TRUE(ScrollBarDragOffset(20000, 2000000000, 30000, 16, 16, offset));
+    EXPECT_EQ(offset, 1335470085);
+}
+
+TEST(ScrollBarGeometry, DragWithoutFreeLengthLeavesTheOffset) {
+    int offset = 7;
+    EXPECT_FALSE(ScrollBarDragOffset(10, 100, 200, 168, 16, offset));
+    // Hidden buttons: the thumb fills more than bar - 2 buttons.
+    EXPECT_FALSE(ScrollBarDragOffset(10, 100, 100, 90, 16, offset));
+    EXPECT_EQ(offset, 7);
 }
 
 TEST(ScrollBarGeometry, RailIsAButtonSquareCentredOnTheThumb) {

@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+namespace SkinUI {
+
+class CContainerUI;
+
+// Places a container's visible children in a vertical or horizontal flow starting
+// inside rcInner (floating ones by their fixed position); returns the content length.
+int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical);
+
+}  // namespace SkinUI

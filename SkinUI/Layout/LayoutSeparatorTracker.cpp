@@ -1,0 +1,133 @@
+#include "SkinUI/Layout/LayoutSeparatorTracker.h"
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Layout/LayoutSeparator.h"
+
+namespace SkinUI {
+
+namespace {
+
+constexpr DWORD kTrackColor = 0xAA000000;
+
+}  // namespace
+
+CLayoutSeparatorTracker::CLayoutSeparatorTracker(bool bVertical) : m_bVertical(bVertical) {}
+
+int CLayoutSeparatorTracker::GetSize() const {
+    return m_iSepSize;
+}
+
+void CLayoutSeparatorTracker::SetSize(int iSize) {
+    m_iSepSize = iSize;
+}
+
+bool CLayoutSeparatorTracker::IsImmediate() const {
+    return m_bImmediateMode;
+}
+
+void CLayoutSeparatorTracker::SetImmediate(CControlUI& layout, bool bImmediate) {
+    if (m_bImmediateMode == bImmediate)
+        return;
+    if (bImmediate && IsDragging() && layout.GetManager() != nullptr)
+        layout.GetManager()->RemovePostPaint(&layout);
+    m_bImmediateMode = bImmediate;
+}
+
+bool CLayoutSeparatorTracker::IsDragging() const {
+    return (m_uButtonState & UISTATE_CAPTURED) != 0;
+}
+
+RECT CLayoutSeparatorTracker::GetThumbRect(const RECT& rcItem, bool bUseNewPos) const {
+    return LayoutSeparatorRect(bUseNewPos && IsDragging() ? m_rcNewPos : rcItem, m_iSepSize, m_bVertical);
+}
+
+bool CLayoutSeparatorTracker::HandleEvent(CControlUI& layout, const TEventMsg& event, RECT& rcItem, SIZE& cxyFixed) {
+    if (m_iSepSize == 0)
+        return false;
+    switch (event.Type) {
+    case UIEVENT_SETCURSOR:
+        return OnSetCursor(layout, event, rcItem);
+    case UIEVENT_BUTTONDOWN:
+        return OnButtonDown(layout, event, rcItem);
+    case UIEVENT_MOUSEMOVE:
+        if (!IsDragging())
+            return false;
+        OnMouseMove(layout, event, rcItem, cxyFixed);
+        return true;
+    case UIEVENT_BUTTONUP:
+        if (!IsDragging())
+            return false;
+        OnButtonUp(layout, rcItem);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CLayoutSeparatorTracker::OnSetCursor(const CControlUI& layout, const TEventMsg& event, const RECT& rcItem) const {
+    const RECT thumb = GetThumbRect(rcItem, false);
+    if (!layout.IsEnabled() || !::PtInRect(&thumb, event.ptMouse))
+        return false;
+    ::SetCursor(::LoadCursor(nullptr, m_bVertical ? IDC_SIZENS : IDC_SIZEWE));
+    return true;
+}
+
+bool CLayoutSeparatorTracker::OnButtonDown(CControlUI& layout, const TEventMsg& event, const RECT& rcItem) {
+    const RECT thumb = GetThumbRect(rcItem, false);
+    if (!layout.IsEnabled() || !::PtInRect(&thumb, event.ptMouse))
+        return false;
+    m_uButtonState |= UISTATE_CAPTURED;
+    m_ptLastMouse = event.ptMouse;
+    m_rcNewPos = rcItem;
+    if (!m_bImmediateMode && layout.GetManager() != nullptr)
+        layout.GetManager()->AddPostPaint(&layout);
+    return true;
+}
+
+void CLayoutSeparatorTracker::OnMouseMove(CControlUI& layout, const TEventMsg& event, RECT& rcItem, SIZE& cxyFixed) {
+    const int pointer = m_bVertical ? event.ptMouse.y : event.ptMouse.x;
+    const int last = m_bVertical ? m_ptLastMouse.y : m_ptLastMouse.x;
+    m_ptLastMouse = event.ptMouse;
+    TSeparatorDrag drag;
+    drag.bVertical = m_bVertical;
+    drag.nSepSize = m_iSepSize;
+    drag.nMin = m_bVertical ? layout.GetMinHeight() : layout.GetMinWidth();
+    drag.nMax = m_bVertical ? layout.GetMaxHeight() : layout.GetMaxWidth();
+    RECT moved;
+    if (!LayoutSeparatorStep(drag, m_rcNewPos, pointer, last, moved))
+        return;
+    RECT area = GetThumbRect(rcItem, true);
+    m_rcNewPos = moved;
+    // Stored directly: the parent lays the layout out again only when the drag ends.
+    if (m_bVertical)
+        cxyFixed.cy = moved.bottom - moved.top;
+    else
+        cxyFixed.cx = moved.right - moved.left;
+    if (m_bImmediateMode) {
+        rcItem = moved;
+        layout.NeedParentUpdate();
+        return;
+    }
+    const RECT now = GetThumbRect(rcItem, true);
+    const RECT old = GetThumbRect(rcItem, false);
+    ::UnionRect(&area, &area, &now);
+    ::UnionRect(&area, &area, &old);
+    if (layout.GetManager() != nullptr)
+        layout.GetManager()->Invalidate(area);
+}
+
+void CLayoutSeparatorTracker::OnButtonUp(CControlUI& layout, RECT& rcItem) {
+    rcItem = m_rcNewPos;
+    m_uButtonState &= ~UISTATE_CAPTURED;
+    if (!m_bImmediateMode && layout.GetManager() != nullptr)
+        layout.GetManager()->RemovePostPaint(&layout);
+    layout.NeedParentUpdate();
+}
+
+void CLayoutSeparatorTracker::PostPaint(HDC hDC, const RECT& rcItem) const {
+    if (IsDragging() && !m_bImmediateMode)
+        CUIRender::DrawColor(hDC, GetThumbRect(rcItem, true), kTrackColor);
+}
+
+}  // namespace SkinUI

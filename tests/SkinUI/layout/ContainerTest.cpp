@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+#include "ProbeControl.h"
+#include "RectMatch.h"
+#include "SkinUI/Control/ScrollBarUI.h"
+#include "SkinUI/Core/ContainerUI.h"
+
+using namespace SkinUI;
+
+namespace {
+
+CControlUI* CALLBACK HitProc(CControlUI* pControl, LPVOID) {
+    return pControl;
+}
+
+CControlUI* CALLBACK CountProc(CControlUI* pControl, LPVOID pData) {
+    static_cast<std::vector<CControlUI*>*>(pData)->push_back(pControl);
+    return nullptr;
+}
+
+CControlUI* HitTest(CContainerUI& c, int x, int y, UINT extra = 0) {
+    POINT pt = {x, y};
+    return c.FindControl(HitProc, &pt, UIFIND_VISIBLE | UIFIND_HITTEST | extra);
+}
+
+}  // namespace
+
+TEST(Container, ChildManagementRefusesBadInput) {
+    int destroyed = 0;
+    CContainerUI c;
+    auto* a = new CProbeControl(&destroyed);
+    auto* b = new CProbeControl(&destroyed);
+    EXPECT_FALSE(c.Add(nullptr));
+    EXPECT_FALSE(c.Add(&c));
+    EXPECT_TRUE(c.Add(a));
+    EXPECT_FALSE(c.Add(a));  // a second entry would be deleted twice
+    EXPECT_FALSE(c.AddAt(b, 5));
+    EXPECT_EQ(b->GetParent(), nullptr);
+    EXPECT_TRUE(c.AddAt(b, 0));
+    EXPECT_EQ(c.GetItemAt(0), b);
+    EXPECT_EQ(c.GetItemAt(2), nullptr);
+    EXPECT_EQ(c.GetItemAt(-1), nullptr);
+    EXPECT_EQ(c.GetItemIndex(a), 1);
+    EXPECT_EQ(c.GetItemIndex(nullptr), -1);
+    EXPECT_FALSE(c.RemoveAt(2));
+    EXPECT_FALSE(c.RemoveAt(-1));
+    EXPECT_FALSE(c.Remove(nullptr));
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_EQ(c.GetCount(), 2);
+}
+
+TEST(Container, SetItemIndexWithABadIndexKeepsTheChild) {
+    CContainerUI c;
+    auto* a = new CProbeControl();
+    auto* b = new CProbeControl();
+    c.Add(a);
+    c.Add(b);
+    EXPECT_FALSE(c.SetItemIndex(a, 2));
+    EXPECT_FALSE(c.SetItemIndex(a, -1));
+    EXPECT_EQ(c.GetCount(), 2);
+    EXPECT_TRUE(c.SetItemIndex(a, 1));
+    EXPECT_EQ(c.GetItemAt(0), b);
+    EXPECT_EQ(c.GetItemAt(1), a);
+    CProbeControl stranger;
+    EXPECT_FALSE(c.SetItemIndex(&stranger, 0));
+}
+
+TEST(Container, AutoDestroyDeletesRemovedChildrenWithoutAManager) {
+    int destroyed = 0;
+    {
+        CContainerUI c;
+        c.Add(new CProbeControl(&destroyed));
+        c.Add(new CProbeControl(&destroyed));
+        c.Add(new CProbeControl(&destroyed));
+        EXPECT_TRUE(c.RemoveAt(1));
+        EXPECT_EQ(destroyed, 1);
+        EXPECT_EQ(c.GetCount(), 2);
+    }
+    EXPECT_EQ(destroyed, 3);
+}
+
+TEST(Container, WithoutAutoDestroyChildrenStayAlive) {
+    int destroyed = 0;
+    CProbeControl a(&destroyed);
+    CProbeControl b(&destroyed);
+    {
+        CContainerUI c;
+        c.SetAutoDestroy(false);
+        c.Add(&a);
+        c.Add(&b);
+        EXPECT_TRUE(c.Remove(&a));
+        c.RemoveAll();
+        EXPECT_EQ(c.GetCount(), 0);
+        c.Add(&b);
+    }
+    EXPECT_EQ(destroyed, 0);
+}
+
+TEST(Container, PlainSetPosOverlapsChildrenOnTheInsetRect) {
+    CContainerUI c;
+    auto* a = new CProbeControl();
+    auto* b = new CProbeControl();
+    c.Add(a);
+    c.Add(b);
+    c.SetInset({1, 2, 3, 4});
+    c.SetPos({10, 10, 110, 60});
+    EXPECT_EQ(a->GetPos(), (RECT{11, 12, 107, 56}));
+    EXPECT_EQ(b->GetPos(), (RECT{11, 12, 107, 56}));
+}
+
+TEST(Container, VisibilityReachesChildrenAsInternalVisibility) {
+    CContainerUI outer;
+    auto* inner = new CContainerUI();
+    auto* leaf = new CProbeControl();
+    inner->Add(leaf);
+    outer.Add(inner);
+    outer.SetVisible(false);
+    EXPECT_FALSE(inner->IsVisible());
+    EXPECT_FALSE(leaf->IsVisible());
+    outer.SetVisible(true);
+    EXPECT_TRUE(leaf->IsVisible());
+    auto* late = new CProbeControl();
+    outer.SetVisible(false);
+    outer.Add(late);
+    EXPECT_FALSE(late->IsVisible());
+}
+
+TEST(Container, InterfacesAndClass) {
+    CContainerUI c;
+    EXPECT_STREQ(c.GetClass(), "ContainerUI");
+    EXPECT_EQ(c.GetInterface("Container"), static_cast<LPVOID>(&c));
+    EXPECT_EQ(c.GetInterface("IContainer"), static_cast<LPVOID>(static_cast<IContainerUI*>(&c)));
+    EXPECT_EQ(c.GetInterface("Control"), static_cast<LPVOID>(static_cast<CControlUI*>(&c)));
+    EXPECT_EQ(c.GetInterface("Button"), nullptr);
+}
+
+TEST(ContainerFindControl, HitTestPrefersTheTopmostChildAndFallsBackToTheContainer) {
+    CContainerUI c;
+    auto* a = new CProbeControl();
+    auto* b = new CProbeControl();
+    c.Add(a);
+    c.Add(b);
+    c.SetInset({10, 10, 10, 10});
+    c.SetPos({0, 0, 100, 100});
+    EXPECT_EQ(HitTest(c, 50, 50), a);
+    EXPECT_EQ(HitTest(c, 50, 50, UIFIND_TOP_FIRST), b);
+    EXPECT_EQ(HitTest(c, 5, 5), &c);        // inset: no child there
+    EXPECT_EQ(HitTest(c, 150, 50), nullptr);
+    EXPECT_EQ(HitTest(c, 50, 50, UIFIND_ME_FIRST), &c);
+    c.SetMouseChildEnabled(false);
+    EXPECT_EQ(HitTest(c, 50, 50), &c);
+}
+
+TEST(ContainerFindControl, ChildrenScrolledOutOfTheInnerAreaCannotBeHit) {
+    CContainerUI c;
+    auto* a = new CProbeControl();
+    auto* f = new CProbeControl();
+    f->SetFloat(true);
+    c.Add(a);
+    c.Add(f);
+    c.SetInset({0, 10, 0, 0});
+    c.SetPos({0, 0, 100, 100});
+    // The non-floating child is moved over the inset, the floating one placed there.
+    a->SetPos({0, 0, 100, 100});
+    f->SetPos({0, 0, 100, 5});
+    EXPECT_EQ(HitTest(c, 50, 7), &c);
+    EXPECT_EQ(HitTest(c, 50, 2, UIFIND_TOP_FIRST), f);
+}
+
+TEST(ContainerFindControl, VisibilityAndEnabledFlagsAndTheFullWalk) {
+    CContainerUI c;
+    auto* a = new CProbeControl();
+    auto* b = new CProbeControl();
+    c.Add(a);
+    c.Add(b);
+    c.EnableScrollBar(true, false);
+    b->SetVisible(false);
+    std::vector<CControlUI*> seen;
+    c.FindControl(CountProc, &seen, UIFIND_VISIBLE);
+    // The bar is visible until a layout hides it.
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], c.GetVerticalScrollBar());
+    EXPECT_EQ(seen[1], a);
+    EXPECT_EQ(seen[2], &c);
+    seen.clear();
+    c.FindControl(CountProc, &seen, UIFIND_ME_FIRST);
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[1], &c);
+    c.SetEnabled(false);
+    seen.clear();
+    EXPECT_EQ(c.FindControl(HitProc, &seen, UIFIND_ENABLED), nullptr);
+}
+
+TEST(Container, FindSelectableSkipsNonListItems) {
+    CContainerUI c;
+    EXPECT_EQ(c.FindSelectable(0, true), -1);
+    c.Add(new CProbeControl());
+    EXPECT_EQ(c.FindSelectable(5, true), -1);
+    EXPECT_EQ(c.FindSelectable(-3, false), -1);
+}
+
+TEST(Container, ScrollBarsComeAndGoWithEnableScrollBar) {
+    CContainerUI c;
+    c.EnableScrollBar(true, true);
+    ASSERT_NE(c.GetVerticalScrollBar(), nullptr);
+    ASSERT_NE(c.GetHorizontalScrollBar(), nullptr);
+    EXPECT_FALSE(c.GetVerticalScrollBar()->IsHorizontal());
+    EXPECT_TRUE(c.GetHorizontalScrollBar()->IsHorizontal());
+    EXPECT_EQ(c.GetVerticalScrollBar()->GetOwner(), &c);
+    EXPECT_EQ(c.GetHorizontalScrollBar()->GetFixedHeight(), 16);
+    c.SetAttribute("hscrollbar", "false");
+    EXPECT_EQ(c.GetHorizontalScrollBar(), nullptr);
+    EXPECT_NE(c.GetVerticalScrollBar(), nullptr);
+    c.SetAttribute("vscrollbarstyle", "linesize=\"3\" showbutton1=\"false\"");
+    EXPECT_EQ(c.GetVerticalScrollBar()->GetLineSize(), 3);
+    EXPECT_FALSE(c.GetVerticalScrollBar()->IsShowButton1());
+    c.SetAttribute("inset", "1,2,3,4");
+    EXPECT_EQ(c.GetInset(), (RECT{1, 2, 3, 4}));
+    c.SetAttribute("childpadding", "7");
+    EXPECT_EQ(c.GetChildPadding(), 7);
+    c.SetAttribute("mousechild", "false");
+    EXPECT_FALSE(c.IsMouseChildEnabled());
+}
+
