@@ -1,0 +1,21 @@
+#pragma once
+#include <windows.h>
+
+namespace SkinUI {
+
+// Placement of a combo's drop-down list and scrolling an item into its view.
+class CComboPopupGeometry {
+public:
+    // Border around the items inside the popup, counted into its height.
+    static constexpr int kFrameHeight = 4;
+
+    // The size offered to each item's estimate: popup width and the maximum height.
+    static SIZE Available(const RECT& rcCombo, SIZE szDropBox);
+    static int Height(int cyItems, int cyMax);
+    // rcCombo in screen coordinates; the popup goes above when it would pass the work area's bottom.
+    static RECT Place(const RECT& rcCombo, SIZE szDropBox, int cyItems, const RECT& rcWork);
+    // Vertical scroll that brings rcItem into rcView; 0 when already inside.
+    static int ScrollDelta(const RECT& rcItem, const RECT& rcView);
+};
+
+} // namespace SkinUI
