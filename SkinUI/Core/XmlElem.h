@@ -11,7 +11,7 @@ public:
     enum { kMaxAttributes = 64, kValueBufferSize = 500 };
 
     CXmlElem() = default;
-    CXmlElem(const CXmlDoc* doc, int index);
+    explicit CXmlElem(const CXmlDoc* doc, int index);
 
     bool IsValid() const;
     CXmlElem GetSibling() const;

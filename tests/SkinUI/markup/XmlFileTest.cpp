@@ -20,7 +20,7 @@ std::string TempPath(const char* name)
 // Writes a file for one test and removes it afterwards.
 class CTempFile {
 public:
-    CTempFile(const std::string& path, const std::string& bytes) : m_path(path)
+    explicit CTempFile(const std::string& path, const std::string& bytes) : m_path(path)
     {
         FILE* f = std::fopen(m_path.c_str(), "wb");
         if (f == nullptr) return;
