@@ -79,10 +79,14 @@ int CContainerUI::GetCount() const {
 }
 
 bool CContainerUI::Add(CControlUI* pControl) {
-    return AddAt(pControl, m_items.GetSize());
+    return InsertChild(pControl, m_items.GetSize());
 }
 
 bool CContainerUI::AddAt(CControlUI* pControl, int iIndex) {
+    return InsertChild(pControl, iIndex);
+}
+
+bool CContainerUI::InsertChild(CControlUI* pControl, int iIndex) {
     // Refused before the child is touched: a refused child stays the caller's, unparented.
     if (pControl == nullptr || pControl == this || m_items.Find(pControl) >= 0)
         return false;

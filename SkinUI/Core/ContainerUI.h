@@ -85,6 +85,7 @@ protected:
     CScrollBarUI* m_pHorizontalScrollBar = nullptr;
 
 private:
+    bool InsertChild(CControlUI* pControl, int iIndex);
     void DestroyChild(CControlUI* pControl);
     CScrollBarUI* CreateScrollBar(bool bHorizontal);
     bool ScrollByKey(TEventMsg& event, bool bVertical);
