@@ -1,0 +1,36 @@
+#include "SkinUI/Control/TreeNodeUI.h"
+#include <cstring>
+
+namespace SkinUI {
+
+CTreeNodeUI::CTreeNodeUI(CTreeNodeUI* pParentNode) : m_pParentNode(pParentNode) {}
+
+const char* CTreeNodeUI::GetClass() const
+{
+    return "TreeNodeUI";
+}
+
+LPVOID CTreeNodeUI::GetInterface(const char* pstrName)
+{
+    if (std::strcmp(pstrName, "TreeNode") == 0) return this;
+    return CListContainerElementUI::GetInterface(pstrName);
+}
+
+CTreeNodeUI* CTreeNodeUI::GetParentNode() const
+{
+    return m_pParentNode;
+}
+
+bool CTreeNodeUI::AddChildNode(CTreeNodeUI* pNode)
+{
+    if (pNode == nullptr || !Add(pNode)) return false;
+    pNode->m_pParentNode = this;
+    return true;
+}
+
+bool CTreeNodeUI::AddItem(CControlUI* pControl)
+{
+    return Add(pControl);
+}
+
+} // namespace SkinUI

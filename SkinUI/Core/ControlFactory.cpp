@@ -1,0 +1,61 @@
+#include "SkinUI/Core/ControlFactory.h"
+#include <cstring>
+#include "SkinUI/Control/ListContainerElementUI.h"
+#include "SkinUI/Control/ListHeaderItemUI.h"
+#include "SkinUI/Control/ListHeaderUI.h"
+#include "SkinUI/Control/ListTextElementUI.h"
+#include "SkinUI/Control/ListUI.h"
+#include "SkinUI/Control/ProgressUI.h"
+#include "SkinUI/Control/RichEditUI.h"
+#include "SkinUI/Control/ScrollBarUI.h"
+#include "SkinUI/Control/TreeViewUI.h"
+#include "SkinUI/Core/ContainerUI.h"
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Layout/HorizontalLayoutUI.h"
+#include "SkinUI/Layout/TabLayoutUI.h"
+#include "SkinUI/Layout/VerticalLayoutUI.h"
+
+namespace SkinUI {
+
+namespace {
+
+template <class T>
+CControlUI* Make()
+{
+    return new T();
+}
+
+struct TFactoryEntry {
+    const char* name;
+    CControlUI* (*create)();
+};
+
+const TFactoryEntry kEntries[] = {
+    {"Control", &Make<CControlUI>},
+    {"Container", &Make<CContainerUI>},
+    {"VerticalLayout", &Make<CVerticalLayoutUI>},
+    {"HorizontalLayout", &Make<CHorizontalLayoutUI>},
+    {"TabLayout", &Make<CTabLayoutUI>},
+    {"RichEdit", &Make<CRichEditUI>},
+    {"ScrollBar", &Make<CScrollBarUI>},
+    {"Progress", &Make<CProgressUI>},
+    {"List", &Make<CListUI>},
+    {"ListHeader", &Make<CListHeaderUI>},
+    {"ListHeaderItem", &Make<CListHeaderItemUI>},
+    {"ListTextElement", &Make<CListTextElementUI>},
+    {"ListContainerElement", &Make<CListContainerElementUI>},
+    {"TreeView", &Make<CTreeViewUI>},
+};
+
+} // namespace
+
+CControlUI* CControlFactory::Create(const char* pstrClass)
+{
+    if (pstrClass == nullptr) return nullptr;
+    for (const TFactoryEntry& entry : kEntries) {
+        if (std::strcmp(entry.name, pstrClass) == 0) return entry.create();
+    }
+    return nullptr;
+}
+
+} // namespace SkinUI
