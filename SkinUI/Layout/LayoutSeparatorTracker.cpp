@@ -77,10 +77,12 @@ bool CLayoutSeparatorTracker::OnButtonDown(CControlUI& layout, const TEventMsg& 
     const RECT thumb = GetThumbRect(rcItem, false);
     if (!layout.IsEnabled() || !::PtInRect(&thumb, event.ptMouse))
         return false;
+    // A second press without a release (capture lost) must not register twice.
+    const bool wasDragging = IsDragging();
     m_uButtonState |= UISTATE_CAPTURED;
     m_ptLastMouse = event.ptMouse;
     m_rcNewPos = rcItem;
-    if (!m_bImmediateMode && layout.GetManager() != nullptr)
+    if (!wasDragging && !m_bImmediateMode && layout.GetManager() != nullptr)
         layout.GetManager()->AddPostPaint(&layout);
     return true;
 }
