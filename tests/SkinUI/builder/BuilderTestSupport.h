@@ -1,0 +1,99 @@
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/DlgBuilder.h"
+#include "SkinUI/Core/IContainerUI.h"
+#include "SkinUI/Core/IDialogBuilderCallback.h"
+
+namespace SkinUI {
+
+// Collects what a builder would send to the debugger.
+struct TTraceLog {
+    std::vector<std::string> lines;
+
+    static void Record(const char* text, void* context)
+    {
+        static_cast<TTraceLog*>(context)->lines.push_back(text);
+    }
+    void Attach(CDlgBuilder& builder) { builder.SetTraceProc(&TTraceLog::Record, this); }
+    bool Contains(const std::string& part) const
+    {
+        for (const std::string& line : lines) {
+            if (line.find(part) != std::string::npos) return true;
+        }
+        return false;
+    }
+};
+
+class CProbeUI : public CControlUI {
+public:
+    const char* GetClass() const override { return "ProbeUI"; }
+};
+
+// Knows one application class, "Probe", and remembers every name it was asked for.
+class CRecordingCallback : public IDialogBuilderCallback {
+public:
+    CControlUI* CreateControl(const char* pstrClass) override
+    {
+        asked.push_back(pstrClass);
+        return std::string(pstrClass) == "Probe" ? new CProbeUI() : nullptr;
+    }
+    std::vector<std::string> asked;
+};
+
+inline IContainerUI* AsContainer(CControlUI* pControl)
+{
+    return pControl != nullptr ? static_cast<IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
+}
+
+inline int ChildCount(CControlUI* pControl)
+{
+    IContainerUI* container = AsContainer(pControl);
+    return container != nullptr ? container->GetCount() : -1;
+}
+
+inline CControlUI* Child(CControlUI* pControl, int index)
+{
+    IContainerUI* container = AsContainer(pControl);
+    return container != nullptr ? container->GetItemAt(index) : nullptr;
+}
+
+inline std::string NameOf(CControlUI* pControl)
+{
+    return pControl != nullptr ? std::string(pControl->GetName().GetData()) : std::string("<null>");
+}
+
+// A folder of skin files under the temporary directory, used as the resource path while it lives.
+class CSkinFolder {
+public:
+    CSkinFolder();
+    ~CSkinFolder();
+    CSkinFolder(const CSkinFolder&) = delete;
+    CSkinFolder& operator=(const CSkinFolder&) = delete;
+
+    void Write(const char* name, const std::string& text);
+    const std::string& GetPath() const { return m_path; }
+
+private:
+    std::string m_path;
+    std::vector<std::string> m_files;
+};
+
+// A plain hidden native window: enough for a manager that needs a window.
+class CPlainWindow {
+public:
+    explicit CPlainWindow(int width = 300, int height = 200);
+    ~CPlainWindow();
+    CPlainWindow(const CPlainWindow&) = delete;
+    CPlainWindow& operator=(const CPlainWindow&) = delete;
+
+    HWND GetHWND() const { return m_hWnd; }
+    SIZE GetSize() const;
+
+private:
+    HWND m_hWnd = nullptr;
+};
+
+} // namespace SkinUI

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+#include <string>
+#include "BuilderTestSupport.h"
+#include "SkinUI/Core/DlgResources.h"
+#include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Core/XmlDoc.h"
+
+using namespace SkinUI;
+
+namespace {
+
+// A 2 x 2 opaque red PNG.
+const unsigned char kRedPng[] = {
+    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52, 0x00, 0x00, 0x00,
+    0x02, 0x00, 0x00, 0x00, 0x02, 0x08, 0x06, 0x00, 0x00, 0x00, 0x72, 0xB6, 0x0D, 0x24, 0x00, 0x00, 0x00, 0x11, 0x49,
+    0x44, 0x41, 0x54, 0x78, 0x9C, 0x63, 0xF8, 0xCF, 0xC0, 0xF0, 0x1F, 0x84, 0x19, 0x60, 0x0C, 0x00, 0x47, 0xCA, 0x07,
+    0xF9, 0x67, 0x59, 0x6E, 0xB7, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+
+CXmlElem FirstChild(CXmlDoc& doc, const char* markup)
+{
+    EXPECT_TRUE(doc.Load(markup)) << doc.GetLastErrorMessage();
+    return doc.GetRoot().GetChild();
+}
+
+} // namespace
+
+TEST(DlgResources, FontDefaultsAndBadSizes)
+{
+    CXmlDoc doc;
+    CXmlElem font = FirstChild(doc, "<Window><Font name=\"Arial\" size=\"abc\" bold=\"true\" italic=\"yes\" "
+                                    "colour=\"#FF000000\"/></Window>");
+    TFontDecl decl;
+    ASSERT_TRUE(CDlgResources::ReadFont(font, decl));
+    EXPECT_STREQ(decl.sName, "Arial");
+    EXPECT_EQ(decl.iSize, 12);
+    EXPECT_TRUE(decl.bBold);
+    EXPECT_FALSE(decl.bItalic);
+    EXPECT_FALSE(decl.bUnderline);
+    EXPECT_FALSE(decl.bDefault);
+
+    for (const char* size : {"0", "-14", ""}) {
+        SCOPED_TRACE(size);
+        CXmlDoc other;
+        CXmlElem elem = FirstChild(other, (std::string("<W><Font name=\"A\" size=\"") + size + "\"/></W>").c_str());
+        TFontDecl sized;
+        ASSERT_TRUE(CDlgResources::ReadFont(elem, sized));
+        EXPECT_EQ(sized.iSize, 12);
+    }
+}
+
+TEST(DlgResources, ElementsWithoutNameAreRefused)
+{
+    CXmlDoc doc;
+    CXmlElem font = FirstChild(doc, "<W><Font size=\"10\"/><Image restype=\"PNG\"/><Default value=\"x\"/>"
+                                    "<Image name=\"\"/></W>");
+    TFontDecl fontDecl;
+    EXPECT_FALSE(CDlgResources::ReadFont(font, fontDecl));
+    CXmlElem image = font.GetSibling();
+    TImageDecl imageDecl;
+    EXPECT_FALSE(CDlgResources::ReadImage(image, imageDecl));
+    CXmlElem def = image.GetSibling();
+    TDefaultDecl defaultDecl;
+    EXPECT_FALSE(CDlgResources::ReadDefault(def, defaultDecl));
+    CXmlElem empty = def.GetSibling();
+    TImageDecl emptyDecl;
+    EXPECT_FALSE(CDlgResources::ReadImage(empty, emptyDecl));
+}
+
+TEST(DlgResources, ImageDeclaration)
+{
+    CXmlDoc doc;
+    CXmlElem image = FirstChild(doc, "<W><Image name=\"175\" restype=\"PNG\" mask=\"#FFFF00FF\"/></W>");
+    TImageDecl decl;
+    ASSERT_TRUE(CDlgResources::ReadImage(image, decl));
+    EXPECT_STREQ(decl.sName, "175");
+    EXPECT_STREQ(decl.sType, "PNG");
+    EXPECT_EQ(decl.dwMask, 0xFFFF00FFu);
+}
+
+TEST(DlgResources, FontsGetIndicesInDocumentOrderWhateverLiesBetween)
+{
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.Load("<Window><Font name=\"Arial\" size=\"10\"/><Control/>"
+                         "<Default name=\"Control\" value=\"width=&quot;5&quot;\"/>"
+                         "<Font size=\"99\"/>"
+                         "<Font name=\"Tahoma\" size=\"14\" bold=\"true\" underline=\"true\"/>"
+                         "<Image name=\"missing.png\"/>"
+                         "<Font name=\"Courier New\" size=\"16\" italic=\"true\" default=\"true\"/></Window>"));
+    CPaintManagerUI pm;
+    CDlgResources::Load(doc.GetRoot(), pm);
+    ASSERT_NE(pm.GetFontInfo(2), pm.GetDefaultFontInfo());
+    EXPECT_STREQ(pm.GetFontInfo(0)->sFontName, "Arial");
+    EXPECT_EQ(pm.GetFontInfo(0)->iSize, 10);
+    EXPECT_STREQ(pm.GetFontInfo(1)->sFontName, "Tahoma");
+    EXPECT_TRUE(pm.GetFontInfo(1)->bBold);
+    EXPECT_TRUE(pm.GetFontInfo(1)->bUnderline);
+    EXPECT_STREQ(pm.GetFontInfo(2)->sFontName, "Courier New");
+    EXPECT_TRUE(pm.GetFontInfo(2)->bItalic);
+    // The nameless font took no index; a "default" font also becomes the default.
+    EXPECT_EQ(pm.GetFontInfo(3), pm.GetDefaultFontInfo());
+    EXPECT_STREQ(pm.GetDefaultFontInfo()->sFontName, "Courier New");
+    EXPECT_EQ(pm.GetDefaultFontInfo()->iSize, 16);
+    EXPECT_STREQ(pm.GetDefaultAttributeList("Control"), "width=\"5\"");
+    EXPECT_EQ(pm.GetImage("missing.png"), nullptr);
+}
+
+TEST(DlgResources, OnlyChildrenOfTheRootCount)
+{
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.Load("<Window><VerticalLayout><Font name=\"Arial\"/>"
+                         "<Default name=\"Label\" value=\"x\"/></VerticalLayout></Window>"));
+    CPaintManagerUI pm;
+    CDlgResources::Load(doc.GetRoot(), pm);
+    EXPECT_EQ(pm.GetFontInfo(0), pm.GetDefaultFontInfo());
+    EXPECT_EQ(pm.GetDefaultAttributeList("Label"), nullptr);
+}
+
+TEST(DlgResources, FirstDefaultListForANameWins)
+{
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.Load("<Window><Default name=\"Button\" value=\"height=&quot;1&quot;\"/>"
+                         "<Default name=\"Button\" value=\"height=&quot;2&quot;\"/>"
+                         "<Default name=\"button\" value=\"height=&quot;3&quot;\"/></Window>"));
+    CPaintManagerUI pm;
+    CDlgResources::Load(doc.GetRoot(), pm);
+    EXPECT_STREQ(pm.GetDefaultAttributeList("Button"), "height=\"1\"");
+    EXPECT_STREQ(pm.GetDefaultAttributeList("button"), "height=\"3\"");
+}
+
+TEST(DlgResources, ImagesLoadFromTheResourcePath)
+{
+    CSkinFolder folder;
+    folder.Write("red.png", std::string(reinterpret_cast<const char*>(kRedPng), sizeof(kRedPng)));
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.Load("<Window><Image name=\"red.png\" mask=\"#FF00FF00\"/><Image name=\"none.png\"/>"
+                         "<Image name=\"red\" restype=\"PNG\"/></Window>"));
+    CPaintManagerUI pm;
+    CDlgResources::Load(doc.GetRoot(), pm);
+    const TImageRec* image = pm.GetImage("red.png");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->nX, 2);
+    EXPECT_EQ(image->nY, 2);
+    EXPECT_EQ(image->dwMask, 0xFF00FF00u);
+    EXPECT_EQ(pm.GetImage("none.png"), nullptr);
+    // With a resource type the name must be a number.
+    EXPECT_EQ(pm.GetImage("red"), nullptr);
+}
