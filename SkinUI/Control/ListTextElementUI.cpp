@@ -11,7 +11,7 @@ const char* CListTextElementUI::GetClass() const
 LPVOID CListTextElementUI::GetInterface(const char* pstrName)
 {
     if (std::strcmp(pstrName, "ListTextElement") == 0) return this;
-    return CControlUI::GetInterface(pstrName);
+    return CListLabelElementUI::GetInterface(pstrName);
 }
 
 } // namespace SkinUI

@@ -1,10 +1,10 @@
 #pragma once
-#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Control/ListLabelElementUI.h"
 
 namespace SkinUI {
 
-// A list row of column texts: known by the builder, not drawn yet.
-class CListTextElementUI : public CControlUI {
+// A list row of column texts: known by the builder; drawn as a label row for now.
+class CListTextElementUI : public CListLabelElementUI {
 public:
     CListTextElementUI() = default;
 

@@ -3,6 +3,7 @@
 #include "SkinUI/Control/ListContainerElementUI.h"
 #include "SkinUI/Control/ListHeaderItemUI.h"
 #include "SkinUI/Control/ListHeaderUI.h"
+#include "SkinUI/Control/ListLabelElementUI.h"
 #include "SkinUI/Control/ListTextElementUI.h"
 #include "SkinUI/Control/ListUI.h"
 #include "SkinUI/Control/ProgressUI.h"
@@ -43,6 +44,7 @@ const TFactoryEntry kEntries[] = {
     {"ListHeader", &Make<CListHeaderUI>},
     {"ListHeaderItem", &Make<CListHeaderItemUI>},
     {"ListTextElement", &Make<CListTextElementUI>},
+    {"ListLabelElement", &Make<CListLabelElementUI>},
     {"ListContainerElement", &Make<CListContainerElementUI>},
     {"TreeView", &Make<CTreeViewUI>},
 };

@@ -26,7 +26,7 @@ TEST(DlgBuilder, BuildsEveryClassOfTheTableInDocumentOrder)
     const char* markup =
         "<Window><VerticalLayout name=\"root\"><Control/><Container/><HorizontalLayout/><TabLayout/>"
         "<RichEdit/><ScrollBar/><Progress/><List><ListHeader><ListHeaderItem/></ListHeader><ListTextElement/>"
-        "<ListContainerElement/></List><TreeView><TreeNode/></TreeView></VerticalLayout></Window>";
+        "<ListContainerElement/><ListLabelElement/></List><TreeView><TreeNode/></TreeView></VerticalLayout></Window>";
     const char* expected[] = {"ControlUI", "ContainerUI", "HorizontalLayoutUI", "TabLayoutUI", "RichEditUI",
                               "ScrollBarUI", "ProgressUI", "ListUI", "TreeViewUI"};
     CDlgBuilder builder;
@@ -37,11 +37,12 @@ TEST(DlgBuilder, BuildsEveryClassOfTheTableInDocumentOrder)
     ASSERT_EQ(ChildCount(root.get()), 9);
     for (int i = 0; i < 9; ++i) EXPECT_STREQ(Child(root.get(), i)->GetClass(), expected[i]);
     CControlUI* list = Child(root.get(), 7);
-    ASSERT_EQ(ChildCount(list), 3);
+    ASSERT_EQ(ChildCount(list), 4);
     EXPECT_STREQ(Child(list, 0)->GetClass(), "ListHeaderUI");
     EXPECT_STREQ(Child(Child(list, 0), 0)->GetClass(), "ListHeaderItemUI");
     EXPECT_STREQ(Child(list, 1)->GetClass(), "ListTextElementUI");
     EXPECT_STREQ(Child(list, 2)->GetClass(), "ListContainerElementUI");
+    EXPECT_STREQ(Child(list, 3)->GetClass(), "ListLabelElementUI");
     EXPECT_STREQ(Child(Child(root.get(), 8), 0)->GetClass(), "TreeNodeUI");
 }
 

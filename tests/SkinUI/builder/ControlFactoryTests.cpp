@@ -31,6 +31,7 @@ const TClassName kClasses[] = {
     {"ListHeader", "ListHeaderUI", true},
     {"ListHeaderItem", "ListHeaderItemUI", false},
     {"ListTextElement", "ListTextElementUI", false},
+    {"ListLabelElement", "ListLabelElementUI", false},
     {"ListContainerElement", "ListContainerElementUI", true},
     {"TreeView", "TreeViewUI", true},
 };
