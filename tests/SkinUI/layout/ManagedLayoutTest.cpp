@@ -218,3 +218,34 @@ TEST_F(ManagedLayout, TrackedSeparatorRegistersForPostPaintOnce) {
     root->SetPos({0, 0, 200, 200});
     EXPECT_EQ(pane->GetPos(), (RECT{0, 0, 200, 122}));
 }
+
+TEST_F(ManagedLayout, HeldTrackPagesAgainFromTheSixthTickTowardsTheCursor) {
+    ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+    auto* bar = new CScrollBarUI();
+    bar->SetFloat(true);
+    root->Add(bar);
+    bar->SetPos({0, 0, 16, 200});
+    bar->SetScrollRange(1000);
+    POINT held = {8, 150};
+    POINT screen = held;
+    ::ClientToScreen(m_hWnd, &screen);
+    if (!::SetCursorPos(screen.x, screen.y))
+        GTEST_SKIP() << "no pointer to move";
+    TEventMsg down = MakeEvent(UIEVENT_BUTTONDOWN, held.x, held.y);
+    bar->Event(down);
+    EXPECT_EQ(bar->GetScrollPos(), 200);
+    TEventMsg tick = MakeEvent(UIEVENT_TIMER, 0, 0, CScrollBarUI::kTimerId);
+    for (int i = 0; i < 5; ++i)
+        bar->Event(tick);
+    EXPECT_EQ(bar->GetScrollPos(), 200);
+    bar->Event(tick);
+    EXPECT_EQ(bar->GetScrollPos(), 400);
+    // Paging stops once the thumb reaches the cursor.
+    for (int i = 0; i < 6; ++i)
+        bar->Event(tick);
+    EXPECT_EQ(bar->GetScrollPos(), 800);
+    EXPECT_TRUE(::PtInRect(&bar->GetThumbRect(), held));
+    EXPECT_EQ(log.Count("scroll"), 8);
+    TEventMsg up = MakeEvent(UIEVENT_BUTTONUP, held.x, held.y);
+    bar->Event(up);
+}
