@@ -316,3 +316,26 @@ TEST(HorizontalLayout, SeparatorOutsideTheStripIsNotGrabbed) {
     EXPECT_EQ(layout.GetPos(), (RECT{0, 0, 123, 20}));
     EXPECT_EQ(layout.GetFixedWidth(), 123);
 }
+
+namespace {
+
+CControlUI* CALLBACK Self(CControlUI* pControl, LPVOID) {
+    return pControl;
+}
+
+}  // namespace
+
+TEST(VerticalLayout, WithoutMouseChildrenHitsLandOnTheBarOrTheLayout) {
+    CVerticalLayoutUI layout;
+    layout.EnableScrollBar(true, false);
+    for (int i = 0; i < 5; ++i)
+        AddRow(layout, 40);
+    layout.SetPos({0, 0, 100, 100});
+    POINT onBar = {90, 50};
+    POINT onRow = {40, 50};
+    const UINT flags = UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST;
+    EXPECT_EQ(layout.FindControl(Self, &onRow, flags), layout.GetItemAt(1));
+    layout.SetMouseChildEnabled(false);
+    EXPECT_EQ(layout.FindControl(Self, &onBar, flags), layout.GetVerticalScrollBar());
+    EXPECT_EQ(layout.FindControl(Self, &onRow, flags), &layout);
+}
