@@ -6,26 +6,11 @@
 #include "SkinUI/Core/Delegate.h"
 #include "SkinUI/Core/INotifyUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "tests/SkinUI/support/TestWindow.h"
 
 using namespace SkinUI;
 
 namespace {
-
-const char kClassName[] = "SkinUIControlTestWindow";
-
-HWND CreateTestWindow()
-{
-    static ATOM atom = 0;
-    if (atom == 0) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = kClassName;
-        atom = ::RegisterClassA(&wc);
-    }
-    return ::CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
-                             ::GetModuleHandleA(nullptr), nullptr);
-}
 
 struct TSeen {
     std::string type;
@@ -65,25 +50,25 @@ public:
     std::vector<int> forwarded;
 };
 
+// One window for the suite: creating a window costs seconds under Wine.
 class ManagedTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { s_window = new CTestWindow(200, 200); }
+    static void TearDownTestSuite()
+    {
+        delete s_window;
+        s_window = nullptr;
+    }
+
     void SetUp() override
     {
-        m_hWnd = CreateTestWindow();
-        ASSERT_NE(m_hWnd, nullptr);
-        ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
-        pm.Init(m_hWnd);
         pm.AddNotifier(&log);
         root.SetManager(&pm, nullptr, false);
         root.SetPos(RECT{0, 0, 100, 100});
         Attach(child);
     }
 
-    void TearDown() override
-    {
-        pm.RemoveNotifier(&log);
-        ::DestroyWindow(m_hWnd);
-    }
+    void TearDown() override { pm.RemoveNotifier(&log); }
 
     void Attach(CControlUI& c) { pm.InitControls(&c, &root); }
 
@@ -91,8 +76,8 @@ protected:
     RECT TakeDirty()
     {
         RECT rc = {0, 0, 0, 0};
-        ::GetUpdateRect(m_hWnd, &rc, FALSE);
-        ::ValidateRect(m_hWnd, nullptr);
+        ::GetUpdateRect(s_window->GetHWND(), &rc, FALSE);
+        ::ValidateRect(s_window->GetHWND(), nullptr);
         return rc;
     }
 
@@ -105,12 +90,14 @@ protected:
         return e;
     }
 
-    HWND m_hWnd = nullptr;
-    CPaintManagerUI pm;
+    static CTestWindow* s_window;
+    CPaintManagerUI& pm = s_window->GetManager();
     NotifyLog log;
     ParentControl root;
     CControlUI child;
 };
+
+CTestWindow* ManagedTest::s_window = nullptr;
 
 bool SameRect(const RECT& a, const RECT& b)
 {
@@ -381,9 +368,39 @@ TEST_F(ManagedTest, NonFloatingSetPosLeavesTheFixedValues)
     EXPECT_EQ(child.GetFixedWidth(), 7);
 }
 
-TEST_F(ManagedTest, VirtualWindowAttributeSetsTheManagerFlag)
+TEST(ControlManaged, VirtualWindowAttributeSetsTheManagerFlag)
 {
-    EXPECT_FALSE(pm.IsUsedVirtualWnd());
-    child.SetAttribute("virtualwnd", "page");
-    EXPECT_TRUE(pm.IsUsedVirtualWnd());
+    CPaintManagerUI fresh;
+    CControlUI c;
+    c.SetManager(&fresh, nullptr, false);
+    EXPECT_FALSE(fresh.IsUsedVirtualWnd());
+    c.SetAttribute("virtualwnd", "page");
+    EXPECT_TRUE(fresh.IsUsedVirtualWnd());
+}
+
+TEST_F(ManagedTest, WindowTimerReachesTheControlAsATimerNotification)
+{
+    ASSERT_TRUE(pm.SetTimer(&child, 5, 1));
+    for (int i = 0; i < 200 && log.Count("timer") == 0; ++i) {
+        ::Sleep(5);
+        s_window->PumpMessages();
+    }
+    pm.KillTimer(&child, 5);
+    ASSERT_GE(log.Count("timer"), 1);
+    EXPECT_EQ(log.seen.back().sender, &child);
+    EXPECT_EQ(log.seen.back().wParam, 5u);
+}
+
+TEST(ControlWindow, RootIsPaintedThroughTheWindow)
+{
+    CTestWindow window(60, 40);
+    CControlUI* root = new CControlUI;
+    root->SetBkColor(0xFF2040C0);
+    root->SetBorderColor(0xFF00FF00);
+    root->SetBorderSize(1);
+    ASSERT_TRUE(window.GetManager().AttachDialog(root));
+    window.Repaint();
+    EXPECT_EQ(window.PrintPixel(30, 20), RGB(0x20, 0x40, 0xC0));
+    EXPECT_EQ(window.PrintPixel(0, 20), RGB(0, 0xFF, 0));
+    EXPECT_EQ(root->GetWidth(), 60);
 }
