@@ -85,16 +85,6 @@ TEST_F(EventTest, OtherKindsGoToTheParent)
                                               UIEVENT_SCROLLWHEEL, UIEVENT_WINDOWSIZE}));
 }
 
-TEST_F(EventTest, WithoutAParentEventsAreDropped)
-{
-    CControlUI orphan;
-    TEventMsg e = MakeEvent(UIEVENT_BUTTONDOWN);
-    orphan.Event(e);
-    e = MakeEvent(UIEVENT_TIMER);
-    orphan.Event(e);
-    EXPECT_FALSE(orphan.IsFocused());
-}
-
 TEST_F(EventTest, TimerAndCursorAreConsumed)
 {
     TEventMsg e = MakeEvent(UIEVENT_TIMER);
