@@ -1,0 +1,208 @@
+#include "SkinUI/Core/Delegate.h"
+#include "tests/SkinUI/manager/ManagerFixture.h"
+
+using namespace SkinUI;
+
+namespace {
+
+class CNotifyOrder {
+public:
+    bool OnNotify(void* param)
+    {
+        m_pLog->push_back(std::string("delegate:") + static_cast<TNotifyMsg*>(param)->sType.GetData());
+        return true;
+    }
+
+    std::vector<std::string>* m_pLog = nullptr;
+};
+
+} // namespace
+
+TEST_F(ManagerTest, WindowInitIsSentOnceAfterTheFirstLayout)
+{
+    CProbeUI* probe = AddRow();
+    CNotifyRecorder recorder;
+    m_manager.AddNotifier(&recorder);
+    LONG bottomAtInit = -1;
+    recorder.m_hook = [&](TNotifyMsg& msg) {
+        if (msg.sType == "windowinit") bottomAtInit = probe->GetPos().bottom;
+    };
+    m_manager.AttachDialog(m_pRoot);
+    m_bAttached = true;
+    EXPECT_EQ(recorder.Count("windowinit"), 0);
+    m_window.Repaint();
+    ASSERT_EQ(recorder.Count("windowinit"), 1);
+    EXPECT_EQ(recorder.m_senders[0], m_pRoot);
+    // The tree is laid out when the window hears of it.
+    EXPECT_EQ(bottomAtInit, 20);
+    m_window.Send(WM_SIZE);
+    m_window.Repaint();
+    EXPECT_EQ(recorder.Count("windowinit"), 1);
+    m_manager.RemoveNotifier(&recorder);
+}
+
+TEST_F(ManagerTest, ReplacedRootIsDeletedOnlyWhenItsMessageArrives)
+{
+    bool destroyed = false;
+    auto* old = new CProbeUI("ProbeUI", UIFLAG_TABSTOP, &destroyed);
+    old->SetName("old");
+    m_manager.AttachDialog(old);
+    m_window.Repaint();
+    ASSERT_EQ(m_manager.GetFocus(), old);
+    Attach();
+    EXPECT_FALSE(destroyed);
+    // The old tree gets nothing any more, not even by name.
+    EXPECT_EQ(m_manager.FindControl("old"), nullptr);
+    EXPECT_EQ(m_manager.GetRoot(), m_pRoot);
+    m_window.PumpMessages();
+    EXPECT_TRUE(destroyed);
+}
+
+TEST_F(ManagerTest, ControlRemovedDuringItsOwnEventOutlivesNestedMessageLoops)
+{
+    bool destroyed = false;
+    bool aliveAfterNestedLoop = false;
+    auto* old = new CProbeUI("ProbeUI", UIFLAG_TABSTOP, &destroyed);
+    m_manager.AttachDialog(old);
+    m_window.Repaint();
+    old->m_onEvent = [&](TEventMsg& event) {
+        if (event.Type != UIEVENT_BUTTONDOWN) return;
+        m_manager.AttachDialog(m_pRoot);
+        m_bAttached = true;
+        m_window.PumpMessages();
+        aliveAfterNestedLoop = !destroyed;
+    };
+    m_window.Send(WM_LBUTTONDOWN, MK_LBUTTON, CTestWindow::Point(5, 5));
+    EXPECT_TRUE(aliveAfterNestedLoop);
+    EXPECT_TRUE(destroyed);
+}
+
+TEST_F(ManagerTest, QueuingAControlTwiceDeletesItOnce)
+{
+    bool destroyed = false;
+    auto* probe = new CProbeUI("ProbeUI", 0, &destroyed);
+    Attach();
+    m_manager.AddDelayedCleanup(probe);
+    m_manager.AddDelayedCleanup(probe);
+    m_window.PumpMessages();
+    EXPECT_TRUE(destroyed);
+}
+
+TEST_F(ManagerTest, DeletedControlIsForgotten)
+{
+    CProbeUI* a = AddRow();
+    a->SetName("a");
+    Attach();
+    ASSERT_EQ(m_manager.FindControl("a"), a);
+    ASSERT_EQ(m_manager.GetFocus(), a);
+    m_manager.SetTimer(a, 1, 10000);
+    ASSERT_TRUE(m_manager.AddPostPaint(a));
+    m_pRoot->Remove(a);
+    EXPECT_EQ(m_manager.GetFocus(), nullptr);
+    EXPECT_EQ(m_manager.FindControl("a"), nullptr);
+    EXPECT_FALSE(m_manager.RemovePostPaint(a));
+    m_window.Send(WM_TIMER, 17);
+    m_window.Repaint();
+}
+
+TEST_F(ManagerTest, NamesMapToTheLatestControl)
+{
+    CProbeUI* first = AddRow();
+    CProbeUI* second = AddRow();
+    first->SetName("same");
+    second->SetName("same");
+    Attach();
+    EXPECT_EQ(m_manager.FindControl("same"), second);
+    EXPECT_EQ(m_manager.FindControl("none"), nullptr);
+    EXPECT_EQ(m_manager.FindControl(static_cast<const char*>(nullptr)), nullptr);
+    EXPECT_EQ(m_manager.FindControl(POINT{5, 25}), second);
+    EXPECT_EQ(m_manager.FindControl(POINT{5, 95}), m_pRoot);
+}
+
+TEST_F(ManagerTest, OnNotifyDelegatesRunBeforeTheNotifiersInOrder)
+{
+    CProbeUI* probe = AddRow();
+    Attach();
+    std::vector<std::string> log;
+    CNotifyOrder order;
+    order.m_pLog = &log;
+    probe->OnNotify += MakeDelegate(&order, &CNotifyOrder::OnNotify);
+    CNotifyRecorder first;
+    CNotifyRecorder second;
+    first.m_hook = [&](TNotifyMsg&) { log.push_back("first"); };
+    second.m_hook = [&](TNotifyMsg&) { log.push_back("second"); };
+    m_manager.AddNotifier(&first);
+    m_manager.AddNotifier(&second);
+    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(7, 8));
+    m_manager.SendNotify(probe, "click", 3, 4);
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0], "delegate:click");
+    EXPECT_EQ(log[1], "first");
+    EXPECT_EQ(log[2], "second");
+    m_manager.RemoveNotifier(&first);
+    m_manager.RemoveNotifier(&second);
+}
+
+TEST_F(ManagerTest, NotifierMayRemoveItselfOrAnotherDuringNotify)
+{
+    CProbeUI* probe = AddRow();
+    Attach();
+    CNotifyRecorder first;
+    CNotifyRecorder second;
+    CNotifyRecorder third;
+    first.m_hook = [&](TNotifyMsg&) {
+        m_manager.RemoveNotifier(&first);
+        m_manager.RemoveNotifier(&second);
+    };
+    m_manager.AddNotifier(&first);
+    m_manager.AddNotifier(&second);
+    m_manager.AddNotifier(&third);
+    EXPECT_FALSE(m_manager.AddNotifier(nullptr));
+    m_manager.SendNotify(probe, "click");
+    EXPECT_EQ(first.Count("click"), 1);
+    EXPECT_EQ(second.Count("click"), 0);
+    EXPECT_EQ(third.Count("click"), 1);
+    m_manager.SendNotify(probe, "click");
+    EXPECT_EQ(first.Count("click"), 1);
+    EXPECT_EQ(third.Count("click"), 2);
+    m_manager.RemoveNotifier(&third);
+}
+
+TEST_F(ManagerTest, NotificationCarriesMousePointAndVirtualWindow)
+{
+    CProbeUI* probe = AddRow();
+    Attach();
+    CNotifyRecorder recorder;
+    TNotifyMsg seen;
+    recorder.m_hook = [&](TNotifyMsg& msg) { seen = msg; };
+    m_manager.AddNotifier(&recorder);
+    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(7, 8));
+    m_manager.SendNotify(probe, "click", 3, 4);
+    EXPECT_EQ(seen.ptMouse.x, 7);
+    EXPECT_EQ(seen.ptMouse.y, 8);
+    EXPECT_EQ(seen.wParam, 3u);
+    EXPECT_EQ(seen.lParam, 4);
+    EXPECT_TRUE(seen.sVirtualWnd.IsEmpty());
+    probe->SetAttribute("virtualwnd", "page");
+    EXPECT_TRUE(m_manager.IsUsedVirtualWnd());
+    m_manager.SendNotify(probe, "click");
+    EXPECT_STREQ(seen.sVirtualWnd, "page");
+    m_manager.RemoveNotifier(&recorder);
+}
+
+TEST_F(ManagerTest, CloseEndsHoverAndClickOnce)
+{
+    CProbeUI* probe = AddRow();
+    Attach();
+    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 5));
+    m_window.Send(WM_LBUTTONDOWN, MK_LBUTTON, CTestWindow::Point(5, 5));
+    LRESULT result = 0;
+    EXPECT_FALSE(m_manager.MessageHandler(WM_CLOSE, 0, 0, result));
+    EXPECT_EQ(probe->Count(UIEVENT_MOUSELEAVE), 1);
+    EXPECT_EQ(probe->Count(UIEVENT_BUTTONUP), 1);
+    EXPECT_EQ(m_manager.GetFocus(), nullptr);
+    m_window.Send(WM_LBUTTONUP, 0, CTestWindow::Point(5, 5));
+    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 50));
+    EXPECT_EQ(probe->Count(UIEVENT_BUTTONUP), 1);
+    EXPECT_EQ(probe->Count(UIEVENT_MOUSELEAVE), 1);
+}

@@ -1,0 +1,138 @@
+#include "tests/SkinUI/manager/ManagerFixture.h"
+#include <commctrl.h>
+
+using namespace SkinUI;
+
+namespace {
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+} // namespace
+
+class ManagerPaint : public ManagerTest {
+protected:
+    void SetUp() override
+    {
+        m_pRoot->SetBkColor(0xFFFF0000);
+        m_pRow = AddRow();
+        m_pRow->SetBkColor(0xFF0000FF);
+    }
+
+    CProbeUI* m_pRow = nullptr;
+};
+
+TEST_F(ManagerPaint, PaintGoesThroughTheOffscreenBitmapOntoTheWindow)
+{
+    Attach();
+    EXPECT_EQ(m_window.GetPixel(100, 80), kRed);
+    EXPECT_EQ(m_window.GetPixel(5, 5), kBlue);
+    m_pRow->SetBkColor(0xFF00FF00);
+    ::UpdateWindow(m_window.GetHWND());
+    EXPECT_EQ(m_window.GetPixel(5, 5), RGB(0, 255, 0));
+}
+
+TEST_F(ManagerPaint, PrintClientPaintsTheTreeIntoTheGivenContext)
+{
+    Attach();
+    EXPECT_EQ(m_window.PrintPixel(100, 80), kRed);
+    EXPECT_EQ(m_window.PrintPixel(5, 5), kBlue);
+}
+
+TEST_F(ManagerPaint, AlphaBackgroundStillShowsOpaqueControls)
+{
+    m_manager.SetBackgroundTransparent(true);
+    Attach();
+    EXPECT_EQ(m_window.GetPixel(100, 80), kRed);
+    EXPECT_EQ(m_window.GetPixel(5, 5), kBlue);
+}
+
+TEST_F(ManagerPaint, UpdateRectangleIsFramedWhenAsked)
+{
+    m_manager.SetShowUpdateRect(true);
+    Attach();
+    EXPECT_EQ(m_window.GetPixel(0, 0), RGB(220, 0, 0));
+    EXPECT_EQ(m_window.GetPixel(5, 5), kBlue);
+}
+
+TEST_F(ManagerPaint, ResizedWindowIsLaidOutAgainAtTheNewSize)
+{
+    Attach();
+    ::SetWindowPos(m_window.GetHWND(), nullptr, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_window.Repaint();
+    EXPECT_EQ(m_pRoot->GetPos().right, 300);
+    EXPECT_EQ(m_pRow->GetPos().right, 300);
+    EXPECT_EQ(m_window.GetPixel(250, 140), kRed);
+}
+
+TEST_F(ManagerPaint, HoverShowsTheToolTipWindowOfTheControl)
+{
+    m_pRow->SetToolTip("tip");
+    Attach();
+    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 5));
+    m_window.Send(WM_MOUSEHOVER, 0, CTestWindow::Point(5, 5));
+    EXPECT_EQ(m_pRow->Count(UIEVENT_MOUSEHOVER), 1);
+    HWND tip = nullptr;
+    for (HWND w = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w != nullptr;
+         w = ::FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr)) {
+        if (::GetWindow(w, GW_OWNER) == m_window.GetHWND()) tip = w;
+    }
+    ASSERT_NE(tip, nullptr);
+    char text[16] = {};
+    TOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.hwnd = m_window.GetHWND();
+    info.uId = reinterpret_cast<UINT_PTR>(m_window.GetHWND());
+    info.lpszText = text;
+    ::SendMessageA(tip, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, "tip");
+    EXPECT_EQ(::SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0), 300);
+}
+
+TEST_F(ManagerPaint, HoverOutsideEveryControlIsNotHandled)
+{
+    Attach();
+    LRESULT result = 0;
+    EXPECT_FALSE(m_manager.MessageHandler(WM_MOUSEHOVER, 0, CTestWindow::Point(500, 500), result));
+}
+
+TEST_F(ManagerPaint, TransparencyMakesTheWindowLayeredWithinRange)
+{
+    Attach();
+    m_manager.SetTransparent(128);
+    EXPECT_EQ(m_manager.GetTransparent(), 128);
+    EXPECT_NE(::GetWindowLongA(m_window.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(m_window.GetHWND(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 128);
+    m_manager.SetTransparent(300);
+    EXPECT_EQ(m_manager.GetTransparent(), 255);
+    EXPECT_EQ(::GetWindowLongA(m_window.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    m_manager.SetTransparent(-4);
+    EXPECT_EQ(m_manager.GetTransparent(), 0);
+}
+
+TEST(ManagerWithoutWindow, MessagesAreNotHandledAndTransparencyIsOnlyStored)
+{
+    CPaintManagerUI manager;
+    LRESULT result = 0;
+    EXPECT_FALSE(manager.MessageHandler(WM_ERASEBKGND, 0, 0, result));
+    manager.SetTransparent(90);
+    EXPECT_EQ(manager.GetTransparent(), 90);
+}
+
+TEST_F(ManagerTest, MinAndMaxInfoApplyOnlyWhenPositive)
+{
+    m_manager.SetMinInfo(120, 0);
+    m_manager.SetMaxInfo(0, 400);
+    MINMAXINFO info = {};
+    info.ptMinTrackSize = POINT{1, 2};
+    info.ptMaxTrackSize = POINT{3, 4};
+    LRESULT result = 0;
+    EXPECT_FALSE(m_manager.MessageHandler(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info), result));
+    EXPECT_EQ(info.ptMinTrackSize.x, 120);
+    EXPECT_EQ(info.ptMinTrackSize.y, 2);
+    EXPECT_EQ(info.ptMaxTrackSize.x, 3);
+    EXPECT_EQ(info.ptMaxTrackSize.y, 400);
+    EXPECT_TRUE(m_manager.MessageHandler(WM_ERASEBKGND, 0, 0, result));
+    EXPECT_EQ(result, 1);
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <cstdio>
+#include <string>
+#include "tests/SkinUI/manager/ManagerFixture.h"
+#include "SkinUI/Core/PaintManagerUI.h"
+
+using namespace SkinUI;
+
+namespace {
+
+std::string TempDir()
+{
+    char dir[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, dir);
+    return dir;
+}
+
+// A 1 x 1 opaque 24-bit BMP.
+void WriteDot(const std::string& path)
+{
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + 4;
+    info.biSize = sizeof(info);
+    info.biWidth = 1;
+    info.biHeight = 1;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const unsigned char pixel[4] = {0x30, 0x20, 0x10, 0};
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(&file, sizeof(file), 1, f);
+    std::fwrite(&info, sizeof(info), 1, f);
+    std::fwrite(pixel, 1, 4, f);
+    std::fclose(f);
+}
+
+} // namespace
+
+TEST(PaintManager, ImagesLoadOnceUnderTheirNameAndResolveAgainstTheResourcePath)
+{
+    WriteDot(TempDir() + "skinui_dot.bmp");
+    CPaintManagerUI::SetResourcePath(TempDir().c_str());
+    CPaintManagerUI manager;
+    const TImageRec* first = manager.GetImageEx("skinui_dot.bmp", nullptr, 0xFF102030);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->nX, 1);
+    EXPECT_EQ(first->dwMask, 0xFF102030u);
+    EXPECT_TRUE(first->alphaChannel);
+    EXPECT_EQ(manager.GetImageEx("skinui_dot.bmp"), first);
+    EXPECT_EQ(manager.AddImage("skinui_dot.bmp"), nullptr);
+    EXPECT_EQ(manager.GetImage("skinui_dot.bmp"), first);
+    CPaintManagerUI::SetResourcePath("");
+}
+
+TEST(PaintManager, ResourceImagesNeedADecimalName)
+{
+    CPaintManagerUI manager;
+    EXPECT_EQ(manager.AddImage("abc", "png"), nullptr);
+    EXPECT_EQ(manager.GetImage("abc"), nullptr);
+    EXPECT_EQ(manager.GetImageEx("175", "png"), nullptr);
+    EXPECT_EQ(manager.AddImage(""), nullptr);
+    EXPECT_EQ(manager.GetImage(nullptr), nullptr);
+}
+
+TEST(PaintManager, FontsByIndexAndByValues)
+{
+    CPaintManagerUI manager;
+    HFONT defaultFont = manager.GetDefaultFontInfo()->hFont;
+    ASSERT_NE(defaultFont, nullptr);
+    EXPECT_GT(manager.GetDefaultFontInfo()->tm.tmHeight, 0);
+    HFONT added = manager.AddFont("Arial", 14, true, false, false);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(manager.GetFont(0), added);
+    EXPECT_EQ(manager.GetFont(1), defaultFont);
+    EXPECT_EQ(manager.GetFont(-1), defaultFont);
+    EXPECT_EQ(manager.GetFont("Arial", 14, true, false, false), added);
+    EXPECT_EQ(manager.GetFont("Arial", 14, false, false, false), nullptr);
+    const TFontInfo* info = manager.GetFontInfo(added);
+    EXPECT_TRUE(info->bBold);
+    EXPECT_GT(info->tm.tmHeight, 0);
+    EXPECT_EQ(manager.GetFontInfo(static_cast<HFONT>(nullptr)), manager.GetDefaultFontInfo());
+}
+
+TEST(PaintManager, ResourcePathGetsOneTrailingSeparator)
+{
+    CPaintManagerUI::SetResourcePath("C:\\skin");
+    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "C:\\skin\\");
+    CPaintManagerUI::SetResourcePath("C:/skin/");
+    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "C:/skin/");
+    CPaintManagerUI::SetResourcePath("");
+    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "");
+    EXPECT_EQ(CPaintManagerUI::GetResourceInstance(), CPaintManagerUI::GetInstance());
+}
+
+TEST(PaintManager, DefaultColoursAndMousePosition)
+{
+    CPaintManagerUI manager;
+    EXPECT_EQ(manager.GetDefaultLinkFontColor(), 0xFF0000FFu);
+    EXPECT_EQ(manager.GetDefaultLinkHoverFontColor(), 0xFFD3215Fu);
+    EXPECT_EQ(manager.GetDefaultSelectedBkColor(), 0xFFBAE4FFu);
+    EXPECT_EQ(manager.GetMousePos().x, -1);
+    EXPECT_EQ(manager.GetMousePos().y, -1);
+}
+
+TEST(PaintManager, DefaultAttributeListKeepsTheFirstOne)
+{
+    CPaintManagerUI manager;
+    EXPECT_EQ(manager.GetDefaultAttributeList("Button"), nullptr);
+    manager.AddDefaultAttributeList("Button", "height=\"20\"");
+    manager.AddDefaultAttributeList("Button", "height=\"30\"");
+    EXPECT_STREQ(manager.GetDefaultAttributeList("Button"), "height=\"20\"");
+    EXPECT_EQ(manager.GetDefaultAttributeList("Label"), nullptr);
+}
+
+TEST(PaintManager, OptionGroupsRefuseDuplicatesAndVanishWhenEmpty)
+{
+    CPaintManagerUI manager;
+    CProbeUI first;
+    CProbeUI second;
+    EXPECT_TRUE(manager.AddOptionGroup("g", &first));
+    EXPECT_FALSE(manager.AddOptionGroup("g", &first));
+    EXPECT_TRUE(manager.AddOptionGroup("g", &second));
+    ASSERT_NE(manager.GetOptionGroup("g"), nullptr);
+    EXPECT_EQ(manager.GetOptionGroup("g")->GetSize(), 2);
+    EXPECT_EQ(manager.GetOptionGroup("g")->GetAt(1), &second);
+    manager.RemoveOptionGroup("g", &first);
+    EXPECT_EQ(manager.GetOptionGroup("g")->GetSize(), 1);
+    manager.RemoveOptionGroup("g", &second);
+    EXPECT_EQ(manager.GetOptionGroup("g"), nullptr);
+    manager.RemoveOptionGroup("absent", &second);
+}
+
+TEST(PaintManager, DefaultFontCanBeReplaced)
+{
+    CPaintManagerUI manager;
+    manager.SetDefaultFont("Arial", 20, false, true, false);
+    const TFontInfo* info = manager.GetDefaultFontInfo();
+    EXPECT_STREQ(info->sFontName, "Arial");
+    EXPECT_EQ(info->iSize, 20);
+    EXPECT_TRUE(info->bUnderline);
+    EXPECT_GT(info->tm.tmHeight, 0);
+    EXPECT_EQ(manager.GetFont(0), info->hFont);
+}
+
+TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
+{
+    m_manager.SetInitSize(150, 60);
+    RECT rc = {};
+    ::GetClientRect(m_window.GetHWND(), &rc);
+    EXPECT_EQ(rc.right, 150);
+    EXPECT_EQ(rc.bottom, 60);
+    Attach();
+    m_manager.SetInitSize(80, 40);
+    ::GetClientRect(m_window.GetHWND(), &rc);
+    EXPECT_EQ(rc.right, 150);
+    EXPECT_EQ(m_manager.GetInitSize().cx, 80);
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+#include "SkinUI/Core/PaintManagerUI.h"
+
+namespace SkinUI {
+
+// A plain native window (client area width x height) driven by its own paint manager.
+// Every message goes to the manager's MessageHandler; unhandled ones to DefWindowProcA.
+// With a parent the window is a child window of it.
+class CTestWindow {
+public:
+    explicit CTestWindow(int width = 200, int height = 100, HWND parent = nullptr);
+    ~CTestWindow();
+    CTestWindow(const CTestWindow&) = delete;
+    CTestWindow& operator=(const CTestWindow&) = delete;
+
+    HWND GetHWND() const;
+    CPaintManagerUI& GetManager();
+    LRESULT Send(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Dispatches every message already queued for this thread (through TranslateMessage of the managers).
+    void PumpMessages();
+    // Invalidates the whole client area and paints it now (WM_PAINT through UpdateWindow).
+    void Repaint();
+    // Client-area pixel as painted on the window.
+    COLORREF GetPixel(int x, int y) const;
+    // Client-area pixel as painted by WM_PRINTCLIENT into a memory bitmap.
+    COLORREF PrintPixel(int x, int y);
+
+    static LPARAM Point(int x, int y);
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hWnd = nullptr;
+    CPaintManagerUI m_manager;
+};
+
+} // namespace SkinUI
