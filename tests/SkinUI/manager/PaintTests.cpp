@@ -73,7 +73,8 @@ TEST_F(ManagerPaint, HoverShowsTheToolTipWindowOfTheControl)
     HWND tip = nullptr;
     for (HWND w = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w != nullptr;
          w = ::FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr)) {
-        if (::GetWindow(w, GW_OWNER) == m_window.GetHWND()) tip = w;
+        // The system makes the top-level ancestor the owner of a popup.
+        if (::GetWindow(w, GW_OWNER) == ::GetAncestor(m_window.GetHWND(), GA_ROOT)) tip = w;
     }
     ASSERT_NE(tip, nullptr);
     char text[16] = {};
@@ -94,21 +95,22 @@ TEST_F(ManagerPaint, HoverOutsideEveryControlIsNotHandled)
     EXPECT_FALSE(m_manager.MessageHandler(WM_MOUSEHOVER, 0, CTestWindow::Point(500, 500), result));
 }
 
-TEST_F(ManagerPaint, TransparencyMakesTheWindowLayeredWithinRange)
+TEST(ManagerTransparency, TopLevelWindowIsLayeredOnlyWithinRange)
 {
-    Attach();
-    m_manager.SetTransparent(128);
-    EXPECT_EQ(m_manager.GetTransparent(), 128);
-    EXPECT_NE(::GetWindowLongA(m_window.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    CTestWindow top(100, 50, nullptr);
+    CPaintManagerUI& manager = top.GetManager();
+    manager.SetTransparent(128);
+    EXPECT_EQ(manager.GetTransparent(), 128);
+    EXPECT_NE(::GetWindowLongA(top.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
     BYTE alpha = 0;
     DWORD flags = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(m_window.GetHWND(), nullptr, &alpha, &flags));
+    ASSERT_TRUE(::GetLayeredWindowAttributes(top.GetHWND(), nullptr, &alpha, &flags));
     EXPECT_EQ(alpha, 128);
-    m_manager.SetTransparent(300);
-    EXPECT_EQ(m_manager.GetTransparent(), 255);
-    EXPECT_EQ(::GetWindowLongA(m_window.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
-    m_manager.SetTransparent(-4);
-    EXPECT_EQ(m_manager.GetTransparent(), 0);
+    manager.SetTransparent(300);
+    EXPECT_EQ(manager.GetTransparent(), 255);
+    EXPECT_EQ(::GetWindowLongA(top.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    manager.SetTransparent(-4);
+    EXPECT_EQ(manager.GetTransparent(), 0);
 }
 
 TEST(ManagerWithoutWindow, MessagesAreNotHandledAndTransparencyIsOnlyStored)

@@ -5,6 +5,8 @@ namespace SkinUI {
 namespace {
 const char kClassName[] = "SkinUITestWindow";
 
+const char kHostClassName[] = "SkinUITestHost";
+
 void RegisterOnce(WNDPROC proc)
 {
     static bool registered = false;
@@ -88,6 +90,20 @@ COLORREF CTestWindow::PrintPixel(int x, int y)
     ::DeleteDC(mem);
     ::ReleaseDC(m_hWnd, screen);
     return color;
+}
+
+HWND CTestWindow::Host()
+{
+    static HWND host = nullptr;
+    if (host != nullptr && ::IsWindow(host)) return host;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = kHostClassName;
+    ::RegisterClassA(&wc);
+    host = ::CreateWindowExA(0, kHostClassName, "SkinUI test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                             640, 480, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    return host;
 }
 
 LPARAM CTestWindow::Point(int x, int y)

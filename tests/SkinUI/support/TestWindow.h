@@ -6,10 +6,12 @@ namespace SkinUI {
 
 // A plain native window (client area width x height) driven by its own paint manager.
 // Every message goes to the manager's MessageHandler; unhandled ones to DefWindowProcA.
-// With a parent the window is a child window of it.
+// By default it is a child of one shared visible host window: Wine takes about two seconds
+// to take a top-level window off the display, so pass a null parent only when a top-level
+// window is needed.
 class CTestWindow {
 public:
-    explicit CTestWindow(int width = 200, int height = 100, HWND parent = nullptr);
+    explicit CTestWindow(int width = 200, int height = 100, HWND parent = Host());
     ~CTestWindow();
     CTestWindow(const CTestWindow&) = delete;
     CTestWindow& operator=(const CTestWindow&) = delete;
@@ -27,6 +29,7 @@ public:
     COLORREF PrintPixel(int x, int y);
 
     static LPARAM Point(int x, int y);
+    static HWND Host();
 
 private:
     static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
