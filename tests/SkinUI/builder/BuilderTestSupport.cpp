@@ -33,22 +33,4 @@ void CSkinFolder::Write(const char* name, const std::string& text)
     m_files.push_back(path);
 }
 
-CPlainWindow::CPlainWindow(int width, int height)
-{
-    m_hWnd = ::CreateWindowExA(0, "STATIC", "builder test", WS_POPUP, 0, 0, width, height, nullptr, nullptr,
-                               ::GetModuleHandleA(nullptr), nullptr);
-}
-
-CPlainWindow::~CPlainWindow()
-{
-    if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
-}
-
-SIZE CPlainWindow::GetSize() const
-{
-    RECT rc = {};
-    ::GetWindowRect(m_hWnd, &rc);
-    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
-}
-
 } // namespace SkinUI

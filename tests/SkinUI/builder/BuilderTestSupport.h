@@ -81,19 +81,4 @@ private:
     std::vector<std::string> m_files;
 };
 
-// A plain hidden native window: enough for a manager that needs a window.
-class CPlainWindow {
-public:
-    explicit CPlainWindow(int width = 300, int height = 200);
-    ~CPlainWindow();
-    CPlainWindow(const CPlainWindow&) = delete;
-    CPlainWindow& operator=(const CPlainWindow&) = delete;
-
-    HWND GetHWND() const { return m_hWnd; }
-    SIZE GetSize() const;
-
-private:
-    HWND m_hWnd = nullptr;
-};
-
 } // namespace SkinUI

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include "BuilderTestSupport.h"
+#include "tests/SkinUI/support/TestWindow.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 
@@ -13,22 +14,28 @@ const char* kWindowMarkup =
     "maxinfo=\"-1,700\" showdirty=\"true\" alpha=\"200\" bktrans=\"true\" defaultfontcolor=\"#FF112233\" "
     "selectedcolor=\"#FF445566\" unknown=\"1\"><VerticalLayout/></Window>";
 
+SIZE WindowSize(HWND hWnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
 } // namespace
 
 TEST(DlgBuilderWindow, WindowAttributesReachAManagerWithAWindow)
 {
-    CPlainWindow window(100, 80);
+    CTestWindow window(100, 80);
     ASSERT_NE(window.GetHWND(), nullptr);
-    CPaintManagerUI pm;
-    pm.Init(window.GetHWND());
+    CPaintManagerUI& pm = window.GetManager();
     CDlgBuilder builder;
     std::unique_ptr<CControlUI> root(builder.Create(kWindowMarkup, nullptr, nullptr, &pm));
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(pm.GetInitSize().cx, 320);
     EXPECT_EQ(pm.GetInitSize().cy, 240);
     // Without a root yet the window takes the size at once.
-    EXPECT_EQ(window.GetSize().cx, 320);
-    EXPECT_EQ(window.GetSize().cy, 240);
+    EXPECT_EQ(WindowSize(window.GetHWND()).cx, 320);
+    EXPECT_EQ(WindowSize(window.GetHWND()).cy, 240);
     EXPECT_EQ(pm.GetCaptionRect().bottom, 28);
     EXPECT_EQ(pm.GetSizeBox().top, 3);
     EXPECT_EQ(pm.GetRoundCorner().cx, 6);
@@ -51,24 +58,22 @@ TEST(DlgBuilderWindow, WindowAttributesNeedAWindowAndARootNamedWindow)
     EXPECT_EQ(windowless.GetInitSize().cx, 0);
     EXPECT_FALSE(windowless.IsShowUpdateRect());
 
-    CPlainWindow window(100, 80);
-    CPaintManagerUI pm;
-    pm.Init(window.GetHWND());
+    CTestWindow window(100, 80);
+    CPaintManagerUI& pm = window.GetManager();
     CDlgBuilder second;
     std::unique_ptr<CControlUI> other(second.Create(
         "<Dialog size=\"320,240\"><Font name=\"Arial\" size=\"11\"/><Control/></Dialog>", nullptr, nullptr, &pm));
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(pm.GetInitSize().cx, 0);
-    EXPECT_EQ(window.GetSize().cx, 100);
+    EXPECT_EQ(WindowSize(window.GetHWND()).cx, 100);
     // Resources are still taken from any root.
     EXPECT_EQ(pm.GetFontInfo(0)->iSize, 11);
 }
 
 TEST(DlgBuilderWindow, TheRootAttachesAndItsNamedControlsAreFound)
 {
-    CPlainWindow window(100, 80);
-    CPaintManagerUI pm;
-    pm.Init(window.GetHWND());
+    CTestWindow window(100, 80);
+    CPaintManagerUI& pm = window.GetManager();
     CDlgBuilder builder;
     CControlUI* root = builder.Create(
         "<Window size=\"200,100\"><VerticalLayout name=\"root\"><Control name=\"a\"/><Container>"
@@ -86,9 +91,8 @@ TEST(DlgBuilderWindow, TheRootAttachesAndItsNamedControlsAreFound)
 
 TEST(DlgBuilderWindow, ControlsBuiltIntoAnAttachedParentStayAttached)
 {
-    CPlainWindow window(100, 80);
-    CPaintManagerUI pm;
-    pm.Init(window.GetHWND());
+    CTestWindow window(100, 80);
+    CPaintManagerUI& pm = window.GetManager();
     auto* root = new CVerticalLayoutUI();
     root->SetName("live");
     ASSERT_TRUE(pm.AttachDialog(root));
