@@ -3,44 +3,19 @@
 
 using namespace SkinUI;
 
-namespace {
-const char kHostClass[] = "SkinUIEditTestHost";
-}
-
-CEditTestHost::CEditTestHost(RECT rcScreen)
+CEditTestHost::CEditTestHost() : pm(window.GetManager()), hWnd(window.GetHWND())
 {
-    static ATOM atom = 0;
-    if (atom == 0) {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &CEditTestHost::WndProc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = kHostClass;
-        atom = ::RegisterClassA(&wc);
-    }
     CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
-    hWnd = ::CreateWindowExA(0, kHostClass, "", WS_POPUP | WS_CLIPCHILDREN, rcScreen.left, rcScreen.top,
-                             rcScreen.right - rcScreen.left, rcScreen.bottom - rcScreen.top, nullptr, nullptr,
-                             ::GetModuleHandleA(nullptr), this);
-    pm.Init(hWnd);
     root = new CVerticalLayoutUI;
     root->SetAutoDestroy(false);
     pm.AttachDialog(root);
-    ::ShowWindow(hWnd, SW_SHOW);
     ::SetFocus(hWnd);
-    PumpMessages();
-}
-
-CEditTestHost::~CEditTestHost()
-{
-    ::DestroyWindow(hWnd);
-    PumpMessages();
+    window.PumpMessages();
 }
 
 CEditTestHost& CEditTestHost::Shared()
 {
-    static CEditTestHost host(RECT{40, 40, 340, 340});
+    static CEditTestHost host;
     return host;
 }
 
@@ -56,20 +31,6 @@ void CEditTestHost::Layout()
     RECT rc = {0, 0, 0, 0};
     ::GetClientRect(hWnd, &rc);
     root->SetPos(rc);
-}
-
-LRESULT CALLBACK CEditTestHost::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (uMsg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* host = reinterpret_cast<CEditTestHost*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    if (uMsg == WM_NCDESTROY) ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-    LRESULT lRes = 0;
-    if (host != nullptr && host->pm.GetPaintWindow() == hWnd && host->pm.MessageHandler(uMsg, wParam, lParam, lRes))
-        return lRes;
-    return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
 void CNotifyRecorder::Notify(TNotifyMsg& msg)
@@ -100,12 +61,8 @@ const TSeenNotify* CNotifyRecorder::Last(const char* type) const
 
 void PumpMessages()
 {
-    MSG msg;
     for (int round = 0; round < 3; ++round) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        CEditTestHost::Shared().window.PumpMessages();
         ::Sleep(5);
     }
 }

@@ -5,29 +5,26 @@
 #include "SkinUI/Core/INotifyUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "tests/SkinUI/support/TestWindow.h"
 
-// A real top-level window driven by a paint manager, with a vertical layout as root.
+// A test window with a vertical layout as root that does not own the controls the tests add.
 class CEditTestHost {
 public:
-    explicit CEditTestHost(RECT rcScreen);
-    ~CEditTestHost();
+    CEditTestHost();
     CEditTestHost(const CEditTestHost&) = delete;
     CEditTestHost& operator=(const CEditTestHost&) = delete;
 
-    // One window for the whole program: hiding a window waits about two seconds under Wine.
-    // Its root does not own the controls the tests add.
+    // One window for the whole program.
     static CEditTestHost& Shared();
 
     // Adds a control of fixed height and lays the root out again.
     void Add(SkinUI::CControlUI* pControl, int cy);
     void Layout();
 
-    SkinUI::CPaintManagerUI pm;
+    SkinUI::CTestWindow window{300, 300};
+    SkinUI::CPaintManagerUI& pm;
     HWND hWnd = nullptr;
     SkinUI::CVerticalLayoutUI* root = nullptr;
-
-private:
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 };
 
 struct TSeenNotify {
@@ -48,5 +45,5 @@ public:
     std::vector<TSeenNotify> seen;
 };
 
-// Runs the thread's pending messages, including posted ones.
+// Runs the thread's pending messages, including those posted while running them.
 void PumpMessages();

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 #include "EditTestHost.h"
+#include "PixelCanvas.h"
 #include "SkinUI/Control/ListLabelElementUI.h"
 #include "SkinUI/Core/ContainerUI.h"
 
@@ -238,41 +239,6 @@ TEST_F(ListItemTest, InvalidationIsClippedToTheOwnersClientArea)
     EXPECT_FALSE(::GetUpdateRect(host.hWnd, &rcUpdate, FALSE));
 }
 
-namespace {
-
-// Paints one item into a memory bitmap and reads pixels back.
-class CPixelCanvas {
-public:
-    CPixelCanvas()
-    {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = 200;
-        bmi.bmiHeader.biHeight = -100;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        dc = ::CreateCompatibleDC(nullptr);
-        bmp = ::CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        old = ::SelectObject(dc, bmp);
-    }
-    ~CPixelCanvas()
-    {
-        ::SelectObject(dc, old);
-        ::DeleteObject(bmp);
-        ::DeleteDC(dc);
-    }
-    void Clear() { std::memset(bits, 0, 200 * 100 * 4); }
-    DWORD At(int x, int y) const { return bits[y * 200 + x] & 0x00FFFFFF; }
-
-    HDC dc = nullptr;
-
-private:
-    HBITMAP bmp = nullptr;
-    HGDIOBJ old = nullptr;
-    DWORD* bits = nullptr;
-};
-
-} // namespace
 
 TEST_F(ListItemTest, BackgroundFollowsStateAlternationAndLineColour)
 {
