@@ -434,8 +434,7 @@ HFONT CPaintManagerUI::AddFont(const char* name, int size, bool bold, bool under
 
 HFONT CPaintManagerUI::GetFont(int index)
 {
-    if (index < 0 || index >= m_aCustomFonts.GetSize()) return m_DefaultFontInfo.hFont;
-    return static_cast<TFontInfo*>(m_aCustomFonts[index])->hFont;
+    return GetFontInfo(index)->hFont;
 }
 
 HFONT CPaintManagerUI::GetFont(const char* name, int size, bool bold, bool underline, bool italic)
@@ -444,12 +443,15 @@ HFONT CPaintManagerUI::GetFont(const char* name, int size, bool bold, bool under
         const auto* font = static_cast<TFontInfo*>(m_aCustomFonts[i]);
         if (SameFont(*font, name != nullptr ? name : "", size, bold, underline, italic)) return font->hFont;
     }
-    return nullptr;
+    return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetFont(name, size, bold, underline, italic)
+                                          : nullptr;
 }
 
 TFontInfo* CPaintManagerUI::GetFontInfo(int index)
 {
-    if (index < 0 || index >= m_aCustomFonts.GetSize()) return GetDefaultFontInfo();
+    if (index < 0 || index >= m_aCustomFonts.GetSize()) {
+        return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetFontInfo(index) : GetDefaultFontInfo();
+    }
     auto* font = static_cast<TFontInfo*>(m_aCustomFonts[index]);
     Measure(*font);
     return font;
@@ -464,11 +466,15 @@ TFontInfo* CPaintManagerUI::GetFontInfo(HFONT hFont)
             return font;
         }
     }
+    if (m_pParentResourcePM != nullptr && hFont != m_DefaultFontInfo.hFont) {
+        return m_pParentResourcePM->GetFontInfo(hFont);
+    }
     return GetDefaultFontInfo();
 }
 
 TFontInfo* CPaintManagerUI::GetDefaultFontInfo()
 {
+    if (m_pParentResourcePM != nullptr) return m_pParentResourcePM->GetDefaultFontInfo();
     Measure(m_DefaultFontInfo);
     return &m_DefaultFontInfo;
 }
@@ -490,7 +496,9 @@ void CPaintManagerUI::SetDefaultFont(const char* name, int size, bool bold, bool
 const TImageRec* CPaintManagerUI::GetImage(const char* name) const
 {
     if (name == nullptr) return nullptr;
-    return static_cast<const TImageRec*>(m_mImageHash.Find(name));
+    const auto* image = static_cast<const TImageRec*>(m_mImageHash.Find(name));
+    if (image == nullptr && m_pParentResourcePM != nullptr) image = m_pParentResourcePM->GetImage(name);
+    return image;
 }
 
 const TImageRec* CPaintManagerUI::GetImageEx(const char* name, const char* type, DWORD mask)
@@ -532,7 +540,22 @@ const char* CPaintManagerUI::GetDefaultAttributeList(const char* className) cons
 {
     if (className == nullptr) return nullptr;
     const auto* list = static_cast<const CUIString*>(m_DefaultAttrHash.Find(className));
-    return list != nullptr ? list->GetData() : nullptr;
+    if (list != nullptr) return list->GetData();
+    return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetDefaultAttributeList(className) : nullptr;
+}
+
+bool CPaintManagerUI::SetResourceParent(CPaintManagerUI* pParent)
+{
+    for (CPaintManagerUI* walk = pParent; walk != nullptr; walk = walk->m_pParentResourcePM) {
+        if (walk == this) return false;
+    }
+    m_pParentResourcePM = pParent;
+    return true;
+}
+
+CPaintManagerUI* CPaintManagerUI::GetResourceParent() const
+{
+    return m_pParentResourcePM;
 }
 
 bool CPaintManagerUI::AddOptionGroup(const char* group, CControlUI* pControl)

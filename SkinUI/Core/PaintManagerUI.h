@@ -92,6 +92,11 @@ public:
     void AddDefaultAttributeList(const char* className, const char* list);
     const char* GetDefaultAttributeList(const char* className) const;
 
+    // Fonts, images and default attribute lists missing here are looked up in the parent
+    // (a popup uses its owner's resources); false when that would make a cycle.
+    bool SetResourceParent(CPaintManagerUI* pParent);
+    CPaintManagerUI* GetResourceParent() const;
+
     bool AddOptionGroup(const char* group, CControlUI* pControl);
     CPtrArrayUI* GetOptionGroup(const char* group) const;
     void RemoveOptionGroup(const char* group, CControlUI* pControl);
@@ -243,6 +248,7 @@ private:
     DWORD m_dwDefaultLinkHoverFontColor = 0xFFD3215F;
     DWORD m_dwDefaultSelectedBkColor = 0xFFBAE4FF;
     TFontInfo m_DefaultFontInfo;
+    CPaintManagerUI* m_pParentResourcePM = nullptr;
 
     static HINSTANCE m_hInstance;
     static HINSTANCE m_hResourceInstance;

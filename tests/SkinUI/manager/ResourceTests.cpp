@@ -159,3 +159,24 @@ TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
     EXPECT_EQ(rc.right, 150);
     EXPECT_EQ(m_manager.GetInitSize().cx, 80);
 }
+
+TEST(PaintManager, ResourceParentLendsWhatIsMissingAndRefusesCycles)
+{
+    CPaintManagerUI owner;
+    CPaintManagerUI popup;
+    HFONT ownerFont = owner.AddFont("Arial", 15, false, false, true);
+    owner.AddDefaultAttributeList("VerticalLayout", "inset=\"2,2,2,2\"");
+    popup.AddDefaultAttributeList("Button", "height=\"9\"");
+    ASSERT_TRUE(popup.SetResourceParent(&owner));
+    EXPECT_EQ(popup.GetFont(0), ownerFont);
+    EXPECT_EQ(popup.GetFontInfo(ownerFont)->iSize, 15);
+    EXPECT_EQ(popup.GetFont("Arial", 15, false, false, true), ownerFont);
+    EXPECT_EQ(popup.GetDefaultFontInfo(), owner.GetDefaultFontInfo());
+    EXPECT_STREQ(popup.GetDefaultAttributeList("VerticalLayout"), "inset=\"2,2,2,2\"");
+    EXPECT_STREQ(popup.GetDefaultAttributeList("Button"), "height=\"9\"");
+    EXPECT_EQ(owner.GetDefaultAttributeList("Button"), nullptr);
+    EXPECT_FALSE(owner.SetResourceParent(&popup));
+    EXPECT_FALSE(popup.SetResourceParent(&popup));
+    EXPECT_EQ(popup.GetResourceParent(), &owner);
+    EXPECT_EQ(owner.GetResourceParent(), nullptr);
+}
