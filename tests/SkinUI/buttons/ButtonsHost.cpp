@@ -1,0 +1,126 @@
+#include "tests/SkinUI/buttons/ButtonsHost.h"
+#include <cstdio>
+#include <cstdlib>
+
+using namespace SkinUI;
+
+void CNotifyLog::Notify(TNotifyMsg& msg)
+{
+    seen.push_back(TSeen{msg.sType.GetData(), msg.pSender, msg.wParam});
+}
+
+int CNotifyLog::Count(const char* type, const CControlUI* sender) const
+{
+    int n = 0;
+    for (const TSeen& s : seen) n += (s.type == type && (sender == nullptr || s.sender == sender)) ? 1 : 0;
+    return n;
+}
+
+std::vector<std::string> CNotifyLog::Types() const
+{
+    std::vector<std::string> types;
+    for (const TSeen& s : seen) {
+        if (s.type != "setfocus" && s.type != "killfocus" && s.type != "windowinit") types.push_back(s.type);
+    }
+    return types;
+}
+
+CButtonsHost::CButtonsHost() : pm(window.GetManager())
+{
+    root = new CVerticalLayoutUI;
+    root->SetBkColor(0xFFFFFFFF);
+    pm.AttachDialog(root);
+    pm.AddNotifier(&log);
+    Layout();
+}
+
+void CButtonsHost::Layout()
+{
+    root->NeedUpdate();
+    window.Repaint();
+    window.PumpMessages();
+}
+
+void CButtonsHost::Down(int x, int y)
+{
+    window.Send(WM_LBUTTONDOWN, MK_LBUTTON, CTestWindow::Point(x, y));
+}
+
+void CButtonsHost::Move(int x, int y)
+{
+    window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(x, y));
+}
+
+void CButtonsHost::Up(int x, int y)
+{
+    window.Send(WM_LBUTTONUP, 0, CTestWindow::Point(x, y));
+}
+
+void CButtonsHost::Click(int x, int y)
+{
+    Down(x, y);
+    Up(x, y);
+}
+
+void CButtonsHost::Key(WPARAM vk)
+{
+    window.Send(WM_KEYDOWN, vk, 1);
+    window.Send(WM_KEYUP, vk, 0xC0000001);
+}
+
+COLORREF CButtonsHost::Pixel(int x, int y)
+{
+    return window.PrintPixel(x, y);
+}
+
+int CButtonsHost::CountNear(const RECT& rc, COLORREF color, int tolerance)
+{
+    RECT client = {};
+    ::GetClientRect(window.GetHWND(), &client);
+    HDC screen = ::GetDC(window.GetHWND());
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = ::SelectObject(mem, bitmap);
+    window.Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF c = ::GetPixel(mem, x, y);
+            const int d = std::abs(GetRValue(c) - GetRValue(color)) + std::abs(GetGValue(c) - GetGValue(color)) +
+                          std::abs(GetBValue(c) - GetBValue(color));
+            n += d <= tolerance ? 1 : 0;
+        }
+    }
+    ::SelectObject(mem, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(mem);
+    ::ReleaseDC(window.GetHWND(), screen);
+    return n;
+}
+
+std::string SolidImageFile(const char* name, COLORREF color)
+{
+    char dir[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + name;
+    const int w = 4;
+    const int h = 4;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(info);
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + w * h * 3;
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) return path;
+    std::fwrite(&file, sizeof(file), 1, f);
+    std::fwrite(&info, sizeof(info), 1, f);
+    const unsigned char px[3] = {GetBValue(color), GetGValue(color), GetRValue(color)};
+    for (int i = 0; i < w * h; ++i) std::fwrite(px, 3, 1, f);
+    std::fclose(f);
+    return path;
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "SkinUI/Core/INotifyUI.h"
+#include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "tests/SkinUI/support/TestWindow.h"
+
+struct TSeen {
+    std::string type;
+    SkinUI::CControlUI* sender = nullptr;
+    WPARAM wParam = 0;
+};
+
+class CNotifyLog : public SkinUI::INotifyUI {
+public:
+    void Notify(SkinUI::TNotifyMsg& msg) override;
+    int Count(const char* type, const SkinUI::CControlUI* sender = nullptr) const;
+    // Types in arrival order, ignoring focus notifications.
+    std::vector<std::string> Types() const;
+
+    std::vector<TSeen> seen;
+};
+
+// A window whose root is a vertical layout; the controls added are stacked from the top.
+class CButtonsHost {
+public:
+    CButtonsHost();
+
+    template <typename T>
+    T* Add(T* control, int cy)
+    {
+        control->SetFixedHeight(cy);
+        root->Add(control);
+        Layout();
+        return control;
+    }
+    void Layout();
+
+    void Down(int x, int y);
+    void Move(int x, int y);
+    void Up(int x, int y);
+    void Click(int x, int y);
+    void Key(WPARAM vk);
+    COLORREF Pixel(int x, int y);
+    // Number of pixels of the rectangle whose colour is close to the given one.
+    int CountNear(const RECT& rc, COLORREF color, int tolerance = 60);
+
+    CNotifyLog log;
+    SkinUI::CTestWindow window{300, 200};
+    SkinUI::CPaintManagerUI& pm;
+    SkinUI::CVerticalLayoutUI* root = nullptr;
+};
+
+// A 4 x 4 bitmap file of one colour, written to the temporary folder.
+std::string SolidImageFile(const char* name, COLORREF color);

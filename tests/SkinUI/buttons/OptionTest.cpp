@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+#include "SkinUI/Control/CheckBoxUI.h"
+#include "SkinUI/Control/OptionUI.h"
+#include "tests/SkinUI/buttons/ButtonsHost.h"
+
+using namespace SkinUI;
+
+namespace {
+
+class OptionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        a = host.Add(new COptionUI, 30);
+        b = host.Add(new COptionUI, 30);
+        c = host.Add(new COptionUI, 30);
+        for (COptionUI* o : {a, b, c}) o->SetGroup("mode");
+        a->Selected(true);
+        host.log.seen.clear();
+    }
+
+    int GroupSize(const char* group) const
+    {
+        const CPtrArrayUI* list = host.pm.GetOptionGroup(group);
+        return list != nullptr ? list->GetSize() : 0;
+    }
+
+    CButtonsHost host;
+    COptionUI* a = nullptr;
+    COptionUI* b = nullptr;
+    COptionUI* c = nullptr;
+};
+
+} // namespace
+
+TEST_F(OptionTest, SelectingOneUnselectsTheOthers)
+{
+    ASSERT_EQ(GroupSize("mode"), 3);
+    host.Click(20, 45);
+    EXPECT_TRUE(b->IsSelected());
+    EXPECT_FALSE(a->IsSelected());
+    EXPECT_FALSE(c->IsSelected());
+    EXPECT_NE(b->GetButtonState() & UISTATE_SELECTED, 0u);
+    EXPECT_EQ(a->GetButtonState() & UISTATE_SELECTED, 0u);
+    EXPECT_EQ(host.log.Types(), (std::vector<std::string>{"click", "selectchanged"}));
+    EXPECT_EQ(host.log.Count("selectchanged", b), 1);
+}
+
+TEST_F(OptionTest, ClickingTheSelectedOptionOnlyClicks)
+{
+    host.Click(20, 15);
+    EXPECT_TRUE(a->IsSelected());
+    EXPECT_EQ(host.log.Types(), (std::vector<std::string>{"click"}));
+}
+
+TEST_F(OptionTest, DeselectingByCodeIsSilentInAGroupOnly)
+{
+    a->Selected(false);
+    EXPECT_FALSE(a->IsSelected());
+    EXPECT_EQ(host.log.Count("selectchanged"), 0);
+    COptionUI* loose = host.Add(new COptionUI, 30);
+    loose->Selected(true);
+    loose->Selected(false);
+    loose->Selected(false);
+    EXPECT_EQ(host.log.Count("selectchanged", loose), 2);
+}
+
+TEST_F(OptionTest, GroupChangesMoveTheMembership)
+{
+    b->SetGroup("other");
+    EXPECT_EQ(GroupSize("mode"), 2);
+    EXPECT_EQ(GroupSize("other"), 1);
+    b->Selected(true);
+    EXPECT_TRUE(a->IsSelected());
+    b->SetGroup(nullptr);
+    EXPECT_EQ(GroupSize("other"), 0);
+    EXPECT_TRUE(b->GetGroup().IsEmpty());
+    c->SetAttribute("group", "mode");
+    EXPECT_EQ(GroupSize("mode"), 2);
+}
+
+TEST_F(OptionTest, DestroyedOrMovedOptionsLeaveTheGroup)
+{
+    host.root->Remove(c);
+    host.window.PumpMessages();
+    EXPECT_EQ(GroupSize("mode"), 2);
+    b->Selected(true);
+    EXPECT_FALSE(a->IsSelected());
+
+    CPaintManagerUI elsewhere;
+    COptionUI moving;
+    moving.SetManager(&host.pm, nullptr, false);
+    moving.SetGroup("mode");
+    ASSERT_EQ(GroupSize("mode"), 3);
+    moving.SetManager(&elsewhere, nullptr, false);
+    EXPECT_EQ(GroupSize("mode"), 2);
+    // Selecting within the old group must not reach the option that left.
+    a->Selected(true);
+    EXPECT_EQ(elsewhere.GetOptionGroup("mode"), nullptr);
+    moving.SetManager(nullptr, nullptr, false);
+}
+
+TEST_F(OptionTest, DisabledOptionKeepsOnlyTheSelectedBitAndIgnoresActivation)
+{
+    host.Move(20, 15);
+    a->SetEnabled(false);
+    EXPECT_EQ(a->GetButtonState(), UISTATE_SELECTED);
+    b->SetEnabled(false);
+    EXPECT_EQ(b->GetButtonState(), 0u);
+    EXPECT_FALSE(b->Activate());
+    host.Click(20, 45);
+    EXPECT_FALSE(b->IsSelected());
+    EXPECT_TRUE(a->IsSelected());
+    EXPECT_EQ(host.log.Count("click"), 0);
+}
+
+TEST_F(OptionTest, SelectedAttributeAndColours)
+{
+    c->SetAttribute("selected", "true");
+    EXPECT_TRUE(c->IsSelected());
+    EXPECT_FALSE(a->IsSelected());
+    c->SetAttribute("selectedbkcolor", "#FF00FF00");
+    c->SetAttribute("foreimage", "fore.png");
+    EXPECT_EQ(c->GetSelectedBkColor(), 0xFF00FF00u);
+    EXPECT_STREQ(c->GetOptionForeImage(), "fore.png");
+    EXPECT_TRUE(c->GetForeImage().IsEmpty());
+    c->SetOptionForeImage("");
+    host.window.Repaint();
+    EXPECT_EQ(host.Pixel(150, 75), RGB(0, 255, 0));
+    EXPECT_EQ(host.Pixel(150, 15), RGB(255, 255, 255));
+    EXPECT_STREQ(c->GetClass(), "OptionUI");
+    EXPECT_EQ(c->GetInterface("Option"), c);
+    EXPECT_EQ(c->GetInterface("Button"), c);
+}
+
+TEST_F(OptionTest, SelectedTextColourReplacesTheTextColourWhileSelected)
+{
+    a->SetText("WWWWWWWW");
+    a->SetTextColor(0xFF000000);
+    a->SetSelectedTextColor(0xFFFF0000);
+    host.window.Repaint();
+    const RECT area = {0, 0, 300, 30};
+    EXPECT_GT(host.CountNear(area, RGB(255, 0, 0), 90), 10);
+    EXPECT_EQ(a->GetTextColor(), 0xFF000000u);
+    a->Selected(false);
+    host.window.Repaint();
+    EXPECT_EQ(host.CountNear(area, RGB(255, 0, 0), 90), 0);
+}
+
+TEST(CheckBox, TogglesOnEveryClickClickThenSelectChanged)
+{
+    CButtonsHost host;
+    CCheckBoxUI* box = host.Add(new CCheckBoxUI, 30);
+    EXPECT_STREQ(box->GetClass(), "CheckBoxUI");
+    EXPECT_EQ(box->GetInterface("Option"), box);
+    host.Click(20, 15);
+    EXPECT_TRUE(box->IsSelected());
+    host.Click(20, 15);
+    EXPECT_FALSE(box->IsSelected());
+    box->SetFocus();
+    host.Key(VK_SPACE);
+    EXPECT_TRUE(box->IsSelected());
+    EXPECT_EQ(host.log.Types(), (std::vector<std::string>{"click", "selectchanged", "click", "selectchanged", "click",
+                                                          "selectchanged"}));
+}
