@@ -195,3 +195,24 @@ TEST_F(LabelTest, EffectPathDrawsStrokeShadowAndText)
     host.window.Repaint();
     EXPECT_EQ(host.CountNear(area, white, 0), 300 * 40);
 }
+
+TEST_F(LabelTest, EffectShadowIsDrawnAtItsOffset)
+{
+    label->SetText("");
+    label->SetEnabledEffect(true);
+    label->SetText("WWWW");
+    label->SetTransText(0);
+    label->SetTransText1(0);
+    const RECT area = {0, 0, 300, 40};
+    host.window.Repaint();
+    EXPECT_EQ(host.CountNear(area, RGB(255, 255, 255), 0), 300 * 40);
+    label->SetEnabledShadow(true);
+    label->SetTextShadowColorA(0xFF00C000);
+    label->SetTransShadow(255);
+    label->SetTransShadow1(255);
+    label->SetShadowOffset(10, -180);
+    host.window.Repaint();
+    EXPECT_GT(host.CountNear(area, RGB(0, 192, 0), 90), 10);
+    // Shifted ten pixels right: nothing green in the first columns.
+    EXPECT_EQ(host.CountNear(RECT{0, 0, 10, 40}, RGB(0, 192, 0), 90), 0);
+}
