@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include "SkinUI/Core/CaptionHitTest.h"
+#include "SkinUI/Core/WindowGeometry.h"
+
+using namespace SkinUI;
+
+namespace {
+
+const RECT kWork = {0, 0, 1280, 984};
+
+}  // namespace
+
+TEST(WindowCentre, CentresOnTheFrameWithIntegerHalves)
+{
+    const RECT window = {0, 0, 201, 101};
+    const RECT frame = {100, 100, 501, 401};
+    const POINT pt = WindowCentrePosition(window, frame, kWork);
+    EXPECT_EQ(300 - 100, pt.x);  // (100 + 501) / 2 - 201 / 2
+    EXPECT_EQ(250 - 50, pt.y);   // (100 + 401) / 2 - 101 / 2
+}
+
+TEST(WindowCentre, StaysInsideTheWorkArea)
+{
+    const RECT window = {0, 0, 200, 100};
+    const RECT nearLeftTop = {-400, -300, 0, 0};
+    POINT pt = WindowCentrePosition(window, nearLeftTop, kWork);
+    EXPECT_EQ(0, pt.x);
+    EXPECT_EQ(0, pt.y);
+    const RECT nearRightBottom = {1200, 950, 1400, 1100};
+    pt = WindowCentrePosition(window, nearRightBottom, kWork);
+    EXPECT_EQ(1280 - 200, pt.x);
+    EXPECT_EQ(984 - 100, pt.y);
+}
+
+TEST(WindowCentre, WindowLargerThanTheWorkAreaKeepsItsTopLeftVisible)
+{
+    const RECT work = {10, 20, 310, 220};
+    const RECT window = {0, 0, 500, 400};
+    const POINT pt = WindowCentrePosition(window, work, work);
+    EXPECT_EQ(10, pt.x);
+    EXPECT_EQ(20, pt.y);
+}
+
+TEST(WindowCentre, WorkAreaWithAnOffsetOrigin)
+{
+    const RECT work = {-1280, 40, 0, 1024};
+    const RECT window = {0, 0, 300, 200};
+    const POINT pt = WindowCentrePosition(window, work, work);
+    EXPECT_EQ(-640 - 150, pt.x);
+    EXPECT_EQ(532 - 100, pt.y);
+}
+
+TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOrigin)
+{
+    RECT region = {};
+    ASSERT_TRUE(WindowRoundRegionRect({50, 60, 350, 260}, {5, 5}, false, region));
+    EXPECT_EQ(0, region.left);
+    EXPECT_EQ(0, region.top);
+    EXPECT_EQ(301, region.right);
+    EXPECT_EQ(201, region.bottom);
+}
+
+TEST(WindowRegion, NoRegionWithoutCornersOrWhenMinimised)
+{
+    RECT region = {7, 7, 7, 7};
+    EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {0, 0}, false, region));
+    EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {5, 5}, true, region));
+    EXPECT_EQ(7, region.right);
+    EXPECT_TRUE(WindowRoundRegionRect({0, 0, 100, 100}, {0, 3}, false, region));
+}
+
+TEST(WindowMaximise, ClientTakesTheWorkAreaSizeFromItsOwnCorner)
+{
+    const RECT work = WindowWorkAreaOnMonitor({1280, 30, 2560, 1024}, {1280, 0, 2560, 1024});
+    EXPECT_EQ(0, work.left);
+    EXPECT_EQ(30, work.top);
+    const RECT client = WindowMaximisedClient({-8, -8, 1288, 1032}, work);
+    EXPECT_EQ(-8, client.left);
+    EXPECT_EQ(-8, client.top);
+    EXPECT_EQ(-8 + 1280, client.right);
+    EXPECT_EQ(-8 + 994, client.bottom);
+}
+
+TEST(WindowTracking, WorkAreaGivesMaximumAndPositionMinimumFromMarkup)
+{
+    const TWindowTracking tracking = WindowTrackingSizes({0, 30, 1280, 1024}, {320, 240});
+    EXPECT_EQ(0, tracking.ptMaxPosition.x);
+    EXPECT_EQ(30, tracking.ptMaxPosition.y);
+    EXPECT_EQ(1280, tracking.ptMaxTrackSize.x);
+    EXPECT_EQ(994, tracking.ptMaxTrackSize.y);
+    EXPECT_EQ(320, tracking.ptMinTrackSize.x);
+    EXPECT_EQ(240, tracking.ptMinTrackSize.y);
+}
+
+TEST(CaptionBand, CaptionInsetsAreFromTheClientEdges)
+{
+    const RECT client = {0, 0, 300, 200};
+    const RECT caption = {10, 0, 20, 36};
+    EXPECT_TRUE(CaptionContains(client, caption, {10, 0}));
+    EXPECT_TRUE(CaptionContains(client, caption, {279, 35}));
+    EXPECT_FALSE(CaptionContains(client, caption, {9, 10}));
+    EXPECT_FALSE(CaptionContains(client, caption, {280, 10}));
+    EXPECT_FALSE(CaptionContains(client, caption, {100, 36}));
+    EXPECT_FALSE(CaptionContains(client, caption, {100, -1}));
+    EXPECT_FALSE(CaptionContains(client, {0, 0, 0, 0}, {0, 0}));
+}
+
+TEST(CaptionBand, InputControlsKeepTheMouse)
+{
+    EXPECT_TRUE(CaptionDragsOver("LabelUI", 0));
+    EXPECT_TRUE(CaptionDragsOver("VerticalLayoutUI", 0));
+    EXPECT_FALSE(CaptionDragsOver("ButtonUI", 0));
+    EXPECT_FALSE(CaptionDragsOver("buttonui", 0));
+    EXPECT_FALSE(CaptionDragsOver("OPTIONUI", 0));
+    EXPECT_FALSE(CaptionDragsOver("TextUI", 0));
+    EXPECT_TRUE(CaptionDragsOver("ButtonUIx", 0));
+    EXPECT_FALSE(CaptionDragsOver("EditUI", 3));
+    EXPECT_FALSE(CaptionDragsOver("ComboUI", 1));
+    EXPECT_FALSE(CaptionDragsOver(nullptr, 0));
+}
+
+TEST(CaptionBand, HitTestCombinesBandAndControl)
+{
+    const RECT client = {0, 0, 300, 200};
+    const RECT caption = {0, 0, 0, 36};
+    EXPECT_EQ(HTCAPTION, CaptionHitTest(client, caption, {5, 5}, "LabelUI", 0));
+    EXPECT_EQ(HTCLIENT, CaptionHitTest(client, caption, {5, 5}, "ButtonUI", 1));
+    EXPECT_EQ(HTCLIENT, CaptionHitTest(client, caption, {5, 40}, "LabelUI", 0));
+    EXPECT_EQ(HTCLIENT, CaptionHitTest(client, caption, {5, 5}, nullptr, 0));
+}

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+#include <string>
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/NotifyPump.h"
+
+using namespace SkinUI;
+
+namespace {
+
+class CBasePump : public CNotifyPump {
+    SKINUI_DECLARE_NOTIFY_MAP()
+
+public:
+    std::string log;
+
+protected:
+    void OnBaseSelect(TNotifyMsg& msg) { log += "base-select:" + std::string(msg.sType) + ";"; }
+    void OnBaseClick(TNotifyMsg&) { log += "base-click;"; }
+};
+
+SKINUI_BEGIN_NOTIFY_MAP(CBasePump, CNotifyPump)
+SKINUI_NOTIFY_TYPE("selectchanged", OnBaseSelect)
+SKINUI_NOTIFY_TYPE("click", OnBaseClick)
+SKINUI_END_NOTIFY_MAP()
+
+// A second base in front moves the pump inside the object, so handlers need this adjusted.
+struct TPadding {
+    virtual ~TPadding() = default;
+    int pad[5] = {};
+};
+
+class CDerivedPump : public TPadding, public CBasePump {
+    SKINUI_DECLARE_NOTIFY_MAP()
+
+public:
+    WPARAM lastWParam = 0;
+    LPARAM lastLParam = 0;
+
+private:
+    void OnAnyClick(TNotifyMsg&) { log += "any-click;"; }
+    void OnOkClick(TNotifyMsg&) { log += "ok-click;"; }
+    void OnScroll(WPARAM wParam, LPARAM lParam)
+    {
+        lastWParam = wParam;
+        lastLParam = lParam;
+        log += "scroll;";
+    }
+};
+
+SKINUI_BEGIN_NOTIFY_MAP(CDerivedPump, CBasePump)
+SKINUI_NOTIFY_TYPE("click", OnAnyClick)
+SKINUI_NOTIFY_NAME("click", "ok", OnOkClick)
+SKINUI_NOTIFY_NAME_PARAMS("scroll", "bar", OnScroll)
+SKINUI_END_NOTIFY_MAP()
+
+class CNamed : public CControlUI {
+public:
+    explicit CNamed(const char* name) { SetName(name); }
+};
+
+TNotifyMsg Make(const char* type, CControlUI* sender, const char* virtualWnd = "")
+{
+    TNotifyMsg msg;
+    msg.sType = type;
+    msg.pSender = sender;
+    msg.sVirtualWnd = virtualWnd;
+    return msg;
+}
+
+}  // namespace
+
+TEST(NotifyPump, EntryNamingTheSenderWinsOverAnEarlierAnyControlEntry)
+{
+    CDerivedPump pump;
+    CNamed ok("ok");
+    CNamed other("cancel");
+    TNotifyMsg msg = Make("click", &ok);
+    EXPECT_TRUE(pump.LoopDispatch(msg));
+    msg = Make("click", &other);
+    EXPECT_TRUE(pump.LoopDispatch(msg));
+    EXPECT_EQ("ok-click;any-click;", pump.log);
+}
+
+TEST(NotifyPump, TypesMissingFromTheMapGoToTheBaseMap)
+{
+    CDerivedPump pump;
+    CNamed box("box");
+    TNotifyMsg msg = Make("selectchanged", &box);
+    EXPECT_TRUE(pump.LoopDispatch(msg));
+    EXPECT_EQ("base-select:selectchanged;", pump.log);
+    msg = Make("itemselect", &box);
+    EXPECT_FALSE(pump.LoopDispatch(msg));
+    msg = Make("Click", &box);
+    EXPECT_FALSE(pump.LoopDispatch(msg));
+    EXPECT_EQ("base-select:selectchanged;", pump.log);
+}
+
+TEST(NotifyPump, ParamsHandlerReceivesTheNotificationParameters)
+{
+    CDerivedPump pump;
+    CNamed bar("bar");
+    CNamed other("other");
+    TNotifyMsg msg = Make("scroll", &bar);
+    msg.wParam = 7;
+    msg.lParam = -3;
+    EXPECT_TRUE(pump.LoopDispatch(msg));
+    EXPECT_EQ(7u, pump.lastWParam);
+    EXPECT_EQ(-3, pump.lastLParam);
+    msg = Make("scroll", &other);
+    EXPECT_FALSE(pump.LoopDispatch(msg));
+    EXPECT_EQ("scroll;", pump.log);
+}
+
+TEST(NotifyPump, SenderlessNotificationsMatchOnlyAnyControlEntries)
+{
+    CDerivedPump pump;
+    TNotifyMsg msg = Make("click", nullptr);
+    EXPECT_TRUE(pump.LoopDispatch(msg));
+    msg = Make("scroll", nullptr);
+    EXPECT_FALSE(pump.LoopDispatch(msg));
+    EXPECT_EQ("any-click;", pump.log);
+}
+
+TEST(NotifyPump, VirtualWindowsGoToTheirSubPumpFirstIgnoringCase)
+{
+    CDerivedPump window;
+    CBasePump page;
+    ASSERT_TRUE(window.AddVirtualWnd("Page", &page));
+    EXPECT_FALSE(window.AddVirtualWnd("Page", &page));
+    CNamed ok("ok");
+    TNotifyMsg msg = Make("click", &ok, "page");
+    window.NotifyPump(msg);
+    EXPECT_EQ("base-click;", page.log);
+    EXPECT_EQ("", window.log);
+}
+
+TEST(NotifyPump, UnhandledOrUnmatchedVirtualWindowsFallBackToTheOwnMap)
+{
+    CDerivedPump window;
+    CBasePump page;
+    ASSERT_TRUE(window.AddVirtualWnd("page", &page));
+    CNamed bar("bar");
+    TNotifyMsg msg = Make("scroll", &bar, "page");
+    window.NotifyPump(msg);
+    EXPECT_EQ("scroll;", window.log);
+    CNamed ok("ok");
+    msg = Make("click", &ok, "elsewhere");
+    window.NotifyPump(msg);
+    EXPECT_EQ("scroll;ok-click;", window.log);
+    EXPECT_EQ("", page.log);
+    ASSERT_TRUE(window.RemoveVirtualWnd("page"));
+    EXPECT_FALSE(window.RemoveVirtualWnd("page"));
+    msg = Make("click", &ok, "page");
+    window.NotifyPump(msg);
+    EXPECT_EQ("", page.log);
+}
+
+TEST(NotifyPump, NotificationsWithoutVirtualNameSkipSubPumps)
+{
+    CDerivedPump window;
+    CBasePump page;
+    ASSERT_TRUE(window.AddVirtualWnd("", &page));
+    CNamed ok("ok");
+    TNotifyMsg msg = Make("click", &ok);
+    window.NotifyPump(msg);
+    EXPECT_EQ("", page.log);
+    EXPECT_EQ("ok-click;", window.log);
+}
+
+TEST(NotifyPump, FindEntryRemembersTheLastAnyControlCandidate)
+{
+    static const TNotifyMapEntry entries[] = {
+        {"click", "", kNotifySigMsg, nullptr, nullptr},
+        {"click", "", kNotifySigParams, nullptr, nullptr},
+        {"click", "a", kNotifySigMsg, nullptr, nullptr},
+        {},
+    };
+    EXPECT_EQ(&entries[2], FindNotifyEntry(entries, "click", "a"));
+    EXPECT_EQ(&entries[1], FindNotifyEntry(entries, "click", "b"));
+    EXPECT_EQ(nullptr, FindNotifyEntry(entries, "menu", "a"));
+}
+
+#ifdef NDEBUG
+namespace {
+
+const TNotifyMap* SelfMap();
+
+void Never(CNotifyPump*, TNotifyMsg&)
+{
+    ADD_FAILURE() << "handler of a broken map ran";
+}
+
+const TNotifyMapEntry kBrokenEntries[] = {
+    {"click", "x", 9, nullptr, Never},
+    {},
+};
+const TNotifyMap kSelfMap = {SelfMap, kBrokenEntries};
+
+const TNotifyMap* SelfMap()
+{
+    return &kSelfMap;
+}
+
+class CBrokenPump : public CNotifyPump {
+public:
+    const TNotifyMap* GetNotifyMap() const override { return &kSelfMap; }
+};
+
+}  // namespace
+
+TEST(NotifyPump, BrokenMapsEndTheDispatchUnhandled)
+{
+    CBrokenPump pump;
+    CNamed x("x");
+    TNotifyMsg msg = Make("click", &x);
+    EXPECT_FALSE(pump.LoopDispatch(msg));
+    msg = Make("selectchanged", &x);
+    EXPECT_FALSE(pump.LoopDispatch(msg));
+}
+#endif

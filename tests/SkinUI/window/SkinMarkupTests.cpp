@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+#include <string>
+#include "SkinUI/Core/XmlDoc.h"
+#include "SkinUI/Core/XmlElem.h"
+#include "SkinUI/Utils/WindowSkinMarkup.h"
+#include "WindowTestKit.h"
+
+using namespace SkinUI;
+
+namespace {
+
+int Count(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(WindowSkinMarkup, SizeGoesBetweenTheFixedPieces)
+{
+    const std::string text = WindowSkinMarkup(588, 489).GetData();
+    EXPECT_EQ(0u, text.find("<Window caption=\"0,0,0,36\" roundcorner=\"5,5\"  size=\"588,489\" sizebox=\"6,6,6,6\" "
+                            "defaultfontcolor=\"#FF386382\"> \t\t\t\t\t\t\t<Font "));
+    EXPECT_EQ(text.size() - 9, text.rfind("</Window>"));
+    EXPECT_EQ(3, Count(text, "<Font "));
+    EXPECT_EQ(20, Count(text, "image=&quot;res='159' restype='png' source='"));
+    EXPECT_EQ(12, Count(text, "corner='2,2,2,2'"));
+}
+
+TEST(WindowSkinMarkup, ExtremeSizesAreWrittenWhole)
+{
+    const std::string text = WindowSkinMarkup(-2147483647 - 1, -2147483647 - 1).GetData();
+    EXPECT_NE(std::string::npos, text.find(" size=\"-2147483648,-2147483648\" sizebox="));
+    EXPECT_EQ(text.size() - 9, text.rfind("</Window>"));
+}
+
+TEST(WindowSkinMarkup, ParsesAsOneWindowWithFontsDefaultsAndTheMainLayout)
+{
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.Load(WindowSkinMarkup(275, 184)));
+    CXmlElem root = doc.GetRoot();
+    EXPECT_STREQ("Window", root.GetName());
+    std::string names;
+    std::string scrollDefaults;
+    for (CXmlElem child = root.GetChild(); child.IsValid(); child = child.GetSibling()) {
+        names += std::string(child.GetName()) + ",";
+        if (std::string(child.GetName()) == "Default") scrollDefaults = child.GetAttributeValue(1);
+    }
+    EXPECT_EQ("Font,Font,Font,Default,VerticalLayout,", names);
+    EXPECT_EQ(20, Count(scrollDefaults, "image=\"res='159'"));
+    EXPECT_EQ(0u, scrollDefaults.find("button1normalimage=\"res='159' restype='png' source='0,90,16,106' "
+                                      "mask='#FFFF00FF'\" "));
+}
+
+TEST(WindowSkinMarkup, BuildsTheWindowSettingsFontsAndScrollBarDefaults)
+{
+    WindowTest::CTestDialog dialog(275, 184);
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    CPaintManagerUI& manager = dialog.GetPaintManager();
+    const RECT caption = manager.GetCaptionRect();
+    EXPECT_EQ(36, caption.bottom);
+    EXPECT_EQ(0, caption.left + caption.top + caption.right);
+    EXPECT_EQ(5, manager.GetRoundCorner().cx);
+    EXPECT_EQ(5, manager.GetRoundCorner().cy);
+    EXPECT_EQ(6, manager.GetSizeBox().left);
+    EXPECT_EQ(0xFF386382u, manager.GetDefaultFontColor());
+    EXPECT_EQ(12, manager.GetFontInfo(0)->iSize);
+    EXPECT_EQ(13, manager.GetFontInfo(1)->iSize);
+    EXPECT_TRUE(manager.GetFontInfo(1)->bBold);
+    EXPECT_EQ(11, manager.GetFontInfo(2)->iSize);
+    EXPECT_STREQ("微软雅黑", manager.GetFontInfo(2)->sFontName);
+    const char* scroll = manager.GetDefaultAttributeList("VScrollBar");
+    ASSERT_NE(nullptr, scroll);
+    EXPECT_EQ(20, Count(scroll, "image=\"res='159'"));
+    EXPECT_NE(std::string::npos,
+              std::string(scroll).find("bkdisabledimage=\"res='159' restype='png' source='54,162,70,178'"));
+}

@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <string>
+#include "SkinUI/Core/ControlUI.h"
+#include "WindowTestKit.h"
+
+using namespace SkinUI;
+using namespace WindowTest;
+
+namespace {
+
+LRESULT HitTest(CTestDialog& dialog, int x, int y)
+{
+    POINT pt = {x, y};
+    ::ClientToScreen(dialog.GetHWND(), &pt);
+    return dialog.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+// A skin file under a resource path of its own, restored afterwards.
+class CSkinFile {
+public:
+    explicit CSkinFile(const char* markup) : m_previous(CPaintManagerUI::GetResourcePath())
+    {
+        char dir[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, dir);
+        CPaintManagerUI::SetResourcePath(dir);
+        m_path = std::string(dir) + name;
+        if (markup == nullptr) return;
+        FILE* file = std::fopen(m_path.c_str(), "wb");
+        std::fputs(markup, file);
+        std::fclose(file);
+    }
+    ~CSkinFile()
+    {
+        std::remove(m_path.c_str());
+        CPaintManagerUI::SetResourcePath(m_previous);
+    }
+    CSkinFile(const CSkinFile&) = delete;
+    CSkinFile& operator=(const CSkinFile&) = delete;
+
+    static constexpr const char* name = "skinui_window_test_skin.xml";
+
+private:
+    CUIString m_previous;
+    std::string m_path;
+};
+
+int g_failures = 0;
+
+void CountFailure()
+{
+    ++g_failures;
+}
+
+}  // namespace
+
+TEST(WindowImplBase, BuiltInSkinShapesTheWindow)
+{
+    CTestDialog dialog(320, 210);
+    const HWND hWnd = dialog.CreateTopLevel(nullptr, 50, 60);
+    ASSERT_NE(nullptr, hWnd);
+    EXPECT_EQ(1, dialog.skinReadyCount);
+    CControlUI* root = dialog.GetPaintManager().GetRoot();
+    ASSERT_NE(nullptr, root);
+    EXPECT_STREQ("main", root->GetName());
+    EXPECT_EQ(root, dialog.GetPaintManager().FindControl("main"));
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    EXPECT_EQ(50, rc.left);
+    EXPECT_EQ(60, rc.top);
+    EXPECT_EQ(320, rc.right - rc.left);
+    EXPECT_EQ(210, rc.bottom - rc.top);
+    const LONG style = ::GetWindowLongA(hWnd, GWL_STYLE);
+    EXPECT_EQ(0, style & WS_CAPTION);
+    EXPECT_EQ(WS_CLIPSIBLINGS | WS_CLIPCHILDREN, style & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
+    ::GetClientRect(hWnd, &rc);
+    EXPECT_EQ(320, rc.right);
+    EXPECT_EQ(210, rc.bottom);
+    char className[16] = {};
+    ::GetClassNameA(hWnd, className, sizeof(className));
+    EXPECT_STREQ("^_^", className);
+    EXPECT_EQ(static_cast<ULONG_PTR>(CS_DBLCLKS), ::GetClassLongPtrA(hWnd, GCL_STYLE));
+    EXPECT_TRUE(dialog.GetPaintManager().IsBackgroundTransparent());
+}
+
+TEST(WindowImplBase, ClickNotificationsReachTheClickHandlerThroughTheMap)
+{
+    CTestDialog dialog;
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    CControlUI* root = dialog.GetPaintManager().GetRoot();
+    dialog.GetPaintManager().SendNotify(root, "click");
+    dialog.GetPaintManager().SendNotify(root, "selectchanged");
+    EXPECT_EQ(1, dialog.clickCount);
+    EXPECT_EQ(root, dialog.lastClickSender);
+}
+
+TEST(WindowImplBase, CaptionDragsOnLabelsButNotOnInputControls)
+{
+    CTestDialog dialog(300, 200);
+    dialog.onSkinReady = [](CTestDialog& d) {
+        AddToMain(d, new CProbeControl("LabelUI", 0, 10));
+        AddToMain(d, new CProbeControl("ButtonUI", 1, 10));
+        AddToMain(d, new CProbeControl("EditUI", 3, 10));
+        AddToMain(d, new CProbeControl("LabelUI", 0, 10));
+    };
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    LayOut(dialog);
+    // Inset 2: label 2-12, button 12-22, edit 22-32, label 32-42; the caption band is 0-36.
+    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 5));
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 15));
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 25));
+    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 34));
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 38));
+    EXPECT_EQ(HTCAPTION, HitTest(dialog, 0, 0));  // the main layout's own border
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 150));
+}
+
+TEST(WindowImplBase, EscapeClosesAModalDialogWithResultOneAndEnterDoesNothing)
+{
+    const HWND owner = CreateOwner();
+    CTestDialog escaped;
+    ASSERT_NE(nullptr, escaped.CreateTopLevel(owner));
+    escaped.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    CWatchdog dog(5000);
+    EXPECT_EQ(1u, escaped.ShowModal());
+    EXPECT_FALSE(::IsWindow(escaped.GetHWND()));
+    EXPECT_FALSE(TakeQuit());
+
+    CTestDialog entered;
+    ASSERT_NE(nullptr, entered.CreateTopLevel(owner));
+    entered.PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+    entered.Close(9);
+    EXPECT_EQ(9u, entered.ShowModal());
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    ::DestroyWindow(owner);
+}
+
+TEST(WindowImplBase, CloseHandlerThatDestroysTheWindowEndsTheModalLoop)
+{
+    const HWND owner = CreateOwner();
+    CTestDialog dialog;
+    dialog.onClose = [&dialog](WPARAM, bool&) -> LRESULT {
+        ::DestroyWindow(dialog.GetHWND());
+        return 0;
+    };
+    ASSERT_NE(nullptr, dialog.CreateTopLevel(owner));
+    dialog.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    CWatchdog dog(5000);
+    EXPECT_EQ(1u, dialog.ShowModal());
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(nullptr, dialog.GetHWND());
+    ::DestroyWindow(owner);
+}
+
+TEST(WindowImplBase, EscapeOnTheMainWindowEndsTheMainLoop)
+{
+    CTestDialog main;
+    ASSERT_NE(nullptr, main.CreateTopLevel());
+    main.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    CWatchdog dog(5000);
+    CPaintManagerUI::MessageLoop();
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(nullptr, main.GetHWND());
+}
+
+TEST(WindowImplBase, SystemCloseQuitsWithoutClosing)
+{
+    CTestDialog dialog;
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    EXPECT_EQ(0, dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE));
+    EXPECT_TRUE(::IsWindow(dialog.GetHWND()));
+    int exitCode = -1;
+    EXPECT_TRUE(TakeQuit(&exitCode));
+    EXPECT_EQ(0, exitCode);
+    // Other commands go to the system, which ignores an unknown one.
+    dialog.SendMessage(WM_SYSCOMMAND, 0xF4F0);
+    EXPECT_TRUE(::IsWindow(dialog.GetHWND()));
+    EXPECT_FALSE(TakeQuit());
+}
+
+TEST(WindowImplBase, DeletingTheObjectDestroysItsWindowWithoutQuitting)
+{
+    auto* dialog = new CTestDialog;
+    const HWND hWnd = dialog->CreateTopLevel();
+    ASSERT_NE(nullptr, hWnd);
+    delete dialog;
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_FALSE(TakeQuit());
+}
+
+TEST(WindowImplBase, ProgrammaticDestroyOfTheMainWindowDoesNotQuit)
+{
+    CTestDialog dialog;
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    ::DestroyWindow(dialog.GetHWND());
+    EXPECT_FALSE(TakeQuit());
+    EXPECT_EQ(nullptr, dialog.GetPaintManager().FindControl("nothing"));
+}
+
+TEST(WindowImplBase, NonClientAnswersOfACaptionlessWindow)
+{
+    CTestDialog dialog;
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    EXPECT_EQ(TRUE, dialog.SendMessage(WM_NCACTIVATE, 0));
+    EXPECT_EQ(FALSE, dialog.SendMessage(WM_NCACTIVATE, 1));
+    EXPECT_EQ(0, dialog.SendMessage(WM_NCPAINT, 1));
+    EXPECT_EQ(0, dialog.SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION));
+    RECT proposed = {10, 20, 110, 220};
+    EXPECT_EQ(0, dialog.SendMessage(WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&proposed)));
+    EXPECT_EQ(110, proposed.right);
+    EXPECT_EQ(220, proposed.bottom);
+}
+
+TEST(WindowImplBase, MinAndMaxTrackingFromTheMarkup)
+{
+    CSkinFile skin("<Window size=\"200,150\" mininfo=\"120,90\" maxinfo=\"400,0\"><VerticalLayout name=\"root\"/></Window>");
+    CTestDialog dialog;
+    dialog.skinSource = 0;
+    dialog.skinFile = CSkinFile::name;
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetMonitorInfoA(::MonitorFromWindow(dialog.GetHWND(), MONITOR_DEFAULTTONEAREST), &info);
+    MINMAXINFO mmi = {};
+    dialog.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    EXPECT_EQ(120, mmi.ptMinTrackSize.x);
+    EXPECT_EQ(90, mmi.ptMinTrackSize.y);
+    EXPECT_EQ(400, mmi.ptMaxTrackSize.x);
+    EXPECT_EQ(info.rcWork.bottom - info.rcWork.top, mmi.ptMaxTrackSize.y);
+    EXPECT_EQ(info.rcWork.left - info.rcMonitor.left, mmi.ptMaxPosition.x);
+    EXPECT_EQ(info.rcWork.top - info.rcMonitor.top, mmi.ptMaxPosition.y);
+    EXPECT_STREQ("root", dialog.GetPaintManager().GetRoot()->GetName());
+}
+
+TEST(WindowImplBase, RoundCornersFollowResizes)
+{
+    CTestDialog dialog(300, 200);
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    ::SetWindowPos(dialog.GetHWND(), nullptr, 0, 0, 240, 130, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HRGN actual = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, ::GetWindowRgn(dialog.GetHWND(), actual));
+    RECT box = {};
+    ::GetRgnBox(actual, &box);
+    EXPECT_EQ(0, box.left);
+    EXPECT_EQ(0, box.top);
+    EXPECT_EQ(240, box.right);
+    EXPECT_EQ(130, box.bottom);
+    // Rounded: the corner pixels are cut, the edges between them are kept.
+    EXPECT_FALSE(::PtInRegion(actual, 0, 0));
+    EXPECT_FALSE(::PtInRegion(actual, 239, 129));
+    EXPECT_TRUE(::PtInRegion(actual, 120, 0));
+    EXPECT_TRUE(::PtInRegion(actual, 0, 65));
+    EXPECT_TRUE(::PtInRegion(actual, 239, 65));
+    EXPECT_TRUE(::PtInRegion(actual, 120, 129));
+    ::DeleteObject(actual);
+}
+
+TEST(WindowImplBase, NoRegionWithoutRoundCorners)
+{
+    CSkinFile skin("<Window size=\"200,150\"><VerticalLayout/></Window>");
+    CTestDialog dialog;
+    dialog.skinSource = 0;
+    dialog.skinFile = CSkinFile::name;
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    ::SetWindowPos(dialog.GetHWND(), nullptr, 0, 0, 240, 130, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(ERROR, ::GetWindowRgn(dialog.GetHWND(), region));
+    ::DeleteObject(region);
+}
+
+TEST(WindowImplBase, SkinThatDoesNotBuildReportsOnceAndCreatesNoWindow)
+{
+    CSkinFile skin(nullptr);
+    WindowImplBase::SetSkinFailureHandler(CountFailure);
+    g_failures = 0;
+    CTestDialog dialog;
+    dialog.skinSource = 0;
+    dialog.skinFile = CSkinFile::name;
+    EXPECT_EQ(nullptr, dialog.CreateTopLevel());
+    WindowImplBase::SetSkinFailureHandler(nullptr);
+    EXPECT_EQ(1, g_failures);
+    EXPECT_EQ(0, dialog.skinReadyCount);
+    EXPECT_EQ(nullptr, dialog.GetHWND());
+    EXPECT_FALSE(TakeQuit());
+}
+
+TEST(WindowImplBase, VirtualWindowNotificationsGoToTheirSubPump)
+{
+    CTestDialog window;
+    CTestDialog page;
+    ASSERT_NE(nullptr, window.CreateTopLevel());
+    ASSERT_TRUE(window.AddVirtualWnd("page", &page));
+    CControlUI* root = window.GetPaintManager().GetRoot();
+    TNotifyMsg msg;
+    msg.sType = "click";
+    msg.pSender = root;
+    msg.sVirtualWnd = "PAGE";
+    window.Notify(msg);
+    EXPECT_EQ(1, page.clickCount);
+    EXPECT_EQ(0, window.clickCount);
+    msg.sVirtualWnd = "other";
+    window.Notify(msg);
+    EXPECT_EQ(1, window.clickCount);
+}

@@ -1,0 +1,351 @@
+#include <gtest/gtest.h>
+#include <functional>
+#include <vector>
+#include "SkinUI/Core/WindowWnd.h"
+#include "WindowTestKit.h"
+
+using namespace SkinUI;
+using namespace WindowTest;
+
+namespace {
+
+const UINT kRun = WM_APP + 1;
+
+// A plain wrapped window: every message is recorded, kRun messages run a hook.
+class CPlainWnd : public CWindowWnd {
+public:
+    explicit CPlainWnd(const char* className = "SkinUIWindowTestPlain", const char* superName = nullptr)
+        : m_pstrClass(className), m_pstrSuper(superName)
+    {
+    }
+
+    HWND CreatePopup(HWND owner = nullptr, int x = 10, int y = 10, int cx = 200, int cy = 100)
+    {
+        return Create(owner, "plain", WS_POPUP, 0, x, y, cx, cy);
+    }
+
+    std::vector<UINT> messages;
+    std::function<LRESULT(UINT, WPARAM, LPARAM)> hook;
+    HWND finalWindow = nullptr;
+    int finalCount = 0;
+
+protected:
+    const char* GetWindowClassName() const override { return m_pstrClass; }
+    const char* GetSuperClassName() const override { return m_pstrSuper; }
+
+    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        messages.push_back(uMsg);
+        if (hook) {
+            const LRESULT lRes = hook(uMsg, wParam, lParam);
+            if (lRes != -1) return lRes;
+        }
+        return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
+    }
+
+    void OnFinalMessage(HWND hWnd) override
+    {
+        finalWindow = hWnd;
+        ++finalCount;
+    }
+
+private:
+    const char* m_pstrClass;
+    const char* m_pstrSuper;
+};
+
+bool Saw(const CPlainWnd& wnd, UINT uMsg)
+{
+    for (UINT m : wnd.messages) {
+        if (m == uMsg) return true;
+    }
+    return false;
+}
+
+// Runs fn from a posted message once the modal loop is running.
+void PostRun(CPlainWnd& wnd, std::function<void()> fn)
+{
+    auto previous = wnd.hook;
+    wnd.hook = [&wnd, fn, previous](UINT uMsg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (uMsg == kRun) {
+            fn();
+            return 0;
+        }
+        return previous ? previous(uMsg, wParam, lParam) : -1;
+    };
+    wnd.PostMessage(kRun);
+}
+
+}  // namespace
+
+TEST(WindowWnd, CreateBindsTheObjectAndDestroyUnbindsIt)
+{
+    CPlainWnd wnd;
+    const HWND hWnd = wnd.CreatePopup();
+    ASSERT_NE(nullptr, hWnd);
+    EXPECT_EQ(hWnd, wnd.GetHWND());
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&wnd), ::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    EXPECT_TRUE(Saw(wnd, WM_CREATE));
+    wnd.SendMessage(kRun + 5);
+    EXPECT_TRUE(Saw(wnd, kRun + 5));
+    HCURSOR arrow = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(arrow), ::GetClassLongPtrA(hWnd, GCLP_HCURSOR));
+    EXPECT_EQ(0u, ::GetClassLongPtrA(hWnd, GCLP_HBRBACKGROUND));
+    ::DestroyWindow(hWnd);
+    EXPECT_EQ(nullptr, wnd.GetHWND());
+    EXPECT_EQ(hWnd, wnd.finalWindow);
+    EXPECT_EQ(1, wnd.finalCount);
+    EXPECT_TRUE(Saw(wnd, WM_DESTROY));
+}
+
+TEST(WindowWnd, SecondRegistrationOfTheSameClassStillCreates)
+{
+    CPlainWnd first;
+    CPlainWnd second;
+    const HWND a = first.CreatePopup();
+    const HWND b = second.CreatePopup();
+    ASSERT_NE(nullptr, a);
+    ASSERT_NE(nullptr, b);
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&second), ::GetWindowLongPtrA(b, GWLP_USERDATA));
+    ::DestroyWindow(a);
+    ::DestroyWindow(b);
+    EXPECT_EQ(1, first.finalCount);
+    EXPECT_EQ(1, second.finalCount);
+}
+
+TEST(WindowWnd, SuperclassKeepsTheSystemBehaviourAndTheObjectInAProperty)
+{
+    CPlainWnd edit("SkinUIWindowTestEdit", "Edit");
+    const HWND hWnd = edit.Create(nullptr, "", WS_POPUP, 0, 0, 0, 100, 20);
+    ASSERT_NE(nullptr, hWnd);
+    EXPECT_EQ(&edit, ::GetPropA(hWnd, "WndX"));
+    ::SetWindowTextA(hWnd, "typed");
+    char text[16] = {};
+    ::GetWindowTextA(hWnd, text, sizeof(text));
+    EXPECT_STREQ("typed", text);
+    EXPECT_TRUE(Saw(edit, WM_SETTEXT));
+    ::DestroyWindow(hWnd);
+    EXPECT_EQ(1, edit.finalCount);
+    EXPECT_EQ(nullptr, edit.GetHWND());
+}
+
+#ifdef NDEBUG
+TEST(WindowWnd, UnknownSuperclassCreatesNoWindow)
+{
+    CPlainWnd wnd("SkinUIWindowTestNoSuper", "SkinUINoSuchClass");
+    EXPECT_EQ(nullptr, wnd.CreatePopup());
+    EXPECT_TRUE(wnd.messages.empty());
+}
+#endif
+
+TEST(WindowWnd, SubclassRoutesAndUnsubclassRestores)
+{
+    const HWND hStatic = ::CreateWindowExA(0, "STATIC", "s", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
+                                           ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, hStatic);
+    const LONG_PTR original = ::GetWindowLongPtrA(hStatic, GWLP_WNDPROC);
+    CPlainWnd wnd;
+    ASSERT_EQ(hStatic, wnd.Subclass(hStatic));
+    ::SendMessageA(hStatic, kRun + 9, 0, 0);
+    EXPECT_TRUE(Saw(wnd, kRun + 9));
+    wnd.Unsubclass();
+    EXPECT_EQ(original, ::GetWindowLongPtrA(hStatic, GWLP_WNDPROC));
+    EXPECT_EQ(nullptr, ::GetPropA(hStatic, "WndX"));
+    wnd.messages.clear();
+    ::SendMessageA(hStatic, kRun + 9, 0, 0);
+    EXPECT_TRUE(wnd.messages.empty());
+    ::DestroyWindow(hStatic);
+    EXPECT_EQ(0, wnd.finalCount);
+}
+
+TEST(WindowWnd, ClosePostsCloseWithTheResult)
+{
+    CPlainWnd wnd;
+    ASSERT_NE(nullptr, wnd.CreatePopup());
+    WPARAM seen = 0;
+    wnd.hook = [&seen](UINT uMsg, WPARAM wParam, LPARAM) -> LRESULT {
+        if (uMsg == WM_CLOSE) seen = wParam;
+        return -1;
+    };
+    wnd.Close();
+    EXPECT_TRUE(::IsWindow(wnd.GetHWND()));
+    Pump();
+    EXPECT_EQ(1u, seen);
+    EXPECT_EQ(nullptr, wnd.GetHWND());
+}
+
+TEST(WindowWndModal, ReturnsThePostedCloseParameterAndDisablesTheOwnerMeanwhile)
+{
+    const HWND owner = CreateOwner();
+    CPlainWnd dialog;
+    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
+    BOOL ownerEnabledDuringLoop = TRUE;
+    bool modalSeen = false;
+    PostRun(dialog, [&] {
+        ownerEnabledDuringLoop = ::IsWindowEnabled(owner);
+        modalSeen = dialog.IsInModalLoop();
+        dialog.Close(7);
+    });
+    CWatchdog dog(5000);
+    EXPECT_EQ(7u, dialog.ShowModal());
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_FALSE(ownerEnabledDuringLoop);
+    EXPECT_TRUE(modalSeen);
+    EXPECT_FALSE(dialog.IsInModalLoop());
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    EXPECT_FALSE(TakeQuit());
+    ::DestroyWindow(owner);
+}
+
+TEST(WindowWndModal, SentCloseCountsAsWellAndTheOwnerIsEnabledBeforeTheWindowGoes)
+{
+    const HWND owner = CreateOwner();
+    CPlainWnd dialog;
+    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
+    BOOL ownerEnabledAtDestroy = FALSE;
+    dialog.hook = [&](UINT uMsg, WPARAM, LPARAM) -> LRESULT {
+        if (uMsg == WM_DESTROY) ownerEnabledAtDestroy = ::IsWindowEnabled(owner);
+        return -1;
+    };
+    PostRun(dialog, [&] { dialog.SendMessage(WM_CLOSE, 5); });
+    CWatchdog dog(5000);
+    EXPECT_EQ(5u, dialog.ShowModal());
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_TRUE(ownerEnabledAtDestroy);
+    ::DestroyWindow(owner);
+}
+
+TEST(WindowWndModal, RefusedCloseKeepsTheLoopAndTheOwnerDisabled)
+{
+    const HWND owner = CreateOwner();
+    CPlainWnd dialog;
+    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
+    BOOL ownerEnabledAfterRefusal = TRUE;
+    dialog.hook = [&](UINT uMsg, WPARAM, LPARAM) -> LRESULT {
+        if (uMsg == WM_CLOSE) return 0;
+        if (uMsg == kRun + 1) {
+            ownerEnabledAfterRefusal = ::IsWindowEnabled(owner);
+            ::DestroyWindow(dialog.GetHWND());
+            return 0;
+        }
+        return -1;
+    };
+    dialog.Close(3);
+    dialog.PostMessage(kRun + 1);
+    CWatchdog dog(5000);
+    EXPECT_EQ(3u, dialog.ShowModal());
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_FALSE(ownerEnabledAfterRefusal);
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    ::DestroyWindow(owner);
+}
+
+TEST(WindowWndModal, QuitEndsTheLoopAndIsPostedAgainForTheOuterLoop)
+{
+    const HWND owner = CreateOwner();
+    CPlainWnd dialog;
+    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
+    PostRun(dialog, [] { ::PostQuitMessage(42); });
+    CWatchdog dog(5000);
+    EXPECT_EQ(0u, dialog.ShowModal());
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_TRUE(::IsWindow(dialog.GetHWND()));
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    int exitCode = -1;
+    EXPECT_TRUE(TakeQuit(&exitCode));
+    EXPECT_EQ(42, exitCode);
+    ::DestroyWindow(dialog.GetHWND());
+    ::DestroyWindow(owner);
+}
+
+namespace {
+
+DWORD WINAPI SendFromThread(LPVOID hWnd)
+{
+    ::SendMessageA(static_cast<HWND>(hWnd), kRun + 2, 0, 0);
+    return 0;
+}
+
+}  // namespace
+
+TEST(WindowWndModal, WindowDestroyedInsideASentMessageEndsTheLoop)
+{
+    CPlainWnd dialog;
+    ASSERT_NE(nullptr, dialog.CreatePopup());
+    HANDLE thread = nullptr;
+    dialog.hook = [&](UINT uMsg, WPARAM, LPARAM) -> LRESULT {
+        if (uMsg == kRun + 2) {
+            ::DestroyWindow(dialog.GetHWND());
+            return 0;
+        }
+        return -1;
+    };
+    PostRun(dialog, [&] { thread = ::CreateThread(nullptr, 0, SendFromThread, dialog.GetHWND(), 0, nullptr); });
+    CWatchdog dog(5000);
+    dialog.ShowModal();
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(nullptr, dialog.GetHWND());
+    ASSERT_NE(nullptr, thread);
+    ::WaitForSingleObject(thread, 5000);
+    ::CloseHandle(thread);
+    Pump();
+}
+
+TEST(WindowWndCentre, CentresOnTheOwner)
+{
+    const HWND owner = CreateOwner(100, 100, 400, 300);
+    CPlainWnd dialog;
+    ASSERT_NE(nullptr, dialog.CreatePopup(owner, 0, 0, 200, 100));
+    dialog.CenterWindow();
+    RECT rc = {};
+    ::GetWindowRect(dialog.GetHWND(), &rc);
+    EXPECT_EQ(200, rc.left);
+    EXPECT_EQ(200, rc.top);
+    EXPECT_EQ(200, rc.right - rc.left);
+    ::DestroyWindow(dialog.GetHWND());
+    ::DestroyWindow(owner);
+}
+
+TEST(WindowWndCentre, CentresOnTheWorkAreaWithoutOwnerAndClampsToIt)
+{
+    CPlainWnd dialog;
+    ASSERT_NE(nullptr, dialog.CreatePopup(nullptr, 5, 5, 300, 200));
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetMonitorInfoA(::MonitorFromWindow(dialog.GetHWND(), MONITOR_DEFAULTTONEAREST), &info);
+    const RECT& work = info.rcWork;
+    dialog.CenterWindow();
+    RECT rc = {};
+    ::GetWindowRect(dialog.GetHWND(), &rc);
+    EXPECT_EQ((work.left + work.right) / 2 - 150, rc.left);
+    EXPECT_EQ((work.top + work.bottom) / 2 - 100, rc.top);
+
+    const HWND owner = CreateOwner(work.right - 100, work.bottom - 50, 400, 300);
+    CPlainWnd owned;
+    ASSERT_NE(nullptr, owned.CreatePopup(owner, 0, 0, 300, 200));
+    owned.CenterWindow();
+    ::GetWindowRect(owned.GetHWND(), &rc);
+    EXPECT_EQ(work.right - 300, rc.left);
+    EXPECT_EQ(work.bottom - 200, rc.top);
+    ::DestroyWindow(owned.GetHWND());
+    ::DestroyWindow(owner);
+    ::DestroyWindow(dialog.GetHWND());
+}
+
+#ifdef NDEBUG
+TEST(WindowWndCentre, ChildWindowsStayWhereTheyAre)
+{
+    const HWND parent = CreateOwner();
+    CPlainWnd child;
+    ASSERT_NE(nullptr, child.Create(parent, "child", WS_CHILD, 0, 3, 4, 50, 20));
+    child.CenterWindow();
+    RECT rc = {};
+    ::GetWindowRect(child.GetHWND(), &rc);
+    POINT pt = {rc.left, rc.top};
+    ::ScreenToClient(parent, &pt);
+    EXPECT_EQ(3, pt.x);
+    EXPECT_EQ(4, pt.y);
+    ::DestroyWindow(parent);
+    EXPECT_EQ(1, child.finalCount);
+}
+#endif
