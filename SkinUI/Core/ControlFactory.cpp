@@ -1,14 +1,19 @@
 #include "SkinUI/Core/ControlFactory.h"
 #include <cstring>
+#include "SkinUI/Control/ButtonUI.h"
+#include "SkinUI/Control/CheckBoxUI.h"
+#include "SkinUI/Control/LabelUI.h"
 #include "SkinUI/Control/ListContainerElementUI.h"
 #include "SkinUI/Control/ListHeaderItemUI.h"
 #include "SkinUI/Control/ListHeaderUI.h"
 #include "SkinUI/Control/ListLabelElementUI.h"
 #include "SkinUI/Control/ListTextElementUI.h"
 #include "SkinUI/Control/ListUI.h"
+#include "SkinUI/Control/OptionUI.h"
 #include "SkinUI/Control/ProgressUI.h"
 #include "SkinUI/Control/RichEditUI.h"
 #include "SkinUI/Control/ScrollBarUI.h"
+#include "SkinUI/Control/TextUI.h"
 #include "SkinUI/Control/TreeViewUI.h"
 #include "SkinUI/Core/ContainerUI.h"
 #include "SkinUI/Core/ControlUI.h"
@@ -37,6 +42,11 @@ const TFactoryEntry kEntries[] = {
     {"VerticalLayout", &Make<CVerticalLayoutUI>},
     {"HorizontalLayout", &Make<CHorizontalLayoutUI>},
     {"TabLayout", &Make<CTabLayoutUI>},
+    {"Label", &Make<CLabelUI>},
+    {"Text", &Make<CTextUI>},
+    {"Button", &Make<CButtonUI>},
+    {"Option", &Make<COptionUI>},
+    {"CheckBox", &Make<CCheckBoxUI>},
     {"RichEdit", &Make<CRichEditUI>},
     {"ScrollBar", &Make<CScrollBarUI>},
     {"Progress", &Make<CProgressUI>},

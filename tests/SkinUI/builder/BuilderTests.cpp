@@ -25,25 +25,27 @@ TEST(DlgBuilder, BuildsEveryClassOfTheTableInDocumentOrder)
 {
     const char* markup =
         "<Window><VerticalLayout name=\"root\"><Control/><Container/><HorizontalLayout/><TabLayout/>"
-        "<RichEdit/><ScrollBar/><Progress/><List><ListHeader><ListHeaderItem/></ListHeader><ListTextElement/>"
+        "<Label/><Text/><Button/><Option/><CheckBox/><RichEdit/><ScrollBar/><Progress/><List><ListHeader><ListHeaderItem/></ListHeader><ListTextElement/>"
         "<ListContainerElement/><ListLabelElement/></List><TreeView><TreeNode/></TreeView></VerticalLayout></Window>";
-    const char* expected[] = {"ControlUI", "ContainerUI", "HorizontalLayoutUI", "TabLayoutUI", "RichEditUI",
+    const char* expected[] = {"ControlUI", "ContainerUI", "HorizontalLayoutUI", "TabLayoutUI", "LabelUI",
+                              "TextUI", "ButtonUI", "OptionUI", "CheckBoxUI", "RichEditUI",
                               "ScrollBarUI", "ProgressUI", "ListUI", "TreeViewUI"};
+    const int count = static_cast<int>(sizeof(expected) / sizeof(expected[0]));
     CDlgBuilder builder;
     std::unique_ptr<CControlUI> root(builder.Create(markup));
     ASSERT_NE(root, nullptr);
     EXPECT_STREQ(root->GetClass(), "VerticalLayoutUI");
     EXPECT_EQ(NameOf(root.get()), "root");
-    ASSERT_EQ(ChildCount(root.get()), 9);
-    for (int i = 0; i < 9; ++i) EXPECT_STREQ(Child(root.get(), i)->GetClass(), expected[i]);
-    CControlUI* list = Child(root.get(), 7);
+    ASSERT_EQ(ChildCount(root.get()), count);
+    for (int i = 0; i < count; ++i) EXPECT_STREQ(Child(root.get(), i)->GetClass(), expected[i]);
+    CControlUI* list = Child(root.get(), count - 2);
     ASSERT_EQ(ChildCount(list), 4);
     EXPECT_STREQ(Child(list, 0)->GetClass(), "ListHeaderUI");
     EXPECT_STREQ(Child(Child(list, 0), 0)->GetClass(), "ListHeaderItemUI");
     EXPECT_STREQ(Child(list, 1)->GetClass(), "ListTextElementUI");
     EXPECT_STREQ(Child(list, 2)->GetClass(), "ListContainerElementUI");
     EXPECT_STREQ(Child(list, 3)->GetClass(), "ListLabelElementUI");
-    EXPECT_STREQ(Child(Child(root.get(), 8), 0)->GetClass(), "TreeNodeUI");
+    EXPECT_STREQ(Child(Child(root.get(), count - 1), 0)->GetClass(), "TreeNodeUI");
 }
 
 TEST(DlgBuilder, ReturnsTheFirstTopLevelControlAndFillsTheParent)

@@ -15,6 +15,8 @@ struct TClassName {
     const char* element;
     const char* className;
     bool container;
+    // The class name without "UI" unless given.
+    const char* interfaceName = nullptr;
 };
 
 // Every element name of the framework's table with the class it must make.
@@ -24,6 +26,11 @@ const TClassName kClasses[] = {
     {"VerticalLayout", "VerticalLayoutUI", true},
     {"HorizontalLayout", "HorizontalLayoutUI", true},
     {"TabLayout", "TabLayoutUI", true},
+    {"Label", "LabelUI", false},
+    {"Text", "TextUI", false},
+    {"Button", "ButtonUI", false},
+    {"Option", "OptionUI", false},
+    {"CheckBox", "CheckBoxUI", false, "Option"},
     {"RichEdit", "RichEditUI", true},
     {"ScrollBar", "ScrollBarUI", false},
     {"Progress", "ProgressUI", false},
@@ -45,8 +52,9 @@ TEST(ControlFactory, EveryTableNameMakesItsClassWithItsInterfaces)
         std::unique_ptr<CControlUI> control(CControlFactory::Create(entry.element));
         ASSERT_NE(control, nullptr);
         EXPECT_STREQ(control->GetClass(), entry.className);
-        // The interface name is the class name without its "UI".
-        const std::string interfaceName(entry.className, std::strlen(entry.className) - 2);
+        const std::string interfaceName = entry.interfaceName != nullptr
+                                              ? std::string(entry.interfaceName)
+                                              : std::string(entry.className, std::strlen(entry.className) - 2);
         EXPECT_EQ(control->GetInterface(interfaceName.c_str()), static_cast<void*>(control.get()));
         EXPECT_EQ(control->GetInterface("Control"), static_cast<void*>(control.get()));
         EXPECT_EQ(control->GetInterface("IContainer") != nullptr, entry.container);
