@@ -51,7 +51,7 @@ bool CWindowWnd::RegisterWindowClass()
 {
     WNDCLASSA wc = {};
     wc.style = GetClassStyle();
-    wc.lpfnWndProc = __WndProc;
+    wc.lpfnWndProc = ObjectProc;
     wc.hInstance = CPaintManagerUI::GetInstance();
     wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     wc.lpszClassName = GetWindowClassName();
@@ -69,7 +69,7 @@ bool CWindowWnd::RegisterSuperclass()
         return false;
     }
     m_OldWndProc = wc.lpfnWndProc;
-    wc.lpfnWndProc = __ControlProc;
+    wc.lpfnWndProc = ControlProc;
     wc.hInstance = hInstance;
     wc.lpszClassName = GetWindowClassName();
     return RegisteredOrExists(::RegisterClassExA(&wc) != 0);
@@ -100,7 +100,7 @@ HWND CWindowWnd::Subclass(HWND hWnd)
     if (!::IsWindow(hWnd) || m_bSubclassed) return nullptr;
     ::SetPropA(hWnd, kControlProp, this);
     m_OldWndProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(__ControlProc)));
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
     m_bSubclassed = true;
     m_hWnd = hWnd;
     return m_hWnd;
@@ -236,7 +236,7 @@ void CWindowWnd::Unbind(HWND hWnd)
     OnFinalMessage(hWnd);
 }
 
-LRESULT CALLBACK CWindowWnd::__WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CWindowWnd::ObjectProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     CWindowWnd* pThis = nullptr;
     if (uMsg == WM_NCCREATE) {
@@ -258,7 +258,7 @@ LRESULT CALLBACK CWindowWnd::__WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
     return Route(pThis, hWnd, uMsg, wParam, lParam);
 }
 
-LRESULT CALLBACK CWindowWnd::__ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CWindowWnd::ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     CWindowWnd* pThis = nullptr;
     if (uMsg == WM_NCCREATE) {

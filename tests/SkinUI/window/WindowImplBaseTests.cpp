@@ -303,3 +303,41 @@ TEST(WindowImplBase, VirtualWindowNotificationsGoToTheirSubPump)
     window.Notify(msg);
     EXPECT_EQ(1, window.clickCount);
 }
+
+TEST(WindowImplBase, CaptionDragsOnRealLabelsButNotOnRealButtonsOptionsOrText)
+{
+    CSkinFile skin("<Window size=\"300,200\" caption=\"0,0,0,60\"><VerticalLayout>"
+                   "<Label height=\"10\"/><Button height=\"10\"/><Option height=\"10\"/><Text height=\"10\"/>"
+                   "<Label height=\"10\"/></VerticalLayout></Window>");
+    CTestDialog dialog;
+    dialog.skinSource = 0;
+    dialog.skinFile = CSkinFile::name;
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    LayOut(dialog);
+    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 5));
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 15));
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 25));
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 35));
+    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 45));
+    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 55));  // the layout below its children
+    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 65));
+}
+
+TEST(WindowImplBase, MaximisedClientAreaIsTheWorkArea)
+{
+    CTestDialog dialog(300, 200);
+    ASSERT_NE(nullptr, dialog.CreateTopLevel());
+    ::ShowWindow(dialog.GetHWND(), SW_MAXIMIZE);
+    ASSERT_TRUE(::IsZoomed(dialog.GetHWND()));
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetMonitorInfoA(::MonitorFromWindow(dialog.GetHWND(), MONITOR_DEFAULTTONEAREST), &info);
+    RECT client = {};
+    ::GetClientRect(dialog.GetHWND(), &client);
+    EXPECT_EQ(info.rcWork.right - info.rcWork.left, client.right);
+    EXPECT_EQ(info.rcWork.bottom - info.rcWork.top, client.bottom);
+    RECT proposed = {-4, -4, 5000, 5000};
+    EXPECT_EQ(WVR_REDRAW, dialog.SendMessage(WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&proposed)));
+    EXPECT_EQ(-4 + info.rcWork.right - info.rcWork.left, proposed.right);
+    EXPECT_EQ(-4 + info.rcWork.bottom - info.rcWork.top, proposed.bottom);
+}
