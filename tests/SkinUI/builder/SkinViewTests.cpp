@@ -140,7 +140,8 @@ TEST_P(SkinViewSample, RendersItsExpectedPicture)
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SkinViewSample,
-                         ::testing::Values(TSample{"layouts", 0}, TSample{"images", 0}, TSample{"includes", 0}),
+                         ::testing::Values(TSample{"layouts", 0}, TSample{"images", 0}, TSample{"includes", 0},
+                                           TSample{"controls", 24}),
                          [](const ::testing::TestParamInfo<TSample>& info) { return std::string(info.param.name); });
 
 TEST(SkinView, SizeOptionOverridesTheMarkupSize)
