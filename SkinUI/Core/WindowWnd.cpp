@@ -184,12 +184,14 @@ void CWindowWnd::CenterWindow()
 LRESULT CWindowWnd::SendMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     assert(::IsWindow(m_hWnd));
+    if (!::IsWindow(m_hWnd)) return 0;
     return ::SendMessageA(m_hWnd, uMsg, wParam, lParam);
 }
 
 LRESULT CWindowWnd::PostMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     assert(::IsWindow(m_hWnd));
+    if (!::IsWindow(m_hWnd)) return 0;
     return ::PostMessageA(m_hWnd, uMsg, wParam, lParam);
 }
 

@@ -349,3 +349,21 @@ TEST(WindowWndCentre, ChildWindowsStayWhereTheyAre)
     EXPECT_EQ(1, child.finalCount);
 }
 #endif
+
+#ifdef NDEBUG
+TEST(WindowWnd, OperationsOnAGoneWindowDoNothing)
+{
+    CPlainWnd wnd;
+    ASSERT_NE(nullptr, wnd.CreatePopup());
+    ::DestroyWindow(wnd.GetHWND());
+    wnd.Close(4);
+    EXPECT_EQ(0, wnd.PostMessage(kRun + 3));
+    EXPECT_EQ(0, wnd.SendMessage(kRun + 3));
+    wnd.ShowWindow();
+    EXPECT_EQ(0u, wnd.ShowModal());
+    MSG msg = {};
+    // Nothing was posted to the thread in the window's place.
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, kRun + 3, kRun + 3, PM_REMOVE));
+}
+#endif
