@@ -1,0 +1,60 @@
+#include "SkinUI/Control/ComboBoxUI.h"
+#include <cstring>
+#include "SkinUI/Control/ComboArrowImage.h"
+
+namespace SkinUI {
+
+const char* CComboBoxUI::GetClass() const
+{
+    return "ComboBoxUI";
+}
+
+void CComboBoxUI::SetAttribute(const char* pstrName, const char* pstrValue)
+{
+    if (std::strcmp(pstrName, "arrowimage") == 0)
+        SetArrowImage(pstrValue);
+    else
+        CComboUI::SetAttribute(pstrName, pstrValue);
+}
+
+CUIString CComboBoxUI::GetArrowImage() const
+{
+    return m_sArrowImage;
+}
+
+void CComboBoxUI::SetArrowImage(const char* pstrImage)
+{
+    m_sArrowImage = pstrImage != nullptr ? pstrImage : "";
+}
+
+int CComboBoxUI::GetArrowWidth() const
+{
+    return m_nArrowWidth;
+}
+
+void CComboBoxUI::PaintStatusImage(HDC hDC)
+{
+    if (m_sArrowImage.IsEmpty()) {
+        CComboUI::PaintStatusImage(hDC);
+        return;
+    }
+    RefreshStateBits();
+    const SIZE szItem = {m_rcItem.right - m_rcItem.left, m_rcItem.bottom - m_rcItem.top};
+    CUIString sModify;
+    int cxArrow = 0;
+    if (!CComboArrowImage::BuildModifier(m_sArrowImage, CComboArrowImage::StateIndex(m_uButtonState), szItem,
+                                         GetBorderSize(), sModify, cxArrow))
+        return;
+    m_nArrowWidth = cxArrow;
+    DrawImage(hDC, m_sArrowImage, sModify);
+}
+
+void CComboBoxUI::PaintText(HDC hDC)
+{
+    const RECT rcText = {m_rcItem.left + m_rcTextPadding.left, m_rcItem.top + m_rcTextPadding.top,
+                         m_rcItem.right - m_rcTextPadding.right - m_nArrowWidth,
+                         m_rcItem.bottom - m_rcTextPadding.bottom};
+    PaintSelected(hDC, rcText);
+}
+
+} // namespace SkinUI
