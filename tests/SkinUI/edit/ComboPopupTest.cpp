@@ -185,6 +185,25 @@ TEST_F(ComboPopupTest, EscapeAfterARemovalRestoresTheSameItem)
     EXPECT_STREQ(combo->GetText().GetData(), "item2");
 }
 
+TEST_F(ComboPopupTest, PressOpensAndPushedLastsUntilThePopupCloses)
+{
+    TEventMsg event;
+    event.Type = UIEVENT_BUTTONDOWN;
+    event.ptMouse = POINT{5, 5};
+    combo->Event(event);
+    ASSERT_TRUE(combo->IsOpen());
+    EXPECT_EQ(combo->GetButtonState() & (UISTATE_PUSHED | UISTATE_CAPTURED), UISTATE_PUSHED | UISTATE_CAPTURED);
+    event.Type = UIEVENT_BUTTONUP;
+    combo->Event(event);
+    EXPECT_EQ(combo->GetButtonState() & (UISTATE_PUSHED | UISTATE_CAPTURED), UISTATE_PUSHED);
+    HWND hWndPopup = ::FindWindowA("ComboWnd", nullptr);
+    ASSERT_NE(hWndPopup, nullptr);
+    ::SendMessageA(hWndPopup, WM_KEYDOWN, VK_RETURN, 0);
+    PumpUntilClosed();
+    EXPECT_FALSE(combo->IsOpen());
+    EXPECT_EQ(combo->GetButtonState() & UISTATE_PUSHED, 0u);
+}
+
 TEST_F(ComboPopupTest, WheelInThePopupMovesTheSelection)
 {
     combo->SelectItem(0);
