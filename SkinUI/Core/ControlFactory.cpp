@@ -2,6 +2,9 @@
 #include <cstring>
 #include "SkinUI/Control/ButtonUI.h"
 #include "SkinUI/Control/CheckBoxUI.h"
+#include "SkinUI/Control/ComboBoxUI.h"
+#include "SkinUI/Control/ComboUI.h"
+#include "SkinUI/Control/EditUI.h"
 #include "SkinUI/Control/LabelUI.h"
 #include "SkinUI/Control/ListContainerElementUI.h"
 #include "SkinUI/Control/ListHeaderItemUI.h"
@@ -47,7 +50,10 @@ const TFactoryEntry kEntries[] = {
     {"Button", &Make<CButtonUI>},
     {"Option", &Make<COptionUI>},
     {"CheckBox", &Make<CCheckBoxUI>},
+    {"Edit", &Make<CEditUI>},
     {"RichEdit", &Make<CRichEditUI>},
+    {"Combo", &Make<CComboUI>},
+    {"ComboBox", &Make<CComboBoxUI>},
     {"ScrollBar", &Make<CScrollBarUI>},
     {"Progress", &Make<CProgressUI>},
     {"List", &Make<CListUI>},

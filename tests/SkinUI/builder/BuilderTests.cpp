@@ -25,10 +25,10 @@ TEST(DlgBuilder, BuildsEveryClassOfTheTableInDocumentOrder)
 {
     const char* markup =
         "<Window><VerticalLayout name=\"root\"><Control/><Container/><HorizontalLayout/><TabLayout/>"
-        "<Label/><Text/><Button/><Option/><CheckBox/><RichEdit/><ScrollBar/><Progress/><List><ListHeader><ListHeaderItem/></ListHeader><ListTextElement/>"
+        "<Label/><Text/><Button/><Option/><CheckBox/><Edit/><RichEdit/><Combo/><ComboBox/><ScrollBar/><Progress/><List><ListHeader><ListHeaderItem/></ListHeader><ListTextElement/>"
         "<ListContainerElement/><ListLabelElement/></List><TreeView><TreeNode/></TreeView></VerticalLayout></Window>";
     const char* expected[] = {"ControlUI", "ContainerUI", "HorizontalLayoutUI", "TabLayoutUI", "LabelUI",
-                              "TextUI", "ButtonUI", "OptionUI", "CheckBoxUI", "RichEditUI",
+                              "TextUI", "ButtonUI", "OptionUI", "CheckBoxUI", "EditUI", "RichEditUI", "ComboUI", "ComboBoxUI",
                               "ScrollBarUI", "ProgressUI", "ListUI", "TreeViewUI"};
     const int count = static_cast<int>(sizeof(expected) / sizeof(expected[0]));
     CDlgBuilder builder;
