@@ -61,24 +61,11 @@ void CComboWnd::Open()
     ::SendMessageA(hWndTop, WM_NCACTIVATE, TRUE, 0);
 }
 
-void CComboWnd::CopyFonts()
-{
-    CPaintManagerUI* pOwnerPm = m_pOwner->GetManager();
-    const TFontInfo* pDefault = pOwnerPm->GetDefaultFontInfo();
-    m_pm.SetDefaultFont(pDefault->sFontName, pDefault->iSize, pDefault->bBold, pDefault->bUnderline,
-                        pDefault->bItalic);
-    // Same indices as in the combo's window, so the items' font numbers keep their meaning.
-    for (int i = 0;; ++i) {
-        const TFontInfo* pFont = pOwnerPm->GetFontInfo(i);
-        if (pFont == pOwnerPm->GetDefaultFontInfo()) break;
-        m_pm.AddFont(pFont->sFontName, pFont->iSize, pFont->bBold, pFont->bUnderline, pFont->bItalic);
-    }
-}
-
 void CComboWnd::OnCreate()
 {
     m_pm.Init(m_hWnd);
-    CopyFonts();
+    // The items' fonts and images are the combo window's; refused only when already in the chain.
+    m_pm.SetResourceParent(m_pOwner->GetManager());
     m_pLayout = new CVerticalLayoutUI;
     m_pLayout->SetManager(&m_pm, nullptr, true);
     const char* pDefaultAttributes = m_pOwner->GetManager()->GetDefaultAttributeList("VerticalLayout");

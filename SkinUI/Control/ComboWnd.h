@@ -32,7 +32,6 @@ public:
 private:
     RECT PopupRect() const;
     void OnCreate();
-    void CopyFonts();
     void ReturnItems();
     bool OnKeyDown(WPARAM wParam);
     void OnMouseWheel(WPARAM wParam);

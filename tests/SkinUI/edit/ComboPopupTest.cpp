@@ -123,6 +123,24 @@ TEST_F(ComboPopupTest, OpensAboveNearTheBottomOfTheWorkArea)
     EXPECT_LE(rcPopup.bottom, rcWork.bottom);
 }
 
+TEST_F(ComboPopupTest, ItemsInThePopupUseTheWindowsFonts)
+{
+    ASSERT_NE(host.pm.AddFont("Arial", 30, false, false, false), nullptr);
+    int iFont = 0;
+    while (host.pm.GetFontInfo(iFont + 1) != host.pm.GetDefaultFontInfo()) ++iFont;
+    const int cyFont = host.pm.GetFontInfo(iFont)->tm.tmHeight;
+    ASSERT_NE(cyFont, host.pm.GetDefaultFontInfo()->tm.tmHeight);
+    combo->GetItemStyle()->nFont = iFont;
+    combo->SetDropBoxSize(SIZE{0, 400});
+    HWND hWndPopup = Open();
+    RECT rcPopup = {0, 0, 0, 0};
+    ::GetWindowRect(hWndPopup, &rcPopup);
+    EXPECT_EQ(rcPopup.bottom - rcPopup.top, 4 * (cyFont + 8) + 4);
+    ::UpdateWindow(hWndPopup);
+    const RECT rcItem = combo->GetItemAt(0)->GetPos();
+    EXPECT_EQ(rcItem.bottom - rcItem.top, cyFont + 8);
+}
+
 TEST_F(ComboPopupTest, DropBoxSizeLimitsTheHeight)
 {
     combo->SetDropBoxSize(SIZE{180, ItemHeight() * 2});
