@@ -2,6 +2,7 @@
 #include <string>
 #include "BuilderTestSupport.h"
 #include "SkinUI/Control/TreeNodeUI.h"
+#include "SkinUI/Core/ControlFactory.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 
@@ -64,14 +65,11 @@ TEST(DlgBuilder, ReturnsTheFirstTopLevelControlAndFillsTheParent)
 TEST(DlgBuilder, ElementAttributesApplyInDocumentOrder)
 {
     CDlgBuilder builder;
-    std::unique_ptr<CControlUI> root(builder.Create(
-        "<Window><Control name=\"x\" width=\"10\" height=\"20\" name=\"y\" text=\"hello\" visible=\"false\"/>"
-        "</Window>"));
+    std::unique_ptr<CControlUI> root(
+        builder.Create("<Window><Control name=\"x\" width=\"10\" name=\"y\" visible=\"false\"/></Window>"));
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(NameOf(root.get()), "y");
     EXPECT_EQ(root->GetFixedWidth(), 10);
-    EXPECT_EQ(root->GetFixedHeight(), 20);
-    EXPECT_STREQ(root->GetText(), "hello");
     EXPECT_FALSE(root->IsVisible());
     // Built controls are left detached: the caller attaches the root.
     EXPECT_EQ(root->GetManager(), nullptr);
@@ -99,15 +97,12 @@ TEST(DlgBuilder, DefaultListsApplyBeforeTheElementsOwnAttributes)
     EXPECT_EQ(Child(root.get(), 2)->GetFixedWidth(), 0);
     EXPECT_EQ(root->GetFixedWidth(), 0);
     EXPECT_EQ(own->GetManager(), nullptr);
-}
-
-TEST(DlgBuilder, DefaultListsNeedAManager)
-{
-    CDlgBuilder builder;
-    std::unique_ptr<CControlUI> root(
-        builder.Create("<Window><Default name=\"Control\" value=\"width=&quot;10&quot;\"/><Control/></Window>"));
-    ASSERT_NE(root, nullptr);
-    EXPECT_EQ(root->GetFixedWidth(), 0);
+    // Without a manager the lists are not applied.
+    CDlgBuilder unmanaged;
+    std::unique_ptr<CControlUI> bare(
+        unmanaged.Create("<Window><Default name=\"Control\" value=\"width=&quot;10&quot;\"/><Control/></Window>"));
+    ASSERT_NE(bare, nullptr);
+    EXPECT_EQ(bare->GetFixedWidth(), 0);
 }
 
 TEST(DlgBuilder, UnknownElementsAreSkippedWithTheirSubtreeAndTraced)
@@ -147,14 +142,10 @@ TEST(DlgBuilder, TheCallbackIsAskedOnlyForNamesOutsideTheTable)
     EXPECT_EQ(callback.asked[0], "Probe");
     EXPECT_EQ(callback.asked[1], "button");
     EXPECT_TRUE(trace.Contains("未知控件:button"));
-}
-
-TEST(DlgBuilder, WithoutCallbackUnknownNamesAreOnlyTraced)
-{
-    TTraceLog trace;
-    CDlgBuilder builder;
-    trace.Attach(builder);
-    EXPECT_EQ(builder.Create("<Window><Probe/></Window>"), nullptr);
+    // Without a callback unknown names are only traced.
+    CDlgBuilder plain;
+    trace.Attach(plain);
+    EXPECT_EQ(plain.Create("<Window><Probe/></Window>"), nullptr);
     EXPECT_TRUE(trace.Contains("未知控件:Probe"));
 }
 
@@ -167,14 +158,10 @@ TEST(DlgBuilder, MalformedMarkupGivesNoRootAndKeepsTheParserMessage)
     EXPECT_EQ(quoted.Create("<Window><Control name='x'/></Window>"), nullptr);
     EXPECT_STREQ(quoted.GetMarkup()->GetLastErrorMessage(), "Expected attribute value");
     EXPECT_STRNE(quoted.GetMarkup()->GetLastErrorLocation(), "");
-}
-
-TEST(DlgBuilder, EmptyMarkupAndARootWithoutControlsGiveNoRoot)
-{
-    CDlgBuilder empty;
-    EXPECT_EQ(empty.Create("<!-- nothing -->"), nullptr);
-    CDlgBuilder bare;
-    EXPECT_EQ(bare.Create("<Window size=\"10,10\"/>"), nullptr);
+    for (const char* markup : {"<!-- nothing -->", "<Window size=\"10,10\"/>"}) {
+        CDlgBuilder empty;
+        EXPECT_EQ(empty.Create(markup), nullptr) << markup;
+    }
     CDlgBuilder none;
     EXPECT_EQ(none.Create(static_cast<const char*>(nullptr)), nullptr);
     EXPECT_EQ(none.Create(), nullptr);
@@ -255,31 +242,28 @@ TEST(DlgBuilder, ATreeNodeOutsideATreeEndsItsLevel)
     EXPECT_EQ(first, nullptr);
 }
 
-TEST(DlgBuilder, DeepNestingStopsAtTheLimitInsteadOfOverflowingTheStack)
+TEST(DlgBuilder, NestingIsBuiltWholeBelowTheLimitAndCutAtIt)
 {
-    const int levels = 20000;
-    std::string markup = "<Window>";
-    for (int i = 0; i < levels; ++i) markup += "<VerticalLayout>";
-    for (int i = 0; i < levels; ++i) markup += "</VerticalLayout>";
-    markup += "</Window>";
-    TTraceLog trace;
-    CDlgBuilder builder;
-    trace.Attach(builder);
-    std::unique_ptr<CControlUI> root(builder.Create(markup.c_str()));
-    ASSERT_NE(root, nullptr);
-    EXPECT_EQ(Depth(root.get()), CDlgBuilder::kMaxDepth - 1);
-    EXPECT_TRUE(trace.Contains("nested too deeply"));
+    for (int levels : {100, 20000}) {
+        std::string markup = "<Window>";
+        for (int i = 0; i < levels; ++i) markup += "<VerticalLayout>";
+        for (int i = 0; i < levels; ++i) markup += "</VerticalLayout>";
+        markup += "</Window>";
+        TTraceLog trace;
+        CDlgBuilder builder;
+        trace.Attach(builder);
+        std::unique_ptr<CControlUI> root(builder.Create(markup.c_str()));
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(Depth(root.get()), levels == 100 ? levels - 1 : CDlgBuilder::kMaxDepth - 1);
+        EXPECT_EQ(trace.Contains("nested too deeply"), levels != 100);
+    }
 }
 
-TEST(DlgBuilder, NestingBelowTheLimitIsBuiltWhole)
+TEST(DlgBuilder, TheFactoryNamesAreExactAndLeaveTreeNodesToTheBuilder)
 {
-    std::string markup = "<Window>";
-    for (int i = 0; i < 100; ++i) markup += "<HorizontalLayout>";
-    markup += "<Control name=\"deep\"/>";
-    for (int i = 0; i < 100; ++i) markup += "</HorizontalLayout>";
-    markup += "</Window>";
-    CDlgBuilder builder;
-    std::unique_ptr<CControlUI> root(builder.Create(markup.c_str()));
-    ASSERT_NE(root, nullptr);
-    EXPECT_EQ(Depth(root.get()), 100);
+    for (const char* name : {"button", "control", "VERTICALLAYOUT", "Control ", "", "Include", "Window", "ListBody",
+                             "TreeNode"}) {
+        EXPECT_EQ(CControlFactory::Create(name), nullptr) << name;
+    }
+    EXPECT_EQ(CControlFactory::Create(nullptr), nullptr);
 }

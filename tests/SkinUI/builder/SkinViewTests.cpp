@@ -113,6 +113,16 @@ int CountDifferences(const TPicture& a, const TPicture& b, int tolerance)
     return differences;
 }
 
+std::string WriteTemp(const char* name, const char* text)
+{
+    const std::string path = TempPath(name);
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return std::string();
+    std::fputs(text, file);
+    std::fclose(file);
+    return path;
+}
+
 struct TSample {
     const char* name;
     int tolerance;
@@ -158,11 +168,9 @@ TEST(SkinView, SizeOptionOverridesTheMarkupSize)
 
 TEST(SkinView, MarkupThatDoesNotParseReportsMessageAndLocation)
 {
-    const std::string skin = TempPath("skinview_broken.xml");
-    FILE* file = std::fopen(skin.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fputs("<Window><VerticalLayout><Control name='single'/></VerticalLayout></Window>", file);
-    std::fclose(file);
+    const std::string skin =
+        WriteTemp("skinview_broken.xml", "<Window><VerticalLayout><Control name='single'/></VerticalLayout></Window>");
+    ASSERT_FALSE(skin.empty());
     const std::string out = TempPath("skinview_broken.png");
     ::DeleteFileA(out.c_str());
     const TRun run = RunSkinView("--png \"" + out + "\" \"" + skin + "\"");
@@ -175,11 +183,8 @@ TEST(SkinView, MarkupThatDoesNotParseReportsMessageAndLocation)
 
 TEST(SkinView, MarkupWithoutControlsOrFileFails)
 {
-    const std::string skin = TempPath("skinview_empty.xml");
-    FILE* file = std::fopen(skin.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fputs("<Window size=\"50,50\"><Font name=\"Arial\"/></Window>", file);
-    std::fclose(file);
+    const std::string skin = WriteTemp("skinview_empty.xml", "<Window size=\"50,50\"><Font name=\"Arial\"/></Window>");
+    ASSERT_FALSE(skin.empty());
     const TRun empty = RunSkinView("--png \"" + TempPath("skinview_empty.png") + "\" \"" + skin + "\"");
     EXPECT_EQ(empty.exitCode, 1u);
     EXPECT_NE(empty.errors.find("no control"), std::string::npos) << empty.errors;
@@ -243,15 +248,14 @@ TEST(SkinViewArgs, SizeNeedsTwoPositiveNumbers)
 
 TEST(SkinViewArgs, SplitPathKeepsTheSeparator)
 {
-    std::string folder;
-    std::string name;
-    CSkinViewArgs::SplitPath("C:\\skins\\main.xml", folder, name);
-    EXPECT_EQ(folder, "C:\\skins\\");
-    EXPECT_EQ(name, "main.xml");
-    CSkinViewArgs::SplitPath("dir/sub/a.xml", folder, name);
-    EXPECT_EQ(folder, "dir/sub/");
-    EXPECT_EQ(name, "a.xml");
-    CSkinViewArgs::SplitPath("plain.xml", folder, name);
-    EXPECT_EQ(folder, "");
-    EXPECT_EQ(name, "plain.xml");
+    const char* cases[][3] = {{"C:\\skins\\main.xml", "C:\\skins\\", "main.xml"},
+                              {"dir/sub/a.xml", "dir/sub/", "a.xml"},
+                              {"plain.xml", "", "plain.xml"}};
+    for (const auto& c : cases) {
+        std::string folder;
+        std::string name;
+        CSkinViewArgs::SplitPath(c[0], folder, name);
+        EXPECT_EQ(folder, c[1]);
+        EXPECT_EQ(name, c[2]);
+    }
 }
