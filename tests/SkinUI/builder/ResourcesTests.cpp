@@ -82,25 +82,17 @@ TEST(DlgResources, FontsGetIndicesInDocumentOrderWhateverLiesBetween)
     EXPECT_EQ(pm.GetImage("missing.png"), nullptr);
 }
 
-TEST(DlgResources, OnlyChildrenOfTheRootCount)
+TEST(DlgResources, OnlyChildrenOfTheRootCountAndTheFirstDefaultListForANameWins)
 {
     CXmlDoc doc;
-    ASSERT_TRUE(doc.Load("<Window><VerticalLayout><Font name=\"Arial\"/>"
-                         "<Default name=\"Label\" value=\"x\"/></VerticalLayout></Window>"));
-    CPaintManagerUI pm;
-    CDlgResources::Load(doc.GetRoot(), pm);
-    EXPECT_EQ(pm.GetFontInfo(0), pm.GetDefaultFontInfo());
-    EXPECT_EQ(pm.GetDefaultAttributeList("Label"), nullptr);
-}
-
-TEST(DlgResources, FirstDefaultListForANameWins)
-{
-    CXmlDoc doc;
-    ASSERT_TRUE(doc.Load("<Window><Default name=\"Button\" value=\"height=&quot;1&quot;\"/>"
+    ASSERT_TRUE(doc.Load("<Window><VerticalLayout><Font name=\"Arial\"/><Default name=\"Label\" value=\"x\"/>"
+                         "</VerticalLayout><Default name=\"Button\" value=\"height=&quot;1&quot;\"/>"
                          "<Default name=\"Button\" value=\"height=&quot;2&quot;\"/>"
                          "<Default name=\"button\" value=\"height=&quot;3&quot;\"/></Window>"));
     CPaintManagerUI pm;
     CDlgResources::Load(doc.GetRoot(), pm);
+    EXPECT_EQ(pm.GetFontInfo(0), pm.GetDefaultFontInfo());
+    EXPECT_EQ(pm.GetDefaultAttributeList("Label"), nullptr);
     EXPECT_STREQ(pm.GetDefaultAttributeList("Button"), "height=\"1\"");
     EXPECT_STREQ(pm.GetDefaultAttributeList("button"), "height=\"3\"");
 }
