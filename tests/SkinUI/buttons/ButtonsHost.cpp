@@ -41,38 +41,6 @@ void CButtonsHost::Layout()
     window.PumpMessages();
 }
 
-void CButtonsHost::Down(int x, int y)
-{
-    window.Send(WM_LBUTTONDOWN, MK_LBUTTON, CTestWindow::Point(x, y));
-}
-
-void CButtonsHost::Move(int x, int y)
-{
-    window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(x, y));
-}
-
-void CButtonsHost::Up(int x, int y)
-{
-    window.Send(WM_LBUTTONUP, 0, CTestWindow::Point(x, y));
-}
-
-void CButtonsHost::Click(int x, int y)
-{
-    Down(x, y);
-    Up(x, y);
-}
-
-void CButtonsHost::Key(WPARAM vk)
-{
-    window.Send(WM_KEYDOWN, vk, 1);
-    window.Send(WM_KEYUP, vk, 0xC0000001);
-}
-
-COLORREF CButtonsHost::Pixel(int x, int y)
-{
-    return window.PrintPixel(x, y);
-}
-
 int CButtonsHost::CountNear(const RECT& rc, COLORREF color, int tolerance)
 {
     RECT client = {};

@@ -38,12 +38,12 @@ public:
     }
     void Layout();
 
-    void Down(int x, int y);
-    void Move(int x, int y);
-    void Up(int x, int y);
-    void Click(int x, int y);
-    void Key(WPARAM vk);
-    COLORREF Pixel(int x, int y);
+    void Down(int x, int y) { window.Send(WM_LBUTTONDOWN, MK_LBUTTON, SkinUI::CTestWindow::Point(x, y)); }
+    void Move(int x, int y) { window.Send(WM_MOUSEMOVE, 0, SkinUI::CTestWindow::Point(x, y)); }
+    void Up(int x, int y) { window.Send(WM_LBUTTONUP, 0, SkinUI::CTestWindow::Point(x, y)); }
+    void Click(int x, int y) { Down(x, y); Up(x, y); }
+    void Key(WPARAM vk) { window.Send(WM_KEYDOWN, vk, 1); window.Send(WM_KEYUP, vk, 0xC0000001); }
+    COLORREF Pixel(int x, int y) { return window.PrintPixel(x, y); }
     // Number of pixels of the rectangle whose colour is close to the given one.
     int CountNear(const RECT& rc, COLORREF color, int tolerance = 60);
 

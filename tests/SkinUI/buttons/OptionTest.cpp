@@ -44,12 +44,10 @@ TEST_F(OptionTest, SelectingOneUnselectsTheOthers)
     EXPECT_EQ(a->GetButtonState() & UISTATE_SELECTED, 0u);
     EXPECT_EQ(host.log.Types(), (std::vector<std::string>{"click", "selectchanged"}));
     EXPECT_EQ(host.log.Count("selectchanged", b), 1);
-}
-
-TEST_F(OptionTest, ClickingTheSelectedOptionOnlyClicks)
-{
-    host.Click(20, 15);
-    EXPECT_TRUE(a->IsSelected());
+    // Clicking the selected option only clicks.
+    host.log.seen.clear();
+    host.Click(20, 45);
+    EXPECT_TRUE(b->IsSelected());
     EXPECT_EQ(host.log.Types(), (std::vector<std::string>{"click"}));
 }
 
@@ -114,23 +112,15 @@ TEST_F(OptionTest, DisabledOptionKeepsOnlyTheSelectedBitAndIgnoresActivation)
     EXPECT_EQ(host.log.Count("click"), 0);
 }
 
-TEST_F(OptionTest, SelectedAttributeAndColours)
+TEST_F(OptionTest, SelectedAttributeAndSelectedBackground)
 {
     c->SetAttribute("selected", "true");
     EXPECT_TRUE(c->IsSelected());
     EXPECT_FALSE(a->IsSelected());
     c->SetAttribute("selectedbkcolor", "#FF00FF00");
-    c->SetAttribute("foreimage", "fore.png");
-    EXPECT_EQ(c->GetSelectedBkColor(), 0xFF00FF00u);
-    EXPECT_STREQ(c->GetOptionForeImage(), "fore.png");
-    EXPECT_TRUE(c->GetForeImage().IsEmpty());
-    c->SetOptionForeImage("");
     host.window.Repaint();
     EXPECT_EQ(host.Pixel(150, 75), RGB(0, 255, 0));
     EXPECT_EQ(host.Pixel(150, 15), RGB(255, 255, 255));
-    EXPECT_STREQ(c->GetClass(), "OptionUI");
-    EXPECT_EQ(c->GetInterface("Option"), c);
-    EXPECT_EQ(c->GetInterface("Button"), c);
 }
 
 TEST_F(OptionTest, SelectedTextColourReplacesTheTextColourWhileSelected)
@@ -151,8 +141,6 @@ TEST(CheckBox, TogglesOnEveryClickClickThenSelectChanged)
 {
     CButtonsHost host;
     CCheckBoxUI* box = host.Add(new CCheckBoxUI, 30);
-    EXPECT_STREQ(box->GetClass(), "CheckBoxUI");
-    EXPECT_EQ(box->GetInterface("Option"), box);
     host.Click(20, 15);
     EXPECT_TRUE(box->IsSelected());
     host.Click(20, 15);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include "SkinUI/Control/ButtonStatePick.h"
 #include "SkinUI/Control/LabelRules.h"
-#include "SkinUI/Control/OptionSelection.h"
 #include "SkinUI/Core/ControlUI.h"
 
 using namespace SkinUI;
@@ -22,37 +21,19 @@ TEST(LabelAlign, WordsAreSubstringsAppliedInOrder)
     EXPECT_EQ(CLabelRules::ApplyAlign(DT_VCENTER, nullptr), UINT(DT_VCENTER));
 }
 
-TEST(LabelEffectRules, HintsAlphaAndSecondColours)
-{
-    EXPECT_EQ(CLabelRules::ClampRenderingHint(5), 5);
-    EXPECT_EQ(CLabelRules::ClampRenderingHint(6), 0);
-    EXPECT_EQ(CLabelRules::ClampRenderingHint(-1), 0);
-    EXPECT_EQ(CLabelRules::WithAlpha(0xFF123456, 0x40), 0x40123456u);
-    EXPECT_EQ(CLabelRules::WithAlpha(0x00ABCDEF, 255), 0xFFABCDEFu);
-    EXPECT_EQ(CLabelRules::SecondColor(0xFFFFFFFF, 0xFF00FF00), 0xFF00FF00u);
-    EXPECT_EQ(CLabelRules::SecondColor(0xFFFFFFFE, 0xFF00FF00), 0xFFFFFFFEu);
-}
-
 TEST(LabelEffectRules, ShadowOffsetByAngle)
 {
-    float x = 7.0f;
-    float y = 7.0f;
-    ASSERT_TRUE(CLabelRules::ShadowOffset(3, 45, x, y));
-    EXPECT_FLOAT_EQ(x, -3.0f);
-    EXPECT_FLOAT_EQ(y, -3.0f);
-    ASSERT_TRUE(CLabelRules::ShadowOffset(3, -90, x, y));
-    EXPECT_FLOAT_EQ(x, 0.0f);
-    EXPECT_FLOAT_EQ(y, 3.0f);
-    ASSERT_TRUE(CLabelRules::ShadowOffset(3, 180, x, y));
-    EXPECT_FLOAT_EQ(x, 3.0f);
-    EXPECT_FLOAT_EQ(y, -3.0f);
-    ASSERT_TRUE(CLabelRules::ShadowOffset(3, -180, x, y));
-    EXPECT_FLOAT_EQ(x, 3.0f);
-    EXPECT_FLOAT_EQ(y, 0.0f);
-    ASSERT_TRUE(CLabelRules::ShadowOffset(2, -91, x, y));
-    EXPECT_FLOAT_EQ(x, 2.0f);
-    EXPECT_FLOAT_EQ(y, 2.0f);
-    x = 9.0f;
+    const struct { int distance, angle; float x, y; } cases[] = {
+        {3, 45, -3.0f, -3.0f}, {3, -90, 0.0f, 3.0f}, {3, 180, 3.0f, -3.0f}, {3, -180, 3.0f, 0.0f}, {2, -91, 2.0f, 2.0f}};
+    for (const auto& c : cases) {
+        float x = 7.0f;
+        float y = 7.0f;
+        ASSERT_TRUE(CLabelRules::ShadowOffset(c.distance, c.angle, x, y)) << c.angle;
+        EXPECT_FLOAT_EQ(x, c.x) << c.angle;
+        EXPECT_FLOAT_EQ(y, c.y) << c.angle;
+    }
+    float x = 9.0f;
+    float y = 9.0f;
     EXPECT_FALSE(CLabelRules::ShadowOffset(3, 181, x, y));
     EXPECT_FALSE(CLabelRules::ShadowOffset(3, -181, x, y));
     EXPECT_FLOAT_EQ(x, 9.0f);
@@ -78,31 +59,4 @@ TEST(ButtonStatePick, FirstStateBitDecidesAndFallsBackToNormal)
     colourOnly.hotBkColor = true;
     EXPECT_EQ(CButtonStatePick::Pick(UISTATE_HOT, colourOnly), EButtonStep::HotColor);
     EXPECT_EQ(CButtonStatePick::Pick(UISTATE_FOCUSED, colourOnly), EButtonStep::Normal);
-}
-
-TEST(OptionSelection, GroupedOptionsReportOnlyBeingSelected)
-{
-    const TOptionChange same = COptionSelection::Change(true, true, true);
-    EXPECT_FALSE(same.changed);
-    EXPECT_FALSE(same.notify);
-    const TOptionChange on = COptionSelection::Change(true, false, true);
-    EXPECT_TRUE(on.changed);
-    EXPECT_TRUE(on.unselectOthers);
-    EXPECT_TRUE(on.notify);
-    const TOptionChange off = COptionSelection::Change(true, true, false);
-    EXPECT_TRUE(off.changed);
-    EXPECT_FALSE(off.unselectOthers);
-    EXPECT_FALSE(off.notify);
-    const TOptionChange looseOff = COptionSelection::Change(false, true, false);
-    EXPECT_TRUE(looseOff.notify);
-    EXPECT_FALSE(looseOff.unselectOthers);
-    EXPECT_FALSE(COptionSelection::Change(false, true, true).changed);
-}
-
-TEST(OptionSelection, ActivationSelectsGroupedAndTogglesLoose)
-{
-    EXPECT_TRUE(COptionSelection::ActivateTarget(true, true));
-    EXPECT_TRUE(COptionSelection::ActivateTarget(true, false));
-    EXPECT_FALSE(COptionSelection::ActivateTarget(false, true));
-    EXPECT_TRUE(COptionSelection::ActivateTarget(false, false));
 }

@@ -39,11 +39,10 @@ TEST_F(TextTest, LinksAreLaidOutWithTheirTargets)
     EXPECT_STREQ(text->GetLinkContent(0), "first");
     EXPECT_STREQ(text->GetLinkContent(1), "second");
     EXPECT_TRUE(text->GetLinkContent(2).IsEmpty());
-    EXPECT_EQ(text->GetControlFlags(), UIFLAG_SETCURSOR);
     EXPECT_GE(first.left, text->GetPos().left + 2);
 }
 
-TEST_F(TextTest, ButtonUpOverALinkSendsItsIndex)
+TEST_F(TextTest, ButtonUpOverALinkSendsItsIndexAndHotLinkFollows)
 {
     const POINT p = Centre(1);
     host.Click(p.x, p.y);
@@ -54,14 +53,9 @@ TEST_F(TextTest, ButtonUpOverALinkSendsItsIndex)
     EXPECT_EQ(host.log.seen.back().wParam, 0u);
     host.Click(text->GetLinkRect(1).right + 40, 70);
     EXPECT_EQ(host.log.Count("link"), 2);
-}
-
-TEST_F(TextTest, HotLinkFollowsThePointer)
-{
-    const POINT p = Centre(0);
-    host.Move(p.x, p.y);
+    host.Move(q.x, q.y);
     EXPECT_EQ(text->GetHotLink(), 0);
-    host.Move(p.x, 75);
+    host.Move(q.x, 75);
     EXPECT_EQ(text->GetHotLink(), -1);
 }
 
@@ -113,7 +107,4 @@ TEST_F(TextTest, EstimateSizeMeasuresWrappedText)
     EXPECT_LE(narrow.cx, 80 + 2);
     text->SetFixedHeight(33);
     EXPECT_EQ(text->EstimateSize(SIZE{80, 0}).cy, 33);
-    EXPECT_STREQ(text->GetClass(), "TextUI");
-    EXPECT_EQ(text->GetInterface("Text"), text);
-    EXPECT_EQ(text->GetTextStyle(), UINT(DT_WORDBREAK));
 }
