@@ -71,24 +71,14 @@ std::string SolidImageFile(const char* name, COLORREF color)
     char dir[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, dir);
     const std::string path = std::string(dir) + name;
-    const int w = 4;
-    const int h = 4;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + w * h * 3;
+    BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), 4, 4, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPFILEHEADER file = {0x4D42, sizeof(file) + sizeof(info) + 4 * 4 * 3, 0, 0, sizeof(file) + sizeof(info)};
     FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) return path;
     std::fwrite(&file, sizeof(file), 1, f);
     std::fwrite(&info, sizeof(info), 1, f);
     const unsigned char px[3] = {GetBValue(color), GetGValue(color), GetRValue(color)};
-    for (int i = 0; i < w * h; ++i) std::fwrite(px, 3, 1, f);
+    for (int i = 0; i < 4 * 4; ++i) std::fwrite(px, 3, 1, f);
     std::fclose(f);
     return path;
 }
