@@ -1,38 +1,37 @@
 #include <gtest/gtest.h>
 #include <climits>
+#include <vector>
 #include "SkinUI/Core/AttributeValue.h"
 
 using SkinUI::CAttributeValue;
 
+namespace {
+
+std::vector<int> List(const char* text, int count, int capacity)
+{
+    std::vector<int> v(capacity, 77);
+    CAttributeValue::ParseList(text, v.data(), count);
+    return v;
+}
+
+} // namespace
+
 TEST(AttributeValue, BooleanIsTrueOnlyForExactText)
 {
     EXPECT_TRUE(CAttributeValue::ParseBool("true"));
-    EXPECT_FALSE(CAttributeValue::ParseBool("TRUE"));
-    EXPECT_FALSE(CAttributeValue::ParseBool("True"));
-    EXPECT_FALSE(CAttributeValue::ParseBool("1"));
-    EXPECT_FALSE(CAttributeValue::ParseBool(" true"));
-    EXPECT_FALSE(CAttributeValue::ParseBool("true "));
-    EXPECT_FALSE(CAttributeValue::ParseBool(""));
-    EXPECT_FALSE(CAttributeValue::ParseBool(nullptr));
+    for (const char* text : {"TRUE", "True", "1", " true", "true ", "", static_cast<const char*>(nullptr)})
+        EXPECT_FALSE(CAttributeValue::ParseBool(text)) << (text ? text : "(null)");
 }
 
-TEST(AttributeValue, IntegerReadsBlanksSignAndDigits)
+TEST(AttributeValue, IntegerReadsBlanksSignDigitsAndSaturates)
 {
-    EXPECT_EQ(CAttributeValue::ParseInt("42"), 42);
-    EXPECT_EQ(CAttributeValue::ParseInt("  -17px"), -17);
-    EXPECT_EQ(CAttributeValue::ParseInt("+8"), 8);
-    EXPECT_EQ(CAttributeValue::ParseInt("abc"), 0);
-    EXPECT_EQ(CAttributeValue::ParseInt("-"), 0);
-    EXPECT_EQ(CAttributeValue::ParseInt(""), 0);
-    EXPECT_EQ(CAttributeValue::ParseInt(nullptr), 0);
-}
-
-TEST(AttributeValue, IntegerSaturatesInsteadOfOverflowing)
-{
-    EXPECT_EQ(CAttributeValue::ParseInt("2147483647"), INT_MAX);
-    EXPECT_EQ(CAttributeValue::ParseInt("99999999999999999999"), INT_MAX);
-    EXPECT_EQ(CAttributeValue::ParseInt("-2147483648"), INT_MIN);
-    EXPECT_EQ(CAttributeValue::ParseInt("-99999999999999999999"), INT_MIN);
+    const struct {
+        const char* text;
+        int want;
+    } cases[] = {{"42", 42}, {"  -17px", -17}, {"+8", 8}, {"abc", 0}, {"-", 0}, {"", 0}, {nullptr, 0},
+                 {"2147483647", INT_MAX}, {"99999999999999999999", INT_MAX}, {"-2147483648", INT_MIN},
+                 {"-99999999999999999999", INT_MIN}};
+    for (const auto& c : cases) EXPECT_EQ(CAttributeValue::ParseInt(c.text), c.want) << (c.text ? c.text : "(null)");
 }
 
 TEST(AttributeValue, IntegerReportsWhereItStopped)
@@ -46,92 +45,34 @@ TEST(AttributeValue, IntegerReportsWhereItStopped)
     EXPECT_EQ(end, bad);
 }
 
-TEST(AttributeValue, ColourWithAndWithoutHash)
+TEST(AttributeValue, ColourWithAndWithoutHashAndBlanks)
 {
-    EXPECT_EQ(CAttributeValue::ParseColor("#FF000000"), 0xFF000000u);
-    EXPECT_EQ(CAttributeValue::ParseColor("FF112233"), 0xFF112233u);
-    EXPECT_EQ(CAttributeValue::ParseColor("#ff00aaBB"), 0xFF00AABBu);
-    // Six digits leave alpha 0: fully transparent.
-    EXPECT_EQ(CAttributeValue::ParseColor("#112233"), 0x00112233u);
-    EXPECT_EQ(CAttributeValue::ParseColor("#12G4"), 0x12u);
-    EXPECT_EQ(CAttributeValue::ParseColor("#"), 0u);
-    EXPECT_EQ(CAttributeValue::ParseColor(""), 0u);
-    EXPECT_EQ(CAttributeValue::ParseColor(nullptr), 0u);
-    EXPECT_EQ(CAttributeValue::ParseColor("##FF"), 0u);
+    const struct {
+        const char* text;
+        bool skipBlanks;
+        unsigned want;
+    } cases[] = {{"#FF000000", false, 0xFF000000u}, {"FF112233", false, 0xFF112233u},
+                 {"#ff00aaBB", false, 0xFF00AABBu},
+                 {"#112233", false, 0x00112233u}, // six digits leave alpha 0: fully transparent
+                 {"#12G4", false, 0x12u}, {"#", false, 0u}, {"", false, 0u}, {nullptr, false, 0u},
+                 {"##FF", false, 0u}, {"#123456789", false, 0xFFFFFFFFu}, // too many digits saturate
+                 {"  #FF0000FF", true, 0xFF0000FFu}, {"\t\r\n#FF0000FF", true, 0xFF0000FFu},
+                 {"  #FF0000FF", false, 0u}, {"   ", true, 0u}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CAttributeValue::ParseColor(c.text, c.skipBlanks), c.want) << (c.text ? c.text : "(null)");
 }
 
-TEST(AttributeValue, ColourBlanksOnlySkippedWhenAsked)
+TEST(AttributeValue, Lists)
 {
-    EXPECT_EQ(CAttributeValue::ParseColor("  #FF0000FF", true), 0xFF0000FFu);
-    EXPECT_EQ(CAttributeValue::ParseColor("\t\r\n#FF0000FF", true), 0xFF0000FFu);
-    EXPECT_EQ(CAttributeValue::ParseColor("  #FF0000FF"), 0u);
-    EXPECT_EQ(CAttributeValue::ParseColor("   ", true), 0u);
-}
-
-TEST(AttributeValue, ColourWithTooManyDigitsSaturates)
-{
-    EXPECT_EQ(CAttributeValue::ParseColor("#123456789"), 0xFFFFFFFFu);
-}
-
-TEST(AttributeValue, ListOfFourNumbers)
-{
-    int v[4] = {9, 9, 9, 9};
-    CAttributeValue::ParseList("-100, 10,-10,30", v, 4);
-    EXPECT_EQ(v[0], -100);
-    EXPECT_EQ(v[1], 10);
-    EXPECT_EQ(v[2], -10);
-    EXPECT_EQ(v[3], 30);
-}
-
-TEST(AttributeValue, ListMissingNumbersReadAsZeroWithoutPassingTheEnd)
-{
-    int v[4] = {9, 9, 9, 9};
+    EXPECT_EQ(List("-100, 10,-10,30", 4, 4), (std::vector<int>{-100, 10, -10, 30}));
     // The buffer continues after the terminator: the parser must not step over it.
     const char text[] = "5,6\0" "7,8";
-    CAttributeValue::ParseList(text, v, 4);
-    EXPECT_EQ(v[0], 5);
-    EXPECT_EQ(v[1], 6);
-    EXPECT_EQ(v[2], 0);
-    EXPECT_EQ(v[3], 0);
-
-    int w[2] = {9, 9};
-    CAttributeValue::ParseList("", w, 2);
-    EXPECT_EQ(w[0], 0);
-    EXPECT_EQ(w[1], 0);
-    CAttributeValue::ParseList(nullptr, w, 2);
-    EXPECT_EQ(w[0], 0);
-    EXPECT_EQ(w[1], 0);
-}
-
-TEST(AttributeValue, ListSkipsExactlyOneSeparator)
-{
-    int v[4] = {};
-    // The second separator of ",," is read as the next number, giving 0.
-    CAttributeValue::ParseList("1,,2,3", v, 4);
-    EXPECT_EQ(v[0], 1);
-    EXPECT_EQ(v[1], 0);
-    EXPECT_EQ(v[2], 2);
-    EXPECT_EQ(v[3], 3);
-    // Any character separates.
-    CAttributeValue::ParseList("1;2x3 4", v, 4);
-    EXPECT_EQ(v[0], 1);
-    EXPECT_EQ(v[1], 2);
-    EXPECT_EQ(v[2], 3);
-    EXPECT_EQ(v[3], 4);
-}
-
-TEST(AttributeValue, OverlongListIgnoresTheRest)
-{
-    int v[3] = {0, 0, 77};
-    CAttributeValue::ParseList("1,2,3,4,5,6", v, 2);
-    EXPECT_EQ(v[0], 1);
-    EXPECT_EQ(v[1], 2);
-    EXPECT_EQ(v[2], 77);
-}
-
-TEST(AttributeValue, CommaDetection)
-{
-    EXPECT_TRUE(CAttributeValue::HasComma("1,2"));
-    EXPECT_FALSE(CAttributeValue::HasComma("12"));
-    EXPECT_FALSE(CAttributeValue::HasComma(nullptr));
+    EXPECT_EQ(List(text, 4, 4), (std::vector<int>{5, 6, 0, 0}));
+    EXPECT_EQ(List("", 2, 2), (std::vector<int>{0, 0}));
+    EXPECT_EQ(List(nullptr, 2, 2), (std::vector<int>{0, 0}));
+    // The second separator of ",," is read as the next number, giving 0; any character separates.
+    EXPECT_EQ(List("1,,2,3", 4, 4), (std::vector<int>{1, 0, 2, 3}));
+    EXPECT_EQ(List("1;2x3 4", 4, 4), (std::vector<int>{1, 2, 3, 4}));
+    // An overlong list leaves what lies past the count alone.
+    EXPECT_EQ(List("1,2,3,4,5,6", 2, 3), (std::vector<int>{1, 2, 77}));
 }

@@ -64,7 +64,7 @@ protected:
 
 } // namespace
 
-TEST_F(EventTest, FocusEventsSetAndClearTheFlagWithoutForwarding)
+TEST_F(EventTest, FocusTimerAndCursorAreConsumedOtherKindsGoToTheParent)
 {
     TEventMsg e = MakeEvent(UIEVENT_SETFOCUS);
     child.Event(e);
@@ -72,26 +72,13 @@ TEST_F(EventTest, FocusEventsSetAndClearTheFlagWithoutForwarding)
     e = MakeEvent(UIEVENT_KILLFOCUS);
     child.Event(e);
     EXPECT_FALSE(child.IsFocused());
-    EXPECT_TRUE(parent.kinds.empty());
-}
-
-TEST_F(EventTest, OtherKindsGoToTheParent)
-{
-    for (int type : {UIEVENT_MOUSEMOVE, UIEVENT_BUTTONDOWN, UIEVENT_KEYDOWN, UIEVENT_SCROLLWHEEL, UIEVENT_WINDOWSIZE}) {
-        TEventMsg e = MakeEvent(type);
+    for (int type : {UIEVENT_TIMER, UIEVENT_SETCURSOR, UIEVENT_MOUSEMOVE, UIEVENT_BUTTONDOWN, UIEVENT_KEYDOWN,
+                     UIEVENT_SCROLLWHEEL, UIEVENT_WINDOWSIZE}) {
+        e = MakeEvent(type);
         child.Event(e);
     }
     EXPECT_EQ(parent.kinds, (std::vector<int>{UIEVENT_MOUSEMOVE, UIEVENT_BUTTONDOWN, UIEVENT_KEYDOWN,
                                               UIEVENT_SCROLLWHEEL, UIEVENT_WINDOWSIZE}));
-}
-
-TEST_F(EventTest, TimerAndCursorAreConsumed)
-{
-    TEventMsg e = MakeEvent(UIEVENT_TIMER);
-    child.Event(e);
-    e = MakeEvent(UIEVENT_SETCURSOR);
-    child.Event(e);
-    EXPECT_TRUE(parent.kinds.empty());
 }
 
 TEST_F(EventTest, SetCursorShowsTheArrow)

@@ -34,22 +34,19 @@ TEST_F(FindControlTest, NoFlagsAnswersThePredicate)
     EXPECT_EQ(c.FindControl(ReturnNone, nullptr, 0), nullptr);
 }
 
-TEST_F(FindControlTest, VisibleFlagSkipsHiddenControls)
+TEST_F(FindControlTest, VisibleAndEnabledFlagsSkipHiddenAndDisabledControls)
 {
+    EXPECT_EQ(Find(UIFIND_ENABLED), &c);
+    c.SetEnabled(false);
+    EXPECT_EQ(Find(UIFIND_ENABLED), nullptr);
+    EXPECT_EQ(Find(UIFIND_VISIBLE), &c);
+    c.SetEnabled(true);
     EXPECT_EQ(Find(UIFIND_VISIBLE), &c);
     c.SetVisible(false);
     EXPECT_EQ(Find(UIFIND_VISIBLE), nullptr);
     c.SetVisible(true);
     c.SetInternVisible(false);
     EXPECT_EQ(Find(UIFIND_VISIBLE), nullptr);
-}
-
-TEST_F(FindControlTest, EnabledFlagSkipsDisabledControls)
-{
-    EXPECT_EQ(Find(UIFIND_ENABLED), &c);
-    c.SetEnabled(false);
-    EXPECT_EQ(Find(UIFIND_ENABLED), nullptr);
-    EXPECT_EQ(Find(UIFIND_VISIBLE), &c);
 }
 
 TEST_F(FindControlTest, HitTestNeedsThePointInsideAndMouseEnabled)
@@ -73,20 +70,4 @@ TEST_F(FindControlTest, CombinedFlagsRequireEveryTest)
     EXPECT_EQ(Find(all, &inside), &c);
     c.SetEnabled(false);
     EXPECT_EQ(Find(all, &inside), nullptr);
-}
-
-TEST(ControlIdentity, ClassInterfaceAndActivation)
-{
-    CControlUI c;
-    EXPECT_STREQ(c.GetClass(), "ControlUI");
-    EXPECT_EQ(c.GetInterface("Control"), &c);
-    EXPECT_EQ(c.GetInterface("control"), nullptr);
-    EXPECT_EQ(c.GetInterface("Button"), nullptr);
-    EXPECT_EQ(c.GetControlFlags(), 0u);
-    EXPECT_TRUE(c.Activate());
-    c.SetEnabled(false);
-    EXPECT_FALSE(c.Activate());
-    c.SetEnabled(true);
-    c.SetVisible(false);
-    EXPECT_FALSE(c.Activate());
 }

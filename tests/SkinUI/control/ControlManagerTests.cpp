@@ -146,11 +146,10 @@ TEST_F(ManagedTest, HidingTheFocusedControlDropsTheFocus)
     EXPECT_EQ(pm.GetFocus(), nullptr);
     EXPECT_FALSE(child.IsFocused());
     EXPECT_EQ(log.Count("killfocus"), 1);
-}
-
-TEST_F(ManagedTest, HiddenByAnAncestorTheFocusedControlLosesFocus)
-{
+    // Hidden by an ancestor, the focused control loses the focus too.
+    child.SetVisible(true);
     child.SetFocus();
+    ASSERT_EQ(pm.GetFocus(), &child);
     child.SetInternVisible(false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
     EXPECT_FALSE(child.IsVisible());
@@ -179,20 +178,14 @@ TEST_F(ManagedTest, DestroyedFocusedControlIsForgotten)
     EXPECT_EQ(pm.FindControl("doomed"), nullptr);
 }
 
-TEST_F(ManagedTest, ControlLeavingItsManagerIsForgotten)
+TEST_F(ManagedTest, ControlLeavingItsManagerIsForgottenReattachingKeepsTheFocus)
 {
     child.SetFocus();
+    child.SetManager(&pm, &root, false);
     ASSERT_EQ(pm.GetFocus(), &child);
     child.SetManager(nullptr, nullptr, false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
     EXPECT_EQ(child.GetManager(), nullptr);
-}
-
-TEST_F(ManagedTest, ReattachingToTheSameManagerKeepsTheFocus)
-{
-    child.SetFocus();
-    child.SetManager(&pm, &root, false);
-    EXPECT_EQ(pm.GetFocus(), &child);
 }
 
 TEST_F(ManagedTest, SetPosClearsUpdateNeededAndRunsOnSize)
@@ -224,14 +217,12 @@ TEST_F(ManagedTest, SetPosInvalidatesOldAndNewClippedByAncestors)
     const RECT dirty = TakeDirty();
     EXPECT_TRUE(SameRect(dirty, RECT{10, 10, 100, 100}))
         << dirty.left << "," << dirty.top << "," << dirty.right << "," << dirty.bottom;
-}
-
-TEST_F(ManagedTest, SetPosOutsideEveryAncestorInvalidatesNothing)
-{
-    TakeDirty();
+    // Outside every ancestor, nothing is invalidated.
     child.SetPos(RECT{120, 120, 150, 150});
-    const RECT dirty = TakeDirty();
-    EXPECT_TRUE(::IsRectEmpty(&dirty));
+    TakeDirty();
+    child.SetPos(RECT{130, 130, 160, 160});
+    const RECT none = TakeDirty();
+    EXPECT_TRUE(::IsRectEmpty(&none));
 }
 
 TEST_F(ManagedTest, InvalidateOnlyWhenVisible)
@@ -292,6 +283,12 @@ TEST_F(ManagedTest, SizeChangesMarkTheParentForLayout)
 {
     child.SetPos(RECT{0, 0, 10, 10});
     ASSERT_FALSE(root.IsUpdateNeeded());
+    child.SetMinWidth(5);
+    root.SetPos(RECT{0, 0, 100, 100});
+    // Unchanged limits do not mark the parent.
+    child.SetMinWidth(5);
+    child.SetMaxHeight(9999);
+    EXPECT_FALSE(root.IsUpdateNeeded());
     child.SetFixedWidth(20);
     EXPECT_TRUE(root.IsUpdateNeeded());
     EXPECT_FALSE(child.IsUpdateNeeded());
@@ -305,15 +302,6 @@ TEST_F(ManagedTest, FloatingSizeChangesMarkOnlyTheControl)
     root.SetPos(RECT{0, 0, 100, 100});
     child.SetFixedWidth(20);
     EXPECT_TRUE(child.IsUpdateNeeded());
-    EXPECT_FALSE(root.IsUpdateNeeded());
-}
-
-TEST_F(ManagedTest, UnchangedLimitsDoNotMarkTheParent)
-{
-    child.SetMinWidth(5);
-    root.SetPos(RECT{0, 0, 100, 100});
-    child.SetMinWidth(5);
-    child.SetMaxHeight(9999);
     EXPECT_FALSE(root.IsUpdateNeeded());
 }
 
@@ -335,6 +323,12 @@ TEST_F(ManagedTest, VisibilityChangesMarkTheParent)
 
 TEST_F(ManagedTest, FloatingSetPosRecordsTheOffsetFromTheNearEdges)
 {
+    // Not floating: the fixed values stay.
+    child.SetFixedXY(SIZE{3, 4});
+    child.SetFixedWidth(7);
+    child.SetPos(RECT{30, 50, 70, 60});
+    EXPECT_EQ(child.GetFixedXY().cx, 3);
+    EXPECT_EQ(child.GetFixedWidth(), 7);
     child.SetFloat(true);
     child.SetFixedXY(SIZE{5, 5});
     root.SetPos(RECT{10, 20, 110, 120});
@@ -357,25 +351,6 @@ TEST_F(ManagedTest, FloatingSetPosKeepsFarEdgeAnchors)
     EXPECT_EQ(child.GetFixedXY().cy, -2);
     EXPECT_EQ(child.GetFixedWidth(), 55);
     EXPECT_EQ(child.GetFixedHeight(), 38);
-}
-
-TEST_F(ManagedTest, NonFloatingSetPosLeavesTheFixedValues)
-{
-    child.SetFixedXY(SIZE{3, 4});
-    child.SetFixedWidth(7);
-    child.SetPos(RECT{30, 50, 70, 60});
-    EXPECT_EQ(child.GetFixedXY().cx, 3);
-    EXPECT_EQ(child.GetFixedWidth(), 7);
-}
-
-TEST(ControlManaged, VirtualWindowAttributeSetsTheManagerFlag)
-{
-    CPaintManagerUI fresh;
-    CControlUI c;
-    c.SetManager(&fresh, nullptr, false);
-    EXPECT_FALSE(fresh.IsUsedVirtualWnd());
-    c.SetAttribute("virtualwnd", "page");
-    EXPECT_TRUE(fresh.IsUsedVirtualWnd());
 }
 
 TEST_F(ManagedTest, WindowTimerReachesTheControlAsATimerNotification)

@@ -118,6 +118,14 @@ public:
     std::string log;
 };
 
+// A control covering the whole white surface.
+class PaintTest : public ::testing::Test {
+protected:
+    void SetUp() override { c.SetPos(kItem); }
+    Surface s;
+    CControlUI c;
+};
+
 } // namespace
 
 TEST(ControlPaint, LayersInFixedOrderWithAndWithoutRoundClip)
@@ -133,7 +141,7 @@ TEST(ControlPaint, LayersInFixedOrderWithAndWithoutRoundClip)
     EXPECT_EQ(c.log, "cistb");
 }
 
-TEST(ControlPaint, NothingOutsideTheItem)
+TEST(ControlPaint, NothingOutsideTheItemPaintRectIsItsDirtyPart)
 {
     Surface s;
     LayerLog c;
@@ -142,12 +150,7 @@ TEST(ControlPaint, NothingOutsideTheItem)
     c.DoPaint(s.dc(), RECT{20, 20, 40, 40});
     EXPECT_EQ(c.log, "");
     EXPECT_EQ(s.At(5, 5), kWhite);
-}
-
-TEST(ControlPaint, PaintRectIsTheDirtyPartOfTheItem)
-{
-    Surface s;
-    CControlUI c;
+    // The paint rectangle is the dirty part of the item.
     c.SetPos(RECT{10, 10, 30, 30});
     c.DoPaint(s.dc(), RECT{0, 0, 20, 40});
     const RECT& p = c.GetPaintRect();
@@ -157,43 +160,25 @@ TEST(ControlPaint, PaintRectIsTheDirtyPartOfTheItem)
     EXPECT_EQ(p.bottom, 30);
 }
 
-TEST(ControlPaint, OpaqueColourFillsOnlyTheDirtyPart)
+TEST_F(PaintTest, OpaqueFillsTheDirtyPartTranslucentTheWholeItemTransparentNothing)
 {
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
     c.SetBkColor(0xFFFF0000);
     c.DoPaint(s.dc(), RECT{0, 0, 20, kSize});
     EXPECT_EQ(s.At(5, 5), 0xFF0000u);
     EXPECT_EQ(s.At(30, 5), kWhite);
-}
-
-TEST(ControlPaint, TranslucentColourFillsTheWholeItem)
-{
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
+    Surface t;
     c.SetBkColor(0x800000FF);
-    c.DoPaint(s.dc(), RECT{0, 0, 20, kSize});
-    EXPECT_TRUE(Near(s.At(5, 5), 0x7F7FFF)) << std::hex << s.At(5, 5);
-    EXPECT_TRUE(Near(s.At(30, 5), 0x7F7FFF)) << std::hex << s.At(30, 5);
-}
-
-TEST(ControlPaint, TransparentColourDrawsNothing)
-{
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
+    c.DoPaint(t.dc(), RECT{0, 0, 20, kSize});
+    EXPECT_TRUE(Near(t.At(5, 5), 0x7F7FFF)) << std::hex << t.At(5, 5);
+    EXPECT_TRUE(Near(t.At(30, 5), 0x7F7FFF)) << std::hex << t.At(30, 5);
+    Surface u;
     c.SetAttribute("bkcolor", "#00FF00");
-    c.DoPaint(s.dc(), kItem);
-    EXPECT_EQ(s.At(20, 20), kWhite);
+    c.DoPaint(u.dc(), kItem);
+    EXPECT_EQ(u.At(20, 20), kWhite);
 }
 
-TEST(ControlPaint, TwoColourVerticalGradient)
+TEST_F(PaintTest, TwoColourVerticalGradient)
 {
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
     c.SetBkColor(0xFFFF0000);
     c.SetBkColor2(0xFF0000FF);
     c.DoPaint(s.dc(), kItem);
@@ -204,11 +189,8 @@ TEST(ControlPaint, TwoColourVerticalGradient)
     EXPECT_GT(middle & 0xFF, 0x40u);
 }
 
-TEST(ControlPaint, ThreeColourGradientMeetsTheSecondColourInTheMiddle)
+TEST_F(PaintTest, ThreeColourGradientMeetsTheSecondColourInTheMiddle)
 {
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
     c.SetBkColor(0xFFFF0000);
     c.SetBkColor2(0xFF00FF00);
     c.SetBkColor3(0xFF0000FF);
@@ -218,13 +200,16 @@ TEST(ControlPaint, ThreeColourGradientMeetsTheSecondColourInTheMiddle)
     EXPECT_TRUE(Near(s.At(20, kSize - 1), 0x0000FF, 40)) << std::hex << s.At(20, kSize - 1);
 }
 
-TEST(ControlPaint, BorderIsDrawnOverTheBackground)
+TEST_F(PaintTest, BorderNeedsAColourAndASizeAndIsDrawnOverTheBackground)
 {
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
-    c.SetBkColor(0xFFFF0000);
+    c.SetBorderSize(2);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 20), kWhite);
+    c.SetBorderSize(0);
     c.SetBorderColor(0xFF00FF00);
+    c.DoPaint(s.dc(), kItem);
+    EXPECT_EQ(s.At(0, 20), kWhite);
+    c.SetBkColor(0xFFFF0000);
     c.SetBorderSize(2);
     c.DoPaint(s.dc(), kItem);
     EXPECT_EQ(s.At(0, 20), 0x00FF00u);
@@ -236,25 +221,8 @@ TEST(ControlPaint, BorderIsDrawnOverTheBackground)
     EXPECT_EQ(s.At(20, 20), 0xFF0000u);
 }
 
-TEST(ControlPaint, BorderNeedsAColourAndASize)
+TEST_F(PaintTest, FocusedBorderColourWhileFocused)
 {
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
-    c.SetBorderSize(2);
-    c.DoPaint(s.dc(), kItem);
-    EXPECT_EQ(s.At(0, 20), kWhite);
-    c.SetBorderSize(0);
-    c.SetBorderColor(0xFF00FF00);
-    c.DoPaint(s.dc(), kItem);
-    EXPECT_EQ(s.At(0, 20), kWhite);
-}
-
-TEST(ControlPaint, FocusedBorderColourWhileFocused)
-{
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
     c.SetBorderColor(0xFF00FF00);
     c.SetFocusBorderColor(0xFF0000FF);
     c.SetBorderSize(1);
@@ -282,11 +250,8 @@ TEST(ControlPaint, SideBordersDrawOnlyTheirSides)
     EXPECT_EQ(s.At(30, 15), kWhite);
 }
 
-TEST(ControlPaint, RoundedBorderClipsTheCorners)
+TEST_F(PaintTest, RoundedBorderClipsTheCorners)
 {
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
     c.SetBkColor(0xFFFF0000);
     c.SetBorderColor(0xFF00FF00);
     c.SetBorderSize(1);
@@ -299,11 +264,8 @@ TEST(ControlPaint, RoundedBorderClipsTheCorners)
     EXPECT_EQ(s.At(20, 20), 0xFF0000u);
 }
 
-TEST(ControlPaint, BackgroundImageKeptWhenNoManagerCanDrawIt)
+TEST_F(PaintTest, BackgroundImageKeptWhenNoManagerCanDrawIt)
 {
-    Surface s;
-    CControlUI c;
-    c.SetPos(kItem);
     c.SetBkImage("file='missing.png'");
     c.DoPaint(s.dc(), kItem);
     EXPECT_STREQ(c.GetBkImage(), "file='missing.png'");

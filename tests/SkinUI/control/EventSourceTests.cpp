@@ -48,44 +48,25 @@ private:
 
 } // namespace
 
-TEST(EventSource, EmptySourceInvokesToTrue)
-{
-    CEventSourceUI source;
-    EXPECT_TRUE(source.IsEmpty());
-    EXPECT_TRUE(source.Invoke(nullptr));
-}
-
-TEST(EventSource, CallsInInsertionOrderWithTheParameter)
+TEST(EventSource, CallsInInsertionOrderWithTheParameterAndSkipsDuplicates)
 {
     std::string log;
     Listener a(&log, 'a');
     Listener b(&log, 'b');
     CEventSourceUI source;
-    source += MakeDelegate(&a, &Listener::First);
+    EXPECT_TRUE(source.Invoke(nullptr)); // an empty source answers true
+    source.Add(MakeDelegate(&a, &Listener::First));
+    source.Add(MakeDelegate(&a, &Listener::First));
+    EXPECT_EQ(source.GetCount(), 1);
+    // Same function on another object, or another function on the same object, is new.
     source += MakeDelegate(&b, &Listener::First);
     source += MakeDelegate(&a, &Listener::Second);
+    EXPECT_EQ(source.GetCount(), 3);
     int value = 0;
     EXPECT_TRUE(source.Invoke(&value));
     EXPECT_EQ(log, "abA");
     EXPECT_EQ(a.m_lastParam, &value);
     EXPECT_EQ(b.m_lastParam, &value);
-}
-
-TEST(EventSource, DuplicateDelegateIsNotAddedTwice)
-{
-    std::string log;
-    Listener a(&log, 'a');
-    Listener b(&log, 'b');
-    CEventSourceUI source;
-    source.Add(MakeDelegate(&a, &Listener::First));
-    source.Add(MakeDelegate(&a, &Listener::First));
-    EXPECT_EQ(source.GetCount(), 1);
-    // Same function on another object, or another function on the same object, is new.
-    source.Add(MakeDelegate(&b, &Listener::First));
-    source.Add(MakeDelegate(&a, &Listener::Second));
-    EXPECT_EQ(source.GetCount(), 3);
-    source.Invoke(nullptr);
-    EXPECT_EQ(log, "abA");
 }
 
 TEST(EventSource, FalseStopsTheWalk)
