@@ -89,16 +89,6 @@ TEST_F(EventTest, SetCursorShowsTheArrow)
     EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_ARROW));
 }
 
-TEST_F(EventTest, ContextMenuForwardedUnlessTheMenuIsUsed)
-{
-    TEventMsg e = MakeEvent(UIEVENT_CONTEXTMENU);
-    child.Event(e);
-    EXPECT_EQ(parent.kinds, std::vector<int>{UIEVENT_CONTEXTMENU});
-    child.SetContextMenuUsed(true);
-    child.Event(e);
-    EXPECT_EQ(parent.kinds.size(), 1u);
-}
-
 TEST_F(EventTest, OnEventCanVetoTheDefaultHandling)
 {
     Veto veto(false);
