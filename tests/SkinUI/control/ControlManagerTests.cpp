@@ -131,17 +131,12 @@ TEST_F(ManagedTest, ContextMenuNotifiesOnlyWhenTheMenuIsUsed)
     EXPECT_EQ(root.forwarded.size(), 1u);
 }
 
-TEST_F(ManagedTest, SetFocusGoesThroughTheManager)
+TEST_F(ManagedTest, SetFocusGoesThroughTheManagerHidingDropsIt)
 {
     child.SetFocus();
     EXPECT_EQ(pm.GetFocus(), &child);
     EXPECT_TRUE(child.IsFocused());
     EXPECT_EQ(log.Count("setfocus"), 1);
-}
-
-TEST_F(ManagedTest, HidingTheFocusedControlDropsTheFocus)
-{
-    child.SetFocus();
     child.SetVisible(false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
     EXPECT_FALSE(child.IsFocused());
@@ -196,17 +191,13 @@ TEST_F(ManagedTest, SetPosClearsUpdateNeededAndRunsOnSize)
     child.SetPos(RECT{10, 10, 20, 20});
     EXPECT_FALSE(child.IsUpdateNeeded());
     EXPECT_EQ(counter.calls, 1);
-}
-
-TEST_F(ManagedTest, WithoutAManagerSetPosOnlyStores)
-{
-    SizeCounter counter;
+    // Without a manager SetPos only stores.
     CControlUI loose;
     loose.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
     loose.SetPos(RECT{1, 2, 3, 4});
     EXPECT_EQ(loose.GetPos().right, 3);
     EXPECT_TRUE(loose.IsUpdateNeeded());
-    EXPECT_EQ(counter.calls, 0);
+    EXPECT_EQ(counter.calls, 1);
 }
 
 TEST_F(ManagedTest, SetPosInvalidatesOldAndNewClippedByAncestors)
