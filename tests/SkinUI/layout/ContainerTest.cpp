@@ -124,14 +124,6 @@ TEST(Container, VisibilityReachesChildrenAsInternalVisibility) {
     EXPECT_FALSE(late->IsVisible());
 }
 
-TEST(Container, InterfacesAndClass) {
-    CContainerUI c;
-    EXPECT_STREQ(c.GetClass(), "ContainerUI");
-    EXPECT_EQ(c.GetInterface("Container"), static_cast<LPVOID>(&c));
-    EXPECT_EQ(c.GetInterface("IContainer"), static_cast<LPVOID>(static_cast<IContainerUI*>(&c)));
-    EXPECT_EQ(c.GetInterface("Control"), static_cast<LPVOID>(static_cast<CControlUI*>(&c)));
-    EXPECT_EQ(c.GetInterface("Button"), nullptr);
-}
 
 TEST(ContainerFindControl, HitTestPrefersTheTopmostChildAndFallsBackToTheContainer) {
     CContainerUI c;
@@ -190,34 +182,5 @@ TEST(ContainerFindControl, VisibilityAndEnabledFlagsAndTheFullWalk) {
     EXPECT_EQ(c.FindControl(HitProc, &seen, UIFIND_ENABLED), nullptr);
 }
 
-TEST(Container, FindSelectableSkipsNonListItems) {
-    CContainerUI c;
-    EXPECT_EQ(c.FindSelectable(0, true), -1);
-    c.Add(new CProbeControl());
-    EXPECT_EQ(c.FindSelectable(5, true), -1);
-    EXPECT_EQ(c.FindSelectable(-3, false), -1);
-}
 
-TEST(Container, ScrollBarsComeAndGoWithEnableScrollBar) {
-    CContainerUI c;
-    c.EnableScrollBar(true, true);
-    ASSERT_NE(c.GetVerticalScrollBar(), nullptr);
-    ASSERT_NE(c.GetHorizontalScrollBar(), nullptr);
-    EXPECT_FALSE(c.GetVerticalScrollBar()->IsHorizontal());
-    EXPECT_TRUE(c.GetHorizontalScrollBar()->IsHorizontal());
-    EXPECT_EQ(c.GetVerticalScrollBar()->GetOwner(), &c);
-    EXPECT_EQ(c.GetHorizontalScrollBar()->GetFixedHeight(), 16);
-    c.SetAttribute("hscrollbar", "false");
-    EXPECT_EQ(c.GetHorizontalScrollBar(), nullptr);
-    EXPECT_NE(c.GetVerticalScrollBar(), nullptr);
-    c.SetAttribute("vscrollbarstyle", "linesize=\"3\" showbutton1=\"false\"");
-    EXPECT_EQ(c.GetVerticalScrollBar()->GetLineSize(), 3);
-    EXPECT_FALSE(c.GetVerticalScrollBar()->IsShowButton1());
-    c.SetAttribute("inset", "1,2,3,4");
-    EXPECT_EQ(c.GetInset(), (RECT{1, 2, 3, 4}));
-    c.SetAttribute("childpadding", "7");
-    EXPECT_EQ(c.GetChildPadding(), 7);
-    c.SetAttribute("mousechild", "false");
-    EXPECT_FALSE(c.IsMouseChildEnabled());
-}
 

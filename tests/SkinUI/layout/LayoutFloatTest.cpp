@@ -16,18 +16,6 @@ TEST(LayoutFloat, PositiveOffsetsAnchorTopLeftNegativeOnesBottomRight) {
     EXPECT_EQ(LayoutFloat({100, 100, 300, 200}, req).rc, (RECT{275, 106, 295, 116}));
 }
 
-TEST(LayoutFloat, RelativeFirstPlacementOnlyRecordsTheParentSize) {
-    TFloatRequest req;
-    req.szXY = {10, 10};
-    req.cx = 20;
-    req.cy = 20;
-    req.bRelative = true;
-    req.nMoveXPercent = 50;
-    TFloatPlacement out = LayoutFloat({0, 0, 200, 100}, req);
-    EXPECT_EQ(out.rc, (RECT{10, 10, 30, 30}));
-    EXPECT_EQ(out.szParent.cx, 200);
-    EXPECT_EQ(out.szParent.cy, 100);
-}
 
 TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {
     TFloatRequest req;
@@ -49,10 +37,3 @@ TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {
     EXPECT_EQ(LayoutFloat({0, 0, 200, 100}, req).rc.left, 9);
 }
 
-TEST(LayoutFloat, NotRelativeKeepsTheRecordedSize) {
-    TFloatRequest req;
-    req.szParent = {7, 8};
-    TFloatPlacement out = LayoutFloat({0, 0, 50, 50}, req);
-    EXPECT_EQ(out.szParent.cx, 7);
-    EXPECT_EQ(out.szParent.cy, 8);
-}

@@ -36,14 +36,6 @@ TEST(LayoutFlow, VerticalLastStretchableKeepsTheGapsOfTheFirstPass) {
     EXPECT_EQ(r.iNeeded, 20 + 35 + 25 + 2 * 5);
 }
 
-TEST(LayoutFlow, HorizontalMirrorsTheVerticalExample) {
-    std::vector<TFlowChild> children(3);
-    TFlowResult r = LayoutFlow(Params(false, 100, 40, 5), children, Lengths({20, 0, 0}, false));
-    ASSERT_EQ(r.rects.size(), 3u);
-    EXPECT_EQ(r.rects[0], (RECT{0, 0, 20, 40}));
-    EXPECT_EQ(r.rects[1], (RECT{25, 0, 60, 40}));
-    EXPECT_EQ(r.rects[2], (RECT{65, 0, 90, 40}));
-}
 
 TEST(LayoutFlow, PaddingsAreInsideTheChildRectangleOnTheTrailingSide) {
     std::vector<TFlowChild> children(2);
@@ -113,21 +105,7 @@ TEST(LayoutFlow, SecondPassEstimatesWithWhatRemains) {
     EXPECT_EQ(seen[3].cx, 60);
 }
 
-TEST(LayoutFlow, NoChildrenNeedNothing) {
-    TFlowResult r = LayoutFlow(Params(true, 10, 10, 6), {}, Lengths({}, true));
-    EXPECT_TRUE(r.rects.empty());
-    EXPECT_EQ(r.iNeeded, 0);
-}
 
-TEST(LayoutFlow, OriginCarriesTheScrollOffset) {
-    std::vector<TFlowChild> children(2);
-    TFlowParams p = Params(true, 10, 50);
-    p.ptOrigin = {0, -30};
-    TFlowResult r = LayoutFlow(p, children, Lengths({40, 40}, true));
-    EXPECT_EQ(r.rects[0].top, -30);
-    EXPECT_EQ(r.rects[1].top, 10);
-    EXPECT_EQ(r.iNeeded, 80);
-}
 
 TEST(LayoutInnerRect, ShrinksByInsetAndBarsButNeverInverts) {
     EXPECT_EQ(LayoutInnerRect({0, 0, 100, 50}, {1, 2, 3, 4}, 16, 8), (RECT{1, 2, 81, 38}));

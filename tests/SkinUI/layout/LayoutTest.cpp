@@ -33,6 +33,16 @@ CProbeControl* AddColumn(CContainerUI& layout, int cx) {
     return col;
 }
 
+// Five 40 px rows in a 100 x 100 layout with a vertical bar: range 100.
+std::vector<CProbeControl*> FillOverflowing(CVerticalLayoutUI& layout) {
+    layout.EnableScrollBar(true, false);
+    std::vector<CProbeControl*> rows;
+    for (int i = 0; i < 5; ++i)
+        rows.push_back(AddRow(layout, 40));
+    layout.SetPos({0, 0, 100, 100});
+    return rows;
+}
+
 }  // namespace
 
 TEST(VerticalLayout, FixedThenStretchableRowsWithChildPadding) {
@@ -113,12 +123,8 @@ TEST(VerticalLayout, RelativeFloatingChildFollowsTheParentsGrowth) {
 
 TEST(VerticalLayout, OverflowShowsTheScrollBarWithTheRightRange) {
     CVerticalLayoutUI layout;
-    layout.EnableScrollBar(true, false);
+    std::vector<CProbeControl*> rows = FillOverflowing(layout);
     CScrollBarUI* bar = layout.GetVerticalScrollBar();
-    std::vector<CProbeControl*> rows;
-    for (int i = 0; i < 5; ++i)
-        rows.push_back(AddRow(layout, 40));
-    layout.SetPos({0, 0, 100, 100});
     ASSERT_TRUE(bar->IsVisible());
     EXPECT_EQ(bar->GetScrollRange(), 100);
     EXPECT_EQ(bar->GetScrollPos(), 0);
@@ -138,10 +144,7 @@ TEST(VerticalLayout, OverflowShowsTheScrollBarWithTheRightRange) {
 
 TEST(VerticalLayout, ShrinkingContentPullsTheScrollPositionBack) {
     CVerticalLayoutUI layout;
-    layout.EnableScrollBar(true, false);
-    for (int i = 0; i < 5; ++i)
-        AddRow(layout, 40);
-    layout.SetPos({0, 0, 100, 100});
+    FillOverflowing(layout);
     layout.EndDown();
     EXPECT_EQ(layout.GetScrollPos().cy, 100);
     layout.RemoveAt(4);
@@ -153,11 +156,7 @@ TEST(VerticalLayout, ShrinkingContentPullsTheScrollPositionBack) {
 
 TEST(VerticalLayout, ScrollingMovesChildrenAndClampsTheOffset) {
     CVerticalLayoutUI layout;
-    layout.EnableScrollBar(true, false);
-    std::vector<CProbeControl*> rows;
-    for (int i = 0; i < 5; ++i)
-        rows.push_back(AddRow(layout, 40));
-    layout.SetPos({0, 0, 100, 100});
+    std::vector<CProbeControl*> rows = FillOverflowing(layout);
     layout.LineDown();  // 8 without a manager's font
     EXPECT_EQ(layout.GetScrollPos().cy, 8);
     EXPECT_EQ(rows[0]->GetPos().top, -8);
@@ -175,10 +174,7 @@ TEST(VerticalLayout, ScrollingMovesChildrenAndClampsTheOffset) {
 
 TEST(VerticalLayout, KeysAndWheelScrollThroughTheVerticalBar) {
     CVerticalLayoutUI layout;
-    layout.EnableScrollBar(true, false);
-    for (int i = 0; i < 5; ++i)
-        AddRow(layout, 40);
-    layout.SetPos({0, 0, 100, 100});
+    FillOverflowing(layout);
     TEventMsg key = MakeEvent(UIEVENT_KEYDOWN, 0, 0, 0, VK_END);
     layout.DoEvent(key);
     EXPECT_EQ(layout.GetScrollPos().cy, 100);
@@ -327,10 +323,7 @@ CControlUI* CALLBACK Self(CControlUI* pControl, LPVOID) {
 
 TEST(VerticalLayout, WithoutMouseChildrenHitsLandOnTheBarOrTheLayout) {
     CVerticalLayoutUI layout;
-    layout.EnableScrollBar(true, false);
-    for (int i = 0; i < 5; ++i)
-        AddRow(layout, 40);
-    layout.SetPos({0, 0, 100, 100});
+    FillOverflowing(layout);
     POINT onBar = {90, 50};
     POINT onRow = {40, 50};
     const UINT flags = UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST;

@@ -92,14 +92,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ManagedLayout, AddedChildrenAreAttachedAndNamed) {
-    auto* child = new CProbeControl();
-    child->SetName("row");
-    ASSERT_TRUE(root->Add(child));
-    EXPECT_EQ(child->GetManager(), &pm);
-    EXPECT_EQ(child->GetParent(), root);
-    EXPECT_EQ(pm.FindControl("row"), child);
-}
 
 TEST_F(ManagedLayout, ChildRemovingItselfDuringItsEventIsDeletedLater) {
     int destroyed = 0;

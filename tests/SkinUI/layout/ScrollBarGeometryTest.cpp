@@ -34,10 +34,6 @@ TEST(ScrollBarGeometry, ThumbNeverShorterThanAButton) {
     EXPECT_EQ(p.rcThumb.bottom, 84);
 }
 
-TEST(ScrollBarGeometry, EmptyRangeFillsTheTrack) {
-    TScrollBarParts p = ScrollBarLayoutParts(Vertical(200, 0, 0));
-    EXPECT_EQ(p.rcThumb, (RECT{100, 16, 116, 184}));
-}
 
 TEST(ScrollBarGeometry, HugeRangeDoesNotOverflow) {
     TScrollBarParts p = ScrollBarLayoutParts(Vertical(30000, 2000000000, 1999999999));

@@ -131,27 +131,6 @@ TEST_F(StandaloneBar, HiddenButtonsGiveTheTrackToTheThumbButNotToTheDragRatio) {
     Send(UIEVENT_BUTTONUP, 144);
 }
 
-TEST(ScrollBar, OrientationSwapsTheFixedSize) {
-    CScrollBarUI bar;
-    EXPECT_EQ(bar.GetFixedWidth(), 16);
-    EXPECT_EQ(bar.GetFixedHeight(), 0);
-    bar.SetAttribute("hor", "true");
-    EXPECT_TRUE(bar.IsHorizontal());
-    EXPECT_EQ(bar.GetFixedWidth(), 0);
-    EXPECT_EQ(bar.GetFixedHeight(), 16);
-    bar.SetFixedWidth(20);
-    bar.SetHorizontal(false);
-    EXPECT_EQ(bar.GetFixedWidth(), 20);  // a fixed width is kept
-    EXPECT_EQ(bar.GetFixedHeight(), 16);
-    EXPECT_STREQ(bar.GetClass(), "ScrollBarUI");
-    EXPECT_EQ(bar.GetInterface("ScrollBar"), static_cast<LPVOID>(&bar));
-    bar.SetAttribute("range", "30");
-    bar.SetAttribute("value", "40");
-    bar.SetAttribute("linesize", "3");
-    EXPECT_EQ(bar.GetScrollRange(), 30);
-    EXPECT_EQ(bar.GetScrollPos(), 30);
-    EXPECT_EQ(bar.GetLineSize(), 3);
-}
 
 TEST(ScrollBar, HorizontalStandaloneBarScrollsAlongX) {
     CScrollBarUI bar;

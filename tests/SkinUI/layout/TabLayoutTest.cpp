@@ -30,8 +30,6 @@ TEST_F(Tabs, FirstVisiblePageIsSelectedAndFillsTheLayout) {
     EXPECT_FALSE(pages[1]->IsVisible());
     EXPECT_FALSE(pages[2]->IsVisible());
     EXPECT_EQ(pages[0]->GetPos(), (RECT{0, 0, 100, 80}));
-    EXPECT_STREQ(tabs.GetClass(), "TabLayoutUI");
-    EXPECT_EQ(tabs.GetInterface("TabLayout"), static_cast<LPVOID>(&tabs));
 }
 
 TEST_F(Tabs, SelectItemShowsOnePageWithInsetPaddingAndLimits) {
