@@ -118,13 +118,3 @@ TEST(CaptionBand, InputControlsKeepTheMouse)
     EXPECT_FALSE(CaptionDragsOver("ComboUI", 1));
     EXPECT_FALSE(CaptionDragsOver(nullptr, 0));
 }
-
-TEST(CaptionBand, HitTestCombinesBandAndControl)
-{
-    const RECT client = {0, 0, 300, 200};
-    const RECT caption = {0, 0, 0, 36};
-    EXPECT_EQ(HTCAPTION, CaptionHitTest(client, caption, {5, 5}, "LabelUI", 0));
-    EXPECT_EQ(HTCLIENT, CaptionHitTest(client, caption, {5, 5}, "ButtonUI", 1));
-    EXPECT_EQ(HTCLIENT, CaptionHitTest(client, caption, {5, 40}, "LabelUI", 0));
-    EXPECT_EQ(HTCLIENT, CaptionHitTest(client, caption, {5, 5}, nullptr, 0));
-}

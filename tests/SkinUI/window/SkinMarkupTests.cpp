@@ -3,7 +3,6 @@
 #include "SkinUI/Core/XmlDoc.h"
 #include "SkinUI/Core/XmlElem.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
-#include "WindowTestKit.h"
 
 using namespace SkinUI;
 
@@ -52,28 +51,4 @@ TEST(WindowSkinMarkup, ParsesAsOneWindowWithFontsDefaultsAndTheMainLayout)
     EXPECT_EQ(20, Count(scrollDefaults, "image=\"res='159'"));
     EXPECT_EQ(0u, scrollDefaults.find("button1normalimage=\"res='159' restype='png' source='0,90,16,106' "
                                       "mask='#FFFF00FF'\" "));
-}
-
-TEST(WindowSkinMarkup, BuildsTheWindowSettingsFontsAndScrollBarDefaults)
-{
-    WindowTest::CTestDialog dialog(275, 184);
-    ASSERT_NE(nullptr, dialog.CreateTopLevel());
-    CPaintManagerUI& manager = dialog.GetPaintManager();
-    const RECT caption = manager.GetCaptionRect();
-    EXPECT_EQ(36, caption.bottom);
-    EXPECT_EQ(0, caption.left + caption.top + caption.right);
-    EXPECT_EQ(5, manager.GetRoundCorner().cx);
-    EXPECT_EQ(5, manager.GetRoundCorner().cy);
-    EXPECT_EQ(6, manager.GetSizeBox().left);
-    EXPECT_EQ(0xFF386382u, manager.GetDefaultFontColor());
-    EXPECT_EQ(12, manager.GetFontInfo(0)->iSize);
-    EXPECT_EQ(13, manager.GetFontInfo(1)->iSize);
-    EXPECT_TRUE(manager.GetFontInfo(1)->bBold);
-    EXPECT_EQ(11, manager.GetFontInfo(2)->iSize);
-    EXPECT_STREQ("微软雅黑", manager.GetFontInfo(2)->sFontName);
-    const char* scroll = manager.GetDefaultAttributeList("VScrollBar");
-    ASSERT_NE(nullptr, scroll);
-    EXPECT_EQ(20, Count(scroll, "image=\"res='159'"));
-    EXPECT_NE(std::string::npos,
-              std::string(scroll).find("bkdisabledimage=\"res='159' restype='png' source='54,162,70,178'"));
 }

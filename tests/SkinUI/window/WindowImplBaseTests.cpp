@@ -94,27 +94,6 @@ TEST(WindowImplBase, ClickNotificationsReachTheClickHandlerThroughTheMap)
     EXPECT_EQ(root, dialog.lastClickSender);
 }
 
-TEST(WindowImplBase, CaptionDragsOnLabelsButNotOnInputControls)
-{
-    CTestDialog dialog(300, 200);
-    dialog.onSkinReady = [](CTestDialog& d) {
-        AddToMain(d, new CProbeControl("LabelUI", 0, 10));
-        AddToMain(d, new CProbeControl("ButtonUI", 1, 10));
-        AddToMain(d, new CProbeControl("EditUI", 3, 10));
-        AddToMain(d, new CProbeControl("LabelUI", 0, 10));
-    };
-    ASSERT_NE(nullptr, dialog.CreateTopLevel());
-    LayOut(dialog);
-    // Inset 2: label 2-12, button 12-22, edit 22-32, label 32-42; the caption band is 0-36.
-    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 5));
-    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 15));
-    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 25));
-    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 34));
-    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 38));
-    EXPECT_EQ(HTCAPTION, HitTest(dialog, 0, 0));  // the main layout's own border
-    EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 150));
-}
-
 TEST(WindowImplBase, EscapeClosesAModalDialogWithResultOneAndEnterDoesNothing)
 {
     const HWND owner = CreateOwner();
