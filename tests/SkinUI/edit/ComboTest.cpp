@@ -54,58 +54,6 @@ protected:
 
 } // namespace
 
-TEST(Combo, NamesFlagsAndDefaults)
-{
-    CComboBoxUI box;
-    EXPECT_STREQ(box.GetClass(), "ComboBoxUI");
-    EXPECT_EQ(box.GetInterface("Combo"), static_cast<void*>(static_cast<CComboUI*>(&box)));
-    EXPECT_EQ(box.GetInterface("IListOwner"), static_cast<void*>(static_cast<IListOwnerUI*>(&box)));
-    EXPECT_NE(box.GetInterface("IContainer"), nullptr);
-    EXPECT_EQ(box.GetControlFlags(), UIFLAG_TABSTOP);
-    EXPECT_EQ(box.GetCurSel(), -1);
-    EXPECT_STREQ(box.GetText().GetData(), "");
-    EXPECT_EQ(box.GetDropBoxSize().cx, 0);
-    EXPECT_EQ(box.GetDropBoxSize().cy, 150);
-    const TListItemStyle* style = box.GetItemStyle();
-    EXPECT_EQ(style->nFont, -1);
-    EXPECT_EQ(style->uTextStyle, static_cast<UINT>(DT_VCENTER));
-    EXPECT_EQ(style->dwSelectedBkColor, 0xFFC1E3FFu);
-    EXPECT_EQ(style->dwHotBkColor, 0xFFE9F5FFu);
-    EXPECT_EQ(style->dwDisabledTextColor, 0xFFCCCCCCu);
-}
-
-TEST(Combo, AttributesFillTheItemStyle)
-{
-    CComboBoxUI box;
-    box.SetAttribute("dropboxsize", "120,90");
-    box.SetAttribute("itemfont", "2");
-    box.SetAttribute("itemtextpadding", "1,2,3,4");
-    box.SetAttribute("itemtextcolor", "#FF112233");
-    box.SetAttribute("itemselectedbkcolor", "FF445566");
-    box.SetAttribute("itemlinecolor", "#FF010203");
-    box.SetAttribute("itemhotimage", "file='hot.png'");
-    box.SetAttribute("itemaltbk", "true");
-    box.SetAttribute("itemshowhtml", "true");
-    box.SetAttribute("textpadding", "5,0,6,0");
-    box.SetAttribute("arrowimage", "source='0,0,50,10'");
-    box.SetAttribute("dropbox", "bkcolor=\"#FFFFFFFF\"");
-    EXPECT_EQ(box.GetDropBoxSize().cx, 120);
-    EXPECT_EQ(box.GetDropBoxSize().cy, 90);
-    const TListItemStyle* style = box.GetItemStyle();
-    EXPECT_EQ(style->nFont, 2);
-    EXPECT_EQ(style->rcTextPadding.left, 1);
-    EXPECT_EQ(style->rcTextPadding.bottom, 4);
-    EXPECT_EQ(style->dwTextColor, 0xFF112233u);
-    EXPECT_EQ(style->dwSelectedBkColor, 0xFF445566u);
-    EXPECT_EQ(style->dwLineColor, 0xFF010203u);
-    EXPECT_STREQ(style->sHotImage.GetData(), "file='hot.png'");
-    EXPECT_TRUE(style->bAlternateBk);
-    EXPECT_TRUE(style->bShowHtml);
-    EXPECT_EQ(box.GetTextPadding().right, 6);
-    EXPECT_STREQ(box.GetArrowImage().GetData(), "source='0,0,50,10'");
-    EXPECT_STREQ(box.GetDropBoxAttributeList().GetData(), "bkcolor=\"#FFFFFFFF\"");
-}
-
 TEST(Combo, ItemAlignWordsAreAppliedInOrder)
 {
     CComboUI a;
@@ -119,12 +67,6 @@ TEST(Combo, ItemAlignWordsAreAppliedInOrder)
     a.SetAttribute("itemalign", "center right");
     EXPECT_EQ(a.GetItemStyle()->uTextStyle & 0x3u, static_cast<UINT>(DT_RIGHT));
     EXPECT_NE(a.GetItemStyle()->uTextStyle & DT_VCENTER, 0u);
-}
-
-TEST_F(ComboTest, AddGivesOwnerAndIndex)
-{
-    ExpectIndicesInOrder();
-    EXPECT_EQ(Item(3)->GetOwner(), static_cast<IListOwnerUI*>(combo));
 }
 
 TEST_F(ComboTest, SelectItemNotifiesNewAndPreviousAndShowsTheText)
@@ -312,14 +254,6 @@ TEST_F(ComboTest, MovingAnItemKeepsTheSelectedItemAndTheIndices)
     ExpectIndicesInOrder();
     EXPECT_FALSE(combo->SetItemIndex(combo->GetItemAt(0), 9));
     EXPECT_EQ(combo->GetCurSel(), 3);
-}
-
-TEST_F(ComboTest, EstimateIsFixedOrTheFontPlusTwelve)
-{
-    combo->SetFixedHeight(0);
-    EXPECT_EQ(combo->EstimateSize(SIZE{100, 100}).cy, host.pm.GetDefaultFontInfo()->tm.tmHeight + 12);
-    combo->SetFixedHeight(30);
-    EXPECT_EQ(combo->EstimateSize(SIZE{100, 100}).cy, 30);
 }
 
 TEST_F(ComboTest, TheBoxShowsTheSelectedItemsTextOnly)

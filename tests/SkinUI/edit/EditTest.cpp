@@ -76,43 +76,6 @@ protected:
 
 } // namespace
 
-TEST(Edit, NamesFlagsAndDefaults)
-{
-    CEditUI e;
-    EXPECT_STREQ(e.GetClass(), "EditUI");
-    EXPECT_EQ(e.GetInterface("Edit"), static_cast<void*>(&e));
-    EXPECT_NE(e.GetInterface("Label"), nullptr);
-    EXPECT_EQ(e.GetControlFlags(), UIFLAG_TABSTOP | UIFLAG_SETCURSOR);
-    e.SetEnabled(false);
-    EXPECT_EQ(e.GetControlFlags(), 0u);
-    EXPECT_EQ(e.GetMaxChar(), 255u);
-    EXPECT_EQ(e.GetPasswordChar(), '*');
-    EXPECT_EQ(e.GetBkColor(), 0xFFFFFFFFu);
-    EXPECT_EQ(e.GetNativeEditBkColor(), 0xFFFFFFFFu);
-    EXPECT_EQ(e.GetTextPadding().left, 4);
-    EXPECT_EQ(e.GetTextPadding().top, 3);
-    EXPECT_EQ(e.GetNativeWindow(), nullptr);
-}
-
-TEST(Edit, AttributesSetTheEditorOptions)
-{
-    CEditUI e;
-    e.SetAttribute("maxchar", "12");
-    e.SetAttribute("readonly", "true");
-    e.SetAttribute("password", "true");
-    e.SetAttribute("numberonly", "true");
-    e.SetAttribute("nativebkcolor", "#FF102030");
-    EXPECT_EQ(e.GetMaxChar(), 12u);
-    EXPECT_TRUE(e.IsReadOnly());
-    EXPECT_TRUE(e.IsPasswordMode());
-    EXPECT_EQ(e.GetWindowStyles(), static_cast<UINT>(ES_NUMBER));
-    EXPECT_EQ(e.GetNativeEditBkColor(), 0xFF102030u);
-    e.SetAttribute("numberonly", "false");
-    EXPECT_EQ(e.GetWindowStyles(), 0u);
-    e.SetAttribute("text", "kept");  // other names reach the label
-    EXPECT_STREQ(e.GetText().GetData(), "kept");
-}
-
 TEST_F(EditTest, FocusOpensTheNativeEditorOverTheTextArea)
 {
     edit->SetText("hello");
@@ -266,14 +229,6 @@ TEST_F(EditTest, DestroyingAnEditWhileEditingClosesTheEditorFirst)
     EXPECT_FALSE(::IsWindow(hWndNative));
     PumpMessages();
     EXPECT_EQ(log.Count("textchanged"), 4);
-}
-
-TEST_F(EditTest, EstimateIsFixedOrTheFontPlusSix)
-{
-    edit->SetFixedHeight(0);
-    EXPECT_EQ(edit->EstimateSize(SIZE{100, 100}).cy, host.pm.GetDefaultFontInfo()->tm.tmHeight + 6);
-    edit->SetFixedHeight(40);
-    EXPECT_EQ(edit->EstimateSize(SIZE{100, 100}).cy, 40);
 }
 
 namespace {

@@ -75,19 +75,6 @@ protected:
 
 } // namespace
 
-TEST(ListElement, NamesAndInterfaces)
-{
-    CListLabelElementUI item;
-    EXPECT_STREQ(item.GetClass(), "ListLabelElementUI");
-    EXPECT_EQ(item.GetInterface("ListLabelElement"), static_cast<void*>(&item));
-    EXPECT_EQ(item.GetInterface("ListElement"), static_cast<void*>(static_cast<CListElementUI*>(&item)));
-    EXPECT_EQ(item.GetInterface("ListItem"), static_cast<void*>(static_cast<IListItemUI*>(&item)));
-    EXPECT_EQ(item.GetInterface("Combo"), nullptr);
-    EXPECT_EQ(item.GetControlFlags() & (UIFLAG_TABSTOP | UIFLAG_SETCURSOR), 0u);
-    EXPECT_FALSE(item.IsExpanded());
-    EXPECT_FALSE(item.Expand(true));
-}
-
 TEST(ListElement, WithoutOwnerEstimatesNothingAndSelectsAlone)
 {
     CListLabelElementUI item;
@@ -97,17 +84,6 @@ TEST(ListElement, WithoutOwnerEstimatesNothingAndSelectsAlone)
     EXPECT_EQ(item.EstimateSize(SIZE{100, 100}).cy, 0);
     EXPECT_TRUE(item.Select(true));
     EXPECT_TRUE(item.IsSelected());
-}
-
-TEST(ListElement, SelectedAttributeSelectsOnlyForTrue)
-{
-    CListLabelElementUI a;
-    a.SetAttribute("selected", "false");
-    EXPECT_FALSE(a.IsSelected());
-    a.SetAttribute("selected", "true");
-    EXPECT_TRUE(a.IsSelected());
-    a.SetAttribute("selected", "false");
-    EXPECT_FALSE(a.IsSelected());
 }
 
 TEST(ListElement, SetOwnerTakesTheListOwnerInterfaceOnly)
