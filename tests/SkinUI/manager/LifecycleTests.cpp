@@ -119,7 +119,7 @@ TEST_F(ManagerTest, NamesMapToTheLatestControl)
     EXPECT_EQ(m_manager.FindControl(POINT{5, 95}), m_pRoot);
 }
 
-TEST_F(ManagerTest, OnNotifyDelegatesRunBeforeTheNotifiersInOrder)
+TEST_F(ManagerTest, NotifyRunsDelegatesThenNotifiersWithPointAndVirtualWindow)
 {
     CProbeUI* probe = AddRow();
     Attach();
@@ -129,7 +129,8 @@ TEST_F(ManagerTest, OnNotifyDelegatesRunBeforeTheNotifiersInOrder)
     probe->OnNotify += MakeDelegate(&order, &CNotifyOrder::OnNotify);
     CNotifyRecorder first;
     CNotifyRecorder second;
-    first.m_hook = [&](TNotifyMsg&) { log.push_back("first"); };
+    TNotifyMsg seen;
+    first.m_hook = [&](TNotifyMsg& msg) { log.push_back("first"); seen = msg; };
     second.m_hook = [&](TNotifyMsg&) { log.push_back("second"); };
     m_manager.AddNotifier(&first);
     m_manager.AddNotifier(&second);
@@ -139,6 +140,15 @@ TEST_F(ManagerTest, OnNotifyDelegatesRunBeforeTheNotifiersInOrder)
     EXPECT_EQ(log[0], "delegate:click");
     EXPECT_EQ(log[1], "first");
     EXPECT_EQ(log[2], "second");
+    EXPECT_EQ(seen.ptMouse.x, 7);
+    EXPECT_EQ(seen.ptMouse.y, 8);
+    EXPECT_EQ(seen.wParam, 3u);
+    EXPECT_EQ(seen.lParam, 4);
+    EXPECT_TRUE(seen.sVirtualWnd.IsEmpty());
+    probe->SetAttribute("virtualwnd", "page");
+    EXPECT_TRUE(m_manager.IsUsedVirtualWnd());
+    m_manager.SendNotify(probe, "click");
+    EXPECT_STREQ(seen.sVirtualWnd, "page");
     m_manager.RemoveNotifier(&first);
     m_manager.RemoveNotifier(&second);
 }
@@ -168,27 +178,6 @@ TEST_F(ManagerTest, NotifierMayRemoveItselfOrAnotherDuringNotify)
     m_manager.RemoveNotifier(&third);
 }
 
-TEST_F(ManagerTest, NotificationCarriesMousePointAndVirtualWindow)
-{
-    CProbeUI* probe = AddRow();
-    Attach();
-    CNotifyRecorder recorder;
-    TNotifyMsg seen;
-    recorder.m_hook = [&](TNotifyMsg& msg) { seen = msg; };
-    m_manager.AddNotifier(&recorder);
-    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(7, 8));
-    m_manager.SendNotify(probe, "click", 3, 4);
-    EXPECT_EQ(seen.ptMouse.x, 7);
-    EXPECT_EQ(seen.ptMouse.y, 8);
-    EXPECT_EQ(seen.wParam, 3u);
-    EXPECT_EQ(seen.lParam, 4);
-    EXPECT_TRUE(seen.sVirtualWnd.IsEmpty());
-    probe->SetAttribute("virtualwnd", "page");
-    EXPECT_TRUE(m_manager.IsUsedVirtualWnd());
-    m_manager.SendNotify(probe, "click");
-    EXPECT_STREQ(seen.sVirtualWnd, "page");
-    m_manager.RemoveNotifier(&recorder);
-}
 
 TEST_F(ManagerTest, CloseEndsHoverAndClickOnce)
 {

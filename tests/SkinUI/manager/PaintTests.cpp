@@ -88,12 +88,6 @@ TEST_F(ManagerPaint, HoverShowsTheToolTipWindowOfTheControl)
     EXPECT_EQ(::SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0), 300);
 }
 
-TEST_F(ManagerPaint, HoverOutsideEveryControlIsNotHandled)
-{
-    Attach();
-    LRESULT result = 0;
-    EXPECT_FALSE(m_manager.MessageHandler(WM_MOUSEHOVER, 0, CTestWindow::Point(500, 500), result));
-}
 
 TEST(ManagerTransparency, TopLevelWindowIsLayeredOnlyWithinRange)
 {
@@ -113,14 +107,6 @@ TEST(ManagerTransparency, TopLevelWindowIsLayeredOnlyWithinRange)
     EXPECT_EQ(manager.GetTransparent(), 0);
 }
 
-TEST(ManagerWithoutWindow, MessagesAreNotHandledAndTransparencyIsOnlyStored)
-{
-    CPaintManagerUI manager;
-    LRESULT result = 0;
-    EXPECT_FALSE(manager.MessageHandler(WM_ERASEBKGND, 0, 0, result));
-    manager.SetTransparent(90);
-    EXPECT_EQ(manager.GetTransparent(), 90);
-}
 
 TEST_F(ManagerTest, MinAndMaxInfoApplyOnlyWhenPositive)
 {

@@ -96,15 +96,6 @@ TEST(PaintManager, ResourcePathGetsOneTrailingSeparator)
     EXPECT_EQ(CPaintManagerUI::GetResourceInstance(), CPaintManagerUI::GetInstance());
 }
 
-TEST(PaintManager, DefaultColoursAndMousePosition)
-{
-    CPaintManagerUI manager;
-    EXPECT_EQ(manager.GetDefaultLinkFontColor(), 0xFF0000FFu);
-    EXPECT_EQ(manager.GetDefaultLinkHoverFontColor(), 0xFFD3215Fu);
-    EXPECT_EQ(manager.GetDefaultSelectedBkColor(), 0xFFBAE4FFu);
-    EXPECT_EQ(manager.GetMousePos().x, -1);
-    EXPECT_EQ(manager.GetMousePos().y, -1);
-}
 
 TEST(PaintManager, DefaultAttributeListKeepsTheFirstOne)
 {
@@ -134,17 +125,6 @@ TEST(PaintManager, OptionGroupsRefuseDuplicatesAndVanishWhenEmpty)
     manager.RemoveOptionGroup("absent", &second);
 }
 
-TEST(PaintManager, DefaultFontCanBeReplaced)
-{
-    CPaintManagerUI manager;
-    manager.SetDefaultFont("Arial", 20, false, true, false);
-    const TFontInfo* info = manager.GetDefaultFontInfo();
-    EXPECT_STREQ(info->sFontName, "Arial");
-    EXPECT_EQ(info->iSize, 20);
-    EXPECT_TRUE(info->bUnderline);
-    EXPECT_GT(info->tm.tmHeight, 0);
-    EXPECT_EQ(manager.GetFont(0), info->hFont);
-}
 
 TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
 {

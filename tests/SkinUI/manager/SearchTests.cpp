@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include "SkinUI/Core/ManagerKeyState.h"
 #include "SkinUI/Core/ManagerShortcutSearch.h"
 #include "SkinUI/Core/TabSearch.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
@@ -40,15 +39,11 @@ TEST_F(TabTree, ForwardFindsTheNextVisibleEnabledTabStop)
     EXPECT_EQ(CTabSearch(a, true).Run(&root), b);
     EXPECT_EQ(CTabSearch(plain, true).Run(&root), b);
     EXPECT_EQ(CTabSearch(b, true).Run(&root), c);
+    EXPECT_EQ(CTabSearch(c, true).Run(&root), nullptr);
     b->SetEnabled(false);
     EXPECT_EQ(CTabSearch(a, true).Run(&root), c);
 }
 
-TEST_F(TabTree, ForwardFromTheLastFindsNothing)
-{
-    CTabSearch search(c, true);
-    EXPECT_EQ(search.Run(&root), nullptr);
-}
 
 TEST_F(TabTree, BackwardFindsThePreviousTabStopOrRemembersTheLast)
 {
@@ -59,10 +54,6 @@ TEST_F(TabTree, BackwardFindsThePreviousTabStopOrRemembersTheLast)
     EXPECT_EQ(fromFirst.GetLastTabStop(), c);
 }
 
-TEST_F(TabTree, NoTreeNoResult)
-{
-    EXPECT_EQ(CTabSearch(nullptr, true).Run(nullptr), nullptr);
-}
 
 TEST(ShortcutSearch, LabelShortcutLandsOnTheFollowingVisibleControl)
 {
@@ -100,21 +91,4 @@ TEST(ShortcutSearch, OwnShortcutFindsTheControlAndUnknownKeysNothing)
     EXPECT_EQ(CManagerShortcutSearch('\0').Run(&root), nullptr);
 }
 
-TEST(ShortcutSearch, UpperCaseOnlyTouchesAsciiLetters)
-{
-    EXPECT_EQ(CManagerShortcutSearch::ToUpper('a'), 'A');
-    EXPECT_EQ(CManagerShortcutSearch::ToUpper('z'), 'Z');
-    EXPECT_EQ(CManagerShortcutSearch::ToUpper('1'), '1');
-    EXPECT_EQ(CManagerShortcutSearch::ToUpper('\xB0'), '\xB0');
-}
 
-TEST(KeyState, EachKeyHasItsBit)
-{
-    EXPECT_EQ(CManagerKeyState::Assemble(false, false, false, false, false), 0);
-    EXPECT_EQ(CManagerKeyState::Assemble(true, false, false, false, false), UIKEYSTATE_CONTROL);
-    EXPECT_EQ(CManagerKeyState::Assemble(false, true, false, false, false), UIKEYSTATE_LBUTTON);
-    EXPECT_EQ(CManagerKeyState::Assemble(false, false, true, false, false), UIKEYSTATE_RBUTTON);
-    EXPECT_EQ(CManagerKeyState::Assemble(false, false, false, true, false), UIKEYSTATE_SHIFT);
-    EXPECT_EQ(CManagerKeyState::Assemble(false, false, false, false, true), UIKEYSTATE_ALT);
-    EXPECT_EQ(CManagerKeyState::Assemble(true, true, true, true, true), 1 | 2 | 4 | 8 | 32);
-}
