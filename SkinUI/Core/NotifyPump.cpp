@@ -1,4 +1,5 @@
 #include "SkinUI/Core/NotifyPump.h"
+#include "SkinUI/Core/MbcsText.h"
 #include <cassert>
 #include <cstring>
 #include "SkinUI/Core/ControlUI.h"
@@ -6,16 +7,6 @@
 namespace SkinUI {
 
 namespace {
-
-bool EqualNoCase(const char* a, const char* b)
-{
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        const char ca = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
-        const char cb = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
-        if (ca != cb) return false;
-    }
-    return *a == *b;
-}
 
 bool CallEntry(const TNotifyMapEntry& entry, CNotifyPump* pump, TNotifyMsg& msg)
 {
@@ -89,7 +80,7 @@ bool CNotifyPump::DispatchToVirtualWnds(TNotifyMsg& msg)
 {
     for (int i = 0; i < m_VirtualWndMap.GetSize(); ++i) {
         const char* name = m_VirtualWndMap.GetAt(i);
-        if (name == nullptr || !EqualNoCase(name, msg.sVirtualWnd)) continue;
+        if (name == nullptr || !CMbcsText::EqualNoCase(name, msg.sVirtualWnd)) continue;
         auto* pump = static_cast<CNotifyPump*>(m_VirtualWndMap.Find(name, false));
         if (pump != nullptr && pump->LoopDispatch(msg)) return true;
     }

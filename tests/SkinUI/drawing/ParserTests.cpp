@@ -237,3 +237,16 @@ TEST(HtmlTagArgs, ImageTags)
     EXPECT_EQ(tag.resType, "png");
     EXPECT_EQ(tag.frames, 1);
 }
+
+// Run under code page 936 (the _gbk test) for the double-byte branch.
+TEST(MbcsText, NamesCompareIgnoringAsciiCaseOnly)
+{
+    EXPECT_TRUE(CMbcsText::EqualNoCase("ButtonUI", "buttonui"));
+    EXPECT_FALSE(CMbcsText::EqualNoCase("Button", "ButtonUI"));
+    EXPECT_FALSE(CMbcsText::EqualNoCase("ButtonUI", nullptr));
+    if (CMbcsText::IsLeadByte(0xB0)) {
+        // 0xB0 0x41 and 0xB0 0x61 are two different characters.
+        EXPECT_FALSE(CMbcsText::EqualNoCase("\xB0\x41", "\xB0\x61"));
+        EXPECT_TRUE(CMbcsText::EqualNoCase("\xB0\x41X", "\xB0\x41x"));
+    }
+}
