@@ -146,14 +146,6 @@ void CButtonUI::RefreshFocusAndEnable()
     SetFlag(m_uButtonState, UISTATE_DISABLED, !IsEnabled());
 }
 
-bool CButtonUI::DrawStateImage(HDC hDC, CUIString& image)
-{
-    if (image.IsEmpty()) return false;
-    if (DrawImage(hDC, image)) return true;
-    image.Empty();
-    return false;
-}
-
 void CButtonUI::PaintStatusImage(HDC hDC)
 {
     RefreshFocusAndEnable();

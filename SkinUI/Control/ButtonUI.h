@@ -46,7 +46,6 @@ public:
 protected:
     void RefreshFocusAndEnable();
     // Draws an image string; one that fails to draw is emptied so it is not tried again.
-    bool DrawStateImage(HDC hDC, CUIString& image);
     void PaintButtonStatus(HDC hDC);
     DWORD StateTextColor() const;
 

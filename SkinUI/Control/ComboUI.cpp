@@ -456,6 +456,7 @@ SIZE CComboUI::EstimateSize(SIZE)
     return SIZE{m_cxyFixed.cx, cyFont + 12};
 }
 
+// The items are painted by the popup list, never inside the box.
 void CComboUI::DoPaint(HDC hDC, const RECT& rcPaint)
 {
     CControlUI::DoPaint(hDC, rcPaint);
@@ -471,14 +472,6 @@ void CComboUI::RefreshStateBits()
         m_uButtonState |= UISTATE_DISABLED;
     else
         m_uButtonState &= ~UISTATE_DISABLED;
-}
-
-bool CComboUI::DrawStateImage(HDC hDC, CUIString& sImage)
-{
-    if (sImage.IsEmpty()) return false;
-    if (DrawImage(hDC, sImage)) return true;
-    sImage.Empty();
-    return false;
 }
 
 void CComboUI::PaintStatusImage(HDC hDC)

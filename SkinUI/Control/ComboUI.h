@@ -51,7 +51,6 @@ public:
 
 protected:
     void RefreshStateBits();
-    bool DrawStateImage(HDC hDC, CUIString& sImage);
     void PaintSelected(HDC hDC, const RECT& rcText);
 
     CComboWnd* m_pWindow = nullptr;

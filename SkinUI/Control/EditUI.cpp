@@ -310,14 +310,6 @@ void CEditUI::RefreshStateBits()
         m_uButtonState &= ~UISTATE_DISABLED;
 }
 
-bool CEditUI::DrawStateImage(HDC hDC, CUIString& sImage)
-{
-    if (sImage.IsEmpty()) return false;
-    if (DrawImage(hDC, sImage)) return true;
-    sImage.Empty();
-    return false;
-}
-
 void CEditUI::PaintStatusImage(HDC hDC)
 {
     RefreshStateBits();

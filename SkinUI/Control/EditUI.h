@@ -53,7 +53,6 @@ private:
     void SelectAllNative();
     void CloseNativeIfHidden();
     bool OnMouseEvent(TEventMsg& event);
-    bool DrawStateImage(HDC hDC, CUIString& sImage);
     void RefreshStateBits();
     bool SetImageAttribute(const char* pstrName, const char* pstrValue);
 

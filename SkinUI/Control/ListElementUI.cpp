@@ -173,14 +173,6 @@ DWORD CListElementUI::ItemBkColor(const TListItemStyle& style) const
     return color;
 }
 
-bool CListElementUI::DrawStyleImage(HDC hDC, CUIString& sImage)
-{
-    if (sImage.IsEmpty()) return false;
-    if (DrawImage(hDC, sImage)) return true;
-    sImage.Empty();
-    return false;
-}
-
 void CListElementUI::DrawItemBk(HDC hDC, const RECT& rcItem)
 {
     if (m_pOwner == nullptr) return;
@@ -191,13 +183,13 @@ void CListElementUI::DrawItemBk(HDC hDC, const RECT& rcItem)
 
     bool done = false;
     if (!IsEnabled())
-        done = DrawStyleImage(hDC, style->sDisabledImage);
+        done = DrawStateImage(hDC, style->sDisabledImage);
     else if (IsSelected())
-        done = DrawStyleImage(hDC, style->sSelectedImage);
+        done = DrawStateImage(hDC, style->sSelectedImage);
     else if ((m_uButtonState & UISTATE_HOT) != 0)
-        done = DrawStyleImage(hDC, style->sHotImage);
+        done = DrawStateImage(hDC, style->sHotImage);
     if (!done && !m_sBkImage.IsEmpty() && !IsAltRow(*style) && !DrawImage(hDC, m_sBkImage)) m_sBkImage.Empty();
-    if (!done && m_sBkImage.IsEmpty()) done = DrawStyleImage(hDC, style->sBkImage);
+    if (!done && m_sBkImage.IsEmpty()) done = DrawStateImage(hDC, style->sBkImage);
     if (!done && style->dwLineColor != 0) {
         const RECT rcLine = {rcItem.left, rcItem.bottom - 1, rcItem.right, rcItem.bottom - 1};
         CUIRender::DrawLine(hDC, rcLine, 1, GetAdjustColor(style->dwLineColor));

@@ -45,7 +45,6 @@ protected:
 private:
     bool ClipToParents(RECT& rc) const;
     DWORD ItemBkColor(const TListItemStyle& style) const;
-    bool DrawStyleImage(HDC hDC, CUIString& sImage);
 };
 
 } // namespace SkinUI

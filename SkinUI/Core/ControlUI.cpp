@@ -747,6 +747,14 @@ bool CControlUI::DrawImage(HDC hDC, const char* pStrImage, const char* pStrModif
     return CUIRender::DrawImageString(hDC, m_pManager, m_rcItem, m_rcPaint, pStrImage, pStrModify);
 }
 
+bool CControlUI::DrawStateImage(HDC hDC, CUIString& sImage)
+{
+    if (sImage.IsEmpty()) return false;
+    if (DrawImage(hDC, sImage)) return true;
+    sImage.Empty();
+    return false;
+}
+
 DWORD CControlUI::GetBkColor() const
 {
     return m_dwBackColor;

@@ -139,6 +139,8 @@ public:
     CUIString GetVirtualWnd() const;
     void SetVirtualWnd(const char* pstrValue);
     bool DrawImage(HDC hDC, const char* pStrImage, const char* pStrModify = nullptr);
+    // An image that cannot be drawn is forgotten, so that it is not retried on every paint.
+    bool DrawStateImage(HDC hDC, CUIString& sImage);
 
     DWORD GetBkColor() const;
     void SetBkColor(DWORD dwColor);
