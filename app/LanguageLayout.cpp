@@ -1,0 +1,3 @@
+#include "app/LanguageLayout.h"
+
+void ApplyLanguage(MainControls&, CTextList&, bool) {}

@@ -1,0 +1,3 @@
+#include "app/MainLayoutDump.h"
+
+std::vector<NamedRect> DescribeMainLayout(const MainControls&) { return {}; }
