@@ -1,0 +1,39 @@
+#pragma once
+
+#include "SkinUI/Core/NotifyMsg.h"
+#include "app/ChannelEditGuard.h"
+#include "app/MainControls.h"
+
+class CConfigFile;
+class CMainMenus;
+class CRadioOperations;
+class IMainWindowActions;
+
+// What the main window does with its controls' notifications.
+class CMainCommands {
+public:
+    explicit CMainCommands(MainControls& controls, CRadioOperations& operations, CConfigFile& config, CMainMenus& menus,
+                  IMainWindowActions& actions);
+
+    // False only when the notification is not to be passed on to the base window.
+    bool Notify(SkinUI::TNotifyMsg& msg);
+
+private:
+    void OnClick(SkinUI::CControlUI* sender);
+    bool OnKillFocus(SkinUI::CControlUI* sender);
+    void OnSetFocus(SkinUI::CControlUI* sender);
+    void OnDropDown(SkinUI::CControlUI* sender);
+    bool CheckPendingChannel(SkinUI::CControlUI* cause);
+    bool SkipsCheck(SkinUI::CControlUI* control) const;
+    bool RunMenuItem(SkinUI::CControlUI* item);
+    bool IsList(SkinUI::CControlUI* control) const;
+    int ChannelOf(SkinUI::CControlUI* control) const;
+    void Unlock(RadioField field);
+
+    MainControls& m_controls;
+    CRadioOperations& m_operations;
+    CConfigFile& m_config;
+    CMainMenus& m_menus;
+    IMainWindowActions& m_actions;
+    CChannelEditGuard m_guard;
+};

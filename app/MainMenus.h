@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/MainControls.h"
+
+namespace SkinUI {
+class CControlUI;
+class CPaintManagerUI;
+}
+
+// The three menus of the main window: open while a title has the focus,
+// the shown panel following the hovered title.
+class CMainMenus {
+public:
+    explicit CMainMenus(MainControls& controls, SkinUI::CPaintManagerUI& manager);
+
+    bool IsMenuOpen() const { return m_menuOpen; }
+    int HotMenu() const { return m_hotMenu; }
+    // Index of the menu title c, -1 when c is none.
+    int TitleIndex(const SkinUI::CControlUI* control) const;
+    bool IsMenuItem(const SkinUI::CControlUI* control) const;
+
+    void UpdateMenuState();
+    void TrackMenuHover(POINT point);
+    void OnFocusLost();
+
+private:
+    void CloseMenus();
+    void ShowPanel(int menu);
+    void MarkHot(int menu);
+
+    MainControls& m_controls;
+    SkinUI::CPaintManagerUI& m_manager;
+    bool m_menuOpen = false;
+    int m_hotMenu = -1;
+};
