@@ -26,7 +26,12 @@ int CRadioLink::SelectedPortNumber() const
 bool CRadioLink::OpenRadioPort(bool useUpgradeBaud)
 {
     int baud = useUpgradeBaud ? kUpgradeBaud : LeadingInteger(m_panel.ListText(RadioList::ConnectionRate));
-    return m_port.Open(SelectedPortNumber(), baud) && m_port.StartMonitor();
+    return OpenPort(SelectedPortNumber(), baud);
+}
+
+bool CRadioLink::OpenPort(int portNumber, int baudRate)
+{
+    return m_port.Open(portNumber, baudRate) && m_port.StartMonitor();
 }
 
 bool CRadioLink::SendAndWait(const void* bytes, std::size_t length)

@@ -23,6 +23,8 @@ public:
     CRadioLink(IRadioPanel& panel, ISerialTransport& transport);
 
     bool OpenRadioPort(bool useUpgradeBaud);
+    // Opens the given COM port and starts its monitoring thread.
+    bool OpenPort(int portNumber, int baudRate);
     bool SendAndWait(const void* bytes, std::size_t length);
     bool SendCommand(const std::string& text);
     bool SendExpectOk(const std::string& text);
