@@ -9,10 +9,12 @@ bench_setup
 
 # COM7: the simulated radio the integration tests drive through its control file.
 bench_cable radio 7
-bench_radiosim radio --log "$BENCH_DIR/radio.log" --control "$BENCH_DIR/radio.control"
+bench_radiosim radio --log "$BENCH_DIR/radio.log" --control "$BENCH_DIR/radio.control" \
+    --firmware-out "$BENCH_DIR/radio.firmware"
 export RADIOSIM_COM=7
 export RADIOSIM_LOG="$BENCH_DIR/radio.log"
 export RADIOSIM_CONTROL="$BENCH_DIR/radio.control"
+export RADIOSIM_FIRMWARE="$BENCH_DIR/radio.firmware"
 
 ctest --test-dir "$BENCH_BUILD/host" --output-on-failure
 ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2 -LE bench
