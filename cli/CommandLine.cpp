@@ -9,7 +9,8 @@ const char* const kCliUsage =
     "       radiocfg connect|disconnect --port N [--baud B]\n"
     "       radiocfg read --port N [--baud B] [--out FILE]\n"
     "       radiocfg write --port N [--baud B] [--sn TEXT] [--hw TEXT] FILE\n"
-    "B is one of 9600, 19200, 38400 (the default), 57600, 115200.\n";
+    "       radiocfg upgrade --port N FIRMWARE.dwn\n"
+    "B is one of 9600, 19200, 38400 (the default), 57600, 115200; upgrades run at 115200.\n";
 
 namespace {
 
@@ -50,7 +51,7 @@ bool ParseOption(const std::vector<std::string>& args, std::size_t& i, CliOption
     if (name == "--port") {
         if (!ParseNumber(value, options.port) || options.port < 1 || options.port > 255)
             return Fail(error, "--port takes a COM port number from 1 to 255, not '" + value + "'");
-    } else if (name == "--baud") {
+    } else if (name == "--baud" && options.command != "upgrade") {
         if (!ParseNumber(value, options.baud) || !IsTableBaud(options.baud))
             return Fail(error, "--baud takes 9600, 19200, 38400, 57600 or 115200, not '" + value + "'");
     } else if (name == "--out" && options.command == "read") {
@@ -81,7 +82,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
     options.command = args[0];
     const std::string& command = options.command;
     if (command != "ports" && command != "connect" && command != "disconnect" && command != "read"
-        && command != "write")
+        && command != "write" && command != "upgrade")
         return Fail(error, "unknown command " + command);
 
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -90,6 +91,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
                 return false;
         } else if (command == "write" && options.configFile.empty()) {
             options.configFile = args[i];
+        } else if (command == "upgrade" && options.firmwareFile.empty()) {
+            options.firmwareFile = args[i];
         } else {
             return Fail(error, "unexpected argument " + args[i]);
         }
@@ -98,5 +101,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
         return Fail(error, command + " needs --port N");
     if (command == "write" && options.configFile.empty())
         return Fail(error, "write needs the configuration FILE to write");
+    if (command == "upgrade" && options.firmwareFile.empty())
+        return Fail(error, "upgrade needs the FIRMWARE file to send");
     return true;
 }

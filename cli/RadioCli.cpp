@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "cli/ConsoleUpgradeReporter.h"
+#include "radio/FirmwareUpgrade.h"
 #include "serial/ComPorts.h"
 
 namespace {
@@ -37,6 +39,8 @@ int CRadioCli::Run(const CliOptions& options)
         return Connect(options.command == "connect");
     if (options.command == "read")
         return Read(options.outFile);
+    if (options.command == "upgrade")
+        return Upgrade(options);
     return Write(options);
 }
 
@@ -119,6 +123,14 @@ int CRadioCli::Write(const CliOptions& options)
         m_panel.SetFieldText(RadioField::Hardware, options.hardware);
     }
     m_operations.WriteParameters();
+    return ReportStatus() ? 0 : 1;
+}
+
+int CRadioCli::Upgrade(const CliOptions& options)
+{
+    CConsoleUpgradeReporter reporter(m_out, m_panel, options.firmwareFile, options.port);
+    CFirmwareUpgrade upgrade(m_link, reporter);
+    upgrade.UpgradeFirmware();
     return ReportStatus() ? 0 : 1;
 }
 

@@ -23,6 +23,7 @@ private:
     int Connect(bool enter);
     int Read(const std::string& outFile);
     int Write(const CliOptions& options);
+    int Upgrade(const CliOptions& options);
     void PrintParameters();
     bool ReportStatus();
 

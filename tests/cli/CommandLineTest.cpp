@@ -49,6 +49,16 @@ TEST(CommandLine, WriteTakesTheFileAndIdentity)
     EXPECT_FALSE(Parse({"write", "--port", "2", "radio.cfg"}).options.setSerialNumber);
 }
 
+TEST(CommandLine, UpgradeTakesThePortAndTheFirmwareFile)
+{
+    Parsed parsed = Parse({"upgrade", "radio.dwn", "--port", "4"});
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.options.command, "upgrade");
+    EXPECT_EQ(parsed.options.port, 4);
+    EXPECT_EQ(parsed.options.firmwareFile, "radio.dwn");
+    EXPECT_TRUE(parsed.options.configFile.empty());
+}
+
 TEST(CommandLine, RefusesValuesOutsideTheTables)
 {
     const std::vector<std::vector<std::string>> refused = {
@@ -77,6 +87,11 @@ TEST(CommandLine, RefusesWrongUsage)
         {"read", "--port", "2", "--sn", "1"},
         {"connect", "--port", "2", "--out", "x"},
         {"read", "--port", "2", "extra"},
+        {"upgrade", "--port", "2"},
+        {"upgrade", "f.dwn"},
+        {"upgrade", "--port", "2", "a.dwn", "b.dwn"},
+        {"upgrade", "--port", "2", "--baud", "9600", "f.dwn"},
+        {"upgrade", "--port", "2", "--out", "x", "f.dwn"},
     };
     for (const auto& args : refused)
         EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);

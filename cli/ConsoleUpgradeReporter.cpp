@@ -1,0 +1,48 @@
+#include "cli/ConsoleUpgradeReporter.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "radio/RadioTexts.h"
+
+CConsoleUpgradeReporter::CConsoleUpgradeReporter(std::ostream& out, IRadioPanel& panel, std::string firmwareFile,
+                                                 int port)
+    : m_out(out),
+      m_panel(panel),
+      m_firmwareFile(std::move(firmwareFile)),
+      m_port(port)
+{
+}
+
+std::string CConsoleUpgradeReporter::ProgressLine(int progress)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "Progress %d.%02d%%", progress / 100, progress % 100);
+    return text;
+}
+
+bool CConsoleUpgradeReporter::ChooseFirmwareFile(std::string& path)
+{
+    path = m_firmwareFile;
+    return true;
+}
+
+int CConsoleUpgradeReporter::BeginUpgrade()
+{
+    m_shownProgress = -1;
+    return m_port;
+}
+
+void CConsoleUpgradeReporter::ShowProgress(int progress)
+{
+    if (progress == m_shownProgress)
+        return;
+    m_shownProgress = progress;
+    m_out << ProgressLine(progress) << "\n";
+    m_out.flush();
+}
+
+void CConsoleUpgradeReporter::EndUpgrade(bool success)
+{
+    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, RadioCommand::UpgradeFirmware, success), success);
+}
