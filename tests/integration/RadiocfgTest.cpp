@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "tests/integration/RecordingUpgradeReporter.h"
 #include "tests/integration/SimulatedRadio.h"
 
 namespace {
@@ -102,7 +104,12 @@ protected:
         GetTempPathA(sizeof folder, folder);
         configPath = std::string(folder) + "radiocfg-test-" + std::to_string(GetCurrentProcessId());
     }
-    void TearDown() override { DeleteFileA((configPath + ".cfg").c_str()); }
+    void TearDown() override
+    {
+        DeleteFileA((configPath + ".cfg").c_str());
+        DeleteFileA((configPath + ".dwn").c_str());
+        radio.Start("");
+    }
 
     std::string PortArgument() const { return "--port " + std::to_string(radio.Port()); }
 
@@ -171,4 +178,27 @@ TEST_F(RadiocfgTest, PortsListsTheRegisteredPorts)
     Outcome ports = Radiocfg("ports");
     EXPECT_EQ(ports.exitCode, 0u);
     EXPECT_NE(ports.out.find("COM" + std::to_string(radio.Port())), std::string::npos) << ports.out;
+}
+
+TEST_F(RadiocfgTest, UpgradePrintsEveryProgressStepAndTheResult)
+{
+    WriteFirmwareFile(configPath + ".dwn", FirmwareImage(4096 + 256 * 4));
+    std::string call = "upgrade " + PortArgument() + " \"" + configPath + ".dwn\"";
+    Outcome upgrade = Radiocfg(call);
+    EXPECT_EQ(upgrade.exitCode, 0u) << upgrade.err;
+    std::string lines = upgrade.out;
+    lines.erase(std::remove(lines.begin(), lines.end(), '\r'), lines.end());
+    EXPECT_NE(lines.find("Progress 40.00%\nProgress 60.00%\nProgress 80.00%\nProgress 100.00%\n"), std::string::npos)
+        << lines;
+    EXPECT_EQ(LastLine(upgrade.out), "Upgrade Firmware Success");
+    EXPECT_EQ(radio.NewCommands().back(), "ISP finish");
+
+    radio.Start("--boot-fail 2");
+    Outcome refused = Radiocfg(call);
+    EXPECT_EQ(refused.exitCode, 1u);
+    EXPECT_EQ(LastLine(refused.out), "Upgrade Firmware Failure");
+
+    Outcome usage = Radiocfg("upgrade " + PortArgument());
+    EXPECT_EQ(usage.exitCode, 2u);
+    EXPECT_NE(usage.err.find("usage"), std::string::npos);
 }
