@@ -1,0 +1,358 @@
+#include "app/DlgMain.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "SkinUI/Core/ContainerUI.h"
+#include "app/DlgAbout.h"
+#include "app/LanguageLayout.h"
+#include "app/MainTexts.h"
+#include "app/MainWindowBuilder.h"
+#include "radio/FirmwareUpgrade.h"
+#include "radio/RadioTexts.h"
+#include "serial/ComPorts.h"
+
+namespace {
+
+constexpr DWORD kMainStyle = 0x10CF0000;    // WS_VISIBLE | WS_OVERLAPPEDWINDOW
+constexpr DWORD kMainExStyle = 0x00060000;  // WS_EX_APPWINDOW | WS_EX_STATICEDGE
+constexpr int kSkinWidth = 588;
+constexpr int kSkinHeight = 489;
+constexpr int kCreateWidth = 670;
+constexpr int kCreateHeight = 444;
+constexpr unsigned kFullProgress = 10000;
+
+const TextPair kQuitPendingSuffix = {" - 升级结束后关闭", " - closing after the upgrade"};
+
+// The lists FillValueLists refills, in the order their selections come back:
+// the protocol first, since selecting it offers the link rates.
+const RadioList kRefilledLists[] = {RadioList::Protocol, RadioList::CurrentChannel, RadioList::HighPower,
+                                    RadioList::LowPower, RadioList::ConnectionRate, RadioList::PortBaud,
+                                    RadioList::LinkBaud};
+
+const RadioCommand kCommands[] = {RadioCommand::Connect,      RadioCommand::Disconnect,   RadioCommand::Read,
+                                  RadioCommand::Write,        RadioCommand::ImportConfig, RadioCommand::ExportConfig,
+                                  RadioCommand::UpgradeFirmware};
+
+std::string ComPortItem(int port)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, " COM%d", port);
+    return text;
+}
+
+// The number after the first four characters of " COM12"; 0 when there is none.
+int PortNumberOf(const std::string& item)
+{
+    return item.size() > 4 ? std::atoi(item.c_str() + 4) : 0;
+}
+
+}  // namespace
+
+DlgMain::DlgMain(UpgradeRun upgrade) : WindowImplBase(kSkinWidth, kSkinHeight), m_upgrade(std::move(upgrade))
+{
+    Create(nullptr, MainTexts::kWindowTitle.chinese, kMainStyle, kMainExStyle, 0, 0, kCreateWidth, kCreateHeight);
+    m_panel.SetOwner(m_hWnd);
+    CenterWindow();
+    ::ShowWindow(m_hWnd, SW_SHOW);
+}
+
+DlgMain::~DlgMain()
+{
+    if (::IsWindow(m_hWnd))
+        SaveSettings();
+    WaitForUpgrade();
+    m_worker.Stop();
+    m_link.Close();
+    // While every member still exists: the window's last messages reach them.
+    if (::IsWindow(m_hWnd))
+        ::DestroyWindow(m_hWnd);
+}
+
+void DlgMain::OnSkinReady()
+{
+    BuildControls();
+    AddTextPairs(m_texts, m_controls);
+    FillComPorts();
+    m_operations.FillValueLists();
+    for (RadioField field : {RadioField::SerialNumber, RadioField::Hardware, RadioField::Firmware,
+                             RadioField::SubFirmware})
+        m_panel.SetFieldEnabled(field, false);
+    ApplyStoredSettings();
+    m_worker.Start();
+}
+
+void DlgMain::BuildControls()
+{
+    auto* main = static_cast<SkinUI::CContainerUI*>(m_PaintManager.FindControl("main"));
+    CMainWindowBuilder builder(m_controls);
+    main->Add(builder.BuildTitleBar());
+    main->Add(builder.BuildMenuBar());
+    main->Add(builder.BuildBody());
+    builder.BuildMenuPanels(main);
+}
+
+void DlgMain::FillComPorts()
+{
+    std::vector<int> ports;
+    ListComPorts(ports);
+    for (int port : ports)
+        m_panel.AddListItem(RadioList::ComPort, ComPortItem(port));
+    m_hasPorts = !ports.empty();
+    if (m_hasPorts)
+        m_panel.SelectListItem(RadioList::ComPort, 0);
+    else
+        for (SkinUI::CButtonUI* button : {m_controls.connectButton, m_controls.disconnectButton,
+                                          m_controls.readButton, m_controls.writeButton})
+            button->SetEnabled(false);
+}
+
+void DlgMain::ApplyStoredSettings()
+{
+    StoredSettings current;
+    current.chinese = m_panel.IsChinese();
+    const StoredSettings stored = MainSettings::Load(current, m_panel.ListItemCount(RadioList::ComPort),
+                                                     m_panel.ListItemCount(RadioList::ConnectionRate));
+    if (stored.port >= 0)
+        m_panel.SelectListItem(RadioList::ComPort, stored.port);
+    if (stored.baud >= 0)
+        m_panel.SelectListItem(RadioList::ConnectionRate, stored.baud);
+    // SwitchLanguage toggles: start from the other language so the stored one holds.
+    m_panel.SetChinese(!stored.chinese);
+    SwitchLanguage();
+}
+
+void DlgMain::SaveSettings()
+{
+    StoredSettings settings;
+    settings.port = m_panel.SelectedIndex(RadioList::ComPort);
+    settings.baud = m_panel.SelectedIndex(RadioList::ConnectionRate);
+    settings.chinese = m_panel.IsChinese();
+    MainSettings::Save(settings);
+}
+
+void DlgMain::SwitchLanguage()
+{
+    const bool chinese = !m_panel.IsChinese();
+    m_panel.SetChinese(chinese);
+    m_chineseShared = chinese;
+    ApplyLanguage(m_controls, m_texts, chinese);
+    RefillValueLists();
+    ::SetWindowTextA(m_hWnd, MainTexts::kWindowTitle.Pick(chinese));
+    if (m_quitPending)
+        ShowQuitPending();
+}
+
+// The refill brings the other language's items; the operator's and the
+// radio's values stay selected.
+void DlgMain::RefillValueLists()
+{
+    std::vector<int> selected;
+    for (RadioList list : kRefilledLists)
+        selected.push_back(m_panel.SelectedIndex(list));
+    m_operations.FillValueLists();
+    for (std::size_t i = 0; i < selected.size(); ++i)
+        if (selected[i] >= 0)
+            m_panel.SelectListItem(kRefilledLists[i], selected[i]);
+}
+
+void DlgMain::Notify(SkinUI::TNotifyMsg& msg)
+{
+    if (m_commands.Notify(msg))
+        WindowImplBase::Notify(msg);
+}
+
+LRESULT DlgMain::OnFocusLost(UINT, WPARAM, LPARAM, bool& bHandled)
+{
+    m_menus.OnFocusLost();
+    bHandled = false;
+    return 0;
+}
+
+LRESULT DlgMain::OnMouseMoved(UINT, WPARAM, LPARAM lParam, bool& bHandled)
+{
+    m_menus.TrackMenuHover(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    bHandled = false;
+    return 0;
+}
+
+LRESULT DlgMain::OnOtherMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled)
+{
+    if (uMsg != kUpgradeStatusMessage) {
+        bHandled = false;
+        return 0;
+    }
+    HandleStatus(wParam, lParam);
+    return 0;
+}
+
+LRESULT DlgMain::OnCloseMsg(UINT, WPARAM, LPARAM, bool&)
+{
+    Quit();
+    return 0;
+}
+
+LRESULT DlgMain::OnSysCommandMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled)
+{
+    if ((wParam & 0xFFF0) == SC_CLOSE) {
+        Quit();
+        return 0;
+    }
+    return WindowImplBase::OnSysCommandMsg(uMsg, wParam, lParam, bHandled);
+}
+
+void DlgMain::HandleStatus(WPARAM argument, LPARAM code)
+{
+    switch (code) {
+    case kCodeBusy: SetBusy(argument == 1); break;
+    case kCodeSuccess: ShowUpgradeResult(argument, true); break;
+    case kCodeFailure: ShowUpgradeResult(argument, false); break;
+    case kCodeDropFocus: DropFocus(argument); break;
+    case kCodeProgress: ShowProgressBar(static_cast<unsigned>(argument)); break;
+    case kCodeUpgradeThreadIdle:
+        if (m_quitPending)
+            ::PostQuitMessage(0);
+        break;
+    default: break;
+    }
+}
+
+void DlgMain::SetCommandsEnabled(bool enabled)
+{
+    const MainControls& c = m_controls;
+    for (SkinUI::CButtonUI* button : {c.connectButton, c.disconnectButton, c.readButton, c.writeButton})
+        button->SetEnabled(enabled && m_hasPorts);
+    for (SkinUI::CButtonUI* item : {c.connectItem, c.disconnectItem, c.readItem, c.writeItem})
+        item->SetEnabled(enabled);
+}
+
+void DlgMain::SetBusy(bool busy)
+{
+    SetCommandsEnabled(!busy);
+    if (!busy)
+        return;
+    m_portNumber = PortNumberOf(m_panel.ListText(RadioList::ComPort));
+    m_baudRate = std::atoi(m_panel.ListText(RadioList::ConnectionRate).c_str());
+}
+
+unsigned DlgMain::ProgressPadding(unsigned progress)
+{
+    if (progress > kFullProgress)
+        progress = kFullProgress;
+    return (kFullProgress - progress) * kProgressWidth / kFullProgress;
+}
+
+void DlgMain::ShowProgressBar(unsigned progress)
+{
+    SkinUI::CLabelUI* label = m_controls.statusLabel;
+    label->SetText("");
+    label->SetPadding(RECT{0, 0, static_cast<LONG>(ProgressPadding(progress)), 0});
+    label->SetBkColor(kProgressColor);
+}
+
+// Only the status: the upgrade has closed its own port, and the window's
+// port belongs to whatever the window runs.
+void DlgMain::ShowUpgradeResult(WPARAM control, bool success)
+{
+    const auto* sender = reinterpret_cast<const SkinUI::CControlUI*>(control);
+    for (RadioCommand command : kCommands)
+        if (sender != nullptr && m_panel.CommandControl(command) == sender)
+            m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, command, success), success);
+}
+
+void DlgMain::DropFocus(WPARAM control)
+{
+    auto* item = reinterpret_cast<SkinUI::CControlUI*>(control);
+    if (item == nullptr)
+        return;
+    item->SetEnabled(!item->IsEnabled());
+    item->SetEnabled(!item->IsEnabled());
+}
+
+void DlgMain::Quit()
+{
+    SaveSettings();
+    if (m_worker.IsRunning()) {
+        // The upgrade owns a port and a half-written radio: end after it.
+        m_quitPending = true;
+        ShowQuitPending();
+        return;
+    }
+    ::PostQuitMessage(0);
+}
+
+void DlgMain::ShowQuitPending()
+{
+    const bool chinese = m_panel.IsChinese();
+    const std::string suffix = kQuitPendingSuffix.Pick(chinese);
+    const std::string title = MainTexts::kWindowTitle.Pick(chinese) + suffix;
+    m_controls.titleLabel->SetText(title.c_str());
+    ::SetWindowTextA(m_hWnd, title.c_str());
+}
+
+void DlgMain::Minimize()
+{
+    SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void DlgMain::RequestUpgrade()
+{
+    m_worker.Request();
+}
+
+void DlgMain::ShowAbout()
+{
+    DlgAbout::Show(m_hWnd, m_panel.IsChinese());
+}
+
+void DlgMain::DropFocusLater(SkinUI::CControlUI* control)
+{
+    PostMessage(kUpgradeStatusMessage, reinterpret_cast<WPARAM>(control), kCodeDropFocus);
+}
+
+// ---- the upgrade thread's side ----
+
+void DlgMain::RunUpgrade()
+{
+    if (m_upgrade) {
+        m_upgrade(*this);
+    } else {
+        CFirmwareUpgrade upgrade(m_upgradeLink, *this);
+        upgrade.UpgradeFirmware();
+    }
+    PostMessage(kUpgradeStatusMessage, 0, kCodeUpgradeThreadIdle);
+}
+
+bool DlgMain::ChooseFirmwareFile(std::string& path)
+{
+    return m_panel.ChooseFile(path, RadioTexts::FirmwareDialog(m_chineseShared));
+}
+
+int DlgMain::BeginUpgrade()
+{
+    SendMessage(kUpgradeStatusMessage, 1, kCodeBusy);
+    return m_portNumber;
+}
+
+void DlgMain::ShowProgress(int progress)
+{
+    SendMessage(kUpgradeStatusMessage, static_cast<WPARAM>(progress), kCodeProgress);
+}
+
+void DlgMain::EndUpgrade(bool success)
+{
+    SendMessage(kUpgradeStatusMessage, reinterpret_cast<WPARAM>(m_controls.upgradeItem),
+                success ? kCodeSuccess : kCodeFailure);
+    SendMessage(kUpgradeStatusMessage, 0, kCodeBusy);
+}
+
+// A running upgrade still sends to the window: keep answering until it ends.
+void DlgMain::WaitForUpgrade()
+{
+    while (m_worker.IsRunning()) {
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        ::Sleep(10);
+    }
+}

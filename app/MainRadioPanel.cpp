@@ -1,0 +1,192 @@
+#include "app/MainRadioPanel.h"
+
+#include <commdlg.h>
+
+#include "SkinUI/Control/ListLabelElementUI.h"
+
+namespace {
+
+constexpr DWORD kPathSize = MAX_PATH;
+
+std::string Text(const SkinUI::CControlUI* control)
+{
+    return control != nullptr ? std::string(control->GetText().GetData()) : std::string();
+}
+
+std::string ProgramFolder()
+{
+    char path[kPathSize] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, kPathSize);
+    std::string folder(path, length < kPathSize ? length : 0);
+    const std::size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+
+}  // namespace
+
+CMainRadioPanel::CMainRadioPanel(MainControls& controls) : m_controls(controls)
+{
+}
+
+void CMainRadioPanel::ClearList(RadioList list)
+{
+    m_controls.List(list)->RemoveAll();
+}
+
+void CMainRadioPanel::AddListItem(RadioList list, const std::string& text)
+{
+    auto* item = new SkinUI::CListLabelElementUI;
+    item->SetText(text.c_str());
+    m_controls.List(list)->Add(item);
+}
+
+int CMainRadioPanel::ListItemCount(RadioList list) const
+{
+    return m_controls.List(list)->GetCount();
+}
+
+std::string CMainRadioPanel::ListItemText(RadioList list, int index) const
+{
+    return Text(m_controls.List(list)->GetItemAt(index));
+}
+
+int CMainRadioPanel::SelectedIndex(RadioList list) const
+{
+    return m_controls.List(list)->GetCurSel();
+}
+
+void CMainRadioPanel::SelectListItem(RadioList list, int index)
+{
+    m_controls.List(list)->SelectItem(index, false);
+}
+
+std::string CMainRadioPanel::ListText(RadioList list) const
+{
+    return Text(m_controls.List(list));
+}
+
+void CMainRadioPanel::SetListOwnText(RadioList list, const std::string& text)
+{
+    // The combo's GetText answers with the selected item; its own text is the base's.
+    m_controls.List(list)->SkinUI::CControlUI::SetText(text.c_str());
+}
+
+std::string CMainRadioPanel::ChannelText(int channel) const
+{
+    return Text(m_controls.channelEdits.at(channel));
+}
+
+void CMainRadioPanel::SetChannelText(int channel, const std::string& text)
+{
+    m_controls.channelEdits.at(channel)->SetText(text.c_str());
+}
+
+void CMainRadioPanel::FocusChannel(int channel)
+{
+    m_controls.channelEdits.at(channel)->SetFocus();
+}
+
+std::string CMainRadioPanel::FieldText(RadioField field) const
+{
+    return Text(m_controls.FieldEdit(field));
+}
+
+void CMainRadioPanel::SetFieldText(RadioField field, const std::string& text)
+{
+    m_controls.FieldEdit(field)->SetText(text.c_str());
+}
+
+void CMainRadioPanel::SetFieldEnabled(RadioField field, bool enabled)
+{
+    m_controls.fieldRows[static_cast<int>(field)]->SetEnabled(enabled);
+}
+
+void CMainRadioPanel::ShowUnlockButtons()
+{
+    m_controls.serialUnlockButton->SetVisible(true);
+    m_controls.hardwareUnlockButton->SetVisible(true);
+}
+
+SkinUI::CControlUI* CMainRadioPanel::CommandControl(RadioCommand command) const
+{
+    switch (command) {
+    case RadioCommand::Connect: return m_controls.connectButton;
+    case RadioCommand::Disconnect: return m_controls.disconnectButton;
+    case RadioCommand::Read: return m_controls.readButton;
+    case RadioCommand::Write: return m_controls.writeButton;
+    case RadioCommand::ImportConfig: return m_controls.importButton;
+    case RadioCommand::ExportConfig: return m_controls.exportButton;
+    case RadioCommand::UpgradeFirmware: return m_controls.upgradeItem;
+    }
+    return nullptr;
+}
+
+SkinUI::CControlUI* CMainRadioPanel::LabelControl(RadioLabel label) const
+{
+    switch (label) {
+    case RadioLabel::Protocol: return m_controls.listLabels[static_cast<int>(RadioList::Protocol)];
+    case RadioLabel::CurrentChannel: return m_controls.listLabels[static_cast<int>(RadioList::CurrentChannel)];
+    case RadioLabel::PortBaud: return m_controls.listLabels[static_cast<int>(RadioList::PortBaud)];
+    case RadioLabel::LinkBaud: return m_controls.listLabels[static_cast<int>(RadioList::LinkBaud)];
+    case RadioLabel::SerialNumber: return m_controls.fieldLabels[static_cast<int>(RadioField::SerialNumber)];
+    case RadioLabel::Hardware: return m_controls.fieldLabels[static_cast<int>(RadioField::Hardware)];
+    }
+    return nullptr;
+}
+
+std::string CMainRadioPanel::CommandText(RadioCommand command) const
+{
+    return Text(CommandControl(command));
+}
+
+std::string CMainRadioPanel::LabelText(RadioLabel label) const
+{
+    return Text(LabelControl(label));
+}
+
+void CMainRadioPanel::ShowError(const std::string& message, const std::string& caption)
+{
+    ::MessageBoxA(nullptr, message.c_str(), caption.c_str(), MB_ICONERROR);
+}
+
+void CMainRadioPanel::ShowStatus(const std::string& text, bool success)
+{
+    SkinUI::CLabelUI* label = m_controls.statusLabel;
+    label->SetText(text.c_str());
+    label->SetPadding(RECT{0, 0, 0, 0});
+    label->SetBkColor(success ? kSuccessColor : kFailureColor);
+}
+
+std::string CMainRadioPanel::DialogFilter(const FileDialogRequest& request)
+{
+    std::string filter = request.filterName;
+    filter += '\0';
+    filter += request.pattern;
+    filter += '\0';
+    filter += '\0';
+    return filter;
+}
+
+bool CMainRadioPanel::ChooseFile(std::string& path, const FileDialogRequest& request)
+{
+    char file[kPathSize] = {};
+    const std::string filter = DialogFilter(request);
+    const std::string folder = ProgramFolder();
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = m_owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = kPathSize;
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrTitle = request.title.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR |
+                   (request.open ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST
+                                 : OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_NOVALIDATE);
+    const BOOL chosen = request.open ? ::GetOpenFileNameA(&dialog) : ::GetSaveFileNameA(&dialog);
+    if (!chosen)
+        return false;
+    path = file;
+    return true;
+}
