@@ -12,6 +12,8 @@ struct NamedRect {
     RECT rect = {};
 };
 
-// Every control of MainControls by a stable name with its rectangle in client
-// coordinates; items of hidden menu panels get the place they have when shown.
+// Every control of MainControls by a stable name ("connectButton", "channelEdit3",
+// "fileMenu", "filePanel", "connectItem", "comPortList", "serialNumberEdit", ...) with its
+// rectangle in client coordinates; a hidden menu panel and its items get the place they
+// have when shown.
 std::vector<NamedRect> DescribeMainLayout(const MainControls& controls);

@@ -1,5 +1,7 @@
 #include "app/MainTexts.h"
 
+#include <cstdio>
+
 namespace MainTexts {
 
 const TextPair kUnlock = {"解锁", "Unlock"};
@@ -13,4 +15,72 @@ const char* const kChannelTip = "410.00000MHZ～470.00000MHZ";
 
 }  // namespace MainTexts
 
-void AddTextPairs(CTextList&, const MainControls&) {}
+namespace {
+
+void AddCommandTexts(CTextList& list, const MainControls& c)
+{
+    list.Add(c.connectButton, "连接", "Connect");
+    list.Add(c.disconnectButton, "断开", "Disconnect");
+    list.Add(c.readButton, "读取", "Read");
+    list.Add(c.writeButton, "写入", "Write");
+    list.Add(c.importButton, "导入配置", "Import Config");
+    list.Add(c.exportButton, "导出配置", "Export Config");
+    list.Add(c.menuTitles[MainControls::FileMenu], "文件", "File");
+    list.Add(c.menuTitles[MainControls::LanguageMenu], "语言", "Language");
+    list.Add(c.menuTitles[MainControls::HelpMenu], "帮助", "Help");
+    list.Add(c.defaultButton, "默认值", "Default");
+}
+
+void AddMenuItemTexts(CTextList& list, const MainControls& c)
+{
+    list.Add(c.connectItem, "连接", "Connect");
+    list.Add(c.disconnectItem, "断开", "Disconnect");
+    list.Add(c.readItem, "读取", "Read");
+    list.Add(c.writeItem, "写入", "Write");
+    list.Add(c.upgradeItem, "升级程序", "Upgrade Firmware");
+    list.Add(c.importItem, "导入配置", "Import Config");
+    list.Add(c.exportItem, "导出配置", "Export Config");
+    list.Add(c.exitItem, "退出", "Exit");
+    list.Add(c.languageItem, "英语", "Chinese");
+    list.Add(c.aboutItem, "关于...", "About...");
+    list.Add(c.titleLabel, MainTexts::kWindowTitle.chinese, MainTexts::kWindowTitle.english);
+}
+
+void AddLabelTexts(CTextList& list, const MainControls& c)
+{
+    auto listLabel = [&c](RadioList which) { return c.listLabels[static_cast<int>(which)]; };
+    auto fieldLabel = [&c](RadioField which) { return c.fieldLabels[static_cast<int>(which)]; };
+    list.Add(listLabel(RadioList::Protocol), "协议类型:", "Protocol Type:");
+    list.Add(listLabel(RadioList::CurrentChannel), "当前频道:", "Current Channel:");
+    list.Add(listLabel(RadioList::PortBaud), "串口波特率:", "Port BaudRate:");
+    list.Add(listLabel(RadioList::LinkBaud), "空中波特率:", "Link BaudRate:");
+    list.Add(listLabel(RadioList::HighPower), "高功率:", "High Power:");
+    list.Add(listLabel(RadioList::LowPower), "低功率:", "Low Power:");
+    list.Add(fieldLabel(RadioField::SerialNumber), "序列号:", "SN:");
+    list.Add(fieldLabel(RadioField::Hardware), "硬件版本:", "Hardware:");
+    list.Add(fieldLabel(RadioField::Firmware), "固件版本:", "Firmware:");
+    list.Add(fieldLabel(RadioField::SubFirmware), "子固件版本:", "Sub Firmware:");
+    list.Add(listLabel(RadioList::ComPort), "串口号:", "Port:");
+    list.Add(listLabel(RadioList::ConnectionRate), "波特率:", "Rate:");
+}
+
+void AddChannelTexts(CTextList& list, const MainControls& c)
+{
+    for (int i = 0; i < MainControls::kChannelCount; ++i) {
+        char chinese[32];
+        char english[32];
+        std::snprintf(chinese, sizeof chinese, "频道%d:", i);
+        std::snprintf(english, sizeof english, "Channel%d:", i);
+        list.Add(c.channelLabels[i], chinese, english);
+    }
+}
+
+}  // namespace
+
+void AddTextPairs(CTextList& list, const MainControls& controls)
+{
+    AddCommandTexts(list, controls);
+    AddMenuItemTexts(list, controls);
+    AddLabelTexts(list, controls);
+    AddChannelTexts(list, controls);
+}

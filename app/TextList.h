@@ -8,6 +8,7 @@
 // The language-dependent control texts, in the order they were added.
 class CTextList {
 public:
+    // A null control is not recorded.
     void Add(SkinUI::CControlUI* control, const char* chinese, const char* english);
 
     const std::vector<CControlUIEx>& Records() const { return m_records; }
