@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+#include <functional>
+#include <string>
+#include <vector>
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/IContainerUI.h"
+#include "app/DlgAbout.h"
+#include "tests/SkinUI/support/TestWindow.h"
+
+using SkinUI::CControlUI;
+using Step = std::function<void(HWND hWnd, CControlUI* pMain)>;
+
+namespace {
+
+const char kWeb[] = "http://www.velmar.example.com";
+const char kMail[] = "mailto:sales@velmar.example.com";
+
+std::vector<std::string> g_opened;
+std::vector<Step> g_steps;
+size_t g_nextStep = 0;
+int g_overtimeTicks = 0;
+
+HWND OpenDialog()
+{
+    for (HWND h = ::FindWindowExA(nullptr, nullptr, "^_^", nullptr); h; h = ::FindWindowExA(nullptr, h, "^_^", nullptr))
+        if (::GetWindowThreadProcessId(h, nullptr) == ::GetCurrentThreadId()) return h;
+    return nullptr;
+}
+
+// One step per tick while the modal loop blocks the test; a dialog still open 3 s after the
+// last step is destroyed, so the test fails instead of hanging.
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    const HWND hWnd = OpenDialog();
+    if (hWnd == nullptr) return;
+    auto* pDialog = static_cast<DlgAbout*>(reinterpret_cast<SkinUI::CWindowWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA)));
+    if (g_nextStep < g_steps.size()) g_steps[g_nextStep++](hWnd, pDialog->GetPaintManager().GetRoot());
+    else if (++g_overtimeTicks > 30) ::DestroyWindow(hWnd);
+}
+
+// True when every step ran and the dialog then closed by itself.
+bool RunDialog(bool chinese, std::vector<Step> steps)
+{
+    g_opened.clear();
+    g_steps = std::move(steps);
+    g_nextStep = 0;
+    g_overtimeTicks = 0;
+    DlgAbout::SetLinkOpener([](const char* address) { g_opened.push_back(address); });
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, Tick);
+    DlgAbout::Show(SkinUI::CTestWindow::Host(), chinese);
+    ::KillTimer(nullptr, timer);
+    return g_nextStep == g_steps.size() && g_overtimeTicks <= 30;
+}
+
+CControlUI* At(CControlUI* pControl, std::initializer_list<int> path)
+{
+    for (int index : path) {
+        auto* pContainer = pControl ? static_cast<SkinUI::IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
+        pControl = pContainer ? pContainer->GetItemAt(index) : nullptr;
+    }
+    return pControl;
+}
+
+// Window title, title label, OK, product line, web link, mail link.
+std::vector<std::string> ShownTexts(HWND hWnd, CControlUI* pMain)
+{
+    char caption[32] = {};
+    ::GetWindowTextA(hWnd, caption, sizeof(caption));
+    std::vector<std::string> texts{caption};
+    for (auto path : {{0, 1}, {1, 1, 1}, {1, 0, 0}, {1, 0, 1}, std::initializer_list<int>{1, 0, 2}}) {
+        CControlUI* pControl = At(pMain, path);
+        texts.push_back(pControl ? pControl->GetText().GetData() : "(missing)");
+    }
+    return texts;
+}
+
+std::vector<std::string> Expected(const char* title, const char* ok)
+{
+    return {title, title, ok, "VM_RAV(V001.01.03)", "{u}{a}http://www.velmar.example.com{/a}{/u}",
+            "{u}{a}email:sales@velmar.example.com{/a}{/u}"};
+}
+
+void Click(HWND hWnd, CControlUI* pControl)
+{
+    const RECT rc = pControl ? pControl->GetPos() : RECT{};
+    const LPARAM pt = SkinUI::CTestWindow::Point((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, pt);
+    ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, pt);
+    ::PostMessageA(hWnd, WM_LBUTTONUP, 0, pt);
+}
+
+void ExpectOwnerGivenBack()
+{
+    MSG quit = {};
+    EXPECT_TRUE(::IsWindowEnabled(SkinUI::CTestWindow::Host()));
+    EXPECT_EQ(SkinUI::CTestWindow::Host(), ::GetFocus());
+    EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+
+TEST(AboutDialog, ChineseTextsLayoutAndLinksThatOpenWithoutClosingUntilOk)
+{
+    std::vector<std::string> texts, openedAfterWeb;
+    std::vector<int> sizes;
+    BOOL ownerEnabled = TRUE, openAfterLinks = FALSE;
+    EXPECT_TRUE(RunDialog(true, {
+        [&](HWND hWnd, CControlUI* pMain) {
+            ::UpdateWindow(hWnd);
+            texts = ShownTexts(hWnd, pMain);
+            ownerEnabled = ::IsWindowEnabled(SkinUI::CTestWindow::Host());
+            for (CControlUI* pControl : {At(pMain, {0}), At(pMain, {1, 1, 1})}) sizes.push_back(pControl ? pControl->GetHeight() : -1);
+            for (CControlUI* pControl : {At(pMain, {1, 0}), At(pMain, {1, 1})}) sizes.push_back(pControl ? pControl->GetWidth() : -1);
+            Click(hWnd, At(pMain, {1, 0, 1}));
+        },
+        [&](HWND hWnd, CControlUI* pMain) { openedAfterWeb = g_opened; Click(hWnd, At(pMain, {1, 0, 2})); },
+        [&](HWND hWnd, CControlUI* pMain) { openAfterLinks = ::IsWindowVisible(hWnd); Click(hWnd, At(pMain, {1, 1, 1})); },
+    }));
+    EXPECT_EQ(Expected("关于...", "确定"), texts);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_EQ((std::vector<int>{33, 22, 150, 70}), sizes);  // title bar, OK; text and button columns
+    EXPECT_EQ(std::vector<std::string>{kWeb}, openedAfterWeb);
+    EXPECT_EQ((std::vector<std::string>{kWeb, kMail}), g_opened);
+    EXPECT_TRUE(openAfterLinks);
+    ExpectOwnerGivenBack();
+}
+
+TEST(AboutDialog, EnglishTextsAndTheCloseButtonCloses)
+{
+    std::vector<std::string> texts;
+    EXPECT_TRUE(RunDialog(false, {[&](HWND hWnd, CControlUI* pMain) {
+        ::UpdateWindow(hWnd);
+        texts = ShownTexts(hWnd, pMain);
+        Click(hWnd, At(pMain, {0, 3}));
+    }}));
+    EXPECT_EQ(Expected("About...", "OK"), texts);
+    EXPECT_TRUE(g_opened.empty());
+    ExpectOwnerGivenBack();
+}
+
+// Alt+F4 on the dialog closes the dialog only; the program keeps running.
+TEST(AboutDialog, EscapeAndSystemCloseCloseOnlyTheDialog)
+{
+    for (auto message : {std::make_pair(WM_KEYDOWN, VK_ESCAPE), std::make_pair(WM_SYSCOMMAND, SC_CLOSE)}) {
+        EXPECT_TRUE(RunDialog(false, {[&](HWND hWnd, CControlUI*) { ::PostMessageA(hWnd, message.first, message.second, 0); }}));
+        ExpectOwnerGivenBack();
+    }
+}
