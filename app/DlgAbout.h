@@ -17,7 +17,7 @@ public:
     static const char kMailAddress[];
 
     // Builds, centres and shows the window owned by owner, and returns once it is closed.
-    DlgAbout(HWND owner, bool chinese);
+    explicit DlgAbout(HWND owner, bool chinese);
 
     static void Show(HWND owner, bool chinese);
     // Replaces the opener (null restores the shell's); returns the one it replaces.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/IContainerUI.h"
@@ -125,24 +126,24 @@ TEST(AboutDialog, ChineseTextsLayoutAndLinksThatOpenWithoutClosingUntilOk)
     ExpectOwnerGivenBack();
 }
 
-TEST(AboutDialog, EnglishTextsAndTheCloseButtonCloses)
-{
-    std::vector<std::string> texts;
-    EXPECT_TRUE(RunDialog(false, {[&](HWND hWnd, CControlUI* pMain) {
-        ::UpdateWindow(hWnd);
-        texts = ShownTexts(hWnd, pMain);
-        Click(hWnd, At(pMain, {0, 3}));
-    }}));
-    EXPECT_EQ(Expected("About...", "OK"), texts);
-    EXPECT_TRUE(g_opened.empty());
-    ExpectOwnerGivenBack();
-}
-
 // Alt+F4 on the dialog closes the dialog only; the program keeps running.
-TEST(AboutDialog, EscapeAndSystemCloseCloseOnlyTheDialog)
+TEST(AboutDialog, EnglishTextsAndCloseButtonEscapeAndSystemCloseEachCloseOnlyTheDialog)
 {
-    for (auto message : {std::make_pair(WM_KEYDOWN, VK_ESCAPE), std::make_pair(WM_SYSCOMMAND, SC_CLOSE)}) {
-        EXPECT_TRUE(RunDialog(false, {[&](HWND hWnd, CControlUI*) { ::PostMessageA(hWnd, message.first, message.second, 0); }}));
+    const std::vector<std::pair<const char*, Step>> closers{
+        {"Close button", [](HWND hWnd, CControlUI* pMain) { Click(hWnd, At(pMain, {0, 3})); }},
+        {"Escape", [](HWND hWnd, CControlUI*) { ::PostMessageA(hWnd, WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"system close", [](HWND hWnd, CControlUI*) { ::PostMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& closer : closers) {
+        SCOPED_TRACE(closer.first);
+        std::vector<std::string> texts;
+        EXPECT_TRUE(RunDialog(false, {[&](HWND hWnd, CControlUI* pMain) {
+            ::UpdateWindow(hWnd);
+            texts = ShownTexts(hWnd, pMain);
+            closer.second(hWnd, pMain);
+        }}));
+        EXPECT_EQ(Expected("About...", "OK"), texts);
+        EXPECT_TRUE(g_opened.empty());
         ExpectOwnerGivenBack();
     }
 }
