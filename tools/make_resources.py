@@ -285,9 +285,11 @@ def emblem(c, x0, y0, size, sy=1.0):
                     (cx + size * 0.17, base), (cx - size * 0.17, base)])
     c.fill(unsquash(mast), white, box)
     c.fill(unsquash(circle(cx, cy, size * 0.10)), white, box)
-    for r in (0.22, 0.36):
+    # Below 17 pixels two thin waves blur, so one stronger wave is drawn.
+    rings, ring_width = ((0.22, 0.36), 0.075) if size >= 17 else ((0.32,), 0.12)
+    for r in rings:
         for a0, a1 in ((315, 45), (135, 225)):
-            c.fill(unsquash(arc_ring(cx, cy, size * r, size * 0.075, a0, a1)), white, box)
+            c.fill(unsquash(arc_ring(cx, cy, size * r, size * ring_width, a0, a1)), white, box)
 
 
 def title_icon():
