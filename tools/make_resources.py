@@ -4,6 +4,7 @@
     make_resources.py [--out DIR]      writes DIR/<number>.png and DIR/RadioConfig.ico
     make_resources.py --sheet OUT.png  writes a contact sheet: every image enlarged,
                                        then the stretchable ones in use at real size
+    make_resources.py --check          exits 1 when a file in DIR differs from the drawing
 """
 import argparse
 import math
@@ -591,23 +592,42 @@ def scene(images):
     return c
 
 
+def outputs():
+    """Every file the script writes, by file name."""
+    files = {'%d.png' % number: png_bytes(img) for number, img in all_images().items()}
+    files['RadioConfig.ico'] = ico_bytes([icon_image(s) for s in (16, 32, 48)])
+    return files
+
+
+def stale_files(folder):
+    stale = []
+    for name, data in sorted(outputs().items()):
+        path = os.path.join(folder, name)
+        if not os.path.isfile(path) or open(path, 'rb').read() != data:
+            stale.append(name)
+    return stale
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     default_out = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources')
     parser.add_argument('--out', default=default_out)
     parser.add_argument('--sheet')
+    parser.add_argument('--check', action='store_true', help='exit 1 when a file in --out differs from the drawing')
     args = parser.parse_args(argv)
-    images = all_images()
     if args.sheet:
         with open(args.sheet, 'wb') as f:
-            f.write(png_bytes(contact_sheet(images)))
+            f.write(png_bytes(contact_sheet(all_images())))
         return 0
+    if args.check:
+        stale = stale_files(args.out)
+        for name in stale:
+            print('out of date: %s' % name)
+        return 1 if stale else 0
     os.makedirs(args.out, exist_ok=True)
-    for number, img in images.items():
-        with open(os.path.join(args.out, '%d.png' % number), 'wb') as f:
-            f.write(png_bytes(img))
-    with open(os.path.join(args.out, 'RadioConfig.ico'), 'wb') as f:
-        f.write(ico_bytes([icon_image(s) for s in (16, 32, 48)]))
+    for name, data in outputs().items():
+        with open(os.path.join(args.out, name), 'wb') as f:
+            f.write(data)
     return 0
 
 
