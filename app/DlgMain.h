@@ -41,6 +41,7 @@ public:
     ~DlgMain() override;
 
     const MainControls& Controls() const { return m_controls; }
+    CMainRadioPanel& Panel() { return m_panel; }
     bool IsChinese() const { return m_panel.IsChinese(); }
     bool IsQuitPending() const { return m_quitPending; }
     int PortNumber() const { return m_portNumber; }

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "SkinUI/Core/DlgBuilder.h"
+#include "SkinUI/Utils/WindowSkinMarkup.h"
+#include "app/LanguageLayout.h"
+#include "app/MainRadioPanel.h"
+#include "app/MainTexts.h"
+#include "app/MainWindowBuilder.h"
+#include "radio/MemoryRadioPanel.h"
+#include "tests/SkinUI/support/TestWindow.h"
+
+namespace {
+
+// The main window's controls in a child test window, in English.
+class MainPanelTest : public ::testing::Test {
+protected:
+    MainPanelTest()
+    {
+        SkinUI::CDlgBuilder skin;
+        SkinUI::CControlUI* root = skin.Create(SkinUI::WindowSkinMarkup(588, 489), nullptr, nullptr,
+                                               &window.GetManager());
+        window.GetManager().AttachDialog(root);
+        auto* main = static_cast<SkinUI::CContainerUI*>(window.GetManager().FindControl("main"));
+        CMainWindowBuilder builder(controls);
+        main->Add(builder.BuildTitleBar());
+        main->Add(builder.BuildMenuBar());
+        main->Add(builder.BuildBody());
+        builder.BuildMenuPanels(main);
+        AddTextPairs(texts, controls);
+        ApplyLanguage(controls, texts, false);
+        panel.SetChinese(false);
+    }
+
+    SkinUI::CTestWindow window{588, 489};
+    MainControls controls;
+    CTextList texts;
+    CMainRadioPanel panel{controls};
+};
+
+}  // namespace
+
+TEST_F(MainPanelTest, ListsFollowTheComboRules)
+{
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), "");
+    panel.SelectListItem(RadioList::ComPort, 0);  // empty list: nothing
+    EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), -1);
+
+    panel.AddListItem(RadioList::ComPort, " COM3");
+    panel.AddListItem(RadioList::ComPort, " COM12");
+    EXPECT_EQ(panel.ListItemCount(RadioList::ComPort), 2);
+    EXPECT_EQ(panel.ListItemText(RadioList::ComPort, 1), " COM12");
+    EXPECT_EQ(panel.ListItemText(RadioList::ComPort, 2), "");
+    EXPECT_EQ(panel.ListItemText(RadioList::ComPort, -1), "");
+
+    panel.SelectListItem(RadioList::ComPort, 7);  // past the end: the last
+    EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), 1);
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM12");
+
+    // The list's own text is apart from its items.
+    panel.SetListOwnText(RadioList::ComPort, " UNKNOW");
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM12");
+
+    panel.SelectListItem(RadioList::ComPort, -1);
+    EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), -1);
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), "");
+
+    panel.SelectListItem(RadioList::ComPort, 0);
+    panel.ClearList(RadioList::ComPort);
+    EXPECT_EQ(panel.ListItemCount(RadioList::ComPort), 0);
+    EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), -1);
+}
+
+TEST_F(MainPanelTest, TextsOfCommandsAndLabelsAreTheEnglishInterfacesLikeTheMemoryPanels)
+{
+    const CMemoryRadioPanel memory;
+    for (RadioCommand command : {RadioCommand::Connect, RadioCommand::Disconnect, RadioCommand::Read,
+                                 RadioCommand::Write, RadioCommand::ImportConfig, RadioCommand::ExportConfig,
+                                 RadioCommand::UpgradeFirmware})
+        EXPECT_EQ(panel.CommandText(command), memory.CommandText(command)) << static_cast<int>(command);
+    for (RadioLabel label : {RadioLabel::Protocol, RadioLabel::CurrentChannel, RadioLabel::PortBaud,
+                             RadioLabel::LinkBaud, RadioLabel::SerialNumber, RadioLabel::Hardware})
+        EXPECT_EQ(panel.LabelText(label), memory.LabelText(label)) << static_cast<int>(label);
+    EXPECT_EQ(panel.CommandControl(RadioCommand::UpgradeFirmware), controls.upgradeItem);
+}
+
+TEST_F(MainPanelTest, FieldsChannelsAndStatusAreTheControls)
+{
+    panel.SetChannelText(9, "415.00000");  // an unplaced row still holds its value
+    EXPECT_EQ(panel.ChannelText(9), "415.00000");
+    EXPECT_EQ(std::string(controls.channelEdits[9]->GetText().GetData()), "415.00000");
+
+    panel.SetFieldText(RadioField::Firmware, "V1.2");
+    EXPECT_EQ(panel.FieldText(RadioField::Firmware), "V1.2");
+
+    // Locking a field greys its whole row, the label with the edit.
+    panel.SetFieldEnabled(RadioField::Hardware, false);
+    EXPECT_FALSE(controls.FieldEdit(RadioField::Hardware)->IsEnabled());
+    EXPECT_FALSE(controls.fieldLabels[static_cast<int>(RadioField::Hardware)]->IsEnabled());
+    panel.SetFieldEnabled(RadioField::Hardware, true);
+    EXPECT_TRUE(controls.FieldEdit(RadioField::Hardware)->IsEnabled());
+
+    controls.statusLabel->SetPadding(RECT{0, 0, 100, 0});  // as a progress display leaves it
+    panel.ShowStatus("Read Failure", false);
+    EXPECT_EQ(std::string(controls.statusLabel->GetText().GetData()), "Read Failure");
+    EXPECT_EQ(controls.statusLabel->GetPadding().right, 0);
+    EXPECT_EQ(controls.statusLabel->GetBkColor(), CMainRadioPanel::kFailureColor);
+    panel.ShowStatus("Read Success", true);
+    EXPECT_EQ(controls.statusLabel->GetBkColor(), CMainRadioPanel::kSuccessColor);
+}
+
+TEST(MainPanelFilterTest, FilterIsNameAndPatternEachZeroEndedThenAZero)
+{
+    const std::string filter = CMainRadioPanel::DialogFilter({"Select File", "Firmware File(*.dwn)", "*.dwn", true});
+    EXPECT_EQ(filter, std::string("Firmware File(*.dwn)\0*.dwn\0\0", 28));
+}

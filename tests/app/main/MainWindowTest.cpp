@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "RegistryFixture.h"
+#include "app/DlgMain.h"
+#include "app/MainTexts.h"
+
+// Each DlgMain is a real top-level window (about two seconds each under Wine
+// without a window manager), so every test groups several cases.
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Dispatches queued messages as the program's loop does until done() holds
+// or the time is up; true when a quit message came.
+bool PumpUntil(const std::function<bool()>& done, int milliseconds)
+{
+    bool quit = false;
+    const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    while (Clock::now() < end) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                quit = true;
+                continue;
+            }
+            if (!SkinUI::CPaintManagerUI::TranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        if (quit || done())
+            break;
+        ::Sleep(5);
+    }
+    return quit;
+}
+
+bool PumpForQuit(int milliseconds = 500)
+{
+    return PumpUntil([] { return false; }, milliseconds);
+}
+
+void Click(HWND window, SkinUI::CControlUI* control)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);  // lays the controls out
+    const RECT rc = control->GetPos();
+    const LPARAM point = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::SendMessageA(window, WM_MOUSEMOVE, 0, point);
+    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::SendMessageA(window, WM_LBUTTONUP, 0, point);
+}
+
+std::string Setting(const char* name)
+{
+    return TestRegistry::Text(HKEY_CURRENT_USER, TestRegistry::kSettings, name);
+}
+
+std::string WindowTitle(HWND window)
+{
+    char text[256] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string Text(const SkinUI::CControlUI* control)
+{
+    return control->GetText().GetData();
+}
+
+// The system's serial ports replaced by the given ones for one test.
+class PortList {
+public:
+    explicit PortList(std::initializer_list<const char*> ports)
+    {
+        m_keep.Clear();
+        int index = 0;
+        for (const char* port : ports) {
+            const std::string name = "\\Device\\MainTest" + std::to_string(index++);
+            TestRegistry::SetText(HKEY_LOCAL_MACHINE, TestRegistry::kSerialComm, name.c_str(), port);
+        }
+    }
+
+private:
+    CRegistrySnapshot m_keep{HKEY_LOCAL_MACHINE, TestRegistry::kSerialComm};
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { TestRegistry::DeleteKey(HKEY_CURRENT_USER, TestRegistry::kSettings); }
+
+    void Store(const char* name, const char* text)
+    {
+        TestRegistry::SetText(HKEY_CURRENT_USER, TestRegistry::kSettings, name, text);
+    }
+
+    CRegistrySnapshot m_keepSettings{HKEY_CURRENT_USER, TestRegistry::kSettings};
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, FirstStartIsChineseWithTheFirstPortAndCloseButtonSaves)
+{
+    PortList ports{"COM21", "COM22"};
+    DlgMain window;
+    CMainRadioPanel& panel = window.Panel();
+    const MainControls& c = window.Controls();
+
+    EXPECT_TRUE(window.IsChinese());
+    EXPECT_EQ(WindowTitle(window), MainTexts::kWindowTitle.chinese);
+    EXPECT_EQ(Text(c.connectButton), "连接");
+    EXPECT_EQ(panel.ListItemCount(RadioList::ComPort), 2);
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM21");
+    EXPECT_EQ(panel.ListText(RadioList::ConnectionRate), " 38400");
+    EXPECT_TRUE(c.connectButton->IsEnabled());
+    for (RadioField field : {RadioField::SerialNumber, RadioField::Hardware, RadioField::Firmware,
+                             RadioField::SubFirmware})
+        EXPECT_FALSE(c.fieldRows[static_cast<int>(field)]->IsEnabled());
+
+    // Through the window, a changed protocol offers its link rates at once.
+    panel.SelectListItem(RadioList::Protocol, 3);  // " TRIMMK3"
+    ASSERT_EQ(panel.ListItemCount(RadioList::LinkBaud), 1);
+    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
+
+    // Switching language keeps what is selected.
+    panel.SelectListItem(RadioList::ConnectionRate, 1);
+    panel.SelectListItem(RadioList::CurrentChannel, 4);
+    window.SwitchLanguage();
+    EXPECT_EQ(WindowTitle(window), MainTexts::kWindowTitle.english);
+    EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel5");
+    EXPECT_EQ(panel.ListText(RadioList::Protocol), " TRIMMK3");
+    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
+    EXPECT_EQ(panel.SelectedIndex(RadioList::ConnectionRate), 1);
+    window.SwitchLanguage();
+    EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " 频道5");
+
+    panel.SelectListItem(RadioList::ComPort, 1);
+    Click(window, c.closeButton);
+    EXPECT_TRUE(PumpForQuit());
+    EXPECT_TRUE(::IsWindow(window));  // the loop ends; the window goes with DlgMain
+    EXPECT_EQ(Setting("Port"), "1");
+    EXPECT_EQ(Setting("Baud"), "1");
+    EXPECT_EQ(Setting("Chinese"), "1");
+}
+
+TEST_F(MainWindowTest, StoredSettingsApplyAndEveryClosePathEndsTheLoopAndSaves)
+{
+    PortList ports{"COM21", "COM22"};
+    Store("Chinese", "0");
+    Store("Port", "3");  // only two ports
+    Store("Baud", "4");
+    DlgMain window;
+    CMainRadioPanel& panel = window.Panel();
+
+    EXPECT_FALSE(window.IsChinese());
+    EXPECT_EQ(WindowTitle(window), MainTexts::kWindowTitle.english);
+    EXPECT_EQ(Text(window.Controls().connectButton), "Connect");
+    EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), 0);
+    EXPECT_EQ(panel.ListText(RadioList::ConnectionRate), " 115200");
+
+    struct ClosePath {
+        const char* name;
+        std::function<void()> close;
+    };
+    const HWND hwnd = window;
+    const ClosePath paths[] = {
+        {"WM_CLOSE", [&] { ::SendMessageA(hwnd, WM_CLOSE, 0, 0); }},
+        {"SC_CLOSE", [&] { ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Escape", [&] { ::PostMessageA(hwnd, WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Exit", [&] { window.Quit(); }},
+    };
+    int baud = 0;
+    for (const ClosePath& path : paths) {
+        panel.SelectListItem(RadioList::ConnectionRate, baud);
+        path.close();
+        EXPECT_TRUE(PumpForQuit()) << path.name;
+        EXPECT_TRUE(::IsWindow(hwnd)) << path.name;
+        EXPECT_EQ(Setting("Baud"), std::to_string(baud)) << path.name;
+        EXPECT_EQ(Setting("Chinese"), "0") << path.name;
+        ++baud;
+    }
+}
+
+TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgressAndResults)
+{
+    PortList ports{};
+    Store("Chinese", "abc");
+    Store("Port", "-1");
+    DlgMain window;
+    const MainControls& c = window.Controls();
+    const auto status = [&](WPARAM argument, LPARAM code) {
+        EXPECT_EQ(::SendMessageA(window, DlgMain::kUpgradeStatusMessage, argument, code), 0);
+    };
+
+    EXPECT_FALSE(window.IsChinese());
+    EXPECT_EQ(window.Panel().ListItemCount(RadioList::ComPort), 0);
+    for (SkinUI::CButtonUI* button : {c.connectButton, c.disconnectButton, c.readButton, c.writeButton})
+        EXPECT_FALSE(button->IsEnabled());
+    EXPECT_TRUE(c.importButton->IsEnabled());
+
+    // Progress: the coloured part is p/10000 of 216 pixels.
+    const struct {
+        WPARAM progress;
+        LONG padding;
+    } steps[] = {{0, 216}, {5000, 108}, {10000, 0}, {2500, 162}, {1, 215}, {20000, 0}};
+    for (const auto& step : steps) {
+        status(step.progress, DlgMain::kCodeProgress);
+        EXPECT_EQ(c.statusLabel->GetPadding().right, step.padding) << step.progress;
+        EXPECT_EQ(c.statusLabel->GetPadding().left, 0);
+        EXPECT_EQ(c.statusLabel->GetBkColor(), 0xFF3333FFu);
+        EXPECT_EQ(Text(c.statusLabel), "");
+    }
+
+    status(1, DlgMain::kCodeBusy);
+    EXPECT_FALSE(c.connectItem->IsEnabled());
+    EXPECT_FALSE(c.writeItem->IsEnabled());
+    EXPECT_TRUE(c.upgradeItem->IsEnabled());
+    EXPECT_EQ(window.PortNumber(), 0);  // nothing selected: no number, no overrun
+    status(0, DlgMain::kCodeBusy);
+    EXPECT_TRUE(c.connectItem->IsEnabled());
+    EXPECT_FALSE(c.connectButton->IsEnabled());  // still no port to use
+
+    status(reinterpret_cast<WPARAM>(c.upgradeItem), DlgMain::kCodeSuccess);
+    EXPECT_EQ(Text(c.statusLabel), "Upgrade Firmware Success");
+    EXPECT_EQ(c.statusLabel->GetPadding().right, 0);
+    EXPECT_EQ(c.statusLabel->GetBkColor(), 0xFF99FF99u);
+    status(reinterpret_cast<WPARAM>(c.upgradeItem), DlgMain::kCodeFailure);
+    EXPECT_EQ(Text(c.statusLabel), "Upgrade Firmware Failure");
+    EXPECT_EQ(c.statusLabel->GetBkColor(), 0xFFFF9999u);
+    // Anything else is answered and changes nothing.
+    status(reinterpret_cast<WPARAM>(c.closeButton), DlgMain::kCodeSuccess);
+    status(0, 4);
+    status(0, 99);
+    EXPECT_EQ(Text(c.statusLabel), "Upgrade Firmware Failure");
+
+    // Code 5 leaves the control as enabled as it was.
+    status(reinterpret_cast<WPARAM>(c.aboutItem), DlgMain::kCodeDropFocus);
+    EXPECT_TRUE(c.aboutItem->IsEnabled());
+
+    window.Quit();
+    EXPECT_TRUE(PumpForQuit());
+    EXPECT_EQ(Setting("Port"), "-1");
+    EXPECT_EQ(Setting("Chinese"), "0");
+}
+
+TEST_F(MainWindowTest, QuitDuringAnUpgradeWaitsForItsEnd)
+{
+    PortList ports{"COM21", "COM22"};
+    Store("Port", "1");
+    std::atomic<bool> started{false};
+    std::atomic<bool> release{false};
+    std::atomic<int> portGiven{-1};
+    DlgMain window([&](IUpgradeReporter& reporter) {
+        portGiven = reporter.BeginUpgrade();
+        started = true;
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        reporter.ShowProgress(10000);
+        reporter.EndUpgrade(true);
+    });
+    const MainControls& c = window.Controls();
+
+    window.RequestUpgrade();
+    PumpUntil([&] { return started.load(); }, 3000);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(portGiven, 22);
+    EXPECT_FALSE(c.connectButton->IsEnabled());
+
+    window.Quit();
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(PumpForQuit(300));
+    EXPECT_TRUE(window.IsQuitPending());
+    EXPECT_NE(WindowTitle(window).find("升级结束后关闭"), std::string::npos);
+    EXPECT_NE(Text(c.titleLabel).find("升级结束后关闭"), std::string::npos);
+    EXPECT_EQ(Setting("Port"), "1");  // saved at once all the same
+
+    release = true;
+    EXPECT_TRUE(PumpForQuit(3000));
+    EXPECT_EQ(Text(c.statusLabel), "升级程序成功");
+    EXPECT_TRUE(c.connectButton->IsEnabled());
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Saves a registry key's values when made and puts them back when gone, so
+// a test may change the shared prefix's settings and serial port list.
+class CRegistrySnapshot {
+public:
+    CRegistrySnapshot(HKEY root, const char* path);
+    ~CRegistrySnapshot();
+    CRegistrySnapshot(const CRegistrySnapshot&) = delete;
+    CRegistrySnapshot& operator=(const CRegistrySnapshot&) = delete;
+
+    // Deletes every value of the key (the key stays when it existed).
+    void Clear();
+
+private:
+    struct Value {
+        std::string name;
+        DWORD type;
+        std::vector<BYTE> data;
+    };
+
+    HKEY m_root;
+    std::string m_path;
+    bool m_existed = false;
+    std::vector<Value> m_values;
+};
+
+namespace TestRegistry {
+
+extern const char* const kSerialComm;
+extern const char* const kSettings;
+
+void SetText(HKEY root, const char* path, const char* name, const char* text);
+// The text of a value and the length of its data; "<missing>" when absent.
+std::string Text(HKEY root, const char* path, const char* name, DWORD* length = nullptr);
+void DeleteKey(HKEY root, const char* path);
+
+}  // namespace TestRegistry

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "RegistryFixture.h"
+#include "app/MainSettings.h"
+
+namespace {
+
+StoredSettings Applied(const char* name, const char* text, int portCount = 2, int baudCount = 5)
+{
+    StoredSettings settings;
+    MainSettings::ApplyStoredValue(settings, name, text, portCount, baudCount);
+    return settings;
+}
+
+}  // namespace
+
+TEST(StoredValueTest, IndexesInsideTheListAreTakenOthersIgnored)
+{
+    EXPECT_EQ(Applied("Port", "1").port, 1);
+    EXPECT_EQ(Applied("Port", "0").port, 0);
+    EXPECT_EQ(Applied("Port", "2").port, -1);   // two ports: 0 and 1
+    EXPECT_EQ(Applied("Port", "3").port, -1);
+    EXPECT_EQ(Applied("Port", "-1").port, -1);
+    EXPECT_EQ(Applied("Port", "0", 0).port, -1);  // no port at all
+    EXPECT_EQ(Applied("Baud", "4").baud, 4);
+    EXPECT_EQ(Applied("Baud", "5").baud, -1);
+    EXPECT_EQ(Applied("Baud", " 3x").baud, 3);  // read as atoi reads
+    EXPECT_EQ(Applied("Baud", "4").port, -1);
+}
+
+TEST(StoredValueTest, ChineseOnlyForOne)
+{
+    EXPECT_TRUE(Applied("Chinese", "1").chinese);
+    EXPECT_FALSE(Applied("Chinese", "0").chinese);
+    EXPECT_FALSE(Applied("Chinese", "abc").chinese);
+    EXPECT_FALSE(Applied("Chinese", "2").chinese);
+    EXPECT_FALSE(Applied("Chinese", "").chinese);
+}
+
+TEST(StoredValueTest, NamesMatchWholeAndWithCase)
+{
+    for (const char* name : {"port", "PORT", "Ports", "Por", "baud", "chinese", "Chinese "}) {
+        const StoredSettings settings = Applied(name, "0");
+        EXPECT_EQ(settings.port, -1) << name;
+        EXPECT_EQ(settings.baud, -1) << name;
+        EXPECT_TRUE(settings.chinese) << name;
+    }
+}
+
+TEST(SettingsRegistryTest, SavedValuesReadBackAndAreStoredAsLongTexts)
+{
+    CRegistrySnapshot keep(HKEY_CURRENT_USER, TestRegistry::kSettings);
+    MainSettings::Save(StoredSettings{-1, 3, false});
+
+    DWORD length = 0;
+    EXPECT_EQ(TestRegistry::Text(HKEY_CURRENT_USER, TestRegistry::kSettings, "Port", &length), "-1");
+    EXPECT_EQ(length, 256u);
+    EXPECT_EQ(TestRegistry::Text(HKEY_CURRENT_USER, TestRegistry::kSettings, "Baud"), "3");
+    EXPECT_EQ(TestRegistry::Text(HKEY_CURRENT_USER, TestRegistry::kSettings, "Chinese"), "0");
+
+    const StoredSettings loaded = MainSettings::Load(StoredSettings{1, 2, true}, 2, 5);
+    EXPECT_EQ(loaded.port, 1);  // "-1" is ignored: the default stays
+    EXPECT_EQ(loaded.baud, 3);
+    EXPECT_FALSE(loaded.chinese);
+}
+
+TEST(SettingsRegistryTest, MissingKeyKeepsDefaultsAndTheValueTypeIsNotLookedAt)
+{
+    CRegistrySnapshot keep(HKEY_CURRENT_USER, TestRegistry::kSettings);
+    TestRegistry::DeleteKey(HKEY_CURRENT_USER, TestRegistry::kSettings);
+    const StoredSettings defaults{0, 2, true};
+    const StoredSettings loaded = MainSettings::Load(defaults, 2, 5);
+    EXPECT_EQ(loaded.port, 0);
+    EXPECT_EQ(loaded.baud, 2);
+    EXPECT_TRUE(loaded.chinese);
+
+    // One byte "1" of binary type, without a terminating zero.
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, TestRegistry::kSettings, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                &key, nullptr),
+              ERROR_SUCCESS);
+    const BYTE one = '1';
+    ::RegSetValueExA(key, "Port", 0, REG_BINARY, &one, 1);
+    ::RegCloseKey(key);
+    EXPECT_EQ(MainSettings::Load(defaults, 2, 5).port, 1);
+}
