@@ -23,8 +23,3 @@ void CChannelEditGuard::Clear(int channel)
     if (IsChannel(channel))
         m_edited[channel] = false;
 }
-
-bool CChannelEditGuard::IsMarked(int channel) const
-{
-    return IsChannel(channel) && m_edited[channel];
-}

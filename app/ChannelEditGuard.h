@@ -14,7 +14,6 @@ public:
     // The lowest marked channel other than excludedChannel, -1 for none.
     int PendingChannel(int excludedChannel) const;
     void Clear(int channel);
-    bool IsMarked(int channel) const;
 
 private:
     static bool IsChannel(int channel) { return channel >= 0 && channel < kChannelCount; }

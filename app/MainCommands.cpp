@@ -38,6 +38,10 @@ bool CMainCommands::Notify(SkinUI::TNotifyMsg& msg)
 
 void CMainCommands::OnClick(SkinUI::CControlUI* sender)
 {
+    if (sender == m_refusedPress) {
+        m_refusedPress = nullptr;
+        return;
+    }
     const MainControls& c = m_controls;
     if (sender == c.closeButton)
         m_actions.Quit();
@@ -58,17 +62,9 @@ void CMainCommands::OnClick(SkinUI::CControlUI* sender)
     else if (sender == c.writeButton)
         m_operations.WriteParameters();
     else if (sender == c.serialUnlockButton)
-        Unlock(RadioField::SerialNumber);
+        m_operations.UnlockField(RadioField::SerialNumber);
     else if (sender == c.hardwareUnlockButton)
-        Unlock(RadioField::Hardware);
-}
-
-void CMainCommands::Unlock(RadioField field)
-{
-    CLabelAndEditUI* row = m_controls.fieldRows[static_cast<int>(field)];
-    if (row != nullptr)
-        row->SetEnabled(true);
-    m_operations.UnlockField(field);
+        m_operations.UnlockField(RadioField::Hardware);
 }
 
 bool CMainCommands::OnKillFocus(SkinUI::CControlUI* sender)
@@ -79,8 +75,14 @@ bool CMainCommands::OnKillFocus(SkinUI::CControlUI* sender)
 
 void CMainCommands::OnSetFocus(SkinUI::CControlUI* sender)
 {
-    if (!SkipsCheck(sender) && !CheckPendingChannel(sender))
-        return;
+    if (!SkipsCheck(sender)) {
+        // Set before the check: the press's click may arrive while its error box is shown.
+        m_refusedPress = sender;
+        const bool accepted = CheckPendingChannel(sender);
+        m_refusedPress = accepted ? nullptr : sender;
+        if (!accepted)
+            return;
+    }
     m_menus.UpdateMenuState();
     if (RunMenuItem(sender))
         m_actions.DropFocusLater(sender);

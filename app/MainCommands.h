@@ -28,7 +28,6 @@ private:
     bool RunMenuItem(SkinUI::CControlUI* item);
     bool IsList(SkinUI::CControlUI* control) const;
     int ChannelOf(SkinUI::CControlUI* control) const;
-    void Unlock(RadioField field);
 
     MainControls& m_controls;
     CRadioOperations& m_operations;
@@ -36,4 +35,6 @@ private:
     CMainMenus& m_menus;
     IMainWindowActions& m_actions;
     CChannelEditGuard m_guard;
+    // The control whose press the channel check refused: its click does not act.
+    SkinUI::CControlUI* m_refusedPress = nullptr;
 };

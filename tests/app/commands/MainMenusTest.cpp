@@ -1,0 +1,92 @@
+#include "tests/app/commands/MainWindowFixture.h"
+
+namespace {
+const char kHotTitle[] = "res='175' restype='png' corner='3,3,3,3'";
+const char kOpenTitle[] = "res='184' restype='png' corner='2,2,2,2'";
+}  // namespace
+
+class MainMenusTest : public MainWindowTest {
+protected:
+    SkinUI::CButtonUI* Title(int menu) { return controls.menuTitles[menu]; }
+    // Which panels are shown, one letter per menu.
+    std::string Shown()
+    {
+        std::string shown;
+        for (int menu = 0; menu < MainControls::kMenuCount; ++menu)
+            shown += controls.menuPanels[menu]->IsVisible() ? "FLH"[menu] : '-';
+        return shown;
+    }
+    void ExpectClosed()
+    {
+        EXPECT_FALSE(menus.IsMenuOpen());
+        EXPECT_EQ(menus.HotMenu(), -1);
+        EXPECT_EQ(Shown(), "---");
+        for (SkinUI::CButtonUI* title : controls.menuTitles) {
+            EXPECT_STREQ(title->GetNormalImage().GetData(), "");
+            EXPECT_STREQ(title->GetHotImage().GetData(), kHotTitle);
+        }
+    }
+};
+
+TEST_F(MainMenusTest, HoverSwapsThePanelAndMouseOffKeepsTheLast)
+{
+    MoveMouseOver(Title(MainControls::HelpMenu));
+    ExpectClosed();
+
+    Click(Title(MainControls::LanguageMenu));
+    EXPECT_EQ(Shown(), "-L-");
+    MoveMouseOver(Title(MainControls::HelpMenu));
+    EXPECT_EQ(Shown(), "--H");
+    EXPECT_EQ(menus.HotMenu(), MainControls::HelpMenu);
+    EXPECT_STREQ(Title(MainControls::HelpMenu)->GetHotImage().GetData(), kOpenTitle);
+    EXPECT_STREQ(Title(MainControls::LanguageMenu)->GetNormalImage().GetData(), "");
+    EXPECT_STREQ(Title(MainControls::LanguageMenu)->GetHotImage().GetData(), "");
+
+    MoveMouseOver(controls.statusLabel);
+    EXPECT_EQ(Shown(), "--H");
+    Click(controls.channelEdits[1]);
+    ExpectClosed();
+}
+
+TEST_F(MainMenusTest, WindowLosingTheFocusClosesTheMenus)
+{
+    Click(controls.channelEdits[1]);
+    menus.OnFocusLost();
+    EXPECT_EQ(Focus(), controls.channelEdits[1]);
+
+    Click(Title(MainControls::FileMenu));
+    menus.OnFocusLost();
+    EXPECT_EQ(Focus(), controls.minimizeButton);
+    ExpectClosed();
+    EXPECT_TRUE(actions.calls.empty());
+}
+
+TEST_F(MainMenusTest, ItemsRunTheirCommandsEachTimeTheyArePressed)
+{
+    const struct {
+        int menu;
+        SkinUI::CButtonUI* item;
+    } presses[] = {
+        {MainControls::HelpMenu, controls.aboutItem},    {MainControls::HelpMenu, controls.aboutItem},
+        {MainControls::FileMenu, controls.upgradeItem},  {MainControls::FileMenu, controls.exitItem},
+        {MainControls::LanguageMenu, controls.languageItem}, {MainControls::FileMenu, controls.connectItem},
+        {MainControls::FileMenu, controls.exportItem},
+    };
+    for (const auto& press : presses) {
+        Click(Title(press.menu));
+        Click(press.item);
+    }
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"About", "About", "Upgrade", "Quit", "Language"}));
+    EXPECT_EQ(Text(controls.statusLabel), Text(controls.connectButton) + " Failure");
+    EXPECT_EQ(panel.dialogs.size(), 1u);
+    ExpectClosed();
+}
+
+TEST_F(MainMenusTest, RefusedChannelKeepsTheMenusClosed)
+{
+    Type(controls.channelEdits[4], "500");
+    Click(Title(MainControls::HelpMenu));
+    EXPECT_EQ(panel.errors.size(), 1u);
+    EXPECT_EQ(Focus(), controls.channelEdits[4]);
+    ExpectClosed();
+}
