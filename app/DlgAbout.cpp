@@ -16,8 +16,10 @@ constexpr DWORD kExStyle = 0x00060000;
 constexpr UINT kVCentre = DT_VCENTER;
 
 const char kProductLine[] = "VM_RAV(V001.01.03)";
-const char kWebText[] = "{u}{a}http://www.velmar.example.com{/a}{/u}";
-const char kMailText[] = "{u}{a}email:sales@velmar.example.com{/a}{/u}";
+const char kWebAddress[] = "http://www.velmar.test";
+const char kMailAddress[] = "mailto:sales@velmar.test";
+const char kWebText[] = "{u}{a}http://www.velmar.test{/a}{/u}";
+const char kMailText[] = "{u}{a}email:sales@velmar.test{/a}{/u}";
 
 void OpenWithShell(const char* address)
 {
@@ -47,9 +49,6 @@ void ApplyCommandButtonLook(CButtonUI& button)
 }
 
 }  // namespace
-
-const char DlgAbout::kWebAddress[] = "http://www.velmar.example.com";
-const char DlgAbout::kMailAddress[] = "mailto:sales@velmar.example.com";
 
 DlgAbout::DlgAbout(HWND owner, bool chinese) : WindowImplBase(kSkinWidth, kSkinHeight), m_bChinese(chinese)
 {

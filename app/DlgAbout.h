@@ -13,9 +13,6 @@ public:
     // Opens an address in the system's browser or mail program.
     using LinkOpener = void (*)(const char* address);
 
-    static const char kWebAddress[];
-    static const char kMailAddress[];
-
     // Builds, centres and shows the window owned by owner, and returns once it is closed.
     explicit DlgAbout(HWND owner, bool chinese);
 

@@ -13,8 +13,8 @@ using Step = std::function<void(HWND hWnd, CControlUI* pMain)>;
 
 namespace {
 
-const char kWeb[] = "http://www.velmar.example.com";
-const char kMail[] = "mailto:sales@velmar.example.com";
+const char kWeb[] = "http://www.velmar.test";
+const char kMail[] = "mailto:sales@velmar.test";
 
 std::vector<std::string> g_opened;
 std::vector<Step> g_steps;
@@ -77,8 +77,8 @@ std::vector<std::string> ShownTexts(HWND hWnd, CControlUI* pMain)
 
 std::vector<std::string> Expected(const char* title, const char* ok)
 {
-    return {title, title, ok, "VM_RAV(V001.01.03)", "{u}{a}http://www.velmar.example.com{/a}{/u}",
-            "{u}{a}email:sales@velmar.example.com{/a}{/u}"};
+    return {title, title, ok, "VM_RAV(V001.01.03)", "{u}{a}http://www.velmar.test{/a}{/u}",
+            "{u}{a}email:sales@velmar.test{/a}{/u}"};
 }
 
 void Click(HWND hWnd, CControlUI* pControl)
