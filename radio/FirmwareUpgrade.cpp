@@ -68,8 +68,10 @@ bool CFirmwareUpgrade::SendPages(std::ifstream& file, std::uint64_t fileSize)
     for (std::uint64_t index = 1; index < pages; ++index) {
         if (!SendPage(file, index))
             return false;
+        // The pause runs from the page's answer, so reporting takes none of the line's time.
+        auto pauseEnd = std::chrono::steady_clock::now() + kPagePause;
         m_reporter.ShowProgress(FirmwarePacket::ProgressAfterPage(index, fileSize));
-        std::this_thread::sleep_for(kPagePause);
+        std::this_thread::sleep_until(pauseEnd);
     }
     return true;
 }
