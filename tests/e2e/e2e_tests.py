@@ -1,0 +1,476 @@
+#!/usr/bin/env python3
+"""End-to-end tests: the real RadioConfig.exe under Wine, operated through the X
+server against a simulated radio of its own on COM8.
+
+    e2e_tests.py GROUP...      groups: radio menus upgrade faults
+
+Each group starts the program once and runs its scenarios in order; a scenario
+that fails leaves a screenshot in $BENCH_DIR/artifacts/e2e/. Exit status 0 when
+every scenario passed, 1 otherwise, 77 when the bench environment is missing.
+"""
+
+import os
+import random
+import sys
+import time
+import traceback
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+import guidriver as gd  # noqa: E402
+
+COM = 8
+ARTIFACTS = os.path.join(gd.RUN, "artifacts", "e2e")
+WORK = os.path.join(gd.RUN, "e2e")
+
+# The radio's tables as the operator meets them.
+PROTOCOLS = ["TRIMTALK", "TRANSMDS", "HUACE", "TRIMMK3", "SOUTH", "HI-TARGET", "BURN-IN", "TRANSEOT", "TT450S"]
+SERIAL_BAUDS = [9600, 19200, 38400, 57600, 115200]
+LINK_RATES = {"TRIMTALK": [9600], "TRANSMDS": [4800, 9600, 19200], "HUACE": [4800, 9600, 19200],
+              "TRIMMK3": [19200], "SOUTH": [9600, 19200], "HI-TARGET": [4800, 9600, 19200], "BURN-IN": [],
+              "TRANSEOT": [4800, 9600], "TT450S": [4800, 9600]}
+LINK_CODES = {4800: 1, 9600: 2, 19200: 3}
+READ_COMMANDS = ["cfg_ch_n\\r", "cfg_prtl\\r", "cfg_sbau\\r", "cfg_baud\\r", "cfg_firm\\r", "cfg_hard\\r",
+                 "cfg_sern\\r", "SREV\\r"] + ["cfg_ch_%d\\r" % i for i in range(10)]
+
+# What the simulated radio holds when a group starts (none of it is radiosim's default).
+RADIO = {"channels": ["%.5f" % (452.5 + i * 1.25) for i in range(10)], "current": 3, "protocol": "TRANSMDS",
+         "port_baud": 19200, "link_baud": 4800, "firmware": "V3.2.1", "subfirmware": "V0.9.8",
+         "hardware": "H9.9", "serial": "SN7654321"}
+
+
+def radio_options(radio):
+    options = []
+    for i, frequency in enumerate(radio["channels"]):
+        options += ["--channel", "%d=%s" % (i, frequency)]
+    return options + ["--current", str(radio["current"]), "--protocol", radio["protocol"],
+                      "--port-baud", str(radio["port_baud"]), "--link-baud", str(radio["link_baud"]),
+                      "--firmware", radio["firmware"], "--subfirmware", radio["subfirmware"],
+                      "--hardware", radio["hardware"], "--serial", radio["serial"]]
+
+
+def config_lines(channels, protocol, current, port_baud, link_baud, high=-1, low=-1):
+    """A configuration file's sixteen lines for these values (list positions, -1 for none)."""
+    lines = ["Channel%d,%s" % (i, frequency) for i, frequency in enumerate(channels)]
+    return lines + ["ProtocolType,%d" % protocol, "CurrentChannel,%d" % current, "PortBaudRate,%d" % port_baud,
+                    "LinkBaudRate,%d" % link_baud, "HighPower,%d" % high, "LowPower,%d" % low]
+
+
+def radio_config_lines(radio):
+    protocol = radio["protocol"]
+    return config_lines(radio["channels"], PROTOCOLS.index(protocol), radio["current"] - 1,
+                        SERIAL_BAUDS.index(radio["port_baud"]), LINK_RATES[protocol].index(radio["link_baud"]))
+
+
+def write_commands(channels, current, port_baud, link_baud, protocol):
+    commands = ["cfg_ch_%d %s\\r" % (i, frequency) for i, frequency in enumerate(channels)]
+    return commands + ["cfg_ch_n %d\\r" % current, "cfg_sbau %d\\r" % (SERIAL_BAUDS.index(port_baud) + 1),
+                       "cfg_baud %d\\r" % LINK_CODES[link_baud], "cfg_prtl %d\\r" % (PROTOCOLS.index(protocol) + 1)]
+
+
+def read_lines(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    if not data.endswith(b"\r\n"):
+        raise gd.DriverError("%s does not end in CR LF: %r" % (path, data[-20:]))
+    return data.decode("ascii").split("\r\n")[:-1]
+
+
+def expect_equal(what, seen, expected):
+    if seen != expected:
+        raise gd.DriverError("%s:\n  seen     %r\n  expected %r" % (what, seen, expected))
+
+
+def fresh_path(name):
+    os.makedirs(WORK, exist_ok=True)
+    path = os.path.join(WORK, name)
+    if os.path.exists(path):
+        os.remove(path)
+    return path
+
+
+def wait_commands(radio, count, timeout=5):
+    """The commands the radio logged, once there are count of them (or the timeout passed)."""
+    commands = []
+
+    def enough():
+        commands.extend(radio.new_commands())
+        return len(commands) >= count
+
+    try:
+        gd.wait_for("%d commands" % count, enough, timeout)
+    except gd.DriverError:
+        pass
+    time.sleep(0.3)
+    return commands + radio.new_commands()
+
+
+def export_config(app, path, item_text="Export Config"):
+    app.click("exportButton")
+    gd.choose_file(item_text, path)
+    app.wait_status(item_text, True)
+    return read_lines(path)
+
+
+def clear_and_type(text):
+    gd.press("End", *["BackSpace"] * 12)
+    gd.type_text(text)
+
+
+class Group:
+    """One start of the program with its radio, and the scenarios run against it."""
+
+    def __init__(self, name, language, radio_state=None):
+        self.name, self.language = name, language
+        self.radio_state = radio_state or RADIO
+        self.radio = gd.SimulatedRadio("e2e", COM, radio_options(self.radio_state))
+        self.app = gd.RadioConfigWindow(language, ARTIFACTS)
+        self.saved_settings = {}
+
+    def __enter__(self):
+        for name in ("Port", "Baud", "Chinese"):
+            self.saved_settings[name] = gd.reg_get(gd.USER_KEY, name)
+        self.radio.start()
+        ports = gd.com_ports()
+        if COM not in ports:
+            raise gd.DriverError("COM%d is not among the ports %r" % (COM, ports))
+        self.port_index = ports.index(COM)
+        gd.reg_set(gd.USER_KEY, "Port", str(self.port_index))
+        gd.reg_delete(gd.USER_KEY, "Baud")
+        gd.reg_set(gd.USER_KEY, "Chinese", "1" if self.language == "zh" else "0")
+        self.app.start()
+        self.radio.new_commands()
+        return self
+
+    def __exit__(self, *_):
+        self.app.kill()
+        self.radio.stop()
+        for name, value in self.saved_settings.items():
+            if value is None:
+                gd.reg_delete(gd.USER_KEY, name)
+            else:
+                gd.reg_set(gd.USER_KEY, name, value)
+
+
+# --- scenarios: each takes the group; a raised exception is its failure ------------
+
+def connect(group):
+    app, radio = group.app, group.radio
+    app.click("connectButton")
+    app.wait_status("Connect" if group.language == "en" else "连接", True)
+    expect_equal("commands of Connect", wait_commands(radio, 1), ["control\\r"])
+
+
+def read(group):
+    app, radio = group.app, group.radio
+    app.click("readButton")
+    app.wait_status("Read", True)
+    expect_equal("commands of Read", wait_commands(radio, 18), READ_COMMANDS)
+
+
+def export_after_read(group):
+    lines = export_config(group.app, fresh_path("after-read.cfg"))
+    expect_equal("exported file after Read", lines, radio_config_lines(group.radio_state))
+
+
+def invalid_channel_refused(group):
+    app = group.app
+    app.click("channelEdit3")
+    clear_and_type("500")
+    app.click("exportButton")
+    box = gd.wait_window("Error", 8)
+    gd.focus(box)
+    gd.press("Return")
+    gd.wait_window_gone(box)
+    if gd.visible_windows(name=gd.whole_name("Export Config")):
+        raise gd.DriverError("the export dialog opened although the channel was refused")
+    # The focus is back in the refused field: what is typed now replaces its text.
+    gd.focus(app.window)
+    clear_and_type("433")
+    lines = export_config(app, fresh_path("after-fix.cfg"))
+    expect_equal("channel 3 after the fix", lines[3], "Channel3,433.00000")
+
+
+def write(group):
+    app, radio, state = group.app, group.radio, group.radio_state
+    channels = list(state["channels"])
+    channels[3] = "433.00000"
+    app.click("writeButton")
+    app.wait_status("Write", True)
+    expected = write_commands(channels, state["current"], state["port_baud"], state["link_baud"], state["protocol"])
+    expect_equal("commands of Write", wait_commands(radio, len(expected)), expected)
+    expect_equal("channel 3 the radio holds", radio.state().get("channel3"), "433.00000")
+
+
+def import_export_round_trip(group):
+    app, radio = group.app, group.radio
+    channels = ["%.5f" % (461.0 + i * 0.5) for i in range(10)]
+    # HUACE at 19200, current channel 7, radio port at 57600, high power 25 W, low power 5 W.
+    wanted = config_lines(channels, 2, 6, 3, 2, 1, 2)
+    source = fresh_path("import.cfg")
+    with open(source, "wb") as f:
+        f.write("".join(line + "\r\n" for line in wanted).encode("ascii"))
+    app.click("importButton")
+    gd.choose_file("Import Config", source)
+    app.wait_status("Import Config", True)
+    expect_equal("export of the imported file", export_config(app, fresh_path("reexport.cfg")), wanted)
+    app.click("writeButton")
+    app.wait_status("Write", True)
+    expected = write_commands(channels, 7, 57600, 19200, "HUACE")
+    expect_equal("commands of Write after Import", wait_commands(radio, len(expected)), expected)
+
+
+RADIO_SCENARIOS = [connect, read, export_after_read, invalid_channel_refused, write, import_export_round_trip]
+
+
+# --- menus, languages, About and Exit (starts in Chinese) ---------------------
+
+PANEL_BORDER = 0xFFC700
+PANEL_BACKGROUND = 0xEEEEEE
+
+
+def panel_shown(app, panel):
+    """The panel's yellow frame and grey inside are on the screen at its place."""
+    image = app.grab(panel)
+    middle = image.height // 2
+    frame = [image.pixel(0, middle), image.pixel(image.width - 1, middle), image.pixel(image.width // 2, 0),
+             image.pixel(image.width // 2, image.height - 1)]
+    return all(color == PANEL_BORDER for color in frame) and image.count(PANEL_BACKGROUND) > image.width * 2
+
+
+def chinese_title(group):
+    expect_equal("window title", gd.window_name(group.app.window), gd.WINDOW_TITLES["zh"])
+
+
+def menus_follow_the_mouse(group):
+    app = group.app
+    if panel_shown(app, "filePanel") or panel_shown(app, "helpPanel"):
+        raise gd.DriverError("a menu panel is shown before any title was pressed")
+    app.click("fileMenu")
+    app.hover("fileMenu")
+    gd.wait_for("the File panel", lambda: panel_shown(app, "filePanel"), 3)
+    app.hover("helpMenu")
+    gd.wait_for("the Help panel", lambda: panel_shown(app, "helpPanel"), 3)
+    gd.wait_for("the File panel to hide", lambda: not panel_shown(app, "filePanel"), 3)
+
+
+# The About dialog's OK button, from its skin: 275 x 184 with a 2-pixel frame;
+# title bar 33 high; the body's outer padding 10,10,10,4 and inset 10; a text
+# column of 150 and a child padding of 10 put the 70-wide button column at
+# x = 2 + 10 + 10 + 150 + 10 = 182; the column spans y = 2 + 33 + 10 + 10 = 55 to
+# 184 - 2 - 4 - 10 = 168 and centres the 22-high button between two spacers.
+ABOUT_OK = (182 + 35, (55 + 168) // 2)
+
+
+def about_opens_and_closes(group):
+    app = group.app
+    title = "关于..." if group.language == "zh" else "About..."
+    if not gd.visible_windows(name=gd.whole_name(title)):
+        gd.open_menu_item(app, "helpMenu", "aboutItem")
+    about = gd.wait_window(title, 8)
+    x, y, _, _ = gd.window_geometry(about)
+    gd.click(x + ABOUT_OK[0], y + ABOUT_OK[1])
+    gd.wait_window_gone(about, 5)
+    if not group.app.is_running():
+        raise gd.DriverError("closing About ended the program")
+
+
+def switch_to_english(group):
+    app = group.app
+    gd.open_menu_item(app, "languageMenu", "languageItem")
+    gd.wait_for("the English title", lambda: gd.window_name(app.window) == gd.WINDOW_TITLES["en"], 5)
+    group.language = app.language = "en"
+
+
+def read_from_the_file_menu(group):
+    app, radio = group.app, group.radio
+    gd.open_menu_item(app, "fileMenu", "readItem")
+    app.wait_status("Read", True)
+    expect_equal("commands of File > Read", wait_commands(radio, 18), READ_COMMANDS)
+    # The same item again runs the command again.
+    app.click("connectButton")
+    app.wait_status("Connect", True)
+    radio.new_commands()
+    gd.open_menu_item(app, "fileMenu", "readItem")
+    app.wait_status("Read", True)
+    expect_equal("commands of File > Read, twice", wait_commands(radio, 18), READ_COMMANDS)
+
+
+def exit_saves_the_settings(group):
+    app = group.app
+    gd.open_menu_item(app, "fileMenu", "exitItem")
+    app.wait_exit(15)
+    saved = {name: gd.reg_get(gd.USER_KEY, name) for name in ("Port", "Baud", "Chinese")}
+    expect_equal("settings saved at exit", saved, {"Port": str(group.port_index), "Baud": "2", "Chinese": "0"})
+
+
+MENU_SCENARIOS = [chinese_title, connect, menus_follow_the_mouse, about_opens_and_closes, switch_to_english,
+                  about_opens_and_closes, read_from_the_file_menu, exit_saves_the_settings]
+
+
+# --- firmware upgrade -------------------------------------------------------------
+
+def firmware_file(name, pages, tail):
+    """A firmware file of a first page, 3840 skipped bytes, pages more and a short tail; and what is sent of it."""
+    generator = random.Random(pages * 1000 + tail)
+    data = bytes(generator.randrange(256) for _ in range(4096 + 256 * pages + tail))
+    path = fresh_path(name)
+    with open(path, "wb") as f:
+        f.write(data)
+    return path, data[:256] + data[4096:4096 + 256 * pages]
+
+
+def progress_columns(app):
+    image = app.grab("statusLabel")
+    return image.columns_with(gd.PROGRESS_COLOR, image.height // 2)
+
+
+def upgrade(app, path):
+    gd.open_menu_item(app, "fileMenu", "upgradeItem")
+    gd.choose_file("Select File", path)
+
+
+def upgrade_with_progress(group):
+    app, radio = group.app, group.radio
+    pages = 40
+    path, sent = firmware_file("upgrade.dwn", pages, 100)
+    upgrade(app, path)
+    widths = []
+    full = app.rect("statusLabel")[2] - app.rect("statusLabel")[0]
+
+    def finished():
+        width = progress_columns(app)
+        if width:
+            widths.append(width)
+        return app.status_color() == gd.SUCCESS_COLOR
+
+    gd.wait_for("the upgrade to end", finished, 30, interval=0.05)
+    app.wait_status("Upgrade Firmware", True)
+    partial = sorted(set(w for w in widths if w < full))
+    if len(partial) < 2 or widths != sorted(widths):
+        raise gd.DriverError("the progress bar did not grow: widths seen %r of %d" % (widths, full))
+    commands = wait_commands(radio, 3 + 2 * (pages + 1))
+    expect_equal("first and last boot loader commands", (commands[:3], commands[-1]),
+                 (["boot_start", "write page", "<page 1 258 bytes checksum ok>"], "ISP finish"))
+    expect_equal("pages the radio took", len([c for c in commands if c.startswith("<page")]), pages + 1)
+    firmware = radio.firmware()
+    if firmware != sent:
+        raise gd.DriverError("the radio's firmware (%s bytes) differs from the %d bytes expected"
+                             % (None if firmware is None else len(firmware), len(sent)))
+
+
+def upgrade_refused_page(group):
+    app, radio = group.app, group.radio
+    radio.set_scenario("--boot-fail 3")
+    path, _ = firmware_file("refused.dwn", 6, 0)
+    upgrade(app, path)
+    app.wait_status("Upgrade Firmware", False, timeout=15)
+    commands = wait_commands(radio, 7)
+    expect_equal("pages offered before the refusal", len([c for c in commands if c.startswith("<page")]), 3)
+    if "ISP finish" in commands:
+        raise gd.DriverError("ISP finish was sent after a refused page")
+    radio.set_scenario("")
+    # The commands are enabled again after the upgrade.
+    connect(group)
+
+
+UPGRADE_SCENARIOS = [upgrade_with_progress, upgrade_refused_page]
+
+
+# --- faults of the radio: each ends in a red Failure, in time -----------------------
+
+def fault(scenario, button, operation, success=False, limit=4.0):
+    def run(group):
+        app, radio = group.app, group.radio
+        radio.set_scenario(scenario)
+        app.status_render(app.status_text(operation, success), success)
+        started = time.monotonic()
+        app.click(button)
+        app.wait_status(operation, success, timeout=limit + 4)
+        took = time.monotonic() - started
+        if took > limit + 1.5:
+            raise gd.DriverError("%s took %.1f s" % (operation, took))
+        # Late replies of a slow radio drain before the next scenario.
+        time.sleep(0.8)
+        radio.set_scenario("")
+        radio.new_commands()
+    run.__name__ = "%s_%s" % (operation.lower().replace(" ", "_"), scenario.strip("-").replace(" ", "_")
+                              .replace("-", "_") or "none")
+    return run
+
+
+FAULT_SCENARIOS = [
+    fault("--silent", "connectButton", "Connect"),
+    fault("--no-reply control", "connectButton", "Connect"),
+    fault("--wrong-reply control", "connectButton", "Connect"),
+    fault("--garbage", "connectButton", "Connect"),
+    fault("--slow 600", "connectButton", "Connect"),
+    fault("--silent", "disconnectButton", "Disconnect"),
+    # Writes while the fields still hold what the group's first Read filled in.
+    fault("--silent", "writeButton", "Write"),
+    fault("--wrong-reply cfg_prtl", "writeButton", "Write", limit=6.0),
+    fault("--silent", "readButton", "Read"),
+    fault("--wrong-reply cfg_ch_5", "readButton", "Read", limit=6.0),
+    fault("--no-reply cfg_sbau", "readButton", "Read"),
+    # Not faults: replies the program must still understand.
+    fault("--echo", "connectButton", "Connect", success=True),
+    fault("--ack", "readButton", "Read", success=True),
+    fault("--unknown-protocol", "readButton", "Read", success=True),
+    fault("--baud 9600", "connectButton", "Connect", success=True),
+]
+
+
+def run_group(group, scenarios):
+    failures = 0
+    with group:
+        for scenario in scenarios:
+            name = "%s-%s" % (group.name, scenario.__name__)
+            started = time.monotonic()
+            try:
+                if not group.app.is_running():
+                    raise gd.DriverError("the program is not running")
+                scenario(group)
+                print("PASS %s (%.1f s)" % (name, time.monotonic() - started), flush=True)
+            except Exception:
+                failures += 1
+                gd.save_screen(os.path.join(ARTIFACTS, name + ".png"))
+                print("FAIL %s (%.1f s)\n%s" % (name, time.monotonic() - started, traceback.format_exc()),
+                      flush=True)
+    return failures
+
+
+GROUPS = {
+    "radio": lambda: (Group("radio", "en"), RADIO_SCENARIOS),
+    "menus": lambda: (Group("menus", "zh"), MENU_SCENARIOS),
+    "upgrade": lambda: (Group("upgrade", "en"), UPGRADE_SCENARIOS),
+    "faults": lambda: (Group("faults", "en"), [read] + FAULT_SCENARIOS),
+}
+
+
+def missing_environment():
+    for variable in ("WINEPREFIX", "DISPLAY"):
+        if not os.environ.get(variable):
+            return "%s is not set (run through tools/test.sh)" % variable
+    for path in (gd.program_path(), gd.layoutdump_path(), os.path.join(gd.BUILD, "host", "radiosim", "radiosim")):
+        if not os.path.exists(path):
+            return "%s is missing" % path
+    return None
+
+
+def main(names):
+    unknown = [n for n in names if n not in GROUPS]
+    if not names or unknown:
+        print(__doc__, file=sys.stderr)
+        return 2
+    reason = missing_environment()
+    if reason:
+        print("SKIP: " + reason)
+        return 77
+    failures = 0
+    for name in names:
+        group, scenarios = GROUPS[name]()
+        failures += run_group(group, scenarios)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -1,0 +1,57 @@
+#include "LayoutDumpArgs.h"
+
+#include <cstring>
+
+namespace {
+
+bool TakeValue(int argc, const char* const* argv, int& i, std::string& value, std::string& error)
+{
+    if (i + 1 >= argc) {
+        error = std::string(argv[i]) + " needs a value";
+        return false;
+    }
+    value = argv[++i];
+    return true;
+}
+
+bool ParseLanguage(const std::string& value, TLayoutDumpArgs& args, std::string& error)
+{
+    if (value != "zh" && value != "en") {
+        error = "--lang takes zh or en";
+        return false;
+    }
+    args.chinese = value == "zh";
+    return true;
+}
+
+}  // namespace
+
+bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& args, std::string& error)
+{
+    bool outcomeGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        std::string value;
+        if (std::strcmp(arg, "--lang") == 0) {
+            if (!TakeValue(argc, argv, i, value, error) || !ParseLanguage(value, args, error)) return false;
+        } else if (std::strcmp(arg, "--render-status") == 0) {
+            if (!TakeValue(argc, argv, i, args.statusText, error)) return false;
+            args.renderStatus = true;
+        } else if (std::strcmp(arg, "--success") == 0 || std::strcmp(arg, "--failure") == 0) {
+            args.success = std::strcmp(arg, "--success") == 0;
+            outcomeGiven = true;
+        } else if (std::strcmp(arg, "--com-ports") == 0) {
+            args.comPorts = true;
+        } else if (arg[0] == '-' || !args.png.empty()) {
+            error = std::string("unexpected argument ") + arg;
+            return false;
+        } else {
+            args.png = arg;
+        }
+    }
+    if (args.renderStatus != outcomeGiven || args.renderStatus != !args.png.empty()) {
+        error = "--render-status needs --success or --failure and OUT.png, and they need it";
+        return false;
+    }
+    return true;
+}
