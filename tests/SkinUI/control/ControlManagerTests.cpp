@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "tests/SkinUI/support/NotifyLog.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -11,27 +12,6 @@
 using namespace SkinUI;
 
 namespace {
-
-struct TSeen {
-    std::string type;
-    CControlUI* sender = nullptr;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-};
-
-class NotifyLog : public INotifyUI {
-public:
-    void Notify(TNotifyMsg& msg) override { seen.push_back(TSeen{msg.sType.GetData(), msg.pSender, msg.wParam, msg.lParam}); }
-
-    int Count(const char* type) const
-    {
-        int n = 0;
-        for (const TSeen& s : seen) n += s.type == type ? 1 : 0;
-        return n;
-    }
-
-    std::vector<TSeen> seen;
-};
 
 class SizeCounter {
 public:
@@ -92,7 +72,7 @@ protected:
 
     static CTestWindow* s_window;
     CPaintManagerUI& pm = s_window->GetManager();
-    NotifyLog log;
+    CNotifyLog log;
     ParentControl root;
     CControlUI child;
 };
@@ -105,17 +85,6 @@ bool SameRect(const RECT& a, const RECT& b)
 }
 
 } // namespace
-
-TEST_F(ManagedTest, TimerEventSendsTimerNotification)
-{
-    TEventMsg e = MakeEvent(UIEVENT_TIMER, 7, 9);
-    child.Event(e);
-    ASSERT_EQ(log.Count("timer"), 1);
-    EXPECT_EQ(log.seen.back().sender, &child);
-    EXPECT_EQ(log.seen.back().wParam, 7u);
-    EXPECT_EQ(log.seen.back().lParam, 9);
-    EXPECT_TRUE(root.forwarded.empty());
-}
 
 TEST_F(ManagedTest, ContextMenuNotifiesOnlyWhenTheMenuIsUsed)
 {
@@ -355,6 +324,7 @@ TEST_F(ManagedTest, WindowTimerReachesTheControlAsATimerNotification)
     ASSERT_GE(log.Count("timer"), 1);
     EXPECT_EQ(log.seen.back().sender, &child);
     EXPECT_EQ(log.seen.back().wParam, 5u);
+    EXPECT_TRUE(root.forwarded.empty());
 }
 
 TEST(ControlWindow, RootIsPaintedThroughTheWindow)

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "tests/SkinUI/support/PixelSurface.h"
 #include <windows.h>
 #include <cstdint>
 #include <cstdlib>
@@ -14,55 +15,11 @@ namespace {
 const int kSize = 40;
 const uint32_t kWhite = 0xFFFFFF;
 
-// A white 32-bit top-down memory surface.
-class Surface {
+// A white kSize x kSize surface.
+class Surface : public CPixelSurface {
 public:
-    Surface()
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kSize;
-        info.bmiHeader.biHeight = -kSize;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        m_dc = ::CreateCompatibleDC(nullptr);
-        m_bmp = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = ::SelectObject(m_dc, m_bmp);
-        for (int i = 0; i < kSize * kSize; ++i) m_bits[i] = kWhite;
-    }
-    ~Surface()
-    {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bmp);
-        ::DeleteDC(m_dc);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-
-    HDC dc() const { return m_dc; }
-    // 0xRRGGBB.
-    uint32_t At(int x, int y) const
-    {
-        ::GdiFlush();
-        return m_bits[y * kSize + x] & 0xFFFFFF;
-    }
-
-private:
-    HDC m_dc = nullptr;
-    HBITMAP m_bmp = nullptr;
-    HGDIOBJ m_old = nullptr;
-    uint32_t* m_bits = nullptr;
+    Surface() : CPixelSurface(kSize, kSize) {}
 };
-
-bool Near(uint32_t got, uint32_t want, int tolerance = 8)
-{
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int g = static_cast<int>((got >> shift) & 0xFF);
-        const int w = static_cast<int>((want >> shift) & 0xFF);
-        if (std::abs(g - w) > tolerance) return false;
-    }
-    return true;
-}
 
 const RECT kItem = {0, 0, kSize, kSize};
 
@@ -169,8 +126,8 @@ TEST_F(PaintTest, OpaqueFillsTheDirtyPartTranslucentTheWholeItemTransparentNothi
     Surface t;
     c.SetBkColor(0x800000FF);
     c.DoPaint(t.dc(), RECT{0, 0, 20, kSize});
-    EXPECT_TRUE(Near(t.At(5, 5), 0x7F7FFF)) << std::hex << t.At(5, 5);
-    EXPECT_TRUE(Near(t.At(30, 5), 0x7F7FFF)) << std::hex << t.At(30, 5);
+    EXPECT_TRUE(NearColor(t.At(5, 5), 0x7F7FFF)) << std::hex << t.At(5, 5);
+    EXPECT_TRUE(NearColor(t.At(30, 5), 0x7F7FFF)) << std::hex << t.At(30, 5);
     Surface u;
     c.SetAttribute("bkcolor", "#00FF00");
     c.DoPaint(u.dc(), kItem);
@@ -182,8 +139,8 @@ TEST_F(PaintTest, TwoColourVerticalGradient)
     c.SetBkColor(0xFFFF0000);
     c.SetBkColor2(0xFF0000FF);
     c.DoPaint(s.dc(), kItem);
-    EXPECT_TRUE(Near(s.At(20, 0), 0xFF0000, 24)) << std::hex << s.At(20, 0);
-    EXPECT_TRUE(Near(s.At(20, kSize - 1), 0x0000FF, 24)) << std::hex << s.At(20, kSize - 1);
+    EXPECT_TRUE(NearColor(s.At(20, 0), 0xFF0000, 24)) << std::hex << s.At(20, 0);
+    EXPECT_TRUE(NearColor(s.At(20, kSize - 1), 0x0000FF, 24)) << std::hex << s.At(20, kSize - 1);
     const uint32_t middle = s.At(20, kSize / 2);
     EXPECT_GT((middle >> 16) & 0xFF, 0x40u);
     EXPECT_GT(middle & 0xFF, 0x40u);
@@ -195,9 +152,9 @@ TEST_F(PaintTest, ThreeColourGradientMeetsTheSecondColourInTheMiddle)
     c.SetBkColor2(0xFF00FF00);
     c.SetBkColor3(0xFF0000FF);
     c.DoPaint(s.dc(), kItem);
-    EXPECT_TRUE(Near(s.At(20, 0), 0xFF0000, 40)) << std::hex << s.At(20, 0);
-    EXPECT_TRUE(Near(s.At(20, kSize / 2), 0x00FF00, 40)) << std::hex << s.At(20, kSize / 2);
-    EXPECT_TRUE(Near(s.At(20, kSize - 1), 0x0000FF, 40)) << std::hex << s.At(20, kSize - 1);
+    EXPECT_TRUE(NearColor(s.At(20, 0), 0xFF0000, 40)) << std::hex << s.At(20, 0);
+    EXPECT_TRUE(NearColor(s.At(20, kSize / 2), 0x00FF00, 40)) << std::hex << s.At(20, kSize / 2);
+    EXPECT_TRUE(NearColor(s.At(20, kSize - 1), 0x0000FF, 40)) << std::hex << s.At(20, kSize - 1);
 }
 
 TEST_F(PaintTest, BorderNeedsAColourAndASizeAndIsDrawnOverTheBackground)

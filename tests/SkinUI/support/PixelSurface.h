@@ -1,0 +1,79 @@
+#pragma once
+#include <windows.h>
+#include <cstdint>
+#include <cstdlib>
+
+// A top-down 32-bit memory bitmap to paint into and read back as 0xRRGGBB.
+class CPixelSurface {
+public:
+    explicit CPixelSurface(int width, int height, uint32_t fill = 0xFFFFFF) : m_width(width), m_height(height)
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        m_dc = ::CreateCompatibleDC(nullptr);
+        m_bmp = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
+        m_old = ::SelectObject(m_dc, m_bmp);
+        Fill(fill);
+    }
+    ~CPixelSurface()
+    {
+        ::SelectObject(m_dc, m_old);
+        ::DeleteObject(m_bmp);
+        ::DeleteDC(m_dc);
+    }
+    CPixelSurface(const CPixelSurface&) = delete;
+    CPixelSurface& operator=(const CPixelSurface&) = delete;
+
+    HDC dc() const { return m_dc; }
+    RECT Rect() const { return RECT{0, 0, m_width, m_height}; }
+    void Fill(uint32_t rgb)
+    {
+        ::GdiFlush();
+        for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = rgb;
+    }
+    uint32_t At(int x, int y) const
+    {
+        ::GdiFlush();
+        return m_bits[y * m_width + x] & 0xFFFFFF;
+    }
+    int Count(uint32_t rgb) const
+    {
+        ::GdiFlush();
+        int n = 0;
+        for (int i = 0; i < m_width * m_height; ++i) n += (m_bits[i] & 0xFFFFFF) == rgb ? 1 : 0;
+        return n;
+    }
+    int CountNot(uint32_t rgb) const { return m_width * m_height - Count(rgb); }
+    bool SameAs(const CPixelSurface& other) const
+    {
+        ::GdiFlush();
+        if (other.m_width != m_width || other.m_height != m_height) return false;
+        for (int i = 0; i < m_width * m_height; ++i) {
+            if ((m_bits[i] & 0xFFFFFF) != (other.m_bits[i] & 0xFFFFFF)) return false;
+        }
+        return true;
+    }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    HDC m_dc = nullptr;
+    HBITMAP m_bmp = nullptr;
+    HGDIOBJ m_old = nullptr;
+    uint32_t* m_bits = nullptr;
+};
+
+// Each of the three channels within tolerance.
+inline bool NearColor(uint32_t got, uint32_t want, int tolerance = 8)
+{
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int g = static_cast<int>((got >> shift) & 0xFF);
+        const int w = static_cast<int>((want >> shift) & 0xFF);
+        if (std::abs(g - w) > tolerance) return false;
+    }
+    return true;
+}
