@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "tests/SkinUI/support/PixelSurface.h"
 #include <windows.h>
 #include <cstdint>
 #include <cstdlib>
@@ -15,53 +16,11 @@ const int kSize = 64;
 const uint32_t kWhite = 0xFFFFFF;
 const RECT kAll = {0, 0, kSize, kSize};
 
-// A white 32-bit top-down memory surface.
-class Surface {
+// A white kSize x kSize surface.
+class Surface : public CPixelSurface {
 public:
-    Surface() {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kSize;
-        info.bmiHeader.biHeight = -kSize;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        m_dc = ::CreateCompatibleDC(nullptr);
-        m_bmp = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = ::SelectObject(m_dc, m_bmp);
-        for (int i = 0; i < kSize * kSize; ++i)
-            m_bits[i] = kWhite;
-    }
-    ~Surface() {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bmp);
-        ::DeleteDC(m_dc);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-
-    HDC dc() const { return m_dc; }
-    // 0xRRGGBB.
-    uint32_t At(int x, int y) const {
-        ::GdiFlush();
-        return m_bits[y * kSize + x] & 0xFFFFFF;
-    }
-
-private:
-    HDC m_dc = nullptr;
-    HBITMAP m_bmp = nullptr;
-    HGDIOBJ m_old = nullptr;
-    uint32_t* m_bits = nullptr;
+    Surface() : CPixelSurface(kSize, kSize) {}
 };
-
-bool Near(uint32_t got, uint32_t want, int tolerance = 8) {
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int g = static_cast<int>((got >> shift) & 0xFF);
-        const int w = static_cast<int>((want >> shift) & 0xFF);
-        if (std::abs(g - w) > tolerance)
-            return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -138,7 +97,7 @@ TEST(LayoutPaint, TrackedSeparatorDrawsATranslucentBar) {
     TEventMsg move = MakeEvent(UIEVENT_MOUSEMOVE, 10, 48);
     pane.DoEvent(move);
     pane.DoPostPaint(s.dc(), kAll);
-    EXPECT_TRUE(Near(s.At(10, 47), 0x555555)) << std::hex << s.At(10, 47);
+    EXPECT_TRUE(NearColor(s.At(10, 47), 0x555555)) << std::hex << s.At(10, 47);
     EXPECT_EQ(s.At(10, 38), kWhite);
     TEventMsg up = MakeEvent(UIEVENT_BUTTONUP, 10, 48);
     pane.DoEvent(up);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
+#include "tests/SkinUI/support/NotifyLog.h"
 #include <windows.h>
-#include <string>
-#include <vector>
 #include "ProbeControl.h"
 #include "RectMatch.h"
 #include "SkinUI/Control/ScrollBarUI.h"
@@ -9,46 +8,11 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/TabLayoutUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "tests/SkinUI/support/TestWindow.h"
 
 using namespace SkinUI;
 
 namespace {
-
-const char kClassName[] = "SkinUILayoutTestWindow";
-
-HWND CreateTestWindow() {
-    static ATOM atom = 0;
-    if (atom == 0) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = kClassName;
-        atom = ::RegisterClassA(&wc);
-    }
-    return ::CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
-                             ::GetModuleHandleA(nullptr), nullptr);
-}
-
-struct TSeen {
-    std::string type;
-    CControlUI* sender = nullptr;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-};
-
-class NotifyLog : public INotifyUI {
-public:
-    void Notify(TNotifyMsg& msg) override {
-        seen.push_back(TSeen{msg.sType.GetData(), msg.pSender, msg.wParam, msg.lParam});
-    }
-    int Count(const char* type) const {
-        int n = 0;
-        for (const TSeen& s : seen)
-            n += s.type == type ? 1 : 0;
-        return n;
-    }
-    std::vector<TSeen> seen;
-};
 
 // Removes itself from its parent when clicked, as a "close" button would.
 class CSelfRemover : public CProbeControl {
@@ -67,26 +31,28 @@ public:
 class ManagedLayout : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_hWnd = CreateTestWindow();
-        ASSERT_NE(m_hWnd, nullptr);
-        pm.Init(m_hWnd);
         pm.AddNotifier(&log);
         root = new CVerticalLayoutUI();
         pm.AttachDialog(root);
         root->SetPos({0, 0, 200, 200});
     }
-    void TearDown() override {
-        pm.RemoveNotifier(&log);
-        ::DestroyWindow(m_hWnd);
-    }
+    void TearDown() override { pm.RemoveNotifier(&log); }
     void RunDelayedCleanup() {
         LRESULT lRes = 0;
         pm.MessageHandler(WM_APP + 1, 0, 0, lRes);
     }
+    // Ten 50-pixel rows in the 200-pixel root with its vertical bar.
+    void AddScrolledRows() {
+        root->EnableScrollBar(true, false);
+        for (int i = 0; i < 10; ++i)
+            root->Add(new CProbeControl(nullptr, 50));
+        root->SetPos({0, 0, 200, 200});
+    }
 
-    HWND m_hWnd = nullptr;
-    CPaintManagerUI pm;
-    NotifyLog log;
+    CTestWindow window{200, 200};
+    HWND m_hWnd = window.GetHWND();
+    CPaintManagerUI& pm = window.GetManager();
+    CNotifyLog log;
     CVerticalLayoutUI* root = nullptr;
 };
 
@@ -123,10 +89,7 @@ TEST_F(ManagedLayout, ImmediateDestroyAndRemoveAllWithDelay) {
 }
 
 TEST_F(ManagedLayout, LineStepAddsTheDefaultFontHeight) {
-    root->EnableScrollBar(true, false);
-    for (int i = 0; i < 10; ++i)
-        root->Add(new CProbeControl(nullptr, 50));
-    root->SetPos({0, 0, 200, 200});
+    AddScrolledRows();
     ASSERT_TRUE(root->GetVerticalScrollBar()->IsVisible());
     root->LineDown();
     EXPECT_EQ(root->GetScrollPos().cy, 8 + pm.GetDefaultFontInfo()->tm.tmHeight);
@@ -152,7 +115,7 @@ TEST_F(ManagedLayout, TabSelectionNotifiesWithNewAndOldIndex) {
     }
     EXPECT_TRUE(tabs->SelectItem(2));
     ASSERT_EQ(log.Count("tabselect"), 1);
-    const TSeen& seen = log.seen.back();
+    const TSeenNotify& seen = log.seen.back();
     EXPECT_EQ(seen.sender, tabs);
     EXPECT_EQ(seen.wParam, 2u);
     EXPECT_EQ(seen.lParam, 0);
@@ -181,10 +144,7 @@ TEST_F(ManagedLayout, StandaloneBarNotifiesScrollAndRunsItsTimer) {
 }
 
 TEST_F(ManagedLayout, OwnedBarSendsNoScrollNotification) {
-    root->EnableScrollBar(true, false);
-    for (int i = 0; i < 10; ++i)
-        root->Add(new CProbeControl(nullptr, 50));
-    root->SetPos({0, 0, 200, 200});
+    AddScrolledRows();
     CScrollBarUI* bar = root->GetVerticalScrollBar();
     TEventMsg down = MakeEvent(UIEVENT_BUTTONDOWN, 190, 195);
     bar->Event(down);
@@ -212,7 +172,6 @@ TEST_F(ManagedLayout, TrackedSeparatorRegistersForPostPaintOnce) {
 }
 
 TEST_F(ManagedLayout, HeldTrackPagesAgainFromTheSixthTickTowardsTheCursor) {
-    ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
     auto* bar = new CScrollBarUI();
     bar->SetFloat(true);
     root->Add(bar);

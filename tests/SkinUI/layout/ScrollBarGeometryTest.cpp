@@ -16,66 +16,56 @@ TScrollBarMetrics Vertical(int height, int range, int pos) {
 
 }  // namespace
 
-TEST(ScrollBarGeometry, VerticalThumbLengthAndPosition) {
-    // Track 200 - 32 = 168; length 200 * 168 / 300 = 112.
-    TScrollBarParts p = ScrollBarLayoutParts(Vertical(200, 100, 0));
-    EXPECT_EQ(p.rcButton1, (RECT{100, 0, 116, 16}));
-    EXPECT_EQ(p.rcButton2, (RECT{100, 184, 116, 200}));
-    EXPECT_EQ(p.rcThumb, (RECT{100, 16, 116, 128}));
-    p = ScrollBarLayoutParts(Vertical(200, 100, 100));
-    EXPECT_EQ(p.rcThumb, (RECT{100, 72, 116, 184}));
-    p = ScrollBarLayoutParts(Vertical(200, 100, 50));
-    EXPECT_EQ(p.rcThumb.top, 16 + 56 * 50 / 100);
+TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition) {
+    const RECT none = {0, 0, 0, 0};
+    struct TCase {
+        const char* what;
+        TScrollBarMetrics metrics;
+        RECT button1, button2, thumb;
+    };
+    auto hidden = [](TScrollBarMetrics m, bool first, bool second) {
+        m.bShowButton1 = !first;
+        m.bShowButton2 = !second;
+        return m;
+    };
+    TScrollBarMetrics horizontal = Vertical(0, 100, 100);
+    horizontal.bHorizontal = true;
+    horizontal.rcItem = {0, 50, 200, 66};
+    TScrollBarMetrics shortHorizontal = horizontal;
+    shortHorizontal.rcItem = {0, 0, 40, 16};
+    // Track 200 - 32 = 168; thumb 200 * 168 / 300 = 112.
+    const TCase cases[] = {
+        {"top", Vertical(200, 100, 0), {100, 0, 116, 16}, {100, 184, 116, 200}, {100, 16, 116, 128}},
+        {"bottom", Vertical(200, 100, 100), {100, 0, 116, 16}, {100, 184, 116, 200}, {100, 72, 116, 184}},
+        {"middle", Vertical(200, 100, 50), {100, 0, 116, 16}, {100, 184, 116, 200}, {100, 44, 116, 156}},
+        {"thumb no shorter than a button", Vertical(100, 100000, 100000), {100, 0, 116, 16}, {100, 84, 116, 100},
+         {100, 68, 116, 84}},
+        {"short bar", Vertical(40, 100, 0), {100, 0, 116, 16}, {100, 24, 116, 40}, none},
+        {"half buttons", Vertical(20, 100, 0), {100, 0, 116, 10}, {100, 10, 116, 20}, none},
+        {"no first button", hidden(Vertical(200, 0, 0), true, false), {100, 0, 100, 0}, {100, 184, 116, 200},
+         {100, 0, 116, 184}},
+        {"no buttons", hidden(Vertical(200, 0, 0), true, true), {100, 0, 100, 0}, {100, 200, 100, 200},
+         {100, 0, 116, 200}},
+        {"horizontal", horizontal, {0, 50, 16, 66}, {184, 50, 200, 66}, {72, 50, 184, 66}},
+        {"short horizontal", shortHorizontal, {0, 0, 16, 16}, {24, 0, 40, 16}, none},
+    };
+    for (const TCase& c : cases) {
+        const TScrollBarParts p = ScrollBarLayoutParts(c.metrics);
+        EXPECT_EQ(p.rcButton1, c.button1) << c.what;
+        EXPECT_EQ(p.rcButton2, c.button2) << c.what;
+        if (c.thumb == none) {
+            EXPECT_FALSE(ScrollBarHasThumb(p.rcThumb)) << c.what;
+        } else {
+            EXPECT_EQ(p.rcThumb, c.thumb) << c.what;
+        }
+    }
 }
-
-TEST(ScrollBarGeometry, ThumbNeverShorterThanAButton) {
-    TScrollBarParts p = ScrollBarLayoutParts(Vertical(100, 100000, 100000));
-    EXPECT_EQ(p.rcThumb.bottom - p.rcThumb.top, 16);
-    EXPECT_EQ(p.rcThumb.bottom, 84);
-}
-
 
 TEST(ScrollBarGeometry, HugeRangeDoesNotOverflow) {
     TScrollBarParts p = ScrollBarLayoutParts(Vertical(30000, 2000000000, 1999999999));
     EXPECT_GE(p.rcThumb.top, 16);
     EXPECT_LE(p.rcThumb.bottom, 30000 - 16);
     EXPECT_GT(p.rcThumb.top, 29000);
-}
-
-TEST(ScrollBarGeometry, ShortBarHasHalfButtonsAndNoThumb) {
-    TScrollBarParts p = ScrollBarLayoutParts(Vertical(40, 100, 0));
-    EXPECT_EQ(p.rcButton1, (RECT{100, 0, 116, 16}));
-    EXPECT_EQ(p.rcButton2, (RECT{100, 24, 116, 40}));
-    EXPECT_FALSE(ScrollBarHasThumb(p.rcThumb));
-    p = ScrollBarLayoutParts(Vertical(20, 100, 0));
-    EXPECT_EQ(p.rcButton1, (RECT{100, 0, 116, 10}));
-    EXPECT_EQ(p.rcButton2, (RECT{100, 10, 116, 20}));
-}
-
-TEST(ScrollBarGeometry, HiddenButtonLetsTheTrackStartAtTheEdge) {
-    TScrollBarMetrics m = Vertical(200, 0, 0);
-    m.bShowButton1 = false;
-    TScrollBarParts p = ScrollBarLayoutParts(m);
-    EXPECT_EQ(p.rcButton1, (RECT{100, 0, 100, 0}));
-    EXPECT_EQ(p.rcThumb, (RECT{100, 0, 116, 184}));
-    m.bShowButton2 = false;
-    p = ScrollBarLayoutParts(m);
-    EXPECT_EQ(p.rcButton2, (RECT{100, 200, 100, 200}));
-    EXPECT_EQ(p.rcThumb, (RECT{100, 0, 116, 200}));
-}
-
-TEST(ScrollBarGeometry, HorizontalIsTheTransposedVertical) {
-    TScrollBarMetrics m;
-    m.bHorizontal = true;
-    m.rcItem = {0, 50, 200, 66};
-    m.nRange = 100;
-    m.nPos = 100;
-    TScrollBarParts p = ScrollBarLayoutParts(m);
-    EXPECT_EQ(p.rcButton1, (RECT{0, 50, 16, 66}));
-    EXPECT_EQ(p.rcButton2, (RECT{184, 50, 200, 66}));
-    EXPECT_EQ(p.rcThumb, (RECT{72, 50, 184, 66}));
-    m.rcItem = {0, 0, 40, 16};
-    EXPECT_FALSE(ScrollBarHasThumb(ScrollBarLayoutParts(m).rcThumb));
 }
 
 TEST(ScrollBarGeometry, HitTestFindsPartsAndTrackSides) {
