@@ -60,7 +60,7 @@ protected:
     }
 
     CEditTestHost& host = CEditTestHost::Shared();
-    CNotifyRecorder log;
+    CNotifyLog log;
     CComboUI* combo = nullptr;
 };
 

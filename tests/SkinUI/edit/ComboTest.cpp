@@ -48,7 +48,7 @@ protected:
     }
 
     CEditTestHost& host = CEditTestHost::Shared();
-    CNotifyRecorder log;
+    CNotifyLog log;
     CComboUI* combo = nullptr;
 };
 
@@ -107,67 +107,41 @@ TEST_F(ComboTest, HidingTheSelectedItemClearsTheSelectionSilently)
     EXPECT_EQ(log.Count("itemselect"), 0);
 }
 
-TEST_F(ComboTest, ArrowKeysMoveTheSelectionWithoutOpening)
+TEST_F(ComboTest, KeysAndWheelMoveTheSelectionOverEnabledItemsWithoutOpening)
 {
-    combo->SelectItem(1);
-    TEventMsg down = KeyDown(VK_DOWN);
-    combo->DoEvent(down);
-    EXPECT_EQ(combo->GetCurSel(), 2);
-    EXPECT_FALSE(combo->IsOpen());
-    EXPECT_EQ(log.Last("itemselect")->wParam, 2u);
-    EXPECT_EQ(log.Last("itemselect")->lParam, 1);
-    TEventMsg up = KeyDown(VK_UP);
-    combo->DoEvent(up);
-    combo->DoEvent(up);
-    EXPECT_EQ(combo->GetCurSel(), 0);
-    combo->DoEvent(up);  // at the top it stays
-    EXPECT_EQ(combo->GetCurSel(), 0);
-    TEventMsg end = KeyDown(VK_END);
-    combo->DoEvent(end);
-    EXPECT_EQ(combo->GetCurSel(), 4);
-    TEventMsg home = KeyDown(VK_HOME);
-    combo->DoEvent(home);
-    EXPECT_EQ(combo->GetCurSel(), 0);
-    EXPECT_FALSE(combo->IsOpen());
-    EXPECT_EQ(log.Count("dropdown"), 0);
-}
-
-TEST_F(ComboTest, KeysSkipDisabledItemsAndNeverLoseTheSelection)
-{
-    combo->GetItemAt(1)->SetEnabled(false);
-    combo->GetItemAt(4)->SetEnabled(false);
-    combo->SelectItem(0);
-    TEventMsg down = KeyDown(VK_NEXT);
-    combo->DoEvent(down);
-    EXPECT_EQ(combo->GetCurSel(), 2);
-    combo->DoEvent(down);
-    EXPECT_EQ(combo->GetCurSel(), 3);
-    // Nothing selectable after the last enabled item: the selection stays.
-    combo->DoEvent(down);
-    EXPECT_EQ(combo->GetCurSel(), 3);
-    combo->SelectItem(0);
-    // End with the last item disabled selects the last selectable one.
-    TEventMsg end = KeyDown(VK_END);
-    combo->DoEvent(end);
-    EXPECT_EQ(combo->GetCurSel(), 3);
-    TEventMsg up = KeyDown(VK_PRIOR);
-    combo->DoEvent(up);
-    combo->DoEvent(up);
-    EXPECT_EQ(combo->GetCurSel(), 0);
-}
-
-TEST_F(ComboTest, WheelMovesLikeTheArrows)
-{
-    combo->SelectItem(2);
-    TEventMsg wheel;
-    wheel.Type = UIEVENT_SCROLLWHEEL;
-    wheel.wParam = 1;
-    combo->DoEvent(wheel);
-    EXPECT_EQ(combo->GetCurSel(), 3);
-    wheel.wParam = 0;
-    combo->DoEvent(wheel);
-    combo->DoEvent(wheel);
-    EXPECT_EQ(combo->GetCurSel(), 1);
+    const char kWheelUp = 1;
+    const char kWheelDown = 2;
+    struct TCase {
+        unsigned disabled;  // bit i: item i disabled
+        int start;
+        char key;
+        int expected;
+    };
+    const TCase cases[] = {
+        {0, 1, VK_DOWN, 2},     {0, 1, VK_UP, 0},       {0, 0, VK_UP, 0},          {0, 1, VK_END, 4},
+        {0, 3, VK_HOME, 0},     {0x12, 0, VK_NEXT, 2},  {0x12, 2, VK_NEXT, 3},     {0x12, 3, VK_NEXT, 3},
+        {0x12, 0, VK_END, 3},   {0x12, 2, VK_PRIOR, 0}, {0x13, 2, VK_HOME, 2},     {0, 2, kWheelDown, 3},
+        {0, 2, kWheelUp, 1},    {0x12, 0, kWheelDown, 2},
+    };
+    for (const TCase& c : cases) {
+        for (int i = 0; i < combo->GetCount(); ++i) combo->GetItemAt(i)->SetEnabled((c.disabled >> i & 1) == 0);
+        ASSERT_TRUE(combo->SelectItem(c.start));
+        log.seen.clear();
+        TEventMsg event = KeyDown(c.key);
+        if (c.key == kWheelUp || c.key == kWheelDown) {
+            event.Type = UIEVENT_SCROLLWHEEL;
+            event.wParam = c.key == kWheelDown ? 1 : 0;
+        }
+        combo->DoEvent(event);
+        const int key = c.key;
+        EXPECT_EQ(combo->GetCurSel(), c.expected) << "key " << key << " from " << c.start;
+        EXPECT_EQ(log.Count("itemselect"), c.expected != c.start ? 1 : 0) << "key " << key;
+        if (c.expected != c.start && log.Last("itemselect") != nullptr) {
+            EXPECT_EQ(log.Last("itemselect")->lParam, c.start);
+        }
+        EXPECT_FALSE(combo->IsOpen());
+        EXPECT_EQ(log.Count("dropdown"), 0);
+    }
 }
 
 TEST_F(ComboTest, InsertingAtOrBeforeTheSelectionKeepsTheSameItemSelected)
@@ -262,18 +236,18 @@ TEST_F(ComboTest, TheBoxShowsTheSelectedItemsTextOnly)
     const RECT all = {0, 0, CPixelCanvas::kWidth, CPixelCanvas::kHeight};
     combo->SetPos(RECT{0, 0, 200, 24});
     canvas.Clear();
-    combo->DoPaint(canvas.dc, all);
+    combo->DoPaint(canvas.dc(), all);
     EXPECT_EQ(canvas.CountNot(0), 0);
     combo->SelectItem(1);
     combo->GetItemStyle()->dwSelectedTextColor = 0xFFFFFFFF;  // the box shows the selected colours
     canvas.Clear();
-    combo->DoPaint(canvas.dc, all);
+    combo->DoPaint(canvas.dc(), all);
     EXPECT_GT(canvas.CountNot(0), 0);
     // The item text stays inside the box's text area.
     combo->SetTextPadding(RECT{0, 0, 150, 0});
     CPixelCanvas narrow;
     narrow.Clear();
-    combo->DoPaint(narrow.dc, all);
+    combo->DoPaint(narrow.dc(), all);
     for (int y = 0; y < 24; ++y) EXPECT_EQ(narrow.At(60, y), 0u);
 }
 
@@ -290,7 +264,7 @@ TEST_F(ComboTest, ComboBoxArrowNarrowsTheTextAndSurvivesAMissingImage)
     box.SetPos(RECT{0, 0, 200, 24});
     CPixelCanvas canvas;
     canvas.Clear();
-    box.DoPaint(canvas.dc, RECT{0, 0, CPixelCanvas::kWidth, CPixelCanvas::kHeight});
+    box.DoPaint(canvas.dc(), RECT{0, 0, CPixelCanvas::kWidth, CPixelCanvas::kHeight});
     EXPECT_EQ(box.GetArrowWidth(), 20);
     EXPECT_STREQ(box.GetArrowImage().GetData(), "file='missing-arrow.png' source='0,0,100,20'");
     for (int y = 0; y < 24; ++y) EXPECT_EQ(canvas.At(190, y), 0u) << y;

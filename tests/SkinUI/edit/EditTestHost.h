@@ -1,10 +1,8 @@
 #pragma once
 #include <windows.h>
-#include <string>
-#include <vector>
-#include "SkinUI/Core/INotifyUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
 // A test window with a vertical layout as root that does not own the controls the tests add.
@@ -25,24 +23,6 @@ public:
     SkinUI::CPaintManagerUI& pm;
     HWND hWnd = nullptr;
     SkinUI::CVerticalLayoutUI* root = nullptr;
-};
-
-struct TSeenNotify {
-    std::string type;
-    SkinUI::CControlUI* sender = nullptr;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-    std::string senderText;
-};
-
-// Records every notification with the sender's text at that moment.
-class CNotifyRecorder : public SkinUI::INotifyUI {
-public:
-    void Notify(SkinUI::TNotifyMsg& msg) override;
-    int Count(const char* type) const;
-    const TSeenNotify* Last(const char* type) const;
-
-    std::vector<TSeenNotify> seen;
 };
 
 // Runs the thread's pending messages, including those posted while running them.

@@ -68,7 +68,7 @@ protected:
     }
 
     CEditTestHost& host = CEditTestHost::Shared();
-    CNotifyRecorder log;
+    CNotifyLog log;
     CFakeOwner owner;
     CListLabelElementUI items[3];
 };
@@ -227,22 +227,22 @@ TEST_F(ListItemTest, BackgroundFollowsStateAlternationAndLineColour)
     for (int i = 0; i < 3; ++i) items[i].SetText("");
 
     canvas.Clear();
-    items[0].DoPaint(canvas.dc, all);
-    items[1].DoPaint(canvas.dc, all);
+    items[0].DoPaint(canvas.dc(), all);
+    items[1].DoPaint(canvas.dc(), all);
     EXPECT_EQ(canvas.At(100, 10), 0xFF0000u);
     EXPECT_EQ(canvas.At(100, 30), 0u);  // odd row: no background colour
 
     items[1].Select(true);
     items[2].SetEnabled(false);
     canvas.Clear();
-    items[1].DoPaint(canvas.dc, all);
-    items[2].DoPaint(canvas.dc, all);
+    items[1].DoPaint(canvas.dc(), all);
+    items[2].DoPaint(canvas.dc(), all);
     EXPECT_EQ(canvas.At(100, 30), 0x00FF00u);  // selected wins over the alternation
     EXPECT_EQ(canvas.At(100, 50), 0x0000FFu);  // disabled wins over everything
 
     owner.style.dwLineColor = 0xFF123456;
     canvas.Clear();
-    items[0].DoPaint(canvas.dc, all);
+    items[0].DoPaint(canvas.dc(), all);
     EXPECT_EQ(canvas.At(100, 19), 0x123456u);
     EXPECT_EQ(canvas.At(100, 18), 0xFF0000u);
 }
@@ -257,11 +257,11 @@ TEST_F(ListItemTest, HotStateComesAndGoesWithTheMouse)
     TEventMsg enter = MakeEvent(UIEVENT_MOUSEENTER);
     items[0].Event(enter);
     canvas.Clear();
-    items[0].DoPaint(canvas.dc, all);
+    items[0].DoPaint(canvas.dc(), all);
     EXPECT_EQ(canvas.At(100, 10), 0x00FFFFu);
     TEventMsg leave = MakeEvent(UIEVENT_MOUSELEAVE);
     items[0].Event(leave);
     canvas.Clear();
-    items[0].DoPaint(canvas.dc, all);
+    items[0].DoPaint(canvas.dc(), all);
     EXPECT_EQ(canvas.At(100, 10), 0u);
 }
