@@ -4,50 +4,26 @@
 
 using namespace SkinUI;
 
-namespace {
-
-const RECT kWork = {0, 0, 1280, 984};
-
-}  // namespace
-
-TEST(WindowCentre, CentresOnTheFrameWithIntegerHalves)
+TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
 {
-    const RECT window = {0, 0, 201, 101};
-    const RECT frame = {100, 100, 501, 401};
-    const POINT pt = WindowCentrePosition(window, frame, kWork);
-    EXPECT_EQ(300 - 100, pt.x);  // (100 + 501) / 2 - 201 / 2
-    EXPECT_EQ(250 - 50, pt.y);   // (100 + 401) / 2 - 101 / 2
-}
-
-TEST(WindowCentre, StaysInsideTheWorkArea)
-{
-    const RECT window = {0, 0, 200, 100};
-    const RECT nearLeftTop = {-400, -300, 0, 0};
-    POINT pt = WindowCentrePosition(window, nearLeftTop, kWork);
-    EXPECT_EQ(0, pt.x);
-    EXPECT_EQ(0, pt.y);
-    const RECT nearRightBottom = {1200, 950, 1400, 1100};
-    pt = WindowCentrePosition(window, nearRightBottom, kWork);
-    EXPECT_EQ(1280 - 200, pt.x);
-    EXPECT_EQ(984 - 100, pt.y);
-}
-
-TEST(WindowCentre, WindowLargerThanTheWorkAreaKeepsItsTopLeftVisible)
-{
-    const RECT work = {10, 20, 310, 220};
-    const RECT window = {0, 0, 500, 400};
-    const POINT pt = WindowCentrePosition(window, work, work);
-    EXPECT_EQ(10, pt.x);
-    EXPECT_EQ(20, pt.y);
-}
-
-TEST(WindowCentre, WorkAreaWithAnOffsetOrigin)
-{
-    const RECT work = {-1280, 40, 0, 1024};
-    const RECT window = {0, 0, 300, 200};
-    const POINT pt = WindowCentrePosition(window, work, work);
-    EXPECT_EQ(-640 - 150, pt.x);
-    EXPECT_EQ(532 - 100, pt.y);
+    const RECT screen = {0, 0, 1280, 984};
+    struct TCase {
+        RECT window, frame, work;
+        POINT expected;
+    };
+    const TCase cases[] = {
+        {{0, 0, 201, 101}, {100, 100, 501, 401}, screen, {300 - 100, 250 - 50}},
+        {{0, 0, 200, 100}, {-400, -300, 0, 0}, screen, {0, 0}},
+        {{0, 0, 200, 100}, {1200, 950, 1400, 1100}, screen, {1280 - 200, 984 - 100}},
+        // Larger than the work area: the top-left corner stays visible.
+        {{0, 0, 500, 400}, {10, 20, 310, 220}, {10, 20, 310, 220}, {10, 20}},
+        {{0, 0, 300, 200}, {-1280, 40, 0, 1024}, {-1280, 40, 0, 1024}, {-640 - 150, 532 - 100}},
+    };
+    for (const TCase& c : cases) {
+        const POINT pt = WindowCentrePosition(c.window, c.frame, c.work);
+        EXPECT_EQ(c.expected.x, pt.x) << c.frame.left;
+        EXPECT_EQ(c.expected.y, pt.y) << c.frame.left;
+    }
 }
 
 TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOrigin)

@@ -69,56 +69,38 @@ TNotifyMsg Make(const char* type, CControlUI* sender, const char* virtualWnd = "
 
 }  // namespace
 
-TEST(NotifyPump, EntryNamingTheSenderWinsOverAnEarlierAnyControlEntry)
+TEST(NotifyPump, DispatchPrefersTheNamedEntryThenAnyControlThenTheBaseMap)
 {
-    CDerivedPump pump;
-    CNamed ok("ok");
-    CNamed other("cancel");
-    TNotifyMsg msg = Make("click", &ok);
-    EXPECT_TRUE(pump.LoopDispatch(msg));
-    msg = Make("click", &other);
-    EXPECT_TRUE(pump.LoopDispatch(msg));
-    EXPECT_EQ("ok-click;any-click;", pump.log);
-}
-
-TEST(NotifyPump, TypesMissingFromTheMapGoToTheBaseMap)
-{
-    CDerivedPump pump;
-    CNamed box("box");
-    TNotifyMsg msg = Make("selectchanged", &box);
-    EXPECT_TRUE(pump.LoopDispatch(msg));
-    EXPECT_EQ("base-select:selectchanged;", pump.log);
-    msg = Make("itemselect", &box);
-    EXPECT_FALSE(pump.LoopDispatch(msg));
-    msg = Make("Click", &box);
-    EXPECT_FALSE(pump.LoopDispatch(msg));
-    EXPECT_EQ("base-select:selectchanged;", pump.log);
-}
-
-TEST(NotifyPump, ParamsHandlerReceivesTheNotificationParameters)
-{
-    CDerivedPump pump;
-    CNamed bar("bar");
-    CNamed other("other");
-    TNotifyMsg msg = Make("scroll", &bar);
-    msg.wParam = 7;
-    msg.lParam = -3;
-    EXPECT_TRUE(pump.LoopDispatch(msg));
-    EXPECT_EQ(7u, pump.lastWParam);
-    EXPECT_EQ(-3, pump.lastLParam);
-    msg = Make("scroll", &other);
-    EXPECT_FALSE(pump.LoopDispatch(msg));
-    EXPECT_EQ("scroll;", pump.log);
-}
-
-TEST(NotifyPump, SenderlessNotificationsMatchOnlyAnyControlEntries)
-{
-    CDerivedPump pump;
-    TNotifyMsg msg = Make("click", nullptr);
-    EXPECT_TRUE(pump.LoopDispatch(msg));
-    msg = Make("scroll", nullptr);
-    EXPECT_FALSE(pump.LoopDispatch(msg));
-    EXPECT_EQ("any-click;", pump.log);
+    struct TCase {
+        const char* type;
+        const char* sender;  // null: no sender
+        bool handled;
+        const char* log;
+    };
+    const TCase cases[] = {
+        {"click", "ok", true, "ok-click;"},
+        {"click", "cancel", true, "any-click;"},
+        {"click", nullptr, true, "any-click;"},
+        {"selectchanged", "box", true, "base-select:selectchanged;"},
+        {"itemselect", "box", false, ""},
+        {"Click", "box", false, ""},
+        {"scroll", "bar", true, "scroll;"},
+        {"scroll", "other", false, ""},
+        {"scroll", nullptr, false, ""},
+    };
+    for (const TCase& c : cases) {
+        CDerivedPump pump;
+        CNamed sender(c.sender != nullptr ? c.sender : "");
+        TNotifyMsg msg = Make(c.type, c.sender != nullptr ? &sender : nullptr);
+        msg.wParam = 7;
+        msg.lParam = -3;
+        EXPECT_EQ(c.handled, pump.LoopDispatch(msg)) << c.type << " " << (c.sender ? c.sender : "-");
+        EXPECT_EQ(c.log, pump.log) << c.type;
+        if (std::string(c.log) == "scroll;") {
+            EXPECT_EQ(7u, pump.lastWParam);
+            EXPECT_EQ(-3, pump.lastLParam);
+        }
+    }
 }
 
 TEST(NotifyPump, VirtualWindowsGoToTheirSubPumpFirstIgnoringCase)

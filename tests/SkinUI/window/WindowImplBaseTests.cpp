@@ -158,23 +158,20 @@ TEST(WindowImplBase, SystemCloseQuitsWithoutClosing)
     EXPECT_FALSE(TakeQuit());
 }
 
-TEST(WindowImplBase, DeletingTheObjectDestroysItsWindowWithoutQuitting)
+TEST(WindowImplBase, DeletingTheObjectOrDestroyingTheWindowDoesNotQuit)
 {
-    auto* dialog = new CTestDialog;
-    const HWND hWnd = dialog->CreateTopLevel();
+    auto* deleted = new CTestDialog;
+    const HWND hWnd = deleted->CreateTopLevel();
     ASSERT_NE(nullptr, hWnd);
-    delete dialog;
+    delete deleted;
     EXPECT_FALSE(::IsWindow(hWnd));
     EXPECT_FALSE(TakeQuit());
-}
 
-TEST(WindowImplBase, ProgrammaticDestroyOfTheMainWindowDoesNotQuit)
-{
-    CTestDialog dialog;
-    ASSERT_NE(nullptr, dialog.CreateTopLevel());
-    ::DestroyWindow(dialog.GetHWND());
+    CTestDialog destroyed;
+    ASSERT_NE(nullptr, destroyed.CreateTopLevel());
+    ::DestroyWindow(destroyed.GetHWND());
     EXPECT_FALSE(TakeQuit());
-    EXPECT_EQ(nullptr, dialog.GetPaintManager().FindControl("nothing"));
+    EXPECT_EQ(nullptr, destroyed.GetPaintManager().FindControl("nothing"));
 }
 
 TEST(WindowImplBase, NonClientAnswersOfACaptionlessWindow)

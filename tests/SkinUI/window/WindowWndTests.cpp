@@ -174,11 +174,39 @@ TEST(WindowWnd, ClosePostsCloseWithTheResult)
     EXPECT_EQ(nullptr, wnd.GetHWND());
 }
 
-TEST(WindowWndModal, ReturnsThePostedCloseParameterAndDisablesTheOwnerMeanwhile)
-{
-    const HWND owner = CreateOwner();
+namespace {
+
+// A popup owned by a plain window, and its modal loop run under a watchdog.
+class WindowWndModal : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(nullptr, dialog.CreatePopup(owner)); }
+    void TearDown() override
+    {
+        if (dialog.GetHWND() != nullptr) ::DestroyWindow(dialog.GetHWND());
+        ::DestroyWindow(owner);
+    }
+    UINT RunModal()
+    {
+        CWatchdog dog(5000);
+        const UINT result = dialog.ShowModal();
+        EXPECT_FALSE(dog.Fired());
+        return result;
+    }
+
+    HWND owner = CreateOwner();
     CPlainWnd dialog;
-    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
+};
+
+DWORD WINAPI SendFromThread(LPVOID hWnd)
+{
+    ::SendMessageA(static_cast<HWND>(hWnd), kRun + 2, 0, 0);
+    return 0;
+}
+
+}  // namespace
+
+TEST_F(WindowWndModal, ReturnsThePostedCloseParameterAndDisablesTheOwnerMeanwhile)
+{
     BOOL ownerEnabledDuringLoop = TRUE;
     bool modalSeen = false;
     PostRun(dialog, [&] {
@@ -186,40 +214,28 @@ TEST(WindowWndModal, ReturnsThePostedCloseParameterAndDisablesTheOwnerMeanwhile)
         modalSeen = dialog.IsInModalLoop();
         dialog.Close(7);
     });
-    CWatchdog dog(5000);
-    EXPECT_EQ(7u, dialog.ShowModal());
-    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(7u, RunModal());
     EXPECT_FALSE(ownerEnabledDuringLoop);
     EXPECT_TRUE(modalSeen);
     EXPECT_FALSE(dialog.IsInModalLoop());
     EXPECT_TRUE(::IsWindowEnabled(owner));
     EXPECT_FALSE(TakeQuit());
-    ::DestroyWindow(owner);
 }
 
-TEST(WindowWndModal, SentCloseCountsAsWellAndTheOwnerIsEnabledBeforeTheWindowGoes)
+TEST_F(WindowWndModal, SentCloseCountsAsWellAndTheOwnerIsEnabledBeforeTheWindowGoes)
 {
-    const HWND owner = CreateOwner();
-    CPlainWnd dialog;
-    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
     BOOL ownerEnabledAtDestroy = FALSE;
     dialog.hook = [&](UINT uMsg, WPARAM, LPARAM) -> LRESULT {
         if (uMsg == WM_DESTROY) ownerEnabledAtDestroy = ::IsWindowEnabled(owner);
         return -1;
     };
     PostRun(dialog, [&] { dialog.SendMessage(WM_CLOSE, 5); });
-    CWatchdog dog(5000);
-    EXPECT_EQ(5u, dialog.ShowModal());
-    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(5u, RunModal());
     EXPECT_TRUE(ownerEnabledAtDestroy);
-    ::DestroyWindow(owner);
 }
 
-TEST(WindowWndModal, RefusedCloseKeepsTheLoopAndTheOwnerDisabled)
+TEST_F(WindowWndModal, RefusedCloseKeepsTheLoopAndTheOwnerDisabled)
 {
-    const HWND owner = CreateOwner();
-    CPlainWnd dialog;
-    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
     BOOL ownerEnabledAfterRefusal = TRUE;
     dialog.hook = [&](UINT uMsg, WPARAM, LPARAM) -> LRESULT {
         if (uMsg == WM_CLOSE) return 0;
@@ -232,58 +248,32 @@ TEST(WindowWndModal, RefusedCloseKeepsTheLoopAndTheOwnerDisabled)
     };
     dialog.Close(3);
     dialog.PostMessage(kRun + 1);
-    CWatchdog dog(5000);
-    EXPECT_EQ(3u, dialog.ShowModal());
-    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(3u, RunModal());
     EXPECT_FALSE(ownerEnabledAfterRefusal);
     EXPECT_TRUE(::IsWindowEnabled(owner));
-    ::DestroyWindow(owner);
 }
 
-TEST(WindowWndModal, QuitEndsTheLoopAndIsPostedAgainForTheOuterLoop)
+TEST_F(WindowWndModal, QuitEndsTheLoopAndIsPostedAgainForTheOuterLoop)
 {
-    const HWND owner = CreateOwner();
-    CPlainWnd dialog;
-    ASSERT_NE(nullptr, dialog.CreatePopup(owner));
     PostRun(dialog, [] { ::PostQuitMessage(42); });
-    CWatchdog dog(5000);
-    EXPECT_EQ(0u, dialog.ShowModal());
-    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(0u, RunModal());
     EXPECT_TRUE(::IsWindow(dialog.GetHWND()));
     EXPECT_TRUE(::IsWindowEnabled(owner));
     int exitCode = -1;
     EXPECT_TRUE(TakeQuit(&exitCode));
     EXPECT_EQ(42, exitCode);
-    ::DestroyWindow(dialog.GetHWND());
-    ::DestroyWindow(owner);
 }
 
-namespace {
-
-DWORD WINAPI SendFromThread(LPVOID hWnd)
+TEST_F(WindowWndModal, WindowDestroyedInsideASentMessageEndsTheLoop)
 {
-    ::SendMessageA(static_cast<HWND>(hWnd), kRun + 2, 0, 0);
-    return 0;
-}
-
-}  // namespace
-
-TEST(WindowWndModal, WindowDestroyedInsideASentMessageEndsTheLoop)
-{
-    CPlainWnd dialog;
-    ASSERT_NE(nullptr, dialog.CreatePopup());
     HANDLE thread = nullptr;
     dialog.hook = [&](UINT uMsg, WPARAM, LPARAM) -> LRESULT {
-        if (uMsg == kRun + 2) {
-            ::DestroyWindow(dialog.GetHWND());
-            return 0;
-        }
-        return -1;
+        if (uMsg != kRun + 2) return -1;
+        ::DestroyWindow(dialog.GetHWND());
+        return 0;
     };
     PostRun(dialog, [&] { thread = ::CreateThread(nullptr, 0, SendFromThread, dialog.GetHWND(), 0, nullptr); });
-    CWatchdog dog(5000);
-    dialog.ShowModal();
-    EXPECT_FALSE(dog.Fired());
+    RunModal();
     EXPECT_EQ(nullptr, dialog.GetHWND());
     ASSERT_NE(nullptr, thread);
     ::WaitForSingleObject(thread, 5000);
@@ -291,45 +281,35 @@ TEST(WindowWndModal, WindowDestroyedInsideASentMessageEndsTheLoop)
     Pump();
 }
 
-TEST(WindowWndCentre, CentresOnTheOwner)
+TEST(WindowWndCentre, CentresOnTheOwnerOrTheWorkAreaAndClampsToIt)
 {
-    const HWND owner = CreateOwner(100, 100, 400, 300);
-    CPlainWnd dialog;
-    ASSERT_NE(nullptr, dialog.CreatePopup(owner, 0, 0, 200, 100));
-    dialog.CenterWindow();
-    RECT rc = {};
-    ::GetWindowRect(dialog.GetHWND(), &rc);
-    EXPECT_EQ(200, rc.left);
-    EXPECT_EQ(200, rc.top);
-    EXPECT_EQ(200, rc.right - rc.left);
-    ::DestroyWindow(dialog.GetHWND());
-    ::DestroyWindow(owner);
-}
-
-TEST(WindowWndCentre, CentresOnTheWorkAreaWithoutOwnerAndClampsToIt)
-{
-    CPlainWnd dialog;
-    ASSERT_NE(nullptr, dialog.CreatePopup(nullptr, 5, 5, 300, 200));
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
-    ::GetMonitorInfoA(::MonitorFromWindow(dialog.GetHWND(), MONITOR_DEFAULTTONEAREST), &info);
+    ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
     const RECT& work = info.rcWork;
-    dialog.CenterWindow();
-    RECT rc = {};
-    ::GetWindowRect(dialog.GetHWND(), &rc);
-    EXPECT_EQ((work.left + work.right) / 2 - 150, rc.left);
-    EXPECT_EQ((work.top + work.bottom) / 2 - 100, rc.top);
-
-    const HWND owner = CreateOwner(work.right - 100, work.bottom - 50, 400, 300);
-    CPlainWnd owned;
-    ASSERT_NE(nullptr, owned.CreatePopup(owner, 0, 0, 300, 200));
-    owned.CenterWindow();
-    ::GetWindowRect(owned.GetHWND(), &rc);
-    EXPECT_EQ(work.right - 300, rc.left);
-    EXPECT_EQ(work.bottom - 200, rc.top);
-    ::DestroyWindow(owned.GetHWND());
-    ::DestroyWindow(owner);
-    ::DestroyWindow(dialog.GetHWND());
+    struct TCase {
+        bool owned;
+        POINT ownerAt;
+        POINT expected;
+    };
+    const TCase cases[] = {
+        {true, {100, 100}, {250, 150}},
+        {false, {0, 0}, {(work.left + work.right) / 2 - 50, (work.top + work.bottom) / 2 - 100}},
+        {true, {work.right - 100, work.bottom - 50}, {work.right - 100, work.bottom - 200}},
+    };
+    for (const TCase& c : cases) {
+        const HWND owner = c.owned ? CreateOwner(c.ownerAt.x, c.ownerAt.y, 400, 300) : nullptr;
+        CPlainWnd dialog;
+        ASSERT_NE(nullptr, dialog.CreatePopup(owner, 5, 5, 100, 200));
+        dialog.CenterWindow();
+        RECT rc = {};
+        ::GetWindowRect(dialog.GetHWND(), &rc);
+        EXPECT_EQ(c.expected.x, rc.left) << c.ownerAt.x;
+        EXPECT_EQ(c.expected.y, rc.top) << c.ownerAt.x;
+        EXPECT_EQ(100, rc.right - rc.left);
+        ::DestroyWindow(dialog.GetHWND());
+        if (owner != nullptr) ::DestroyWindow(owner);
+    }
 }
 
 #ifdef NDEBUG
