@@ -179,6 +179,8 @@ LRESULT DlgMain::OnMouseMoved(UINT, WPARAM, LPARAM lParam, bool& bHandled)
 
 LRESULT DlgMain::OnOtherMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled)
 {
+    if (uMsg == WM_ENDSESSION && wParam != 0)
+        SaveSettings();  // the session ends the process without closing the window
     if (uMsg != kUpgradeStatusMessage) {
         bHandled = false;
         return 0;

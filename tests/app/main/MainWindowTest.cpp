@@ -242,6 +242,11 @@ TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgre
     status(reinterpret_cast<WPARAM>(c.aboutItem), DlgMain::kCodeDropFocus);
     EXPECT_TRUE(c.aboutItem->IsEnabled());
 
+    // The end of the session saves too.
+    window.Panel().SelectListItem(RadioList::ConnectionRate, 3);
+    ::SendMessageA(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(Setting("Baud"), "3");
+
     window.Quit();
     EXPECT_TRUE(PumpForQuit());
     EXPECT_EQ(Setting("Port"), "-1");
