@@ -12,8 +12,8 @@ class IMainWindowActions;
 // What the main window does with its controls' notifications.
 class CMainCommands {
 public:
-    explicit CMainCommands(MainControls& controls, CRadioOperations& operations, CConfigFile& config, CMainMenus& menus,
-                  IMainWindowActions& actions);
+    explicit CMainCommands(MainControls& controls, CRadioOperations& operations, CConfigFile& config,
+                           CMainMenus& menus, IMainWindowActions& actions);
 
     // False only when the notification is not to be passed on to the base window.
     bool Notify(SkinUI::TNotifyMsg& msg);
@@ -22,7 +22,6 @@ private:
     void OnClick(SkinUI::CControlUI* sender);
     bool OnKillFocus(SkinUI::CControlUI* sender);
     void OnSetFocus(SkinUI::CControlUI* sender);
-    void OnDropDown(SkinUI::CControlUI* sender);
     bool CheckPendingChannel(SkinUI::CControlUI* cause);
     bool SkipsCheck(SkinUI::CControlUI* control) const;
     bool RunMenuItem(SkinUI::CControlUI* item);

@@ -25,21 +25,6 @@ int CMainMenus::TitleIndex(const SkinUI::CControlUI* control) const
     return -1;
 }
 
-bool CMainMenus::IsMenuItem(const SkinUI::CControlUI* control) const
-{
-    const SkinUI::CControlUI* const items[] = {
-        m_controls.connectItem, m_controls.readItem,   m_controls.writeItem,    m_controls.disconnectItem,
-        m_controls.upgradeItem, m_controls.importItem, m_controls.exportItem,   m_controls.exitItem,
-        m_controls.languageItem, m_controls.aboutItem,
-    };
-    if (control == nullptr)
-        return false;
-    for (const SkinUI::CControlUI* item : items)
-        if (item == control)
-            return true;
-    return false;
-}
-
 void CMainMenus::UpdateMenuState()
 {
     const bool wasOpen = m_menuOpen;

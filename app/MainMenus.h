@@ -17,15 +17,13 @@ public:
 
     bool IsMenuOpen() const { return m_menuOpen; }
     int HotMenu() const { return m_hotMenu; }
-    // Index of the menu title c, -1 when c is none.
-    int TitleIndex(const SkinUI::CControlUI* control) const;
-    bool IsMenuItem(const SkinUI::CControlUI* control) const;
-
     void UpdateMenuState();
     void TrackMenuHover(POINT point);
     void OnFocusLost();
 
 private:
+    // Index of the menu title, -1 for any other control.
+    int TitleIndex(const SkinUI::CControlUI* control) const;
     void CloseMenus();
     void ShowPanel(int menu);
     void MarkHot(int menu);
