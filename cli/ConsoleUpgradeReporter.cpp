@@ -5,6 +5,18 @@
 
 #include "radio/RadioTexts.h"
 
+namespace {
+
+// "Progress 37.50%" for 3750.
+std::string ProgressLine(int progress)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "Progress %d.%02d%%", progress / 100, progress % 100);
+    return text;
+}
+
+}  // namespace
+
 CConsoleUpgradeReporter::CConsoleUpgradeReporter(std::ostream& out, IRadioPanel& panel, std::string firmwareFile,
                                                  int port)
     : m_out(out),
@@ -12,13 +24,6 @@ CConsoleUpgradeReporter::CConsoleUpgradeReporter(std::ostream& out, IRadioPanel&
       m_firmwareFile(std::move(firmwareFile)),
       m_port(port)
 {
-}
-
-std::string CConsoleUpgradeReporter::ProgressLine(int progress)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "Progress %d.%02d%%", progress / 100, progress % 100);
-    return text;
 }
 
 bool CConsoleUpgradeReporter::ChooseFirmwareFile(std::string& path)

@@ -13,9 +13,6 @@ class CConsoleUpgradeReporter : public IUpgradeReporter {
 public:
     CConsoleUpgradeReporter(std::ostream& out, IRadioPanel& panel, std::string firmwareFile, int port);
 
-    // "Progress 37.50%" for 3750.
-    static std::string ProgressLine(int progress);
-
     bool ChooseFirmwareFile(std::string& path) override;
     int BeginUpgrade() override;
     void ShowProgress(int progress) override;

@@ -110,12 +110,3 @@ TEST_F(UpgradeOverCableTest, PageTheBootLoaderRefusesEndsTheUpgrade)
     EXPECT_EQ(commands.size(), 7u);
     EXPECT_EQ(reporter.progress.size(), 1u);
 }
-
-TEST_F(UpgradeOverCableTest, SilentBootLoaderFailsAfterTheFirstWord)
-{
-    radio.Start("--no-reply boot_start");
-
-    EXPECT_FALSE(Upgrade(FirmwareImage(8192)));
-
-    EXPECT_EQ(radio.NewCommands(), std::vector<std::string>{"boot_start"});
-}

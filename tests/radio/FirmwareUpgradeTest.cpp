@@ -7,39 +7,38 @@
 
 #include "radio/FirmwareUpgrade.h"
 #include "radio/MemoryRadioPanel.h"
-#include "radio/RadioLink.h"
 #include "tests/radio/FakeBootLoader.h"
 
 namespace {
 
-constexpr int kPort = 9;
+using Texts = std::vector<std::string>;
 
-// Records the calls in order; the port's state is noted when the result comes.
+// Records the calls in order and whether the port was open at the result.
 class CRecordingReporter : public IUpgradeReporter {
 public:
     explicit CRecordingReporter(const CFakeBootLoader& boot) : m_boot(boot) {}
 
-    bool ChooseFirmwareFile(std::string& path) override
+    bool ChooseFirmwareFile(std::string& chosen) override
     {
         calls.push_back("choose");
-        path = chosenPath;
+        chosen = path;
         return !cancel;
     }
     int BeginUpgrade() override
     {
         calls.push_back("begin");
-        return kPort;
+        return 9;
     }
     void ShowProgress(int value) override { progress.push_back(value); }
     void EndUpgrade(bool success) override
     {
         calls.push_back(success ? "success" : "failure");
-        portOpenAtEnd = m_boot.IsOpen();
+        portOpenAtEnd = m_boot.open;
     }
 
-    std::string chosenPath;
+    std::string path;
     bool cancel = false;
-    std::vector<std::string> calls;
+    Texts calls;
     std::vector<int> progress;
     bool portOpenAtEnd = true;
 
@@ -47,11 +46,11 @@ private:
     const CFakeBootLoader& m_boot;
 };
 
-std::string Pattern(std::size_t size)
+std::string Pattern(std::size_t size, int seed = 7)
 {
     std::string bytes(size, '\0');
     for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+        bytes[i] = static_cast<char>((i * seed + i / 256) & 0xFF);
     return bytes;
 }
 
@@ -59,32 +58,25 @@ class FirmwareUpgradeTest : public ::testing::Test {
 protected:
     FirmwareUpgradeTest()
     {
-        boot.SetReceiver(&link);
-        reporter.chosenPath = path;
+        boot.receiver = &link;
+        reporter.path = ::testing::TempDir() + "upgrade-test.dwn";
     }
-    ~FirmwareUpgradeTest() override { std::remove(path.c_str()); }
+    ~FirmwareUpgradeTest() override { std::remove(reporter.path.c_str()); }
 
-    void WriteFile(const std::string& bytes)
+    void Run(const std::string& file)
     {
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    }
-
-    // The bytes a file's upgrade sends: the first page and the whole pages from 4096 on.
-    static std::string SentPart(const std::string& file)
-    {
-        std::size_t whole = (file.size() - 4096) / 256 * 256;
-        return file.substr(0, 256) + file.substr(4096, whole);
+        std::ofstream(reporter.path, std::ios::binary | std::ios::trunc) << file;
+        upgrade.UpgradeFirmware();
     }
 
-    std::vector<std::string> SentWords() const
+    static Texts Exchange(int pages)
     {
-        std::vector<std::string> words;
-        for (const std::string& sent : boot.Sent())
-            words.push_back(sent.size() == 258 ? "page" : sent);
+        Texts words{"boot_start"};
+        for (int page = 0; page < pages; ++page)
+            words.insert(words.end(), {"write page", "page"});
         return words;
     }
 
-    std::string path = ::testing::TempDir() + "upgrade-test.dwn";
     CMemoryRadioPanel panel;
     CFakeBootLoader boot;
     CRadioLink link{panel, boot};
@@ -92,127 +84,89 @@ protected:
     CFirmwareUpgrade upgrade{link, reporter};
 };
 
-using Words = std::vector<std::string>;
-
-TEST_F(FirmwareUpgradeTest, SendsTheFirstPageAndTheWholePagesFromTheBody)
+TEST_F(FirmwareUpgradeTest, SendsTheFirstPageAndTheWholePagesOfTheBody)
 {
     std::string file = Pattern(4096 + 256 * 3);
-    WriteFile(file);
+    Run(file);
 
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(SentWords(), (Words{"boot_start", "write page", "page", "write page", "page", "write page", "page",
-                              "write page", "page", "ISP finish"}));
-    EXPECT_EQ(boot.Firmware(), SentPart(file));
-    EXPECT_EQ(boot.OpenedPort(), kPort);
-    EXPECT_EQ(boot.OpenedBaud(), 115200);
+    Texts expected = Exchange(4);
+    expected.push_back("ISP finish");
+    EXPECT_EQ(boot.sent, expected);
+    EXPECT_EQ(boot.firmware, file.substr(0, 256) + file.substr(4096));
+    EXPECT_EQ(boot.port, 9);
+    EXPECT_EQ(boot.baud, 115200);
     EXPECT_EQ(reporter.progress, (std::vector<int>{5000, 7500, 10000}));
-    EXPECT_EQ(reporter.calls, (Words{"choose", "begin", "success"}));
+    EXPECT_EQ(reporter.calls, (Texts{"choose", "begin", "success"}));
     EXPECT_FALSE(reporter.portOpenAtEnd);
 }
 
-TEST_F(FirmwareUpgradeTest, ShortTailIsLeftOutAndProgressStopsShortOfFull)
+TEST_F(FirmwareUpgradeTest, ShortTailIsLeftOutAndProgressEndsBelowFull)
 {
     std::string file = Pattern(4096 + 256 * 2 + 100);
-    WriteFile(file);
+    Run(file);
 
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(boot.Pages(), 3);
-    EXPECT_EQ(boot.Firmware(), SentPart(file));
-    // 3 × 2560000 / (256 + 512 + 100)
-    EXPECT_EQ(reporter.progress, (std::vector<int>{5898, 8847}));
+    EXPECT_EQ(boot.firmware, file.substr(0, 256) + file.substr(4096, 512));
+    EXPECT_EQ(reporter.progress, (std::vector<int>{5898, 8847}));  // n × 2560000 / 868
     EXPECT_EQ(reporter.calls.back(), "success");
 }
 
-TEST_F(FirmwareUpgradeTest, FileOfOneByteOverTheHeaderSendsOnlyTheFirstPage)
+TEST_F(FirmwareUpgradeTest, OneByteOverTheHeaderSendsOnlyTheFirstPageWithItsChecksum)
 {
-    std::string file = Pattern(4097);
-    WriteFile(file);
+    Run(std::string(4097, '\xFF'));
 
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(SentWords(), (Words{"boot_start", "write page", "page", "ISP finish"}));
-    EXPECT_EQ(boot.Firmware(), file.substr(0, 256));
+    EXPECT_EQ(boot.sent, (Texts{"boot_start", "write page", "page", "ISP finish"}));
+    EXPECT_EQ(boot.firmware, std::string(256, '\xFF'));  // the fake checks the checksum bytes FF 00
     EXPECT_TRUE(reporter.progress.empty());
     EXPECT_EQ(reporter.calls.back(), "success");
 }
 
-TEST_F(FirmwareUpgradeTest, PageOfAllOnesCarriesItsChecksumHighByteFirst)
+TEST_F(FirmwareUpgradeTest, NothingIsSentWithoutFirmwareOrPort)
 {
-    WriteFile(std::string(4097, '\xFF'));
+    struct Case {
+        const char* name;
+        std::size_t size;
+        bool cancel, missing, portOpens;
+        Texts calls;
+    };
+    const Case cases[] = {
+        {"4096 bytes", 4096, false, false, true, {"choose", "begin", "failure"}},
+        {"missing file", 8192, false, true, true, {"choose", "begin", "failure"}},
+        {"port refused", 8192, false, false, false, {"choose", "begin", "failure"}},
+        {"cancelled", 8192, true, false, true, {"choose"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CFakeBootLoader idle;
+        idle.openSucceeds = c.portOpens;
+        CRadioLink idleLink{panel, idle};
+        idle.receiver = &idleLink;
+        CRecordingReporter calls{idle};
+        calls.path = c.missing ? reporter.path + ".none" : reporter.path;
+        calls.cancel = c.cancel;
+        std::ofstream(reporter.path, std::ios::binary | std::ios::trunc) << Pattern(c.size);
 
-    upgrade.UpgradeFirmware();
+        CFirmwareUpgrade(idleLink, calls).UpgradeFirmware();
 
-    ASSERT_GE(boot.Sent().size(), 3u);
-    const std::string& packet = boot.Sent()[2];
-    ASSERT_EQ(packet.size(), 258u);
-    EXPECT_EQ(static_cast<unsigned char>(packet[256]), 0xFF);
-    EXPECT_EQ(static_cast<unsigned char>(packet[257]), 0x00);
-    EXPECT_EQ(reporter.calls.back(), "success");
-}
-
-TEST_F(FirmwareUpgradeTest, FilesThatHoldNoFirmwareFailWithoutTouchingThePort)
-{
-    for (bool missing : {false, true}) {
-        SCOPED_TRACE(missing ? "missing file" : "4096 bytes");
-        reporter.calls.clear();
-        if (missing)
-            std::remove(path.c_str());
-        else
-            WriteFile(Pattern(4096));
-
-        upgrade.UpgradeFirmware();
-
-        EXPECT_EQ(reporter.calls, (Words{"choose", "begin", "failure"}));
-        EXPECT_EQ(boot.OpenedBaud(), 0);
-        EXPECT_TRUE(boot.Sent().empty());
+        EXPECT_EQ(calls.calls, c.calls);
+        EXPECT_TRUE(idle.sent.empty());
+        EXPECT_FALSE(idle.open);
     }
 }
 
-TEST_F(FirmwareUpgradeTest, CancelledChoiceDoesNothing)
+TEST_F(FirmwareUpgradeTest, RefusedWritePageSendsNoPacket)
 {
-    WriteFile(Pattern(8192));
-    reporter.cancel = true;
-
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(reporter.calls, Words{"choose"});
-    EXPECT_EQ(boot.OpenedBaud(), 0);
-    EXPECT_TRUE(boot.Sent().empty());
-}
-
-TEST_F(FirmwareUpgradeTest, PortThatDoesNotOpenFails)
-{
-    WriteFile(Pattern(8192));
-    boot.SetOpenSucceeds(false);
-
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(reporter.calls, (Words{"choose", "begin", "failure"}));
-    EXPECT_TRUE(boot.Sent().empty());
-}
-
-TEST_F(FirmwareUpgradeTest, RefusedFirstWritePageSendsNoPacket)
-{
-    WriteFile(Pattern(8192));
-    boot.RefuseWritePage(1);
-
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(SentWords(), (Words{"boot_start", "write page"}));
+    boot.refusedWritePage = 1;
+    Run(Pattern(8192));
+    EXPECT_EQ(boot.sent, (Texts{"boot_start", "write page"}));
     EXPECT_EQ(reporter.calls.back(), "failure");
     EXPECT_FALSE(reporter.portOpenAtEnd);
 }
 
 TEST_F(FirmwareUpgradeTest, FailedPageEndsTheUpgradeWithNothingAfterIt)
 {
-    WriteFile(Pattern(4096 + 256 * 5));
-    boot.FailPage(3);
-
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(SentWords(), (Words{"boot_start", "write page", "page", "write page", "page", "write page", "page"}));
+    boot.failedPage = 3;
+    Run(Pattern(4096 + 256 * 5));
+    EXPECT_EQ(boot.sent, Exchange(3));
     EXPECT_EQ(reporter.progress.size(), 1u);
     EXPECT_EQ(reporter.calls.back(), "failure");
 }
@@ -220,16 +174,13 @@ TEST_F(FirmwareUpgradeTest, FailedPageEndsTheUpgradeWithNothingAfterIt)
 TEST_F(FirmwareUpgradeTest, FileThatShrinksDuringTheUpgradeFails)
 {
     std::string file = Pattern(4096 + 256 * 4);
-    WriteFile(file);
-    boot.OnPage([&](int page) {
+    boot.onPage = [&](int page) {
         if (page == 2)
-            WriteFile(file.substr(0, 4096 + 256));
-    });
+            std::ofstream(reporter.path, std::ios::binary | std::ios::trunc) << file.substr(0, 4096 + 256);
+    };
+    Run(file);
 
-    upgrade.UpgradeFirmware();
-
-    EXPECT_EQ(boot.Pages(), 2);
-    EXPECT_NE(SentWords().back(), "ISP finish");
+    EXPECT_EQ(boot.sent, Exchange(2));
     EXPECT_EQ(reporter.calls.back(), "failure");
 }
 
