@@ -275,6 +275,7 @@ void DlgMain::DropFocus(WPARAM control)
 void DlgMain::Quit()
 {
     SaveSettings();
+    m_quitRequested = true;
     if (m_worker.IsRunning()) {
         // The upgrade owns a port and a half-written radio: end after it.
         m_quitPending = true;
@@ -317,13 +318,20 @@ void DlgMain::DropFocusLater(SkinUI::CControlUI* control)
 
 void DlgMain::RunUpgrade()
 {
+    // Once Quit has seen no upgrade running, the program is ending: start none.
+    if (!m_quitRequested)
+        UpgradeOnce();
+    PostMessage(kUpgradeStatusMessage, 0, kCodeUpgradeThreadIdle);
+}
+
+void DlgMain::UpgradeOnce()
+{
     if (m_upgrade) {
         m_upgrade(*this);
-    } else {
-        CFirmwareUpgrade upgrade(m_upgradeLink, *this);
-        upgrade.UpgradeFirmware();
+        return;
     }
-    PostMessage(kUpgradeStatusMessage, 0, kCodeUpgradeThreadIdle);
+    CFirmwareUpgrade upgrade(m_upgradeLink, *this);
+    upgrade.UpgradeFirmware();
 }
 
 bool DlgMain::ChooseFirmwareFile(std::string& path)

@@ -84,6 +84,7 @@ private:
     void ShowUpgradeResult(WPARAM control, bool success);
     void DropFocus(WPARAM control);
     void RunUpgrade();
+    void UpgradeOnce();
     void WaitForUpgrade();
     void ShowQuitPending();
     void SetCommandsEnabled(bool enabled);
@@ -100,6 +101,8 @@ private:
     bool m_quitPending = false;
     int m_portNumber = 0;
     int m_baudRate = 0;
+    // Set by Quit; an upgrade that has not begun by then does not begin.
+    std::atomic<bool> m_quitRequested{false};
     // Read by the upgrade thread for the dialog's language.
     std::atomic<bool> m_chineseShared{true};
     UpgradeRun m_upgrade;

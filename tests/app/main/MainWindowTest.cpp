@@ -260,7 +260,9 @@ TEST_F(MainWindowTest, QuitDuringAnUpgradeWaitsForItsEnd)
     std::atomic<bool> started{false};
     std::atomic<bool> release{false};
     std::atomic<int> portGiven{-1};
+    std::atomic<int> runs{0};
     DlgMain window([&](IUpgradeReporter& reporter) {
+        ++runs;
         portGiven = reporter.BeginUpgrade();
         started = true;
         while (!release)
@@ -288,4 +290,9 @@ TEST_F(MainWindowTest, QuitDuringAnUpgradeWaitsForItsEnd)
     EXPECT_TRUE(PumpForQuit(3000));
     EXPECT_EQ(Text(c.statusLabel), "升级程序成功");
     EXPECT_TRUE(c.connectButton->IsEnabled());
+
+    // Once the program is ending, a late request starts nothing.
+    window.RequestUpgrade();
+    PumpUntil([&] { return runs > 1; }, 300);
+    EXPECT_EQ(runs, 1);
 }
