@@ -1,6 +1,7 @@
 #include "radio/FirmwareUpgrade.h"
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include "radio/FirmwarePacket.h"

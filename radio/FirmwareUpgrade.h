@@ -1,6 +1,8 @@
 #pragma once
 
-#include <fstream>
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
 #include <string>
 
 #include "radio/RadioLink.h"

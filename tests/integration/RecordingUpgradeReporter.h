@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "radio/UpgradeReporter.h"
