@@ -44,17 +44,17 @@ TEST_F(ManagerTest, FocusChangesNotifyKillThenSet)
     CProbeUI* a = AddRow();
     CProbeUI* b = AddRow();
     Attach();
-    CNotifyRecorder recorder;
+    CNotifyLog recorder;
     m_manager.AddNotifier(&recorder);
     m_manager.SetFocus(b);
-    ASSERT_EQ(recorder.m_types.size(), 2u);
-    EXPECT_EQ(recorder.m_types[0], "killfocus");
-    EXPECT_EQ(recorder.m_senders[0], a);
-    EXPECT_EQ(recorder.m_types[1], "setfocus");
-    EXPECT_EQ(recorder.m_senders[1], b);
+    ASSERT_EQ(recorder.seen.size(), 2u);
+    EXPECT_EQ(recorder.seen[0].type, "killfocus");
+    EXPECT_EQ(recorder.seen[0].sender, a);
+    EXPECT_EQ(recorder.seen[1].type, "setfocus");
+    EXPECT_EQ(recorder.seen[1].sender, b);
     EXPECT_EQ(a->Last(UIEVENT_KILLFOCUS)->pSender, b);
     m_manager.SetFocus(b);
-    EXPECT_EQ(recorder.m_types.size(), 2u);
+    EXPECT_EQ(recorder.seen.size(), 2u);
     m_manager.RemoveNotifier(&recorder);
 }
 

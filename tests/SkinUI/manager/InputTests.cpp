@@ -60,20 +60,6 @@ TEST_F(ManagerTest, TimersRejectNoIntervalAndAreForgottenWithTheirControl)
     EXPECT_EQ(probe->Count(UIEVENT_TIMER), 0);
 }
 
-TEST_F(ManagerTest, RealTimerMessageReachesTheControl)
-{
-    CProbeUI* probe = AddRow();
-    Attach();
-    ASSERT_TRUE(m_manager.SetTimer(probe, 3, 1));
-    const DWORD start = ::GetTickCount();
-    while (probe->Count(UIEVENT_TIMER) == 0 && ::GetTickCount() - start < 3000) {
-        m_window.PumpMessages();
-        ::Sleep(5);
-    }
-    ASSERT_GE(probe->Count(UIEVENT_TIMER), 1);
-    EXPECT_EQ(probe->Last(UIEVENT_TIMER)->wParam, 3u);
-}
-
 TEST_F(ManagerTest, MouseMovesEnterAndLeaveAndTheSelfSentMoveEndsTheHover)
 {
     CProbeUI* top = AddRow();

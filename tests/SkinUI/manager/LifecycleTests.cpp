@@ -21,10 +21,10 @@ public:
 TEST_F(ManagerTest, WindowInitIsSentOnceAfterTheFirstLayout)
 {
     CProbeUI* probe = AddRow();
-    CNotifyRecorder recorder;
+    CNotifyLog recorder;
     m_manager.AddNotifier(&recorder);
     LONG bottomAtInit = -1;
-    recorder.m_hook = [&](TNotifyMsg& msg) {
+    recorder.hook = [&](TNotifyMsg& msg) {
         if (msg.sType == "windowinit") bottomAtInit = probe->GetPos().bottom;
     };
     m_manager.AttachDialog(m_pRoot);
@@ -32,7 +32,7 @@ TEST_F(ManagerTest, WindowInitIsSentOnceAfterTheFirstLayout)
     EXPECT_EQ(recorder.Count("windowinit"), 0);
     m_window.Repaint();
     ASSERT_EQ(recorder.Count("windowinit"), 1);
-    EXPECT_EQ(recorder.m_senders[0], m_pRoot);
+    EXPECT_EQ(recorder.seen[0].sender, m_pRoot);
     // The tree is laid out when the window hears of it.
     EXPECT_EQ(bottomAtInit, 20);
     m_window.Send(WM_SIZE);
@@ -127,11 +127,11 @@ TEST_F(ManagerTest, NotifyRunsDelegatesThenNotifiersWithPointAndVirtualWindow)
     CNotifyOrder order;
     order.m_pLog = &log;
     probe->OnNotify += MakeDelegate(&order, &CNotifyOrder::OnNotify);
-    CNotifyRecorder first;
-    CNotifyRecorder second;
+    CNotifyLog first;
+    CNotifyLog second;
     TNotifyMsg seen;
-    first.m_hook = [&](TNotifyMsg& msg) { log.push_back("first"); seen = msg; };
-    second.m_hook = [&](TNotifyMsg&) { log.push_back("second"); };
+    first.hook = [&](TNotifyMsg& msg) { log.push_back("first"); seen = msg; };
+    second.hook = [&](TNotifyMsg&) { log.push_back("second"); };
     m_manager.AddNotifier(&first);
     m_manager.AddNotifier(&second);
     m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(7, 8));
@@ -157,10 +157,10 @@ TEST_F(ManagerTest, NotifierMayRemoveItselfOrAnotherDuringNotify)
 {
     CProbeUI* probe = AddRow();
     Attach();
-    CNotifyRecorder first;
-    CNotifyRecorder second;
-    CNotifyRecorder third;
-    first.m_hook = [&](TNotifyMsg&) {
+    CNotifyLog first;
+    CNotifyLog second;
+    CNotifyLog third;
+    first.hook = [&](TNotifyMsg&) {
         m_manager.RemoveNotifier(&first);
         m_manager.RemoveNotifier(&second);
     };

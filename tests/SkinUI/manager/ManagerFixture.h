@@ -1,35 +1,11 @@
 #pragma once
 #include <gtest/gtest.h>
-#include <functional>
-#include <string>
-#include <vector>
-#include "SkinUI/Core/INotifyUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 #include "tests/SkinUI/manager/ProbeUI.h"
+#include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
 namespace SkinUI {
-
-class CNotifyRecorder : public INotifyUI {
-public:
-    void Notify(TNotifyMsg& msg) override
-    {
-        m_types.push_back(msg.sType.GetData());
-        m_senders.push_back(msg.pSender);
-        if (m_hook) m_hook(msg);
-    }
-
-    int Count(const char* type) const
-    {
-        int count = 0;
-        for (const std::string& t : m_types) count += t == type ? 1 : 0;
-        return count;
-    }
-
-    std::vector<std::string> m_types;
-    std::vector<CControlUI*> m_senders;
-    std::function<void(TNotifyMsg&)> m_hook;
-};
 
 // A 200 x 100 window whose root is a vertical layout of 20-pixel rows.
 class ManagerTest : public ::testing::Test {
