@@ -4,27 +4,6 @@
 
 using namespace SkinUI;
 
-void CNotifyLog::Notify(TNotifyMsg& msg)
-{
-    seen.push_back(TSeen{msg.sType.GetData(), msg.pSender, msg.wParam});
-}
-
-int CNotifyLog::Count(const char* type, const CControlUI* sender) const
-{
-    int n = 0;
-    for (const TSeen& s : seen) n += (s.type == type && (sender == nullptr || s.sender == sender)) ? 1 : 0;
-    return n;
-}
-
-std::vector<std::string> CNotifyLog::Types() const
-{
-    std::vector<std::string> types;
-    for (const TSeen& s : seen) {
-        if (s.type != "setfocus" && s.type != "killfocus" && s.type != "windowinit") types.push_back(s.type);
-    }
-    return types;
-}
-
 CButtonsHost::CButtonsHost() : pm(window.GetManager())
 {
     root = new CVerticalLayoutUI;

@@ -1,27 +1,10 @@
 #pragma once
 #include <windows.h>
 #include <string>
-#include <vector>
-#include "SkinUI/Core/INotifyUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
-
-struct TSeen {
-    std::string type;
-    SkinUI::CControlUI* sender = nullptr;
-    WPARAM wParam = 0;
-};
-
-class CNotifyLog : public SkinUI::INotifyUI {
-public:
-    void Notify(SkinUI::TNotifyMsg& msg) override;
-    int Count(const char* type, const SkinUI::CControlUI* sender = nullptr) const;
-    // Types in arrival order, ignoring focus notifications.
-    std::vector<std::string> Types() const;
-
-    std::vector<TSeen> seen;
-};
 
 // A window whose root is a vertical layout; the controls added are stacked from the top.
 class CButtonsHost {
