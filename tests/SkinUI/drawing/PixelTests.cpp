@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "tests/SkinUI/support/PixelSurface.h"
 #include <windows.h>
 #include <cstdint>
 #include <cstdio>
@@ -65,43 +66,14 @@ protected:
     void SetUp() override
     {
         CMsimgApi::SetFallbackOnly(GetParam());
-        m_dc = ::CreateCompatibleDC(nullptr);
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bi.bmiHeader.biWidth = kSize;
-        bi.bmiHeader.biHeight = -kSize;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_bmp = ::CreateDIBSection(m_dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_bits = static_cast<uint32_t*>(bits);
-        m_old = ::SelectObject(m_dc, m_bmp);
         CUIRender::DrawColor(m_dc, m_all, 0xFFFFFFFF);
     }
-    void TearDown() override
-    {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bmp);
-        ::DeleteDC(m_dc);
-        CMsimgApi::SetFallbackOnly(false);
-    }
-    uint32_t Px(int x, int y) const
-    {
-        ::GdiFlush();
-        return m_bits[y * kSize + x] & 0xFFFFFF;
-    }
-    int CountColor(uint32_t color) const
-    {
-        ::GdiFlush();
-        int n = 0;
-        for (int i = 0; i < kSize * kSize; ++i) n += (m_bits[i] & 0xFFFFFF) == color ? 1 : 0;
-        return n;
-    }
+    void TearDown() override { CMsimgApi::SetFallbackOnly(false); }
+    uint32_t Px(int x, int y) const { return m_surface.At(x, y); }
+    int CountColor(uint32_t color) const { return m_surface.Count(color); }
 
-    HDC m_dc = nullptr;
-    HBITMAP m_bmp = nullptr;
-    HGDIOBJ m_old = nullptr;
-    uint32_t* m_bits = nullptr;
+    CPixelSurface m_surface{kSize, kSize};
+    HDC m_dc = m_surface.dc();
     RECT m_all = {0, 0, kSize, kSize};
     CPaintManagerUI m_manager;
 };
