@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "app/controls/GroupBoxUI.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
@@ -70,18 +68,6 @@ TEST(GroupBoxTest, InnerTreeIsFrameOfLinesAroundTheContent)
     EXPECT_TRUE(IsGap(box.GetContent()->GetItemAt(0)));
 }
 
-TEST(GroupBoxTest, TitleLabelLook)
-{
-    CGroupBoxUI box("TX Frequency(MHZ)");
-    CLabelUI* title = box.GetTitleLabel();
-    ASSERT_NE(title, nullptr);
-    EXPECT_STREQ(title->GetText().GetData(), "TX Frequency(MHZ)");
-    EXPECT_EQ(title->GetTextStyle(), static_cast<UINT>(DT_CENTER | DT_VCENTER));
-    const RECT padding = title->GetTextPadding();
-    EXPECT_EQ(padding.left, 1);
-    EXPECT_EQ(padding.top + padding.right + padding.bottom, 0);
-}
-
 TEST(GroupBoxTest, TitleWidthPerByteAtConstructionAndAfterSetTitle)
 {
     struct TCase {
@@ -97,8 +83,14 @@ TEST(GroupBoxTest, TitleWidthPerByteAtConstructionAndAfterSetTitle)
     };
     for (const TCase& c : cases) {
         CGroupBoxUI box(c.title);
-        ASSERT_NE(box.GetTitleLabel(), nullptr) << c.title;
-        EXPECT_EQ(box.GetTitleLabel()->GetFixedWidth(), c.built) << c.title;
+        CLabelUI* title = box.GetTitleLabel();
+        ASSERT_NE(title, nullptr) << c.title;
+        EXPECT_STREQ(title->GetText().GetData(), c.title);
+        EXPECT_EQ(title->GetTextStyle(), static_cast<UINT>(DT_CENTER | DT_VCENTER));
+        const RECT padding = title->GetTextPadding();
+        EXPECT_EQ(padding.left, 1);
+        EXPECT_EQ(padding.top + padding.right + padding.bottom, 0);
+        EXPECT_EQ(title->GetFixedWidth(), c.built) << c.title;
         box.SetTitle(c.title);
         EXPECT_EQ(box.GetTitleLabel()->GetFixedWidth(), c.retitled) << c.title;
     }

@@ -19,47 +19,39 @@ void ExpectRect(const RECT& rc, int left, int top, int right, int bottom, const 
 
 }  // namespace
 
-TEST(LabelAndEditTest, LabelThenEdit)
+TEST(LabelRowTest, LabelThenFieldWithTheirLooks)
 {
     CEditUI* edit = nullptr;
-    CLabelUI* label = nullptr;
-    CLabelAndEditUI row("Frequency", 70, &edit, &label);
-    ASSERT_EQ(row.GetCount(), 2);
-    EXPECT_EQ(row.GetItemAt(0), label);
-    EXPECT_EQ(row.GetItemAt(1), edit);
-    EXPECT_EQ(row.GetFixedHeight(), 23);
-    EXPECT_STREQ(label->GetText().GetData(), "Frequency");
-    EXPECT_EQ(label->GetFixedWidth(), 70);
-    EXPECT_EQ(label->GetTextStyle(), static_cast<UINT>(DT_RIGHT | DT_VCENTER));
-    ExpectRect(label->GetTextPadding(), 0, 0, 2, 0, "padding");
-    EXPECT_EQ(edit->GetFixedWidth(), 0);
-}
+    CLabelUI* editLabel = nullptr;
+    CLabelAndEditUI editRow("Frequency", 70, &edit, &editLabel);
+    ASSERT_EQ(editRow.GetCount(), 2);
+    EXPECT_EQ(editRow.GetItemAt(0), editLabel);
+    EXPECT_EQ(editRow.GetItemAt(1), edit);
+    EXPECT_EQ(editRow.GetFixedHeight(), 23);
+    EXPECT_STREQ(editLabel->GetText().GetData(), "Frequency");
+    EXPECT_EQ(editLabel->GetFixedWidth(), 70);
+    EXPECT_EQ(editLabel->GetTextStyle(), static_cast<UINT>(DT_RIGHT | DT_VCENTER));
+    ExpectRect(editLabel->GetTextPadding(), 0, 0, 2, 0, "edit label padding");
 
-TEST(LabelAndComboTest, LabelThenList)
-{
     CComboBoxUI* list = nullptr;
-    CLabelUI* label = nullptr;
-    CLabelAndComboUI row("Protocol", 60, &list, &label);
-    ASSERT_EQ(row.GetCount(), 2);
-    EXPECT_EQ(row.GetItemAt(0), label);
-    EXPECT_EQ(row.GetItemAt(1), list);
-    EXPECT_EQ(row.GetFixedHeight(), 22);
-    ExpectRect(row.GetInset(), 0, 1, 0, 1, "inset");
-    EXPECT_EQ(label->GetFixedWidth(), 60);
-    const UINT style = label->GetTextStyle();
+    CLabelUI* listLabel = nullptr;
+    CLabelAndComboUI comboRow("Protocol", 60, &list, &listLabel);
+    ASSERT_EQ(comboRow.GetCount(), 2);
+    EXPECT_EQ(comboRow.GetItemAt(0), listLabel);
+    EXPECT_EQ(comboRow.GetItemAt(1), list);
+    EXPECT_EQ(comboRow.GetFixedHeight(), 22);
+    ExpectRect(comboRow.GetInset(), 0, 1, 0, 1, "combo row inset");
+    EXPECT_EQ(listLabel->GetFixedWidth(), 60);
+    const UINT style = listLabel->GetTextStyle();
     EXPECT_EQ(style & (DT_CENTER | DT_VCENTER | DT_SINGLELINE), 0u);
     EXPECT_EQ(style & DT_RIGHT, static_cast<UINT>(DT_RIGHT));
-    ExpectRect(label->GetTextPadding(), 0, 2, 2, 0, "padding");
-}
+    ExpectRect(listLabel->GetTextPadding(), 0, 2, 2, 0, "list label padding");
 
-TEST(LabelRowTest, LabelOutParameterIsOptional)
-{
-    CEditUI* edit = nullptr;
-    CLabelAndEditUI editRow("A", 10, &edit);
-    EXPECT_EQ(editRow.GetItemAt(1), edit);
-    CComboBoxUI* list = nullptr;
-    CLabelAndComboUI comboRow("B", 10, &list);
-    EXPECT_EQ(comboRow.GetItemAt(1), list);
+    // The label's place is optional.
+    CLabelAndEditUI bareEdit("A", 10, &edit);
+    EXPECT_EQ(bareEdit.GetItemAt(1), edit);
+    CLabelAndComboUI bareList("B", 10, &list);
+    EXPECT_EQ(bareList.GetItemAt(1), list);
 }
 
 class LabelRowWindowTest : public ::testing::Test {
