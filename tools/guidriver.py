@@ -71,14 +71,29 @@ def reg_set(key, name, value):
     run(["wine", "reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f"])
 
 
-def reg_get(key, name):
-    """The value's text, or None when it is absent."""
-    out = run(["wine", "reg", "query", key, "/v", name], check=False)
+def reg_values(key):
+    """The key's text values by name ({} when the key is absent)."""
+    out = run(["wine", "reg", "query", key], check=False)
+    values = {}
     for line in out.splitlines():
         parts = line.split(None, 2)
-        if len(parts) >= 2 and parts[0] == name and parts[1].startswith("REG_"):
-            return parts[2].strip() if len(parts) == 3 else ""
-    return None
+        if len(parts) >= 2 and parts[1].startswith("REG_"):
+            values[parts[0]] = parts[2].strip() if len(parts) == 3 else ""
+    return values
+
+
+def reg_apply(key, values):
+    """Sets every value of the dictionary in one go; None deletes it."""
+    root, _, path = key.partition("\\")
+    roots = {"HKCU": "HKEY_CURRENT_USER", "HKLM": "HKEY_LOCAL_MACHINE"}
+    lines = ["REGEDIT4", "", "[%s\\%s]" % (roots.get(root, root), path)]
+    for name, value in values.items():
+        lines.append('"%s"=%s' % (name, "-" if value is None else '"%s"' % value.replace("\\", "\\\\")))
+    reg_file = os.path.join(RUN, "e2e-settings.reg")
+    os.makedirs(RUN, exist_ok=True)
+    with open(reg_file, "w") as f:
+        f.write("\r\n".join(lines) + "\r\n")
+    run(["wine", "regedit", "/S", windows_path(reg_file)])
 
 
 def reg_delete(key, name):
@@ -163,14 +178,11 @@ def xdo(*args, check=True):
     return run(["xdotool"] + [str(a) for a in args], check=check).strip()
 
 
-def visible_windows(name=None, window_class=None):
-    args = ["search", "--onlyvisible"]
-    if window_class:
-        args += ["--class", window_class]
-    if name:
-        args += ["--name", name]
-    out = xdo(*args, check=False)
-    return [int(w) for w in out.split()]
+def visible_windows(title=None):
+    """The visible windows, or those whose whole name is title (compared here: xdotool's
+    patterns do not take every text)."""
+    ids = [int(w) for w in xdo("search", "--onlyvisible", "--name", ".", check=False).split()]
+    return [w for w in ids if title is None or window_name(w) == title]
 
 
 def window_name(window):
@@ -183,15 +195,9 @@ def window_geometry(window):
     return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
 
-def whole_name(title):
-    """A pattern for xdotool's extended regular expressions that matches exactly title."""
-    return "^" + re.sub(r"([.\[\]()*+?{}|^$\\])", r"\\\1", title) + "$"
-
-
 def wait_window(title, timeout=10):
     """The visible top-level window whose whole name is title."""
-    pattern = whole_name(title)
-    return wait_for("a window named %r" % title, lambda: next(iter(visible_windows(name=pattern)), None), timeout)
+    return wait_for("a window named %r" % title, lambda: next(iter(visible_windows(title)), None), timeout)
 
 
 def wait_window_gone(window, timeout=10):
@@ -199,7 +205,8 @@ def wait_window_gone(window, timeout=10):
 
 
 def move(x, y):
-    xdo("mousemove", "--sync", x, y)
+    # No --sync: xdotool then waits for a motion that never comes when the pointer is already there.
+    xdo("mousemove", x, y)
 
 
 def click(x, y):
@@ -508,7 +515,7 @@ def choose_file(title, path, timeout=10):
     press("Return")
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        others = [w for w in visible_windows(name=whole_name(title))]
+        others = [w for w in visible_windows(title)]
         if not others:
             return
         prompts = [w for w in others if w != dialog]

@@ -19,6 +19,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import guidriver as gd  # noqa: E402
 
 COM = 8
+SETTINGS = ("Port", "Baud", "Chinese")
 ARTIFACTS = os.path.join(gd.RUN, "artifacts", "e2e")
 WORK = os.path.join(gd.RUN, "e2e")
 
@@ -126,29 +127,24 @@ class Group:
         self.app = gd.RadioConfigWindow(language, ARTIFACTS)
         self.saved_settings = {}
 
-    def __enter__(self):
-        for name in ("Port", "Baud", "Chinese"):
-            self.saved_settings[name] = gd.reg_get(gd.USER_KEY, name)
+    def set_up(self):
+        saved = gd.reg_values(gd.USER_KEY)
+        self.saved_settings = {name: saved.get(name) for name in SETTINGS}
         self.radio.start()
         ports = gd.com_ports()
         if COM not in ports:
             raise gd.DriverError("COM%d is not among the ports %r" % (COM, ports))
         self.port_index = ports.index(COM)
-        gd.reg_set(gd.USER_KEY, "Port", str(self.port_index))
-        gd.reg_delete(gd.USER_KEY, "Baud")
-        gd.reg_set(gd.USER_KEY, "Chinese", "1" if self.language == "zh" else "0")
+        gd.reg_apply(gd.USER_KEY, {"Port": str(self.port_index), "Baud": None,
+                                   "Chinese": "1" if self.language == "zh" else "0"})
         self.app.start()
         self.radio.new_commands()
-        return self
 
-    def __exit__(self, *_):
+    def tear_down(self):
         self.app.kill()
         self.radio.stop()
-        for name, value in self.saved_settings.items():
-            if value is None:
-                gd.reg_delete(gd.USER_KEY, name)
-            else:
-                gd.reg_set(gd.USER_KEY, name, value)
+        if self.saved_settings:
+            gd.reg_apply(gd.USER_KEY, self.saved_settings)
 
 
 # --- scenarios: each takes the group; a raised exception is its failure ------------
@@ -181,24 +177,28 @@ def invalid_channel_refused(group):
     gd.focus(box)
     gd.press("Return")
     gd.wait_window_gone(box)
-    if gd.visible_windows(name=gd.whole_name("Export Config")):
+    if gd.visible_windows("Export Config"):
         raise gd.DriverError("the export dialog opened although the channel was refused")
     # The focus is back in the refused field: what is typed now replaces its text.
     gd.focus(app.window)
     clear_and_type("433")
     lines = export_config(app, fresh_path("after-fix.cfg"))
-    expect_equal("channel 3 after the fix", lines[3], "Channel3,433.00000")
+    # Channel 5, typed before Write, was checked and put in its normal form when channel 3 took the focus.
+    expect_equal("channels 3 and 5 after the fix", (lines[3], lines[5]), ("Channel3,433.00000", "Channel5,447.12500"))
 
 
 def write(group):
+    """Write sends a typed frequency as typed: pressing Write does not run the field check."""
     app, radio, state = group.app, group.radio, group.radio_state
     channels = list(state["channels"])
-    channels[3] = "433.00000"
+    channels[5] = "447.125"
+    app.click("channelEdit5")
+    clear_and_type(channels[5])
     app.click("writeButton")
     app.wait_status("Write", True)
     expected = write_commands(channels, state["current"], state["port_baud"], state["link_baud"], state["protocol"])
     expect_equal("commands of Write", wait_commands(radio, len(expected)), expected)
-    expect_equal("channel 3 the radio holds", radio.state().get("channel3"), "433.00000")
+    expect_equal("channel 5 the radio holds", radio.state().get("channel5"), "447.125")
 
 
 def import_export_round_trip(group):
@@ -219,7 +219,7 @@ def import_export_round_trip(group):
     expect_equal("commands of Write after Import", wait_commands(radio, len(expected)), expected)
 
 
-RADIO_SCENARIOS = [connect, read, export_after_read, invalid_channel_refused, write, import_export_round_trip]
+RADIO_SCENARIOS = [connect, read, export_after_read, write, invalid_channel_refused, import_export_round_trip]
 
 
 # --- menus, languages, About and Exit (starts in Chinese) ---------------------
@@ -228,13 +228,19 @@ PANEL_BORDER = 0xFFC700
 PANEL_BACKGROUND = 0xEEEEEE
 
 
+def near(color, target, tolerance=0x18):
+    return all(abs((color >> shift & 0xFF) - (target >> shift & 0xFF)) <= tolerance for shift in (0, 8, 16))
+
+
 def panel_shown(app, panel):
-    """The panel's yellow frame and grey inside are on the screen at its place."""
+    """The panel's yellow frame with its light grey inside is on the screen at its place."""
     image = app.grab(panel)
     middle = image.height // 2
     frame = [image.pixel(0, middle), image.pixel(image.width - 1, middle), image.pixel(image.width // 2, 0),
              image.pixel(image.width // 2, image.height - 1)]
-    return all(color == PANEL_BORDER for color in frame) and image.count(PANEL_BACKGROUND) > image.width * 2
+    # The background is drawn translucent, so it is near its colour, not equal to it.
+    return all(color == PANEL_BORDER for color in frame) and near(image.pixel(image.width - 3, middle),
+                                                                  PANEL_BACKGROUND)
 
 
 def chinese_title(group):
@@ -264,7 +270,7 @@ ABOUT_OK = (182 + 35, (55 + 168) // 2)
 def about_opens_and_closes(group):
     app = group.app
     title = "关于..." if group.language == "zh" else "About..."
-    if not gd.visible_windows(name=gd.whole_name(title)):
+    if not gd.visible_windows(title):
         gd.open_menu_item(app, "helpMenu", "aboutItem")
     about = gd.wait_window(title, 8)
     x, y, _, _ = gd.window_geometry(about)
@@ -299,7 +305,8 @@ def exit_saves_the_settings(group):
     app = group.app
     gd.open_menu_item(app, "fileMenu", "exitItem")
     app.wait_exit(15)
-    saved = {name: gd.reg_get(gd.USER_KEY, name) for name in ("Port", "Baud", "Chinese")}
+    values = gd.reg_values(gd.USER_KEY)
+    saved = {name: values.get(name) for name in SETTINGS}
     expect_equal("settings saved at exit", saved, {"Port": str(group.port_index), "Baud": "2", "Chinese": "0"})
 
 
@@ -348,6 +355,7 @@ def upgrade_with_progress(group):
     partial = sorted(set(w for w in widths if w < full))
     if len(partial) < 2 or widths != sorted(widths):
         raise gd.DriverError("the progress bar did not grow: widths seen %r of %d" % (widths, full))
+    print("  progress bar widths seen: %s of %d" % (" ".join(map(str, partial)), full))
     commands = wait_commands(radio, 3 + 2 * (pages + 1))
     expect_equal("first and last boot loader commands", (commands[:3], commands[-1]),
                  (["boot_start", "write page", "<page 1 258 bytes checksum ok>"], "ISP finish"))
@@ -378,7 +386,9 @@ UPGRADE_SCENARIOS = [upgrade_with_progress, upgrade_refused_page]
 
 # --- faults of the radio: each ends in a red Failure, in time -----------------------
 
-def fault(scenario, button, operation, success=False, limit=4.0):
+def fault(scenario, button, operation, commands=None, success=False, limit=4.0):
+    """The operation against the radio playing scenario: its result shows in time, the radio
+    logged that many commands (when given), and a Disconnect afterwards works again."""
     def run(group):
         app, radio = group.app, group.radio
         radio.set_scenario(scenario)
@@ -389,53 +399,72 @@ def fault(scenario, button, operation, success=False, limit=4.0):
         took = time.monotonic() - started
         if took > limit + 1.5:
             raise gd.DriverError("%s took %.1f s" % (operation, took))
-        # Late replies of a slow radio drain before the next scenario.
+        # Late replies of a slow radio drain before the radio is itself again.
         time.sleep(0.8)
+        logged = radio.new_commands()
+        if commands is not None:
+            expect_equal("commands the radio logged", len(logged), commands)
         radio.set_scenario("")
+        # A different result next, so that the next scenario's result is seen to arrive.
+        app.click("disconnectButton")
+        app.wait_status("Disconnect", True)
         radio.new_commands()
-    run.__name__ = "%s_%s" % (operation.lower().replace(" ", "_"), scenario.strip("-").replace(" ", "_")
-                              .replace("-", "_") or "none")
+    run.__name__ = "%s_%s" % (operation.lower(), scenario.strip("-").replace(" ", "_").replace("-", "_"))
     return run
 
 
 FAULT_SCENARIOS = [
-    fault("--silent", "connectButton", "Connect"),
-    fault("--no-reply control", "connectButton", "Connect"),
-    fault("--wrong-reply control", "connectButton", "Connect"),
-    fault("--garbage", "connectButton", "Connect"),
-    fault("--slow 600", "connectButton", "Connect"),
-    fault("--silent", "disconnectButton", "Disconnect"),
+    fault("--silent", "connectButton", "Connect", 1),
+    fault("--no-reply control", "connectButton", "Connect", 1),
+    fault("--wrong-reply control", "connectButton", "Connect", 1),
+    fault("--garbage", "connectButton", "Connect", 1),
+    fault("--slow 600", "connectButton", "Connect", 1),
+    fault("--silent", "disconnectButton", "Disconnect", 1),
     # Writes while the fields still hold what the group's first Read filled in.
-    fault("--silent", "writeButton", "Write"),
-    fault("--wrong-reply cfg_prtl", "writeButton", "Write", limit=6.0),
+    fault("--silent", "writeButton", "Write", 1),
+    fault("--wrong-reply cfg_prtl", "writeButton", "Write", 14, limit=6.0),
     fault("--silent", "readButton", "Read"),
-    fault("--wrong-reply cfg_ch_5", "readButton", "Read", limit=6.0),
-    fault("--no-reply cfg_sbau", "readButton", "Read"),
+    fault("--wrong-reply cfg_ch_5", "readButton", "Read", 14, limit=6.0),
+    fault("--no-reply cfg_sbau", "readButton", "Read", 3),
     # Not faults: replies the program must still understand.
-    fault("--echo", "connectButton", "Connect", success=True),
-    fault("--ack", "readButton", "Read", success=True),
-    fault("--unknown-protocol", "readButton", "Read", success=True),
-    fault("--baud 9600", "connectButton", "Connect", success=True),
+    fault("--echo", "connectButton", "Connect", 1, success=True),
+    fault("--ack", "readButton", "Read", 18, success=True),
+    fault("--unknown-protocol", "readButton", "Read", 18, success=True),
+    fault("--baud 9600", "connectButton", "Connect", 1, success=True),
 ]
 
 
 def run_group(group, scenarios):
+    """The number of scenarios that failed; all of them when the group could not start."""
+    try:
+        group.set_up()
+    except Exception:
+        gd.save_screen(os.path.join(ARTIFACTS, group.name + "-start.png"))
+        print("FAIL %s: the group did not start\n%s" % (group.name, traceback.format_exc()), flush=True)
+        group.tear_down()
+        return len(scenarios)
     failures = 0
-    with group:
+    try:
         for scenario in scenarios:
-            name = "%s-%s" % (group.name, scenario.__name__)
-            started = time.monotonic()
-            try:
-                if not group.app.is_running():
-                    raise gd.DriverError("the program is not running")
-                scenario(group)
-                print("PASS %s (%.1f s)" % (name, time.monotonic() - started), flush=True)
-            except Exception:
-                failures += 1
-                gd.save_screen(os.path.join(ARTIFACTS, name + ".png"))
-                print("FAIL %s (%.1f s)\n%s" % (name, time.monotonic() - started, traceback.format_exc()),
-                      flush=True)
+            failures += 0 if run_scenario(group, scenario) else 1
+    finally:
+        group.tear_down()
     return failures
+
+
+def run_scenario(group, scenario):
+    name = "%s-%s" % (group.name, scenario.__name__)
+    started = time.monotonic()
+    try:
+        if not group.app.is_running():
+            raise gd.DriverError("the program is not running")
+        scenario(group)
+    except Exception:
+        gd.save_screen(os.path.join(ARTIFACTS, name + ".png"))
+        print("FAIL %s (%.1f s)\n%s" % (name, time.monotonic() - started, traceback.format_exc()), flush=True)
+        return False
+    print("PASS %s (%.1f s)" % (name, time.monotonic() - started), flush=True)
+    return True
 
 
 GROUPS = {
