@@ -113,3 +113,8 @@ bench_stop() {
   BENCH_PIDS=()
   return 0
 }
+
+# The end-to-end tests and the demo drive the window from Python and find the
+# bench (build, run state) through these variables.
+BENCH_PACKAGES="$BENCH_PACKAGES python3"
+export BENCH_ROOT BENCH_BUILD BENCH_DIR
