@@ -39,6 +39,7 @@ def main(args):
     if not args or not args[0].isdigit():
         print(__doc__, file=sys.stderr)
         return 2
+    gd.keep_wineserver()
     select_port(int(args[0]))
     app = gd.RadioConfigWindow(language(), os.path.join(gd.RUN, "artifacts", "demo"))
     if "--stay" in args:

@@ -12,6 +12,7 @@ DISPLAY, BENCH_BUILD and BENCH_DIR. Only the Python standard library is used.
 import os
 import re
 import subprocess
+import tempfile
 import time
 
 ROOT = os.environ.get("BENCH_ROOT") or os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -34,12 +35,29 @@ class DriverError(Exception):
 
 
 def run(args, timeout=30, env=None, check=True, binary=False):
-    done = subprocess.run(args, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                          timeout=timeout, env=env)
-    if check and done.returncode != 0:
-        raise DriverError("%s exited %d: %s" % (" ".join(args), done.returncode,
-                                                done.stderr.decode(errors="replace").strip()))
-    return done.stdout if binary else done.stdout.decode("utf-8", errors="replace")
+    # Output goes through files, not pipes: Wine's helper processes (wineserver, the desktop,
+    # services) inherit the handles and would hold a pipe open long after the command ends.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=out, stderr=err, env=env)
+        try:
+            code = process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+            raise DriverError("%s did not end within %d s" % (" ".join(args), timeout))
+        out.seek(0)
+        err.seek(0)
+        stdout, stderr = out.read(), err.read()
+    if check and code != 0:
+        raise DriverError("%s exited %d: %s" % (" ".join(args), code, stderr.decode(errors="replace").strip()))
+    return stdout if binary else stdout.decode("utf-8", errors="replace")
+
+
+def keep_wineserver():
+    """A wineserver that stays between Wine processes: the simulated radio's port lives in a
+    volatile key. Without pipes, which a server started by a Wine process would hold open."""
+    subprocess.run(["wineserver", "-p"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=30)
 
 
 def wait_for(what, probe, timeout, interval=0.1):

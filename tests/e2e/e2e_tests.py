@@ -494,6 +494,7 @@ def main(names):
     if reason:
         print("SKIP: " + reason)
         return 77
+    gd.keep_wineserver()
     failures = 0
     for name in names:
         group, scenarios = GROUPS[name]()
