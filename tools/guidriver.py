@@ -9,6 +9,7 @@ Expects the environment of tools/bench.sh: WINEPREFIX with a running wineserver,
 DISPLAY, BENCH_BUILD and BENCH_DIR. Only the Python standard library is used.
 """
 
+import concurrent.futures
 import os
 import re
 import subprocess
@@ -159,9 +160,6 @@ class Image:
     def crop(self, left, top, right, bottom):
         rows = [self.data[(y * self.width + left) * 3:(y * self.width + right) * 3] for y in range(top, bottom)]
         return Image(right - left, bottom - top, b"".join(rows))
-
-    def count(self, color):
-        return sum(1 for y in range(self.height) for x in range(self.width) if self.pixel(x, y) == color)
 
     def columns_with(self, color, row):
         return sum(1 for x in range(self.width) if self.pixel(x, row) == color)
@@ -327,6 +325,11 @@ class SimulatedRadio:
         with open(self.state_out) as state:
             return dict(line.rstrip("\n").split("=", 1) for line in state if "=" in line)
 
+    def forget_firmware(self):
+        """Removes what the last finished upgrade left, so that the next one shows."""
+        if os.path.exists(self.firmware_out):
+            os.remove(self.firmware_out)
+
     def firmware(self):
         if not os.path.exists(self.firmware_out):
             return None
@@ -388,10 +391,21 @@ def render_status(text, success, language):
             out.write(encoded)
         run(["wine", layoutdump_path(), "--lang", language, "--render-status", "@" + windows_path(text_file),
              "--success" if success else "--failure", windows_path(path + ".png")], env=wine_env(), timeout=60)
+        os.remove(text_file)
         os.replace(path + ".png", path)
 
     name = "status-%s-%s-%s.png" % (language, "ok" if success else "failed", encoded.hex())
     return Image.load(_cached(name, make))
+
+
+def prepare_pictures(languages, statuses):
+    """Layouts and status pictures made side by side ahead of use: each costs a Wine start,
+    which is mostly waiting. statuses: (text, success, language) triples."""
+    jobs = [lambda lang=lang: load_layout(lang) for lang in languages]
+    jobs += [lambda status=status: render_status(*status) for status in statuses]
+    with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
+        for future in [pool.submit(job) for job in jobs]:
+            future.result()
 
 
 # --- the program -------------------------------------------------------------

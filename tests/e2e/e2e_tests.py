@@ -33,6 +33,12 @@ LINK_CODES = {4800: 1, 9600: 2, 19200: 3}
 READ_COMMANDS = ["cfg_ch_n\\r", "cfg_prtl\\r", "cfg_sbau\\r", "cfg_baud\\r", "cfg_firm\\r", "cfg_hard\\r",
                  "cfg_sern\\r", "SREV\\r"] + ["cfg_ch_%d\\r" % i for i in range(10)]
 
+# The results the scenarios wait for, drawn ahead.
+STATUSES = [(text + word, success, "en")
+            for text in ("Connect", "Read", "Write", "Disconnect", "Export Config", "Import Config", "Upgrade Firmware")
+            for word, success in ((" Success", True), (" Failure", False))
+            if success or text not in ("Export Config", "Import Config")] + [("连接成功", True, "zh")]
+
 # What the simulated radio holds when a group starts (none of it is radiosim's default).
 RADIO = {"channels": ["%.5f" % (452.5 + i * 1.25) for i in range(10)], "current": 3, "protocol": "TRANSMDS",
          "port_baud": 19200, "link_baud": 4800, "firmware": "V3.2.1", "subfirmware": "V0.9.8",
@@ -337,6 +343,7 @@ def upgrade(app, path):
 
 
 def upgrade_with_progress(group):
+    """The bar grows while the pages go; Connect is not taken meanwhile; the radio gets every whole page."""
     app, radio = group.app, group.radio
     pages = 40
     path, sent = firmware_file("upgrade.dwn", pages, 100)
@@ -348,6 +355,9 @@ def upgrade_with_progress(group):
         width = progress_columns(app)
         if width:
             widths.append(width)
+            if len(widths) == 1:
+                # The upgrade owns the port: a Connect now must not reach the radio.
+                app.click("connectButton")
         return app.status_color() == gd.SUCCESS_COLOR
 
     gd.wait_for("the upgrade to end", finished, 30, interval=0.05)
@@ -360,6 +370,12 @@ def upgrade_with_progress(group):
     expect_equal("first and last boot loader commands", (commands[:3], commands[-1]),
                  (["boot_start", "write page", "<page 1 258 bytes checksum ok>"], "ISP finish"))
     expect_equal("pages the radio took", len([c for c in commands if c.startswith("<page")]), pages + 1)
+    if "control\\r" in commands:
+        raise gd.DriverError("Connect reached the radio during the upgrade")
+    expect_firmware(radio, sent)
+
+
+def expect_firmware(radio, sent):
     firmware = radio.firmware()
     if firmware != sent:
         raise gd.DriverError("the radio's firmware (%s bytes) differs from the %d bytes expected"
@@ -381,7 +397,26 @@ def upgrade_refused_page(group):
     connect(group)
 
 
-UPGRADE_SCENARIOS = [upgrade_with_progress, upgrade_refused_page]
+def close_during_upgrade(group):
+    """Closing the window while an upgrade runs lets the upgrade finish, then the program ends."""
+    app, radio = group.app, group.radio
+    path, sent = firmware_file("closing.dwn", 24, 0)
+    radio.forget_firmware()
+    upgrade(app, path)
+    gd.wait_for("the upgrade's progress", lambda: progress_columns(app) > 0, 15, interval=0.05)
+    app.click("closeButton")
+    time.sleep(0.5)
+    if not app.is_running():
+        raise gd.DriverError("the program ended during the upgrade")
+    if radio.firmware() is not None:
+        raise gd.DriverError("the upgrade was over before the window was closed: use more pages")
+    app.wait_exit(30)
+    commands = wait_commands(radio, 1, timeout=1)
+    expect_equal("the upgrade's last command", commands[-1:], ["ISP finish"])
+    expect_firmware(radio, sent)
+
+
+UPGRADE_SCENARIOS = [upgrade_with_progress, upgrade_refused_page, close_during_upgrade]
 
 
 # --- faults of the radio: each ends in a red Failure, in time -----------------------
@@ -495,6 +530,7 @@ def main(names):
         print("SKIP: " + reason)
         return 77
     gd.keep_wineserver()
+    gd.prepare_pictures(("zh", "en"), STATUSES)
     failures = 0
     for name in names:
         group, scenarios = GROUPS[name]()
