@@ -10,51 +10,34 @@ using SkinUI::CXmlElem;
 #define REQUIRE_GBK() \
     if (::GetACP() != 936) GTEST_SKIP() << "needs ANSI code page 936"
 
-namespace {
-
-bool LoadUtf8(CXmlDoc& doc, const std::string& bytes)
-{
-    return doc.LoadFromMem(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-}
-
-}  // namespace
-
 TEST(XmlGbk, ChineseUtf8ArrivesAsGbk) {
     REQUIRE_GBK();
     // "中文" and "确定" in UTF-8; the literals below are GBK (the sources' execution charset).
     const std::string utf8 = "<Window><Button text=\"\xE4\xB8\xAD\xE6\x96\x87\" tip=\"\xE7\xA1\xAE\xE5\xAE\x9A &amp; x\"/></Window>";
     for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8}) {
         CXmlDoc doc;
-        ASSERT_TRUE(LoadUtf8(doc, bytes)) << doc.GetLastErrorMessage();
+        ASSERT_TRUE(doc.LoadFromMem(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
         CXmlElem button = doc.GetRoot().GetChild();
-        EXPECT_STREQ("中文", button.GetAttributeValue(0));
-        EXPECT_STREQ("确定 & x", button.GetAttributeValue(1));
         EXPECT_STREQ("\xD6\xD0\xCE\xC4", button.GetAttributeValue(0));
+        EXPECT_STREQ("确定 & x", button.GetAttributeValue(1));
     }
 }
 
 TEST(XmlGbk, LeadAndTrailBytesStepTogether) {
     REQUIRE_GBK();
     CXmlDoc doc;
-    // A lead byte right before the closing quote takes the quote as its trail byte.
-    EXPECT_FALSE(doc.Load("<a x=\"\xD6\"/>"));
-    EXPECT_STREQ("Error while parsing attribute string", doc.GetLastErrorMessage());
     ASSERT_TRUE(doc.Load("<a x=\"\xD6\xD0\" y=\"\xB0\x5C\"/>"));
-    EXPECT_STREQ("\xD6\xD0", doc.GetRoot().GetAttributeValue(0));
     EXPECT_STREQ("\xB0\x5C", doc.GetRoot().GetAttributeValue(1));
-}
-
-TEST(XmlGbk, LeadByteAsLastByte) {
-    REQUIRE_GBK();
-    CXmlDoc doc;
-    EXPECT_TRUE(doc.Load("<r>\xD6"));
-    EXPECT_STREQ("r", doc.GetRoot().GetName());
-    EXPECT_TRUE(doc.Load("<r>\xD6\xD0\xD6"));
-    EXPECT_TRUE(doc.Load("<r/><!--\xD6"));
-    EXPECT_TRUE(doc.Load("<r/><?\xD6"));
-    EXPECT_FALSE(doc.Load("<r x=\"\xD6"));
-    EXPECT_STREQ("Error while parsing attribute string", doc.GetLastErrorMessage());
-    EXPECT_STREQ("", doc.GetLastErrorLocation());
+    // A lead byte right before the closing quote takes the quote as its trail byte.
+    for (const char* text : {"<a x=\"\xD6\"/>", "<r x=\"\xD6"}) {
+        EXPECT_FALSE(doc.Load(text));
+        EXPECT_STREQ("Error while parsing attribute string", doc.GetLastErrorMessage());
+    }
+    // A lead byte as the last byte stands alone.
+    for (const char* text : {"<r>\xD6", "<r>\xD6\xD0\xD6", "<r/><!--\xD6", "<r/><?\xD6"}) {
+        EXPECT_TRUE(doc.Load(text)) << text;
+        EXPECT_STREQ("r", doc.GetRoot().GetName());
+    }
 }
 
 TEST(XmlGbk, EveryPrefixOfChineseMarkup) {
@@ -63,8 +46,7 @@ TEST(XmlGbk, EveryPrefixOfChineseMarkup) {
     int loaded = 0;
     for (size_t n = 0; n <= text.size(); ++n) {
         CXmlDoc doc;
-        const std::string prefix = text.substr(0, n);
-        if (doc.Load(prefix.c_str())) {
+        if (doc.Load(text.substr(0, n).c_str())) {
             ++loaded;
             if (doc.GetRoot().IsValid()) {
                 EXPECT_STREQ("r", doc.GetRoot().GetName()) << n;
