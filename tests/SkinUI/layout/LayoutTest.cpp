@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
+#include <vector>
 #include "ProbeControl.h"
-#include "RectMatch.h"
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
@@ -19,121 +19,80 @@ public:
     std::vector<int> events;
 };
 
-CProbeControl* AddRow(CContainerUI& layout, int cy) {
-    auto* row = new CProbeControl(nullptr, cy);
-    layout.Add(row);
-    return row;
+CProbeControl* AddChild(CContainerUI& layout, int cx, int cy) {
+    auto* child = new CProbeControl(nullptr, cy);
+    if (cx > 0)
+        child->SetFixedWidth(cx);
+    layout.Add(child);
+    return child;
 }
 
-CProbeControl* AddColumn(CContainerUI& layout, int cx) {
-    auto* col = new CProbeControl();
-    if (cx > 0)
-        col->SetFixedWidth(cx);
-    layout.Add(col);
-    return col;
+CProbeControl* AddFloat(CContainerUI& layout, SIZE xy) {
+    CProbeControl* child = AddChild(layout, 20, 10);
+    child->SetFloat(true);
+    child->SetFixedXY(xy);
+    return child;
 }
 
 // Five 40 px rows in a 100 x 100 layout with a vertical bar: range 100.
-std::vector<CProbeControl*> FillOverflowing(CVerticalLayoutUI& layout) {
+std::vector<CProbeControl*> FillOverflowing(CContainerUI& layout) {
     layout.EnableScrollBar(true, false);
     std::vector<CProbeControl*> rows;
     for (int i = 0; i < 5; ++i)
-        rows.push_back(AddRow(layout, 40));
+        rows.push_back(AddChild(layout, 0, 40));
     layout.SetPos({0, 0, 100, 100});
     return rows;
 }
 
+CControlUI* CALLBACK Self(CControlUI* pControl, LPVOID) {
+    return pControl;
+}
+
 }  // namespace
 
-TEST(VerticalLayout, FixedThenStretchableRowsWithChildPadding) {
-    CVerticalLayoutUI layout;
-    CProbeControl* a = AddRow(layout, 20);
-    CProbeControl* b = AddRow(layout, 0);
-    CProbeControl* c = AddRow(layout, 0);
-    layout.SetChildPadding(5);
-    layout.SetPos({0, 0, 50, 100});
-    EXPECT_EQ(a->GetPos(), (RECT{0, 0, 50, 20}));
-    EXPECT_EQ(b->GetPos(), (RECT{0, 25, 50, 60}));
-    EXPECT_EQ(c->GetPos(), (RECT{0, 65, 50, 90}));
-}
-
-TEST(HorizontalLayout, FixedThenStretchableColumnsWithChildPadding) {
-    CHorizontalLayoutUI layout;
-    CProbeControl* a = AddColumn(layout, 20);
-    CProbeControl* b = AddColumn(layout, 0);
-    CProbeControl* c = AddColumn(layout, 0);
-    layout.SetChildPadding(5);
-    layout.SetPos({0, 0, 100, 30});
-    EXPECT_EQ(a->GetPos(), (RECT{0, 0, 20, 30}));
-    EXPECT_EQ(b->GetPos(), (RECT{25, 0, 60, 30}));
-    EXPECT_EQ(c->GetPos(), (RECT{65, 0, 90, 30}));
-}
-
-TEST(VerticalLayout, InsetPaddingAndLimits) {
-    CVerticalLayoutUI layout;
-    layout.SetInset({5, 5, 5, 5});
-    CProbeControl* a = AddRow(layout, 10);
-    a->SetPadding({2, 3, 4, 6});
-    a->SetMinHeight(15);
-    CProbeControl* b = AddRow(layout, 0);
-    b->SetMaxHeight(20);
-    b->SetMaxWidth(30);
-    CProbeControl* hidden = AddRow(layout, 40);
-    hidden->SetVisible(false);
-    layout.SetPos({100, 100, 200, 200});
-    EXPECT_EQ(a->GetPos(), (RECT{107, 108, 191, 129}));
-    EXPECT_EQ(b->GetPos(), (RECT{105, 129, 135, 149}));
+TEST(Layout, LastStretchableChildKeepsTheGapsOfTheFirstPassInBothDirections) {
+    CVerticalLayoutUI vertical;
+    CHorizontalLayoutUI horizontal;
+    for (CContainerUI* layout : {static_cast<CContainerUI*>(&vertical), static_cast<CContainerUI*>(&horizontal)}) {
+        const bool isVertical = layout == &vertical;
+        AddChild(*layout, isVertical ? 0 : 20, isVertical ? 20 : 0);
+        AddChild(*layout, 0, 0);
+        AddChild(*layout, 0, 0);
+        layout->SetChildPadding(5);
+        layout->SetPos({0, 0, 100, 100});
+        const LONG starts[] = {0, 25, 65}, ends[] = {20, 60, 90};
+        for (int i = 0; i < 3; ++i) {
+            const RECT rc = layout->GetItemAt(i)->GetPos();
+            EXPECT_EQ(isVertical ? rc.top : rc.left, starts[i]) << i;
+            EXPECT_EQ(isVertical ? rc.bottom : rc.right, ends[i]) << i;
+        }
+    }
 }
 
 TEST(VerticalLayout, FloatingChildrenAreOutOfTheFlowAndAnchoredByTheirSign) {
     CVerticalLayoutUI layout;
-    CProbeControl* row = AddRow(layout, 0);
-    auto* topLeft = new CProbeControl();
-    topLeft->SetFloat(true);
-    topLeft->SetFixedXY({10, 5});
-    topLeft->SetFixedWidth(20);
-    topLeft->SetFixedHeight(10);
-    layout.Add(topLeft);
-    auto* bottomRight = new CProbeControl();
-    bottomRight->SetFloat(true);
-    bottomRight->SetFixedXY({-10, -5});
-    bottomRight->SetFixedWidth(20);
-    bottomRight->SetFixedHeight(10);
-    layout.Add(bottomRight);
+    CProbeControl* row = AddChild(layout, 0, 0);
+    CProbeControl* topLeft = AddFloat(layout, {10, 5});
+    CProbeControl* bottomRight = AddFloat(layout, {-10, -5});
     layout.SetPos({0, 0, 200, 100});
     EXPECT_EQ(row->GetPos(), (RECT{0, 0, 200, 100}));
     EXPECT_EQ(topLeft->GetPos(), (RECT{10, 5, 30, 15}));
     EXPECT_EQ(bottomRight->GetPos(), (RECT{170, 85, 190, 95}));
 }
 
-TEST(VerticalLayout, RelativeFloatingChildFollowsTheParentsGrowth) {
-    CVerticalLayoutUI layout;
-    auto* f = new CProbeControl();
-    f->SetFloat(true);
-    f->SetFixedXY({10, 10});
-    f->SetFixedWidth(20);
-    f->SetFixedHeight(20);
-    f->SetRelativePos(100, 0, 50, 0);
-    layout.Add(f);
-    layout.SetPos({0, 0, 100, 100});
-    EXPECT_EQ(f->GetPos(), (RECT{10, 10, 30, 30}));
-    layout.SetPos({0, 0, 140, 100});
-    EXPECT_EQ(f->GetPos(), (RECT{50, 10, 90, 30}));
-}
-
-TEST(VerticalLayout, OverflowShowsTheScrollBarWithTheRightRange) {
+TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack) {
     CVerticalLayoutUI layout;
     std::vector<CProbeControl*> rows = FillOverflowing(layout);
     CScrollBarUI* bar = layout.GetVerticalScrollBar();
     ASSERT_TRUE(bar->IsVisible());
     EXPECT_EQ(bar->GetScrollRange(), 100);
-    EXPECT_EQ(bar->GetScrollPos(), 0);
     EXPECT_EQ(bar->GetPos(), (RECT{84, 0, 100, 100}));
     EXPECT_EQ(rows[0]->GetPos(), (RECT{0, 0, 84, 40}));
-    EXPECT_EQ(layout.GetScrollRange().cy, 100);
-
-    // Fewer rows: the bar goes away and the rows get the full width.
+    layout.EndDown();
     layout.RemoveAt(4);
+    layout.SetPos({0, 0, 100, 100});
+    EXPECT_EQ(layout.GetScrollPos().cy, 60);
+    EXPECT_EQ(rows[0]->GetPos().top, -60);
     layout.RemoveAt(3);
     layout.RemoveAt(2);
     layout.SetPos({0, 0, 100, 100});
@@ -142,65 +101,32 @@ TEST(VerticalLayout, OverflowShowsTheScrollBarWithTheRightRange) {
     EXPECT_EQ(rows[0]->GetPos(), (RECT{0, 0, 100, 40}));
 }
 
-TEST(VerticalLayout, ShrinkingContentPullsTheScrollPositionBack) {
-    CVerticalLayoutUI layout;
-    FillOverflowing(layout);
-    layout.EndDown();
-    EXPECT_EQ(layout.GetScrollPos().cy, 100);
-    layout.RemoveAt(4);
-    layout.SetPos({0, 0, 100, 100});
-    EXPECT_EQ(layout.GetScrollRange().cy, 60);
-    EXPECT_EQ(layout.GetScrollPos().cy, 60);
-    EXPECT_EQ(layout.GetItemAt(0)->GetPos().top, -60);
-}
-
-TEST(VerticalLayout, ScrollingMovesChildrenAndClampsTheOffset) {
+TEST(VerticalLayout, KeysWheelAndScrollPositionMoveTheChildrenWithinTheRange) {
     CVerticalLayoutUI layout;
     std::vector<CProbeControl*> rows = FillOverflowing(layout);
-    layout.LineDown();  // 8 without a manager's font
-    EXPECT_EQ(layout.GetScrollPos().cy, 8);
-    EXPECT_EQ(rows[0]->GetPos().top, -8);
-    layout.PageDown();
-    EXPECT_EQ(layout.GetScrollPos().cy, 100);  // clamped to the range
-    EXPECT_EQ(rows[4]->GetPos(), (RECT{0, 60, 84, 100}));
+    const struct {
+        int type;
+        char key;
+        WPARAM wParam;
+        int pos;
+    } steps[] = {{UIEVENT_KEYDOWN, VK_DOWN, 0, 8},  {UIEVENT_KEYDOWN, VK_END, 0, 100},
+                 {UIEVENT_KEYDOWN, VK_UP, 0, 92},   {UIEVENT_KEYDOWN, VK_PRIOR, 0, 0},
+                 {UIEVENT_KEYDOWN, VK_NEXT, 0, 100}, {UIEVENT_KEYDOWN, VK_HOME, 0, 0},
+                 {UIEVENT_SCROLLWHEEL, 0, 1, 8},    {UIEVENT_SCROLLWHEEL, 0, 0, 0}};
+    for (const auto& s : steps) {
+        Send(layout, s.type, 10, 10, s.wParam, s.key);
+        EXPECT_EQ(layout.GetScrollPos().cy, s.pos) << int(s.key) << "/" << s.wParam;
+        EXPECT_EQ(rows[0]->GetPos().top, -s.pos);
+    }
     layout.SetScrollPos({0, -50});
     EXPECT_EQ(layout.GetScrollPos().cy, 0);
-    EXPECT_EQ(rows[0]->GetPos().top, 0);
     // A relayout keeps the scroll offset.
     layout.SetScrollPos({0, 30});
     layout.SetPos({0, 0, 100, 100});
     EXPECT_EQ(rows[1]->GetPos().top, 10);
-}
-
-TEST(VerticalLayout, KeysAndWheelScrollThroughTheVerticalBar) {
-    CVerticalLayoutUI layout;
-    FillOverflowing(layout);
-    TEventMsg key = MakeEvent(UIEVENT_KEYDOWN, 0, 0, 0, VK_END);
-    layout.DoEvent(key);
-    EXPECT_EQ(layout.GetScrollPos().cy, 100);
-    key.chKey = VK_UP;
-    layout.DoEvent(key);
-    EXPECT_EQ(layout.GetScrollPos().cy, 92);
-    key.chKey = VK_PRIOR;
-    layout.DoEvent(key);
-    EXPECT_EQ(layout.GetScrollPos().cy, 0);
-    key.chKey = VK_NEXT;
-    layout.DoEvent(key);
-    EXPECT_EQ(layout.GetScrollPos().cy, 100);
-    key.chKey = VK_HOME;
-    layout.DoEvent(key);
-    EXPECT_EQ(layout.GetScrollPos().cy, 0);
-    TEventMsg wheel = MakeEvent(UIEVENT_SCROLLWHEEL, 10, 10, 1);
-    layout.DoEvent(wheel);
-    EXPECT_EQ(layout.GetScrollPos().cy, 8);
-    wheel.wParam = 0;
-    layout.DoEvent(wheel);
-    EXPECT_EQ(layout.GetScrollPos().cy, 0);
-    // A disabled bar does not scroll.
     layout.GetVerticalScrollBar()->SetEnabled(false);
-    key.chKey = VK_DOWN;
-    layout.DoEvent(key);
-    EXPECT_EQ(layout.GetScrollPos().cy, 0);
+    Send(layout, UIEVENT_KEYDOWN, 0, 0, 0, VK_DOWN);
+    EXPECT_EQ(layout.GetScrollPos().cy, 30);
 }
 
 TEST(VerticalLayout, PageSizeNeverGoesNegative) {
@@ -208,7 +134,7 @@ TEST(VerticalLayout, PageSizeNeverGoesNegative) {
     layout.SetInset({0, 30, 0, 30});
     layout.EnableScrollBar(true, false);
     for (int i = 0; i < 3; ++i)
-        AddRow(layout, 40);
+        AddChild(layout, 0, 40);
     layout.SetPos({0, 0, 100, 50});
     layout.SetScrollPos({0, 50});
     const int before = layout.GetScrollPos().cy;
@@ -219,21 +145,17 @@ TEST(VerticalLayout, PageSizeNeverGoesNegative) {
 TEST(HorizontalLayout, HorizontalBarScrollsColumnsByKeys) {
     CHorizontalLayoutUI layout;
     layout.EnableScrollBar(false, true);
-    CScrollBarUI* bar = layout.GetHorizontalScrollBar();
     std::vector<CProbeControl*> cols;
     for (int i = 0; i < 4; ++i)
-        cols.push_back(AddColumn(layout, 50));
+        cols.push_back(AddChild(layout, 50, 0));
     layout.SetPos({0, 0, 100, 60});
     // The horizontal bar sits below the inner area; its range is left to the owner.
-    EXPECT_EQ(bar->GetPos(), (RECT{0, 44, 100, 60}));
+    EXPECT_EQ(layout.GetHorizontalScrollBar()->GetPos(), (RECT{0, 44, 100, 60}));
     EXPECT_EQ(cols[0]->GetPos(), (RECT{0, 0, 50, 44}));
-    bar->SetScrollRange(100);
-    TEventMsg key = MakeEvent(UIEVENT_KEYDOWN, 0, 0, 0, VK_DOWN);
-    layout.DoEvent(key);
-    EXPECT_EQ(layout.GetScrollPos().cx, 8);
+    layout.GetHorizontalScrollBar()->SetScrollRange(100);
+    Send(layout, UIEVENT_KEYDOWN, 0, 0, 0, VK_DOWN);
     EXPECT_EQ(cols[0]->GetPos().left, -8);
-    key.chKey = VK_END;
-    layout.DoEvent(key);
+    Send(layout, UIEVENT_KEYDOWN, 0, 0, 0, VK_END);
     EXPECT_EQ(cols[3]->GetPos().right, 100);
 }
 
@@ -241,18 +163,13 @@ TEST(VerticalLayout, DisabledMouseSendsTheWheelToTheParent) {
     CProbeLayout outer;
     auto* inner = new CVerticalLayoutUI();
     outer.Add(inner);
-    inner->EnableScrollBar(true, false);
-    for (int i = 0; i < 5; ++i)
-        AddRow(*inner, 40);
-    inner->SetPos({0, 0, 100, 100});
+    FillOverflowing(*inner);
     inner->SetMouseEnabled(false);
     outer.SetManager(nullptr, nullptr, false);  // parents the children without a window
     EXPECT_FALSE(inner->GetVerticalScrollBar()->IsMouseEnabled());
-    TEventMsg wheel = MakeEvent(UIEVENT_SCROLLWHEEL, 10, 10, 1);
-    inner->DoEvent(wheel);
+    Send(*inner, UIEVENT_SCROLLWHEEL, 10, 10, 1);
     EXPECT_EQ(inner->GetScrollPos().cy, 0);
-    ASSERT_EQ(outer.events.size(), 1u);
-    EXPECT_EQ(outer.events[0], UIEVENT_SCROLLWHEEL);
+    EXPECT_EQ(outer.events, std::vector<int>{UIEVENT_SCROLLWHEEL});
 }
 
 TEST(VerticalLayout, SeparatorDragStopsAtTheMinimumHeight) {
@@ -262,20 +179,14 @@ TEST(VerticalLayout, SeparatorDragStopsAtTheMinimumHeight) {
     layout.SetMinHeight(30);
     layout.SetPos({0, 0, 100, 60});
     EXPECT_EQ(layout.GetThumbRect(), (RECT{0, 56, 100, 60}));
-    TEventMsg down = MakeEvent(UIEVENT_BUTTONDOWN, 50, 58);
-    layout.DoEvent(down);
-    TEventMsg move = MakeEvent(UIEVENT_MOUSEMOVE, 50, 48);
-    layout.DoEvent(move);
+    Send(layout, UIEVENT_BUTTONDOWN, 50, 58);
+    Send(layout, UIEVENT_MOUSEMOVE, 50, 48);
     EXPECT_EQ(layout.GetPos(), (RECT{0, 0, 100, 50}));
-    EXPECT_EQ(layout.GetFixedHeight(), 50);
-    move.ptMouse.y = 0;
-    layout.DoEvent(move);
+    Send(layout, UIEVENT_MOUSEMOVE, 50, 0);
     EXPECT_EQ(layout.GetPos(), (RECT{0, 0, 100, 30}));
     EXPECT_EQ(layout.GetFixedHeight(), 30);
-    TEventMsg up = MakeEvent(UIEVENT_BUTTONUP, 50, 0);
-    layout.DoEvent(up);
-    move.ptMouse.y = 80;
-    layout.DoEvent(move);
+    Send(layout, UIEVENT_BUTTONUP, 50, 0);
+    Send(layout, UIEVENT_MOUSEMOVE, 50, 80);
     EXPECT_EQ(layout.GetFixedHeight(), 30);
 }
 
@@ -283,43 +194,14 @@ TEST(VerticalLayout, TrackedSeparatorResizesOnlyWhenReleased) {
     CVerticalLayoutUI layout;
     layout.SetSepSize(-4);
     layout.SetPos({0, 40, 100, 100});
-    TEventMsg down = MakeEvent(UIEVENT_BUTTONDOWN, 50, 41);
-    layout.DoEvent(down);
-    TEventMsg move = MakeEvent(UIEVENT_MOUSEMOVE, 50, 21);
-    layout.DoEvent(move);
+    Send(layout, UIEVENT_BUTTONDOWN, 50, 41);
+    Send(layout, UIEVENT_MOUSEMOVE, 50, 21);
     EXPECT_EQ(layout.GetPos(), (RECT{0, 40, 100, 100}));
     EXPECT_EQ(layout.GetThumbRect(true), (RECT{0, 20, 100, 24}));
-    TEventMsg up = MakeEvent(UIEVENT_BUTTONUP, 50, 21);
-    layout.DoEvent(up);
+    Send(layout, UIEVENT_BUTTONUP, 50, 21);
     EXPECT_EQ(layout.GetPos(), (RECT{0, 20, 100, 100}));
     EXPECT_EQ(layout.GetFixedHeight(), 80);
 }
-
-TEST(HorizontalLayout, SeparatorOutsideTheStripIsNotGrabbed) {
-    CHorizontalLayoutUI layout;
-    layout.SetAttribute("sepwidth", "5");
-    layout.SetAttribute("sepimm", "true");
-    layout.SetPos({0, 0, 100, 20});
-    TEventMsg down = MakeEvent(UIEVENT_BUTTONDOWN, 50, 10);
-    layout.DoEvent(down);
-    TEventMsg move = MakeEvent(UIEVENT_MOUSEMOVE, 60, 10);
-    layout.DoEvent(move);
-    EXPECT_EQ(layout.GetPos(), (RECT{0, 0, 100, 20}));
-    down.ptMouse.x = 97;
-    layout.DoEvent(down);
-    move.ptMouse.x = 120;
-    layout.DoEvent(move);
-    EXPECT_EQ(layout.GetPos(), (RECT{0, 0, 123, 20}));
-    EXPECT_EQ(layout.GetFixedWidth(), 123);
-}
-
-namespace {
-
-CControlUI* CALLBACK Self(CControlUI* pControl, LPVOID) {
-    return pControl;
-}
-
-}  // namespace
 
 TEST(VerticalLayout, WithoutMouseChildrenHitsLandOnTheBarOrTheLayout) {
     CVerticalLayoutUI layout;

@@ -1,8 +1,16 @@
 #pragma once
-#include <vector>
+#include <ostream>
 #include "SkinUI/Core/ControlUI.h"
 
-// A leaf control that reports its destruction and records the events it gets.
+inline bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
+    return os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
+}
+
+// A leaf control that reports its destruction.
 class CProbeControl : public SkinUI::CControlUI {
 public:
     explicit CProbeControl(int* pDestroyed = nullptr, int cy = 0) : m_pDestroyed(pDestroyed) {
@@ -13,13 +21,6 @@ public:
         if (m_pDestroyed != nullptr)
             ++*m_pDestroyed;
     }
-    void DoEvent(SkinUI::TEventMsg& event) override {
-        events.push_back(event.Type);
-        SkinUI::CControlUI::DoEvent(event);
-    }
-
-    std::vector<int> events;
-
 private:
     int* m_pDestroyed = nullptr;
 };
@@ -31,4 +32,10 @@ inline SkinUI::TEventMsg MakeEvent(int type, int x = 0, int y = 0, WPARAM wParam
     event.wParam = wParam;
     event.chKey = key;
     return event;
+}
+
+// Sends one event straight to a control's DoEvent.
+inline void Send(SkinUI::CControlUI& control, int type, int x, int y, WPARAM wParam = 0, char key = 0) {
+    SkinUI::TEventMsg event = MakeEvent(type, x, y, wParam, key);
+    control.DoEvent(event);
 }

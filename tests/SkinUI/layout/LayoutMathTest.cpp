@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+#include <vector>
+#include "ProbeControl.h"
+#include "SkinUI/Control/ScrollBarGeometry.h"
+#include "SkinUI/Layout/LayoutFloat.h"
+#include "SkinUI/Layout/LayoutFlow.h"
+#include "SkinUI/Layout/LayoutSeparator.h"
+
+using namespace SkinUI;
+
+namespace {
+
+// Children that always estimate the same main-axis length (0 = stretchable).
+FlowEstimate Lengths(const std::vector<int>& lengths, bool vertical) {
+    return [=](size_t i, SIZE) { return vertical ? SIZE{0, lengths[i]} : SIZE{lengths[i], 0}; };
+}
+
+TFlowParams Params(bool vertical, int cx, int cy, int childPadding = 0) {
+    TFlowParams p;
+    p.bVertical = vertical;
+    p.szAvailable = {cx, cy};
+    p.iChildPadding = childPadding;
+    return p;
+}
+
+TScrollBarMetrics Vertical(int height, int range, int pos, bool button1 = true, bool button2 = true) {
+    TScrollBarMetrics m;
+    m.rcItem = {100, 0, 116, height};
+    m.nRange = range;
+    m.nPos = pos;
+    m.bShowButton1 = button1;
+    m.bShowButton2 = button2;
+    return m;
+}
+
+}  // namespace
+
+TEST(LayoutFlow, PaddingsAndLimitsStayInsideTheChildRectangle) {
+    std::vector<TFlowChild> children(4);
+    children[0].rcPadding = {1, 2, 3, 4};
+    children[1].cyMin = 30;  // estimate 10 raised to 30
+    children[2].cyMax = 15;  // estimate 50 lowered to 15
+    children[3].cyMax = 20;  // stretchable, share lowered to 20
+    children[3].cxMax = 12;
+    TFlowParams p = Params(true, 30, 200);
+    p.ptOrigin = {10, 20};
+    TFlowResult r = LayoutFlow(p, children, Lengths({10, 10, 50, 0}, true));
+    // Width 30 - 1 - 3; the bottom padding 4 is part of the rectangle.
+    EXPECT_EQ(r.rects[0], (RECT{11, 22, 37, 36}));
+    EXPECT_EQ(r.rects[1], (RECT{10, 36, 40, 66}));
+    EXPECT_EQ(r.rects[2], (RECT{10, 66, 40, 81}));
+    EXPECT_EQ(r.rects[3], (RECT{10, 81, 22, 101}));
+    std::vector<TFlowChild> row(1);
+    row[0].rcPadding = {1, 2, 3, 4};
+    EXPECT_EQ(LayoutFlow(Params(false, 100, 30), row, Lengths({10}, false)).rects[0], (RECT{1, 2, 14, 26}));
+}
+
+TEST(LayoutFlow, OverfullSpaceGivesStretchablesZeroThenTheirMinimum) {
+    std::vector<TFlowChild> children(3);
+    children[2].cyMin = 7;
+    TFlowResult r = LayoutFlow(Params(true, 20, 30), children, Lengths({50, 0, 0}, true));
+    EXPECT_EQ(r.rects[1].bottom - r.rects[1].top, 0);
+    EXPECT_EQ(r.rects[2].bottom - r.rects[2].top, 7);
+    EXPECT_EQ(r.iNeeded, 57);
+}
+
+TEST(LayoutFlow, NegativeAvailableSpaceNeverInvertsARectangle) {
+    std::vector<TFlowChild> children(2);
+    children[0].rcPadding = {5, 0, 5, 0};
+    for (const RECT& rc : LayoutFlow(Params(true, -10, -10), children, Lengths({0, 0}, true)).rects) {
+        EXPECT_GE(rc.right, rc.left);
+        EXPECT_GE(rc.bottom, rc.top);
+    }
+    EXPECT_EQ(LayoutInnerRect({10, 10, 20, 20}, {8, 8, 8, 8}, 0, 0), (RECT{18, 18, 18, 18}));
+}
+
+TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {
+    TFloatRequest req;
+    req.szXY = {10, 10};
+    req.cx = 20;
+    req.cy = 20;
+    req.bRelative = true;
+    req.szParent = {200, 100};
+    req.nMoveXPercent = 50;
+    req.nMoveYPercent = 100;
+    req.nZoomXPercent = 25;
+    TFloatPlacement out = LayoutFloat({0, 0, 300, 140}, req);
+    EXPECT_EQ(out.rc, (RECT{60, 50, 105, 70}));
+    EXPECT_EQ(out.szParent.cx, 300);
+    // Shrinking truncates toward zero: -3 * 50 / 100 = -1.
+    req.szParent = {203, 100};
+    req.nZoomXPercent = 0;
+    EXPECT_EQ(LayoutFloat({0, 0, 200, 100}, req).rc.left, 9);
+}
+
+TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits) {
+    EXPECT_EQ(LayoutSeparatorRect({10, 20, 110, 70}, 80, true), (RECT{10, 20, 110, 70}));
+    struct TCase {
+        const char* what;
+        bool vertical;
+        int sepSize, minSize, maxSize;
+        RECT pos;
+        int point, last;
+        bool moved;
+        RECT expected;
+    };
+    const TCase cases[] = {
+        {"bottom edge", true, 4, 0, 9999, {0, 0, 50, 100}, 108, 98, true, {0, 0, 50, 110}},
+        {"down from above the strip", true, 4, 0, 9999, {0, 0, 50, 100}, 90, 80, false, {}},
+        {"top edge", true, -4, 0, 9999, {0, 50, 50, 100}, 45, 52, true, {0, 43, 50, 100}},
+        {"top edge, down from below", true, -4, 0, 9999, {0, 50, 50, 100}, 60, 70, false, {}},
+        {"at the minimum already", true, 4, 30, 9999, {0, 0, 50, 30}, 28, 30, false, {}},
+        {"top edge stops at the minimum", true, -4, 30, 9999, {0, 0, 50, 40}, 30, 1, true, {0, 10, 50, 40}},
+        {"stops at the maximum", true, 4, 0, 60, {0, 0, 50, 50}, 80, 48, true, {0, 0, 50, 60}},
+        {"right edge at the minimum", false, 4, 20, 9999, {0, 0, 50, 10}, 5, 49, true, {0, 0, 20, 10}},
+    };
+    for (const TCase& c : cases) {
+        TSeparatorDrag drag;
+        drag.bVertical = c.vertical;
+        drag.nSepSize = c.sepSize;
+        drag.nMin = c.minSize;
+        drag.nMax = c.maxSize;
+        RECT out = {-1, -1, -1, -1};
+        EXPECT_EQ(LayoutSeparatorStep(drag, c.pos, c.point, c.last, out), c.moved) << c.what;
+        if (c.moved) {
+            EXPECT_EQ(out, c.expected) << c.what;
+        }
+    }
+}
+
+TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition) {
+    const RECT none = {0, 0, 0, 0};
+    struct TCase {
+        const char* what;
+        TScrollBarMetrics metrics;
+        RECT button1, button2, thumb;
+    };
+    TScrollBarMetrics horizontal = Vertical(0, 100, 100);
+    horizontal.bHorizontal = true;
+    horizontal.rcItem = {0, 50, 200, 66};
+    // Track 200 - 32 = 168; thumb 200 * 168 / 300 = 112.
+    const TCase cases[] = {
+        {"middle", Vertical(200, 100, 50), {100, 0, 116, 16}, {100, 184, 116, 200}, {100, 44, 116, 156}},
+        {"thumb no shorter than a button", Vertical(100, 100000, 100000), {100, 0, 116, 16}, {100, 84, 116, 100},
+         {100, 68, 116, 84}},
+        {"short bar", Vertical(40, 100, 0), {100, 0, 116, 16}, {100, 24, 116, 40}, none},
+        {"half buttons", Vertical(20, 100, 0), {100, 0, 116, 10}, {100, 10, 116, 20}, none},
+        {"no first button", Vertical(200, 0, 0, false), {100, 0, 100, 0}, {100, 184, 116, 200}, {100, 0, 116, 184}},
+        {"horizontal", horizontal, {0, 50, 16, 66}, {184, 50, 200, 66}, {72, 50, 184, 66}},
+    };
+    for (const TCase& c : cases) {
+        const TScrollBarParts p = ScrollBarLayoutParts(c.metrics);
+        EXPECT_EQ(p.rcButton1, c.button1) << c.what;
+        EXPECT_EQ(p.rcButton2, c.button2) << c.what;
+        if (c.thumb == none) {
+            EXPECT_FALSE(ScrollBarHasThumb(p.rcThumb)) << c.what;
+        } else {
+            EXPECT_EQ(p.rcThumb, c.thumb) << c.what;
+        }
+    }
+    TScrollBarParts huge = ScrollBarLayoutParts(Vertical(30000, 2000000000, 1999999999));
+    EXPECT_GT(huge.rcThumb.top, 29000);
+    EXPECT_LE(huge.rcThumb.bottom, 30000 - 16);
+}
+
+TEST(ScrollBarGeometry, DragOffsetScalesByTheFreeLengthWithoutOverflow) {
+    int offset = 7;
+    EXPECT_FALSE(ScrollBarDragOffset(10, 100, 200, 168, 16, offset));
+    EXPECT_EQ(offset, 7);
+    // Free length 200 - 112 - 32 = 56.
+    ASSERT_TRUE(ScrollBarDragOffset(-28, 100, 200, 112, 16, offset));
+    EXPECT_EQ(offset, -50);
+    // 20000 * 2e9 overflows 32 bits.
+    ASSERT_TRUE(ScrollBarDragOffset(20000, 2000000000, 30000, 16, 16, offset));
+    EXPECT_EQ(offset, 1335470085);
+}
