@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/Delegate.h"
+#include "SkinUI/Core/EventSourceUI.h"
 
 using namespace SkinUI;
 
@@ -15,35 +17,34 @@ public:
         kinds.push_back(event.Type);
         CControlUI::DoEvent(event);
     }
-
     void DoInit() override { ++inits; }
 
     std::vector<int> kinds;
     int inits = 0;
 };
 
-class Veto {
+// Appends its tag to a log and gives a fixed answer.
+class Listener {
 public:
-    explicit Veto(bool answer) : m_answer(answer) {}
+    explicit Listener(std::string* log, char tag, bool answer = true) : m_log(log), m_tag(tag), m_answer(answer) {}
 
-    bool OnEvent(void* param)
+    bool First(void* param)
     {
-        seen = static_cast<TEventMsg*>(param)->Type;
+        *m_log += m_tag;
+        lastParam = param;
         return m_answer;
     }
-
-    bool Count(void* param)
+    bool Second(void*)
     {
-        lastSender = static_cast<CControlUI*>(param);
-        ++calls;
+        *m_log += static_cast<char>(m_tag - 'a' + 'A');
         return true;
     }
 
-    int seen = 0;
-    int calls = 0;
-    CControlUI* lastSender = nullptr;
+    void* lastParam = nullptr;
 
 private:
+    std::string* m_log = nullptr;
+    char m_tag = 0;
     bool m_answer = true;
 };
 
@@ -54,80 +55,108 @@ TEventMsg MakeEvent(int type)
     return e;
 }
 
-class EventTest : public ::testing::Test {
-protected:
-    void SetUp() override { child.SetManager(nullptr, &parent, false); }
-
-    RecordingControl parent;
-    CControlUI child;
-};
+CControlUI* CALLBACK ReturnSelf(CControlUI* pControl, LPVOID)
+{
+    return pControl;
+}
 
 } // namespace
 
-TEST_F(EventTest, FocusTimerAndCursorAreConsumedOtherKindsGoToTheParent)
+TEST(EventSource, CallsInInsertionOrderSkipsDuplicatesAndFalseStopsTheWalk)
 {
+    std::string log;
+    Listener a(&log, 'a');
+    Listener refuser(&log, 'r', false);
+    CEventSourceUI source;
+    EXPECT_TRUE(source.Invoke(nullptr)); // an empty source answers true
+    source += MakeDelegate(&a, &Listener::First);
+    source += MakeDelegate(&a, &Listener::First);
+    // Another function on the same object is new.
+    source += MakeDelegate(&a, &Listener::Second);
+    EXPECT_EQ(source.GetCount(), 2);
+    int value = 0;
+    EXPECT_TRUE(source.Invoke(&value));
+    EXPECT_EQ(log, "aA");
+    EXPECT_EQ(a.lastParam, &value);
+    CEventSourceUI stopping;
+    stopping += MakeDelegate(&refuser, &Listener::First);
+    stopping += MakeDelegate(&a, &Listener::First);
+    log.clear();
+    EXPECT_FALSE(stopping.Invoke(nullptr));
+    EXPECT_EQ(log, "r");
+}
+
+TEST(ControlEvent, FocusTimerAndCursorAreConsumedOtherKindsGoToTheParent)
+{
+    RecordingControl parent;
+    CControlUI child;
+    child.SetManager(nullptr, &parent, false);
     TEventMsg e = MakeEvent(UIEVENT_SETFOCUS);
     child.Event(e);
     EXPECT_TRUE(child.IsFocused());
     e = MakeEvent(UIEVENT_KILLFOCUS);
     child.Event(e);
     EXPECT_FALSE(child.IsFocused());
-    for (int type : {UIEVENT_TIMER, UIEVENT_SETCURSOR, UIEVENT_MOUSEMOVE, UIEVENT_BUTTONDOWN, UIEVENT_KEYDOWN,
-                     UIEVENT_SCROLLWHEEL, UIEVENT_WINDOWSIZE}) {
+    ::SetCursor(::LoadCursor(nullptr, IDC_CROSS));
+    for (int type : {UIEVENT_TIMER, UIEVENT_SETCURSOR, UIEVENT_MOUSEMOVE, UIEVENT_KEYDOWN, UIEVENT_WINDOWSIZE}) {
         e = MakeEvent(type);
         child.Event(e);
     }
-    EXPECT_EQ(parent.kinds, (std::vector<int>{UIEVENT_MOUSEMOVE, UIEVENT_BUTTONDOWN, UIEVENT_KEYDOWN,
-                                              UIEVENT_SCROLLWHEEL, UIEVENT_WINDOWSIZE}));
-}
-
-TEST_F(EventTest, SetCursorShowsTheArrow)
-{
-    ::SetCursor(::LoadCursor(nullptr, IDC_CROSS));
-    TEventMsg e = MakeEvent(UIEVENT_SETCURSOR);
-    child.Event(e);
     EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_ARROW));
+    EXPECT_EQ(parent.kinds, (std::vector<int>{UIEVENT_MOUSEMOVE, UIEVENT_KEYDOWN, UIEVENT_WINDOWSIZE}));
 }
 
-TEST_F(EventTest, OnEventCanVetoTheDefaultHandling)
+TEST(ControlEvent, OnEventCanVetoTheDefaultHandling)
 {
-    Veto veto(false);
-    child.OnEvent += MakeDelegate(&veto, &Veto::OnEvent);
+    std::string log;
+    Listener veto(&log, 'v', false);
+    CControlUI c;
+    c.OnEvent += MakeDelegate(&veto, &Listener::First);
     TEventMsg e = MakeEvent(UIEVENT_SETFOCUS);
-    child.Event(e);
-    EXPECT_EQ(veto.seen, UIEVENT_SETFOCUS);
-    EXPECT_FALSE(child.IsFocused());
-
-    Veto pass(true);
-    CControlUI other;
-    other.OnEvent += MakeDelegate(&pass, &Veto::OnEvent);
-    other.Event(e);
-    EXPECT_TRUE(other.IsFocused());
+    c.Event(e);
+    EXPECT_EQ(veto.lastParam, &e);
+    EXPECT_FALSE(c.IsFocused());
 }
 
-TEST(ControlInit, InitRunsOnlyWithAParentAndInitRequested)
+TEST(ControlEvent, InitRunsOnlyWithAParentAndInitRequestedDestroyReportsTheControl)
 {
+    std::string log;
+    Listener listener(&log, 'i');
     CControlUI parent;
     RecordingControl c;
-    Veto listener(true);
-    c.OnInit += MakeDelegate(&listener, &Veto::Count);
+    c.OnInit += MakeDelegate(&listener, &Listener::First);
     c.SetManager(nullptr, nullptr, true);
     c.SetManager(nullptr, &parent, false);
     EXPECT_EQ(c.inits, 0);
-    EXPECT_EQ(listener.calls, 0);
     c.SetManager(nullptr, &parent, true);
     EXPECT_EQ(c.inits, 1);
-    EXPECT_EQ(listener.calls, 1);
-    EXPECT_EQ(listener.lastSender, &c);
-    EXPECT_EQ(c.GetParent(), &parent);
+    EXPECT_EQ(log, "i");
+    EXPECT_EQ(listener.lastParam, &c);
+    Listener destroyed(&log, 'd');
+    CControlUI* doomed = new CControlUI;
+    doomed->OnDestroy += MakeDelegate(&destroyed, &Listener::First);
+    delete doomed;
+    EXPECT_EQ(destroyed.lastParam, doomed);
 }
 
-TEST(ControlInit, DestructionInvokesOnDestroyWithTheControl)
+TEST(ControlFind, FlagsSkipHiddenDisabledAndMissedControls)
 {
-    Veto listener(true);
-    CControlUI* c = new CControlUI;
-    c->OnDestroy += MakeDelegate(&listener, &Veto::Count);
-    delete c;
-    EXPECT_EQ(listener.calls, 1);
-    EXPECT_EQ(listener.lastSender, c);
+    CControlUI c;
+    c.SetPos(RECT{10, 10, 50, 30});
+    POINT inside = {10, 29};
+    POINT rightEdge = {50, 20};
+    POINT above = {20, 9};
+    const UINT all = UIFIND_VISIBLE | UIFIND_ENABLED | UIFIND_HITTEST | UIFIND_TOP_FIRST | UIFIND_ME_FIRST;
+    EXPECT_EQ(c.FindControl(ReturnSelf, &inside, all), &c);
+    EXPECT_EQ(c.FindControl(ReturnSelf, &rightEdge, UIFIND_HITTEST), nullptr);
+    EXPECT_EQ(c.FindControl(ReturnSelf, &above, UIFIND_HITTEST), nullptr);
+    EXPECT_EQ(c.FindControl(ReturnSelf, nullptr, UIFIND_HITTEST), nullptr);
+    c.SetMouseEnabled(false);
+    EXPECT_EQ(c.FindControl(ReturnSelf, &inside, UIFIND_HITTEST), nullptr);
+    c.SetEnabled(false);
+    EXPECT_EQ(c.FindControl(ReturnSelf, nullptr, UIFIND_ENABLED), nullptr);
+    EXPECT_EQ(c.FindControl(ReturnSelf, nullptr, UIFIND_VISIBLE), &c);
+    c.SetInternVisible(false);
+    EXPECT_EQ(c.FindControl(ReturnSelf, nullptr, UIFIND_VISIBLE), nullptr);
+    EXPECT_EQ(c.FindControl(ReturnSelf, &inside, 0), &c);
 }

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-#include "tests/SkinUI/support/NotifyLog.h"
 #include <windows.h>
-#include <string>
 #include <vector>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/Delegate.h"
-#include "SkinUI/Core/INotifyUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
 using namespace SkinUI;
@@ -39,18 +37,14 @@ protected:
         delete s_window;
         s_window = nullptr;
     }
-
     void SetUp() override
     {
         pm.AddNotifier(&log);
         root.SetManager(&pm, nullptr, false);
         root.SetPos(RECT{0, 0, 100, 100});
-        Attach(child);
+        pm.InitControls(&child, &root);
     }
-
     void TearDown() override { pm.RemoveNotifier(&log); }
-
-    void Attach(CControlUI& c) { pm.InitControls(&c, &root); }
 
     // The window's dirty area, emptied afterwards.
     RECT TakeDirty()
@@ -60,15 +54,12 @@ protected:
         ::ValidateRect(s_window->GetHWND(), nullptr);
         return rc;
     }
-
-    static TEventMsg MakeEvent(int type, WPARAM wParam = 0, LPARAM lParam = 0)
+    void ExpectDirty(const RECT& want)
     {
-        TEventMsg e;
-        e.Type = type;
-        e.wParam = wParam;
-        e.lParam = lParam;
-        return e;
+        const RECT got = TakeDirty();
+        EXPECT_TRUE(::EqualRect(&got, &want)) << got.left << "," << got.top << "," << got.right << "," << got.bottom;
     }
+    void Relayout() { root.SetPos(RECT{0, 0, 100, 100}); }
 
     static CTestWindow* s_window;
     CPaintManagerUI& pm = s_window->GetManager();
@@ -79,33 +70,30 @@ protected:
 
 CTestWindow* ManagedTest::s_window = nullptr;
 
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 } // namespace
 
 TEST_F(ManagedTest, ContextMenuNotifiesOnlyWhenTheMenuIsUsed)
 {
-    TEventMsg e = MakeEvent(UIEVENT_CONTEXTMENU, 1, 2);
+    TEventMsg e;
+    e.Type = UIEVENT_CONTEXTMENU;
+    e.wParam = 1;
     child.Event(e);
     EXPECT_EQ(log.Count("menu"), 0);
-    EXPECT_EQ(root.forwarded, std::vector<int>{UIEVENT_CONTEXTMENU});
     child.SetAttribute("menu", "true");
     child.Event(e);
     ASSERT_EQ(log.Count("menu"), 1);
     EXPECT_EQ(log.seen.back().sender, &child);
     EXPECT_EQ(log.seen.back().wParam, 1u);
-    EXPECT_EQ(root.forwarded.size(), 1u);
+    EXPECT_EQ(root.forwarded, std::vector<int>{UIEVENT_CONTEXTMENU});
 }
 
-TEST_F(ManagedTest, SetFocusGoesThroughTheManagerHidingDropsIt)
+TEST_F(ManagedTest, HidingTheFocusedControlDropsTheFocusHidingAnotherKeepsIt)
 {
+    CControlUI other;
+    pm.InitControls(&other, &root);
     child.SetFocus();
+    other.SetVisible(false);
     EXPECT_EQ(pm.GetFocus(), &child);
-    EXPECT_TRUE(child.IsFocused());
-    EXPECT_EQ(log.Count("setfocus"), 1);
     child.SetVisible(false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
     EXPECT_FALSE(child.IsFocused());
@@ -116,43 +104,26 @@ TEST_F(ManagedTest, SetFocusGoesThroughTheManagerHidingDropsIt)
     ASSERT_EQ(pm.GetFocus(), &child);
     child.SetInternVisible(false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
-    EXPECT_FALSE(child.IsVisible());
 }
 
-TEST_F(ManagedTest, HidingAnotherControlKeepsTheFocus)
-{
-    CControlUI other;
-    Attach(other);
-    child.SetFocus();
-    other.SetVisible(false);
-    other.SetInternVisible(false);
-    EXPECT_EQ(pm.GetFocus(), &child);
-}
-
-TEST_F(ManagedTest, DestroyedFocusedControlIsForgotten)
+TEST_F(ManagedTest, DestroyedOrDetachedFocusedControlIsForgotten)
 {
     CControlUI* doomed = new CControlUI;
     doomed->SetName("doomed");
-    Attach(*doomed);
+    pm.InitControls(doomed, &root);
     EXPECT_EQ(pm.FindControl("doomed"), doomed);
     doomed->SetFocus();
-    ASSERT_EQ(pm.GetFocus(), doomed);
     delete doomed;
     EXPECT_EQ(pm.GetFocus(), nullptr);
     EXPECT_EQ(pm.FindControl("doomed"), nullptr);
-}
-
-TEST_F(ManagedTest, ControlLeavingItsManagerIsForgottenReattachingKeepsTheFocus)
-{
     child.SetFocus();
     child.SetManager(&pm, &root, false);
     ASSERT_EQ(pm.GetFocus(), &child);
     child.SetManager(nullptr, nullptr, false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
-    EXPECT_EQ(child.GetManager(), nullptr);
 }
 
-TEST_F(ManagedTest, SetPosClearsUpdateNeededAndRunsOnSize)
+TEST_F(ManagedTest, SetPosRunsOnSizeAndInvalidatesOldAndNewClippedByAncestors)
 {
     SizeCounter counter;
     child.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
@@ -160,66 +131,46 @@ TEST_F(ManagedTest, SetPosClearsUpdateNeededAndRunsOnSize)
     child.SetPos(RECT{10, 10, 20, 20});
     EXPECT_FALSE(child.IsUpdateNeeded());
     EXPECT_EQ(counter.calls, 1);
-    // Without a manager SetPos only stores.
-    CControlUI loose;
-    loose.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
-    loose.SetPos(RECT{1, 2, 3, 4});
-    EXPECT_EQ(loose.GetPos().right, 3);
-    EXPECT_TRUE(loose.IsUpdateNeeded());
-    EXPECT_EQ(counter.calls, 1);
-}
-
-TEST_F(ManagedTest, SetPosInvalidatesOldAndNewClippedByAncestors)
-{
-    child.SetPos(RECT{10, 10, 20, 20});
     TakeDirty();
     child.SetPos(RECT{60, 60, 150, 150});
-    const RECT dirty = TakeDirty();
-    EXPECT_TRUE(SameRect(dirty, RECT{10, 10, 100, 100}))
-        << dirty.left << "," << dirty.top << "," << dirty.right << "," << dirty.bottom;
+    ExpectDirty(RECT{10, 10, 100, 100});
     // Outside every ancestor, nothing is invalidated.
     child.SetPos(RECT{120, 120, 150, 150});
     TakeDirty();
     child.SetPos(RECT{130, 130, 160, 160});
-    const RECT none = TakeDirty();
-    EXPECT_TRUE(::IsRectEmpty(&none));
+    ExpectDirty(RECT{0, 0, 0, 0});
+    // Without a manager SetPos only stores.
+    const int managedCalls = counter.calls;
+    CControlUI loose;
+    loose.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
+    loose.SetPos(RECT{1, 2, 3, 4});
+    EXPECT_TRUE(loose.IsUpdateNeeded());
+    EXPECT_EQ(counter.calls, managedCalls);
 }
 
-TEST_F(ManagedTest, InvalidateOnlyWhenVisible)
+TEST_F(ManagedTest, SettersInvalidateOnlyVisibleControlsWhoseValueChanges)
 {
     child.SetPos(RECT{10, 10, 30, 40});
+    child.SetText("a");
+    child.SetBkColor(0xFF112233);
+    child.SetBorderColor(0xFF445566);
+    child.SetBkImage("x.png");
+    child.SetEnabled(false);
     TakeDirty();
-    child.Invalidate();
-    EXPECT_TRUE(SameRect(TakeDirty(), RECT{10, 10, 30, 40}));
+    child.SetText("a");
+    child.SetBkColor(0xFF112233);
+    child.SetBorderColor(0xFF445566);
+    child.SetBkImage("x.png");
+    child.SetEnabled(false);
+    ExpectDirty(RECT{0, 0, 0, 0});
+    child.SetText("b");
+    ExpectDirty(RECT{10, 10, 30, 40});
+    child.SetBkColor2(0xFF000001);
+    ExpectDirty(RECT{10, 10, 30, 40});
     child.SetVisible(false);
     TakeDirty();
     child.Invalidate();
-    const RECT dirty = TakeDirty();
-    EXPECT_TRUE(::IsRectEmpty(&dirty));
-}
-
-TEST_F(ManagedTest, SettersInvalidateOnlyWhenTheValueChanges)
-{
-    child.SetPos(RECT{10, 10, 30, 40});
-    child.SetText("a");
-    child.SetBkColor(0xFF112233);
-    child.SetBorderColor(0xFF445566);
-    child.SetBkImage("x.png");
-    child.SetEnabled(false);
-    TakeDirty();
-    child.SetText("a");
-    child.SetBkColor(0xFF112233);
-    child.SetBorderColor(0xFF445566);
-    child.SetBkImage("x.png");
-    child.SetEnabled(false);
-    RECT dirty = TakeDirty();
-    EXPECT_TRUE(::IsRectEmpty(&dirty));
-    child.SetText("b");
-    dirty = TakeDirty();
-    EXPECT_TRUE(SameRect(dirty, RECT{10, 10, 30, 40}));
-    child.SetBkColor2(0xFF000001);
-    dirty = TakeDirty();
-    EXPECT_TRUE(SameRect(dirty, RECT{10, 10, 30, 40}));
+    ExpectDirty(RECT{0, 0, 0, 0});
 }
 
 TEST(ControlManaged, NeedUpdateMarksTheControlAndTheManagerOnlyWhenVisible)
@@ -229,7 +180,6 @@ TEST(ControlManaged, NeedUpdateMarksTheControlAndTheManagerOnlyWhenVisible)
     c.SetManager(&fresh, nullptr, false);
     c.SetPos(RECT{0, 0, 10, 10});
     c.SetInternVisible(false);
-    ASSERT_FALSE(fresh.IsLayoutUpdateNeeded());
     c.NeedUpdate();
     EXPECT_FALSE(c.IsUpdateNeeded());
     EXPECT_FALSE(fresh.IsLayoutUpdateNeeded());
@@ -239,78 +189,56 @@ TEST(ControlManaged, NeedUpdateMarksTheControlAndTheManagerOnlyWhenVisible)
     EXPECT_TRUE(fresh.IsLayoutUpdateNeeded());
 }
 
-TEST_F(ManagedTest, SizeChangesMarkTheParentForLayout)
+TEST_F(ManagedTest, SizeAndVisibilityChangesMarkTheParentForLayoutFloatingOnesOnlyTheControl)
 {
     child.SetPos(RECT{0, 0, 10, 10});
-    ASSERT_FALSE(root.IsUpdateNeeded());
     child.SetMinWidth(5);
-    root.SetPos(RECT{0, 0, 100, 100});
-    // Unchanged limits do not mark the parent.
+    Relayout();
+    // Unchanged values do not mark the parent.
     child.SetMinWidth(5);
-    child.SetMaxHeight(9999);
+    child.SetVisible(true);
     EXPECT_FALSE(root.IsUpdateNeeded());
     child.SetFixedWidth(20);
     EXPECT_TRUE(root.IsUpdateNeeded());
-    EXPECT_FALSE(child.IsUpdateNeeded());
     EXPECT_TRUE(pm.IsLayoutUpdateNeeded());
-}
-
-TEST_F(ManagedTest, FloatingSizeChangesMarkOnlyTheControl)
-{
-    child.SetPos(RECT{0, 0, 10, 10});
+    Relayout();
+    child.SetVisible(false);
+    EXPECT_TRUE(root.IsUpdateNeeded());
+    // Already hidden by an ancestor: the own flag changes, the visibility does not.
+    child.SetVisible(true);
+    child.SetInternVisible(false);
+    Relayout();
+    child.SetVisible(false);
+    EXPECT_FALSE(root.IsUpdateNeeded());
+    child.SetInternVisible(true);
+    child.SetVisible(true);
     child.SetFloat(true);
-    root.SetPos(RECT{0, 0, 100, 100});
-    child.SetFixedWidth(20);
+    Relayout();
+    child.SetPos(RECT{0, 0, 10, 10});
+    child.SetFixedWidth(30);
     EXPECT_TRUE(child.IsUpdateNeeded());
     EXPECT_FALSE(root.IsUpdateNeeded());
 }
 
-TEST_F(ManagedTest, VisibilityChangesMarkTheParent)
-{
-    root.SetPos(RECT{0, 0, 100, 100});
-    child.SetVisible(true);
-    EXPECT_FALSE(root.IsUpdateNeeded());
-    child.SetVisible(false);
-    EXPECT_TRUE(root.IsUpdateNeeded());
-    root.SetPos(RECT{0, 0, 100, 100});
-    // Already hidden by an ancestor: the own flag changes, the visibility does not.
-    child.SetVisible(true);
-    child.SetInternVisible(false);
-    root.SetPos(RECT{0, 0, 100, 100});
-    child.SetVisible(false);
-    EXPECT_FALSE(root.IsUpdateNeeded());
-}
-
-TEST_F(ManagedTest, FloatingSetPosRecordsTheOffsetFromTheNearEdges)
+TEST_F(ManagedTest, FloatingSetPosRecordsTheOffsetFromTheAnchoredEdges)
 {
     // Not floating: the fixed values stay.
     child.SetFixedXY(SIZE{3, 4});
-    child.SetFixedWidth(7);
     child.SetPos(RECT{30, 50, 70, 60});
     EXPECT_EQ(child.GetFixedXY().cx, 3);
-    EXPECT_EQ(child.GetFixedWidth(), 7);
     child.SetFloat(true);
-    child.SetFixedXY(SIZE{5, 5});
     root.SetPos(RECT{10, 20, 110, 120});
     child.SetPos(RECT{30, 50, 70, 60});
     EXPECT_EQ(child.GetFixedXY().cx, 20);
     EXPECT_EQ(child.GetFixedXY().cy, 30);
     EXPECT_EQ(child.GetFixedWidth(), 40);
     EXPECT_EQ(child.GetFixedHeight(), 10);
-}
-
-TEST_F(ManagedTest, FloatingSetPosKeepsFarEdgeAnchors)
-{
-    child.SetFloat(true);
     child.SetAttribute("pos", "-50,-30,-10,-10");
-    ASSERT_EQ(child.GetFixedXY().cx, -10);
-    ASSERT_EQ(child.GetFixedXY().cy, -10);
-    root.SetPos(RECT{0, 0, 100, 100});
+    Relayout();
     child.SetPos(RECT{40, 60, 95, 98});
     EXPECT_EQ(child.GetFixedXY().cx, -5);
     EXPECT_EQ(child.GetFixedXY().cy, -2);
     EXPECT_EQ(child.GetFixedWidth(), 55);
-    EXPECT_EQ(child.GetFixedHeight(), 38);
 }
 
 TEST_F(ManagedTest, WindowTimerReachesTheControlAsATimerNotification)
