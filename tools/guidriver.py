@@ -11,7 +11,6 @@ DISPLAY, BENCH_BUILD and BENCH_DIR. Only the Python standard library is used.
 
 import concurrent.futures
 import os
-import re
 import subprocess
 import tempfile
 import time
@@ -25,6 +24,8 @@ FAILURE_COLOR = 0xFF9999
 PROGRESS_COLOR = 0x3333FF
 # The program's Chinese texts are GBK: its processes need the Chinese ANSI code page.
 CHINESE_LOCALE = "zh_CN.UTF-8"
+# The main window's size: its skin's, which layoutdump's rectangles assume.
+WINDOW_SIZE = (588, 489)
 WINDOW_TITLES = {"zh": "维曼外置电台配置工具-V001.01.03", "en": "Velmar Configuration Tool-V001.01.03"}
 STATUS_WORDS = {"zh": ("成功", "失败"), "en": (" Success", " Failure")}
 USER_KEY = r"HKCU\Software\DurazeR"
@@ -77,10 +78,9 @@ def windows_path(unix_path):
     return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
 
 
-def wine_env(chinese_code_page=True):
+def wine_env():
     env = dict(os.environ)
-    if chinese_code_page:
-        env["LC_ALL"] = CHINESE_LOCALE
+    env["LC_ALL"] = CHINESE_LOCALE
     return env
 
 
@@ -427,6 +427,8 @@ class RadioConfigWindow:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=wine_env())
         self.window = wait_window(WINDOW_TITLES[self.language], timeout)
         self.locate()
+        if self.size != WINDOW_SIZE:
+            raise DriverError("the window is %dx%d, not %dx%d" % (self.size + WINDOW_SIZE))
         return self
 
     def locate(self):
