@@ -62,10 +62,11 @@ def config_lines(channels, protocol, current, port_baud, link_baud, high=-1, low
                     "LinkBaudRate,%d" % link_baud, "HighPower,%d" % high, "LowPower,%d" % low]
 
 
-def radio_config_lines(radio):
+def radio_config_lines(radio, high=-1, low=-1):
     protocol = radio["protocol"]
     return config_lines(radio["channels"], PROTOCOLS.index(protocol), radio["current"] - 1,
-                        SERIAL_BAUDS.index(radio["port_baud"]), LINK_RATES[protocol].index(radio["link_baud"]))
+                        SERIAL_BAUDS.index(radio["port_baud"]), LINK_RATES[protocol].index(radio["link_baud"]),
+                        high, low)
 
 
 def write_commands(channels, current, port_baud, link_baud, protocol):
@@ -207,11 +208,16 @@ def write(group):
     expect_equal("channel 5 the radio holds", radio.state().get("channel5"), "447.125")
 
 
+# What the round trip imports: HUACE at 19200, current channel 7, radio port at 57600.
+IMPORTED = {"channels": ["%.5f" % (461.0 + i * 0.5) for i in range(10)], "current": 7, "port_baud": 57600,
+            "link_baud": 19200, "protocol": "HUACE"}
+
+
 def import_export_round_trip(group):
     app, radio = group.app, group.radio
-    channels = ["%.5f" % (461.0 + i * 0.5) for i in range(10)]
-    # HUACE at 19200, current channel 7, radio port at 57600, high power 25 W, low power 5 W.
-    wanted = config_lines(channels, 2, 6, 3, 2, 1, 2)
+    channels = IMPORTED["channels"]
+    # High power 25 W and low power 5 W too, which only files reach.
+    wanted = radio_config_lines(IMPORTED, 1, 2)
     source = fresh_path("import.cfg")
     with open(source, "wb") as f:
         f.write("".join(line + "\r\n" for line in wanted).encode("ascii"))
@@ -221,11 +227,32 @@ def import_export_round_trip(group):
     expect_equal("export of the imported file", export_config(app, fresh_path("reexport.cfg")), wanted)
     app.click("writeButton")
     app.wait_status("Write", True)
-    expected = write_commands(channels, 7, 57600, 19200, "HUACE")
+    expected = write_commands(channels, IMPORTED["current"], IMPORTED["port_baud"], IMPORTED["link_baud"],
+                              IMPORTED["protocol"])
     expect_equal("commands of Write after Import", wait_commands(radio, len(expected)), expected)
 
 
-RADIO_SCENARIOS = [connect, read, export_after_read, write, invalid_channel_refused, import_export_round_trip]
+def unlock_and_write_serial(group):
+    """An unlocked serial number goes with the next Write only; the field is locked again."""
+    app, radio = group.app, group.radio
+    connect(group)
+    app.click("serialUnlockButton")
+    app.click("serialNumberEdit")
+    clear_and_type("RS7")
+    app.click("writeButton")
+    app.wait_status("Write", True)
+    plain = write_commands(IMPORTED["channels"], IMPORTED["current"], IMPORTED["port_baud"], IMPORTED["link_baud"],
+                           IMPORTED["protocol"])
+    expect_equal("commands of Write with the serial number", wait_commands(radio, 15), plain + ["cfg_sern RS7\\r"])
+    expect_equal("serial number the radio holds", radio.state().get("serial"), "RS7")
+    connect(group)
+    app.click("writeButton")
+    app.wait_status("Write", True)
+    expect_equal("commands of the next Write", wait_commands(radio, 14), plain)
+
+
+RADIO_SCENARIOS = [connect, read, export_after_read, write, invalid_channel_refused, import_export_round_trip,
+                   unlock_and_write_serial]
 
 
 # --- menus, languages, About and Exit (starts in Chinese) ---------------------
