@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <cstdio>
 #include <string>
-#include "tests/SkinUI/manager/ManagerFixture.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "tests/SkinUI/manager/ManagerFixture.h"
 
 using namespace SkinUI;
 
@@ -40,7 +40,7 @@ void WriteDot(const std::string& path)
 
 } // namespace
 
-TEST(PaintManager, ImagesLoadOnceUnderTheirNameAndResolveAgainstTheResourcePath)
+TEST(PaintManager, ImagesLoadOnceUnderTheirNameResolvedAgainstTheResourcePath)
 {
     WriteDot(TempDir() + "skinui_dot.bmp");
     CPaintManagerUI::SetResourcePath(TempDir().c_str());
@@ -49,21 +49,18 @@ TEST(PaintManager, ImagesLoadOnceUnderTheirNameAndResolveAgainstTheResourcePath)
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->nX, 1);
     EXPECT_EQ(first->dwMask, 0xFF102030u);
-    EXPECT_TRUE(first->alphaChannel);
     EXPECT_EQ(manager.GetImageEx("skinui_dot.bmp"), first);
     EXPECT_EQ(manager.AddImage("skinui_dot.bmp"), nullptr);
-    EXPECT_EQ(manager.GetImage("skinui_dot.bmp"), first);
-    CPaintManagerUI::SetResourcePath("");
-}
-
-TEST(PaintManager, ResourceImagesNeedADecimalName)
-{
-    CPaintManagerUI manager;
+    // A resource image needs a decimal name.
     EXPECT_EQ(manager.AddImage("abc", "png"), nullptr);
     EXPECT_EQ(manager.GetImage("abc"), nullptr);
-    EXPECT_EQ(manager.GetImageEx("175", "png"), nullptr);
-    EXPECT_EQ(manager.AddImage(""), nullptr);
     EXPECT_EQ(manager.GetImage(nullptr), nullptr);
+    CPaintManagerUI::SetResourcePath("C:\\skin");
+    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "C:\\skin\\");
+    CPaintManagerUI::SetResourcePath("C:/skin/");
+    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "C:/skin/");
+    CPaintManagerUI::SetResourcePath("");
+    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "");
 }
 
 TEST(PaintManager, FontsByIndexAndByValues)
@@ -71,7 +68,6 @@ TEST(PaintManager, FontsByIndexAndByValues)
     CPaintManagerUI manager;
     HFONT defaultFont = manager.GetDefaultFontInfo()->hFont;
     ASSERT_NE(defaultFont, nullptr);
-    EXPECT_GT(manager.GetDefaultFontInfo()->tm.tmHeight, 0);
     HFONT added = manager.AddFont("Arial", 14, true, false, false);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(manager.GetFont(0), added);
@@ -79,32 +75,8 @@ TEST(PaintManager, FontsByIndexAndByValues)
     EXPECT_EQ(manager.GetFont(-1), defaultFont);
     EXPECT_EQ(manager.GetFont("Arial", 14, true, false, false), added);
     EXPECT_EQ(manager.GetFont("Arial", 14, false, false, false), nullptr);
-    const TFontInfo* info = manager.GetFontInfo(added);
-    EXPECT_TRUE(info->bBold);
-    EXPECT_GT(info->tm.tmHeight, 0);
+    EXPECT_GT(manager.GetFontInfo(added)->tm.tmHeight, 0);
     EXPECT_EQ(manager.GetFontInfo(static_cast<HFONT>(nullptr)), manager.GetDefaultFontInfo());
-}
-
-TEST(PaintManager, ResourcePathGetsOneTrailingSeparator)
-{
-    CPaintManagerUI::SetResourcePath("C:\\skin");
-    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "C:\\skin\\");
-    CPaintManagerUI::SetResourcePath("C:/skin/");
-    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "C:/skin/");
-    CPaintManagerUI::SetResourcePath("");
-    EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "");
-    EXPECT_EQ(CPaintManagerUI::GetResourceInstance(), CPaintManagerUI::GetInstance());
-}
-
-
-TEST(PaintManager, DefaultAttributeListKeepsTheFirstOne)
-{
-    CPaintManagerUI manager;
-    EXPECT_EQ(manager.GetDefaultAttributeList("Button"), nullptr);
-    manager.AddDefaultAttributeList("Button", "height=\"20\"");
-    manager.AddDefaultAttributeList("Button", "height=\"30\"");
-    EXPECT_STREQ(manager.GetDefaultAttributeList("Button"), "height=\"20\"");
-    EXPECT_EQ(manager.GetDefaultAttributeList("Label"), nullptr);
 }
 
 TEST(PaintManager, OptionGroupsRefuseDuplicatesAndVanishWhenEmpty)
@@ -117,14 +89,11 @@ TEST(PaintManager, OptionGroupsRefuseDuplicatesAndVanishWhenEmpty)
     EXPECT_TRUE(manager.AddOptionGroup("g", &second));
     ASSERT_NE(manager.GetOptionGroup("g"), nullptr);
     EXPECT_EQ(manager.GetOptionGroup("g")->GetSize(), 2);
-    EXPECT_EQ(manager.GetOptionGroup("g")->GetAt(1), &second);
     manager.RemoveOptionGroup("g", &first);
-    EXPECT_EQ(manager.GetOptionGroup("g")->GetSize(), 1);
     manager.RemoveOptionGroup("g", &second);
     EXPECT_EQ(manager.GetOptionGroup("g"), nullptr);
     manager.RemoveOptionGroup("absent", &second);
 }
-
 
 TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
 {
@@ -137,26 +106,24 @@ TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
     m_manager.SetInitSize(80, 40);
     ::GetClientRect(m_window.GetHWND(), &rc);
     EXPECT_EQ(rc.right, 150);
-    EXPECT_EQ(m_manager.GetInitSize().cx, 80);
 }
 
-TEST(PaintManager, ResourceParentLendsWhatIsMissingAndRefusesCycles)
+TEST(PaintManager, DefaultAttributeListsKeepTheFirstAndTheResourceParentLendsWhatIsMissing)
 {
     CPaintManagerUI owner;
     CPaintManagerUI popup;
     HFONT ownerFont = owner.AddFont("Arial", 15, false, false, true);
     owner.AddDefaultAttributeList("VerticalLayout", "inset=\"2,2,2,2\"");
     popup.AddDefaultAttributeList("Button", "height=\"9\"");
+    popup.AddDefaultAttributeList("Button", "height=\"30\"");
+    EXPECT_STREQ(popup.GetDefaultAttributeList("Button"), "height=\"9\"");
     ASSERT_TRUE(popup.SetResourceParent(&owner));
     EXPECT_EQ(popup.GetFont(0), ownerFont);
-    EXPECT_EQ(popup.GetFontInfo(ownerFont)->iSize, 15);
     EXPECT_EQ(popup.GetFont("Arial", 15, false, false, true), ownerFont);
     EXPECT_EQ(popup.GetDefaultFontInfo(), owner.GetDefaultFontInfo());
     EXPECT_STREQ(popup.GetDefaultAttributeList("VerticalLayout"), "inset=\"2,2,2,2\"");
-    EXPECT_STREQ(popup.GetDefaultAttributeList("Button"), "height=\"9\"");
     EXPECT_EQ(owner.GetDefaultAttributeList("Button"), nullptr);
     EXPECT_FALSE(owner.SetResourceParent(&popup));
     EXPECT_FALSE(popup.SetResourceParent(&popup));
     EXPECT_EQ(popup.GetResourceParent(), &owner);
-    EXPECT_EQ(owner.GetResourceParent(), nullptr);
 }

@@ -4,28 +4,25 @@
 using namespace SkinUI;
 
 namespace {
+
 HWND Window(int n)
 {
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(n));
 }
+
+CControlUI* const kControl = reinterpret_cast<CControlUI*>(0x10);
+
 } // namespace
 
-TEST(TimerTable, IdsStartAtSeventeenAndCountUp)
+TEST(TimerTable, IdsStartAtSeventeenAndWrapPastZeroAndIdsHeldByTheWindow)
 {
     CTimerTable table;
+    table.Add(kControl, 1, Window(1), 1);
+    table.Add(kControl, 2, Window(1), 2);
     EXPECT_EQ(table.NextWinTimerId(Window(1)), 17u);
-    EXPECT_EQ(table.NextWinTimerId(Window(1)), 18u);
-    EXPECT_EQ(table.NextWinTimerId(Window(2)), 19u);
-}
-
-TEST(TimerTable, WrapSkipsZeroAndIdsHeldByTheWindow)
-{
-    CTimerTable table;
-    auto* control = reinterpret_cast<CControlUI*>(0x10);
-    table.Add(control, 1, Window(1), 1);
-    table.Add(control, 2, Window(1), 2);
+    EXPECT_EQ(table.NextWinTimerId(Window(2)), 18u);
     UINT id = 0;
-    for (int i = 0; i < 254 - 17 + 1; ++i) id = table.NextWinTimerId(Window(1));
+    for (int i = 0; i < 254 - 19 + 1; ++i) id = table.NextWinTimerId(Window(1));
     EXPECT_EQ(id, 254u);
     // 0 is no timer id; 1 and 2 belong to records of this window (a killed one may be restarted).
     EXPECT_EQ(table.NextWinTimerId(Window(1)), 3u);
@@ -37,8 +34,7 @@ TEST(TimerTable, WrapSkipsZeroAndIdsHeldByTheWindow)
 TEST(TimerTable, NoIdWhenEveryIdIsTaken)
 {
     CTimerTable table;
-    auto* control = reinterpret_cast<CControlUI*>(0x10);
-    for (UINT i = 1; i < 255; ++i) table.Add(control, i, Window(1), i);
+    for (UINT i = 1; i < 255; ++i) table.Add(kControl, i, Window(1), i);
     EXPECT_EQ(table.NextWinTimerId(Window(1)), 0u);
     table.RemoveAt(99);
     EXPECT_EQ(table.NextWinTimerId(Window(1)), 100u);
@@ -47,14 +43,12 @@ TEST(TimerTable, NoIdWhenEveryIdIsTaken)
 TEST(TimerTable, FindMatchesControlWindowAndLocalIdLiveOnlyByWindowTimer)
 {
     CTimerTable table;
-    auto* first = reinterpret_cast<CControlUI*>(0x10);
     auto* second = reinterpret_cast<CControlUI*>(0x20);
-    TTimerInfo* a = table.Add(first, 5, Window(1), 17);
+    TTimerInfo* a = table.Add(kControl, 5, Window(1), 17);
     TTimerInfo* b = table.Add(second, 5, Window(1), 18);
-    EXPECT_EQ(table.Find(first, Window(1), 5), a);
-    EXPECT_EQ(table.Find(second, Window(1), 5), b);
-    EXPECT_EQ(table.Find(first, Window(2), 5), nullptr);
-    EXPECT_EQ(table.Find(first, Window(1), 6), nullptr);
+    EXPECT_EQ(table.Find(kControl, Window(1), 5), a);
+    EXPECT_EQ(table.Find(kControl, Window(2), 5), nullptr);
+    EXPECT_EQ(table.Find(kControl, Window(1), 6), nullptr);
     EXPECT_EQ(table.FindLive(Window(1), 18), b);
     b->bKilled = true;
     EXPECT_EQ(table.FindLive(Window(1), 18), nullptr);
