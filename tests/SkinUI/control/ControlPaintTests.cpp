@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "tests/SkinUI/control/SolidBmp.h"
 #include "tests/SkinUI/support/PixelSurface.h"
 
 using namespace SkinUI;
@@ -15,35 +15,6 @@ const int kSize = 40;
 const uint32_t kWhite = 0xFFFFFF;
 
 const RECT kItem = {0, 0, kSize, kSize};
-
-// A 2 x 2 24-bit BMP of one colour (0xRRGGBB) in the temporary folder.
-std::string WriteSolidBmp(const char* name, uint32_t rgb)
-{
-    char dir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + name;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    const int stride = 8;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + stride * 2;
-    info.biSize = sizeof(info);
-    info.biWidth = 2;
-    info.biHeight = 2;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    const unsigned char b = rgb & 0xFF, g = (rgb >> 8) & 0xFF, r = (rgb >> 16) & 0xFF;
-    const unsigned char row[stride] = {b, g, r, b, g, r, 0, 0};
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return path;
-    std::fwrite(&file, sizeof(file), 1, f);
-    std::fwrite(&info, sizeof(info), 1, f);
-    std::fwrite(row, 1, stride, f);
-    std::fwrite(row, 1, stride, f);
-    std::fclose(f);
-    return path;
-}
 
 // Logs the paint steps in the order they run.
 class LayerLog : public CControlUI {

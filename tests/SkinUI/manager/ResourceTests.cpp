@@ -1,53 +1,19 @@
 #include <gtest/gtest.h>
-#include <windows.h>
-#include <cstdio>
 #include <string>
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "tests/SkinUI/control/SolidBmp.h"
 #include "tests/SkinUI/manager/ManagerFixture.h"
 
 using namespace SkinUI;
 
-namespace {
-
-std::string TempDir()
-{
-    char dir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, dir);
-    return dir;
-}
-
-// A 1 x 1 opaque 24-bit BMP.
-void WriteDot(const std::string& path)
-{
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + 4;
-    info.biSize = sizeof(info);
-    info.biWidth = 1;
-    info.biHeight = 1;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    const unsigned char pixel[4] = {0x30, 0x20, 0x10, 0};
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(&file, sizeof(file), 1, f);
-    std::fwrite(&info, sizeof(info), 1, f);
-    std::fwrite(pixel, 1, 4, f);
-    std::fclose(f);
-}
-
-} // namespace
-
 TEST(PaintManager, ImagesLoadOnceUnderTheirNameResolvedAgainstTheResourcePath)
 {
-    WriteDot(TempDir() + "skinui_dot.bmp");
-    CPaintManagerUI::SetResourcePath(TempDir().c_str());
+    const std::string path = WriteSolidBmp("skinui_dot.bmp", 0x102030);
+    CPaintManagerUI::SetResourcePath(path.substr(0, path.size() - 14).c_str());
     CPaintManagerUI manager;
     const TImageRec* first = manager.GetImageEx("skinui_dot.bmp", nullptr, 0xFF102030);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->nX, 1);
+    EXPECT_EQ(first->nX, 2);
     EXPECT_EQ(first->dwMask, 0xFF102030u);
     EXPECT_EQ(manager.GetImageEx("skinui_dot.bmp"), first);
     EXPECT_EQ(manager.AddImage("skinui_dot.bmp"), nullptr);
