@@ -54,17 +54,6 @@ TEST(ControlAttribute, SetPosNormalisesInvertedRectangles)
     EXPECT_EQ(rc.bottom, 40);
 }
 
-TEST(ControlAttribute, BackgroundColoursSkipLeadingBlanksBorderColoursDoNot)
-{
-    CControlUI c;
-    c.SetAttribute("bkcolor", "  #FF102030");
-    c.SetAttribute("bkcolor2", "\t#FF405060");
-    EXPECT_EQ(c.GetBkColor(), 0xFF102030u);
-    EXPECT_EQ(c.GetBkColor2(), 0xFF405060u);
-    c.SetAttribute("bordercolor", " #FF00FF00");
-    EXPECT_EQ(c.GetBorderColor(), 0u);
-}
-
 TEST(ControlAttribute, SingleBorderSizeClearsSidesFourLeaveItUnchanged)
 {
     CControlUI c;

@@ -140,7 +140,6 @@ TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition) {
     horizontal.rcItem = {0, 50, 200, 66};
     // Track 200 - 32 = 168; thumb 200 * 168 / 300 = 112.
     const TCase cases[] = {
-        {"middle", Vertical(200, 100, 50), {100, 0, 116, 16}, {100, 184, 116, 200}, {100, 44, 116, 156}},
         {"thumb no shorter than a button", Vertical(100, 100000, 100000), {100, 0, 116, 16}, {100, 84, 116, 100},
          {100, 68, 116, 84}},
         {"short bar", Vertical(40, 100, 0), {100, 0, 116, 16}, {100, 24, 116, 40}, none},

@@ -45,22 +45,6 @@ TEST(PaintManager, FontsByIndexAndByValues)
     EXPECT_EQ(manager.GetFontInfo(static_cast<HFONT>(nullptr)), manager.GetDefaultFontInfo());
 }
 
-TEST(PaintManager, OptionGroupsRefuseDuplicatesAndVanishWhenEmpty)
-{
-    CPaintManagerUI manager;
-    CProbeUI first;
-    CProbeUI second;
-    EXPECT_TRUE(manager.AddOptionGroup("g", &first));
-    EXPECT_FALSE(manager.AddOptionGroup("g", &first));
-    EXPECT_TRUE(manager.AddOptionGroup("g", &second));
-    ASSERT_NE(manager.GetOptionGroup("g"), nullptr);
-    EXPECT_EQ(manager.GetOptionGroup("g")->GetSize(), 2);
-    manager.RemoveOptionGroup("g", &first);
-    manager.RemoveOptionGroup("g", &second);
-    EXPECT_EQ(manager.GetOptionGroup("g"), nullptr);
-    manager.RemoveOptionGroup("absent", &second);
-}
-
 TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
 {
     m_manager.SetInitSize(150, 60);
