@@ -190,19 +190,6 @@ TEST(VerticalLayout, SeparatorDragStopsAtTheMinimumHeight) {
     EXPECT_EQ(layout.GetFixedHeight(), 30);
 }
 
-TEST(VerticalLayout, TrackedSeparatorResizesOnlyWhenReleased) {
-    CVerticalLayoutUI layout;
-    layout.SetSepSize(-4);
-    layout.SetPos({0, 40, 100, 100});
-    Send(layout, UIEVENT_BUTTONDOWN, 50, 41);
-    Send(layout, UIEVENT_MOUSEMOVE, 50, 21);
-    EXPECT_EQ(layout.GetPos(), (RECT{0, 40, 100, 100}));
-    EXPECT_EQ(layout.GetThumbRect(true), (RECT{0, 20, 100, 24}));
-    Send(layout, UIEVENT_BUTTONUP, 50, 21);
-    EXPECT_EQ(layout.GetPos(), (RECT{0, 20, 100, 100}));
-    EXPECT_EQ(layout.GetFixedHeight(), 80);
-}
-
 TEST(VerticalLayout, WithoutMouseChildrenHitsLandOnTheBarOrTheLayout) {
     CVerticalLayoutUI layout;
     FillOverflowing(layout);
