@@ -65,6 +65,18 @@ inline std::string NameOf(CControlUI* pControl)
     return pControl != nullptr ? std::string(pControl->GetName().GetData()) : std::string("<null>");
 }
 
+// The names (or classes) of the children, each followed by its own children in brackets.
+inline std::string ChildNames(CControlUI* pControl, bool classes = false)
+{
+    std::string out;
+    for (int i = 0; i < ChildCount(pControl); ++i) {
+        CControlUI* child = Child(pControl, i);
+        out += (out.empty() ? "" : ",") + (classes ? std::string(child->GetClass()) : NameOf(child));
+        if (ChildCount(child) > 0) out += "[" + ChildNames(child, classes) + "]";
+    }
+    return out;
+}
+
 // A folder of skin files under the temporary directory, used as the resource path while it lives.
 class CSkinFolder {
 public:

@@ -14,11 +14,11 @@ const char* kWindowMarkup =
     "maxinfo=\"-1,700\" showdirty=\"true\" alpha=\"200\" bktrans=\"true\" defaultfontcolor=\"#FF112233\" "
     "selectedcolor=\"#FF445566\" unknown=\"1\"><VerticalLayout/></Window>";
 
-SIZE WindowSize(HWND hWnd)
+LONG WindowWidth(HWND hWnd)
 {
     RECT rc = {};
     ::GetWindowRect(hWnd, &rc);
-    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+    return rc.right - rc.left;
 }
 
 } // namespace
@@ -31,11 +31,11 @@ TEST(DlgBuilderWindow, WindowAttributesReachAManagerWithAWindow)
     CDlgBuilder builder;
     std::unique_ptr<CControlUI> root(builder.Create(kWindowMarkup, nullptr, nullptr, &pm));
     ASSERT_NE(root, nullptr);
-    EXPECT_EQ(pm.GetInitSize().cx, 320);
-    EXPECT_EQ(pm.GetInitSize().cy, 240);
     // Without a root yet the window takes the size at once.
-    EXPECT_EQ(WindowSize(window.GetHWND()).cx, 320);
-    EXPECT_EQ(WindowSize(window.GetHWND()).cy, 240);
+    RECT rc = {};
+    ::GetWindowRect(window.GetHWND(), &rc);
+    EXPECT_EQ(rc.right - rc.left, 320);
+    EXPECT_EQ(rc.bottom - rc.top, 240);
     EXPECT_EQ(pm.GetCaptionRect().bottom, 28);
     EXPECT_EQ(pm.GetSizeBox().top, 3);
     EXPECT_EQ(pm.GetRoundCorner().cx, 6);
@@ -65,49 +65,31 @@ TEST(DlgBuilderWindow, WindowAttributesNeedAWindowAndARootNamedWindow)
         "<Dialog size=\"320,240\"><Font name=\"Arial\" size=\"11\"/><Control/></Dialog>", nullptr, nullptr, &pm));
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(pm.GetInitSize().cx, 0);
-    EXPECT_EQ(WindowSize(window.GetHWND()).cx, 100);
+    EXPECT_EQ(WindowWidth(window.GetHWND()), 100);
     // Resources are still taken from any root.
     EXPECT_EQ(pm.GetFontInfo(0)->iSize, 11);
-}
-
-TEST(DlgBuilderWindow, TheRootAttachesAndItsNamedControlsAreFound)
-{
-    CTestWindow window(100, 80);
-    CPaintManagerUI& pm = window.GetManager();
-    CDlgBuilder builder;
-    CControlUI* root = builder.Create(
-        "<Window size=\"200,100\"><VerticalLayout name=\"root\"><Control name=\"a\"/><Container>"
-        "<Control name=\"b\"/></Container></VerticalLayout></Window>",
-        nullptr, nullptr, &pm);
-    ASSERT_NE(root, nullptr);
-    EXPECT_EQ(pm.FindControl("a"), nullptr);
-    ASSERT_TRUE(pm.AttachDialog(root));
-    CControlUI* b = pm.FindControl("b");
-    ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->GetManager(), &pm);
-    EXPECT_EQ(NameOf(b->GetParent()->GetParent()), "root");
-    EXPECT_EQ(pm.FindControl("a")->GetParent(), root);
 }
 
 TEST(DlgBuilderWindow, ControlsBuiltIntoAnAttachedParentStayAttached)
 {
     CTestWindow window(100, 80);
     CPaintManagerUI& pm = window.GetManager();
-    auto* root = new CVerticalLayoutUI();
-    root->SetName("live");
-    ASSERT_TRUE(pm.AttachDialog(root));
     CDlgBuilder builder;
-    CControlUI* added = builder.Create(
+    CControlUI* root = builder.Create("<Window><VerticalLayout><Control name=\"a\"/></VerticalLayout></Window>",
+                                      nullptr, nullptr, &pm);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(pm.FindControl("a"), nullptr);
+    ASSERT_TRUE(pm.AttachDialog(root));
+    EXPECT_EQ(pm.FindControl("a")->GetParent(), root);
+    CDlgBuilder more;
+    CControlUI* added = more.Create(
         "<Window><Default name=\"Control\" value=\"height=&quot;12&quot;\"/><Container name=\"added\">"
-        "<Control name=\"inner\"/></Container></Window>",
-        nullptr, nullptr, &pm, root);
+        "<Control name=\"inner\"/></Container></Window>", nullptr, nullptr, &pm, root);
     ASSERT_NE(added, nullptr);
-    EXPECT_EQ(root->GetCount(), 1);
-    EXPECT_EQ(added->GetManager(), &pm);
-    EXPECT_EQ(added->GetParent(), root);
+    EXPECT_EQ(ChildNames(root), "a,added[inner]");
     EXPECT_EQ(pm.FindControl("added"), added);
     CControlUI* inner = pm.FindControl("inner");
     ASSERT_NE(inner, nullptr);
-    EXPECT_EQ(inner->GetParent(), added);
+    EXPECT_EQ(inner->GetManager(), &pm);
     EXPECT_EQ(inner->GetFixedHeight(), 12);
 }

@@ -9,52 +9,33 @@ using namespace SkinUI;
 
 namespace {
 
-std::string ChildNames(CControlUI* pControl)
+std::string BuiltNames(const char* markup, CDlgBuilder& builder)
 {
-    std::string names;
-    for (int i = 0; i < ChildCount(pControl); ++i) {
-        if (!names.empty()) names += ",";
-        names += NameOf(Child(pControl, i));
-    }
-    return names;
+    std::unique_ptr<CControlUI> root(builder.Create(markup));
+    return ChildNames(root.get());
 }
 
 } // namespace
 
-TEST(DlgBuilderInclude, CountRepeatsTheSourceAndCountsBelowOneOrMissingSourcesAddNothing)
+TEST(DlgBuilderInclude, CountNestingInlineSourcesAndBadCounts)
 {
     CSkinFolder folder;
     folder.Write("part.xml", "<Part><Control name=\"p\"/><Control name=\"q\"/></Part>");
-    CDlgBuilder builder;
-    std::unique_ptr<CControlUI> root(builder.Create(
-        "<Window><VerticalLayout><Include source=\"part.xml\" count=\"3\"><Control name=\"ignored\"/></Include>"
-        "<Include source=\"part.xml\" count=\"0\"/><Include source=\"part.xml\" count=\"-2\"/><Include/>"
-        "<Include count=\"2\"/><Include source=\"absent.xml\"/><Include source=\"part.xml\" count=\"x\"/>"
-        "<Control name=\"last\"/></VerticalLayout></Window>"));
-    EXPECT_EQ(ChildNames(root.get()), "p,q,p,q,p,q,last");
-}
-
-TEST(DlgBuilderInclude, NestedIncludesAndInlineMarkupSources)
-{
-    CSkinFolder folder;
     folder.Write("outer.xml", "<Part><Control name=\"o\"/><Include source=\"inner.xml\" count=\"2\"/></Part>");
     folder.Write("inner.xml", "<Part><Control name=\"i\"/></Part>");
     CDlgBuilder builder;
-    std::unique_ptr<CControlUI> root(builder.Create(
-        "<Window><VerticalLayout><Include source=\"outer.xml\"/>"
-        "<Include source=\"&lt;P&gt;&lt;Control name=&quot;t&quot;/&gt;&lt;/P&gt;\"/></VerticalLayout></Window>"));
-    EXPECT_EQ(ChildNames(root.get()), "o,i,i,t");
-}
-
-TEST(DlgBuilderInclude, IncludedControlsAreNotTheFirstControl)
-{
-    CSkinFolder folder;
-    folder.Write("part.xml", "<Part><Control name=\"p\"/></Part>");
+    EXPECT_EQ(BuiltNames(
+        "<Window><VerticalLayout><Include source=\"part.xml\" count=\"3\"><Control name=\"ignored\"/></Include>"
+        "<Include source=\"part.xml\" count=\"0\"/><Include source=\"part.xml\" count=\"-2\"/><Include/>"
+        "<Include count=\"2\"/><Include source=\"absent.xml\"/><Include source=\"part.xml\" count=\"x\"/>"
+        "<Include source=\"outer.xml\"/><Include source=\"&lt;P&gt;&lt;Control name=&quot;t&quot;/&gt;&lt;/P&gt;\"/>"
+        "<Control name=\"last\"/></VerticalLayout></Window>", builder),
+        "p,q,p,q,p,q,o,i,i,t,last");
+    // Included controls are not the first control of a level.
     CVerticalLayoutUI parent;
-    CDlgBuilder builder;
-    CControlUI* first = builder.Create("<Window><Include source=\"part.xml\"/><Control name=\"own\"/></Window>",
+    CControlUI* first = builder.Create("<Window><Include source=\"inner.xml\"/><Control name=\"own\"/></Window>",
                                        nullptr, nullptr, nullptr, &parent);
-    EXPECT_EQ(ChildNames(&parent), "p,own");
+    EXPECT_EQ(ChildNames(&parent), "i,own");
     EXPECT_EQ(NameOf(first), "own");
 }
 
@@ -69,74 +50,49 @@ TEST(DlgBuilderInclude, IncludedMarkupSharesCallbackManagerAndTrace)
     trace.Attach(builder);
     std::unique_ptr<CControlUI> root(builder.Create(
         "<Window><Default name=\"Probe\" value=\"width=&quot;4&quot;\"/><VerticalLayout>"
-        "<Include source=\"part.xml\"/></VerticalLayout></Window>",
-        nullptr, &callback, &pm));
-    ASSERT_EQ(ChildCount(root.get()), 1);
-    EXPECT_STREQ(Child(root.get(), 0)->GetClass(), "ProbeUI");
+        "<Include source=\"part.xml\"/></VerticalLayout></Window>", nullptr, &callback, &pm));
+    ASSERT_EQ(ChildNames(root.get(), true), "ProbeUI");
     EXPECT_EQ(Child(root.get(), 0)->GetFixedWidth(), 4);
     EXPECT_EQ(pm.GetFontInfo(0)->iSize, 9);
     EXPECT_TRUE(trace.Contains("未知控件:Mystery"));
 }
 
-TEST(DlgBuilderInclude, AFileIncludingItselfIsCutAtTheRepeat)
+TEST(DlgBuilderInclude, IncludeCyclesAreCutAtTheRepeat)
 {
     CSkinFolder folder;
     folder.Write("self.xml", "<Part><Control name=\"s\"/><Include source=\"SELF.xml\"/></Part>");
     folder.Write("a.xml", "<Part><Control name=\"a\"/><Include source=\"b.xml\" count=\"2\"/></Part>");
     folder.Write("b.xml", "<Part><Control name=\"b\"/><Include source=\"a.xml\" count=\"2\"/></Part>");
+    folder.Write("top.xml", "<Window><VerticalLayout><Control name=\"t\"/><Include source=\"top.xml\"/>"
+                            "</VerticalLayout></Window>");
     TTraceLog trace;
     CDlgBuilder builder;
     trace.Attach(builder);
-    std::unique_ptr<CControlUI> root(builder.Create(
-        "<Window><VerticalLayout><Include source=\"self.xml\"/><Include source=\"a.xml\"/></VerticalLayout>"
-        "</Window>"));
-    EXPECT_EQ(ChildNames(root.get()), "s,a,b,b");
+    EXPECT_EQ(BuiltNames("<Window><VerticalLayout><Include source=\"self.xml\"/><Include source=\"a.xml\"/>"
+                         "</VerticalLayout></Window>", builder), "s,a,b,b");
     EXPECT_TRUE(trace.Contains("include cycle"));
+    CDlgBuilder top;
+    EXPECT_EQ(BuiltNames("top.xml", top), "t");
 }
 
-TEST(DlgBuilderInclude, TheTopFileIncludingItselfIsCutToo)
+TEST(DlgBuilderInclude, ResourceIncludesInheritTheResourceType)
 {
-    CSkinFolder folder;
-    folder.Write("top.xml", "<Window><VerticalLayout><Control name=\"t\"/><Include source=\"top.xml\"/>"
-                            "</VerticalLayout></Window>");
-    CDlgBuilder builder;
-    std::unique_ptr<CControlUI> root(builder.Create("top.xml"));
-    EXPECT_EQ(ChildNames(root.get()), "t");
-}
-
-class DlgBuilderResource : public ::testing::Test {
-protected:
-    void SetUp() override { CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr)); }
-};
-
-TEST_F(DlgBuilderResource, IncludesInheritTheResourceType)
-{
+    CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
     CDlgBuilder builder;
     std::unique_ptr<CControlUI> root(builder.CreateFromResource(101, "SKIN"));
-    ASSERT_NE(root, nullptr);
     EXPECT_EQ(NameOf(root.get()), "resroot");
     EXPECT_EQ(ChildNames(root.get()), "respart,resleaf,respart,resleaf,resafter");
-    // A resource including itself is built once.
     CDlgBuilder self;
     std::unique_ptr<CControlUI> selfRoot(self.CreateFromResource(104, "SKIN"));
     EXPECT_EQ(ChildNames(selfRoot.get()), "self");
-}
-
-TEST_F(DlgBuilderResource, MissingResourcesOrTypesGiveNoRoot)
-{
-    CDlgBuilder missing;
-    EXPECT_EQ(missing.CreateFromResource(999, "SKIN"), nullptr);
-    CDlgBuilder wrongType;
-    EXPECT_EQ(wrongType.CreateFromResource(101, "PNG"), nullptr);
-    CDlgBuilder noType;
-    EXPECT_EQ(noType.CreateFromResource(101, nullptr), nullptr);
-}
-
-TEST_F(DlgBuilderResource, WithoutAResourceTypeANumberIsAFileName)
-{
+    const struct { UINT id; const char* type; } missing[] = {{999, "SKIN"}, {101, "PNG"}, {101, nullptr}};
+    for (const auto& m : missing) {
+        CDlgBuilder none;
+        EXPECT_EQ(none.CreateFromResource(m.id, m.type), nullptr) << m.id;
+    }
+    // Without a resource type a number is a file name.
     CSkinFolder folder;
-    CDlgBuilder builder;
-    std::unique_ptr<CControlUI> root(builder.Create(
-        "<Window><VerticalLayout><Include source=\"102\"/><Control name=\"only\"/></VerticalLayout></Window>"));
-    EXPECT_EQ(ChildNames(root.get()), "only");
+    CDlgBuilder file;
+    EXPECT_EQ(BuiltNames("<Window><VerticalLayout><Include source=\"102\"/><Control name=\"only\"/></VerticalLayout>"
+                         "</Window>", file), "only");
 }

@@ -16,54 +16,44 @@ const unsigned char kRedPng[] = {
     0x44, 0x41, 0x54, 0x78, 0x9C, 0x63, 0xF8, 0xCF, 0xC0, 0xF0, 0x1F, 0x84, 0x19, 0x60, 0x0C, 0x00, 0x47, 0xCA, 0x07,
     0xF9, 0x67, 0x59, 0x6E, 0xB7, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
 
-CXmlElem FirstChild(CXmlDoc& doc, const char* markup)
-{
-    EXPECT_TRUE(doc.Load(markup)) << doc.GetLastErrorMessage();
-    return doc.GetRoot().GetChild();
-}
-
 } // namespace
 
-TEST(DlgResources, BadFontSizesAndFlagsFallBack)
+TEST(DlgResources, BadFontSizesFallBackAndNamelessElementsAreRefused)
 {
     for (const char* size : {"abc", "0", "-14", ""}) {
-        SCOPED_TRACE(size);
         CXmlDoc doc;
-        CXmlElem elem = FirstChild(doc, (std::string("<W><Font name=\"A\" italic=\"yes\" size=\"") + size +
-                                         "\"/></W>").c_str());
+        ASSERT_TRUE(doc.Load((std::string("<Font name=\"A\" italic=\"yes\" size=\"") + size + "\"/>").c_str()));
         TFontDecl decl;
+        CXmlElem elem = doc.GetRoot();
         ASSERT_TRUE(CDlgResources::ReadFont(elem, decl));
-        EXPECT_EQ(decl.iSize, 12);
-        EXPECT_FALSE(decl.bItalic);
+        EXPECT_EQ(decl.iSize, 12) << size;
+        EXPECT_FALSE(decl.bItalic) << size;
     }
-}
-
-TEST(DlgResources, ElementsWithoutNameAreRefused)
-{
     CXmlDoc doc;
-    CXmlElem font = FirstChild(doc, "<W><Font size=\"10\"/><Image restype=\"PNG\"/><Default value=\"x\"/>"
-                                    "<Image name=\"\"/></W>");
+    ASSERT_TRUE(doc.Load("<W><Font size=\"10\"/><Image restype=\"PNG\"/><Default value=\"x\"/><Image name=\"\"/></W>"));
+    CXmlElem font = doc.GetRoot().GetChild();
+    CXmlElem image = font.GetSibling();
+    CXmlElem def = image.GetSibling();
+    CXmlElem nameless = def.GetSibling();
     TFontDecl fontDecl;
     TImageDecl imageDecl;
     TDefaultDecl defaultDecl;
     EXPECT_FALSE(CDlgResources::ReadFont(font, fontDecl));
-    CXmlElem image = font.GetSibling();
     EXPECT_FALSE(CDlgResources::ReadImage(image, imageDecl));
-    CXmlElem def = image.GetSibling();
     EXPECT_FALSE(CDlgResources::ReadDefault(def, defaultDecl));
-    CXmlElem empty = def.GetSibling();
-    EXPECT_FALSE(CDlgResources::ReadImage(empty, imageDecl));
+    EXPECT_FALSE(CDlgResources::ReadImage(nameless, imageDecl));
 }
 
 TEST(DlgResources, FontsGetIndicesInDocumentOrderWhateverLiesBetween)
 {
     CXmlDoc doc;
     ASSERT_TRUE(doc.Load("<Window><Font name=\"Arial\" size=\"10\"/><Control/>"
-                         "<Default name=\"Control\" value=\"width=&quot;5&quot;\"/>"
-                         "<Font size=\"99\"/>"
+                         "<Default name=\"Control\" value=\"width=&quot;5&quot;\"/><Font size=\"99\"/>"
                          "<Font name=\"Tahoma\" size=\"14\" bold=\"true\" underline=\"true\"/>"
-                         "<Image name=\"missing.png\"/>"
-                         "<Font name=\"Courier New\" size=\"16\" italic=\"true\" default=\"true\"/></Window>"));
+                         "<VerticalLayout><Font name=\"Inner\"/><Default name=\"Label\" value=\"x\"/></VerticalLayout>"
+                         "<Font name=\"Courier New\" size=\"16\" italic=\"true\" default=\"true\"/>"
+                         "<Default name=\"Control\" value=\"width=&quot;6&quot;\"/>"
+                         "<Default name=\"control\" value=\"height=&quot;3&quot;\"/></Window>"));
     CPaintManagerUI pm;
     CDlgResources::Load(doc.GetRoot(), pm);
     ASSERT_NE(pm.GetFontInfo(2), pm.GetDefaultFontInfo());
@@ -72,29 +62,14 @@ TEST(DlgResources, FontsGetIndicesInDocumentOrderWhateverLiesBetween)
     EXPECT_STREQ(pm.GetFontInfo(1)->sFontName, "Tahoma");
     EXPECT_TRUE(pm.GetFontInfo(1)->bBold);
     EXPECT_TRUE(pm.GetFontInfo(1)->bUnderline);
-    EXPECT_STREQ(pm.GetFontInfo(2)->sFontName, "Courier New");
     EXPECT_TRUE(pm.GetFontInfo(2)->bItalic);
-    // The nameless font took no index; a "default" font also becomes the default.
+    // Nameless and nested fonts take no index; a "default" font also becomes the default.
     EXPECT_EQ(pm.GetFontInfo(3), pm.GetDefaultFontInfo());
     EXPECT_STREQ(pm.GetDefaultFontInfo()->sFontName, "Courier New");
     EXPECT_EQ(pm.GetDefaultFontInfo()->iSize, 16);
     EXPECT_STREQ(pm.GetDefaultAttributeList("Control"), "width=\"5\"");
-    EXPECT_EQ(pm.GetImage("missing.png"), nullptr);
-}
-
-TEST(DlgResources, OnlyChildrenOfTheRootCountAndTheFirstDefaultListForANameWins)
-{
-    CXmlDoc doc;
-    ASSERT_TRUE(doc.Load("<Window><VerticalLayout><Font name=\"Arial\"/><Default name=\"Label\" value=\"x\"/>"
-                         "</VerticalLayout><Default name=\"Button\" value=\"height=&quot;1&quot;\"/>"
-                         "<Default name=\"Button\" value=\"height=&quot;2&quot;\"/>"
-                         "<Default name=\"button\" value=\"height=&quot;3&quot;\"/></Window>"));
-    CPaintManagerUI pm;
-    CDlgResources::Load(doc.GetRoot(), pm);
-    EXPECT_EQ(pm.GetFontInfo(0), pm.GetDefaultFontInfo());
+    EXPECT_STREQ(pm.GetDefaultAttributeList("control"), "height=\"3\"");
     EXPECT_EQ(pm.GetDefaultAttributeList("Label"), nullptr);
-    EXPECT_STREQ(pm.GetDefaultAttributeList("Button"), "height=\"1\"");
-    EXPECT_STREQ(pm.GetDefaultAttributeList("button"), "height=\"3\"");
 }
 
 TEST(DlgResources, ImagesLoadFromTheResourcePath)
