@@ -21,56 +21,44 @@ THtmlFit FitIn(const char* text, int space, bool lineEmpty, bool wordBreak, bool
 
 } // namespace
 
-TEST(HtmlLineFit, WholeRunFitsOrBreaksAtTheOverflowingCharacter)
+TEST(HtmlLineFit, BytesThatFit)
 {
-    THtmlFit all = FitIn("hello", 50, true, false);
-    EXPECT_EQ(all.bytes, 5);
-    EXPECT_FALSE(all.wrap);
-    THtmlFit cut = FitIn("hello world", 45, true, false);
-    EXPECT_EQ(cut.bytes, 4);
-    EXPECT_TRUE(cut.wrap);
-}
-
-TEST(HtmlLineFit, WordBreakUsesTheLastOpportunity)
-{
-    EXPECT_EQ(FitIn("hello world", 85, true, true).bytes, 6);
-    EXPECT_EQ(FitIn("ab-cdef", 55, true, true).bytes, 3);
-    // No opportunity: an empty line still cuts the word, a started line wraps it whole.
-    EXPECT_EQ(FitIn("abcdefgh", 35, true, true).bytes, 3);
-    THtmlFit wrapped = FitIn("abcdefgh", 35, false, true);
-    EXPECT_EQ(wrapped.bytes, 0);
-    EXPECT_TRUE(wrapped.wrap);
-}
-
-TEST(HtmlLineFit, NarrowSpaceStillAdvancesOnAnEmptyLine)
-{
-    EXPECT_EQ(FitIn("abc", 0, true, false).bytes, 1);
-    EXPECT_EQ(FitIn("abc", 0, false, false).bytes, 0);
-    EXPECT_EQ(FitIn("abc", -20, true, true).bytes, 1);
+    const struct { const char* text; int space; bool lineEmpty; bool wordBreak; int bytes; bool wrap; } cases[] = {
+        {"hello", 50, true, false, 5, false},
+        {"hello world", 45, true, false, 4, true},
+        // Word breaks use the last opportunity.
+        {"hello world", 85, true, true, 6, true},
+        {"ab-cdef", 55, true, true, 3, true},
+        // No opportunity: an empty line still cuts the word, a started line wraps it whole.
+        {"abcdefgh", 35, true, true, 3, true},
+        {"abcdefgh", 35, false, true, 0, true},
+        // Too narrow: an empty line still takes one character.
+        {"abc", 0, true, false, 1, true},
+        {"abc", 0, false, false, 0, true},
+        {"abc", -20, true, true, 1, true}};
+    for (const auto& c : cases) {
+        const THtmlFit fit = FitIn(c.text, c.space, c.lineEmpty, c.wordBreak);
+        EXPECT_EQ(fit.bytes, c.bytes) << c.text << " in " << c.space;
+        EXPECT_EQ(fit.wrap, c.wrap) << c.text << " in " << c.space;
+    }
+    EXPECT_EQ(CHtmlLineFit::Fit(nullptr, 5, 100, true, false, false, TenPerByte).bytes, 0);
+    EXPECT_EQ(CHtmlLineFit::Fit("abc", 0, 100, true, false, false, TenPerByte).bytes, 0);
 }
 
 TEST(HtmlLineFit, EllipsisCutsTwoCharactersEarlierNeverBelowZero)
 {
-    THtmlFit e = FitIn("abcdefgh", 55, true, false, true);
+    const THtmlFit e = FitIn("abcdefgh", 55, true, false, true);
     EXPECT_TRUE(e.ellipsis);
     EXPECT_EQ(e.bytes, 3);
     EXPECT_EQ(FitIn("abcdefgh", 15, true, false, true).bytes, 0);
     EXPECT_FALSE(FitIn("abc", 55, true, false, true).ellipsis);
 }
 
-TEST(HtmlLineFit, EmptyOrMissingText)
-{
-    EXPECT_EQ(CHtmlLineFit::Fit(nullptr, 5, 100, true, false, false, TenPerByte).bytes, 0);
-    EXPECT_EQ(CHtmlLineFit::Fit("abc", 0, 100, true, false, false, TenPerByte).bytes, 0);
-}
-
 TEST(HtmlLineFit, DoubleByteCharactersAreNeverSplit)
 {
-    // "中文" in GBK: two characters of two bytes each.
-    const char* text = "中文";
-    ASSERT_EQ(std::strlen(text), 4u);
     if (::GetACP() != 936) GTEST_SKIP() << "needs the GBK code page";
-    EXPECT_EQ(FitIn(text, 35, true, false).bytes, 2);
+    // "中文" in GBK: two characters of two bytes each.
+    EXPECT_EQ(FitIn("中文", 35, true, false).bytes, 2);
 }
 
 TEST(HtmlLineFit, AlignmentOffsets)

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <string>
 #include <vector>
 #include "SkinUI/Core/HtmlTagArgs.h"
@@ -45,154 +46,84 @@ std::string Describe(const char* html)
     return out;
 }
 
-} // namespace
-
-TEST(ImageDescParser, ReadsPairsWithSpacesAroundEquals)
+// A drawn image as name|dest|source|corner|fade|hole|mask|tiling.
+std::string Drawn(const TImageDrawState& s)
 {
-    EXPECT_EQ(Pairs("file='a.png' corner = '1,2,3,4'"),
-              (std::vector<std::string>{"file=a.png", "corner=1,2,3,4"}));
-    EXPECT_EQ(Pairs("  res='175'"), (std::vector<std::string>{"res=175"}));
+    const auto rect = [](const TGridRect& r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+               std::to_string(r.bottom);
+    };
+    char mask[16];
+    std::snprintf(mask, sizeof(mask), "%08X", static_cast<unsigned>(s.mask));
+    return s.name + (s.resType.empty() ? "" : ":" + s.resType) + "|" + rect(s.dest) + "|" + rect(s.source) + "|" +
+           rect(s.corner) + "|" + std::to_string(s.fade) + (s.hole ? "|hole" : "") + "|" + mask +
+           (s.xtiled ? "|x" : "") + (s.ytiled ? "|y" : "");
 }
 
-TEST(ImageDescParser, MalformedInputEndsParsing)
+} // namespace
+
+TEST(ImageDescParser, PairsAndMalformedInput)
 {
-    EXPECT_TRUE(Pairs("plain.png").empty());
-    EXPECT_TRUE(Pairs("file").empty());
-    EXPECT_TRUE(Pairs("file=").empty());
-    EXPECT_TRUE(Pairs("file=a.png").empty());
-    EXPECT_TRUE(Pairs("file='a.png").empty());
-    EXPECT_TRUE(Pairs("").empty());
-    EXPECT_TRUE(Pairs(nullptr).empty());
+    EXPECT_EQ(Pairs("file='a.png' corner = '1,2,3,4'"), (std::vector<std::string>{"file=a.png", "corner=1,2,3,4"}));
+    EXPECT_EQ(Pairs("  res='175'"), (std::vector<std::string>{"res=175"}));
+    for (const char* bad : {"plain.png", "file", "file=", "file=a.png", "file='a.png", "", static_cast<const char*>(nullptr)}) {
+        EXPECT_TRUE(Pairs(bad).empty()) << (bad != nullptr ? bad : "<null>");
+    }
     EXPECT_EQ(Pairs("file='a' dest='1,2"), (std::vector<std::string>{"file=a"}));
     // A pair must be followed by a space before the next one.
     EXPECT_EQ(Pairs("file='a'fade='3'"), (std::vector<std::string>{"file=a"}));
-}
-
-TEST(ImageDescParser, MultibyteValueKeepsTrailBytes)
-{
     // GBK character whose trail byte is 0x7B ('{'), inside a value.
-    EXPECT_EQ(Pairs("file='\xB0\x7B.png' fade='1'"),
-              (std::vector<std::string>{"file=\xB0\x7B.png", "fade=1"}));
+    EXPECT_EQ(Pairs("file='\xB0\x7B.png' fade='1'"), (std::vector<std::string>{"file=\xB0\x7B.png", "fade=1"}));
 }
 
 TEST(ImageDescParser, RectsAndColours)
 {
     const TGridRect rc = CImageDescParser::ParseRect("1,2,3,4");
-    EXPECT_EQ(rc.left, 1);
-    EXPECT_EQ(rc.top, 2);
-    EXPECT_EQ(rc.right, 3);
-    EXPECT_EQ(rc.bottom, 4);
+    EXPECT_TRUE(rc.left == 1 && rc.top == 2 && rc.right == 3 && rc.bottom == 4);
     const TGridRect part = CImageDescParser::ParseRect("5,6");
-    EXPECT_EQ(part.left, 5);
-    EXPECT_EQ(part.top, 6);
-    EXPECT_EQ(part.right, 0);
-    EXPECT_EQ(part.bottom, 0);
+    EXPECT_TRUE(part.left == 5 && part.top == 6 && part.right == 0 && part.bottom == 0);
     EXPECT_EQ(CImageDescParser::ParseRect("x").left, 0);
     EXPECT_EQ(CImageDescParser::ParseColor("#FFFF00FF"), 0xFFFF00FFu);
     EXPECT_EQ(CImageDescParser::ParseColor("80112233"), 0x80112233u);
 }
 
-TEST(ImageDescInterpreter, BareNameDrawsThatFileWithDefaults)
+TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
 {
-    const auto drawn = Interpret("bk.png", nullptr);
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].name, "bk.png");
-    EXPECT_EQ(drawn[0].dest.right, 100);
-    EXPECT_EQ(drawn[0].fade, 255);
-    EXPECT_FALSE(drawn[0].hole);
+    const struct { const char* desc; const char* modifier; std::vector<std::string> drawn; } cases[] = {
+        {"bk.png", nullptr, {"bk.png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000"}},
+        // Two files: the first is drawn when the second key is read; the state carries over.
+        {"file='a.png' fade='100' file='b.png' hole='true'", nullptr,
+         {"a.png|0,0,100,20|0,0,0,0|0,0,0,0|100|00000000", "b.png|0,0,100,20|0,0,0,0|0,0,0,0|100|hole|00000000"}},
+        {"res='1' restype='png' res='2' restype='png'", nullptr,
+         {"1:png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000", "2:png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000"}},
+        {"file='a' dest='0,0,500,500'", nullptr, {"a|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000"}},
+        {"file='a.png' source='0,0,10,10'", "source='10,0,20,10' mask='#FFFF00FF' xtiled='true'",
+         {"a.png|0,0,100,20|10,0,20,10|0,0,0,0|255|FFFF00FF|x"}},
+        // An empty value is ignored, so the name stays the whole description.
+        {"file='' fade='300' hole='yes' corner='3,3,3,3'", nullptr,
+         {"file='' fade='300' hole='yes' corner='3,3,3,3'|0,0,100,20|0,0,0,0|3,3,3,3|255|00000000"}},
+        {"file='a' fade='-4'", nullptr, {"a|0,0,100,20|0,0,0,0|0,0,0,0|0|00000000"}},
+        {"file='a.png' corner='1,1,1,1' fade='12", nullptr, {"a.png|0,0,100,20|0,0,0,0|1,1,1,1|255|00000000"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> drawn;
+        for (const TImageDrawState& s : Interpret(c.desc, c.modifier)) drawn.push_back(Drawn(s));
+        EXPECT_EQ(drawn, c.drawn) << c.desc;
+    }
+    const auto shifted = Interpret("file='a' dest='0,0,500,500'", nullptr, {10, 10, 110, 30});
+    ASSERT_EQ(shifted.size(), 1u);
+    EXPECT_EQ(Drawn(shifted[0]), "a|10,10,110,30|0,0,0,0|0,0,0,0|255|00000000");
 }
 
-TEST(ImageDescInterpreter, TwoFilesDrawTheFirstWhenTheSecondIsRead)
+TEST(HtmlTokenizer, TagsEscapesRawTextAndCutTags)
 {
-    const auto drawn = Interpret("file='a.png' fade='100' file='b.png' hole='true'", nullptr);
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].name, "a.png");
-    EXPECT_EQ(drawn[0].fade, 100);
-    EXPECT_FALSE(drawn[0].hole);
-    EXPECT_EQ(drawn[1].name, "b.png");
-    EXPECT_TRUE(drawn[1].hole);
-}
-
-TEST(ImageDescInterpreter, ResourcePairsDrawEachImageOnce)
-{
-    const auto drawn = Interpret("res='1' restype='png' res='2' restype='png'", nullptr);
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].name, "1");
-    EXPECT_EQ(drawn[0].resType, "png");
-    EXPECT_EQ(drawn[1].name, "2");
-}
-
-TEST(ImageDescInterpreter, DestinationIsCutToTheItem)
-{
-    const auto drawn = Interpret("file='a' dest='0,0,500,500'", nullptr, {10, 10, 110, 30});
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].dest.left, 10);
-    EXPECT_EQ(drawn[0].dest.top, 10);
-    EXPECT_EQ(drawn[0].dest.right, 110);
-    EXPECT_EQ(drawn[0].dest.bottom, 30);
-}
-
-TEST(ImageDescInterpreter, ModifierOverridesWithoutDrawingTwice)
-{
-    const auto drawn = Interpret("file='a.png' source='0,0,10,10'", "source='10,0,20,10' mask='#FFFF00FF' xtiled='true'");
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].name, "a.png");
-    EXPECT_EQ(drawn[0].source.left, 10);
-    EXPECT_EQ(drawn[0].mask, 0xFFFF00FFu);
-    EXPECT_TRUE(drawn[0].xtiled);
-    EXPECT_FALSE(drawn[0].ytiled);
-}
-
-TEST(ImageDescInterpreter, EmptyValuesAndOutOfRangeFadeAreSafe)
-{
-    const auto drawn = Interpret("file='' fade='300' hole='yes' corner='3,3,3,3' unknown='1'", nullptr);
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].fade, 255);
-    EXPECT_FALSE(drawn[0].hole);
-    EXPECT_EQ(drawn[0].corner.bottom, 3);
-    EXPECT_EQ(Interpret("file='a' fade='-4'", nullptr)[0].fade, 0);
-}
-
-TEST(ImageDescInterpreter, TruncatedDescriptionKeepsWhatWasRead)
-{
-    const auto drawn = Interpret("file='a.png' corner='1,1,1,1' fade='12", nullptr);
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].name, "a.png");
-    EXPECT_EQ(drawn[0].corner.left, 1);
-    EXPECT_EQ(drawn[0].fade, 255);
-}
-
-TEST(HtmlTokenizer, MixedBracketStylesAndClosingTags)
-{
-    EXPECT_EQ(Describe("{b}x<c #FF0000>y</c>{/b}"), "Ob()T(x)Oc(#FF0000)T(y)CcCb");
-    EXPECT_EQ(Describe("a\nb<n>"), "T(a)NT(b)On()");
-}
-
-TEST(HtmlTokenizer, EscapesDrawBracketsAsText)
-{
-    EXPECT_EQ(Describe("<{>x<}>"), "T({)T(x)T(})");
-    EXPECT_EQ(Describe("{<}{>}"), "T(<)T(>)");
-}
-
-TEST(HtmlTokenizer, NonTagsAreText)
-{
-    EXPECT_EQ(Describe("1<2"), "T(1)T(<)T(2)");
-    EXPECT_EQ(Describe("<B>"), "T(<)T(B>)");
-    EXPECT_EQ(Describe("x<b"), "T(x)T(<)T(b)");
-    EXPECT_EQ(Describe("x</b"), "T(x)T(<)T(/b)");
-}
-
-TEST(HtmlTokenizer, TextEndingInsideATagStopsSafely)
-{
-    EXPECT_EQ(Describe("x<c #FF00"), "T(x)");
-    EXPECT_EQ(Describe("x{f 1"), "T(x)");
-    EXPECT_EQ(Describe("{a "), "");
-}
-
-TEST(HtmlTokenizer, RawTextIgnoresTags)
-{
-    EXPECT_EQ(Describe("<r><b>x</b></r>y"), "Or()T(<b>x</b>)CrT(y)");
-    EXPECT_EQ(Describe("{r}<b"), "Or()T(<b)");
+    const char* cases[][2] = {
+        {"{b}x<c #FF0000>y</c>{/b}", "Ob()T(x)Oc(#FF0000)T(y)CcCb"}, {"a\nb<n>", "T(a)NT(b)On()"},
+        {"<{>x<}>", "T({)T(x)T(})"}, {"{<}{>}", "T(<)T(>)"},
+        {"1<2", "T(1)T(<)T(2)"}, {"<B>", "T(<)T(B>)"}, {"x<b", "T(x)T(<)T(b)"}, {"x</b", "T(x)T(<)T(/b)"},
+        {"x<c #FF00", "T(x)"}, {"x{f 1", "T(x)"}, {"{a ", ""},
+        {"<r><b>x</b></r>y", "Or()T(<b>x</b>)CrT(y)"}, {"{r}<b", "Or()T(<b)"}};
+    for (const auto& c : cases) EXPECT_EQ(Describe(c[0]), c[1]) << c[0];
 }
 
 // Run under code page 936 (the _gbk test) for the double-byte branch.
@@ -208,34 +139,24 @@ TEST(HtmlTokenizer, TrailBytesAreNotBrackets)
     EXPECT_EQ(Describe("a\xB0"), "T(a\xB0)");
 }
 
-TEST(HtmlTagArgs, FontTags)
+TEST(HtmlTagArgs, FontAndImageTags)
 {
     EXPECT_EQ(CHtmlTagArgs::ParseFont("2").index, 2);
-    const THtmlFontTag tag = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
-    EXPECT_EQ(tag.index, -1);
-    EXPECT_EQ(tag.face, "Arial");
-    EXPECT_EQ(tag.size, 14);
-    EXPECT_TRUE(tag.bold);
-    EXPECT_FALSE(tag.underline);
-    EXPECT_TRUE(tag.italic);
-    EXPECT_EQ(CHtmlTagArgs::ParseFont("Tahoma").size, 10);
-}
-
-TEST(HtmlTagArgs, ImageTags)
-{
-    THtmlImageTag tag = CHtmlTagArgs::ParseImage("icons.png 4 2");
-    EXPECT_EQ(tag.name, "icons.png");
-    EXPECT_EQ(tag.frames, 4);
-    EXPECT_EQ(tag.frame, 2);
-    tag = CHtmlTagArgs::ParseImage("icons.png 0 7");
-    EXPECT_EQ(tag.frames, 1);
-    EXPECT_EQ(tag.frame, 0);
-    tag = CHtmlTagArgs::ParseImage("icons.png 3 5");
-    EXPECT_EQ(tag.frame, 0);
-    tag = CHtmlTagArgs::ParseImage("res='12' restype='png'");
-    EXPECT_EQ(tag.name, "12");
-    EXPECT_EQ(tag.resType, "png");
-    EXPECT_EQ(tag.frames, 1);
+    const THtmlFontTag font = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
+    EXPECT_EQ(font.index, -1);
+    EXPECT_EQ(font.face, "Arial");
+    EXPECT_EQ(font.size, 14);
+    EXPECT_TRUE(font.bold && font.italic && !font.underline);
+    const struct { const char* args; const char* name; int frames; int frame; } images[] = {
+        {"icons.png 4 2", "icons.png", 4, 2}, {"icons.png 0 7", "icons.png", 1, 0},
+        {"icons.png 3 5", "icons.png", 3, 0}, {"res='12' restype='png'", "12", 1, 0}};
+    for (const auto& c : images) {
+        const THtmlImageTag tag = CHtmlTagArgs::ParseImage(c.args);
+        EXPECT_EQ(tag.name, c.name) << c.args;
+        EXPECT_EQ(tag.frames, c.frames) << c.args;
+        EXPECT_EQ(tag.frame, c.frame) << c.args;
+    }
+    EXPECT_EQ(CHtmlTagArgs::ParseImage("res='12' restype='png'").resType, "png");
 }
 
 // Run under code page 936 (the _gbk test) for the double-byte branch.

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 #include "SkinUI/Core/HtmlTextPainter.h"
@@ -24,41 +24,23 @@ std::string WriteBmp(const char* name, int w, int h, const std::vector<uint32_t>
     ::GetTempPathA(MAX_PATH, dir);
     const std::string path = std::string(dir) + name;
     const int stride = (w * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + stride * h;
-    info.biSize = sizeof(info);
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file = {0x4D42, offset + static_cast<DWORD>(stride * h), 0, 0, offset};
+    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), w, h, 1, 24};
+    std::vector<unsigned char> bytes(stride * h, 0);
+    for (int i = 0; i < w * h; ++i) {
+        unsigned char* px = &bytes[(h - 1 - i / w) * stride + (i % w) * 3];
+        px[0] = rgb[i] & 0xFF;
+        px[1] = (rgb[i] >> 8) & 0xFF;
+        px[2] = (rgb[i] >> 16) & 0xFF;
+    }
     FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) return path;
     std::fwrite(&file, sizeof(file), 1, f);
     std::fwrite(&info, sizeof(info), 1, f);
-    std::vector<unsigned char> row(stride, 0);
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = 0; x < w; ++x) {
-            const uint32_t c = rgb[y * w + x];
-            row[x * 3] = c & 0xFF;
-            row[x * 3 + 1] = (c >> 8) & 0xFF;
-            row[x * 3 + 2] = (c >> 16) & 0xFF;
-        }
-        std::fwrite(row.data(), 1, stride, f);
-    }
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
     return path;
-}
-
-bool Near(uint32_t got, uint32_t want, int tolerance = 2)
-{
-    for (int shift = 0; shift < 24; shift += 8) {
-        if (std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) > tolerance)
-            return false;
-    }
-    return true;
 }
 
 class Pixels : public ::testing::TestWithParam<bool> {
@@ -70,6 +52,16 @@ protected:
     }
     void TearDown() override { CMsimgApi::SetFallbackOnly(false); }
     uint32_t Px(int x, int y) const { return m_surface.At(x, y); }
+    struct TPixel { int x; int y; uint32_t rgb; };
+    int Html(const char* text, RECT rc, RECT* links = nullptr, CUIString* texts = nullptr, int capacity = 0)
+    {
+        CUIRender::DrawHtmlText(m_dc, &m_manager, rc, text, 0xFF000000, links, texts, capacity, DT_SINGLELINE);
+        return capacity;
+    }
+    void ExpectPixels(std::initializer_list<TPixel> pixels) const
+    {
+        for (const TPixel& p : pixels) EXPECT_EQ(Px(p.x, p.y), p.rgb) << p.x << "," << p.y;
+    }
     int CountColor(uint32_t color) const { return m_surface.Count(color); }
 
     CPixelSurface m_surface{kSize, kSize};
@@ -102,7 +94,7 @@ TEST_P(Pixels, ColourFillsOpaqueTranslucentAndNone)
 {
     const RECT half = {0, 0, 10, 10};
     CUIRender::DrawColor(m_dc, half, 0x80FF0000);
-    EXPECT_TRUE(Near(Px(5, 5), 0xFF7F7F)) << std::hex << Px(5, 5);
+    EXPECT_TRUE(NearColor(Px(5, 5), 0xFF7F7F, 2)) << std::hex << Px(5, 5);
     EXPECT_EQ(Px(10, 10), 0xFFFFFFu);
     CUIRender::DrawColor(m_dc, m_all, 0x00000000);
     EXPECT_EQ(Px(20, 20), 0xFFFFFFu);
@@ -122,7 +114,7 @@ TEST_P(Pixels, GradientEndRowsAndHalfTransparentGradient)
     // Opaque to transparent: drawn with constant alpha 127 over white.
     const RECT t = {20, 0, 30, 40};
     CUIRender::DrawGradient(m_dc, t, 0xFF000000, 0x00000000, true, 64);
-    EXPECT_TRUE(Near(Px(25, 0), 0x808080, 3)) << std::hex << Px(25, 0);
+    EXPECT_TRUE(NearColor(Px(25, 0), 0x808080, 3)) << std::hex << Px(25, 0);
 }
 
 TEST_P(Pixels, ClipLimitsDrawingAndRestores)
@@ -132,9 +124,7 @@ TEST_P(Pixels, ClipLimitsDrawingAndRestores)
     CUIRender::GenerateClip(m_dc, c, clip);
     CUIRender::DrawColor(m_dc, m_all, 0xFF0000FF);
     CUIRender::RestoreClip(clip);
-    EXPECT_EQ(Px(35, 35), 0x0000FFu);
-    EXPECT_EQ(Px(45, 45), 0xFFFFFFu);
-    EXPECT_EQ(Px(29, 35), 0xFFFFFFu);
+    ExpectPixels({{35, 35, 0x0000FF}, {45, 45, 0xFFFFFF}, {29, 35, 0xFFFFFF}});
     CUIRender::DrawColor(m_dc, m_all, 0xFF00FF00);
     EXPECT_EQ(Px(45, 45), 0x00FF00u);
 }
@@ -145,17 +135,9 @@ TEST_P(Pixels, NineGridCornersUnscaledEdgesStretched)
     const RECT item = {0, 0, 40, 30};
     const std::string desc = "file='" + path + "' corner='3,3,3,3'";
     ASSERT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, item, m_all, desc.c_str()));
-    EXPECT_EQ(Px(0, 0), 0x110000u);
-    EXPECT_EQ(Px(1, 1), 0xFF0000u);
-    EXPECT_EQ(Px(2, 2), 0xFF0000u);
-    EXPECT_EQ(Px(3, 3), 0xFFFF00u);
-    EXPECT_EQ(Px(37, 0), 0x00FF00u);
-    EXPECT_EQ(Px(36, 0), 0x808080u);
-    EXPECT_EQ(Px(0, 27), 0x0000FFu);
-    EXPECT_EQ(Px(39, 29), 0x000000u);
-    EXPECT_EQ(Px(20, 1), 0x808080u);
-    EXPECT_EQ(Px(20, 15), 0xFFFF00u);
-    EXPECT_EQ(Px(40, 15), 0xFFFFFFu);
+    ExpectPixels({{0, 0, 0x110000}, {1, 1, 0xFF0000}, {2, 2, 0xFF0000}, {3, 3, 0xFFFF00}, {37, 0, 0x00FF00},
+                  {36, 0, 0x808080}, {0, 27, 0x0000FF}, {39, 29, 0x000000}, {20, 1, 0x808080}, {20, 15, 0xFFFF00},
+                  {40, 15, 0xFFFFFF}});
 }
 
 TEST_P(Pixels, MaskedPixelsAreTransparentAndFadeBlends)
@@ -170,7 +152,7 @@ TEST_P(Pixels, MaskedPixelsAreTransparentAndFadeBlends)
     const RECT fadeItem = {30, 0, 40, 10};
     const std::string faded = "file='" + plain + "' fade='128'";
     ASSERT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, fadeItem, m_all, faded.c_str()));
-    EXPECT_TRUE(Near(Px(35, 5), 0x7F7F7F)) << std::hex << Px(35, 5);
+    EXPECT_TRUE(NearColor(Px(35, 5), 0x7F7F7F, 2)) << std::hex << Px(35, 5);
 }
 
 TEST_P(Pixels, TiledMiddleEndsWithACutTile)
@@ -179,12 +161,8 @@ TEST_P(Pixels, TiledMiddleEndsWithACutTile)
     const RECT item = {0, 0, 10, 4};
     const std::string desc = "file='" + path + "' xtiled='true'";
     ASSERT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, item, m_all, desc.c_str()));
-    EXPECT_EQ(Px(0, 0), 0xFF0000u);
-    EXPECT_EQ(Px(3, 3), 0x000000u);
-    EXPECT_EQ(Px(4, 0), 0xFF0000u);
-    EXPECT_EQ(Px(8, 1), 0xFF0000u);
-    EXPECT_EQ(Px(9, 1), 0x00FF00u);
-    EXPECT_EQ(Px(10, 1), 0xFFFFFFu);
+    ExpectPixels({{0, 0, 0xFF0000}, {3, 3, 0x000000}, {4, 0, 0xFF0000}, {8, 1, 0xFF0000}, {9, 1, 0x00FF00},
+                  {10, 1, 0xFFFFFF}});
 }
 
 TEST_P(Pixels, MissingImageDrawsNothingButSucceeds)
@@ -195,55 +173,36 @@ TEST_P(Pixels, MissingImageDrawsNothingButSucceeds)
     EXPECT_EQ(CountColor(0xFFFFFF), kSize * kSize);
 }
 
-TEST_P(Pixels, HtmlColourBoldAndLinkRectangles)
+TEST_P(Pixels, HtmlColourAndBold)
 {
-    RECT rc = {0, 0, kSize, 20};
-    int count = 0;
-    CUIRender::DrawHtmlText(m_dc, &m_manager, rc, "<c #FF0000>MMM</c>", 0xFF000000, nullptr, nullptr, count,
-                            DT_SINGLELINE);
+    Html("<c #FF0000>MMM</c>", {0, 0, kSize, 20});
     EXPECT_GT(CountColor(0xFF0000), 0);
     EXPECT_EQ(CountColor(0x000000), 0);
-
     CUIRender::DrawColor(m_dc, m_all, 0xFFFFFFFF);
-    RECT top = {0, 0, kSize, 20};
-    RECT below = {0, 30, kSize, 50};
-    CUIRender::DrawHtmlText(m_dc, &m_manager, top, "MMMM", 0, nullptr, nullptr, count, DT_SINGLELINE);
-    const int plainInk = kSize * kSize - CountColor(0xFFFFFF);
-    CUIRender::DrawHtmlText(m_dc, &m_manager, below, "{b}MMMM{/b}", 0, nullptr, nullptr, count, DT_SINGLELINE);
-    const int boldInk = kSize * kSize - CountColor(0xFFFFFF) - plainInk;
+    Html("MMMM", {0, 0, kSize, 20});
+    const int plainInk = m_surface.CountNot(0xFFFFFF);
+    Html("{b}MMMM{/b}", {0, 30, kSize, 50});
     EXPECT_GT(plainInk, 0);
-    EXPECT_GT(boldInk, plainInk);
+    EXPECT_GT(m_surface.CountNot(0xFFFFFF) - plainInk, plainInk);
 }
 
-TEST_P(Pixels, LinkRectanglesStayWithinTheCapacity)
+TEST_P(Pixels, LinksStayWithinTheCapacityAndHoverChangesTheirColour)
 {
     RECT links[2] = {};
     CUIString texts[2];
-    int count = 1;
-    RECT rc = {0, 0, 200, 20};
-    CUIRender::DrawHtmlText(m_dc, &m_manager, rc, "go <a first>one</a> or <a second>two</a>", 0xFF000000, links,
-                            texts, count, DT_SINGLELINE);
-    ASSERT_EQ(count, 1);
+    ASSERT_EQ(Html("go <a first>one</a> or <a second>two</a>", {0, 0, 200, 20}, links, texts, 1), 1);
     EXPECT_STREQ(texts[0], "first");
-    EXPECT_GT(links[0].left, 0);
     EXPECT_GT(links[0].right, links[0].left);
+    EXPECT_GT(links[0].left, 0);
     EXPECT_TRUE(texts[1].IsEmpty());
     EXPECT_EQ(links[1].right, 0);
-}
 
-TEST_P(Pixels, HoveredLinkUsesTheHoverColour)
-{
-    RECT links[1] = {};
-    CUIString texts[1];
-    int count = 1;
-    RECT rc = {0, 0, kSize, 20};
-    const char* text = "<a x>MMM</a>";
-    CUIRender::DrawHtmlText(m_dc, &m_manager, rc, text, 0, links, texts, count, DT_SINGLELINE);
-    ASSERT_EQ(count, 1);
+    CUIRender::DrawColor(m_dc, m_all, 0xFFFFFFFF);
+    ASSERT_EQ(Html("<a x>MMM</a>", {0, 0, kSize, 20}, links, texts, 1), 1);
     EXPECT_GT(CountColor(0x0000FF), 0);
     m_manager.SetMousePos({links[0].left + 1, links[0].top + 1});
     CUIRender::DrawColor(m_dc, m_all, 0xFFFFFFFF);
-    CUIRender::DrawHtmlText(m_dc, &m_manager, rc, text, 0, links, texts, count, DT_SINGLELINE);
+    Html("<a x>MMM</a>", {0, 0, kSize, 20}, links, texts, 1);
     EXPECT_GT(CountColor(0xD3215F), 0);
     EXPECT_EQ(CountColor(0x0000FF), 0);
 }
@@ -251,14 +210,10 @@ TEST_P(Pixels, HoveredLinkUsesTheHoverColour)
 TEST_P(Pixels, HtmlInlineImageDrawsTheChosenFrame)
 {
     const std::string path = WriteBmp("skinui_frames.bmp", 2, 1, {0xFF0000, 0x00FF00});
-    RECT rc = {0, 0, kSize, 20};
-    int count = 0;
-    const std::string text = "<i " + path + " 2 1>";
-    CUIRender::DrawHtmlText(m_dc, &m_manager, rc, text.c_str(), 0, nullptr, nullptr, count, DT_SINGLELINE);
+    Html(("<i " + path + " 2 1>").c_str(), {0, 0, kSize, 20});
     EXPECT_EQ(CountColor(0x00FF00), 1);
     EXPECT_EQ(CountColor(0xFF0000), 0);
-    const std::string outOfRange = "<i " + path + " 2 7>";
-    CUIRender::DrawHtmlText(m_dc, &m_manager, rc, outOfRange.c_str(), 0, nullptr, nullptr, count, DT_SINGLELINE);
+    Html(("<i " + path + " 2 7>").c_str(), {0, 0, kSize, 20});
     EXPECT_EQ(CountColor(0xFF0000), 1);
 }
 
