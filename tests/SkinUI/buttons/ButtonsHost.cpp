@@ -1,6 +1,7 @@
 #include "tests/SkinUI/buttons/ButtonsHost.h"
 #include <cstdio>
 #include <cstdlib>
+#include "tests/SkinUI/support/PixelSurface.h"
 
 using namespace SkinUI;
 
@@ -22,26 +23,19 @@ void CButtonsHost::Layout()
 
 int CButtonsHost::CountNear(const RECT& rc, COLORREF color, int tolerance)
 {
-    RECT client = {};
-    ::GetClientRect(window.GetHWND(), &client);
-    HDC screen = ::GetDC(window.GetHWND());
-    HDC mem = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ old = ::SelectObject(mem, bitmap);
-    window.Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
+    window.Repaint();
+    CPixelSurface surface(300, 200);
+    window.Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.dc()), PRF_CLIENT);
     int n = 0;
     for (int y = rc.top; y < rc.bottom; ++y) {
         for (int x = rc.left; x < rc.right; ++x) {
-            const COLORREF c = ::GetPixel(mem, x, y);
-            const int d = std::abs(GetRValue(c) - GetRValue(color)) + std::abs(GetGValue(c) - GetGValue(color)) +
-                          std::abs(GetBValue(c) - GetBValue(color));
+            const uint32_t c = surface.At(x, y);
+            const int d = std::abs(static_cast<int>(c >> 16) - GetRValue(color)) +
+                          std::abs(static_cast<int>((c >> 8) & 0xFF) - GetGValue(color)) +
+                          std::abs(static_cast<int>(c & 0xFF) - GetBValue(color));
             n += d <= tolerance ? 1 : 0;
         }
     }
-    ::SelectObject(mem, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(mem);
-    ::ReleaseDC(window.GetHWND(), screen);
     return n;
 }
 

@@ -27,7 +27,7 @@ public:
     void Click(int x, int y) { Down(x, y); Up(x, y); }
     void Key(WPARAM vk) { window.Send(WM_KEYDOWN, vk, 1); window.Send(WM_KEYUP, vk, 0xC0000001); }
     COLORREF Pixel(int x, int y) { return window.PrintPixel(x, y); }
-    // Number of pixels of the rectangle whose colour is close to the given one.
+    // Repaints, then counts the pixels of the rectangle near the colour (sum of channel differences).
     int CountNear(const RECT& rc, COLORREF color, int tolerance = 60);
 
     CNotifyLog log;

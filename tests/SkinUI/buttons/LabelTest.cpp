@@ -6,107 +6,67 @@ using namespace SkinUI;
 
 namespace {
 
-const RECT kLeftHalf = {0, 0, 150, 40};
-const RECT kRightHalf = {150, 0, 300, 40};
+const RECT kArea = {0, 0, 300, 40};
 const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
 
 class LabelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        label = host.Add(new CLabelUI, 40);
         label->SetText("Wide");
         label->SetTextColor(0xFFFF0000);
     }
-
     void UseEffect()
     {
         label->SetText("");
         label->SetEnabledEffect(true);
         label->SetText("WWWW");
     }
-
-    int Red(const RECT& rc)
-    {
-        host.window.Repaint();
-        return host.CountNear(rc, kRed);
-    }
+    int Red(const RECT& rc) { return host.CountNear(rc, kRed); }
 
     CButtonsHost host;
-    CLabelUI* label = nullptr;
+    CLabelUI* label = host.Add(new CLabelUI, 40);
 };
 
 } // namespace
 
-TEST_F(LabelTest, AlignmentMovesTheText)
+TEST_F(LabelTest, AlignmentAndPaddingMoveTheText)
 {
-    EXPECT_GT(Red(kLeftHalf), 10);
-    EXPECT_EQ(Red(kRightHalf), 0);
-    label->SetAttribute("align", "right");
-    EXPECT_EQ(Red(kLeftHalf), 0);
-    EXPECT_GT(Red(kRightHalf), 10);
-    label->SetAttribute("align", "center");
-    EXPECT_GT(Red(RECT{100, 0, 200, 40}), 10);
-    EXPECT_EQ(Red(RECT{0, 0, 90, 40}), 0);
+    const struct {
+        const char* align;
+        const char* padding;
+        RECT inked, blank;
+    } cases[] = {
+        {"left", "0,0,0,0", {0, 0, 150, 40}, {150, 0, 300, 40}},
+        {"right", "0,0,0,0", {150, 0, 300, 40}, {0, 0, 150, 40}},
+        {"center", "0,0,0,0", {100, 0, 200, 40}, {0, 0, 90, 40}},
+        {"top", "0,0,0,0", {0, 0, 300, 20}, {0, 25, 300, 40}},
+        {"bottom", "0,0,0,0", {0, 18, 300, 40}, {0, 0, 300, 18}},
+        {"left top", "60,0,0,0", {60, 0, 300, 40}, {0, 0, 58, 40}},
+    };
+    for (const auto& c : cases) {
+        label->SetAttribute("align", c.align);
+        label->SetAttribute("textpadding", c.padding);
+        EXPECT_GT(Red(c.inked), 10) << c.align;
+        EXPECT_EQ(Red(c.blank), 0) << c.align;
+    }
 }
 
-TEST_F(LabelTest, VerticalAlignmentAndPadding)
-{
-    label->SetAttribute("align", "top");
-    EXPECT_GT(Red(RECT{0, 0, 300, 20}), 10);
-    EXPECT_EQ(Red(RECT{0, 25, 300, 40}), 0);
-    label->SetAttribute("align", "bottom");
-    EXPECT_EQ(Red(RECT{0, 0, 300, 18}), 0);
-    label->SetAttribute("align", "left top");
-    label->SetAttribute("textpadding", "60,0,0,0");
-    EXPECT_EQ(Red(RECT{0, 0, 58, 40}), 0);
-    EXPECT_GT(Red(RECT{60, 0, 300, 40}), 10);
-}
-
-TEST_F(LabelTest, EndEllipsisKeepsLongTextInsideItsArea)
-{
-    label->SetText("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
-    label->SetAttribute("textpadding", "0,0,100,0");
-    label->SetAttribute("endellipsis", "true");
-    const int inside = Red(RECT{0, 0, 200, 40});
-    EXPECT_GT(inside, 10);
-    EXPECT_EQ(Red(RECT{201, 0, 300, 40}), 0);
-    // The ellipsis ends the line with dots: the last glyph cells are lighter than the W's.
-    label->SetAttribute("endellipsis", "false");
-    EXPECT_GT(Red(RECT{0, 0, 200, 40}), inside);
-}
-
-TEST_F(LabelTest, HtmlTextUsesItsColourTags)
+TEST_F(LabelTest, HtmlAndDisabledColours)
 {
     label->SetText("{c #FF00FF00}green{/c}");
     label->SetAttribute("showhtml", "true");
-    host.window.Repaint();
-    EXPECT_GT(host.CountNear(RECT{0, 0, 300, 40}, RGB(0, 255, 0)), 5);
-    EXPECT_EQ(Red(RECT{0, 0, 300, 40}), 0);
+    EXPECT_GT(host.CountNear(kArea, RGB(0, 255, 0)), 5);
+    EXPECT_EQ(Red(kArea), 0);
     label->SetShowHtml(false);
-    EXPECT_GT(Red(RECT{0, 0, 300, 40}), 5);
-}
-
-TEST_F(LabelTest, DisabledLabelUsesTheDisabledColour)
-{
     label->SetAttribute("disabledtextcolor", "#FF0000FF");
     label->SetEnabled(false);
-    host.window.Repaint();
-    EXPECT_EQ(Red(RECT{0, 0, 300, 40}), 0);
-    EXPECT_GT(host.CountNear(RECT{0, 0, 300, 40}, RGB(0, 0, 255)), 5);
+    EXPECT_EQ(Red(kArea), 0);
+    EXPECT_GT(host.CountNear(kArea, RGB(0, 0, 255)), 5);
 }
 
-TEST_F(LabelTest, DefaultColoursAreTakenAtPaintTime)
-{
-    auto* plain = new CLabelUI;
-    plain->SetText("x");
-    EXPECT_EQ(plain->GetTextColor(), 0u);
-    host.Add(plain, 30);
-    EXPECT_EQ(plain->GetTextColor(), host.pm.GetDefaultFontColor());
-    EXPECT_EQ(plain->GetDisabledTextColor(), host.pm.GetDefaultDisabledColor());
-}
-
-TEST(LabelAttributes, EffectTextIsKeptApartFromThePlainText)
+TEST(LabelAttributes, EffectTextIsKeptApartAndShadowOffsetStaysRelative)
 {
     CLabelUI label;
     label.SetAttribute("enabledeffect", "true");
@@ -117,11 +77,7 @@ TEST(LabelAttributes, EffectTextIsKeptApartFromThePlainText)
     label.SetText("plain");
     label.SetEnabledEffect(true);
     EXPECT_STREQ(label.GetText(), "effect");
-}
 
-TEST(LabelAttributes, ShadowOffsetStaysRelativeAfterLayout)
-{
-    CLabelUI label;
     label.SetPos(RECT{100, 50, 200, 80});
     label.SetAttribute("shadowoffset", "2,45");
     EXPECT_EQ(label.GetShadowOffset().x, -2);
@@ -130,41 +86,26 @@ TEST(LabelAttributes, ShadowOffsetStaysRelativeAfterLayout)
     EXPECT_EQ(label.GetShadowOffset().x, -2);
 }
 
-TEST_F(LabelTest, EffectPathDrawsStrokeShadowAndText)
+TEST_F(LabelTest, EffectPathDrawsTextStrokeAndShadowAtItsOffset)
 {
     UseEffect();
-    host.window.Repaint();
-    const RECT area = {0, 0, 300, 40};
-    const COLORREF white = RGB(255, 255, 255);
-    const int blank = host.CountNear(area, white, 0);
-    EXPECT_LT(blank, 300 * 40);
     EXPECT_GT(host.CountNear(RECT{0, 0, 150, 40}, RGB(255, 120, 120), 150), 10);
-
     label->SetEnabledStroke(true);
     label->SetStrokeColor(0xFF0000FF);
-    host.window.Repaint();
-    EXPECT_GT(host.CountNear(area, RGB(0, 0, 255), 90), 10);
+    EXPECT_GT(host.CountNear(kArea, RGB(0, 0, 255), 90), 10);
+    label->SetEnabledStroke(false);
 
-    label->SetText("");
-    host.window.Repaint();
-    EXPECT_EQ(host.CountNear(area, white, 0), 300 * 40);
-}
-
-TEST_F(LabelTest, EffectShadowIsDrawnAtItsOffset)
-{
-    UseEffect();
     label->SetTransText(0);
     label->SetTransText1(0);
-    const RECT area = {0, 0, 300, 40};
-    host.window.Repaint();
-    EXPECT_EQ(host.CountNear(area, RGB(255, 255, 255), 0), 300 * 40);
+    EXPECT_EQ(host.CountNear(kArea, kWhite, 0), 300 * 40);
     label->SetEnabledShadow(true);
     label->SetTextShadowColorA(0xFF00C000);
     label->SetTransShadow(255);
     label->SetTransShadow1(255);
     label->SetShadowOffset(10, -180);
-    host.window.Repaint();
-    EXPECT_GT(host.CountNear(area, RGB(0, 192, 0), 90), 10);
+    EXPECT_GT(host.CountNear(kArea, RGB(0, 192, 0), 90), 10);
     // Shifted ten pixels right: nothing green in the first columns.
     EXPECT_EQ(host.CountNear(RECT{0, 0, 10, 40}, RGB(0, 192, 0), 90), 0);
+    label->SetText("");
+    EXPECT_EQ(host.CountNear(kArea, kWhite, 0), 300 * 40);
 }
