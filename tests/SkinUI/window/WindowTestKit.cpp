@@ -1,23 +1,7 @@
 #include "WindowTestKit.h"
-#include "SkinUI/Core/ContainerUI.h"
+#include "SkinUI/Core/PaintManagerUI.h"
 
 namespace WindowTest {
-
-CProbeControl::CProbeControl(const char* className, UINT flags, int height)
-    : m_pstrClass(className), m_uFlags(flags)
-{
-    SetFixedHeight(height);
-}
-
-const char* CProbeControl::GetClass() const
-{
-    return m_pstrClass;
-}
-
-UINT CProbeControl::GetControlFlags() const
-{
-    return m_uFlags;
-}
 
 CTestDialog::CTestDialog(int cx, int cy) : WindowImplBase(cx, cy)
 {
@@ -31,7 +15,6 @@ HWND CTestDialog::CreateTopLevel(HWND owner, int x, int y)
 void CTestDialog::OnSkinReady()
 {
     ++skinReadyCount;
-    if (onSkinReady) onSkinReady(*this);
 }
 
 void CTestDialog::OnClickNotify(SkinUI::TNotifyMsg& msg)
@@ -48,35 +31,6 @@ int CTestDialog::GetSkinSource()
 SkinUI::CUIString CTestDialog::GetSkinFile()
 {
     return SkinUI::CUIString(skinFile);
-}
-
-LRESULT CTestDialog::OnOtherMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled)
-{
-    if (onOther) return onOther(uMsg, wParam, lParam, bHandled);
-    return WindowImplBase::OnOtherMessage(uMsg, wParam, lParam, bHandled);
-}
-
-LRESULT CTestDialog::OnCloseMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled)
-{
-    if (onClose) return onClose(wParam, bHandled);
-    return WindowImplBase::OnCloseMsg(uMsg, wParam, lParam, bHandled);
-}
-
-bool AddToMain(CTestDialog& dialog, SkinUI::CControlUI* pControl)
-{
-    auto* main = static_cast<SkinUI::CContainerUI*>(dialog.GetPaintManager().FindControl("main"));
-    if (main == nullptr) {
-        delete pControl;
-        return false;
-    }
-    return main->Add(pControl);
-}
-
-void LayOut(CTestDialog& dialog)
-{
-    RECT rc = {};
-    ::GetClientRect(dialog.GetHWND(), &rc);
-    dialog.GetPaintManager().GetRoot()->SetPos(rc);
 }
 
 namespace {

@@ -1,22 +1,8 @@
 #pragma once
 #include <windows.h>
-#include <functional>
-#include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Utils/WindowImplBase.h"
 
 namespace WindowTest {
-
-// A control that answers a chosen class name and control flags.
-class CProbeControl : public SkinUI::CControlUI {
-public:
-    CProbeControl(const char* className, UINT flags, int height);
-    const char* GetClass() const override;
-    UINT GetControlFlags() const override;
-
-private:
-    const char* m_pstrClass = nullptr;
-    UINT m_uFlags = 0;
-};
 
 // A skinned window whose hooks the tests fill in.
 class CTestDialog : public SkinUI::WindowImplBase {
@@ -25,9 +11,6 @@ public:
 
     HWND CreateTopLevel(HWND owner = nullptr, int x = 40, int y = 40);
 
-    std::function<void(CTestDialog&)> onSkinReady;
-    std::function<LRESULT(UINT, WPARAM, LPARAM, bool&)> onOther;
-    std::function<LRESULT(WPARAM, bool&)> onClose;
     int skinSource = SkinUI::kSkinSourceBuiltIn;
     const char* skinFile = "";
     int skinReadyCount = 0;
@@ -39,14 +22,7 @@ protected:
     void OnClickNotify(SkinUI::TNotifyMsg& msg) override;
     int GetSkinSource() override;
     SkinUI::CUIString GetSkinFile() override;
-    LRESULT OnOtherMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
-    LRESULT OnCloseMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
 };
-
-// The "main" layout's container, to add probe controls to.
-bool AddToMain(CTestDialog& dialog, SkinUI::CControlUI* pControl);
-// Lays the skin out on the client area now, without waiting for a paint.
-void LayOut(CTestDialog& dialog);
 
 // A plain owner window for modal tests.
 HWND CreateOwner(int x = 100, int y = 100, int cx = 400, int cy = 300);
