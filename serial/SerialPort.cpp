@@ -127,6 +127,7 @@ void CSerialPort::Monitor()
             break;  // shutdown, or the wait itself failed
         }
     }
+    EndEventWait();
     m_threadAlive = 0;
 }
 
@@ -240,6 +241,23 @@ void CSerialPort::StopMonitor()
     CloseHandle(m_monitorThread);
     m_monitorThread = nullptr;
     m_threadAlive = 0;
+}
+
+// The driver writes the mask and the record when a wait ends, even a cancelled
+// one, and delivers that to the thread that issued the wait: so this thread
+// ends its own wait before it goes, and the object outlives it. Setting the
+// mask ends a wait on every driver (cancelling does not under Wine).
+void CSerialPort::EndEventWait()
+{
+    if (!m_eventWaitPending)
+        return;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (m_portHandle)
+            SetCommMask(m_portHandle, EV_RXCHAR);
+    }
+    WaitForSingleObject(m_eventWait.hEvent, kMonitorStopTimeoutMs);
+    m_eventWaitPending = false;
 }
 
 void CSerialPort::ReleaseHandle()

@@ -40,6 +40,7 @@ private:
     void Configure(int baudRate);
     void PurgeAll();
     void StopMonitor();
+    void EndEventWait();
     void ReleaseHandle();
 
     enum WaitSlot { kShutdown, kReceive, kTransmit, kWaitCount };

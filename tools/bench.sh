@@ -59,6 +59,9 @@ bench_wine_start() {
     bench_log "creating Wine prefix $WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1
   fi
+  # A crash prints its backtrace and ends the process instead of waiting on a dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    </dev/null >/dev/null 2>&1
 }
 
 bench_setup() {

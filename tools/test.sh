@@ -16,6 +16,7 @@ export RADIOSIM_LOG="$BENCH_DIR/radio.log"
 export RADIOSIM_CONTROL="$BENCH_DIR/radio.control"
 export RADIOSIM_FIRMWARE="$BENCH_DIR/radio.firmware"
 
-ctest --test-dir "$BENCH_BUILD/host" --output-on-failure
-ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2 -LE bench
-ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -L bench --verbose
+# A hung program fails its test instead of holding up the whole run.
+ctest --test-dir "$BENCH_BUILD/host" --output-on-failure --timeout 120
+ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2 -LE bench --timeout 300
+ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -L bench --verbose --timeout 600

@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "serial/SerialPort.h"
 #include "tests/integration/SimulatedRadio.h"
@@ -83,6 +87,23 @@ TEST_F(SerialPortTest, CloseEndsTheMonitorAndFreesThePortAtOnce)
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(PortIsFree());
     port.Close();  // a second close is harmless
+}
+
+TEST_F(SerialPortTest, NothingWritesIntoAPortObjectAfterItIsGone)
+{
+    constexpr unsigned char kPattern = 0xA5;
+    std::vector<unsigned char> storage(sizeof(CSerialPort));
+    for (int round = 0; round < 5; ++round) {
+        auto* port = new (storage.data()) CSerialPort(&collector);
+        ASSERT_TRUE(port->Open(radio.Port(), 38400));
+        ASSERT_TRUE(port->StartMonitor());
+        std::this_thread::sleep_for(milliseconds(20));  // the monitor is waiting for events
+        port->~CSerialPort();
+        std::fill(storage.begin(), storage.end(), kPattern);
+        std::this_thread::sleep_for(milliseconds(100));
+        ASSERT_EQ(std::count(storage.begin(), storage.end(), kPattern), static_cast<long>(storage.size()))
+            << "round " << round;
+    }
 }
 
 TEST_F(SerialPortTest, CloseFreesAPortWhoseMonitorNeverRan)
