@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -10,26 +9,11 @@
 
 namespace {
 
-std::string TemporaryFolder()
-{
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    std::string path = std::string(folder) + "cfgtest" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
-}
-
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
     std::stringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 int FilesIn(const std::string& folder)
@@ -37,26 +21,20 @@ int FilesIn(const std::string& folder)
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     int count = 0;
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            ++count;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+        count += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
     return count;
 }
 
-}  // namespace
-
 class ConfigFileTest : public RadioFixture {
 protected:
+    ConfigFileTest() { CreateDirectoryA(folder.c_str(), nullptr); }
     ~ConfigFileTest() override
     {
-        for (const char* name : {"a.cfg", "b.cfg", "ro.cfg", "in.cfg"}) {
-            SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        for (const char* name : {"a.cfg", "b.cfg", "ro.cfg"})
             DeleteFileA((folder + name).c_str());
-        }
         RemoveDirectoryA(folder.c_str());
     }
 
@@ -67,14 +45,7 @@ protected:
         panel.SelectListItem(RadioList::LowPower, 2);
     }
 
-    void Import(const std::string& text)
-    {
-        WriteFile(folder + "in.cfg", text);
-        panel.SetChosenFile(folder + "in.cfg");
-        config.ImportConfig();
-    }
-
-    std::string folder = TemporaryFolder();
+    std::string folder = ::testing::TempDir() + "cfgtest" + std::to_string(GetCurrentProcessId()) + "\\";
     CConfigFile config{panel};
 };
 
@@ -89,8 +60,9 @@ TEST(ExportFileName, AddsTheExtensionUnlessItIsThere)
     EXPECT_EQ(CConfigFile::ExportFileName(longName.substr(1)), longName.substr(1) + ".cfg");
 }
 
-TEST_F(ConfigFileTest, ExportWritesSixteenLinesInOrder)
+TEST_F(ConfigFileTest, ExportWritesSixteenLinesInOrderWithMinusOneForNoSelection)
 {
+    EXPECT_NE(config.FormatConfig().find("\r\nProtocolType,-1\r\nCurrentChannel,-1\r\n"), std::string::npos);
     FillEverything();
     panel.SetChosenFile(folder + "a");
     config.ExportConfig();
@@ -106,11 +78,6 @@ TEST_F(ConfigFileTest, ExportWritesSixteenLinesInOrder)
     EXPECT_EQ(FilesIn(folder), 1);
 }
 
-TEST_F(ConfigFileTest, UnselectedListsAreWrittenAsMinusOne)
-{
-    EXPECT_NE(config.FormatConfig().find("\r\nProtocolType,-1\r\nCurrentChannel,-1\r\n"), std::string::npos);
-}
-
 TEST_F(ConfigFileTest, CancelledDialogsChangeNothing)
 {
     panel.SetChosenFile("");
@@ -123,7 +90,7 @@ TEST_F(ConfigFileTest, CancelledDialogsChangeNothing)
 
 TEST_F(ConfigFileTest, FailedExportKeepsTheExistingFileAndSaysSo)
 {
-    WriteFile(folder + "ro.cfg", "precious");
+    std::ofstream(folder + "ro.cfg", std::ios::binary) << "precious";
     // Held open by another program that shares nothing.
     HANDLE held = CreateFileA((folder + "ro.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -135,13 +102,13 @@ TEST_F(ConfigFileTest, FailedExportKeepsTheExistingFileAndSaysSo)
     EXPECT_FALSE(panel.StatusSuccess());
     EXPECT_EQ(ReadFile(folder + "ro.cfg"), "precious");
     EXPECT_EQ(FilesIn(folder), 1);
-}
 
-TEST_F(ConfigFileTest, ExportIntoAMissingFolderFails)
-{
     panel.SetChosenFile(folder + "missing\\a.cfg");
     config.ExportConfig();
     EXPECT_EQ(panel.StatusText(), "Export Config Failure");
+    panel.SetChosenFile(folder + "none.cfg");
+    config.ImportConfig();
+    EXPECT_EQ(panel.StatusText(), "Import Config Failure");
 }
 
 TEST_F(ConfigFileTest, ExportedFileRestoresEveryField)
@@ -151,9 +118,7 @@ TEST_F(ConfigFileTest, ExportedFileRestoresEveryField)
     config.ExportConfig();
 
     CMemoryRadioPanel fresh;
-    fresh.OnProtocolSelected([&](int protocol) {
-        CRadioOperations(fresh, link).OfferLinkRates(protocol);
-    });
+    fresh.OnProtocolSelected([&](int protocol) { CRadioOperations(fresh, link).OfferLinkRates(protocol); });
     CRadioOperations(fresh, link).FillValueLists();
     fresh.SetChosenFile(folder + "b.cfg");
     CConfigFile(fresh).ImportConfig();
@@ -179,23 +144,17 @@ TEST_F(ConfigFileTest, EveryLineEndingImportsTheSameValues)
     }
 }
 
-TEST_F(ConfigFileTest, KeysMatchAsSubstringsInReaderOrder)
+TEST_F(ConfigFileTest, KeysMatchAsSubstringsAndOnlyTheSecondPieceIsTheValue)
 {
     config.ApplyLine("Channel10,420.00000");
     EXPECT_EQ(panel.ChannelText(1), "420.00000");
     EXPECT_EQ(panel.ChannelText(0), "");
     config.ApplyLine("xxLowPowerxx,1");
     EXPECT_EQ(panel.SelectedIndex(RadioList::LowPower), 1);
-}
-
-TEST_F(ConfigFileTest, OnlyTheSecondPieceIsTheValue)
-{
     config.ApplyLine("Channel4,431.00000,junk,more");
     EXPECT_EQ(panel.ChannelText(4), "431.00000");
-    config.ApplyLine("Channel5,");
-    config.ApplyLine("Channel5");
-    config.ApplyLine("");
-    config.ApplyLine("Unknown,3");
+    for (const char* line : {"Channel5,", "Channel5", "", "Unknown,3"})
+        config.ApplyLine(line);
     EXPECT_EQ(panel.ChannelText(5), "");
 }
 
@@ -209,37 +168,21 @@ TEST_F(ConfigFileTest, ListValuesFollowTheSelectionRule)
     EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), -1);
     config.ApplyLine("PortBaudRate,x");
     EXPECT_EQ(panel.SelectedIndex(RadioList::PortBaud), 0);
-}
-
-TEST_F(ConfigFileTest, LinkRateBeforeTheProtocolIsOverridden)
-{
-    config.ApplyConfig("LinkBaudRate,0\r\nProtocolType,1\r\n");
+    config.ApplyConfig("LinkBaudRate,0\r\nProtocolType,1\r\n");  // the protocol's offer replaces the rate
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 9600");
-    config.ApplyConfig("ProtocolType,2\r\nLinkBaudRate,0\r\n");
+    panel.SetChannelText(4, "469.00000");
+    config.ApplyConfig("ProtocolType,2\r\nLinkBaudRate,0\r\nChannel3,411.00000\r\nChannel3,412.00000\r\n");
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 4800");
-}
-
-TEST_F(ConfigFileTest, LaterLineWinsAndMissingKeysLeaveFieldsAlone)
-{
-    panel.SetChannelText(9, "469.00000");
-    Import("Channel3,411.00000\r\nChannel3,412.00000\r\n");
     EXPECT_EQ(panel.ChannelText(3), "412.00000");
-    EXPECT_EQ(panel.ChannelText(9), "469.00000");
-    EXPECT_EQ(panel.StatusText(), "Import Config Success");
+    EXPECT_EQ(panel.ChannelText(4), "469.00000");
 }
 
 TEST_F(ConfigFileTest, LongLinesComeInPieces)
 {
-    std::string text = "Channel7," + std::string(300, '4');
-    config.ApplyConfig(text);
+    config.ApplyConfig("Channel7," + std::string(300, '4'));
     EXPECT_EQ(panel.ChannelText(7), std::string(CConfigFile::kMaxPieceLength - 9, '4'));
     config.ApplyConfig(std::string(CConfigFile::kMaxPieceLength, 'x') + "Channel8,433.00000");
     EXPECT_EQ(panel.ChannelText(8), "433.00000");
 }
 
-TEST_F(ConfigFileTest, MissingFileReportsFailure)
-{
-    panel.SetChosenFile(folder + "none.cfg");
-    config.ImportConfig();
-    EXPECT_EQ(panel.StatusText(), "Import Config Failure");
-}
+}  // namespace

@@ -13,19 +13,14 @@ using namespace std::chrono;
 template <typename Condition>
 bool Eventually(Condition condition)
 {
-    for (auto deadline = steady_clock::now() + seconds(2); !condition();) {
-        if (steady_clock::now() > deadline)
-            return false;
+    const auto deadline = steady_clock::now() + seconds(2);
+    while (!condition() && steady_clock::now() < deadline)
         std::this_thread::sleep_for(milliseconds(5));
-    }
-    return true;
+    return condition();
 }
 
 // Long enough for a wrongly repeated run to start.
-void SeveralPolls()
-{
-    std::this_thread::sleep_for(milliseconds(250));
-}
+void SeveralPolls() { std::this_thread::sleep_for(milliseconds(250)); }
 
 TEST(UpgradeWorkerTest, EachRequestRunsOnceAndOneDuringARunIsAbsorbed)
 {
@@ -64,9 +59,7 @@ TEST(UpgradeWorkerTest, StopWaitsForTheRunningUpgradeAndEndsTheThread)
     worker.Start();
     worker.Request();
     ASSERT_TRUE(Eventually([&] { return worker.IsRunning(); }));
-
     worker.Stop();
-
     EXPECT_TRUE(finished);
     worker.Request();
     worker.Start();

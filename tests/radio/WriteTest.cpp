@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,21 +15,15 @@ protected:
         radio.AnswerOthers(Line("OK"));
         FillWritableValues();
     }
-
-    std::vector<std::string> ChannelCommands() const
-    {
-        std::vector<std::string> commands;
-        for (int channel = 0; channel < kChannelCount; ++channel)
-            commands.push_back("cfg_ch_" + std::to_string(channel) + " " + Frequency(channel) + "\r");
-        return commands;
-    }
 };
 
 TEST_F(WriteTest, SendsFourteenCommandsInOrder)
 {
     operations.WriteParameters();
 
-    std::vector<std::string> expected = ChannelCommands();
+    std::vector<std::string> expected;
+    for (int channel = 0; channel < kChannelCount; ++channel)
+        expected.push_back("cfg_ch_" + std::to_string(channel) + " " + Frequency(channel) + "\r");
     expected.insert(expected.end(), {"cfg_ch_n 5\r", "cfg_sbau 4\r", "cfg_baud 3\r", "cfg_prtl 2\r"});
     EXPECT_EQ(radio.Sent(), expected);
     EXPECT_EQ(panel.StatusText(), "Write Success");
@@ -56,84 +51,58 @@ TEST_F(WriteTest, UnlockedIdentitySentAfterTheProtocolThenLockedAgain)
     EXPECT_EQ(radio.Sent().size(), 16u + 14u);
 }
 
-TEST_F(WriteTest, EmptyChannelIsNamedAndNothingIsSent)
+TEST_F(WriteTest, InvalidValueIsNamedAndNothingIsSent)
 {
-    operations.UnlockField(RadioField::SerialNumber);
-    panel.SetChannelText(3, "");
-    operations.WriteParameters();
-    EXPECT_EQ(LastError(), "Channel3: Invalid!");
-    EXPECT_EQ(panel.Errors().back().caption, "Error");
-    EXPECT_TRUE(radio.Sent().empty());
-    EXPECT_EQ(panel.StatusText(), "Write Failure");
-    EXPECT_FALSE(panel.IsFieldEnabled(RadioField::SerialNumber));
-    EXPECT_FALSE(operations.IsUnlocked(RadioField::SerialNumber));
+    const struct {
+        std::function<void()> spoil;
+        const char* message;
+    } cases[] = {
+        {[this] { panel.SetChannelText(3, ""); }, "Channel3: Invalid!"},
+        {[this] { panel.SetChannelText(2, "nan"); }, "Channel2: Invalid!"},
+        {[this] { panel.SetChannelText(5, "470.00001"); }, "Channel5: Invalid!"},
+        {[this] { panel.SetChannelText(7, "450." + std::string(200, '0')); }, "Channel7: Invalid!"},
+        {[this] { panel.SelectListItem(RadioList::PortBaud, -1); }, "Port BaudRate:Invalid!"},
+        {[this] { panel.SelectListItem(RadioList::Protocol, 6); }, "Link BaudRate:Invalid!"},  // BURN-IN
+        {[this] { panel.SetFieldText(RadioField::SerialNumber, ""); }, "SN:Invalid!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        FillWritableValues();
+        operations.UnlockField(RadioField::SerialNumber);
+        panel.SetFieldText(RadioField::SerialNumber, "RS1");
+        c.spoil();
+        operations.WriteParameters();
+        EXPECT_EQ(LastError(), c.message);
+        EXPECT_EQ(panel.Errors().back().caption, "Error");
+        EXPECT_TRUE(radio.Sent().empty());
+        EXPECT_EQ(panel.StatusText(), "Write Failure");
+        EXPECT_FALSE(panel.IsFieldEnabled(RadioField::SerialNumber));
+        EXPECT_FALSE(operations.IsUnlocked(RadioField::SerialNumber));
+    }
 }
 
-TEST_F(WriteTest, FrequencyBoundsAreInclusive)
-{
-    panel.SetChannelText(0, "410");
-    panel.SetChannelText(9, "470.00000");
-    operations.WriteParameters();
-    EXPECT_EQ(panel.StatusText(), "Write Success");
-
-    panel.SetChannelText(5, "470.00001");
-    operations.WriteParameters();
-    EXPECT_EQ(LastError(), "Channel5: Invalid!");
-}
-
-TEST_F(WriteTest, NotANumberIsNoFrequency)
-{
-    panel.SetChannelText(2, "nan");
-    operations.WriteParameters();
-    EXPECT_EQ(LastError(), "Channel2: Invalid!");
-    EXPECT_TRUE(radio.Sent().empty());
-}
-
-TEST_F(WriteTest, UnselectedListsAreNamedByTheirLabel)
+TEST_F(WriteTest, ChineseMessageUsesTheShownLabel)
 {
     panel.SelectListItem(RadioList::PortBaud, -1);
-    operations.WriteParameters();
-    EXPECT_EQ(LastError(), "Port BaudRate:Invalid!");
-
     panel.SetChinese(true);
     panel.SetLabelText(RadioLabel::PortBaud, "串口波特率:");
     operations.WriteParameters();
     EXPECT_EQ(LastError(), "串口波特率:无效！");
     EXPECT_EQ(panel.Errors().back().caption, "错误");
-    EXPECT_TRUE(radio.Sent().empty());
 }
 
-TEST_F(WriteTest, BurnInOffersNoLinkRateSoTheWriteStops)
-{
-    panel.SelectListItem(RadioList::Protocol, 6);
-    operations.WriteParameters();
-    EXPECT_EQ(LastError(), "Link BaudRate:Invalid!");
-    EXPECT_TRUE(radio.Sent().empty());
-}
-
-TEST_F(WriteTest, UnlockedButEmptySerialNumberIsRefused)
-{
-    operations.UnlockField(RadioField::SerialNumber);
-    operations.WriteParameters();
-    EXPECT_EQ(LastError(), "SN:Invalid!");
-    EXPECT_TRUE(radio.Sent().empty());
-}
-
-TEST_F(WriteTest, TT450SIsWrittenWithTrimtalksCode)
+TEST_F(WriteTest, CodesOfTT450SAndOfAnUnknownLinkRate)
 {
     panel.SelectListItem(RadioList::Protocol, 8);
     operations.WriteParameters();
     EXPECT_EQ(radio.Sent().back(), "cfg_prtl 1\r");
     EXPECT_EQ(radio.Sent()[12], "cfg_baud 2\r");  // its default, 9600
-}
 
-TEST_F(WriteTest, UnknownLinkRateIsWrittenAsZero)
-{
     panel.ClearList(RadioList::LinkBaud);
     panel.AddListItem(RadioList::LinkBaud, "UNKNOW");
     panel.SelectListItem(RadioList::LinkBaud, 1);
     operations.WriteParameters();
-    EXPECT_EQ(radio.Sent()[12], "cfg_baud 0\r");
+    EXPECT_EQ(radio.Sent()[14 + 12], "cfg_baud 0\r");
 }
 
 TEST_F(WriteTest, StopsAtTheFirstCommandNotAcknowledged)
@@ -145,15 +114,8 @@ TEST_F(WriteTest, StopsAtTheFirstCommandNotAcknowledged)
     EXPECT_EQ(panel.StatusText(), "Write Failure");
 }
 
-TEST_F(WriteTest, TextTooLongForTheCommandBufferIsRefusedBeforeSending)
+TEST_F(WriteTest, LongestTextThatFitsTheCommandBufferGoesOutWhole)
 {
-    panel.SetChannelText(7, "450." + std::string(200, '0'));
-    operations.WriteParameters();
-    EXPECT_EQ(LastError(), "Channel7: Invalid!");
-    EXPECT_TRUE(radio.Sent().empty());
-    EXPECT_EQ(panel.StatusText(), "Write Failure");
-
-    // The longest text that still fits goes out whole.
     std::string longest = "450." + std::string(CRadioOperations::kCommandBufferSize - 15, '0');
     panel.SetChannelText(7, longest);
     operations.WriteParameters();

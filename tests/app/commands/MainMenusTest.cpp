@@ -8,7 +8,7 @@ const char kOpenTitle[] = "res='184' restype='png' corner='2,2,2,2'";
 class MainMenusTest : public MainWindowTest {
 protected:
     SkinUI::CButtonUI* Title(int menu) { return controls.menuTitles[menu]; }
-    // Which panels are shown, one letter per menu.
+    // One letter per shown menu panel.
     std::string Shown()
     {
         std::string shown;
