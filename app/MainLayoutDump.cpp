@@ -90,7 +90,8 @@ private:
         Put("helpMenu", c.menuTitles[MainControls::HelpMenu]);
         const char* panelNames[] = {"filePanel", "languagePanel", "helpPanel"};
         for (int i = 0; i < MainControls::kMenuCount; ++i) {
-            if (c.menuPanels[i] != nullptr) m_rects.push_back(NamedRect{panelNames[i], ShownPanelRect(*c.menuPanels[i])});
+            if (c.menuPanels[i] != nullptr)
+                m_rects.push_back(NamedRect{panelNames[i], ShownPanelRect(*c.menuPanels[i])});
         }
         Put("connectItem", c.connectItem);
         Put("readItem", c.readItem);
@@ -121,7 +122,8 @@ private:
         const MainControls& c = m_controls;
         const char* lists[] = {"protocol", "currentChannel", "highPower", "lowPower",
                                "connectionRate", "portBaud", "linkBaud", "comPort"};
-        for (int i = 0; i < MainControls::kListCount; ++i) PutPart(lists[i], c.listRows[i], c.listLabels[i], c.lists[i], "List");
+        for (int i = 0; i < MainControls::kListCount; ++i)
+            PutPart(lists[i], c.listRows[i], c.listLabels[i], c.lists[i], "List");
         const char* fields[] = {"firmware", "subFirmware", "hardware", "serialNumber"};
         for (int i = 0; i < MainControls::kFieldCount; ++i)
             PutPart(fields[i], c.fieldRows[i], c.fieldLabels[i], c.fieldEdits[i], "Edit");

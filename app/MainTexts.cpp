@@ -17,14 +17,27 @@ const char* const kChannelTip = "410.00000MHZ～470.00000MHZ";
 
 namespace {
 
+// Texts a button and its menu item share.
+const TextPair kConnect = {"连接", "Connect"};
+const TextPair kDisconnect = {"断开", "Disconnect"};
+const TextPair kRead = {"读取", "Read"};
+const TextPair kWrite = {"写入", "Write"};
+const TextPair kImport = {"导入配置", "Import Config"};
+const TextPair kExport = {"导出配置", "Export Config"};
+
+void Add(CTextList& list, SkinUI::CControlUI* control, const TextPair& text)
+{
+    list.Add(control, text.chinese, text.english);
+}
+
 void AddCommandTexts(CTextList& list, const MainControls& c)
 {
-    list.Add(c.connectButton, "连接", "Connect");
-    list.Add(c.disconnectButton, "断开", "Disconnect");
-    list.Add(c.readButton, "读取", "Read");
-    list.Add(c.writeButton, "写入", "Write");
-    list.Add(c.importButton, "导入配置", "Import Config");
-    list.Add(c.exportButton, "导出配置", "Export Config");
+    Add(list, c.connectButton, kConnect);
+    Add(list, c.disconnectButton, kDisconnect);
+    Add(list, c.readButton, kRead);
+    Add(list, c.writeButton, kWrite);
+    Add(list, c.importButton, kImport);
+    Add(list, c.exportButton, kExport);
     list.Add(c.menuTitles[MainControls::FileMenu], "文件", "File");
     list.Add(c.menuTitles[MainControls::LanguageMenu], "语言", "Language");
     list.Add(c.menuTitles[MainControls::HelpMenu], "帮助", "Help");
@@ -33,17 +46,17 @@ void AddCommandTexts(CTextList& list, const MainControls& c)
 
 void AddMenuItemTexts(CTextList& list, const MainControls& c)
 {
-    list.Add(c.connectItem, "连接", "Connect");
-    list.Add(c.disconnectItem, "断开", "Disconnect");
-    list.Add(c.readItem, "读取", "Read");
-    list.Add(c.writeItem, "写入", "Write");
+    Add(list, c.connectItem, kConnect);
+    Add(list, c.disconnectItem, kDisconnect);
+    Add(list, c.readItem, kRead);
+    Add(list, c.writeItem, kWrite);
     list.Add(c.upgradeItem, "升级程序", "Upgrade Firmware");
-    list.Add(c.importItem, "导入配置", "Import Config");
-    list.Add(c.exportItem, "导出配置", "Export Config");
+    Add(list, c.importItem, kImport);
+    Add(list, c.exportItem, kExport);
     list.Add(c.exitItem, "退出", "Exit");
     list.Add(c.languageItem, "英语", "Chinese");
     list.Add(c.aboutItem, "关于...", "About...");
-    list.Add(c.titleLabel, MainTexts::kWindowTitle.chinese, MainTexts::kWindowTitle.english);
+    Add(list, c.titleLabel, MainTexts::kWindowTitle);
 }
 
 void AddLabelTexts(CTextList& list, const MainControls& c)

@@ -218,18 +218,30 @@ def combo_box(look):
 
 # Title-bar buttons.
 
-def close_button(look):
-    w, h = 45, 17
+# Face (top, bottom) and glyph colour of a title-bar button per look; the
+# normal look has no face and the title colour.
+TITLE_BUTTON_LOOKS = {
+    'close': {'hot': (0xFFEC6F67, 0xFFCC3F37, 0xFFFFFFFF),
+              'pushed': (0xFFB4362F, 0xFF9E2E28, 0xFFF6DAD8)},
+    'minimise': {'hot': (0xFFF2F8FC, 0xFFB7D7EE, SKIN_TEXT),
+                 'pushed': (0xFF97BFDF, 0xFFADCDE6, 0xFF27475E)},
+}
+
+
+def title_button(kind, look, w, h):
+    """The button's canvas with its face drawn, its glyph colour and how far
+    the glyph sinks when pushed."""
     c = Canvas(w, h)
-    glyph = SKIN_TITLE
-    dy = 0
-    if look == 'hot':
-        c.fill(rounded_rect(0, 0, w, h, 3), vgrad(0xFFEC6F67, 0xFFCC3F37, 0, h))
-        glyph = 0xFFFFFFFF
-    elif look == 'pushed':
-        c.fill(rounded_rect(0, 0, w, h, 3), vgrad(0xFFB4362F, 0xFF9E2E28, 0, h))
-        glyph = 0xFFF6DAD8
-        dy = 1
+    colours = TITLE_BUTTON_LOOKS[kind].get(look)
+    if colours is None:
+        return c, SKIN_TITLE, 0
+    top, bottom, glyph = colours
+    c.fill(rounded_rect(0, 0, w, h, 3), vgrad(top, bottom, 0, h))
+    return c, glyph, 1 if look == 'pushed' else 0
+
+
+def close_button(look):
+    c, glyph, dy = title_button('close', look, 45, 17)
     cx, cy, s = 22.5, 8.5 + dy, 3.6
     c.fill(strokes([((cx - s, cy - s), (cx + s, cy + s)), ((cx - s, cy + s), (cx + s, cy - s))], 1.7),
            glyph, (cx - 6, cy - 6, cx + 6, cy + 6))
@@ -237,17 +249,7 @@ def close_button(look):
 
 
 def minimise_button(look):
-    w, h = 26, 17
-    c = Canvas(w, h)
-    glyph = SKIN_TITLE
-    dy = 0
-    if look == 'hot':
-        c.fill(rounded_rect(0, 0, w, h, 3), vgrad(0xFFF2F8FC, 0xFFB7D7EE, 0, h))
-        glyph = SKIN_TEXT
-    elif look == 'pushed':
-        c.fill(rounded_rect(0, 0, w, h, 3), vgrad(0xFF97BFDF, 0xFFADCDE6, 0, h))
-        glyph = 0xFF27475E
-        dy = 1
+    c, glyph, dy = title_button('minimise', look, 26, 17)
     c.fill(lambda x, y: 8.5 <= x <= 17.5 and 10 + dy <= y <= 12 + dy, glyph)
     return c
 
