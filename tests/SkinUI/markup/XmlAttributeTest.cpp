@@ -34,33 +34,18 @@ std::string AttrOf(const std::string& value, bool preserve = true)
 
 }  // namespace
 
-TEST(XmlAttribute, NamesValuesAndSpacing) {
+TEST(XmlAttribute, NamesValuesAndElementsWithoutAttributes) {
     CXmlDoc doc;
-    ASSERT_TRUE(doc.Load("<a  x = \"1\"\ty=\"two\"\n z=\"\" k=\"first\" k=\"second\" >body</a>"));
-    CXmlElem a = doc.GetRoot();
-    EXPECT_EQ("x=1;y=two;z=;k=first;k=second;", Attributes(a));
-    EXPECT_STREQ("", a.GetAttributeName(5));
+    ASSERT_TRUE(doc.Load("<r><a  x = \"1\"\ty=\"\" k=\"first\" k=\"second\" >\"q\" z=\"w\"</a><e/>"
+                         "<d x=\"&lt;&quot;\" y=\"2\"z=\"&amp;\"/></r>"));
+    CXmlElem a = doc.GetRoot().GetChild();
+    EXPECT_EQ("x=1;y=;k=first;k=second;", Attributes(a));
     EXPECT_STREQ("", a.GetAttributeValue(-1));
     EXPECT_EQ("first", Value(a, "k"));
     EXPECT_EQ("<absent>", Value(a, "X"));
-    CXmlElem copy = a;
-    EXPECT_EQ("two", Value(copy, "y"));
-    ASSERT_TRUE(doc.Load("<a =\"v\"/>"));
-    EXPECT_EQ("=v;", Attributes(doc.GetRoot()));
-}
-
-TEST(XmlAttribute, EmptyElementsAndCharacterDataHoldNoAttributes) {
-    CXmlDoc doc;
-    ASSERT_TRUE(doc.Load("<r><e/><a x=\"1\" >\"q\" z=\"w\"</a><b>\"v\"</b><c>\"open</c><d x=\"&lt;&quot;\" y=\"2\"z=\"&amp;\"/></r>"));
-    CXmlElem e = doc.GetRoot().GetChild();
-    EXPECT_EQ("", Attributes(e));
-    EXPECT_EQ("<absent>", Value(e, "x"));
-    CXmlElem a = e.GetSibling();
-    EXPECT_EQ("x=1;", Attributes(a));
     EXPECT_EQ("<absent>", Value(a, "z"));
     EXPECT_EQ("", Attributes(a.GetSibling()));
-    EXPECT_EQ("", Attributes(a.GetSibling().GetSibling()));
-    EXPECT_EQ("x=<\";y=2;z=&;", Attributes(a.GetSibling().GetSibling().GetSibling()));
+    EXPECT_EQ("x=<\";y=2;z=&;", Attributes(a.GetSibling().GetSibling()));
 }
 
 TEST(XmlAttribute, The65thAttributeIsNotVisible) {
@@ -97,9 +82,8 @@ TEST(XmlAttribute, ValueCopyIsCappedAt499Bytes) {
 
 TEST(XmlAttribute, EntitiesAndWhitespace) {
     const struct { const char* raw; const char* decoded; bool preserve; } cases[] = {
-        {"&amp;&lt;&gt;&quot;&apos;", "&<>\"'", true}, {"&amp;&amp;&amp;", "&&&", true},
-        {"&nbsp;", "&nbsp;", true}, {"a&b", "a&b", true}, {"&", "&", true}, {"&amp", "&amp", true},
-        {"&&amp;", "&&", true}, {"&AMP;", "&AMP;", true}, {"a   b \t c", "a   b \t c", true},
-        {"a   b \t\r\n c", "a b c", false}, {"a\t  b", "a\t b", false}, {"   x   ", " x ", false}};
+        {"&amp;&lt;&gt;&quot;&apos;", "&<>\"'", true}, {"&nbsp;", "&nbsp;", true}, {"&", "&", true},
+        {"&amp", "&amp", true}, {"&&amp;", "&&", true}, {"a   b \t c", "a   b \t c", true},
+        {"a   b \t\r\n c", "a b c", false}, {"   x   ", " x ", false}};
     for (const auto& c : cases) EXPECT_EQ(c.decoded, AttrOf(c.raw, c.preserve)) << c.raw;
 }

@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <cstdio>
 #include <string>
-#include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/XmlDoc.h"
 
 using SkinUI::CXmlDoc;
@@ -16,25 +15,13 @@ std::string TempPath(const char* name)
     return std::string(dir) + (name != nullptr ? "skinui_markup_" + std::to_string(::GetCurrentProcessId()) + name : "");
 }
 
-// Writes a file for one test and removes it afterwards.
-class CTempFile {
-public:
-    explicit CTempFile(const std::string& path, const std::string& bytes) : m_path(path)
-    {
-        FILE* f = std::fopen(m_path.c_str(), "wb");
-        m_ok = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        m_ok = f != nullptr && std::fclose(f) == 0 && m_ok;
-    }
-    ~CTempFile() { std::remove(m_path.c_str()); }
-    CTempFile(const CTempFile&) = delete;
-    CTempFile& operator=(const CTempFile&) = delete;
-    bool IsOk() const { return m_ok; }
-    const char* Path() const { return m_path.c_str(); }
-
-private:
-    std::string m_path;
-    bool m_ok = false;
-};
+std::string WriteTemp(const char* name, const std::string& bytes)
+{
+    const std::string path = TempPath(name);
+    FILE* f = std::fopen(path.c_str(), "wb");
+    const bool ok = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return f != nullptr && std::fclose(f) == 0 && ok ? path : std::string();
+}
 
 void ExpectFileError(const std::string& path, const char* message)
 {
@@ -56,38 +43,26 @@ bool LoadBytes(CXmlDoc& doc, const std::string& bytes, size_t length)
 TEST(XmlFile, MissingDirectoryEmptyAndShortReadFail) {
     ExpectFileError(TempPath("missing.xml"), "Error opening file");
     ExpectFileError(TempPath(nullptr), "Error opening file");
-    CTempFile empty(TempPath("empty.xml"), "");
-    ASSERT_TRUE(empty.IsOk());
-    ExpectFileError(empty.Path(), "File is empty");
+    const std::string empty = WriteTemp("empty.xml", "");
+    ASSERT_FALSE(empty.empty());
+    ExpectFileError(empty, "File is empty");
+    std::remove(empty.c_str());
     // Under Wine a sysfs file reports a 4096-byte size but reads back only a few bytes.
     const char* sysfs = "Z:\\sys\\devices\\system\\cpu\\online";
     if (::GetFileAttributesA(sysfs) != INVALID_FILE_ATTRIBUTES) ExpectFileError(sysfs, "Could not read file");
 }
 
 TEST(XmlFile, FourMebibytesAreTheLimit) {
-    const size_t limit = 4194304;
     const std::string open = "<r a=\"1\">", close = "</r>";
-    const std::string exactText = open + std::string(limit - open.size() - close.size(), 'x') + close;
-    {
-        CTempFile exact(TempPath("exact.xml"), exactText);
-        ASSERT_TRUE(exact.IsOk());
-        CXmlDoc doc;
-        ASSERT_TRUE(doc.LoadFromPath(exact.Path())) << doc.GetLastErrorMessage();
-        EXPECT_STREQ("1", doc.GetRoot().GetAttributeValue(0));
-    }
-    CTempFile over(TempPath("over.xml"), exactText + " ");
-    ASSERT_TRUE(over.IsOk());
-    ExpectFileError(over.Path(), "File too large");
-}
-
-TEST(XmlFile, NameIsTakenRelativeToResourcePath) {
-    const std::string name = "skinui_markup_rel.xml";
-    CTempFile file(std::string(SkinUI::CPaintManagerUI::GetResourcePath()) + name, "\xEF\xBB\xBF<rel><Label/></rel>");
-    ASSERT_TRUE(file.IsOk());
+    const std::string exactText = open + std::string(4194304 - open.size() - close.size(), 'x') + close;
+    const std::string exact = WriteTemp("exact.xml", exactText), over = WriteTemp("over.xml", exactText + " ");
+    ASSERT_FALSE(exact.empty() || over.empty());
     CXmlDoc doc;
-    ASSERT_TRUE(doc.LoadFromFile(name.c_str())) << doc.GetLastErrorMessage();
-    EXPECT_STREQ("rel", doc.GetRoot().GetName());
-    EXPECT_STREQ("Label", doc.GetRoot().GetChild().GetName());
+    EXPECT_TRUE(doc.LoadFromPath(exact.c_str())) << doc.GetLastErrorMessage();
+    EXPECT_STREQ("1", doc.GetRoot().GetAttributeValue(0));
+    ExpectFileError(over, "File too large");
+    std::remove(exact.c_str());
+    std::remove(over.c_str());
 }
 
 TEST(XmlBytes, ByteOrderMarkLengthAndCutUtf8) {

@@ -39,21 +39,3 @@ TEST(XmlGbk, LeadAndTrailBytesStepTogether) {
         EXPECT_STREQ("r", doc.GetRoot().GetName());
     }
 }
-
-TEST(XmlGbk, EveryPrefixOfChineseMarkup) {
-    REQUIRE_GBK();
-    const std::string text = "<r t=\"中文\"><a v=\"确定\">文本</a><!-- 注释 --></r>";
-    int loaded = 0;
-    for (size_t n = 0; n <= text.size(); ++n) {
-        CXmlDoc doc;
-        if (doc.Load(text.substr(0, n).c_str())) {
-            ++loaded;
-            if (doc.GetRoot().IsValid()) {
-                EXPECT_STREQ("r", doc.GetRoot().GetName()) << n;
-            }
-        } else {
-            EXPECT_STRNE("", doc.GetLastErrorMessage()) << n;
-        }
-    }
-    EXPECT_GT(loaded, 10);
-}

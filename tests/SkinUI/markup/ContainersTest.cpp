@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <type_traits>
+#include "SkinUI/Utils/PtrArrayUI.h"
+#include "SkinUI/Utils/StringMapUI.h"
+#include "SkinUI/Utils/UIRect.h"
+
+using namespace SkinUI;
+
+static_assert(sizeof(CUIRect) == sizeof(RECT), "CUIRect keeps the RECT layout");
+static_assert(std::is_standard_layout<CUIRect>::value, "CUIRect keeps the RECT layout");
+
+namespace {
+void* P(int n) { return reinterpret_cast<void*>(static_cast<intptr_t>(n)); }
+}  // namespace
+
+TEST(PtrArrayUI, GrowthKeepsOneSlotSpareAndOutOfRangeIsRefused) {
+    CPtrArrayUI a;
+    for (int i = 1; i <= 10; ++i) EXPECT_TRUE(a.Add(P(i)));
+    EXPECT_EQ(11, a.GetCapacity());
+    EXPECT_TRUE(a.Add(P(11)));
+    EXPECT_EQ(22, a.GetCapacity());
+    EXPECT_EQ(P(11), a[10]);
+    EXPECT_FALSE(a.InsertAt(12, P(99)));
+    EXPECT_FALSE(a.InsertAt(-1, P(99)));
+    EXPECT_TRUE(a.InsertAt(11, P(12)));
+    EXPECT_EQ(-1, a.Find(P(99)));
+    EXPECT_EQ(nullptr, a.GetAt(12));
+    EXPECT_EQ(nullptr, a.GetAt(-1));
+    EXPECT_FALSE(a.Remove(12));
+    EXPECT_FALSE(a.Remove(-1));
+    EXPECT_TRUE(a.Remove(0));
+    EXPECT_EQ(P(2), a.GetAt(0));
+    EXPECT_EQ(10, a.Find(P(12)));
+}
+
+TEST(PtrArrayUI, ResizeFillsWithNullAndCopiesAreIndependent) {
+    CPtrArrayUI a;
+    a.Add(P(7));
+    a.Resize(3);
+    EXPECT_EQ(nullptr, a.GetAt(0));
+    EXPECT_TRUE(a.Add(P(8)));
+    CPtrArrayUI b(a);
+    a.Empty();
+    ASSERT_EQ(4, b.GetSize());
+    EXPECT_EQ(P(8), b.GetAt(3));
+    EXPECT_EQ(nullptr, a.GetData());
+}
+
+TEST(StringMapUI, HashTakesBytesAsSignedAndInsertKeepsOldData) {
+    EXPECT_EQ(0xFFFFFFB0u, CStringMapUI::HashKey("\xB0"));
+    EXPECT_EQ(static_cast<uint32_t>(-95) * 33u + static_cast<uint32_t>(-80), CStringMapUI::HashKey("\xB0\xA1"));
+    CStringMapUI map;
+    EXPECT_TRUE(map.Insert("x", P(1)));
+    EXPECT_FALSE(map.Insert("x", P(2)));
+    EXPECT_EQ(P(1), map.Find("x"));
+    EXPECT_EQ(P(1), map.Set("x", P(3)));
+    EXPECT_EQ(P(3), map.Find("x"));
+    EXPECT_TRUE(map.Remove("x"));
+    EXPECT_FALSE(map.Remove("x"));
+}
+
+TEST(StringMapUI, NoBucketsRefusesEverythingSafely) {
+    CStringMapUI map;
+    map.Insert("a", P(1));
+    map.Resize(0);
+    EXPECT_EQ(0, map.GetSize());
+    EXPECT_FALSE(map.Insert("a", P(1)));
+    EXPECT_EQ(P(5), map.Set("a", P(5)));
+    EXPECT_EQ(nullptr, map.Find("a"));
+    EXPECT_FALSE(map.Remove("a"));
+    EXPECT_EQ(nullptr, map.GetAt(0));
+}
+
+TEST(StringMapUI, EnumerationReachesEveryItemOnce) {
+    CStringMapUI map;
+    std::set<std::string> keys, seen;
+    for (int i = 0; i < 300; ++i) {
+        keys.insert("k" + std::to_string(i) + "\xC4\xE3");
+        ASSERT_TRUE(map.Insert(("k" + std::to_string(i) + "\xC4\xE3").c_str(), P(i)));
+    }
+    for (int i = 0; i < map.GetSize(); ++i) seen.insert(map.GetAt(i));
+    EXPECT_EQ(keys, seen);
+    EXPECT_EQ(nullptr, map.GetAt(300));
+    EXPECT_EQ(nullptr, map.GetAt(-1));
+}
