@@ -9,10 +9,8 @@ using namespace SkinUI;
 
 namespace {
 
-const char* kWindowMarkup =
-    "<Window size=\"320,240\" caption=\"0,0,0,28\" sizebox=\"2,3,4,5\" roundcorner=\"6,6\" mininfo=\"200,100\" "
-    "maxinfo=\"-1,700\" showdirty=\"true\" alpha=\"200\" bktrans=\"true\" defaultfontcolor=\"#FF112233\" "
-    "selectedcolor=\"#FF445566\" unknown=\"1\"><VerticalLayout/></Window>";
+const char* kWindowMarkup = "<Window size=\"320,240\" caption=\"0,0,0,28\" showdirty=\"true\" alpha=\"200\" "
+                            "selectedcolor=\"#FF445566\" unknown=\"1\"><VerticalLayout/></Window>";
 
 LONG WindowWidth(HWND hWnd)
 {
@@ -37,15 +35,9 @@ TEST(DlgBuilderWindow, WindowAttributesReachAManagerWithAWindow)
     EXPECT_EQ(rc.right - rc.left, 320);
     EXPECT_EQ(rc.bottom - rc.top, 240);
     EXPECT_EQ(pm.GetCaptionRect().bottom, 28);
-    EXPECT_EQ(pm.GetSizeBox().top, 3);
-    EXPECT_EQ(pm.GetRoundCorner().cx, 6);
-    EXPECT_EQ(pm.GetMinInfo().cx, 200);
-    EXPECT_EQ(pm.GetMaxInfo().cx, 0);
     EXPECT_TRUE(pm.IsShowUpdateRect());
     EXPECT_EQ(pm.GetTransparent(), 200);
     EXPECT_NE(::GetWindowLongA(window.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
-    EXPECT_TRUE(pm.IsBackgroundTransparent());
-    EXPECT_EQ(pm.GetDefaultFontColor(), 0xFF112233u);
     EXPECT_EQ(pm.GetDefaultSelectedBkColor(), 0xFF445566u);
 }
 
