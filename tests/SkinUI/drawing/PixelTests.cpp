@@ -62,7 +62,6 @@ protected:
     {
         for (const TPixel& p : pixels) EXPECT_EQ(Px(p.x, p.y), p.rgb) << p.x << "," << p.y;
     }
-    int CountColor(uint32_t color) const { return m_surface.Count(color); }
 
     CPixelSurface m_surface{kSize, kSize};
     HDC m_dc = m_surface.dc();
@@ -73,16 +72,11 @@ protected:
 // 9 x 9 image: 3-pixel corners red, green, blue, black; edges grey; middle yellow.
 std::string NineGridImage()
 {
-    std::vector<uint32_t> px(81, 0x808080);
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const bool l = x < 3, r = x >= 6, t = y < 3, b = y >= 6;
-            if (!l && !r && !t && !b) px[y * 9 + x] = 0xFFFF00;
-            if (l && t) px[y * 9 + x] = 0xFF0000;
-            if (r && t) px[y * 9 + x] = 0x00FF00;
-            if (l && b) px[y * 9 + x] = 0x0000FF;
-            if (r && b) px[y * 9 + x] = 0x000000;
-        }
+    const uint32_t corners[] = {0xFF0000, 0x00FF00, 0x0000FF, 0x000000};
+    std::vector<uint32_t> px(81);
+    for (int i = 0; i < 81; ++i) {
+        const bool l = i % 9 < 3, r = i % 9 >= 6, t = i < 27, b = i >= 54;
+        px[i] = (l || r) && (t || b) ? corners[(r ? 1 : 0) + (b ? 2 : 0)] : (l || r || t || b ? 0x808080 : 0xFFFF00);
     }
     px[0] = 0x110000;
     return WriteBmp("skinui_grid.bmp", 9, 9, px);
@@ -135,13 +129,16 @@ TEST_P(Pixels, NineGridCornersUnscaledEdgesStretched)
     const RECT item = {0, 0, 40, 30};
     const std::string desc = "file='" + path + "' corner='3,3,3,3'";
     ASSERT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, item, m_all, desc.c_str()));
-    ExpectPixels({{0, 0, 0x110000}, {1, 1, 0xFF0000}, {2, 2, 0xFF0000}, {3, 3, 0xFFFF00}, {37, 0, 0x00FF00},
-                  {36, 0, 0x808080}, {0, 27, 0x0000FF}, {39, 29, 0x000000}, {20, 1, 0x808080}, {20, 15, 0xFFFF00},
-                  {40, 15, 0xFFFFFF}});
+    ExpectPixels({{0, 0, 0x110000}, {2, 2, 0xFF0000}, {3, 3, 0xFFFF00}, {37, 0, 0x00FF00}, {36, 0, 0x808080},
+                  {0, 27, 0x0000FF}, {39, 29, 0x000000}, {20, 15, 0xFFFF00}, {40, 15, 0xFFFFFF}});
 }
 
-TEST_P(Pixels, MaskedPixelsAreTransparentAndFadeBlends)
+TEST_P(Pixels, MaskedPixelsAreTransparentFadeBlendsAndMissingImagesDrawNothing)
 {
+    const RECT none = {0, 0, 10, 10};
+    EXPECT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, none, m_all, "file='no_such_image.bmp'"));
+    EXPECT_FALSE(CUIRender::DrawImageString(m_dc, nullptr, none, m_all, "x.bmp"));
+    EXPECT_EQ(m_surface.Count(0xFFFFFF), kSize * kSize);
     const std::string path = WriteBmp("skinui_mask.bmp", 2, 1, {0xFF00FF, 0x0000FF});
     const RECT item = {0, 0, 20, 10};
     const std::string masked = "file='" + path + "' mask='#FFFF00FF'";
@@ -165,19 +162,11 @@ TEST_P(Pixels, TiledMiddleEndsWithACutTile)
                   {10, 1, 0xFFFFFF}});
 }
 
-TEST_P(Pixels, MissingImageDrawsNothingButSucceeds)
-{
-    const RECT item = {0, 0, 10, 10};
-    EXPECT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, item, m_all, "file='no_such_image.bmp'"));
-    EXPECT_FALSE(CUIRender::DrawImageString(m_dc, nullptr, item, m_all, "x.bmp"));
-    EXPECT_EQ(CountColor(0xFFFFFF), kSize * kSize);
-}
-
 TEST_P(Pixels, HtmlColourAndBold)
 {
     Html("<c #FF0000>MMM</c>", {0, 0, kSize, 20});
-    EXPECT_GT(CountColor(0xFF0000), 0);
-    EXPECT_EQ(CountColor(0x000000), 0);
+    EXPECT_GT(m_surface.Count(0xFF0000), 0);
+    EXPECT_EQ(m_surface.Count(0x000000), 0);
     CUIRender::DrawColor(m_dc, m_all, 0xFFFFFFFF);
     Html("MMMM", {0, 0, kSize, 20});
     const int plainInk = m_surface.CountNot(0xFFFFFF);
@@ -199,22 +188,22 @@ TEST_P(Pixels, LinksStayWithinTheCapacityAndHoverChangesTheirColour)
 
     CUIRender::DrawColor(m_dc, m_all, 0xFFFFFFFF);
     ASSERT_EQ(Html("<a x>MMM</a>", {0, 0, kSize, 20}, links, texts, 1), 1);
-    EXPECT_GT(CountColor(0x0000FF), 0);
+    EXPECT_GT(m_surface.Count(0x0000FF), 0);
     m_manager.SetMousePos({links[0].left + 1, links[0].top + 1});
     CUIRender::DrawColor(m_dc, m_all, 0xFFFFFFFF);
     Html("<a x>MMM</a>", {0, 0, kSize, 20}, links, texts, 1);
-    EXPECT_GT(CountColor(0xD3215F), 0);
-    EXPECT_EQ(CountColor(0x0000FF), 0);
+    EXPECT_GT(m_surface.Count(0xD3215F), 0);
+    EXPECT_EQ(m_surface.Count(0x0000FF), 0);
 }
 
 TEST_P(Pixels, HtmlInlineImageDrawsTheChosenFrame)
 {
     const std::string path = WriteBmp("skinui_frames.bmp", 2, 1, {0xFF0000, 0x00FF00});
     Html(("<i " + path + " 2 1>").c_str(), {0, 0, kSize, 20});
-    EXPECT_EQ(CountColor(0x00FF00), 1);
-    EXPECT_EQ(CountColor(0xFF0000), 0);
+    EXPECT_EQ(m_surface.Count(0x00FF00), 1);
+    EXPECT_EQ(m_surface.Count(0xFF0000), 0);
     Html(("<i " + path + " 2 7>").c_str(), {0, 0, kSize, 20});
-    EXPECT_EQ(CountColor(0xFF0000), 1);
+    EXPECT_EQ(m_surface.Count(0xFF0000), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Blend, Pixels, ::testing::Values(false, true));
