@@ -43,21 +43,16 @@ public:
     std::vector<std::string> asked;
 };
 
-inline IContainerUI* AsContainer(CControlUI* pControl)
-{
-    return pControl != nullptr ? static_cast<IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
-}
-
 inline int ChildCount(CControlUI* pControl)
 {
-    IContainerUI* container = AsContainer(pControl);
+    auto* container = pControl != nullptr ? static_cast<IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
     return container != nullptr ? container->GetCount() : -1;
 }
 
 inline CControlUI* Child(CControlUI* pControl, int index)
 {
-    IContainerUI* container = AsContainer(pControl);
-    return container != nullptr ? container->GetItemAt(index) : nullptr;
+    return ChildCount(pControl) > 0 ? static_cast<IContainerUI*>(pControl->GetInterface("IContainer"))->GetItemAt(index)
+                                    : nullptr;
 }
 
 inline std::string NameOf(CControlUI* pControl)
