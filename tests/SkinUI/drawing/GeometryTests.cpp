@@ -34,14 +34,6 @@ const TGridRect kEverywhere{-10000, -10000, 10000, 10000};
 
 } // namespace
 
-TEST(NineGrid, CornersUnscaledEdgesStretchedInOrder)
-{
-    EXPECT_EQ(Pieces(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), kEverywhere),
-              "3,3,97,47<-3,3,7,7 0,0,3,3<-0,0,3,3 3,0,97,3<-3,0,7,3 97,0,100,3<-7,0,10,3 "
-              "0,3,3,47<-0,3,3,7 97,3,100,47<-7,3,10,7 0,47,3,50<-0,7,3,10 3,47,97,50<-3,7,7,10 "
-              "97,47,100,50<-7,7,10,10 ");
-}
-
 TEST(NineGrid, HoleAndPaintRectFilter)
 {
     TGridOptions hole;
@@ -98,8 +90,7 @@ TEST(ColorMath, PremultiplyAndMask)
     EXPECT_EQ(out[0], 0x80800000u);
     EXPECT_EQ(out[1], 0u);
     EXPECT_EQ(out[2], 0xFF0A141Eu);
-    const uint8_t opaque[] = {1, 2, 3, 255};
-    EXPECT_FALSE(CColorMath::ToPremultiplied(opaque, 1, 0, out));
+    EXPECT_FALSE(CColorMath::ToPremultiplied(rgba + 8, 1, 0, out));
     // The mask is compared with the premultiplied value.
     CColorMath::ToPremultiplied(rgba, 1, 0x80FF0000, out);
     EXPECT_EQ(out[0], 0x80800000u);

@@ -139,9 +139,7 @@ TEST(HtmlTagArgs, FontAndImageTags)
 {
     EXPECT_EQ(CHtmlTagArgs::ParseFont("2").index, 2);
     const THtmlFontTag font = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
-    EXPECT_EQ(font.index, -1);
-    EXPECT_EQ(font.face, "Arial");
-    EXPECT_EQ(font.size, 14);
+    EXPECT_TRUE(font.index == -1 && font.face == "Arial" && font.size == 14);
     EXPECT_TRUE(font.bold && font.italic && !font.underline);
     const struct { const char* args; const char* name; int frames; int frame; } images[] = {
         {"icons.png 4 2", "icons.png", 4, 2}, {"icons.png 0 7", "icons.png", 1, 0},
