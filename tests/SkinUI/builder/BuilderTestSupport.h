@@ -43,16 +43,19 @@ public:
     std::vector<std::string> asked;
 };
 
+inline IContainerUI* AsContainer(CControlUI* pControl)
+{
+    return pControl != nullptr ? static_cast<IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
+}
+
 inline int ChildCount(CControlUI* pControl)
 {
-    auto* container = pControl != nullptr ? static_cast<IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
-    return container != nullptr ? container->GetCount() : -1;
+    return AsContainer(pControl) != nullptr ? AsContainer(pControl)->GetCount() : -1;
 }
 
 inline CControlUI* Child(CControlUI* pControl, int index)
 {
-    return ChildCount(pControl) > 0 ? static_cast<IContainerUI*>(pControl->GetInterface("IContainer"))->GetItemAt(index)
-                                    : nullptr;
+    return AsContainer(pControl) != nullptr ? AsContainer(pControl)->GetItemAt(index) : nullptr;
 }
 
 inline std::string NameOf(CControlUI* pControl)

@@ -128,8 +128,8 @@ TEST(DlgBuilder, TreeNodesGoToTheirParentNodeAndOutsideATreeEndTheLevel)
     TTraceLog trace;
     CDlgBuilder outside;
     trace.Attach(outside);
-    root.reset(outside.Create("<Window><VerticalLayout><Control name=\"before\"/><TreeNode><Control/></TreeNode>"
-                              "<Control name=\"after\"/></VerticalLayout></Window>"));
+    root.reset(outside.Create("<Window><VerticalLayout><Control name=\"before\"/><TreeNode><Control/>"
+                              "</TreeNode><Control name=\"after\"/></VerticalLayout></Window>"));
     EXPECT_EQ(ChildNames(root.get()), "before");
     EXPECT_TRUE(trace.Contains("tree"));
     // Tree nodes do not count as the first control of a level.

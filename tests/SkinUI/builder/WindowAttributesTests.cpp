@@ -17,7 +17,9 @@ TEST(WindowAttributes, NumbersNeedEveryNumberAndColoursAHexDigit)
     }
     unsigned long color = 5;
     EXPECT_TRUE(CDlgWindowAttributes::ReadColor("ff00ff00", color));
-    for (const char* bad : {"#", "", "red", " #FF000000"}) EXPECT_FALSE(CDlgWindowAttributes::ReadColor(bad, color)) << bad;
+    for (const char* bad : {"#", "", "red", " #FF000000"}) {
+        EXPECT_FALSE(CDlgWindowAttributes::ReadColor(bad, color)) << bad;
+    }
     EXPECT_EQ(color, 0xFF00FF00ul);
 }
 
@@ -31,7 +33,7 @@ TEST(WindowAttributes, BadValuesAndNamesKeepTheSetting)
                             {"roundcorner", "-3,-3"}, {"caption", "0,0,0"}, {"alpha", "half"},
                             {"Size", "10,10"}, {"title", "x"}, {nullptr, "1"}, {"size", nullptr}};
     for (const auto& entry : bad) {
-        EXPECT_FALSE(CDlgWindowAttributes::Apply(pm, entry[0], entry[1])) << (entry[0] != nullptr ? entry[0] : "");
+        EXPECT_FALSE(CDlgWindowAttributes::Apply(pm, entry[0], entry[1])) << (entry[0] ? entry[0] : "");
     }
     EXPECT_EQ(pm.GetMinInfo().cx * 1000 + pm.GetMinInfo().cy, 100050);
     EXPECT_EQ(pm.GetMaxInfo().cx, 0);

@@ -76,7 +76,8 @@ std::string NineGridImage()
     std::vector<uint32_t> px(81);
     for (int i = 0; i < 81; ++i) {
         const bool l = i % 9 < 3, r = i % 9 >= 6, t = i < 27, b = i >= 54;
-        px[i] = (l || r) && (t || b) ? corners[(r ? 1 : 0) + (b ? 2 : 0)] : (l || r || t || b ? 0x808080 : 0xFFFF00);
+        const uint32_t edge = l || r || t || b ? 0x808080 : 0xFFFF00;
+        px[i] = (l || r) && (t || b) ? corners[(r ? 1 : 0) + (b ? 2 : 0)] : edge;
     }
     px[0] = 0x110000;
     return WriteBmp("skinui_grid.bmp", 9, 9, px);

@@ -50,7 +50,8 @@ TEST(PtrArrayUI, ResizeFillsWithNullAndCopiesAreIndependent) {
 
 TEST(StringMapUI, HashTakesBytesAsSignedAndInsertKeepsOldData) {
     EXPECT_EQ(0xFFFFFFB0u, CStringMapUI::HashKey("\xB0"));
-    EXPECT_EQ(static_cast<uint32_t>(-95) * 33u + static_cast<uint32_t>(-80), CStringMapUI::HashKey("\xB0\xA1"));
+    const uint32_t lead = static_cast<uint32_t>(-80), trail = static_cast<uint32_t>(-95);
+    EXPECT_EQ(trail * 33u + lead, CStringMapUI::HashKey("\xB0\xA1"));
     CStringMapUI map;
     EXPECT_TRUE(map.Insert("x", P(1)));
     EXPECT_FALSE(map.Insert("x", P(2)));

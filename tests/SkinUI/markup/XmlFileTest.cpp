@@ -55,7 +55,8 @@ TEST(XmlFile, MissingDirectoryEmptyAndShortReadFail) {
 TEST(XmlFile, FourMebibytesAreTheLimit) {
     const std::string open = "<r a=\"1\">", close = "</r>";
     const std::string exactText = open + std::string(4194304 - open.size() - close.size(), 'x') + close;
-    const std::string exact = WriteTemp("exact.xml", exactText), over = WriteTemp("over.xml", exactText + " ");
+    const std::string exact = WriteTemp("exact.xml", exactText);
+    const std::string over = WriteTemp("over.xml", exactText + " ");
     ASSERT_FALSE(exact.empty() || over.empty());
     CXmlDoc doc;
     EXPECT_TRUE(doc.LoadFromPath(exact.c_str())) << doc.GetLastErrorMessage();
