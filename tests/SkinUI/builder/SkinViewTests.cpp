@@ -43,32 +43,11 @@ std::string TempPath(const std::string& name)
 TRun RunSkinView(const std::string& arguments)
 {
     TRun run;
-    SECURITY_ATTRIBUTES security = {sizeof(security), nullptr, TRUE};
-    HANDLE hRead = nullptr;
-    HANDLE hWrite = nullptr;
-    if (!::CreatePipe(&hRead, &hWrite, &security, 0)) return run;
-    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdError = hWrite;
-    startup.hStdOutput = hWrite;
-    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-    std::string command = "\"" + NativePath(SKINVIEW_EXE) + "\" " + arguments;
-    PROCESS_INFORMATION process = {};
-    const BOOL started = ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                          &startup, &process);
-    ::CloseHandle(hWrite);
-    if (started) {
-        char buffer[512];
-        DWORD got = 0;
-        while (::ReadFile(hRead, buffer, sizeof(buffer), &got, nullptr) && got > 0) run.output.append(buffer, got);
-        ::WaitForSingleObject(process.hProcess, 60000);
-        ::GetExitCodeProcess(process.hProcess, &run.exitCode);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(hRead);
+    // cmd strips the outer quotes of a command that starts with one.
+    FILE* pipe = _popen(("\"\"" + NativePath(SKINVIEW_EXE) + "\" " + arguments + " 2>&1\"").c_str(), "r");
+    if (pipe == nullptr) return run;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) run.output += static_cast<char>(c);
+    run.exitCode = static_cast<DWORD>(_pclose(pipe));
     return run;
 }
 
