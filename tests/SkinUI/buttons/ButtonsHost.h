@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
-#include <string>
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "tests/SkinUI/control/SolidBmp.h"
 #include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
@@ -27,14 +27,11 @@ public:
     void Click(int x, int y) { Down(x, y); Up(x, y); }
     void Key(WPARAM vk) { window.Send(WM_KEYDOWN, vk, 1); window.Send(WM_KEYUP, vk, 0xC0000001); }
     COLORREF Pixel(int x, int y) { return window.PrintPixel(x, y); }
-    // Repaints, then counts the pixels of the rectangle near the colour (sum of channel differences).
+    // Repaints, then counts the rectangle's pixels whose channel differences sum to at most the tolerance.
     int CountNear(const RECT& rc, COLORREF color, int tolerance = 60);
 
     CNotifyLog log;
     SkinUI::CTestWindow window{300, 200};
     SkinUI::CPaintManagerUI& pm;
-    SkinUI::CVerticalLayoutUI* root = nullptr;
+    SkinUI::CVerticalLayoutUI* root = new SkinUI::CVerticalLayoutUI;
 };
-
-// A 4 x 4 bitmap file of one colour, written to the temporary folder.
-std::string SolidImageFile(const char* name, COLORREF color);

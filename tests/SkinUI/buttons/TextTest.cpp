@@ -9,12 +9,7 @@ namespace {
 
 class TextTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        text->SetShowHtml(true);
-        text->SetText("see {a first}one{/a} and {a second}two{/a} here");
-        host.window.Repaint();
-    }
+    void SetUp() override { Show(true, "see {a first}one{/a} and {a second}two{/a} here"); }
     POINT Centre(int link) const
     {
         const RECT rc = text->GetLinkRect(link);
@@ -33,28 +28,20 @@ protected:
 
 } // namespace
 
-TEST_F(TextTest, ButtonUpOverALinkSendsItsIndexAndHotLinkFollows)
+TEST_F(TextTest, ButtonUpOverALinkSendsItsIndex)
 {
     ASSERT_EQ(text->GetLinkCount(), 2);
-    EXPECT_GT(text->GetLinkRect(1).left, text->GetLinkRect(0).right);
     EXPECT_STREQ(text->GetLinkContent(1), "second");
     EXPECT_TRUE(text->GetLinkContent(2).IsEmpty());
-    const POINT p = Centre(1);
-    host.Click(p.x, p.y);
-    ASSERT_EQ(host.log.Count("link", text), 1);
-    EXPECT_EQ(host.log.Last("link")->wParam, 1u);
-    const POINT q = Centre(0);
-    host.Click(q.x, q.y);
-    EXPECT_EQ(host.log.Last("link")->wParam, 0u);
+    for (int link : {1, 0}) {
+        host.Click(Centre(link).x, Centre(link).y);
+        ASSERT_NE(host.log.Last("link"), nullptr);
+        EXPECT_EQ(host.log.Last("link")->wParam, WPARAM(link));
+    }
     host.Click(text->GetLinkRect(1).right + 40, 70);
-    EXPECT_EQ(host.log.Count("link"), 2);
-    host.Move(q.x, q.y);
-    EXPECT_EQ(text->GetHotLink(), 0);
-    host.Move(q.x, 75);
-    EXPECT_EQ(text->GetHotLink(), -1);
     text->SetEnabled(false);
-    host.Click(q.x, q.y);
-    EXPECT_EQ(host.log.Count("link"), 2);
+    host.Click(Centre(0).x, Centre(0).y);
+    EXPECT_EQ(host.log.Count("link", text), 2);
 }
 
 TEST_F(TextTest, AtMostEightLinksAndNoneForPlainOrEmptyText)
