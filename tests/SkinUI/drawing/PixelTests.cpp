@@ -17,28 +17,20 @@ namespace {
 
 const int kSize = 64;
 
-// Writes a 24-bit bottom-up BMP of rgb pixels (0xRRGGBB, rows top first).
+// Writes a 32-bit top-down BMP of rgb pixels (0xRRGGBB, rows top first).
 std::string WriteBmp(const char* name, int w, int h, const std::vector<uint32_t>& rgb)
 {
     char dir[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, dir);
     const std::string path = std::string(dir) + name;
-    const int stride = (w * 3 + 3) & ~3;
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    const BITMAPFILEHEADER file = {0x4D42, offset + static_cast<DWORD>(stride * h), 0, 0, offset};
-    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), w, h, 1, 24};
-    std::vector<unsigned char> bytes(stride * h, 0);
-    for (int i = 0; i < w * h; ++i) {
-        unsigned char* px = &bytes[(h - 1 - i / w) * stride + (i % w) * 3];
-        px[0] = rgb[i] & 0xFF;
-        px[1] = (rgb[i] >> 8) & 0xFF;
-        px[2] = (rgb[i] >> 16) & 0xFF;
-    }
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), size = 4 * w * h;
+    const BITMAPFILEHEADER file = {0x4D42, offset + size, 0, 0, offset};
+    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32};
     FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) return path;
     std::fwrite(&file, sizeof(file), 1, f);
     std::fwrite(&info, sizeof(info), 1, f);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fwrite(rgb.data(), 4, rgb.size(), f);
     std::fclose(f);
     return path;
 }
