@@ -1,11 +1,13 @@
 #pragma once
 #include <windows.h>
+#include <cstdio>
 #include <string>
 #include <vector>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Core/IContainerUI.h"
 #include "SkinUI/Core/IDialogBuilderCallback.h"
+#include "SkinUI/Core/PaintManagerUI.h"
 
 namespace SkinUI {
 
@@ -78,13 +80,33 @@ inline std::string ChildNames(CControlUI* pControl, bool classes = false)
 // A folder of skin files under the temporary directory, used as the resource path while it lives.
 class CSkinFolder {
 public:
-    CSkinFolder();
-    ~CSkinFolder();
+    CSkinFolder()
+    {
+        char temp[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, temp);
+        static int counter = 0;
+        m_path = std::string(temp) + "skinui_builder_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                 std::to_string(++counter) + "\\";
+        ::CreateDirectoryA(m_path.c_str(), nullptr);
+        CPaintManagerUI::SetResourcePath(m_path.c_str());
+    }
+    ~CSkinFolder()
+    {
+        for (const std::string& file : m_files) ::DeleteFileA(file.c_str());
+        ::RemoveDirectoryA(m_path.c_str());
+        CPaintManagerUI::SetResourcePath("");
+    }
     CSkinFolder(const CSkinFolder&) = delete;
     CSkinFolder& operator=(const CSkinFolder&) = delete;
 
-    void Write(const char* name, const std::string& text);
-    const std::string& GetPath() const { return m_path; }
+    void Write(const char* name, const std::string& text)
+    {
+        m_files.push_back(m_path + name);
+        FILE* file = std::fopen(m_files.back().c_str(), "wb");
+        if (file == nullptr) return;
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
 
 private:
     std::string m_path;
