@@ -29,7 +29,7 @@ TEST(ControlAttribute, PosAnchorsNegativeEdgesAndRefusesNegativeSizes)
     EXPECT_EQ(c.GetFixedHeight(), 10);
 }
 
-TEST(ControlAttribute, NegativeSizesAreIgnoredNegativePositionsAccepted)
+TEST(ControlAttribute, NegativeSizesAreIgnoredNegativePositionsAndInvertedRectanglesAccepted)
 {
     CControlUI c;
     c.SetFixedWidth(50);
@@ -43,15 +43,9 @@ TEST(ControlAttribute, NegativeSizesAreIgnoredNegativePositionsAccepted)
     ExpectFixed(c, SIZE{-20, -30}, 50, 0);
     EXPECT_EQ(c.GetMinWidth(), 5);
     EXPECT_EQ(c.GetMaxHeight(), 70);
-}
-
-TEST(ControlAttribute, SetPosNormalisesInvertedRectangles)
-{
-    CControlUI c;
     c.SetPos(RECT{50, 40, 10, 5});
-    const RECT& rc = c.GetPos();
-    EXPECT_EQ(rc.right, 50);
-    EXPECT_EQ(rc.bottom, 40);
+    EXPECT_EQ(c.GetPos().right, 50);
+    EXPECT_EQ(c.GetPos().bottom, 40);
 }
 
 TEST(ControlAttribute, SingleBorderSizeClearsSidesFourLeaveItUnchanged)
@@ -69,17 +63,11 @@ TEST(ControlAttribute, SingleBorderSizeClearsSidesFourLeaveItUnchanged)
     EXPECT_EQ(c.GetSideBorderSize().top, 7);
 }
 
-TEST(ControlAttribute, TooltipMarkerBecomesLineBreakAndTheVirtualWindowIsInherited)
+TEST(ControlAttribute, TooltipMarkerBecomesLineBreak)
 {
-    CControlUI parent;
     CControlUI c;
     c.SetAttribute("tooltip", "first<n>second<n>");
     EXPECT_STREQ(c.GetToolTip(), "first\r\nsecond\r\n");
-    c.SetManager(nullptr, &parent, false);
-    parent.SetAttribute("virtualwnd", "page1");
-    EXPECT_STREQ(c.GetVirtualWnd(), "page1");
-    c.SetAttribute("virtualwnd", "own");
-    EXPECT_STREQ(c.GetVirtualWnd(), "own");
 }
 
 TEST(ControlAttribute, AttributeListAppliesPairsUntilAFaultAndIgnoresUnknownNames)

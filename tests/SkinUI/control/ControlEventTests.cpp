@@ -94,14 +94,13 @@ TEST(ControlEvent, FocusTimerAndCursorAreConsumedOtherKindsGoToTheParent)
     TEventMsg e = MakeEvent(UIEVENT_SETFOCUS);
     child.Event(e);
     EXPECT_TRUE(child.IsFocused());
-    e = MakeEvent(UIEVENT_KILLFOCUS);
-    child.Event(e);
-    EXPECT_FALSE(child.IsFocused());
     ::SetCursor(::LoadCursor(nullptr, IDC_CROSS));
-    for (int type : {UIEVENT_TIMER, UIEVENT_SETCURSOR, UIEVENT_MOUSEMOVE, UIEVENT_KEYDOWN, UIEVENT_WINDOWSIZE}) {
+    for (int type : {UIEVENT_KILLFOCUS, UIEVENT_TIMER, UIEVENT_SETCURSOR, UIEVENT_MOUSEMOVE, UIEVENT_KEYDOWN,
+                     UIEVENT_WINDOWSIZE}) {
         e = MakeEvent(type);
         child.Event(e);
     }
+    EXPECT_FALSE(child.IsFocused());
     EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_ARROW));
     EXPECT_EQ(parent.kinds, (std::vector<int>{UIEVENT_MOUSEMOVE, UIEVENT_KEYDOWN, UIEVENT_WINDOWSIZE}));
 }
