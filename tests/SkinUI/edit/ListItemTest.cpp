@@ -137,19 +137,6 @@ TEST_F(ListItemTest, HidingTheSelectedItemClearsTheOwnersSelection)
     EXPECT_EQ(owner.selectCalls, (std::vector<int>{1, -1}));
 }
 
-TEST_F(ListItemTest, EstimateUsesTheOwnersFontAndPadding)
-{
-    owner.style.rcTextPadding = RECT{3, 2, 5, 4};
-    const int cyFont = host.pm.GetDefaultFontInfo()->tm.tmHeight;
-    ASSERT_GT(cyFont, 0);
-    items[0].SetText("row");
-    const SIZE sz = items[0].EstimateSize(SIZE{200, 200});
-    EXPECT_EQ(sz.cy, cyFont + 8 + 2 + 4);
-    EXPECT_GT(sz.cx, 3 + 5);
-    items[0].SetFixedWidth(77);
-    EXPECT_EQ(items[0].EstimateSize(SIZE{200, 200}).cx, 77);
-}
-
 TEST_F(ListItemTest, InvalidationIsClippedToTheOwnersClientArea)
 {
     owner.SetInset(RECT{0, 0, 0, 10});
