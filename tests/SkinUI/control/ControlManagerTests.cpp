@@ -139,13 +139,6 @@ TEST_F(ManagedTest, SetPosRunsOnSizeAndInvalidatesOldAndNewClippedByAncestors)
     TakeDirty();
     child.SetPos(RECT{130, 130, 160, 160});
     ExpectDirty(RECT{0, 0, 0, 0});
-    // Without a manager SetPos only stores.
-    const int managedCalls = counter.calls;
-    CControlUI loose;
-    loose.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
-    loose.SetPos(RECT{1, 2, 3, 4});
-    EXPECT_TRUE(loose.IsUpdateNeeded());
-    EXPECT_EQ(counter.calls, managedCalls);
 }
 
 TEST_F(ManagedTest, SettersInvalidateOnlyVisibleControlsWhoseValueChanges)
