@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <string>
 #include "EditTestHost.h"
-#include "SkinUI/Control/ComboUI.h"
-#include "SkinUI/Control/ListLabelElementUI.h"
 
 using namespace SkinUI;
 
@@ -15,30 +14,13 @@ RECT WindowRect(HWND hWnd)
     return rc;
 }
 
-class ComboPopupTest : public ::testing::Test {
+class ComboPopupTest : public CComboTestBase {
 protected:
-    void SetUp() override
-    {
-        host.pm.AddNotifier(&log);
-        host.Add(combo, 24);
-        for (int i = 0; i < 4; ++i) AddItem("item%d", i);
-    }
+    ComboPopupTest() : CComboTestBase(4) {}
     void TearDown() override
     {
         PumpUntilClosed();
-        if (combo != nullptr) {
-            host.root->Remove(combo);
-            delete combo;
-        }
-        host.pm.RemoveNotifier(&log);
-    }
-    void AddItem(const char* format, int i)
-    {
-        auto* item = new CListLabelElementUI;
-        char text[16];
-        wsprintfA(text, format, i);
-        item->SetText(text);
-        combo->Add(item);
+        CComboTestBase::TearDown();
     }
     HWND Open()
     {
@@ -59,10 +41,6 @@ protected:
         ::MapWindowPoints(host.hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
         return rc;
     }
-
-    CEditTestHost& host = CEditTestHost::Shared();
-    CNotifyLog log;
-    CComboUI* combo = new CComboUI;
 };
 
 } // namespace
@@ -135,7 +113,7 @@ TEST_F(ComboPopupTest, ItemsInThePopupUseTheWindowsFonts)
 
 TEST_F(ComboPopupTest, DropBoxSizeLimitsAndKeysScrollTheSelectionIntoView)
 {
-    for (int i = 4; i < 20; ++i) AddItem("more%d", i);
+    for (int i = 4; i < 20; ++i) AddItem("more" + std::to_string(i));
     combo->SetDropBoxSize(SIZE{180, 150});
     combo->SelectItem(0);
     HWND hWndPopup = Open();

@@ -2,36 +2,15 @@
 #include <windows.h>
 #include "EditTestHost.h"
 #include "SkinUI/Control/ComboBoxUI.h"
-#include "SkinUI/Control/ListLabelElementUI.h"
 #include "tests/SkinUI/support/PixelSurface.h"
 
 using namespace SkinUI;
 
 namespace {
 
-class ComboTest : public ::testing::Test {
+class ComboTest : public CComboTestBase {
 protected:
-    void SetUp() override
-    {
-        host.pm.AddNotifier(&log);
-        host.Add(combo, 24);
-        for (int i = 0; i < 5; ++i) AddItem();
-    }
-    void TearDown() override
-    {
-        host.root->Remove(combo);
-        delete combo;
-        host.pm.RemoveNotifier(&log);
-    }
-    CListLabelElementUI* AddItem()
-    {
-        auto* item = new CListLabelElementUI;
-        char text[16];
-        wsprintfA(text, "item%d", combo->GetCount());
-        item->SetText(text);
-        combo->Add(item);
-        return item;
-    }
+    ComboTest() : CComboTestBase(5) {}
     IListItemUI* Item(int i) { return static_cast<IListItemUI*>(combo->GetItemAt(i)->GetInterface("ListItem")); }
     // The selection's index and text, and every item's index in order.
     void ExpectSelected(int index, const char* text)
@@ -40,10 +19,6 @@ protected:
         EXPECT_STREQ(combo->GetText().GetData(), text);
         for (int i = 0; i < combo->GetCount(); ++i) EXPECT_EQ(Item(i)->GetIndex(), i) << "item " << i;
     }
-
-    CEditTestHost& host = CEditTestHost::Shared();
-    CNotifyLog log;
-    CComboUI* combo = new CComboUI;
 };
 
 } // namespace
@@ -169,7 +144,7 @@ TEST_F(ComboTest, RemovingTheSelectedItemSelectsAFittingNeighbour)
     ExpectSelected(1, "item1");
 
     combo->GetItemAt(0)->SetEnabled(false);
-    AddItem()->SetText("extra");
+    AddItem("extra");
     ASSERT_TRUE(combo->RemoveAt(1));  // nothing selectable at or before: the first selectable after
     ExpectSelected(2, "extra");
     ASSERT_TRUE(combo->RemoveAt(2));  // nothing selectable left

@@ -40,3 +40,27 @@ void PumpMessages()
         ::Sleep(5);
     }
 }
+
+void CComboTestBase::SetUp()
+{
+    host.pm.AddNotifier(&log);
+    host.Add(combo, 24);
+    for (int i = 0; i < m_count; ++i) AddItem("item" + std::to_string(i));
+}
+
+void CComboTestBase::TearDown()
+{
+    if (combo != nullptr) {
+        host.root->Remove(combo);
+        delete combo;
+    }
+    host.pm.RemoveNotifier(&log);
+}
+
+CListLabelElementUI* CComboTestBase::AddItem(const std::string& text)
+{
+    auto* item = new CListLabelElementUI;
+    item->SetText(text.c_str());
+    combo->Add(item);
+    return item;
+}

@@ -1,5 +1,9 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
+#include <string>
+#include "SkinUI/Control/ComboUI.h"
+#include "SkinUI/Control/ListLabelElementUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 #include "tests/SkinUI/support/NotifyLog.h"
@@ -27,3 +31,19 @@ public:
 
 // Runs the thread's pending messages, including those posted while running them.
 void PumpMessages();
+
+// A combo of the items "item0", "item1", ... in the shared window, with a notification log.
+class CComboTestBase : public ::testing::Test {
+protected:
+    explicit CComboTestBase(int count) : m_count(count) {}
+    void SetUp() override;
+    void TearDown() override;
+    SkinUI::CListLabelElementUI* AddItem(const std::string& text);
+
+    CEditTestHost& host = CEditTestHost::Shared();
+    CNotifyLog log;
+    SkinUI::CComboUI* combo = new SkinUI::CComboUI;
+
+private:
+    int m_count = 0;
+};
