@@ -9,6 +9,7 @@ namespace {
 constexpr DWORD kMonitorStopTimeoutMs = 2000;
 // Used only when the driver cannot wait for port events.
 constexpr DWORD kPollIntervalMs = 10;
+constexpr DWORD kWatchedEvents = EV_RXCHAR;
 
 HANDLE NewManualResetEvent()
 {
@@ -64,7 +65,7 @@ bool CSerialPort::Open(int portNumber, int baudRate)
 // Settings the driver refuses are not fatal: the port keeps what it had.
 void CSerialPort::Configure(int baudRate)
 {
-    if (!SetCommTimeouts(m_portHandle, &m_timeouts) || !SetCommMask(m_portHandle, EV_RXCHAR))
+    if (!SetCommTimeouts(m_portHandle, &m_timeouts) || !SetCommMask(m_portHandle, kWatchedEvents))
         return;
     m_lineSettings = {};
     m_lineSettings.DCBlength = sizeof m_lineSettings;
@@ -254,7 +255,7 @@ void CSerialPort::EndEventWait()
     {
         std::lock_guard<std::mutex> guard(m_lock);
         if (m_portHandle)
-            SetCommMask(m_portHandle, EV_RXCHAR);
+            SetCommMask(m_portHandle, kWatchedEvents);
     }
     WaitForSingleObject(m_eventWait.hEvent, kMonitorStopTimeoutMs);
     m_eventWaitPending = false;
