@@ -16,24 +16,53 @@ BENCH_BUILD=${BENCH_BUILD:-$BENCH_ROOT/build}
 BENCH_DIR=${BENCH_DIR:-$BENCH_BUILD/run}
 BENCH_PIDS=()
 
-BENCH_PACKAGES="cmake make g++ g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 xvfb
-  socat libstb-dev xdotool imagemagick fonts-wqy-zenhei googletest"
+# What the bench uses: a command (or, where there is none, a file) and the Debian
+# package that brings it. Only what is missing is installed.
+BENCH_NEEDS="
+  cmake:cmake
+  make:make
+  g++:g++
+  x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix
+  /usr/share/mingw-w64/include/windows.h:mingw-w64-x86-64-dev
+  wine:wine
+  /usr/lib/wine/wine64:wine64
+  Xvfb:xvfb
+  socat:socat
+  xdotool:xdotool
+  import:imagemagick
+  python3:python3
+  /usr/include/stb/stb_image.h:libstb-dev
+  /usr/src/googletest/CMakeLists.txt:googletest
+  /usr/share/fonts/truetype/wqy/wqy-microhei.ttc:fonts-wqy-microhei
+  /usr/share/wine/fonts/tahoma.ttf:fonts-wine
+"
 
 bench_log() { echo "[bench] $*" >&2; }
 
-bench_install() {
-  local missing=() pkg
-  for pkg in $BENCH_PACKAGES; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
-      || missing+=("$pkg")
+bench_missing_packages() {
+  local need what pkg
+  for need in $BENCH_NEEDS; do
+    what=${need%%:*} pkg=${need#*:}
+    case $what in
+      /*) [ -e "$what" ] ;;
+      *) command -v "$what" >/dev/null 2>&1 ;;
+    esac || echo "$pkg"
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  bench_log "installing ${missing[*]}"
+}
+
+bench_install() {
+  local missing
+  missing=$(bench_missing_packages | sort -u | tr '\n' ' ')
+  [ -z "${missing// /}" ] && return 0
+  bench_log "installing $missing"
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo=sudo
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -q >/dev/null || bench_log "apt-get update failed; trying the install anyway"
-  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+  # shellcheck disable=SC2086
+  $sudo apt-get install -y -q --no-install-recommends $missing >/dev/null
+  missing=$(bench_missing_packages | sort -u | tr '\n' ' ')
+  [ -z "${missing// /}" ] || { bench_log "still missing after the install: $missing"; return 1; }
 }
 
 bench_build() {
@@ -51,7 +80,7 @@ bench_wine_start() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
-  export LD_PRELOAD="$BENCH_BUILD/host/ptyshim.so"
+  bench_wine_wrapper
   mkdir -p "$WINEPREFIX"
   trap bench_stop EXIT
   wineserver -p </dev/null >/dev/null 2>&1
@@ -59,9 +88,27 @@ bench_wine_start() {
     bench_log "creating Wine prefix $WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1
   fi
-  # A crash prints its backtrace and ends the process instead of waiting on a dialog.
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-    </dev/null >/dev/null 2>&1
+  # regedit reads UTF-16 files whatever the code page; the source is UTF-8.
+  iconv -f UTF-8 -t UTF-16 "$BENCH_ROOT/tools/bench-wine.reg" >"$BENCH_DIR/bench-wine.reg"
+  wine regedit /S "$(bench_winpath "$BENCH_DIR/bench-wine.reg")" </dev/null >/dev/null 2>&1
+}
+
+# The pty shim belongs in Wine's processes only (the wineserver opens devices
+# for its clients): socat and the simulated radio open the same ptys and must
+# not take its locks. Wrappers first on PATH preload it; the tests' emulator
+# and the scripts call wine and wineserver by name.
+bench_wine_wrapper() {
+  local bin="$BENCH_DIR/bin" program real
+  mkdir -p "$bin"
+  for program in wine wineserver; do
+    real=$(PATH=${PATH#"$bin:"} command -v "$program") || { bench_log "$program not found"; return 1; }
+    cat >"$bin/$program" <<WRAPPER
+#!/bin/sh
+LD_PRELOAD="$BENCH_BUILD/host/ptyshim.so\${LD_PRELOAD:+:\$LD_PRELOAD}" exec "$real" "\$@"
+WRAPPER
+    chmod +x "$bin/$program"
+  done
+  case ":$PATH:" in *":$bin:"*) ;; *) export PATH="$bin:$PATH" ;; esac
 }
 
 bench_setup() {
@@ -98,13 +145,22 @@ bench_radiosim() {
 }
 
 bench_xvfb() {
-  local display=:$((90 + RANDOM % 100))
+  # Xvfb picks a free display itself, so that benches side by side never share one.
+  local number_file i
+  number_file=$(mktemp)
   trap bench_stop EXIT
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
   BENCH_PIDS+=($!)
-  export DISPLAY=$display
-  local i
-  for i in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && return 0; sleep 0.1; done
+  for i in $(seq 100); do
+    if [ -s "$number_file" ]; then
+      export DISPLAY=:$(tr -d '[:space:]' <"$number_file")
+      rm -f "$number_file"
+      return 0
+    fi
+    sleep 0.1
+  done
+  rm -f "$number_file"
+  bench_log "Xvfb did not start"
   return 1
 }
 
@@ -119,5 +175,4 @@ bench_stop() {
 
 # The end-to-end tests and the demo drive the window from Python and find the
 # bench (build, run state) through these variables.
-BENCH_PACKAGES="$BENCH_PACKAGES python3"
 export BENCH_ROOT BENCH_BUILD BENCH_DIR

@@ -10,6 +10,6 @@ source "$(dirname "$0")/bench.sh"
 
 bench_setup
 bench_cable radio 7
-bench_radiosim radio --log "$BENCH_DIR/radio.log"
+bench_radiosim radio --log "$BENCH_DIR/radio.log" --protocol HI-TARGET
 wine "$BENCH_BUILD/win/cli/radiocfg.exe" read --port 7
 python3 "$BENCH_ROOT/tools/demo_window.py" 7 ${operator_display:+--stay}

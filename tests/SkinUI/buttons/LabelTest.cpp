@@ -15,7 +15,8 @@ protected:
         label->SetText("Wide");
         label->SetTextColor(0xFFFF0000);
     }
-    int Red(const RECT& rc) { return host.CountNear(rc, RGB(255, 0, 0)); }
+    // Smoothed text: the edges of its strokes, blended with the black background, are ink too.
+    int Red(const RECT& rc) { return host.CountNear(rc, RGB(255, 0, 0), 200); }
 
     CButtonsHost host;
     CLabelUI* label = host.Add(new CLabelUI, 40);
