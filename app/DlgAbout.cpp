@@ -4,6 +4,7 @@
 #include "SkinUI/Control/LabelUI.h"
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "resources/Version.h"
 
 using namespace SkinUI;
 
@@ -15,7 +16,7 @@ constexpr DWORD kStyle = 0x10CF0000;
 constexpr DWORD kExStyle = 0x00060000;
 constexpr UINT kVCentre = DT_VCENTER;
 
-const char kProductLine[] = "VM_RAV(V001.01.03)";
+const char kProductLine[] = "VM_RAV(" RADIOCONFIG_VERSION_TEXT ")";
 const char kWebAddress[] = "http://www.velmar.test";
 const char kMailAddress[] = "mailto:sales@velmar.test";
 const char kWebText[] = "{u}{a}http://www.velmar.test{/a}{/u}";
