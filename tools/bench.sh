@@ -23,6 +23,7 @@ BENCH_NEEDS="
   make:make
   g++:g++
   x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix
+  x86_64-w64-mingw32-strip:binutils-mingw-w64-x86-64
   /usr/share/mingw-w64/include/windows.h:mingw-w64-x86-64-dev
   wine:wine
   /usr/lib/wine/wine64:wine64
@@ -35,6 +36,9 @@ BENCH_NEEDS="
   /usr/src/googletest/CMakeLists.txt:googletest
   /usr/share/fonts/truetype/wqy/wqy-microhei.ttc:fonts-wqy-microhei
   /usr/share/wine/fonts/tahoma.ttf:fonts-wine
+  makensis:nsis
+  /usr/share/i18n/locales/zh_CN:locales
+  zip:zip
 "
 
 bench_log() { echo "[bench] $*" >&2; }
@@ -78,7 +82,8 @@ bench_build() {
 bench_wine_start() {
   export WINEPREFIX="$BENCH_DIR/prefix"
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No menu builder: shortcuts that an installer under test makes stay inside the prefix.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export WINEARCH=win64
   bench_wine_wrapper
   mkdir -p "$WINEPREFIX"

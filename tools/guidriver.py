@@ -36,11 +36,12 @@ class DriverError(Exception):
     """A step did not reach the state it waited for."""
 
 
-def run(args, timeout=30, env=None, check=True, binary=False):
+def run_status(args, timeout=30, env=None, cwd=None):
+    """Runs a command to its end: (exit code, standard output, standard error) as bytes."""
     # Output goes through files, not pipes: Wine's helper processes (wineserver, the desktop,
     # services) inherit the handles and would hold a pipe open long after the command ends.
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=out, stderr=err, env=env)
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=out, stderr=err, env=env, cwd=cwd)
         try:
             code = process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -49,7 +50,11 @@ def run(args, timeout=30, env=None, check=True, binary=False):
             raise DriverError("%s did not end within %d s" % (" ".join(args), timeout))
         out.seek(0)
         err.seek(0)
-        stdout, stderr = out.read(), err.read()
+        return code, out.read(), err.read()
+
+
+def run(args, timeout=30, env=None, check=True, binary=False):
+    code, stdout, stderr = run_status(args, timeout, env)
     if check and code != 0:
         raise DriverError("%s exited %d: %s" % (" ".join(args), code, stderr.decode(errors="replace").strip()))
     return stdout if binary else stdout.decode("utf-8", errors="replace")
