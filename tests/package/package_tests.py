@@ -30,6 +30,7 @@ PROGRAM = os.path.join(gd.BUILD, "win", "app", "RadioConfig.exe")
 COM = 9
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\RadioConfig"
 INSTALL_DIR = r"C:\Program Files\RadioConfig"
+OTHER_DIR = r"C:\Tools\RadioConfig"  # no blank: /D= must stand unquoted
 SHORTCUT = r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs\RadioConfig.lnk"
 CONTENTS = ["README.txt", "RadioConfig.exe", "licenses/gcc-runtime.txt", "licenses/mingw-w64-runtime.txt",
             "licenses/stb_image.txt", "radiocfg.exe", "sample.cfg"]
@@ -230,39 +231,24 @@ def follows_the_system_language(_):
         gd.wait_window_gone(window)
 
 
-def older_installer():
-    """An installer of version 1.1.2.0 whose README.txt says "old"."""
-    stage = unpack(os.path.join(WORK, "old")).rstrip("/")
-    with open(os.path.join(stage, "README.txt"), "w") as readme:
-        readme.write("old")
-    setup = os.path.join(WORK, "old-setup.exe")
-    gd.run(["makensis", "-V2", "-INPUTCHARSET", "UTF8", "-DVERSION=1.1.2.0", "-DVERSION_TEXT=V001.01.02",
-            "-DPUBLISHER=" + PUBLISHER, "-DSTAGE=" + stage,
-            "-DICON=" + os.path.join(gd.ROOT, "resources", "RadioConfig.ico"), "-DOUTFILE=" + setup,
-            os.path.join(gd.ROOT, "tools", "package", "RadioConfig.nsi")], timeout=120)
-    return setup
-
-
-def upgrades_an_older_installation(group):
-    setup = older_installer()
-    expect(wine([setup, "/S"])[0] == 0, "the older installer failed")
-    expect(gd.reg_values(UNINSTALL_KEY).get("DisplayVersion") == "1.1.2.0", "the older version is not listed")
-    gd.reg_apply(gd.USER_KEY, group.settings)
-    code, _ = wine([SETUP, "/S"])
-    expect(code == 0, "the installer exited %d" % code)
+def expect_installed(folder, version):
     entry = gd.reg_values(UNINSTALL_KEY)
-    expected = {"DisplayName": "RadioConfig", "DisplayVersion": VERSION, "Publisher": PUBLISHER,
-                "InstallLocation": INSTALL_DIR}
+    expected = {"DisplayName": "RadioConfig", "DisplayVersion": version, "Publisher": PUBLISHER,
+                "InstallLocation": folder}
     expect({k: entry.get(k) for k in expected} == expected, "Add/Remove entry %r" % entry)
-    installed = unix_path(INSTALL_DIR)
-    expect(listed_files(installed) == sorted(CONTENTS + ["uninstall.exe"]),
-           "installed: %r" % listed_files(installed))
-    expect(open(os.path.join(installed, "README.txt"), "rb").read().startswith(b"\xef\xbb\xbf"),
-           "README.txt is still the older one")
+    files = listed_files(unix_path(folder))
+    expect(files == sorted(CONTENTS + ["uninstall.exe"]), "installed: %r" % files)
     expect(os.path.exists(unix_path(SHORTCUT)), "no Start menu shortcut")
 
 
-def starts_from_the_start_menu(group):
+def installs_into_program_files(group):
+    gd.reg_apply(gd.USER_KEY, group.settings)
+    code, _ = wine([SETUP, "/S"])
+    expect(code == 0, "the installer exited %d" % code)
+    expect_installed(INSTALL_DIR, VERSION)
+
+
+def starts_from_the_start_menu(_):
     code, _ = wine(["start", SHORTCUT])
     expect(code == 0, "start gave %d" % code)
     app = expect_window("en")
@@ -288,9 +274,34 @@ def uninstall_keeps_the_settings(group):
     expect(gd.reg_values(gd.USER_KEY) == settings, "settings after uninstalling: %r" % gd.reg_values(gd.USER_KEY))
 
 
+def older_installer():
+    """An installer of version 1.1.2.0 whose README.txt says "old"."""
+    stage = unpack(os.path.join(WORK, "old")).rstrip("/")
+    with open(os.path.join(stage, "README.txt"), "w") as readme:
+        readme.write("old")
+    setup = os.path.join(WORK, "old-setup.exe")
+    gd.run(["makensis", "-V2", "-INPUTCHARSET", "UTF8", "-DVERSION=1.1.2.0", "-DVERSION_TEXT=V001.01.02",
+            "-DPUBLISHER=" + PUBLISHER, "-DSTAGE=" + stage,
+            "-DICON=" + os.path.join(gd.ROOT, "resources", "RadioConfig.ico"), "-DOUTFILE=" + setup,
+            os.path.join(gd.ROOT, "tools", "package", "RadioConfig.nsi")], timeout=120)
+    return setup
+
+
+def upgrades_an_older_installation_in_place(_):
+    expect(wine([older_installer(), "/S", "/D=" + OTHER_DIR])[0] == 0, "the older installer failed")
+    expect(gd.reg_values(UNINSTALL_KEY).get("DisplayVersion") == "1.1.2.0", "the older version is not listed")
+    code, _ = wine([SETUP, "/S"])
+    expect(code == 0, "the installer exited %d" % code)
+    expect_installed(OTHER_DIR, VERSION)
+    expect(open(os.path.join(unix_path(OTHER_DIR), "README.txt"), "rb").read().startswith(b"\xef\xbb\xbf"),
+           "README.txt is still the older one")
+    expect(not os.path.exists(unix_path(INSTALL_DIR)), "the upgrade went to %s" % INSTALL_DIR)
+
+
 def remove_installation():
     wine(["taskkill", "/f", "/im", "RadioConfig.exe"])
-    shutil.rmtree(unix_path(INSTALL_DIR), ignore_errors=True)
+    for folder in (INSTALL_DIR, OTHER_DIR):
+        shutil.rmtree(unix_path(folder), ignore_errors=True)
     if os.path.exists(unix_path(SHORTCUT)):
         os.remove(unix_path(SHORTCUT))
     gd.run(["wine", "reg", "delete", UNINSTALL_KEY, "/f"], check=False)
@@ -343,9 +354,10 @@ GROUPS = {
     "files": lambda: Group("files", [names_and_checksums, zip_contents, programs_stripped_and_system_only,
                                      guide_sample_and_notices], wine_needed=False),
     "zip": lambda: Group("zip", [zip_unpacked, radiocfg_ports, sample_written_and_read_back, window_from_the_zip]),
-    "installer": lambda: Group("installer", [follows_the_system_language, upgrades_an_older_installation,
+    "installer": lambda: Group("installer", [follows_the_system_language, installs_into_program_files,
                                              starts_from_the_start_menu, radiocfg_from_the_install_folder,
-                                             uninstall_keeps_the_settings], before=remove_installation),
+                                             uninstall_keeps_the_settings, upgrades_an_older_installation_in_place],
+                               before=remove_installation),
 }
 
 
