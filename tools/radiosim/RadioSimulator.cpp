@@ -23,6 +23,8 @@ RadioSimulator::Response RadioSimulator::Respond(const CommandFramer::Item& item
     response.delayMs = m_scenario.slowMs;
     if (m_scenario.baud > 0)
         response.delayMs += static_cast<int>((item.raw.size() + response.bytes.size()) * 10 * 1000 / m_scenario.baud);
+    if (m_scenario.strayLine)
+        response.bytes += "\r\nOK\r\n";
     return response;
 }
 
@@ -49,7 +51,15 @@ std::string RadioSimulator::Answer(const CommandFramer::Item& item, Response& re
     }
     if (item.text == "cfg_prtl" && m_scenario.unknownProtocol)
         return "protocol UNKNOW";
+    if (IgnoresSet(item.text))
+        return "OK";
     return m_handler.Handle(item.text, response.stateChanged);
+}
+
+bool RadioSimulator::IgnoresSet(const std::string& command) const
+{
+    const std::size_t blank = command.find(' ');
+    return blank != std::string::npos && m_scenario.ignoreSet.count(command.substr(0, blank)) > 0;
 }
 
 std::string RadioSimulator::Frame(const CommandFramer::Item& item, const std::string& answer) const

@@ -36,6 +36,7 @@ public:
 private:
     std::string Answer(const CommandFramer::Item& item, Response& response);
     std::string Frame(const CommandFramer::Item& item, const std::string& answer) const;
+    bool IgnoresSet(const std::string& command) const;
 
     RadioState m_initial;
     RadioState m_state;

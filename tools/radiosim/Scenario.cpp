@@ -38,10 +38,14 @@ bool ParseScenarioOption(const std::vector<std::string>& words, std::size_t& i, 
         scenario.ack = true;
     else if (name == "--unknown-protocol")
         scenario.unknownProtocol = true;
+    else if (name == "--stray-line")
+        scenario.strayLine = true;
     else if (name == "--no-reply" && TakeValue(words, i, value))
         scenario.noReply.insert(value);
     else if (name == "--wrong-reply" && TakeValue(words, i, value))
         scenario.wrongReply.insert(value);
+    else if (name == "--ignore-set" && TakeValue(words, i, value))
+        scenario.ignoreSet.insert(value);
     else if (name == "--slow")
         return TakeNumber(words, i, scenario.slowMs);
     else if (name == "--boot-fail")

@@ -9,11 +9,13 @@ struct Scenario {
     bool silent = false;
     std::set<std::string> noReply;
     std::set<std::string> wrongReply;
+    std::set<std::string> ignoreSet;  // acknowledged with OK, not applied
     bool echo = false;
     int slowMs = 0;
     bool garbage = false;
     bool ack = false;
     bool unknownProtocol = false;
+    bool strayLine = false;  // one more line after each reply, in the same burst
     int bootFailPage = 0;  // counted from 1; 0 for none
     int baud = 0;          // 0: as fast as the line allows
 };

@@ -80,6 +80,11 @@ void Scenarios()
     CHECK_EQ(garbage.bytes.size(), 130u);
     CHECK_EQ(static_cast<unsigned char>(garbage.bytes[0]), 0x80u);
     CHECK_EQ(garbage.delayMs, 600 + (9 + 130) * 10);
+    radio.ApplyControl("--ignore-set cfg_ch_3 --stray-line");
+    CHECK_EQ(radio.Respond(Line("cfg_ch_3 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");
+    CHECK_EQ(radio.Respond(Line("cfg_ch_4 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");
+    CHECK_EQ(radio.State().channels[3], "414.12500");
+    CHECK_EQ(radio.State().channels[4], "440.00000");
     radio.ApplyControl("--silent");
     CHECK(radio.Respond(Line("control")).bytes.empty());
     CHECK(!radio.ApplyControl("--bogus"));

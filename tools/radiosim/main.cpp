@@ -26,8 +26,8 @@ const char* const kUsage =
     "                [--firmware-out FILE] [--channel I=FREQ] [--current N] [--protocol NAME]\n"
     "                [--port-baud N] [--link-baud N] [--firmware T] [--subfirmware T]\n"
     "                [--hardware T] [--serial T] [--silent] [--no-reply CMD] [--wrong-reply CMD]\n"
-    "                [--echo] [--slow MS] [--garbage] [--ack] [--unknown-protocol]\n"
-    "                [--boot-fail K] [--baud N]\n";
+    "                [--ignore-set CMD] [--echo] [--slow MS] [--garbage] [--ack] [--unknown-protocol]\n"
+    "                [--stray-line] [--boot-fail K] [--baud N]\n";
 
 volatile std::sig_atomic_t g_stop = 0;
 
