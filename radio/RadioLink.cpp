@@ -34,6 +34,8 @@ bool CRadioLink::OpenPort(int portNumber, int baudRate)
     return m_port.Open(portNumber, baudRate) && m_port.StartMonitor();
 }
 
+// The reply opens only once the port has discarded what arrived before the
+// command went out (OnInputDiscarded), so no late line can answer it.
 bool CRadioLink::SendAndWait(const void* bytes, std::size_t length)
 {
     m_assembler.Begin();
@@ -89,4 +91,9 @@ void CRadioLink::OnSerialByte(unsigned char byte)
 {
     ++m_bytesReceived;
     m_assembler.OnByte(byte);
+}
+
+void CRadioLink::OnInputDiscarded()
+{
+    m_assembler.Open();
 }

@@ -19,7 +19,8 @@ public:
 
     // Talks through a COM port of its own.
     explicit CRadioLink(IRadioPanel& panel);
-    // Talks through the given transport, whose bytes must come to OnSerialByte.
+    // Talks through the given transport, whose bytes must come to OnSerialByte
+    // and which must call OnInputDiscarded before each transmission.
     CRadioLink(IRadioPanel& panel, ISerialTransport& transport);
 
     bool OpenRadioPort(bool useUpgradeBaud);
@@ -48,6 +49,7 @@ public:
     std::size_t BytesReceived() const { return m_bytesReceived; }
 
     void OnSerialByte(unsigned char byte) override;
+    void OnInputDiscarded() override;
 
 private:
     int SelectedPortNumber() const;

@@ -16,13 +16,20 @@ void CReplyAssembler::Begin()
 {
     std::lock_guard<std::mutex> guard(m_lock);
     m_buffer.clear();
+    m_open = false;
     m_complete = false;
+}
+
+void CReplyAssembler::Open()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_open = true;
 }
 
 void CReplyAssembler::OnByte(unsigned char byte)
 {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (m_complete || byte == kLineFeed)
+    if (!m_open || m_complete || byte == kLineFeed)
         return;
     if (byte == kCarriageReturn) {
         if (m_buffer.empty())
@@ -31,7 +38,10 @@ void CReplyAssembler::OnByte(unsigned char byte)
             m_complete = true;
     } else if (!m_buffer.empty()) {
         m_buffer.push_back(static_cast<char>(byte));
-        m_complete = byte == 'K' && EndsWithAck(m_buffer);
+        if (byte == 'K' && EndsWithAck(m_buffer)) {
+            m_buffer.resize(m_buffer.size() - 3);
+            m_complete = true;
+        }
     }
     if (m_complete)
         m_completed.notify_all();

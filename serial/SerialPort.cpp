@@ -183,15 +183,30 @@ void CSerialPort::ReadAvailable()
     }
 }
 
+// Input still unread from an earlier reply must not be taken for the answer.
+// The receiver hears of the discard outside the lock, as of every byte; only
+// this thread delivers bytes, so each one delivered later arrived later.
 void CSerialPort::TransmitPending()
 {
     ResetEvent(m_transmitEvent);
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_portHandle)
+    if (!DiscardInput())
         return;
-    // Input still unread from an earlier reply must not be taken for the answer.
-    PurgeAll();
-    if (m_bytesToTransmit == 0)
+    m_receiver->OnInputDiscarded();
+    WriteQueued();
+}
+
+bool CSerialPort::DiscardInput()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (m_portHandle)
+        PurgeAll();
+    return m_portHandle != nullptr;
+}
+
+void CSerialPort::WriteQueued()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (!m_portHandle || m_bytesToTransmit == 0)
         return;
     DWORD written = 0;
     ResetEvent(m_writeIo.hEvent);

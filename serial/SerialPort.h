@@ -37,6 +37,8 @@ private:
     bool ArmEventWait();
     void ReadAvailable();
     void TransmitPending();
+    bool DiscardInput();
+    void WriteQueued();
     void Configure(int baudRate);
     void PurgeAll();
     void StopMonitor();

@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, FaultTest,
                                            Fault{"--echo", "Read Success", 18},
                                            Fault{"--no-reply cfg_baud", "Read Success", 18}));
 
-TEST_F(RadioOverCableTest, AckTerminatedRepliesAreAccepted)
+TEST_F(RadioOverCableTest, AckTerminatedRepliesAreAcceptedWithoutTheLetters)
 {
     radio.Start("--ack");
     milliseconds took = Timed([&] {
@@ -174,6 +174,21 @@ TEST_F(RadioOverCableTest, AckTerminatedRepliesAreAccepted)
         EXPECT_EQ(panel.StatusText(), "Disconnect Success");
     });
     EXPECT_LT(took.count(), 465);
+    operations.ReadAllParameters();
+    EXPECT_EQ(panel.StatusText(), "Read Success");
+    ExpectDefaultParameters();
+}
+
+// The radio sends one more line after each reply, in the same burst: it
+// never answers the next command, whenever it is delivered.
+TEST_F(RadioOverCableTest, LineAfterAReplyNeverAnswersTheNextCommand)
+{
+    radio.Start("--stray-line");
+    for (int round = 0; round < 20; ++round) {
+        operations.ReadAllParameters();
+        ASSERT_EQ(panel.StatusText(), "Read Success") << "read " << round;
+        ExpectDefaultParameters();
+    }
 }
 
 TEST_F(RadioOverCableTest, PortThatDoesNotExistFailsAtOnce)

@@ -18,7 +18,8 @@ using namespace std::chrono;
 
 namespace {
 
-// Collects received bytes until a whole line has come.
+// Collects received bytes until a whole line has come; a discard of unread
+// input shows as "|".
 class LineCollector : public ISerialReceiver {
 public:
     void OnSerialByte(unsigned char byte) override
@@ -27,6 +28,7 @@ public:
         m_bytes.push_back(static_cast<char>(byte));
         m_arrived.notify_all();
     }
+    void OnInputDiscarded() override { OnSerialByte('|'); }
 
     bool WaitFor(const std::string& text, milliseconds limit)
     {
@@ -65,13 +67,13 @@ protected:
 
 }  // namespace
 
-TEST_F(SerialPortTest, MonitorDeliversTheRepliesBytes)
+TEST_F(SerialPortTest, MonitorDiscardsUnreadInputThenDeliversTheRepliesBytes)
 {
     CSerialPort port(&collector);
     ASSERT_TRUE(port.Open(radio.Port(), 38400));
     ASSERT_TRUE(port.StartMonitor());
     ASSERT_TRUE(port.Send("cfg_hard\r", 9));
-    EXPECT_TRUE(collector.WaitFor("\r\nH1.2\r\n", milliseconds(2000)));
+    EXPECT_TRUE(collector.WaitFor("|\r\nH1.2\r\n", milliseconds(2000)));
 }
 
 TEST_F(SerialPortTest, CloseEndsTheMonitorAndFreesThePortAtOnce)

@@ -32,6 +32,7 @@ public:
     {
         std::string text(static_cast<const char*>(bytes), length);
         sent.push_back(length == 258 ? "page" : text);
+        receiver->OnInputDiscarded();
         std::string reply = text == "boot_start"   ? "boot start"
                             : text == "write page" ? (++m_writePages == refusedWritePage ? "busy" : "get page")
                             : length == 258        ? TakePage(text)

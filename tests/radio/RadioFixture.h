@@ -24,18 +24,37 @@ protected:
 
     static std::string Line(const std::string& text) { return "\r\n" + text + "\r\n"; }
 
-    void AnswerLikeHealthyRadio()
+    // Every reply ends with the given bytes: a line end, or the letters "ACK".
+    void AnswerLikeHealthyRadio(const std::string& end = "\r\n")
     {
-        radio.Answer("cfg_ch_n\r", Line("current channel 3"));
-        radio.Answer("cfg_prtl\r", Line("protocol TRANSMDS"));
-        radio.Answer("cfg_sbau\r", Line("serial baud 57600"));
-        radio.Answer("cfg_baud\r", Line("link baud 19200"));
-        radio.Answer("cfg_firm\r", Line("V2.31"));
-        radio.Answer("cfg_hard\r", Line("H2.0"));
-        radio.Answer("cfg_sern\r", Line("RS2026001"));
-        radio.Answer("SREV\r", Line("S1.07"));
+        auto answer = [&](const std::string& command, const std::string& text) {
+            radio.Answer(command, "\r\n" + text + end);
+        };
+        answer("cfg_ch_n\r", "current channel 3");
+        answer("cfg_prtl\r", "protocol TRANSMDS");
+        answer("cfg_sbau\r", "serial baud 57600");
+        answer("cfg_baud\r", "link baud 19200");
+        answer("cfg_firm\r", "V2.31");
+        answer("cfg_hard\r", "H2.0");
+        answer("cfg_sern\r", "RS2026001");
+        answer("SREV\r", "S1.07");
         for (int channel = 0; channel < kChannelCount; ++channel)
-            radio.Answer("cfg_ch_" + std::to_string(channel) + "\r", Line("channel " + std::to_string(channel) + " " + Frequency(channel)));
+            answer("cfg_ch_" + std::to_string(channel) + "\r", "channel " + std::to_string(channel) + " " + Frequency(channel));
+    }
+
+    // The fields as a read of that radio leaves them.
+    void ExpectHealthyValues() const
+    {
+        EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
+        EXPECT_EQ(panel.ListText(RadioList::Protocol), " TRANSMDS");
+        EXPECT_EQ(panel.ListText(RadioList::PortBaud), " 57600");
+        EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
+        EXPECT_EQ(panel.FieldText(RadioField::Firmware), "V2.31");
+        EXPECT_EQ(panel.FieldText(RadioField::Hardware), "H2.0");
+        EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "RS2026001");
+        EXPECT_EQ(panel.FieldText(RadioField::SubFirmware), "S1.07");
+        for (int channel = 0; channel < kChannelCount; ++channel)
+            EXPECT_EQ(panel.ChannelText(channel), Frequency(channel)) << channel;
     }
 
     static std::string Frequency(int channel) { return std::to_string(411 + channel * 5) + ".12500"; }

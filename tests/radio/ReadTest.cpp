@@ -27,16 +27,23 @@ TEST_F(ReadTest, HealthyRadioFillsEveryFieldInEighteenCommands)
     EXPECT_EQ(radio.OpenedPort(), 5);
     EXPECT_EQ(radio.OpenedBaud(), 38400);
     EXPECT_FALSE(radio.IsOpen());
-    EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
-    EXPECT_EQ(panel.ListText(RadioList::Protocol), " TRANSMDS");
-    EXPECT_EQ(panel.ListText(RadioList::PortBaud), " 57600");
-    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
-    EXPECT_EQ(panel.FieldText(RadioField::Firmware), "V2.31");
-    EXPECT_EQ(panel.FieldText(RadioField::Hardware), "H2.0");
-    EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "RS2026001");
-    EXPECT_EQ(panel.FieldText(RadioField::SubFirmware), "S1.07");
-    for (int channel = 0; channel < kChannelCount; ++channel)
-        EXPECT_EQ(panel.ChannelText(channel), Frequency(channel)) << channel;
+    ExpectHealthyValues();
+}
+
+TEST_F(ReadTest, AckEndsARepliesTextWithoutBeingPartOfIt)
+{
+    AnswerLikeHealthyRadio("ACK");
+    operations.ReadAllParameters();
+    EXPECT_EQ(panel.StatusText(), "Read Success");
+    ExpectHealthyValues();
+}
+
+TEST_F(ReadTest, LineAfterAReplyNeverAnswersTheNextCommand)
+{
+    radio.Trail(Line("protocol TRIMTALK serial baud 9600 current channel 7"));
+    operations.ReadAllParameters();
+    EXPECT_EQ(panel.StatusText(), "Read Success");
+    ExpectHealthyValues();
 }
 
 TEST_F(ReadTest, CurrentChannelReplies)
@@ -45,7 +52,7 @@ TEST_F(ReadTest, CurrentChannelReplies)
     EXPECT_EQ(ReadWith("cfg_ch_n\r", Line("current channel 0")), "Read Success");
     EXPECT_EQ(panel.SelectedIndex(RadioList::CurrentChannel), -1);
     EXPECT_EQ(ReadWith("cfg_ch_n\r", "\r\ncurrent channel 4ACK"), "Read Success");
-    EXPECT_EQ(panel.SelectedIndex(RadioList::CurrentChannel), 9);  // 'K' lies past the end
+    EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel4");
     EXPECT_EQ(ReadWith("cfg_ch_n\r", "cfg_ch_n\r" + Line("current channel 3")), "Read Success");
     EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
 }

@@ -16,6 +16,13 @@ void Feed(CReplyAssembler& assembler, const std::string& bytes)
         assembler.OnByte(static_cast<unsigned char>(byte));
 }
 
+// A reply begun, with unread input already discarded.
+void BeginOpen(CReplyAssembler& assembler)
+{
+    assembler.Begin();
+    assembler.Open();
+}
+
 }  // namespace
 
 TEST(ReplyAssembly, CompleteRepliesOfByteSequences)
@@ -24,14 +31,15 @@ TEST(ReplyAssembly, CompleteRepliesOfByteSequences)
         {"\r\nOK\r\nlater\r\n", "\rOK"},
         {"cfg_prtl\r\nprotocol HUACE\r\n", "\rprotocol HUACE"},  // the echo is dropped
         {"\r\n\rA\r", "\rA"},                                    // an empty line neither ends nor extends
-        {"\r\nOKACKmore", "\rOKACK"},
+        {"\r\nOKACKmore", "\rOK"},  // the letters end the reply and are not its text
+        {"\r\nACK", "\r"},
         {"\r\nAC", ""},
         {"ACK", ""},
         {"\r\x80\xff\r", "\r\x80\xff"},
     };
     for (const auto& [bytes, reply] : cases) {
         CReplyAssembler assembler;
-        assembler.Begin();
+        BeginOpen(assembler);
         Feed(assembler, bytes);
         EXPECT_EQ(assembler.IsComplete() ? assembler.Snapshot() : "", reply) << bytes;
         assembler.Begin();
@@ -40,10 +48,24 @@ TEST(ReplyAssembly, CompleteRepliesOfByteSequences)
     }
 }
 
+TEST(ReplyAssembly, BytesBeforeTheDiscardBelongToNoReply)
+{
+    CReplyAssembler assembler;
+    BeginOpen(assembler);
+    Feed(assembler, "\r\nOK\r\n");
+    assembler.Begin();
+    Feed(assembler, "\r\nOK\r\n\r");
+    assembler.Open();
+    EXPECT_FALSE(assembler.IsComplete());
+    EXPECT_EQ(assembler.Snapshot(), "");
+    Feed(assembler, "\r\nprotocol HUACE\r\n");
+    EXPECT_EQ(assembler.Snapshot(), "\rprotocol HUACE");
+}
+
 TEST(ReplyAssembly, WaitEndsWhenAnotherThreadCompletesTheReply)
 {
     CReplyAssembler assembler;
-    assembler.Begin();
+    BeginOpen(assembler);
     std::thread port([&] {
         std::this_thread::sleep_for(20ms);
         Feed(assembler, "\r\ncurrent channel 3\r\n");
@@ -56,7 +78,7 @@ TEST(ReplyAssembly, WaitEndsWhenAnotherThreadCompletesTheReply)
 TEST(ReplyAssembly, WaitTimesOutOnAnIncompleteReplyAndTheSnapshotStaysUsable)
 {
     CReplyAssembler assembler;
-    assembler.Begin();
+    BeginOpen(assembler);
     Feed(assembler, "\r\npartial");
     EXPECT_FALSE(assembler.WaitComplete(30ms));
     std::thread late([&] { Feed(assembler, std::string(10000, 'x')); });

@@ -7,8 +7,9 @@
 #include "serial/SerialReceiver.h"
 #include "serial/SerialTransport.h"
 
-// A transport that answers each command at once from a table, feeding the
-// reply's bytes to the receiver as the port's monitoring thread would.
+// A transport that answers each command at once from a table, discarding
+// unread input and feeding the reply's bytes to the receiver as the port's
+// monitoring thread would.
 class CScriptedRadio : public ISerialTransport {
 public:
     void SetReceiver(ISerialReceiver* receiver) { m_receiver = receiver; }
@@ -18,6 +19,9 @@ public:
     void Silence(const std::string& command) { m_replies[command].clear(); }
     // The answer to commands the table does not name; empty for none.
     void AnswerOthers(const std::string& reply) { m_otherReply = reply; }
+    // Bytes the radio sends after every reply; they arrive while the next
+    // command is being queued, before the port discards unread input.
+    void Trail(const std::string& bytes) { m_trail = bytes; }
 
     const std::vector<std::string>& Sent() const { return m_sent; }
     int OpenedBaud() const { return m_baud; }
@@ -38,14 +42,22 @@ public:
             return true;
         std::string command(static_cast<const char*>(bytes), length);
         m_sent.push_back(command);
+        Deliver(m_late);
+        m_receiver->OnInputDiscarded();
         auto found = m_replies.find(command);
-        for (char byte : found != m_replies.end() ? found->second : m_otherReply)
-            m_receiver->OnSerialByte(static_cast<unsigned char>(byte));
+        Deliver(found != m_replies.end() ? found->second : m_otherReply);
+        m_late = m_trail;
         return true;
     }
     void Close() override { m_open = false; }
 
 private:
+    void Deliver(const std::string& bytes)
+    {
+        for (char byte : bytes)
+            m_receiver->OnSerialByte(static_cast<unsigned char>(byte));
+    }
+
     ISerialReceiver* m_receiver = nullptr;
     bool m_openSucceeds = true;
     bool m_open = false;
@@ -53,5 +65,7 @@ private:
     int m_baud = 0;
     std::map<std::string, std::string> m_replies;
     std::string m_otherReply;
+    std::string m_trail;
+    std::string m_late;
     std::vector<std::string> m_sent;
 };
