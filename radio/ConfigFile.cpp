@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "radio/ProtocolSelection.h"
 #include "radio/RadioTables.h"
 #include "radio/RadioTexts.h"
 
@@ -102,10 +103,13 @@ void CConfigFile::ApplyLine(const std::string& line)
         }
     }
     for (const ListKey& entry : kListKeys) {
-        if (key.find(entry.key) != std::string::npos) {
+        if (key.find(entry.key) == std::string::npos)
+            continue;
+        if (entry.list == RadioList::Protocol)
+            SelectProtocol(m_panel, LeadingInteger(value));
+        else
             m_panel.SelectListItem(entry.list, LeadingInteger(value));
-            return;
-        }
+        return;
     }
 }
 

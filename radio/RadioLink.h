@@ -39,6 +39,7 @@ public:
     const std::string& Reply() const { return m_reply; }
     std::string ReplyText() const;
     bool ReplyContains(const char* text) const;
+    bool ReplyHoldsNul() const { return m_reply.find('\0') != std::string::npos; }
 
     // Status label with the command's text and the result, then the port closed.
     void ShowOperationResult(bool success, RadioCommand command);

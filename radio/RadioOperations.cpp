@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "radio/ProtocolSelection.h"
 #include "radio/RadioTables.h"
 #include "radio/RadioTexts.h"
 
@@ -19,9 +20,9 @@ std::vector<std::string> ItemsOf(const std::array<ValueEntry, N>& table)
 }
 
 template <std::size_t N>
-std::vector<std::string> ItemsOf(const std::array<const char*, N>& table, int count = N)
+std::vector<std::string> ItemsOf(const std::array<const char*, N>& table)
 {
-    return std::vector<std::string>(table.begin(), table.begin() + count);
+    return std::vector<std::string>(table.begin(), table.end());
 }
 
 std::string Formatted(const char* format, int number)
@@ -77,12 +78,7 @@ void CRadioOperations::FillValueLists()
 
 void CRadioOperations::OfferLinkRates(int protocolIndex)
 {
-    m_panel.ClearList(RadioList::LinkBaud);
-    if (protocolIndex < 0 || protocolIndex >= static_cast<int>(ProtocolLinkRates.size()))
-        return;
-    const LinkRateOffer& offer = ProtocolLinkRates[protocolIndex];
-    FillList(RadioList::LinkBaud, ItemsOf(offer.items, offer.count));
-    m_panel.SelectListItem(RadioList::LinkBaud, offer.selected);
+    ::OfferLinkRates(m_panel, protocolIndex);
 }
 
 void CRadioOperations::FillDefaultFrequencies()
@@ -153,15 +149,13 @@ void CRadioOperations::LeaveConfigMode()
 
 void CRadioOperations::ReadAllParameters()
 {
-    const bool opened = m_link.OpenRadioPort(false);
-    bool ok = opened && ReadCurrentChannel();
+    m_link.ShowOperationResult(ReadFromRadio(), RadioCommand::Read);
+}
+
+bool CRadioOperations::ReadFromRadio()
+{
+    bool ok = m_link.OpenRadioPort(false) && ReadCurrentChannel();
     ok = ok && ReadProtocol();
-    // A radio that does not know its protocol still answers the rest.
-    if (opened && m_link.ReplyContains("KNOW")) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        m_panel.SetListOwnText(RadioList::Protocol, " UNKNOW");
-        ok = true;
-    }
     ok = ok && ReadPortBaud();
     ok = ReadLinkBaud(ok);
     ok = ok && ReadText("cfg_firm\r", RadioField::Firmware);
@@ -171,12 +165,18 @@ void CRadioOperations::ReadAllParameters()
     bool done = ok && ReadText("SREV\r", RadioField::SubFirmware);
     for (int channel = 0; channel < kChannelCount && done; ++channel)
         done = ReadChannel(channel);
-    m_link.ShowOperationResult(done, RadioCommand::Read);
+    return done;
+}
+
+// A reply holding a NUL byte is malformed: a control would show its text cut there.
+bool CRadioOperations::Query(const std::string& command)
+{
+    return m_link.SendCommand(command) && !m_link.ReplyHoldsNul();
 }
 
 bool CRadioOperations::ReadCurrentChannel()
 {
-    if (!m_link.SendCommand("cfg_ch_n\r") || !m_link.ReplyContains("current channel"))
+    if (!Query("cfg_ch_n\r") || !m_link.ReplyContains("current channel"))
         return false;
     m_panel.SelectListItem(RadioList::CurrentChannel, CurrentChannelIndexFromReply(m_link.Reply()));
     return true;
@@ -184,18 +184,21 @@ bool CRadioOperations::ReadCurrentChannel()
 
 bool CRadioOperations::ReadProtocol()
 {
-    if (!m_link.SendCommand("cfg_prtl\r"))
-        return false;
-    int protocol = MatchProtocol(m_link.Reply());
-    if (protocol < 0)
-        return false;
-    m_panel.SelectListItem(RadioList::Protocol, protocol);
+    const int protocol = Query("cfg_prtl\r") ? MatchProtocol(m_link.Reply()) : -1;
+    if (protocol >= 0)
+        SelectProtocol(m_panel, protocol);
+    // A radio that does not know its protocol still answers the rest; only
+    // this reply is searched for it.
+    if (!m_link.ReplyContains("KNOW"))
+        return protocol >= 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    m_panel.SetListOwnText(RadioList::Protocol, " UNKNOW");
     return true;
 }
 
 bool CRadioOperations::ReadPortBaud()
 {
-    if (!m_link.SendCommand("cfg_sbau\r"))
+    if (!Query("cfg_sbau\r"))
         return false;
     int rate = MatchSerialBaud(m_link.Reply());
     if (rate < 0)
@@ -206,7 +209,7 @@ bool CRadioOperations::ReadPortBaud()
 
 bool CRadioOperations::ReadLinkBaud(bool ok)
 {
-    if (ok && m_link.SendCommand("cfg_baud\r")) {
+    if (ok && Query("cfg_baud\r")) {
         const std::string rates = CollectLinkRates(m_link.Reply());
         m_panel.SetListOwnText(RadioList::LinkBaud, rates);
         // The offered list is the protocol's; past its end the last item stays.
@@ -228,7 +231,7 @@ bool CRadioOperations::ReadLinkBaud(bool ok)
 
 bool CRadioOperations::ReadText(const char* command, RadioField field)
 {
-    if (!m_link.SendCommand(command))
+    if (!Query(command))
         return false;
     m_panel.SetFieldText(field, m_link.ReplyText());
     return true;
@@ -243,7 +246,7 @@ void CRadioOperations::CutIdentityFields()
 bool CRadioOperations::ReadChannel(int channel)
 {
     const char digit = static_cast<char>('0' + channel);
-    if (!m_link.SendCommand(std::string("cfg_ch_") + digit + '\r'))
+    if (!Query(std::string("cfg_ch_") + digit + '\r'))
         return false;
     const std::string& reply = m_link.Reply();
     std::size_t found = reply.find(std::string(1, digit) + ' ');

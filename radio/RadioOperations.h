@@ -18,6 +18,9 @@ public:
     void EnterConfigMode();
     void LeaveConfigMode();
     void ReadAllParameters();
+    // The read's steps into the panel, without the report; the port stays
+    // open for the caller's ShowOperationResult. True when every step succeeded.
+    bool ReadFromRadio();
     void WriteParameters();
 
     void FillValueLists();
@@ -38,6 +41,7 @@ private:
     void ShowError(const std::string& message);
 
     // Read steps; each returns the new success flag.
+    bool Query(const std::string& command);
     bool ReadCurrentChannel();
     bool ReadProtocol();
     bool ReadPortBaud();

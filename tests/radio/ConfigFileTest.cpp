@@ -177,6 +177,17 @@ TEST_F(ConfigFileTest, ListValuesFollowTheSelectionRule)
     EXPECT_EQ(panel.ChannelText(4), "469.00000");
 }
 
+TEST_F(ConfigFileTest, ImportOfTheSelectedProtocolOffersItsLinkRatesAgain)
+{
+    panel.SelectListItem(RadioList::Protocol, 1);
+    panel.ClearList(RadioList::LinkBaud);
+    panel.AddListItem(RadioList::LinkBaud, "UNKNOW");  // as a read without a link rate leaves it
+    panel.SelectListItem(RadioList::LinkBaud, 0);
+    config.ApplyConfig("ProtocolType,1\r\nLinkBaudRate,2\r\n");
+    EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3);
+    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
+}
+
 TEST_F(ConfigFileTest, LongLinesComeInPieces)
 {
     config.ApplyConfig("Channel7," + std::string(300, '4'));

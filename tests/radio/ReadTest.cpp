@@ -76,6 +76,28 @@ TEST_F(ReadTest, UnknownProtocolIsShownAndTheReadGoesOn)
     EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "RS2026001");
 }
 
+TEST_F(ReadTest, UnknownAnswerToTheCurrentChannelFailsTheRead)
+{
+    panel.SelectListItem(RadioList::Protocol, 2);
+    EXPECT_EQ(ReadWith("cfg_ch_n\r", Line("UNKNOWN COMMAND")), "Read Failure");
+    EXPECT_EQ(radio.Sent(), (std::vector<std::string>{"cfg_ch_n\r"}));
+    EXPECT_EQ(panel.List(RadioList::Protocol).OwnText(), "");
+    EXPECT_EQ(panel.ListText(RadioList::Protocol), " HUACE");
+}
+
+// A link rate without a complete reply leaves "UNKNOW"; the next good read of the same protocol
+// offers that protocol's rates again and picks the radio's.
+TEST_F(ReadTest, GoodReadReplacesAStaleUnknownLinkRate)
+{
+    radio.Answer("cfg_baud\r", "\r\nlink baud UNKNOW");
+    operations.ReadAllParameters();
+    ASSERT_EQ(panel.ListText(RadioList::LinkBaud), "UNKNOW");
+
+    EXPECT_EQ(ReadWith("cfg_baud\r", Line("link baud 19200")), "Read Success");
+    EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3);
+    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
+}
+
 TEST_F(ReadTest, LinkRateIsPickedFromTheProtocolsOffer)
 {
     EXPECT_EQ(ReadWith("cfg_baud\r", Line("link baud 4800")), "Read Success");
@@ -100,6 +122,15 @@ TEST_F(ReadTest, SerialNumberAndHardwareAreCutToTheirFieldLimits)
     ReadWith("cfg_hard\r", Line("H2.0.17"));
     EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "123456789");
     EXPECT_EQ(panel.FieldText(RadioField::Hardware), "H2.0");
+}
+
+// A text cut at its NUL byte would show a blank value under Success.
+TEST_F(ReadTest, ReplyHoldingANulByteFailsTheRead)
+{
+    panel.SetFieldText(RadioField::Firmware, "old");
+    EXPECT_EQ(ReadWith("cfg_firm\r", std::string("\r\n\0V2.31\r\n", 10)), "Read Failure");
+    EXPECT_EQ(panel.FieldText(RadioField::Firmware), "old");
+    EXPECT_EQ(radio.Sent().back(), "cfg_firm\r");
 }
 
 TEST_F(ReadTest, ChannelLoopStopsAtTheFirstChannelThatFails)
