@@ -55,6 +55,8 @@ bool ParseOption(const std::vector<std::string>& args, std::size_t& i, CliOption
         if (!ParseNumber(value, options.baud) || !IsTableBaud(options.baud))
             return Fail(error, "--baud takes 9600, 19200, 38400, 57600 or 115200, not '" + value + "'");
     } else if (name == "--out" && options.command == "read") {
+        if (value.empty())
+            return Fail(error, "--out needs a file name");
         options.outFile = value;
     } else if (name == "--sn" && options.command == "write") {
         if (value.empty() || value.size() > kSerialNumberLimit)

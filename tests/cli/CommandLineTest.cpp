@@ -64,7 +64,7 @@ TEST(CommandLine, RefusesValuesOutsideTheTables)
     const std::vector<std::vector<std::string>> refused = {
         {"read", "--port", "0"},        {"read", "--port", "256"},          {"read", "--port", "7x"},
         {"read", "--port", "-1"},       {"read", "--port", "7", "--baud", "4800"},
-        {"read", "--port", "7", "--baud", ""},
+        {"read", "--port", "7", "--baud", ""},     {"read", "--port", "7", "--out", ""},
         {"write", "--port", "2", "f", "--sn", "1234567890"},
         {"write", "--port", "2", "f", "--hw", "H2.01"},  {"write", "--port", "2", "f", "--sn", ""},
     };
