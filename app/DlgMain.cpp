@@ -25,11 +25,11 @@ constexpr unsigned kFullProgress = 10000;
 
 const TextPair kQuitPendingSuffix = {" - 升级结束后关闭", " - closing after the upgrade"};
 
-// The lists FillValueLists refills, in the order their selections come back:
-// the protocol first, since selecting it offers the link rates.
+// The lists FillValueLists refills whose items stand for the same values in
+// either language, in the order their selections come back: the protocol
+// first, since selecting it offers the link rates.
 const RadioList kRefilledLists[] = {RadioList::Protocol, RadioList::CurrentChannel, RadioList::HighPower,
-                                    RadioList::LowPower, RadioList::ConnectionRate, RadioList::PortBaud,
-                                    RadioList::LinkBaud};
+                                    RadioList::LowPower, RadioList::ConnectionRate, RadioList::PortBaud};
 
 const RadioCommand kCommands[] = {RadioCommand::Connect,      RadioCommand::Disconnect,   RadioCommand::Read,
                                   RadioCommand::Write,        RadioCommand::ImportConfig, RadioCommand::ExportConfig,
@@ -145,16 +145,30 @@ void DlgMain::SwitchLanguage()
 }
 
 // The refill brings the other language's items; the operator's and the
-// radio's values stay selected.
+// radio's values stay selected. The link rate list is the protocol's offer
+// again, so its value is looked up there: a rate it lacks ("UNKNOW") and no
+// rate at all stay unselected rather than become another rate.
 void DlgMain::RefillValueLists()
 {
     std::vector<int> selected;
     for (RadioList list : kRefilledLists)
         selected.push_back(m_panel.SelectedIndex(list));
+    const std::string linkRate = m_panel.ListText(RadioList::LinkBaud);
     m_operations.FillValueLists();
     for (std::size_t i = 0; i < selected.size(); ++i)
         if (selected[i] >= 0)
             m_panel.SelectListItem(kRefilledLists[i], selected[i]);
+    SelectLinkRate(linkRate);
+}
+
+// The item of that text, or none (an empty text matches no item).
+void DlgMain::SelectLinkRate(const std::string& rate)
+{
+    int position = -1;
+    for (int item = 0; item < m_panel.ListItemCount(RadioList::LinkBaud); ++item)
+        if (m_panel.ListItemText(RadioList::LinkBaud, item) == rate)
+            position = item;
+    m_panel.SelectListItem(RadioList::LinkBaud, position);
 }
 
 void DlgMain::Notify(SkinUI::TNotifyMsg& msg)

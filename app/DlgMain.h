@@ -76,6 +76,7 @@ private:
     void BuildControls();
     void FillComPorts();
     void RefillValueLists();
+    void SelectLinkRate(const std::string& rate);
     void ApplyStoredSettings();
     void SaveSettings();
     void HandleStatus(WPARAM argument, LPARAM code);

@@ -128,6 +128,21 @@ TEST_F(MainWindowTest, FirstStartIsChineseWithTheFirstPortAndSwitchingKeepsSelec
     EXPECT_EQ(panel.SelectedIndex(RadioList::ConnectionRate), 1);
     window.SwitchLanguage();
     EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " 频道5");
+
+    // The link rate is kept by its value: one the protocol's list lacks, and
+    // none at all, stay unselected, so that Write refuses rather than invents.
+    panel.SelectListItem(RadioList::Protocol, 1);  // " TRANSMDS": 4800, 9600, 19200
+    panel.SelectListItem(RadioList::LinkBaud, 0);
+    window.SwitchLanguage();
+    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 4800");
+    panel.ClearList(RadioList::LinkBaud);
+    panel.AddListItem(RadioList::LinkBaud, "UNKNOW");  // as a read without a link rate leaves it
+    panel.SelectListItem(RadioList::LinkBaud, 0);
+    for (int round = 0; round < 2; ++round) {
+        window.SwitchLanguage();
+        EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3) << round;
+        EXPECT_EQ(panel.SelectedIndex(RadioList::LinkBaud), -1) << round;
+    }
 }
 
 TEST_F(MainWindowTest, StoredSettingsApplyAndEveryClosePathEndsTheLoopAndSaves)
