@@ -239,7 +239,7 @@ void DlgMain::SetCommandsEnabled(bool enabled)
     const MainControls& c = m_controls;
     for (SkinUI::CButtonUI* button : {c.connectButton, c.disconnectButton, c.readButton, c.writeButton})
         button->SetEnabled(enabled && m_hasPorts);
-    for (SkinUI::CButtonUI* item : {c.connectItem, c.disconnectItem, c.readItem, c.writeItem})
+    for (SkinUI::CButtonUI* item : {c.connectItem, c.disconnectItem, c.readItem, c.verifyItem, c.writeItem})
         item->SetEnabled(enabled);
 }
 

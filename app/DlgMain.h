@@ -15,6 +15,7 @@
 #include "radio/ConfigFile.h"
 #include "radio/RadioLink.h"
 #include "radio/RadioOperations.h"
+#include "radio/RadioVerifier.h"
 #include "radio/UpgradeReporter.h"
 #include "radio/UpgradeWorker.h"
 
@@ -94,10 +95,11 @@ private:
     CMainRadioPanel m_panel{m_controls};
     CRadioLink m_link{m_panel};
     CRadioOperations m_operations{m_panel, m_link};
+    CRadioVerifier m_verifier{m_panel, m_link};
     CConfigFile m_config{m_panel};
     CTextList m_texts;
     CMainMenus m_menus{m_controls, m_PaintManager};
-    CMainCommands m_commands{m_controls, m_operations, m_config, m_menus, *this};
+    CMainCommands m_commands{m_controls, m_operations, m_verifier, m_config, m_menus, *this};
     bool m_hasPorts = false;
     bool m_quitPending = false;
     int m_portNumber = 0;

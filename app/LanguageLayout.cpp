@@ -58,23 +58,27 @@ void SetUnlockWidths(const MainControls& controls, bool chinese)
 
 }  // namespace
 
-RECT MenuPanelPosition(MainControls::Menu menu, bool chinese)
+MenuPanelPlace MenuPanelPosition(MainControls::Menu menu, bool chinese)
 {
-    // The File panel reaches down to 228, not 206, so that all eleven of its
-    // children fit inside it (inset 1 + 8 items of 20 + 3 separators + inset 1).
     switch (menu) {
-    case MainControls::FileMenu: return chinese ? RECT{10, 63, 100, 228} : RECT{10, 63, 130, 228};
-    case MainControls::LanguageMenu: return chinese ? RECT{52, 63, 142, 85} : RECT{52, 63, 172, 85};
+    case MainControls::FileMenu: return chinese ? MenuPanelPlace{10, 63, 90} : MenuPanelPlace{10, 63, 120};
+    case MainControls::LanguageMenu: return chinese ? MenuPanelPlace{52, 63, 90} : MenuPanelPlace{52, 63, 120};
     case MainControls::HelpMenu: break;
     }
-    return chinese ? RECT{94, 63, 184, 85} : RECT{124, 63, 244, 85};
+    return chinese ? MenuPanelPlace{94, 63, 90} : MenuPanelPlace{124, 63, 120};
 }
 
-void PlaceMenuPanel(SkinUI::CControlUI* panel, const RECT& position)
+// The height covers the inset and every item, so that a longer menu still
+// shows its last item.
+void PlaceMenuPanel(SkinUI::CVerticalLayoutUI* panel, const MenuPanelPlace& place)
 {
-    panel->SetFixedXY(SIZE{position.left, position.top});
-    panel->SetFixedWidth(position.right - position.left);
-    panel->SetFixedHeight(position.bottom - position.top);
+    const RECT inset = panel->GetInset();
+    int height = inset.top + inset.bottom;
+    for (int i = 0; i < panel->GetCount(); ++i)
+        height += panel->GetItemAt(i)->GetFixedHeight() + (i > 0 ? panel->GetChildPadding() : 0);
+    panel->SetFixedXY(SIZE{place.left, place.top});
+    panel->SetFixedWidth(place.width);
+    panel->SetFixedHeight(height);
 }
 
 void ApplyLanguage(MainControls& controls, CTextList& texts, bool chinese)

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Layout/VerticalLayoutUI.h"
 #include "app/MainControls.h"
 #include "app/TextList.h"
 
@@ -10,7 +10,12 @@
 // (the value lists and the window title are left to the caller).
 void ApplyLanguage(MainControls& controls, CTextList& texts, bool chinese);
 
-// Where a menu panel floats (left, top, right, bottom inside "main") in a language.
-RECT MenuPanelPosition(MainControls::Menu menu, bool chinese);
-// Gives a floating control that position as its fixed position and size.
-void PlaceMenuPanel(SkinUI::CControlUI* panel, const RECT& position);
+// Where a menu panel floats inside "main" in a language: its top left corner and width.
+struct MenuPanelPlace {
+    int left;
+    int top;
+    int width;
+};
+MenuPanelPlace MenuPanelPosition(MainControls::Menu menu, bool chinese);
+// Gives a floating panel that place, and the height that shows all its items.
+void PlaceMenuPanel(SkinUI::CVerticalLayoutUI* panel, const MenuPanelPlace& place);

@@ -6,11 +6,13 @@
 #include "app/MainWindowActions.h"
 #include "radio/ConfigFile.h"
 #include "radio/RadioOperations.h"
+#include "radio/RadioVerifier.h"
 
-CMainCommands::CMainCommands(MainControls& controls, CRadioOperations& operations, CConfigFile& config,
-                             CMainMenus& menus, IMainWindowActions& actions)
+CMainCommands::CMainCommands(MainControls& controls, CRadioOperations& operations, CRadioVerifier& verifier,
+                             CConfigFile& config, CMainMenus& menus, IMainWindowActions& actions)
     : m_controls(controls),
       m_operations(operations),
+      m_verifier(verifier),
       m_config(config),
       m_menus(menus),
       m_actions(actions)
@@ -120,6 +122,8 @@ bool CMainCommands::RunMenuItem(SkinUI::CControlUI* item)
         m_operations.ReadAllParameters();
     else if (item == c.writeItem)
         m_operations.WriteParameters();
+    else if (item == c.verifyItem)
+        m_verifier.Verify();
     else if (item == c.disconnectItem)
         m_operations.LeaveConfigMode();
     else if (item == c.upgradeItem)

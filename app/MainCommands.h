@@ -7,13 +7,14 @@
 class CConfigFile;
 class CMainMenus;
 class CRadioOperations;
+class CRadioVerifier;
 class IMainWindowActions;
 
 // What the main window does with its controls' notifications.
 class CMainCommands {
 public:
-    explicit CMainCommands(MainControls& controls, CRadioOperations& operations, CConfigFile& config,
-                           CMainMenus& menus, IMainWindowActions& actions);
+    explicit CMainCommands(MainControls& controls, CRadioOperations& operations, CRadioVerifier& verifier,
+                           CConfigFile& config, CMainMenus& menus, IMainWindowActions& actions);
 
     // False only when the notification is not to be passed on to the base window.
     bool Notify(SkinUI::TNotifyMsg& msg);
@@ -30,6 +31,7 @@ private:
 
     MainControls& m_controls;
     CRadioOperations& m_operations;
+    CRadioVerifier& m_verifier;
     CConfigFile& m_config;
     CMainMenus& m_menus;
     IMainWindowActions& m_actions;

@@ -36,6 +36,7 @@ struct MainControls {
     SkinUI::CButtonUI* connectItem = nullptr;
     SkinUI::CButtonUI* readItem = nullptr;
     SkinUI::CButtonUI* writeItem = nullptr;
+    SkinUI::CButtonUI* verifyItem = nullptr;
     SkinUI::CButtonUI* disconnectItem = nullptr;
     SkinUI::CButtonUI* upgradeItem = nullptr;
     SkinUI::CButtonUI* importItem = nullptr;

@@ -96,6 +96,7 @@ private:
         Put("connectItem", c.connectItem);
         Put("readItem", c.readItem);
         Put("writeItem", c.writeItem);
+        Put("verifyItem", c.verifyItem);
         Put("disconnectItem", c.disconnectItem);
         Put("upgradeItem", c.upgradeItem);
         Put("importItem", c.importItem);

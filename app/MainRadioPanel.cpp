@@ -117,6 +117,7 @@ SkinUI::CControlUI* CMainRadioPanel::CommandControl(RadioCommand command) const
     case RadioCommand::ImportConfig: return m_controls.importButton;
     case RadioCommand::ExportConfig: return m_controls.exportButton;
     case RadioCommand::UpgradeFirmware: return m_controls.upgradeItem;
+    case RadioCommand::Verify: return m_controls.verifyItem;
     }
     return nullptr;
 }
@@ -147,6 +148,11 @@ std::string CMainRadioPanel::LabelText(RadioLabel label) const
 void CMainRadioPanel::ShowError(const std::string& message, const std::string& caption)
 {
     ::MessageBoxA(nullptr, message.c_str(), caption.c_str(), MB_ICONERROR);
+}
+
+void CMainRadioPanel::ShowReport(const std::string& message, const std::string& caption)
+{
+    ::MessageBoxA(m_owner, message.c_str(), caption.c_str(), MB_ICONWARNING);
 }
 
 void CMainRadioPanel::ShowStatus(const std::string& text, bool success)

@@ -19,7 +19,7 @@ public:
     explicit CMainRadioPanel(MainControls& controls);
 
     void SetChinese(bool chinese) { m_chinese = chinese; }
-    // The window that owns the file dialogs.
+    // The window that owns the file dialogs and the reports.
     void SetOwner(HWND owner) { m_owner = owner; }
 
     bool IsChinese() const override { return m_chinese; }
@@ -41,6 +41,7 @@ public:
     std::string CommandText(RadioCommand command) const override;
     std::string LabelText(RadioLabel label) const override;
     void ShowError(const std::string& message, const std::string& caption) override;
+    void ShowReport(const std::string& message, const std::string& caption) override;
     void ShowStatus(const std::string& text, bool success) override;
     bool ChooseFile(std::string& path, const FileDialogRequest& request) override;
 

@@ -25,5 +25,5 @@ extern const char* const kChannelTip;
 
 }  // namespace MainTexts
 
-// Appends the 43 records of the main window's controls, in their fixed order.
+// Appends the records of the main window's controls, in their fixed order.
 void AddTextPairs(CTextList& list, const MainControls& controls);

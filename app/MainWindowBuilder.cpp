@@ -64,11 +64,9 @@ CControlUI* NewGap(int height)
     return gap;
 }
 
-// Every panel starts as the Help panel stands in Chinese; the language then places it.
 void ApplyPanelLook(CVerticalLayoutUI* panel)
 {
     panel->SetFloat(true);
-    PlaceMenuPanel(panel, MenuPanelPosition(MainControls::HelpMenu, true));
     panel->SetBkColor(0xEEEEEEEE);
     panel->SetBorderColor(0xFFFFC700);
     panel->SetBorderSize(1);
@@ -284,35 +282,29 @@ CHorizontalLayoutUI* CMainWindowBuilder::NewUnlockHolder(CButtonUI* unlock, CLab
 
 void CMainWindowBuilder::BuildMenuPanels(SkinUI::CContainerUI* main)
 {
-    CVerticalLayoutUI* help = NewPanel(MainControls::HelpMenu);
-    m_controls.aboutItem = NewMenuItem();
-    help->Add(m_controls.aboutItem);
-    main->Add(help);
-
-    CVerticalLayoutUI* language = NewPanel(MainControls::LanguageMenu);
-    m_controls.languageItem = NewMenuItem();
-    language->Add(m_controls.languageItem);
-    main->Add(language);
-
-    CVerticalLayoutUI* file = NewPanel(MainControls::FileMenu);
-    CButtonUI** items[] = {&m_controls.connectItem, &m_controls.readItem, &m_controls.writeItem,
-                           &m_controls.disconnectItem, nullptr, &m_controls.upgradeItem, nullptr,
-                           &m_controls.importItem, &m_controls.exportItem, nullptr, &m_controls.exitItem};
-    for (CButtonUI** item : items) {
-        if (item == nullptr) {
-            file->Add(NewMenuSeparator());
-            continue;
-        }
-        *item = NewMenuItem();
-        file->Add(*item);
-    }
-    main->Add(file);
+    AddPanel(main, MainControls::HelpMenu, {&m_controls.aboutItem});
+    AddPanel(main, MainControls::LanguageMenu, {&m_controls.languageItem});
+    AddPanel(main, MainControls::FileMenu,
+             {&m_controls.connectItem, &m_controls.readItem, &m_controls.writeItem, &m_controls.verifyItem,
+              &m_controls.disconnectItem, nullptr, &m_controls.upgradeItem, nullptr, &m_controls.importItem,
+              &m_controls.exportItem, nullptr, &m_controls.exitItem});
 }
 
-CVerticalLayoutUI* CMainWindowBuilder::NewPanel(int menu)
+// Every panel starts as the Help panel stands in Chinese, tall enough for its
+// items; the language then places it.
+void CMainWindowBuilder::AddPanel(SkinUI::CContainerUI* main, int menu, std::initializer_list<CButtonUI**> items)
 {
     CVerticalLayoutUI* panel = new CVerticalLayoutUI;
     ApplyPanelLook(panel);
+    for (CButtonUI** item : items) {
+        if (item == nullptr) {
+            panel->Add(NewMenuSeparator());
+            continue;
+        }
+        *item = NewMenuItem();
+        panel->Add(*item);
+    }
+    PlaceMenuPanel(panel, MenuPanelPosition(MainControls::HelpMenu, true));
     m_controls.menuPanels[menu] = panel;
-    return panel;
+    main->Add(panel);
 }

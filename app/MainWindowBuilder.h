@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include "SkinUI/Control/ButtonUI.h"
 #include "SkinUI/Core/ContainerUI.h"
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
@@ -26,7 +28,8 @@ private:
     CLabelAndComboUI* NewListRow(RadioList list, int labelWidth);
     CLabelAndEditUI* NewFieldRow(RadioField field, UINT maxChars);
     SkinUI::CHorizontalLayoutUI* NewUnlockHolder(SkinUI::CButtonUI* unlock, CLabelAndEditUI* row);
-    SkinUI::CVerticalLayoutUI* NewPanel(int menu);
+    // A panel of these items, a null entry standing for a separator.
+    void AddPanel(SkinUI::CContainerUI* main, int menu, std::initializer_list<SkinUI::CButtonUI**> items);
 
     MainControls& m_controls;
 };

@@ -8,7 +8,8 @@ const char* const kCliUsage =
     "usage: radiocfg ports\n"
     "       radiocfg connect|disconnect --port N [--baud B]\n"
     "       radiocfg read --port N [--baud B] [--out FILE]\n"
-    "       radiocfg write --port N [--baud B] [--sn TEXT] [--hw TEXT] FILE\n"
+    "       radiocfg write --port N [--baud B] [--verify] [--sn TEXT] [--hw TEXT] FILE\n"
+    "       radiocfg verify --port N [--baud B] FILE\n"
     "       radiocfg upgrade --port N FIRMWARE.dwn\n"
     "B is one of 9600, 19200, 38400 (the default), 57600, 115200; upgrades run at 115200.\n";
 
@@ -83,15 +84,18 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
     options = CliOptions{};
     options.command = args[0];
     const std::string& command = options.command;
+    const bool takesConfig = command == "write" || command == "verify";
     if (command != "ports" && command != "connect" && command != "disconnect" && command != "read"
-        && command != "write" && command != "upgrade")
+        && command != "upgrade" && !takesConfig)
         return Fail(error, "unknown command " + command);
 
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i].rfind("--", 0) == 0) {
+        if (args[i] == "--verify" && command == "write") {
+            options.verify = true;
+        } else if (args[i].rfind("--", 0) == 0) {
             if (!ParseOption(args, i, options, error))
                 return false;
-        } else if (command == "write" && options.configFile.empty()) {
+        } else if (takesConfig && options.configFile.empty()) {
             options.configFile = args[i];
         } else if (command == "upgrade" && options.firmwareFile.empty()) {
             options.firmwareFile = args[i];
@@ -101,8 +105,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
     }
     if (command != "ports" && options.port == 0)
         return Fail(error, command + " needs --port N");
-    if (command == "write" && options.configFile.empty())
-        return Fail(error, "write needs the configuration FILE to write");
+    if (takesConfig && options.configFile.empty())
+        return Fail(error, command + " needs the configuration FILE");
     if (command == "upgrade" && options.firmwareFile.empty())
         return Fail(error, "upgrade needs the FIRMWARE file to send");
     return true;

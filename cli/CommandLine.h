@@ -5,7 +5,7 @@
 
 // What radiocfg was asked to do.
 struct CliOptions {
-    std::string command;  // ports, connect, disconnect, read, write or upgrade
+    std::string command;  // ports, connect, disconnect, read, write, verify or upgrade
     int port = 0;
     int baud = 38400;
     std::string outFile;
@@ -14,6 +14,7 @@ struct CliOptions {
     bool setHardware = false;
     std::string hardware;
     std::string configFile;
+    bool verify = false;  // write, then verify
     std::string firmwareFile;
 };
 

@@ -41,6 +41,8 @@ int CRadioCli::Run(const CliOptions& options)
         return Read(options.outFile);
     if (options.command == "upgrade")
         return Upgrade(options);
+    if (options.command == "verify")
+        return ImportFile(options.configFile) ? Verify() : 1;
     return Write(options);
 }
 
@@ -74,12 +76,15 @@ bool CRadioCli::SelectPort(int port, int baud)
     return true;
 }
 
-// Prints the messages the operation raised, then its status; true on success.
+// Prints the messages and reports the operation raised, then its status; true on success.
 bool CRadioCli::ReportStatus()
 {
     const auto& errors = m_panel.Errors();
     for (; m_errorsShown < errors.size(); ++m_errorsShown)
         m_err << errors[m_errorsShown].message << "\n";
+    const auto& reports = m_panel.Reports();
+    for (; m_reportsShown < reports.size(); ++m_reportsShown)
+        m_err << reports[m_reportsShown].message << "\n";
     m_out << m_panel.StatusText() << "\n";
     m_out.flush();
     return m_panel.StatusSuccess();
@@ -108,11 +113,16 @@ int CRadioCli::Read(const std::string& outFile)
     return ReportStatus() ? 0 : 1;
 }
 
+bool CRadioCli::ImportFile(const std::string& path)
+{
+    m_panel.SetChosenFile(path);
+    m_config.ImportConfig();
+    return ReportStatus();
+}
+
 int CRadioCli::Write(const CliOptions& options)
 {
-    m_panel.SetChosenFile(options.configFile);
-    m_config.ImportConfig();
-    if (!ReportStatus())
+    if (!ImportFile(options.configFile))
         return 1;
     if (options.setSerialNumber) {
         m_operations.UnlockField(RadioField::SerialNumber);
@@ -123,6 +133,14 @@ int CRadioCli::Write(const CliOptions& options)
         m_panel.SetFieldText(RadioField::Hardware, options.hardware);
     }
     m_operations.WriteParameters();
+    if (!ReportStatus())
+        return 1;
+    return options.verify ? Verify() : 0;
+}
+
+int CRadioCli::Verify()
+{
+    m_verifier.Verify();
     return ReportStatus() ? 0 : 1;
 }
 

@@ -7,6 +7,7 @@
 #include "radio/MemoryRadioPanel.h"
 #include "radio/RadioLink.h"
 #include "radio/RadioOperations.h"
+#include "radio/RadioVerifier.h"
 
 // Runs one radiocfg command over the radio operations, with the parameters
 // held in memory as the main window would hold them.
@@ -23,6 +24,9 @@ private:
     int Connect(bool enter);
     int Read(const std::string& outFile);
     int Write(const CliOptions& options);
+    // Compares the radio with the imported file.
+    int Verify();
+    bool ImportFile(const std::string& path);
     int Upgrade(const CliOptions& options);
     void PrintParameters();
     bool ReportStatus();
@@ -32,6 +36,8 @@ private:
     CMemoryRadioPanel m_panel;
     CRadioLink m_link{m_panel};
     CRadioOperations m_operations{m_panel, m_link};
+    CRadioVerifier m_verifier{m_panel, m_link, VerifySource::File};
     CConfigFile m_config{m_panel};
     std::size_t m_errorsShown = 0;
+    std::size_t m_reportsShown = 0;
 };

@@ -7,7 +7,8 @@ CMemoryRadioPanel::CMemoryRadioPanel()
                      {RadioCommand::Write, "Write"},
                      {RadioCommand::ImportConfig, "Import Config"},
                      {RadioCommand::ExportConfig, "Export Config"},
-                     {RadioCommand::UpgradeFirmware, "Upgrade Firmware"}},
+                     {RadioCommand::UpgradeFirmware, "Upgrade Firmware"},
+                     {RadioCommand::Verify, "Verify"}},
       m_labelTexts{{RadioLabel::Protocol, "Protocol Type:"},
                    {RadioLabel::CurrentChannel, "Current Channel:"},
                    {RadioLabel::PortBaud, "Port BaudRate:"},
@@ -119,6 +120,11 @@ std::string CMemoryRadioPanel::LabelText(RadioLabel label) const
 void CMemoryRadioPanel::ShowError(const std::string& message, const std::string& caption)
 {
     m_errors.push_back({message, caption});
+}
+
+void CMemoryRadioPanel::ShowReport(const std::string& message, const std::string& caption)
+{
+    m_reports.push_back({message, caption});
 }
 
 void CMemoryRadioPanel::ShowStatus(const std::string& text, bool success)

@@ -14,7 +14,7 @@
 // tests. Labels and command texts are the English interface's.
 class CMemoryRadioPanel : public IRadioPanel {
 public:
-    struct ErrorBox {
+    struct ShownBox {
         std::string message;
         std::string caption;
     };
@@ -33,7 +33,8 @@ public:
     bool IsFieldEnabled(RadioField field) const;
     bool UnlockButtonsShown() const { return m_unlockButtonsShown; }
     int FocusedChannel() const { return m_focusedChannel; }
-    const std::vector<ErrorBox>& Errors() const { return m_errors; }
+    const std::vector<ShownBox>& Errors() const { return m_errors; }
+    const std::vector<ShownBox>& Reports() const { return m_reports; }
     const std::string& StatusText() const { return m_statusText; }
     bool StatusSuccess() const { return m_statusSuccess; }
     const std::vector<FileDialogRequest>& FileDialogs() const { return m_fileDialogs; }
@@ -57,6 +58,7 @@ public:
     std::string CommandText(RadioCommand command) const override;
     std::string LabelText(RadioLabel label) const override;
     void ShowError(const std::string& message, const std::string& caption) override;
+    void ShowReport(const std::string& message, const std::string& caption) override;
     void ShowStatus(const std::string& text, bool success) override;
     bool ChooseFile(std::string& path, const FileDialogRequest& request) override;
 
@@ -73,7 +75,8 @@ private:
     std::function<void(int)> m_protocolSelected;
     bool m_unlockButtonsShown = false;
     int m_focusedChannel = -1;
-    std::vector<ErrorBox> m_errors;
+    std::vector<ShownBox> m_errors;
+    std::vector<ShownBox> m_reports;
     std::string m_statusText;
     bool m_statusSuccess = false;
     std::string m_chosenFile;

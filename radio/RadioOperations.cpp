@@ -279,16 +279,7 @@ bool CRadioOperations::CheckWriteValues()
             return false;
         }
     }
-    const struct {
-        RadioList list;
-        RadioLabel label;
-    } required[] = {
-        {RadioList::Protocol, RadioLabel::Protocol},
-        {RadioList::CurrentChannel, RadioLabel::CurrentChannel},
-        {RadioList::PortBaud, RadioLabel::PortBaud},
-        {RadioList::LinkBaud, RadioLabel::LinkBaud},
-    };
-    for (const auto& entry : required) {
+    for (const LabelledList& entry : kExchangedLists) {
         if (!CheckNotEmpty(m_panel.ListText(entry.list), entry.label))
             return false;
     }

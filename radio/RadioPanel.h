@@ -8,9 +8,21 @@
 enum class RadioList { Protocol, CurrentChannel, HighPower, LowPower, ConnectionRate, PortBaud, LinkBaud, ComPort };
 enum class RadioField { Firmware, SubFirmware, Hardware, SerialNumber };
 // The buttons and menu items whose text opens the status of their operation.
-enum class RadioCommand { Connect, Disconnect, Read, Write, ImportConfig, ExportConfig, UpgradeFirmware };
+enum class RadioCommand { Connect, Disconnect, Read, Write, ImportConfig, ExportConfig, UpgradeFirmware, Verify };
 // The labels that name a field in validation messages.
 enum class RadioLabel { Protocol, CurrentChannel, PortBaud, LinkBaud, SerialNumber, Hardware };
+
+// The lists a write requires and Verify compares, in that order, with their labels.
+struct LabelledList {
+    RadioList list;
+    RadioLabel label;
+};
+inline constexpr LabelledList kExchangedLists[] = {
+    {RadioList::Protocol, RadioLabel::Protocol},
+    {RadioList::CurrentChannel, RadioLabel::CurrentChannel},
+    {RadioList::PortBaud, RadioLabel::PortBaud},
+    {RadioList::LinkBaud, RadioLabel::LinkBaud},
+};
 
 struct FileDialogRequest {
     std::string title;
@@ -54,6 +66,8 @@ public:
 
     // A modal error box with the error icon and no owner window.
     virtual void ShowError(const std::string& message, const std::string& caption) = 0;
+    // A modal box with the warning icon, owned by the main window.
+    virtual void ShowReport(const std::string& message, const std::string& caption) = 0;
     // The status label: text, no padding, green on success and red on failure.
     virtual void ShowStatus(const std::string& text, bool success) = 0;
     // True when the operator confirmed a file name, which is then in path.

@@ -48,6 +48,20 @@ std::string CurrentChannelItem(bool chinese, int number)
     return WithNumber(Pick(chinese, " 频道%d", " Channel%d"), number);
 }
 
+std::string ChannelName(bool chinese, int channel)
+{
+    return WithNumber(Pick(chinese, "频道%d:", "Channel%d:"), channel);
+}
+
+std::string Difference(bool chinese, bool fromFile, const std::string& name, const std::string& held,
+                       const std::string& radio)
+{
+    const char* none = Pick(chinese, "无", "none");
+    const char* holder = fromFile ? Pick(chinese, "文件", "file") : Pick(chinese, "窗口", "window");
+    return name + " " + holder + " " + (held.empty() ? none : held) + Pick(chinese, "，电台 ", ", radio ")
+           + (radio.empty() ? none : radio);
+}
+
 std::string OperationStatus(const IRadioPanel& panel, RadioCommand command, bool success)
 {
     return panel.CommandText(command) + ResultSuffix(panel.IsChinese(), success);

@@ -12,6 +12,12 @@ std::string ErrorCaption(bool chinese);
 std::string ChannelInvalid(bool chinese, int channel);
 std::string InvalidSuffix(bool chinese);
 std::string CurrentChannelItem(bool chinese, int number);
+// "Channel3:", the name of a channel in the lines of Verify.
+std::string ChannelName(bool chinese, int channel);
+// One line of Verify: the named value as the window (or file) holds it and as
+// the radio holds it; an empty value shows as none.
+std::string Difference(bool chinese, bool fromFile, const std::string& name, const std::string& held,
+                       const std::string& radio);
 // The status after an operation: the starting control's text and the result.
 std::string OperationStatus(const IRadioPanel& panel, RadioCommand command, bool success);
 

@@ -380,6 +380,22 @@ def load_layout(language):
     return rects
 
 
+def message_boxes():
+    """The visible message boxes, each as {"caption", "owner", "lines"}: its title, its owner
+    window's title and its text line by line."""
+    out = run(["wine", layoutdump_path(), "--message-boxes"], env=wine_env(), timeout=60, binary=True)
+    boxes = []
+    for line in out.decode("gbk", errors="replace").splitlines():
+        kind, _, text = line.partition(" ")
+        if kind == "box":
+            boxes.append({"caption": text, "owner": None, "lines": []})
+        elif kind == "owner" and boxes:
+            boxes[-1]["owner"] = text
+        elif kind == "line" and boxes:
+            boxes[-1]["lines"].append(text)
+    return boxes
+
+
 def com_ports():
     """The COM port numbers in the order the program lists them."""
     out = run(["wine", layoutdump_path(), "--com-ports"], env=wine_env(), timeout=60)

@@ -47,6 +47,17 @@ TEST(CommandLine, WriteTakesTheFileAndIdentity)
     EXPECT_TRUE(parsed.options.setHardware);
     EXPECT_EQ(parsed.options.hardware, "H2.0");
     EXPECT_FALSE(Parse({"write", "--port", "2", "radio.cfg"}).options.setSerialNumber);
+    EXPECT_FALSE(parsed.options.verify);
+    EXPECT_TRUE(Parse({"write", "--verify", "--port", "2", "radio.cfg"}).options.verify);
+}
+
+TEST(CommandLine, VerifyTakesThePortAndTheFile)
+{
+    Parsed parsed = Parse({"verify", "--port", "2", "--baud", "9600", "radio.cfg"});
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.options.command, "verify");
+    EXPECT_EQ(parsed.options.baud, 9600);
+    EXPECT_EQ(parsed.options.configFile, "radio.cfg");
 }
 
 TEST(CommandLine, UpgradeTakesThePortAndTheFirmwareFile)
@@ -92,6 +103,10 @@ TEST(CommandLine, RefusesWrongUsage)
         {"upgrade", "--port", "2", "a.dwn", "b.dwn"},
         {"upgrade", "--port", "2", "--baud", "9600", "f.dwn"},
         {"upgrade", "--port", "2", "--out", "x", "f.dwn"},
+        {"verify", "--port", "2"},
+        {"verify", "--port", "2", "--verify", "f.cfg"},
+        {"verify", "--port", "2", "--sn", "1", "f.cfg"},
+        {"read", "--port", "2", "--verify"},
     };
     for (const auto& args : refused)
         EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);

@@ -60,4 +60,5 @@ TEST(LayoutDumpArgsTest, OneLooseWordAtMostAndNoUnknownOptions)
     EXPECT_FALSE(Parse({"--render-status", "x", "--success", "a.png", "b.png"}).ok);
     EXPECT_FALSE(Parse({"--verbose"}).ok);
     EXPECT_TRUE(Parse({"--com-ports"}).args.comPorts);
+    EXPECT_TRUE(Parse({"--message-boxes"}).args.messageBoxes);
 }

@@ -33,11 +33,17 @@ LINK_CODES = {4800: 1, 9600: 2, 19200: 3}
 READ_COMMANDS = ["cfg_ch_n\\r", "cfg_prtl\\r", "cfg_sbau\\r", "cfg_baud\\r", "cfg_firm\\r", "cfg_hard\\r",
                  "cfg_sern\\r", "SREV\\r"] + ["cfg_ch_%d\\r" % i for i in range(10)]
 
+# The texts of the commands the scenarios run, by language.
+COMMANDS = {"en": {"read": "Read", "write": "Write", "verify": "Verify"},
+            "zh": {"read": "读取", "write": "写入", "verify": "校验"}}
+
 # The results the scenarios wait for, drawn ahead.
 STATUSES = [(text + word, success, "en")
-            for text in ("Connect", "Read", "Write", "Disconnect", "Export Config", "Import Config", "Upgrade Firmware")
+            for text in ("Connect", "Read", "Write", "Disconnect", "Export Config", "Import Config", "Upgrade Firmware",
+                         "Verify")
             for word, success in ((" Success", True), (" Failure", False))
-            if success or text not in ("Export Config", "Import Config")] + [("连接成功", True, "zh")]
+            if success or text not in ("Export Config", "Import Config")] + [
+    (text, text.endswith("成功"), "zh") for text in ("连接成功", "读取成功", "写入成功", "校验成功", "校验失败")]
 
 # What the simulated radio holds when a group starts (none of it is radiosim's default).
 RADIO = {"channels": ["%.5f" % (452.5 + i * 1.25) for i in range(10)], "current": 3, "protocol": "TRANSMDS",
@@ -166,7 +172,7 @@ def connect(group):
 def read(group):
     app, radio = group.app, group.radio
     app.click("readButton")
-    app.wait_status("Read", True)
+    app.wait_status(COMMANDS[group.language]["read"], True)
     expect_equal("commands of Read", wait_commands(radio, 18), READ_COMMANDS)
 
 
@@ -251,8 +257,67 @@ def unlock_and_write_serial(group):
     expect_equal("commands of the next Write", wait_commands(radio, 14), plain)
 
 
+# --- Verify: the radio read back and compared with the window ---------------------
+
+def run_verify(group):
+    gd.open_menu_item(group.app, "fileMenu", "verifyItem")
+    return COMMANDS[group.language]["verify"]
+
+
+def expect_no_box(caption):
+    time.sleep(0.5)
+    if gd.visible_windows(caption):
+        raise gd.DriverError("a %r box is shown" % caption)
+
+
+def verify_success(group):
+    """The radio holds what the window holds: a green result, no box, the read's commands only."""
+    app, radio = group.app, group.radio
+    radio.new_commands()
+    verify = run_verify(group)
+    app.wait_status(verify, True)
+    expect_no_box(app.status_text(verify, False))
+    expect_equal("commands of Verify", wait_commands(radio, 18), READ_COMMANDS)
+
+
+def verify_catches_an_ignored_set(group):
+    """The radio acknowledges channel 3 without taking it: Write succeeds, Verify names the channel."""
+    app, radio = group.app, group.radio
+    texts = COMMANDS[group.language]
+    radio.set_scenario("--ignore-set cfg_ch_3")
+    radio.new_commands()
+    app.click("channelEdit3")
+    clear_and_type("450")
+    app.click("writeButton")
+    app.wait_status(texts["write"], True)
+    verify = run_verify(group)
+    caption = app.status_text(verify, False)
+    box = gd.wait_window(caption, 8)
+    kept = RADIO["channels"][3]
+    line = ("频道3: 窗口 450.00000，电台 %s" if group.language == "zh" else "Channel3: window 450.00000, radio %s") % kept
+    expect_equal("the Verify box", gd.message_boxes(),
+                 [{"caption": caption, "owner": gd.WINDOW_TITLES[group.language], "lines": [line]}])
+    gd.focus(box)
+    gd.press("Return")
+    gd.wait_window_gone(box)
+    app.wait_status(verify, False)
+    expect_equal("commands of Verify after Write", wait_commands(radio, 14 + 18)[14:], READ_COMMANDS)
+    radio.set_scenario("")
+
+
+def verify_unreadable_radio(group):
+    app, radio = group.app, group.radio
+    radio.set_scenario("--silent")
+    radio.new_commands()
+    verify = run_verify(group)
+    app.wait_status(verify, False)
+    expect_no_box(app.status_text(verify, False))
+    expect_equal("commands of Verify", wait_commands(radio, 1), ["cfg_ch_n\\r"])
+    radio.set_scenario("")
+
+
 RADIO_SCENARIOS = [connect, read, export_after_read, write, invalid_channel_refused, import_export_round_trip,
-                   unlock_and_write_serial]
+                   unlock_and_write_serial, verify_success, verify_catches_an_ignored_set, verify_unreadable_radio]
 
 
 # --- menus, languages, About and Exit (starts in Chinese) ---------------------
@@ -342,7 +407,8 @@ def exit_saves_the_settings(group):
     expect_equal("settings saved at exit", saved, {"Port": str(group.port_index), "Baud": "2", "Chinese": "0"})
 
 
-MENU_SCENARIOS = [chinese_title, connect, menus_follow_the_mouse, about_opens_and_closes, switch_to_english,
+MENU_SCENARIOS = [chinese_title, connect, menus_follow_the_mouse, about_opens_and_closes, read,
+                  verify_success, verify_catches_an_ignored_set, switch_to_english,
                   about_opens_and_closes, read_from_the_file_menu, exit_saves_the_settings]
 
 

@@ -145,6 +145,33 @@ TEST_F(RadiocfgTest, WriteSendsTheImportedFileAndTheIdentity)
     EXPECT_EQ(commands[14], "cfg_sern RS900\\r");
 }
 
+TEST_F(RadiocfgTest, VerifyComparesTheRadioWithAFile)
+{
+    ASSERT_EQ(Radiocfg("read " + PortArgument() + " --out \"" + configPath + "\"").exitCode, 0u);
+    const std::string file = " \"" + configPath + ".cfg\"";
+    Outcome same = Radiocfg("verify " + PortArgument() + file);
+    EXPECT_EQ(same.exitCode, 0u) << same.err;
+    EXPECT_EQ(LastLine(same.out), "Verify Success");
+    EXPECT_EQ(same.err, "");
+
+    // The radio acknowledges channel 3 and keeps its own: Write alone would say Success.
+    std::string text = ReadWhole(configPath + ".cfg");
+    text.replace(text.find("Channel3,414.12500"), 18, "Channel3,440.00000");
+    std::ofstream(configPath + ".cfg", std::ios::binary) << text;
+    radio.Start("--ignore-set cfg_ch_3");
+    Outcome written = Radiocfg("write --verify " + PortArgument() + file);
+    EXPECT_EQ(written.exitCode, 1u);
+    EXPECT_NE(written.out.find("Write Success"), std::string::npos);
+    EXPECT_EQ(LastLine(written.out), "Verify Failure");
+    EXPECT_EQ(LastLine(written.err), "Channel3: file 440.00000, radio 414.12500");
+
+    radio.Start("--silent");
+    Outcome unread = Radiocfg("verify " + PortArgument() + file);
+    EXPECT_EQ(unread.exitCode, 1u);
+    EXPECT_EQ(LastLine(unread.out), "Verify Failure");
+    EXPECT_EQ(unread.err, "");
+}
+
 TEST_F(RadiocfgTest, InvalidFileIsRefusedOnStandardError)
 {
     std::ofstream file(configPath + ".cfg", std::ios::binary);

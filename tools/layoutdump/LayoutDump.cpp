@@ -1,4 +1,5 @@
-// layoutdump: the main window's control rectangles, and pictures of its status label.
+// layoutdump: the main window's control rectangles, pictures of its status
+// label, and the message boxes on the desktop.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "ClientCapture.h"
 #include "LayoutDumpArgs.h"
 #include "LayoutDumpWindow.h"
+#include "MessageBoxes.h"
 #include "PngFile.h"
 #include "app/MainLayoutDump.h"
 #include "serial/ComPorts.h"
@@ -18,7 +20,8 @@
 namespace {
 
 const char kUsage[] =
-    "usage: layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure) OUT.png] [--com-ports]\n";
+    "usage: layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure) OUT.png] [--com-ports]\n"
+    "                  [--message-boxes]\n";
 // Far off the screen, so that the window never covers the program under test.
 const int kOffScreen = -4000;
 
@@ -93,6 +96,10 @@ int main(int argc, char** argv)
         return 2;
     }
     if (args.comPorts) return PrintComPorts();
+    if (args.messageBoxes) {
+        PrintMessageBoxes(stdout);
+        return 0;
+    }
 
     SkinUI::CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
     CLayoutDumpWindow window(args.chinese);

@@ -42,6 +42,8 @@ bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& 
             outcomeGiven = true;
         } else if (std::strcmp(arg, "--com-ports") == 0) {
             args.comPorts = true;
+        } else if (std::strcmp(arg, "--message-boxes") == 0) {
+            args.messageBoxes = true;
         } else if (arg[0] == '-' || !args.png.empty()) {
             error = std::string("unexpected argument ") + arg;
             return false;

@@ -2,6 +2,7 @@
 #include <string>
 
 // layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure) OUT.png] [--com-ports]
+//            [--message-boxes]
 struct TLayoutDumpArgs {
     bool chinese = true;
     bool renderStatus = false;
@@ -9,6 +10,7 @@ struct TLayoutDumpArgs {
     bool success = true;
     std::string png;
     bool comPorts = false;
+    bool messageBoxes = false;
 };
 
 class CLayoutDumpArgs {

@@ -16,9 +16,10 @@
 #include "app/MainWindowBuilder.h"
 #include "radio/ConfigFile.h"
 #include "radio/RadioOperations.h"
+#include "radio/RadioVerifier.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
-// The window's panel with error boxes and file dialogs recorded instead of shown.
+// The window's panel with error boxes, reports and file dialogs recorded instead of shown.
 struct RecordingPanel : CMainRadioPanel {
     using CMainRadioPanel::CMainRadioPanel;
     // Dispatches what is queued, as the modal box's own loop does.
@@ -29,12 +30,14 @@ struct RecordingPanel : CMainRadioPanel {
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
     }
+    void ShowReport(const std::string& message, const std::string&) override { reports.push_back(message); }
     bool ChooseFile(std::string&, const FileDialogRequest& request) override
     {
         dialogs.push_back(request);
         return false;
     }
     std::vector<std::string> errors;
+    std::vector<std::string> reports;
     std::vector<FileDialogRequest> dialogs;
 };
 
@@ -132,9 +135,10 @@ protected:
     DeadTransport transport;
     CRadioLink link{panel, transport};
     CRadioOperations operations{panel, link};
+    CRadioVerifier verifier{panel, link};
     CConfigFile config{panel};
     CMainMenus menus{controls, window.GetManager()};
     RecordingActions actions;
-    CMainCommands commands{controls, operations, config, menus, actions};
+    CMainCommands commands{controls, operations, verifier, config, menus, actions};
     std::vector<SkinUI::CControlUI*> notPassedOn;
 };

@@ -106,11 +106,12 @@ TEST_P(MainLayoutTest, MenuTitlesAndPanelsFollowTheLanguage)
     EXPECT_EQ(Rect(controls.menuPanels[MainControls::LanguageMenu]), Rect(52, 63, Pick(142, 172), 85));
     EXPECT_EQ(Rect(controls.aboutItem), Chinese() ? Rect(95, 64, 183, 84) : Rect(125, 64, 243, 84));
     EXPECT_EQ(Rect(controls.languageItem), Rect(53, 64, Pick(141, 171), 84));
-    // Eight items of 20 and three separators below the top inset: Exit ends at 64+160+3 = 227,
-    // inside the panel, which must reach 228 to show it.
-    EXPECT_EQ(Rect(controls.menuPanels[MainControls::FileMenu]), Rect(10, 63, Pick(100, 130), 228));
+    // Nine items of 20 and three separators below the top inset: Exit ends at 64+180+3 = 247,
+    // inside the panel, which reaches 248 to show it.
+    EXPECT_EQ(Rect(controls.menuPanels[MainControls::FileMenu]), Rect(10, 63, Pick(100, 130), 248));
     EXPECT_EQ(Rect(controls.connectItem), Rect(11, 64, Pick(99, 129), 84));
-    EXPECT_EQ(Rect(controls.exitItem), Rect(11, 207, Pick(99, 129), 227));
+    EXPECT_EQ(Rect(controls.verifyItem), Rect(11, 124, Pick(99, 129), 144));
+    EXPECT_EQ(Rect(controls.exitItem), Rect(11, 227, Pick(99, 129), 247));
 }
 
 TEST_P(MainLayoutTest, SwitchingAwayAndBackRestoresTheLayout)
@@ -152,9 +153,10 @@ TEST(MainTextsGbk, ChineseTextsAreGbkAndLimitsAreSet)
     builder.BuildMenuPanels(&main);
     CTextList texts;
     AddTextPairs(texts, controls);
-    EXPECT_EQ(texts.Count(), 43u);
+    EXPECT_EQ(texts.Count(), 44u);  // 43, and the Verify item's
     texts.ApplyTexts(true);
     EXPECT_STREQ(controls.channelLabels[0]->GetText().GetData(), "\xC6\xB5\xB5\xC0" "0:");  // "频道0:"
+    EXPECT_STREQ(controls.verifyItem->GetText().GetData(), "\xD0\xA3\xD1\xE9");                  // "校验"
     EXPECT_NE(std::strstr(controls.channelEdits[0]->GetToolTip().GetData(), "MHZ\xA1\xAB" "470"), nullptr);
     EXPECT_EQ(controls.channelEdits[9]->GetMaxChar(), 9u);
     EXPECT_EQ(controls.FieldEdit(RadioField::SerialNumber)->GetMaxChar(), 9u);

@@ -60,12 +60,13 @@ TEST_F(MainPanelTest, TextsOfCommandsAndLabelsAreTheEnglishInterfacesLikeTheMemo
     const CMemoryRadioPanel memory;
     for (RadioCommand command : {RadioCommand::Connect, RadioCommand::Disconnect, RadioCommand::Read,
                                  RadioCommand::Write, RadioCommand::ImportConfig, RadioCommand::ExportConfig,
-                                 RadioCommand::UpgradeFirmware})
+                                 RadioCommand::UpgradeFirmware, RadioCommand::Verify})
         EXPECT_EQ(panel.CommandText(command), memory.CommandText(command)) << static_cast<int>(command);
     for (RadioLabel label : {RadioLabel::Protocol, RadioLabel::CurrentChannel, RadioLabel::PortBaud,
                              RadioLabel::LinkBaud, RadioLabel::SerialNumber, RadioLabel::Hardware})
         EXPECT_EQ(panel.LabelText(label), memory.LabelText(label)) << static_cast<int>(label);
     EXPECT_EQ(panel.CommandControl(RadioCommand::UpgradeFirmware), controls.upgradeItem);
+    EXPECT_EQ(panel.CommandControl(RadioCommand::Verify), controls.verifyItem);
 }
 
 TEST_F(MainPanelTest, FieldsChannelsAndStatusAreTheControls)

@@ -204,6 +204,8 @@ TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgre
     for (SkinUI::CButtonUI* button : {c.connectButton, c.disconnectButton, c.readButton, c.writeButton})
         EXPECT_FALSE(button->IsEnabled());
     EXPECT_TRUE(c.importButton->IsEnabled());
+    EXPECT_TRUE(c.readItem->IsEnabled());
+    EXPECT_TRUE(c.verifyItem->IsEnabled());
 
     // Progress: the coloured part is p/10000 of 216 pixels.
     const struct {
@@ -220,10 +222,13 @@ TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgre
     status(1, DlgMain::kCodeBusy);
     EXPECT_FALSE(c.connectItem->IsEnabled());
     EXPECT_FALSE(c.writeItem->IsEnabled());
+    EXPECT_FALSE(c.readItem->IsEnabled());
+    EXPECT_FALSE(c.verifyItem->IsEnabled());
     EXPECT_TRUE(c.upgradeItem->IsEnabled());
     EXPECT_EQ(window.PortNumber(), 0);  // nothing selected: no number, no overrun
     status(0, DlgMain::kCodeBusy);
     EXPECT_TRUE(c.connectItem->IsEnabled());
+    EXPECT_TRUE(c.verifyItem->IsEnabled());
     EXPECT_FALSE(c.connectButton->IsEnabled());  // still no port to use
 
     status(reinterpret_cast<WPARAM>(c.upgradeItem), DlgMain::kCodeSuccess);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "radio/RadioLink.h"
+#include "radio/RadioPanel.h"
+
+class CMemoryRadioPanel;
+
+// Where the compared values come from, as the differences name it.
+enum class VerifySource { Window, File };
+
+// The Verify command: reads the radio into a scratch copy, leaving the
+// panel's values alone, and compares the copy with what the panel holds.
+class CRadioVerifier {
+public:
+    CRadioVerifier(IRadioPanel& panel, CRadioLink& link, VerifySource source = VerifySource::Window);
+
+    // True when the radio was read and holds the panel's values. The status
+    // shows the result; the differences, if any, are reported in one box.
+    bool Verify();
+    // The last Verify's differences, one line each, in the panel's language.
+    const std::vector<std::string>& Differences() const { return m_differences; }
+
+private:
+    bool ReadRadio(CMemoryRadioPanel& radio);
+    void CompareChannels(const CMemoryRadioPanel& radio);
+    void CompareLists(const CMemoryRadioPanel& radio);
+    void AddDifference(const std::string& name, const std::string& panelValue, const std::string& radioValue);
+
+    IRadioPanel& m_panel;
+    CRadioLink& m_link;
+    VerifySource m_source;
+    std::vector<std::string> m_differences;
+};
