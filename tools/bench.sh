@@ -6,7 +6,8 @@
 #                                  display (bench_xvfb) unless DISPLAY is set
 #   bench_cable NAME COM           virtual cable $BENCH_DIR/NAME-pc <-> $BENCH_DIR/NAME-radio,
 #                                  the pc end mapped as COM<COM> and registered in SerialComm
-#   bench_radiosim NAME [ARGS...]  simulated radio on the radio end of cable NAME
+#   bench_radiosim NAME [ARGS...]  simulated radio on the radio end of cable NAME (it reads
+#                                  the rate the pc end is set to from that end)
 #   bench_xvfb                     virtual X display, exported as DISPLAY
 #   bench_stop                     stop everything started here (also run on exit)
 # Paths: $BENCH_ROOT (the checkout), $BENCH_BUILD (build folder), $BENCH_DIR (run state).
@@ -144,7 +145,7 @@ bench_cable() {
 bench_radiosim() {
   local name=$1
   shift
-  "$BENCH_BUILD/host/radiosim/radiosim" --device "$BENCH_DIR/$name-radio" "$@" \
+  "$BENCH_BUILD/host/radiosim/radiosim" --device "$BENCH_DIR/$name-radio" --pc-device "$BENCH_DIR/$name-pc" "$@" \
     </dev/null >>"$BENCH_DIR/$name-radiosim.out" 2>&1 &
   BENCH_PIDS+=($!)
 }

@@ -279,8 +279,9 @@ class SimulatedRadio:
         os.symlink(self.pc_end, link)
         reg_set(PORTS_KEY, self.device_name, "COM%d" % self.com)
         radiosim = os.path.join(BUILD, "host", "radiosim", "radiosim")
-        self._spawn([radiosim, "--device", self.radio_end, "--log", self.log, "--control", self.control,
-                     "--state-out", self.state_out, "--firmware-out", self.firmware_out] + self.options,
+        self._spawn([radiosim, "--device", self.radio_end, "--pc-device", self.pc_end, "--log", self.log,
+                     "--control", self.control, "--state-out", self.state_out, "--firmware-out", self.firmware_out]
+                    + self.options,
                     output=os.path.join(RUN, self.name + "-radiosim.out"))
         wait_for("radiosim to open its end", lambda: self._said_ready(), 5)
         return self

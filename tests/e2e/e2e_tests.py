@@ -561,7 +561,9 @@ FAULT_SCENARIOS = [
     fault("--echo", "connectButton", "Connect", 1, success=True),
     fault("--ack", "readButton", "Read", 18, success=True),
     fault("--unknown-protocol", "readButton", "Read", 18, success=True),
-    fault("--baud 9600", "connectButton", "Connect", 1, success=True),
+    fault("--baud 38400", "connectButton", "Connect", 1, success=True),
+    # A radio at another rate than the window's hears garbage: no answer.
+    fault("--baud 9600", "connectButton", "Connect", 1),
 ]
 
 

@@ -7,10 +7,14 @@ RadioSimulator::RadioSimulator(const RadioState& initial, const Scenario& defaul
 {
 }
 
-RadioSimulator::Response RadioSimulator::Respond(const CommandFramer::Item& item)
+RadioSimulator::Response RadioSimulator::Respond(const CommandFramer::Item& item, int lineBaud)
 {
     Response response;
     response.logLine = EscapeForLog(item.raw);
+    if (!Hears(item, lineBaud)) {
+        response.logLine = "<at " + std::to_string(lineBaud) + " baud> " + response.logLine;
+        return response;
+    }
     std::string answer = Answer(item, response);
     if (m_scenario.silent || answer.empty())
         return response;
@@ -26,6 +30,14 @@ RadioSimulator::Response RadioSimulator::Respond(const CommandFramer::Item& item
     if (m_scenario.strayLine)
         response.bytes += "\r\nOK\r\n";
     return response;
+}
+
+// The boot loader's words are heard at any rate: upgrades always run at 115200.
+bool RadioSimulator::Hears(const CommandFramer::Item& item, int lineBaud) const
+{
+    if (m_scenario.baud == 0 || lineBaud == 0 || lineBaud == m_scenario.baud)
+        return true;
+    return item.packet || item.text == "boot_start" || item.text == "write page" || item.text == "ISP finish";
 }
 
 std::string RadioSimulator::Answer(const CommandFramer::Item& item, Response& response)

@@ -22,7 +22,10 @@ public:
 
     RadioSimulator(const RadioState& initial, const Scenario& defaults);
 
-    Response Respond(const CommandFramer::Item& item);
+    // lineBaud is the rate the pc end of the line was set to when the item
+    // arrived, 0 when unknown. A radio with a rate of its own does not
+    // understand configuration commands sent at another rate.
+    Response Respond(const CommandFramer::Item& item, int lineBaud = 0);
     bool ExpectsPacket() const { return m_expectPacket; }
 
     // A control file's words replace the scenario; "reset" also restores the
@@ -34,6 +37,7 @@ public:
     const Scenario& CurrentScenario() const { return m_scenario; }
 
 private:
+    bool Hears(const CommandFramer::Item& item, int lineBaud) const;
     std::string Answer(const CommandFramer::Item& item, Response& response);
     std::string Frame(const CommandFramer::Item& item, const std::string& answer) const;
     bool IgnoresSet(const std::string& command) const;

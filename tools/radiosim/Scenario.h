@@ -17,7 +17,10 @@ struct Scenario {
     bool unknownProtocol = false;
     bool strayLine = false;  // one more line after each reply, in the same burst
     int bootFailPage = 0;  // counted from 1; 0 for none
-    int baud = 0;          // 0: as fast as the line allows
+    // The radio's own line rate: replies take as long as at this rate, and
+    // configuration commands sent at another rate are not understood.
+    // 0: any rate, as fast as the line allows.
+    int baud = 0;
 };
 
 // Reads the scenario option at words[i] (and its value), advancing i past

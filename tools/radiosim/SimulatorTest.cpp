@@ -90,6 +90,22 @@ void Scenarios()
     CHECK(!radio.ApplyControl("--bogus"));
 }
 
+// A radio with a rate of its own understands configuration commands sent at
+// that rate only; its boot loader hears any rate, and an unknown rate passes.
+void OwnRate()
+{
+    RadioSimulator radio(RadioState{}, Scenario{});
+    radio.ApplyControl("--baud 19200");
+    RadioSimulator::Response other = radio.Respond(Line("control"), 9600);
+    CHECK(other.bytes.empty());
+    CHECK_EQ(other.logLine, "<at 9600 baud> control\\r");
+    CHECK_EQ(radio.Respond(Line("control"), 19200).bytes, "\r\ninto config mode\r\n");
+    CHECK_EQ(radio.Respond(Line("cfg_ch_n"), 0).bytes, "\r\ncurrent channel 1\r\n");
+    CHECK_EQ(radio.Respond({false, "boot_start", "boot_start"}, 115200).bytes, "\r\nboot start\r\n");
+    radio.ApplyControl("");
+    CHECK_EQ(radio.Respond(Line("control"), 9600).bytes, "\r\ninto config mode\r\n");
+}
+
 void ResetRestoresTheInitialState()
 {
     RadioSimulator radio(RadioState{}, Scenario{});
@@ -157,6 +173,7 @@ int main()
 {
     QueriesAndSets();
     Scenarios();
+    OwnRate();
     ResetRestoresTheInitialState();
     Framing();
     BootExchange();

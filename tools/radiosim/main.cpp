@@ -22,7 +22,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: radiosim --device PATH [--log FILE] [--control FILE] [--state-out FILE]\n"
+    "usage: radiosim --device PATH [--pc-device PATH] [--log FILE] [--control FILE] [--state-out FILE]\n"
     "                [--firmware-out FILE] [--channel I=FREQ] [--current N] [--protocol NAME]\n"
     "                [--port-baud N] [--link-baud N] [--firmware T] [--subfirmware T]\n"
     "                [--hardware T] [--serial T] [--silent] [--no-reply CMD] [--wrong-reply CMD]\n"
@@ -32,7 +32,7 @@ const char* const kUsage =
 volatile std::sig_atomic_t g_stop = 0;
 
 struct Options {
-    std::string device, log, control, stateOut, firmwareOut;
+    std::string device, pcDevice, log, control, stateOut, firmwareOut;
     RadioState state;
     Scenario scenario;
 };
@@ -76,6 +76,7 @@ bool ParsePath(const std::vector<std::string>& args, std::size_t& i, Options& op
 {
     const std::string& name = args[i];
     std::string* target = name == "--device" ? &options.device
+                          : name == "--pc-device" ? &options.pcDevice
                           : name == "--log" ? &options.log
                           : name == "--control" ? &options.control
                           : name == "--state-out" ? &options.stateOut
@@ -127,6 +128,25 @@ int OpenDevice(const std::string& path)
     return fd;
 }
 
+// The rate the pc end of the cable was last set to: a pty carries no signal
+// rate, but it keeps the line settings its opener chose. 0 when unknown.
+int LineBaud(int pcFd)
+{
+    static const struct {
+        speed_t speed;
+        int baud;
+    } kRates[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},     {B9600, 9600},     {B19200, 19200},
+                  {B38400, 38400}, {B57600, 57600}, {B115200, 115200}, {B230400, 230400}};
+    termios settings{};
+    if (pcFd < 0 || tcgetattr(pcFd, &settings) != 0)
+        return 0;
+    const speed_t speed = cfgetospeed(&settings);
+    for (const auto& rate : kRates)
+        if (rate.speed == speed)
+            return rate.baud;
+    return 0;
+}
+
 // Re-applies the control file whenever its text changes.
 class ControlWatcher {
 public:
@@ -151,7 +171,7 @@ private:
     bool m_applied = false;
 };
 
-void Serve(const Options& options, int fd)
+void Serve(const Options& options, int fd, int pcFd)
 {
     RadioSimulator simulator(options.state, options.scenario);
     CommandFramer framer;
@@ -162,6 +182,7 @@ void Serve(const Options& options, int fd)
         pollfd waiting{fd, POLLIN, 0};
         if (poll(&waiting, 1, 200) <= 0)
             continue;
+        const int lineBaud = LineBaud(pcFd);
         unsigned char bytes[512];
         ssize_t got = read(fd, bytes, sizeof bytes);
         if (got <= 0) {
@@ -174,7 +195,7 @@ void Serve(const Options& options, int fd)
             if (!framer.Feed(bytes[i], item))
                 continue;
             control.Refresh(simulator);
-            RadioSimulator::Response response = simulator.Respond(item);
+            RadioSimulator::Response response = simulator.Respond(item, lineBaud);
             if (simulator.ExpectsPacket())
                 framer.ExpectPacket();
             log.Write(response.logLine);
@@ -207,9 +228,15 @@ int main(int argc, char** argv)
         std::perror(("radiosim: " + options.device).c_str());
         return 1;
     }
+    // Held open for reading its line settings only; no byte is read through it.
+    int pcFd = options.pcDevice.empty() ? -1 : open(options.pcDevice.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    if (!options.pcDevice.empty() && pcFd < 0)
+        std::perror(("radiosim: " + options.pcDevice).c_str());
     std::printf("radiosim: radio on %s\n", options.device.c_str());
     std::fflush(stdout);
-    Serve(options, fd);
+    Serve(options, fd, pcFd);
+    if (pcFd >= 0)
+        close(pcFd);
     close(fd);
     return 0;
 }
