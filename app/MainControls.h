@@ -38,6 +38,7 @@ struct MainControls {
     SkinUI::CButtonUI* writeItem = nullptr;
     SkinUI::CButtonUI* verifyItem = nullptr;
     SkinUI::CButtonUI* disconnectItem = nullptr;
+    SkinUI::CButtonUI* findRadioItem = nullptr;
     SkinUI::CButtonUI* upgradeItem = nullptr;
     SkinUI::CButtonUI* importItem = nullptr;
     SkinUI::CButtonUI* exportItem = nullptr;

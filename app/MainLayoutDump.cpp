@@ -98,6 +98,7 @@ private:
         Put("writeItem", c.writeItem);
         Put("verifyItem", c.verifyItem);
         Put("disconnectItem", c.disconnectItem);
+        Put("findRadioItem", c.findRadioItem);
         Put("upgradeItem", c.upgradeItem);
         Put("importItem", c.importItem);
         Put("exportItem", c.exportItem);

@@ -118,6 +118,7 @@ SkinUI::CControlUI* CMainRadioPanel::CommandControl(RadioCommand command) const
     case RadioCommand::ExportConfig: return m_controls.exportButton;
     case RadioCommand::UpgradeFirmware: return m_controls.upgradeItem;
     case RadioCommand::Verify: return m_controls.verifyItem;
+    case RadioCommand::FindRadio: return m_controls.findRadioItem;
     }
     return nullptr;
 }

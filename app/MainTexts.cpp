@@ -54,6 +54,7 @@ void AddMenuItemTexts(CTextList& list, const MainControls& c)
     Add(list, c.readItem, kRead);
     Add(list, c.writeItem, kWrite);
     list.Add(c.verifyItem, "校验", "Verify");
+    list.Add(c.findRadioItem, "查找电台", "Find Radio");
     list.Add(c.upgradeItem, "升级程序", "Upgrade Firmware");
     Add(list, c.importItem, kImport);
     Add(list, c.exportItem, kExport);

@@ -286,8 +286,8 @@ void CMainWindowBuilder::BuildMenuPanels(SkinUI::CContainerUI* main)
     AddPanel(main, MainControls::LanguageMenu, {&m_controls.languageItem});
     AddPanel(main, MainControls::FileMenu,
              {&m_controls.connectItem, &m_controls.readItem, &m_controls.writeItem, &m_controls.verifyItem,
-              &m_controls.disconnectItem, nullptr, &m_controls.upgradeItem, nullptr, &m_controls.importItem,
-              &m_controls.exportItem, nullptr, &m_controls.exitItem});
+              &m_controls.disconnectItem, &m_controls.findRadioItem, nullptr, &m_controls.upgradeItem, nullptr,
+              &m_controls.importItem, &m_controls.exportItem, nullptr, &m_controls.exitItem});
 }
 
 // Every panel starts as the Help panel stands in Chinese, tall enough for its

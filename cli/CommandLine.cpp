@@ -6,6 +6,7 @@
 
 const char* const kCliUsage =
     "usage: radiocfg ports\n"
+    "       radiocfg detect\n"
     "       radiocfg connect|disconnect --port N [--baud B]\n"
     "       radiocfg read --port N [--baud B] [--out FILE]\n"
     "       radiocfg write --port N [--baud B] [--verify] [--sn TEXT] [--hw TEXT] FILE\n"
@@ -85,14 +86,17 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
     options.command = args[0];
     const std::string& command = options.command;
     const bool takesConfig = command == "write" || command == "verify";
-    if (command != "ports" && command != "connect" && command != "disconnect" && command != "read"
-        && command != "upgrade" && !takesConfig)
+    const bool needsPort = command != "ports" && command != "detect";
+    if (needsPort && command != "connect" && command != "disconnect" && command != "read" && command != "upgrade"
+        && !takesConfig)
         return Fail(error, "unknown command " + command);
 
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--verify" && command == "write") {
             options.verify = true;
         } else if (args[i].rfind("--", 0) == 0) {
+            if (!needsPort)
+                return Fail(error, "unknown option " + args[i] + " for " + command);
             if (!ParseOption(args, i, options, error))
                 return false;
         } else if (takesConfig && options.configFile.empty()) {
@@ -103,7 +107,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
             return Fail(error, "unexpected argument " + args[i]);
         }
     }
-    if (command != "ports" && options.port == 0)
+    if (needsPort && options.port == 0)
         return Fail(error, command + " needs --port N");
     if (takesConfig && options.configFile.empty())
         return Fail(error, command + " needs the configuration FILE");

@@ -5,7 +5,7 @@
 
 // What radiocfg was asked to do.
 struct CliOptions {
-    std::string command;  // ports, connect, disconnect, read, write, verify or upgrade
+    std::string command;  // ports, detect, connect, disconnect, read, write, verify or upgrade
     int port = 0;
     int baud = 38400;
     std::string outFile;

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "radio/RadioTexts.h"
 
 namespace {
 
@@ -49,5 +48,5 @@ void CConsoleUpgradeReporter::ShowProgress(int progress)
 
 void CConsoleUpgradeReporter::EndUpgrade(bool success)
 {
-    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, RadioCommand::UpgradeFirmware, success), success);
+    m_panel.ShowResult(RadioCommand::UpgradeFirmware, success);
 }

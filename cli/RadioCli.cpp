@@ -5,6 +5,7 @@
 
 #include "cli/ConsoleUpgradeReporter.h"
 #include "radio/FirmwareUpgrade.h"
+#include "radio/RadioFinder.h"
 #include "serial/ComPorts.h"
 
 namespace {
@@ -33,6 +34,8 @@ int CRadioCli::Run(const CliOptions& options)
 {
     if (options.command == "ports")
         return ListPorts();
+    if (options.command == "detect")
+        return Detect();
     if (!SelectPort(options.port, options.baud))
         return 2;
     if (options.command == "connect" || options.command == "disconnect")
@@ -53,6 +56,19 @@ int CRadioCli::ListPorts()
     for (int port : ports)
         m_out << "COM" << port << "\n";
     return 0;
+}
+
+int CRadioCli::Detect()
+{
+    std::vector<int> ports;
+    ListComPorts(ports);
+    RadioLocation found;
+    CRadioFinder finder(m_link);
+    const bool success = finder.Find(ports, found);
+    if (success)
+        m_out << "COM" << found.port << " " << found.baud << "\n";
+    m_panel.ShowResult(RadioCommand::FindRadio, success);
+    return ReportStatus() ? 0 : 1;
 }
 
 bool CRadioCli::SelectPort(int port, int baud)

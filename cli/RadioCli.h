@@ -20,6 +20,8 @@ public:
 
 private:
     int ListPorts();
+    // Finds the port and rate the radio answers at and prints them.
+    int Detect();
     bool SelectPort(int port, int baud);
     int Connect(bool enter);
     int Read(const std::string& outFile);

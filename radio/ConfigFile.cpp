@@ -140,7 +140,7 @@ void CConfigFile::ExportConfig()
     if (!m_panel.ChooseFile(chosen, RadioTexts::ExportConfigDialog(m_panel.IsChinese())))
         return;
     bool saved = ReplaceFileContents(ExportFileName(chosen), FormatConfig());
-    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, RadioCommand::ExportConfig, saved), saved);
+    m_panel.ShowResult(RadioCommand::ExportConfig, saved);
 }
 
 void CConfigFile::ImportConfig()
@@ -149,8 +149,7 @@ void CConfigFile::ImportConfig()
     if (!m_panel.ChooseFile(chosen, RadioTexts::ImportConfigDialog(m_panel.IsChinese())))
         return;
     std::FILE* file = std::fopen(chosen.c_str(), "rb");
-    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, RadioCommand::ImportConfig, file != nullptr),
-                       file != nullptr);
+    m_panel.ShowResult(RadioCommand::ImportConfig, file != nullptr);
     if (!file)
         return;
     std::string content;

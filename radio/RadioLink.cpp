@@ -1,7 +1,6 @@
 #include "radio/RadioLink.h"
 
 #include "radio/RadioTables.h"
-#include "radio/RadioTexts.h"
 
 CRadioLink::CRadioLink(IRadioPanel& panel)
     : m_panel(panel),
@@ -84,7 +83,7 @@ void CRadioLink::ShowOperationResult(bool success, RadioCommand command)
 
 void CRadioLink::ShowResult(bool success, RadioCommand command)
 {
-    m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, command, success), success);
+    m_panel.ShowResult(command, success);
 }
 
 void CRadioLink::OnSerialByte(unsigned char byte)

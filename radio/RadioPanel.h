@@ -8,7 +8,8 @@
 enum class RadioList { Protocol, CurrentChannel, HighPower, LowPower, ConnectionRate, PortBaud, LinkBaud, ComPort };
 enum class RadioField { Firmware, SubFirmware, Hardware, SerialNumber };
 // The buttons and menu items whose text opens the status of their operation.
-enum class RadioCommand { Connect, Disconnect, Read, Write, ImportConfig, ExportConfig, UpgradeFirmware, Verify };
+enum class RadioCommand { Connect, Disconnect, Read, Write, ImportConfig, ExportConfig, UpgradeFirmware, Verify,
+                          FindRadio };
 // The labels that name a field in validation messages.
 enum class RadioLabel { Protocol, CurrentChannel, PortBaud, LinkBaud, SerialNumber, Hardware };
 
@@ -70,6 +71,9 @@ public:
     virtual void ShowReport(const std::string& message, const std::string& caption) = 0;
     // The status label: text, no padding, green on success and red on failure.
     virtual void ShowStatus(const std::string& text, bool success) = 0;
+    // The status after an operation: the text of the control that started it
+    // and the result, in the interface language.
+    virtual void ShowResult(RadioCommand command, bool success);
     // True when the operator confirmed a file name, which is then in path.
     virtual bool ChooseFile(std::string& path, const FileDialogRequest& request) = 0;
 };

@@ -35,6 +35,7 @@ TEST(CommandLine, DefaultsToTheWindowsConnectionRate)
     ASSERT_TRUE(parsed.ok);
     EXPECT_EQ(parsed.options.baud, 38400);
     EXPECT_TRUE(Parse({"ports"}).ok);
+    EXPECT_TRUE(Parse({"detect"}).ok);
 }
 
 TEST(CommandLine, WriteTakesTheFileAndIdentity)
@@ -107,6 +108,9 @@ TEST(CommandLine, RefusesWrongUsage)
         {"verify", "--port", "2", "--verify", "f.cfg"},
         {"verify", "--port", "2", "--sn", "1", "f.cfg"},
         {"read", "--port", "2", "--verify"},
+        {"detect", "--port", "2"},
+        {"detect", "--baud", "9600"},
+        {"detect", "COM2"},
     };
     for (const auto& args : refused)
         EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);

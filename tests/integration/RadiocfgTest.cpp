@@ -207,6 +207,27 @@ TEST_F(RadiocfgTest, PortsListsTheRegisteredPorts)
     EXPECT_NE(ports.out.find("COM" + std::to_string(radio.Port())), std::string::npos) << ports.out;
 }
 
+// The radio at a rate the tool does not default to is found there and left
+// out of configuration mode; with nothing answering, the search fails.
+TEST_F(RadiocfgTest, DetectFindsTheRadiosPortAndRate)
+{
+    radio.Start("--baud 57600");
+    radio.NewCommands();
+    Outcome found = Radiocfg("detect");
+    EXPECT_EQ(found.exitCode, 0u) << found.err;
+    EXPECT_NE(found.out.find("COM" + std::to_string(radio.Port()) + " 57600\r\n"), std::string::npos) << found.out;
+    EXPECT_EQ(LastLine(found.out), "Find Radio Success");
+    const std::vector<std::string> tried = {"<at 9600 baud> control\\r", "<at 19200 baud> control\\r",
+                                            "<at 38400 baud> control\\r", "control\\r", "exitcnt\\r"};
+    EXPECT_EQ(radio.NewCommands(), tried);
+
+    radio.Start("--silent");
+    Outcome absent = Radiocfg("detect");
+    EXPECT_EQ(absent.exitCode, 1u);
+    EXPECT_EQ(absent.out, "Find Radio Failure\r\n");
+    EXPECT_EQ(radio.NewCommands(), std::vector<std::string>(5, "control\\r"));
+}
+
 TEST_F(RadiocfgTest, UpgradePrintsEveryProgressStepAndTheResult)
 {
     WriteFirmwareFile(configPath + ".dwn", FirmwareImage(4096 + 256 * 4));

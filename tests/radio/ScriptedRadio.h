@@ -22,16 +22,22 @@ public:
     // Bytes the radio sends after every reply; they arrive while the next
     // command is being queued, before the port discards unread input.
     void Trail(const std::string& bytes) { m_trail = bytes; }
+    // Answers garbled bytes unless opened on this port at this rate, as a
+    // radio heard at another rate does.
+    void ListenOnlyAt(int port, int baud) { m_listenPort = port, m_listenBaud = baud; }
 
     const std::vector<std::string>& Sent() const { return m_sent; }
     int OpenedBaud() const { return m_baud; }
     int OpenedPort() const { return m_port; }
+    // Every opening as "port baud", in order.
+    const std::vector<std::string>& Openings() const { return m_openings; }
     bool IsOpen() const { return m_open; }
 
     bool Open(int portNumber, int baudRate) override
     {
         m_port = portNumber;
         m_baud = baudRate;
+        m_openings.push_back(std::to_string(portNumber) + " " + std::to_string(baudRate));
         m_open = m_openSucceeds;
         return m_open;
     }
@@ -44,8 +50,10 @@ public:
         m_sent.push_back(command);
         Deliver(m_late);
         m_receiver->OnInputDiscarded();
+        const bool garbled = m_listenPort != 0 && (m_port != m_listenPort || m_baud != m_listenBaud);
         auto found = m_replies.find(command);
-        Deliver(found != m_replies.end() ? found->second : m_otherReply);
+        const std::string reply = found != m_replies.end() ? found->second : m_otherReply;
+        Deliver(garbled ? std::string("\r\x86\xfe\x9f\r") : reply);
         m_late = m_trail;
         return true;
     }
@@ -63,6 +71,9 @@ private:
     bool m_open = false;
     int m_port = 0;
     int m_baud = 0;
+    int m_listenPort = 0;
+    int m_listenBaud = 0;
+    std::vector<std::string> m_openings;
     std::map<std::string, std::string> m_replies;
     std::string m_otherReply;
     std::string m_trail;

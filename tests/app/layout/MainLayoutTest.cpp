@@ -106,12 +106,13 @@ TEST_P(MainLayoutTest, MenuTitlesAndPanelsFollowTheLanguage)
     EXPECT_EQ(Rect(controls.menuPanels[MainControls::LanguageMenu]), Rect(52, 63, Pick(142, 172), 85));
     EXPECT_EQ(Rect(controls.aboutItem), Chinese() ? Rect(95, 64, 183, 84) : Rect(125, 64, 243, 84));
     EXPECT_EQ(Rect(controls.languageItem), Rect(53, 64, Pick(141, 171), 84));
-    // Nine items of 20 and three separators below the top inset: Exit ends at 64+180+3 = 247,
-    // inside the panel, which reaches 248 to show it.
-    EXPECT_EQ(Rect(controls.menuPanels[MainControls::FileMenu]), Rect(10, 63, Pick(100, 130), 248));
+    // Ten items of 20 and three separators below the top inset: Exit ends at 64+200+3 = 267,
+    // inside the panel, which reaches 268 to show it.
+    EXPECT_EQ(Rect(controls.menuPanels[MainControls::FileMenu]), Rect(10, 63, Pick(100, 130), 268));
     EXPECT_EQ(Rect(controls.connectItem), Rect(11, 64, Pick(99, 129), 84));
     EXPECT_EQ(Rect(controls.verifyItem), Rect(11, 124, Pick(99, 129), 144));
-    EXPECT_EQ(Rect(controls.exitItem), Rect(11, 227, Pick(99, 129), 247));
+    EXPECT_EQ(Rect(controls.findRadioItem), Rect(11, 164, Pick(99, 129), 184));
+    EXPECT_EQ(Rect(controls.exitItem), Rect(11, 247, Pick(99, 129), 267));
 }
 
 TEST_P(MainLayoutTest, SwitchingAwayAndBackRestoresTheLayout)
@@ -153,7 +154,7 @@ TEST(MainTextsGbk, ChineseTextsAreGbkAndLimitsAreSet)
     builder.BuildMenuPanels(&main);
     CTextList texts;
     AddTextPairs(texts, controls);
-    EXPECT_EQ(texts.Count(), 44u);  // 43, and the Verify item's
+    EXPECT_EQ(texts.Count(), 45u);  // 43, and the Verify and Find Radio items'
     texts.ApplyTexts(true);
     EXPECT_STREQ(controls.channelLabels[0]->GetText().GetData(), "\xC6\xB5\xB5\xC0" "0:");  // "频道0:"
     EXPECT_STREQ(controls.verifyItem->GetText().GetData(), "\xD0\xA3\xD1\xE9");                  // "校验"
