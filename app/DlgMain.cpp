@@ -1,5 +1,6 @@
 #include "app/DlgMain.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -139,6 +140,7 @@ void DlgMain::SwitchLanguage()
     m_chineseShared = chinese;
     ApplyLanguage(m_controls, m_texts, chinese);
     RefillValueLists();
+    m_panel.RefreshStatus();
     ::SetWindowTextA(m_hWnd, MainTexts::kWindowTitle.Pick(chinese));
     if (m_quitPending)
         ShowQuitPending();
@@ -252,19 +254,10 @@ void DlgMain::SetBusy(bool busy)
     m_baudRate = std::atoi(m_panel.ListText(RadioList::ConnectionRate).c_str());
 }
 
-unsigned DlgMain::ProgressPadding(unsigned progress)
-{
-    if (progress > kFullProgress)
-        progress = kFullProgress;
-    return (kFullProgress - progress) * kProgressWidth / kFullProgress;
-}
-
 void DlgMain::ShowProgressBar(unsigned progress)
 {
-    SkinUI::CLabelUI* label = m_controls.statusLabel;
-    label->SetText("");
-    label->SetPadding(RECT{0, 0, static_cast<LONG>(ProgressPadding(progress)), 0});
-    label->SetBkColor(kProgressColor);
+    progress = std::min(progress, kFullProgress);
+    m_panel.ShowProgress(RadioCommand::UpgradeFirmware, RadioTexts::Percent(progress), progress);
 }
 
 // Only the status: the upgrade has closed its own port, and the window's
@@ -274,7 +267,7 @@ void DlgMain::ShowUpgradeResult(WPARAM control, bool success)
     const auto* sender = reinterpret_cast<const SkinUI::CControlUI*>(control);
     for (RadioCommand command : kCommands)
         if (sender != nullptr && m_panel.CommandControl(command) == sender)
-            m_panel.ShowStatus(RadioTexts::OperationStatus(m_panel, command, success), success);
+            m_panel.ShowResult(command, success);
 }
 
 void DlgMain::DropFocus(WPARAM control)

@@ -32,8 +32,6 @@ public:
         kCodeProgress = 6,
         kCodeUpgradeThreadIdle = 7,  // posted when an upgrade run has returned
     };
-    static constexpr DWORD kProgressColor = 0xFF3333FF;
-    static constexpr unsigned kProgressWidth = 216;
     // What one upgrade run does; it reports through the reporter it is given.
     using UpgradeRun = std::function<void(IUpgradeReporter&)>;
 
@@ -61,9 +59,6 @@ public:
     int BeginUpgrade() override;
     void ShowProgress(int progress) override;
     void EndUpgrade(bool success) override;
-
-    // The padding that leaves the coloured part of the status label p/10000 wide.
-    static unsigned ProgressPadding(unsigned progress);
 
 protected:
     void OnSkinReady() override;

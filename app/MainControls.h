@@ -12,6 +12,7 @@
 #include "app/controls/GroupBoxUI.h"
 #include "app/controls/LabelAndComboUI.h"
 #include "app/controls/LabelAndEditUI.h"
+#include "app/controls/StatusLabelUI.h"
 #include "radio/RadioPanel.h"
 
 // Every control of the main window that code talks to. The tree under
@@ -65,7 +66,7 @@ struct MainControls {
     SkinUI::CButtonUI* serialUnlockButton = nullptr;
     SkinUI::CButtonUI* hardwareUnlockButton = nullptr;
 
-    SkinUI::CLabelUI* statusLabel = nullptr;
+    CStatusLabelUI* statusLabel = nullptr;
 
     CGroupBoxUI* portGroup = nullptr;
     SkinUI::CButtonUI* connectButton = nullptr;

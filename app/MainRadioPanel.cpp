@@ -3,10 +3,13 @@
 #include <commdlg.h>
 
 #include "SkinUI/Control/ListLabelElementUI.h"
+#include "radio/RadioTexts.h"
 
 namespace {
 
 constexpr DWORD kPathSize = MAX_PATH;
+constexpr unsigned kFullProgress = 10000;
+constexpr unsigned kProgressColumnWidth = 216;
 
 std::string Text(const SkinUI::CControlUI* control)
 {
@@ -158,10 +161,53 @@ void CMainRadioPanel::ShowReport(const std::string& message, const std::string& 
 
 void CMainRadioPanel::ShowStatus(const std::string& text, bool success)
 {
-    SkinUI::CLabelUI* label = m_controls.statusLabel;
-    label->SetText(text.c_str());
-    label->SetPadding(RECT{0, 0, 0, 0});
-    label->SetBkColor(success ? kSuccessColor : kFailureColor);
+    m_status = StatusShown();
+    m_controls.statusLabel->ShowResult(text.c_str(), success ? kSuccessColor : kFailureColor);
+}
+
+void CMainRadioPanel::ShowResult(RadioCommand command, bool success)
+{
+    m_status = StatusShown();
+    m_status.known = true;
+    m_status.command = command;
+    m_status.success = success;
+    ShowKnownStatus();
+}
+
+void CMainRadioPanel::ShowProgress(RadioCommand command, const std::string& detail, unsigned progress)
+{
+    m_status = StatusShown();
+    m_status.known = true;
+    m_status.command = command;
+    m_status.progress = true;
+    m_status.detail = detail;
+    m_status.value = progress;
+    ShowKnownStatus();
+}
+
+void CMainRadioPanel::RefreshStatus()
+{
+    if (m_status.known)
+        ShowKnownStatus();
+}
+
+void CMainRadioPanel::ShowKnownStatus()
+{
+    CStatusLabelUI* label = m_controls.statusLabel;
+    if (m_status.progress) {
+        const std::string text = CommandText(m_status.command) + " " + m_status.detail;
+        label->ShowProgress(text.c_str(), static_cast<int>(ProgressGap(m_status.value)));
+        return;
+    }
+    const std::string text = RadioTexts::OperationStatus(*this, m_status.command, m_status.success);
+    label->ShowResult(text.c_str(), m_status.success ? kSuccessColor : kFailureColor);
+}
+
+unsigned CMainRadioPanel::ProgressGap(unsigned progress)
+{
+    if (progress > kFullProgress)
+        progress = kFullProgress;
+    return (kFullProgress - progress) * kProgressColumnWidth / kFullProgress;
 }
 
 std::string CMainRadioPanel::DialogFilter(const FileDialogRequest& request)

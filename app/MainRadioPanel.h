@@ -43,6 +43,15 @@ public:
     void ShowError(const std::string& message, const std::string& caption) override;
     void ShowReport(const std::string& message, const std::string& caption) override;
     void ShowStatus(const std::string& text, bool success) override;
+    void ShowResult(RadioCommand command, bool success) override;
+    // A running command on the status label: its text and the detail ("37%",
+    // "COM7 38400") over a bar for the progress, 0 to 10000.
+    void ShowProgress(RadioCommand command, const std::string& detail, unsigned progress);
+    // Shows the last result or progress again, in the language now in force.
+    void RefreshStatus();
+
+    // The part of the 216-pixel status column that a progress leaves uncoloured.
+    static unsigned ProgressGap(unsigned progress);
     bool ChooseFile(std::string& path, const FileDialogRequest& request) override;
 
     // The dialog's filter: entry name and pattern, each ended by a zero byte,
@@ -53,9 +62,21 @@ public:
     SkinUI::CControlUI* CommandControl(RadioCommand command) const;
 
 private:
+    // What the status label shows, as far as it follows the language.
+    struct StatusShown {
+        bool known = false;
+        RadioCommand command = RadioCommand::Connect;
+        bool success = false;
+        bool progress = false;
+        std::string detail;
+        unsigned value = 0;
+    };
+
     SkinUI::CControlUI* LabelControl(RadioLabel label) const;
+    void ShowKnownStatus();
 
     MainControls& m_controls;
     bool m_chinese = true;
     HWND m_owner = nullptr;
+    StatusShown m_status;
 };

@@ -189,7 +189,7 @@ CVerticalLayoutUI* CMainWindowBuilder::BuildMiddleColumn()
     statusBox->SetInset(RECT{1, 1, 1, 1});
     statusBox->SetBorderSize(1);
     statusBox->SetBorderColor(kFrameColor);
-    m_controls.statusLabel = new CLabelUI;
+    m_controls.statusLabel = new CStatusLabelUI;
     m_controls.statusLabel->SetTextStyle(DT_CENTER | DT_VCENTER);
     statusBox->Add(m_controls.statusLabel);
     column->Add(statusBox);

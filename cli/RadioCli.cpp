@@ -6,6 +6,7 @@
 #include "cli/ConsoleUpgradeReporter.h"
 #include "radio/FirmwareUpgrade.h"
 #include "radio/RadioFinder.h"
+#include "radio/RadioTexts.h"
 #include "serial/ComPorts.h"
 
 namespace {
@@ -66,7 +67,7 @@ int CRadioCli::Detect()
     CRadioFinder finder(m_link);
     const bool success = finder.Find(ports, found);
     if (success)
-        m_out << "COM" << found.port << " " << found.baud << "\n";
+        m_out << RadioTexts::PortAndRate(found.port, found.baud) << "\n";
     m_panel.ShowResult(RadioCommand::FindRadio, success);
     return ReportStatus() ? 0 : 1;
 }

@@ -62,6 +62,16 @@ std::string Difference(bool chinese, bool fromFile, const std::string& name, con
            + (radio.empty() ? none : radio);
 }
 
+std::string Percent(unsigned progress)
+{
+    return WithNumber("%d%%", static_cast<int>(progress / 100));
+}
+
+std::string PortAndRate(int port, int baud)
+{
+    return "COM" + std::to_string(port) + " " + std::to_string(baud);
+}
+
 std::string OperationStatus(const IRadioPanel& panel, RadioCommand command, bool success)
 {
     return panel.CommandText(command) + ResultSuffix(panel.IsChinese(), success);

@@ -18,6 +18,10 @@ std::string ChannelName(bool chinese, int channel);
 // the radio holds it; an empty value shows as none.
 std::string Difference(bool chinese, bool fromFile, const std::string& name, const std::string& held,
                        const std::string& radio);
+// "37%" for a progress of 3700 to 3799 hundredths of a percent.
+std::string Percent(unsigned progress);
+// "COM7 38400": where a radio is, as Find Radio shows and radiocfg prints it.
+std::string PortAndRate(int port, int baud);
 // The status after an operation: the starting control's text and the result.
 std::string OperationStatus(const IRadioPanel& panel, RadioCommand command, bool success);
 

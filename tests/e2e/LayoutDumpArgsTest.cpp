@@ -53,6 +53,12 @@ TEST(LayoutDumpArgsTest, StatusRenderingNeedsTextOutcomeAndPictureTogether)
     EXPECT_FALSE(Parse({"--success", "out.png"}).ok);
     EXPECT_FALSE(Parse({"out.png"}).ok);
     EXPECT_FALSE(Parse({"--render-status"}).ok);
+
+    Parsed progress = Parse({"--render-status", "Upgrade Firmware 37%", "--progress", "3750", "p.png"});
+    ASSERT_TRUE(progress.ok) << progress.error;
+    EXPECT_EQ(progress.args.progress, 3750);
+    for (const char* refused : {"-1", "10001", "37%", ""})
+        EXPECT_FALSE(Parse({"--render-status", "x", "--progress", refused, "p.png"}).ok) << refused;
 }
 
 TEST(LayoutDumpArgsTest, OneLooseWordAtMostAndNoUnknownOptions)
@@ -61,4 +67,5 @@ TEST(LayoutDumpArgsTest, OneLooseWordAtMostAndNoUnknownOptions)
     EXPECT_FALSE(Parse({"--verbose"}).ok);
     EXPECT_TRUE(Parse({"--com-ports"}).args.comPorts);
     EXPECT_TRUE(Parse({"--message-boxes"}).args.messageBoxes);
+    EXPECT_TRUE(Parse({"--device-change"}).args.deviceChange);
 }

@@ -20,8 +20,8 @@
 namespace {
 
 const char kUsage[] =
-    "usage: layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure) OUT.png] [--com-ports]\n"
-    "                  [--message-boxes]\n";
+    "usage: layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure|--progress P) OUT.png]\n"
+    "                  [--com-ports] [--message-boxes] [--device-change]\n";
 // Far off the screen, so that the window never covers the program under test.
 const int kOffScreen = -4000;
 
@@ -31,6 +31,17 @@ int PrintComPorts()
     ListComPorts(ports);
     for (int port : ports) std::printf("COM%d\n", port);
     return 0;
+}
+
+// What plugging in a serial adapter tells every window; answers within 5 s or gives up.
+int AnnounceDeviceChange()
+{
+    const WPARAM kDevNodesChanged = 0x0007;  // DBT_DEVNODES_CHANGED
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(HWND_BROADCAST, WM_DEVICECHANGE, kDevNodesChanged, 0, SMTO_ABORTIFHUNG, 5000,
+                                 &result) != 0
+               ? 0
+               : 1;
 }
 
 void PrintLayout(const MainControls& controls)
@@ -71,7 +82,11 @@ bool WriteStatusPicture(CLayoutDumpWindow& window, const TLayoutDumpArgs& args)
 {
     std::string text;
     if (!StatusText(args.statusText, text)) return false;
-    window.Panel().ShowStatus(text, args.success);
+    if (args.progress >= 0)
+        window.Controls().statusLabel->ShowProgress(
+            text.c_str(), static_cast<int>(CMainRadioPanel::ProgressGap(static_cast<unsigned>(args.progress))));
+    else
+        window.Panel().ShowStatus(text, args.success);
     window.Settle();
     int width = 0;
     int height = 0;
@@ -100,6 +115,7 @@ int main(int argc, char** argv)
         PrintMessageBoxes(stdout);
         return 0;
     }
+    if (args.deviceChange) return AnnounceDeviceChange();
 
     SkinUI::CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
     CLayoutDumpWindow window(args.chinese);

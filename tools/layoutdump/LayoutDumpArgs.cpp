@@ -1,5 +1,6 @@
 #include "LayoutDumpArgs.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -24,6 +25,18 @@ bool ParseLanguage(const std::string& value, TLayoutDumpArgs& args, std::string&
     return true;
 }
 
+bool ParseProgress(const std::string& value, TLayoutDumpArgs& args, std::string& error)
+{
+    char* end = nullptr;
+    const long progress = std::strtol(value.c_str(), &end, 10);
+    if (value.empty() || *end != '\0' || progress < 0 || progress > 10000) {
+        error = "--progress takes 0 to 10000";
+        return false;
+    }
+    args.progress = static_cast<int>(progress);
+    return true;
+}
+
 }  // namespace
 
 bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& args, std::string& error)
@@ -40,10 +53,15 @@ bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& 
         } else if (std::strcmp(arg, "--success") == 0 || std::strcmp(arg, "--failure") == 0) {
             args.success = std::strcmp(arg, "--success") == 0;
             outcomeGiven = true;
+        } else if (std::strcmp(arg, "--progress") == 0) {
+            if (!TakeValue(argc, argv, i, value, error) || !ParseProgress(value, args, error)) return false;
+            outcomeGiven = true;
         } else if (std::strcmp(arg, "--com-ports") == 0) {
             args.comPorts = true;
         } else if (std::strcmp(arg, "--message-boxes") == 0) {
             args.messageBoxes = true;
+        } else if (std::strcmp(arg, "--device-change") == 0) {
+            args.deviceChange = true;
         } else if (arg[0] == '-' || !args.png.empty()) {
             error = std::string("unexpected argument ") + arg;
             return false;
@@ -52,7 +70,7 @@ bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& 
         }
     }
     if (args.renderStatus != outcomeGiven || args.renderStatus != !args.png.empty()) {
-        error = "--render-status needs --success or --failure and OUT.png, and they need it";
+        error = "--render-status needs --success, --failure or --progress and OUT.png, and they need it";
         return false;
     }
     return true;

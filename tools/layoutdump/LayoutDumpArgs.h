@@ -1,16 +1,18 @@
 #pragma once
 #include <string>
 
-// layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure) OUT.png] [--com-ports]
-//            [--message-boxes]
+// layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure|--progress P) OUT.png]
+//            [--com-ports] [--message-boxes] [--device-change]
 struct TLayoutDumpArgs {
     bool chinese = true;
     bool renderStatus = false;
     std::string statusText;
     bool success = true;
+    int progress = -1;  // 0 to 10000 for a progress bar under the text, else a result
     std::string png;
     bool comPorts = false;
     bool messageBoxes = false;
+    bool deviceChange = false;
 };
 
 class CLayoutDumpArgs {

@@ -60,7 +60,8 @@ TEST_F(MainPanelTest, TextsOfCommandsAndLabelsAreTheEnglishInterfacesLikeTheMemo
     const CMemoryRadioPanel memory;
     for (RadioCommand command : {RadioCommand::Connect, RadioCommand::Disconnect, RadioCommand::Read,
                                  RadioCommand::Write, RadioCommand::ImportConfig, RadioCommand::ExportConfig,
-                                 RadioCommand::UpgradeFirmware, RadioCommand::Verify})
+                                 RadioCommand::UpgradeFirmware, RadioCommand::Verify,
+                                 RadioCommand::FindRadio})
         EXPECT_EQ(panel.CommandText(command), memory.CommandText(command)) << static_cast<int>(command);
     for (RadioLabel label : {RadioLabel::Protocol, RadioLabel::CurrentChannel, RadioLabel::PortBaud,
                              RadioLabel::LinkBaud, RadioLabel::SerialNumber, RadioLabel::Hardware})
@@ -81,14 +82,34 @@ TEST_F(MainPanelTest, FieldsChannelsAndStatusAreTheControls)
     EXPECT_FALSE(controls.fieldLabels[static_cast<int>(RadioField::Hardware)]->IsEnabled());
     panel.SetFieldEnabled(RadioField::Hardware, true);
     EXPECT_TRUE(controls.fieldLabels[static_cast<int>(RadioField::Hardware)]->IsEnabled());
+}
 
-    controls.statusLabel->SetPadding(RECT{0, 0, 100, 0});  // as a progress display leaves it
-    panel.ShowStatus("Read Failure", false);
-    EXPECT_EQ(std::string(controls.statusLabel->GetText().GetData()), "Read Failure");
-    EXPECT_EQ(controls.statusLabel->GetPadding().right, 0);
+// A result or a progress follows a language switch; a result ends the bar.
+TEST_F(MainPanelTest, StatusShowsResultsAndProgressInTheLanguageInForce)
+{
+    const auto text = [this] { return std::string(controls.statusLabel->GetText().GetData()); };
+    const auto switchTo = [this](bool chinese) {
+        ApplyLanguage(controls, texts, chinese);
+        panel.SetChinese(chinese);
+        panel.RefreshStatus();
+    };
+    panel.ShowProgress(RadioCommand::FindRadio, "COM7 38400", 2500);
+    EXPECT_EQ(text(), "Find Radio COM7 38400");
+    EXPECT_EQ(controls.statusLabel->BarGap(), 162);
+    switchTo(true);
+    EXPECT_EQ(text(), "查找电台 COM7 38400");
+    EXPECT_EQ(controls.statusLabel->BarGap(), 162);
+
+    panel.ShowResult(RadioCommand::Read, false);
+    EXPECT_EQ(text(), "读取失败");
+    EXPECT_EQ(controls.statusLabel->BarGap(), -1);
     EXPECT_EQ(controls.statusLabel->GetBkColor(), CMainRadioPanel::kFailureColor);
-    panel.ShowStatus("Read Success", true);
+    switchTo(false);
+    EXPECT_EQ(text(), "Read Failure");
+    panel.ShowResult(RadioCommand::ImportConfig, true);
     EXPECT_EQ(controls.statusLabel->GetBkColor(), CMainRadioPanel::kSuccessColor);
+    switchTo(true);
+    EXPECT_EQ(text(), "导入配置成功");
 }
 
 TEST(MainPanelFilterTest, FilterIsNameAndPatternEachZeroEndedThenAZero)

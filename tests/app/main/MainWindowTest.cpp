@@ -207,16 +207,18 @@ TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgre
     EXPECT_TRUE(c.readItem->IsEnabled());
     EXPECT_TRUE(c.verifyItem->IsEnabled());
 
-    // Progress: the coloured part is p/10000 of 216 pixels.
+    // Progress: the bar leaves (10000 - p)/10000 of 216 pixels uncoloured; the percentage is written over it.
     const struct {
         WPARAM progress;
-        LONG padding;
-    } steps[] = {{0, 216}, {5000, 108}, {10000, 0}, {2500, 162}, {1, 215}, {20000, 0}};
+        int gap;
+        const char* text;
+    } steps[] = {{0, 216, "Upgrade Firmware 0%"},     {5000, 108, "Upgrade Firmware 50%"},
+                 {10000, 0, "Upgrade Firmware 100%"}, {3799, 133, "Upgrade Firmware 37%"},
+                 {1, 215, "Upgrade Firmware 0%"},     {20000, 0, "Upgrade Firmware 100%"}};
     for (const auto& step : steps) {
         status(step.progress, DlgMain::kCodeProgress);
-        EXPECT_EQ(c.statusLabel->GetPadding().right, step.padding) << step.progress;
-        EXPECT_EQ(c.statusLabel->GetBkColor(), 0xFF3333FFu);
-        EXPECT_EQ(Text(c.statusLabel), "");
+        EXPECT_EQ(c.statusLabel->BarGap(), step.gap) << step.progress;
+        EXPECT_EQ(Text(c.statusLabel), step.text);
     }
 
     status(1, DlgMain::kCodeBusy);
