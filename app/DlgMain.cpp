@@ -24,8 +24,6 @@ constexpr int kCreateWidth = 670;
 constexpr int kCreateHeight = 444;
 constexpr unsigned kFullProgress = 10000;
 
-const TextPair kQuitPendingSuffix = {" - 升级结束后关闭", " - closing after the upgrade"};
-
 // The lists FillValueLists refills whose items stand for the same values in
 // either language, in the order their selections come back: the protocol
 // first, since selecting it offers the link rates.
@@ -295,9 +293,10 @@ void DlgMain::Quit()
 void DlgMain::ShowQuitPending()
 {
     const bool chinese = m_panel.IsChinese();
-    const std::string suffix = kQuitPendingSuffix.Pick(chinese);
-    const std::string title = MainTexts::kWindowTitle.Pick(chinese) + suffix;
+    const std::string title =
+        std::string(MainTexts::kWindowTitle.Pick(chinese)) + MainTexts::kQuitPendingSuffix.Pick(chinese);
     m_controls.titleLabel->SetText(title.c_str());
+    FitTitleWidth(m_controls.titleLabel);
     ::SetWindowTextA(m_hWnd, title.c_str());
 }
 

@@ -1,6 +1,11 @@
 #include "app/LanguageLayout.h"
 
+#include <algorithm>
+
+#include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Core/UIRender.h"
 #include "app/MainTexts.h"
+#include "app/MainWindowBuilder.h"
 
 namespace {
 
@@ -11,12 +16,14 @@ struct Widths {
     int Pick(bool inChinese) const { return inChinese ? chinese : english; }
 };
 
-constexpr Widths kChannelLabelWidth = {36, 58};
+// Narrow enough for nine-character frequencies, wide enough for every text
+// (the layout tests measure both).
+constexpr Widths kChannelLabelWidth = {36, 56};
 constexpr Widths kParameterLabelWidth = {76, 100};
 constexpr Widths kPortLabelWidth = {42, 32};
 constexpr Widths kLanguageTitleWidth = {42, 72};
-constexpr Widths kUnlockWidth = {26, 40};
-constexpr Widths kUnlockLabelWidth = {50, 60};
+constexpr Widths kUnlockWidth = {30, 40};
+constexpr Widths kUnlockLabelWidth = {56, 60};
 
 SkinUI::CControlUI* ListLabel(const MainControls& controls, RadioList list)
 {
@@ -66,6 +73,19 @@ MenuPanelPlace MenuPanelPosition(MainControls::Menu menu, bool chinese)
     case MainControls::HelpMenu: break;
     }
     return chinese ? MenuPanelPlace{94, 63, 90} : MenuPanelPlace{124, 63, 120};
+}
+
+void FitTitleWidth(SkinUI::CLabelUI* title)
+{
+    SkinUI::CPaintManagerUI* manager = title->GetManager();
+    if (manager == nullptr)
+        return;
+    RECT extent = {0, 0, 9999, 100};
+    SkinUI::CUIRender::DrawPlainText(manager->GetPaintDC(), manager, extent, title->GetText().GetData(), 0,
+                                     title->GetFont(), DT_SINGLELINE | DT_CALCRECT);
+    const RECT padding = title->GetTextPadding();
+    const int needed = extent.right - extent.left + padding.left + padding.right;
+    title->SetFixedWidth(std::max(CMainWindowBuilder::kTitleWidth, needed));
 }
 
 // The height covers the inset and every item, so that a longer menu still

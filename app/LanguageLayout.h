@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "SkinUI/Control/LabelUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 #include "app/MainControls.h"
 #include "app/TextList.h"
@@ -19,3 +20,5 @@ struct MenuPanelPlace {
 MenuPanelPlace MenuPanelPosition(MainControls::Menu menu, bool chinese);
 // Gives a floating panel that place, and the height that shows all its items.
 void PlaceMenuPanel(SkinUI::CVerticalLayoutUI* panel, const MenuPanelPlace& place);
+// Widens the title label beyond its 300 pixels when its text needs it.
+void FitTitleWidth(SkinUI::CLabelUI* title);

@@ -15,6 +15,7 @@ const TextPair kFrequencyGroupTitle = {"发射频率(MHZ)", "TX Frequency(MHZ)"}
 const TextPair kWindowTitle = {"维曼外置电台配置工具-" RADIOCONFIG_VERSION_TEXT,
                                 "Velmar Configuration Tool-" RADIOCONFIG_VERSION_TEXT};
 const char* const kChannelTip = "410.00000MHZ～470.00000MHZ";
+const TextPair kQuitPendingSuffix = {" - 升级结束后关闭", " - closing after the upgrade"};
 
 }  // namespace MainTexts
 

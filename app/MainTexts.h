@@ -22,6 +22,8 @@ extern const TextPair kFrequencyGroupTitle;
 // The main window's system title; the window is created with the Chinese one.
 extern const TextPair kWindowTitle;
 extern const char* const kChannelTip;
+// Follows the title while the program waits for an upgrade to end before closing.
+extern const TextPair kQuitPendingSuffix;
 
 }  // namespace MainTexts
 

@@ -114,7 +114,7 @@ CHorizontalLayoutUI* CMainWindowBuilder::BuildTitleBar()
     bar->Add(iconHolder);
 
     CLabelUI* title = new CLabelUI;
-    title->SetFixedWidth(300);
+    title->SetFixedWidth(kTitleWidth);
     title->SetFont(1);
     title->SetTextColor(0xFF447AA1);
     title->SetTextStyle(DT_VCENTER);

@@ -11,6 +11,8 @@
 // Creates the main window's controls in code and records them in MainControls.
 class CMainWindowBuilder {
 public:
+    static constexpr int kTitleWidth = 300;
+
     explicit CMainWindowBuilder(MainControls& controls);
 
     // Each returns its top container; the caller adds it to "main".

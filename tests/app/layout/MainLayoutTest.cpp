@@ -4,11 +4,14 @@
 #include <string>
 
 #include "SkinUI/Core/DlgBuilder.h"
+#include "SkinUI/Core/UIRender.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
 #include "app/LanguageLayout.h"
 #include "app/MainLayoutDump.h"
 #include "app/MainTexts.h"
 #include "app/MainWindowBuilder.h"
+#include "radio/RadioTables.h"
+#include "radio/RadioTexts.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
 namespace {
@@ -45,6 +48,14 @@ protected:
     }
 
     SkinUI::CPaintManagerUI& manager() { return window.GetManager(); }
+    // The advance of a text in one of the window's fonts, as the controls draw it.
+    int TextWidth(const std::string& text, int font)
+    {
+        RECT rc = {0, 0, 9999, 100};
+        SkinUI::CUIRender::DrawPlainText(manager().GetPaintDC(), &manager(), rc, text.c_str(), 0, font,
+                                         DT_SINGLELINE | DT_CALCRECT);
+        return rc.right - rc.left;
+    }
     bool Chinese() const { return GetParam(); }
     int Pick(int chinese, int english) const { return Chinese() ? chinese : english; }
     CControlUI* ListLabel(RadioList list) const { return controls.listLabels[static_cast<int>(list)]; }
@@ -73,6 +84,9 @@ TEST_P(MainLayoutTest, BodyColumnsStatusLabelPortGroupAndButtons)
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(Rect(buttons[i]), Rect(417, 239 + i * 41, 567, 264 + i * 41)) << i;
     EXPECT_EQ(controls.serialUnlockButton->GetHeight(), 22);
+    // The serial number row: Unlock, its label, the edit to the box's inset.
+    EXPECT_EQ(Rect(controls.serialUnlockButton), Rect(188, 265, 188 + Pick(30, 40), 287));
+    EXPECT_EQ(Rect(controls.FieldEdit(RadioField::SerialNumber)), Rect(188 + Pick(86, 100), 265, 387, 288));
 }
 
 // Group content x 33..158, y 93..468: ten spacers of 16 around eight rows of 23 and the button.
@@ -82,7 +96,7 @@ TEST_P(MainLayoutTest, ChannelRowsSpreadEvenlyWithLanguageLabelWidths)
         const int top = 109 + (i - 1) * 39;
         SCOPED_TRACE(i);
         EXPECT_EQ(Rect(controls.channelRows[i]), Rect(33, top, 158, top + 23));
-        EXPECT_EQ(Rect(controls.channelLabels[i]), Rect(33, top, 33 + Pick(36, 58), top + 23));
+        EXPECT_EQ(Rect(controls.channelLabels[i]), Rect(33, top, 33 + Pick(36, 56), top + 23));
         EXPECT_EQ(Text(controls.channelLabels[i]), (Chinese() ? "频道" : "Channel") + std::to_string(i) + ":");
     }
     EXPECT_EQ(Rect(controls.defaultButton), Rect(33, 421, 158, 443));
@@ -139,6 +153,105 @@ TEST_P(MainLayoutTest, DirectTextsAndGroupTitles)
     EXPECT_EQ(controls.frequencyGroup->GetTitleLabel()->GetFixedWidth(), Pick(89, 115));
     EXPECT_EQ(Text(controls.languageItem), Chinese() ? "英语" : "Chinese");
     EXPECT_EQ(Text(controls.titleLabel), MainTexts::kWindowTitle.Pick(Chinese()));
+}
+
+// Every text against the room its control gives it: values with two pixels to
+// spare (a glyph may reach past its advance), labels to the last pixel, button
+// texts inside the button's one-pixel frame.
+TEST_P(MainLayoutTest, EveryValueAndTextFitsItsControl)
+{
+    struct Fit {
+        std::string where;
+        std::string text;
+        int font;
+        int room;
+        int spare;
+    };
+    std::vector<Fit> fits;
+    const auto inside = [](const SkinUI::CLabelUI* c) {
+        const RECT rc = c->GetPos(), padding = c->GetTextPadding();
+        return static_cast<int>(rc.right - rc.left - padding.left - padding.right);
+    };
+    const auto value = [&](const std::string& where, const SkinUI::CLabelUI* edit, const char* text) {
+        fits.push_back({where, text, edit->GetFont(), inside(edit), 2});
+    };
+    const auto label = [&](const SkinUI::CLabelUI* c, int spare) {
+        fits.push_back({"label", Text(c), c->GetFont(), inside(c), spare});
+    };
+    for (int i = 1; i <= 8; ++i) {
+        value("channel " + std::to_string(i), controls.channelEdits[i], "455.55555");
+        label(controls.channelLabels[i], 0);
+    }
+    value("serial number", controls.FieldEdit(RadioField::SerialNumber), "SN0012345");
+    value("hardware", controls.FieldEdit(RadioField::Hardware), "H9.9");
+    value("firmware", controls.FieldEdit(RadioField::Firmware), "V001.01.03");
+    value("sub-firmware", controls.FieldEdit(RadioField::SubFirmware), "V001.01.03");
+    for (const SkinUI::CLabelUI* fieldLabel : controls.fieldLabels)
+        label(fieldLabel, 0);
+
+    // A list shows its item left of the 21-pixel arrow at the right of its image.
+    const auto items = [&](RadioList list, const std::vector<std::string>& texts) {
+        const SkinUI::CComboBoxUI* combo = controls.List(list);
+        const RECT rc = combo->GetPos();
+        for (const std::string& text : texts)
+            fits.push_back({"list " + std::to_string(static_cast<int>(list)), text, -1,
+                            static_cast<int>(rc.right - rc.left - 21), 2});
+        label(controls.listLabels[static_cast<int>(list)], 0);
+    };
+    std::vector<std::string> protocols, serialRates, linkRates;
+    for (const ValueEntry& entry : ProtocolTable) protocols.push_back(entry.item);
+    for (const ValueEntry& entry : SerialBaudTable) serialRates.push_back(entry.item);
+    for (const ValueEntry& entry : LinkBaudTable) linkRates.push_back(entry.item);
+    items(RadioList::Protocol, protocols);
+    items(RadioList::CurrentChannel, {RadioTexts::CurrentChannelItem(Chinese(), 10)});
+    items(RadioList::PortBaud, serialRates);
+    items(RadioList::LinkBaud, linkRates);
+    items(RadioList::ConnectionRate, serialRates);
+    items(RadioList::ComPort, {" COM255"});
+
+    for (const SkinUI::CButtonUI* button :
+         {controls.serialUnlockButton, controls.hardwareUnlockButton, controls.defaultButton, controls.connectButton,
+          controls.readButton, controls.writeButton, controls.disconnectButton, controls.importButton,
+          controls.exportButton})
+        fits.push_back({"button", Text(button), button->GetFont(), inside(button) - 2, 1});
+    label(controls.titleLabel, 0);
+
+    const int statusRoom = inside(controls.statusLabel);
+    for (const SkinUI::CControlUI* control : {controls.connectButton, controls.readButton, controls.writeButton,
+                                              controls.disconnectButton, controls.importButton, controls.exportButton,
+                                              controls.upgradeItem, controls.findRadioItem})
+        fits.push_back({"status", Text(control) + RadioTexts::ResultSuffix(Chinese(), false), -1, statusRoom, 0});
+    fits.push_back({"status", Text(controls.upgradeItem) + " " + RadioTexts::Percent(10000), -1, statusRoom, 0});
+    fits.push_back({"status", Text(controls.findRadioItem) + " " + RadioTexts::PortAndRate(255, 115200), -1,
+                    statusRoom, 0});
+
+    const SkinUI::CVerticalLayoutUI* file = controls.menuPanels[MainControls::FileMenu];
+    for (int i = 0; i < file->GetCount(); ++i) {
+        const auto* item = dynamic_cast<const SkinUI::CButtonUI*>(file->GetItemAt(i));
+        if (item == nullptr) continue;
+        const RECT padding = item->GetTextPadding();
+        fits.push_back({"menu item", Text(item), item->GetFont(),
+                        static_cast<int>(file->GetFixedWidth() - 2 - padding.left - padding.right), 0});
+    }
+
+    for (const Fit& fit : fits)
+        EXPECT_LE(TextWidth(fit.text, fit.font) + fit.spare, fit.room) << fit.where << ": \"" << fit.text << "\"";
+}
+
+// While the program waits for an upgrade to end, the longer title still fits,
+// left of the title bar's buttons; the usual title keeps its 300 pixels.
+TEST_P(MainLayoutTest, TheTitleWhileClosingFitsTheTitleBar)
+{
+    FitTitleWidth(controls.titleLabel);
+    EXPECT_EQ(controls.titleLabel->GetFixedWidth(), 300);
+    const std::string closing =
+        std::string(MainTexts::kWindowTitle.Pick(Chinese())) + MainTexts::kQuitPendingSuffix.Pick(Chinese());
+    controls.titleLabel->SetText(closing.c_str());
+    FitTitleWidth(controls.titleLabel);
+    window.Repaint();
+    const RECT title = controls.titleLabel->GetPos();
+    EXPECT_GE(title.right - title.left, TextWidth(closing, controls.titleLabel->GetFont()));
+    EXPECT_LE(title.right, controls.minimizeButton->GetPos().left);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, MainLayoutTest, ::testing::Values(true, false),
