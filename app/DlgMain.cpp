@@ -11,8 +11,8 @@
 #include "app/MainTexts.h"
 #include "app/MainWindowBuilder.h"
 #include "radio/FirmwareUpgrade.h"
+#include "radio/RadioTables.h"
 #include "radio/RadioTexts.h"
-#include "serial/ComPorts.h"
 
 namespace {
 
@@ -34,19 +34,6 @@ const RadioCommand kCommands[] = {RadioCommand::Connect,      RadioCommand::Disc
                                   RadioCommand::Write,        RadioCommand::ImportConfig, RadioCommand::ExportConfig,
                                   RadioCommand::UpgradeFirmware};
 
-std::string ComPortItem(int port)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, " COM%d", port);
-    return text;
-}
-
-// The number after the first four characters of " COM12"; 0 when there is none.
-int PortNumberOf(const std::string& item)
-{
-    return item.size() > 4 ? std::atoi(item.c_str() + 4) : 0;
-}
-
 }  // namespace
 
 DlgMain::DlgMain(UpgradeRun upgrade) : WindowImplBase(kSkinWidth, kSkinHeight), m_upgrade(std::move(upgrade))
@@ -63,6 +50,7 @@ DlgMain::~DlgMain()
         SaveSettings();
     WaitForUpgrade();
     m_worker.Stop();
+    m_search.Stop();
     m_link.Close();
     // While every member still exists: the window's last messages reach them.
     if (::IsWindow(m_hWnd))
@@ -73,7 +61,8 @@ void DlgMain::OnSkinReady()
 {
     BuildControls();
     AddTextPairs(m_texts, m_controls);
-    FillComPorts();
+    RefreshComPorts();
+    SetCommandsEnabled(true);
     m_operations.FillValueLists();
     for (RadioField field : {RadioField::SerialNumber, RadioField::Hardware, RadioField::Firmware,
                              RadioField::SubFirmware})
@@ -92,19 +81,21 @@ void DlgMain::BuildControls()
     builder.BuildMenuPanels(main);
 }
 
-void DlgMain::FillComPorts()
+// Ports plugged in or out while the program runs; the buttons follow them
+// unless an upgrade or a search holds them.
+bool DlgMain::RefreshComPorts()
 {
-    std::vector<int> ports;
-    ListComPorts(ports);
-    for (int port : ports)
-        m_panel.AddListItem(RadioList::ComPort, ComPortItem(port));
-    m_hasPorts = !ports.empty();
-    if (m_hasPorts)
-        m_panel.SelectListItem(RadioList::ComPort, 0);
-    else
-        for (SkinUI::CButtonUI* button : {m_controls.connectButton, m_controls.disconnectButton,
-                                          m_controls.readButton, m_controls.writeButton})
-            button->SetEnabled(false);
+    const bool changed = m_comPorts.Refresh();
+    if (changed && !m_busy)
+        SetCommandsEnabled(true);
+    return changed;
+}
+
+void DlgMain::ComPortListOpened()
+{
+    // The list opened with the old items: open it again with the new ones.
+    if (RefreshComPorts())
+        PostMessage(kUpgradeStatusMessage, 0, kCodeOpenComPortList);
 }
 
 void DlgMain::ApplyStoredSettings()
@@ -195,6 +186,8 @@ LRESULT DlgMain::OnOtherMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& b
 {
     if (uMsg == WM_ENDSESSION && wParam != 0)
         SaveSettings();  // the session ends the process without closing the window
+    if (uMsg == WM_DEVICECHANGE)
+        RefreshComPorts();
     if (uMsg != kUpgradeStatusMessage) {
         bHandled = false;
         return 0;
@@ -218,6 +211,25 @@ LRESULT DlgMain::OnSysCommandMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& 
     return WindowImplBase::OnSysCommandMsg(uMsg, wParam, lParam, bHandled);
 }
 
+// An open list or menu takes the Escape; only one with nothing open closes the window.
+bool DlgMain::OnDefaultKey(WPARAM key)
+{
+    if (key == VK_ESCAPE && (CloseOpenList() || m_menus.Close()))
+        return true;
+    return WindowImplBase::OnDefaultKey(key);
+}
+
+bool DlgMain::CloseOpenList()
+{
+    for (SkinUI::CComboBoxUI* list : m_controls.lists) {
+        if (list != nullptr && list->IsOpen()) {
+            list->SelectItem(list->GetCurSel(), false);  // the same item: only closes the list
+            return true;
+        }
+    }
+    return false;
+}
+
 void DlgMain::HandleStatus(WPARAM argument, LPARAM code)
 {
     switch (code) {
@@ -230,6 +242,9 @@ void DlgMain::HandleStatus(WPARAM argument, LPARAM code)
         if (m_quitPending)
             ::PostQuitMessage(0);
         break;
+    case kCodeOpenComPortList: m_controls.List(RadioList::ComPort)->Activate(); break;
+    case kCodeFindAttempt: ShowFindAttempt(static_cast<int>(argument)); break;
+    case kCodeFindDone: EndFindRadio(argument == 1); break;
     default: break;
     }
 }
@@ -238,17 +253,19 @@ void DlgMain::SetCommandsEnabled(bool enabled)
 {
     const MainControls& c = m_controls;
     for (SkinUI::CButtonUI* button : {c.connectButton, c.disconnectButton, c.readButton, c.writeButton})
-        button->SetEnabled(enabled && m_hasPorts);
-    for (SkinUI::CButtonUI* item : {c.connectItem, c.disconnectItem, c.readItem, c.verifyItem, c.writeItem})
+        button->SetEnabled(enabled && m_comPorts.HasPorts());
+    for (SkinUI::CButtonUI* item :
+         {c.connectItem, c.disconnectItem, c.readItem, c.verifyItem, c.writeItem, c.findRadioItem})
         item->SetEnabled(enabled);
 }
 
 void DlgMain::SetBusy(bool busy)
 {
+    m_busy = busy;
     SetCommandsEnabled(!busy);
     if (!busy)
         return;
-    m_portNumber = PortNumberOf(m_panel.ListText(RadioList::ComPort));
+    m_portNumber = CComPortList::PortNumber(m_panel.ListText(RadioList::ComPort));
     m_baudRate = std::atoi(m_panel.ListText(RadioList::ConnectionRate).c_str());
 }
 
@@ -281,6 +298,7 @@ void DlgMain::Quit()
 {
     SaveSettings();
     m_quitRequested = true;
+    m_search.Stop();
     if (m_worker.IsRunning()) {
         // The upgrade owns a port and a half-written radio: end after it.
         m_quitPending = true;
@@ -318,6 +336,44 @@ void DlgMain::ShowAbout()
 void DlgMain::DropFocusLater(SkinUI::CControlUI* control)
 {
     PostMessage(kUpgradeStatusMessage, reinterpret_cast<WPARAM>(control), kCodeDropFocus);
+}
+
+// ---- Find Radio ----
+
+void DlgMain::FindRadio()
+{
+    if (m_busy || m_search.IsRunning())
+        return;
+    RefreshComPorts();
+    SetBusy(true);
+    m_controls.upgradeItem->SetEnabled(false);
+    m_search.Start(m_hWnd, kUpgradeStatusMessage, {kCodeFindAttempt, kCodeFindDone}, m_comPorts.Ports());
+}
+
+void DlgMain::ShowFindAttempt(int attempt)
+{
+    const RadioLocation place = m_search.Place(attempt);
+    m_panel.ShowProgress(RadioCommand::FindRadio, RadioTexts::PortAndRate(place.port, place.baud),
+                         m_search.Progress(attempt));
+}
+
+// The radio's port and rate become the window's; a failed search changes neither.
+void DlgMain::EndFindRadio(bool found)
+{
+    const RadioLocation place = m_search.Found();
+    m_controls.upgradeItem->SetEnabled(true);
+    SetBusy(false);
+    if (found) {
+        const std::vector<int> ports = m_comPorts.Ports();
+        const auto port = std::find(ports.begin(), ports.end(), place.port);
+        found = port != ports.end();
+        if (found)
+            m_panel.SelectListItem(RadioList::ComPort, static_cast<int>(port - ports.begin()));
+        for (int i = 0; found && i < m_panel.ListItemCount(RadioList::ConnectionRate); ++i)
+            if (LeadingInteger(m_panel.ListItemText(RadioList::ConnectionRate, i)) == place.baud)
+                m_panel.SelectListItem(RadioList::ConnectionRate, i);
+    }
+    m_panel.ShowResult(RadioCommand::FindRadio, found);
 }
 
 // ---- the upgrade thread's side ----

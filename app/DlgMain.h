@@ -5,12 +5,14 @@
 #include <string>
 
 #include "SkinUI/Utils/WindowImplBase.h"
+#include "app/ComPortList.h"
 #include "app/MainCommands.h"
 #include "app/MainControls.h"
 #include "app/MainMenus.h"
 #include "app/MainRadioPanel.h"
 #include "app/MainSettings.h"
 #include "app/MainWindowActions.h"
+#include "app/RadioSearch.h"
 #include "app/TextList.h"
 #include "radio/ConfigFile.h"
 #include "radio/RadioLink.h"
@@ -31,6 +33,9 @@ public:
         kCodeDropFocus = 5,
         kCodeProgress = 6,
         kCodeUpgradeThreadIdle = 7,  // posted when an upgrade run has returned
+        kCodeOpenComPortList = 8,    // opens the refreshed list again
+        kCodeFindAttempt = 9,        // Find Radio tries a place: the try's number
+        kCodeFindDone = 10,          // Find Radio has ended: 1 when the radio was found
     };
     // What one upgrade run does; it reports through the reporter it is given.
     using UpgradeRun = std::function<void(IUpgradeReporter&)>;
@@ -54,6 +59,8 @@ public:
     void SwitchLanguage() override;
     void ShowAbout() override;
     void DropFocusLater(SkinUI::CControlUI* control) override;
+    void FindRadio() override;
+    void ComPortListOpened() override;
 
     bool ChooseFirmwareFile(std::string& path) override;
     int BeginUpgrade() override;
@@ -67,10 +74,11 @@ protected:
     LRESULT OnOtherMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
     LRESULT OnCloseMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
     LRESULT OnSysCommandMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    bool OnDefaultKey(WPARAM key) override;
 
 private:
     void BuildControls();
-    void FillComPorts();
+    bool RefreshComPorts();
     void RefillValueLists();
     void SelectLinkRate(const std::string& rate);
     void ApplyStoredSettings();
@@ -85,6 +93,9 @@ private:
     void WaitForUpgrade();
     void ShowQuitPending();
     void SetCommandsEnabled(bool enabled);
+    void ShowFindAttempt(int attempt);
+    void EndFindRadio(bool found);
+    bool CloseOpenList();
 
     MainControls m_controls;
     CMainRadioPanel m_panel{m_controls};
@@ -95,7 +106,9 @@ private:
     CTextList m_texts;
     CMainMenus m_menus{m_controls, m_PaintManager};
     CMainCommands m_commands{m_controls, m_operations, m_verifier, m_config, m_menus, *this};
-    bool m_hasPorts = false;
+    CComPortList m_comPorts{m_controls, m_panel};
+    // An upgrade or a search holds a port: the radio commands wait.
+    bool m_busy = false;
     bool m_quitPending = false;
     int m_portNumber = 0;
     int m_baudRate = 0;
@@ -106,6 +119,7 @@ private:
     UpgradeRun m_upgrade;
     // The upgrade's own port: nothing the window runs meanwhile can close it.
     CRadioLink m_upgradeLink{m_panel};
+    CRadioSearch m_search{m_panel};
     // Last, so that its thread ends before anything it uses goes.
     CUpgradeWorker m_worker{[this] { RunUpgrade(); }};
 };

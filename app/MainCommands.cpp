@@ -34,7 +34,7 @@ bool CMainCommands::Notify(SkinUI::TNotifyMsg& msg)
     else if (std::strcmp(type, "setfocus") == 0)
         OnSetFocus(sender);
     else if (std::strcmp(type, "dropdown") == 0 && IsList(sender))
-        CheckPendingChannel(sender);
+        OnDropDown(sender);
     return true;
 }
 
@@ -67,6 +67,13 @@ void CMainCommands::OnClick(SkinUI::CControlUI* sender)
         m_operations.UnlockField(RadioField::SerialNumber);
     else if (sender == c.hardwareUnlockButton)
         m_operations.UnlockField(RadioField::Hardware);
+}
+
+void CMainCommands::OnDropDown(SkinUI::CControlUI* list)
+{
+    CheckPendingChannel(list);
+    if (list == m_controls.List(RadioList::ComPort))
+        m_actions.ComPortListOpened();
 }
 
 bool CMainCommands::OnKillFocus(SkinUI::CControlUI* sender)
@@ -126,6 +133,8 @@ bool CMainCommands::RunMenuItem(SkinUI::CControlUI* item)
         m_verifier.Verify();
     else if (item == c.disconnectItem)
         m_operations.LeaveConfigMode();
+    else if (item == c.findRadioItem)
+        m_actions.FindRadio();
     else if (item == c.upgradeItem)
         m_actions.RequestUpgrade();
     else if (item == c.importItem)

@@ -22,6 +22,7 @@ public:
 private:
     void OnClick(SkinUI::CControlUI* sender);
     bool OnKillFocus(SkinUI::CControlUI* sender);
+    void OnDropDown(SkinUI::CControlUI* list);
     void OnSetFocus(SkinUI::CControlUI* sender);
     bool CheckPendingChannel(SkinUI::CControlUI* cause);
     bool SkipsCheck(SkinUI::CControlUI* control) const;

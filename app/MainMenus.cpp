@@ -55,6 +55,15 @@ void CMainMenus::OnFocusLost()
     UpdateMenuState();
 }
 
+bool CMainMenus::Close()
+{
+    if (!m_menuOpen)
+        return false;
+    m_manager.SetFocus(nullptr);
+    UpdateMenuState();
+    return true;
+}
+
 void CMainMenus::CloseMenus()
 {
     for (int menu = 0; menu < MainControls::kMenuCount; ++menu) {

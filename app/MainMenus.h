@@ -20,6 +20,8 @@ public:
     void UpdateMenuState();
     void TrackMenuHover(POINT point);
     void OnFocusLost();
+    // Closes the menus when they are open; false when none was.
+    bool Close();
 
 private:
     // Index of the menu title, -1 for any other control.

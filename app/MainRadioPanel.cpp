@@ -151,7 +151,7 @@ std::string CMainRadioPanel::LabelText(RadioLabel label) const
 
 void CMainRadioPanel::ShowError(const std::string& message, const std::string& caption)
 {
-    ::MessageBoxA(nullptr, message.c_str(), caption.c_str(), MB_ICONERROR);
+    ::MessageBoxA(m_owner, message.c_str(), caption.c_str(), MB_ICONERROR);
 }
 
 void CMainRadioPanel::ShowReport(const std::string& message, const std::string& caption)

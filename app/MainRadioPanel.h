@@ -19,7 +19,7 @@ public:
     explicit CMainRadioPanel(MainControls& controls);
 
     void SetChinese(bool chinese) { m_chinese = chinese; }
-    // The window that owns the file dialogs and the reports.
+    // The window that owns the file dialogs, the reports and the error boxes.
     void SetOwner(HWND owner) { m_owner = owner; }
 
     bool IsChinese() const override { return m_chinese; }

@@ -17,4 +17,8 @@ public:
     virtual void ShowAbout() = 0;
     // Makes the control give up the focus once the current notification is done.
     virtual void DropFocusLater(SkinUI::CControlUI* control) = 0;
+    // Searches every port at every rate for the radio, without holding up the window.
+    virtual void FindRadio() = 0;
+    // The COM port list dropped down: its ports are read again.
+    virtual void ComPortListOpened() = 0;
 };

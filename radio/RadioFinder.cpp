@@ -9,19 +9,24 @@ int CRadioFinder::AttemptCount(std::size_t portCount)
     return static_cast<int>(portCount * SerialBaudTable.size());
 }
 
+RadioLocation CRadioFinder::Place(const std::vector<int>& ports, int attempt)
+{
+    const int rates = static_cast<int>(SerialBaudTable.size());
+    if (attempt < 0 || attempt >= AttemptCount(ports.size()))
+        return RadioLocation();
+    return RadioLocation{ports[attempt / rates], LeadingInteger(SerialBaudTable[attempt % rates].keyword)};
+}
+
 bool CRadioFinder::Find(const std::vector<int>& ports, RadioLocation& found, const Progress& progress)
 {
     const int attempts = AttemptCount(ports.size());
-    int attempt = 0;
-    for (int port : ports) {
-        for (const ValueEntry& rate : SerialBaudTable) {
-            const RadioLocation place{port, LeadingInteger(rate.keyword)};
-            if (progress && !progress(place, attempt++, attempts))
-                return false;
-            if (Answers(place)) {
-                found = place;
-                return true;
-            }
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const RadioLocation place = Place(ports, attempt);
+        if (progress && !progress(place, attempt, attempts))
+            return false;
+        if (Answers(place)) {
+            found = place;
+            return true;
         }
     }
     return false;

@@ -23,6 +23,8 @@ public:
     explicit CRadioFinder(CRadioLink& link);
 
     static int AttemptCount(std::size_t portCount);
+    // The place of a try: the ports in their order, each at the rates in theirs.
+    static RadioLocation Place(const std::vector<int>& ports, int attempt);
     // True with the radio's place in found; the port is closed either way.
     bool Find(const std::vector<int>& ports, RadioLocation& found, const Progress& progress = Progress());
 

@@ -65,7 +65,7 @@ public:
     virtual std::string CommandText(RadioCommand command) const = 0;
     virtual std::string LabelText(RadioLabel label) const = 0;
 
-    // A modal error box with the error icon and no owner window.
+    // A modal error box with the error icon, in front of the main window.
     virtual void ShowError(const std::string& message, const std::string& caption) = 0;
     // A modal box with the warning icon, owned by the main window.
     virtual void ShowReport(const std::string& message, const std::string& caption) = 0;

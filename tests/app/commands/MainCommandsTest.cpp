@@ -40,6 +40,10 @@ TEST_F(MainWindowTest, OpeningAListNormalisesThePendingChannel)
     Click(controls.List(RadioList::Protocol));
     EXPECT_EQ(Text(controls.channelEdits[3]), "415.00000");
     EXPECT_TRUE(panel.errors.empty());
+    // Only the COM port list reads the system's ports again as it opens.
+    EXPECT_TRUE(actions.calls.empty());
+    Click(controls.List(RadioList::ComPort));
+    EXPECT_EQ(actions.calls, (Calls{"ComPortListOpened"}));
 }
 
 TEST_F(MainWindowTest, ProtocolChoiceOffersItsLinkRates)

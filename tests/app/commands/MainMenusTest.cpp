@@ -61,6 +61,18 @@ TEST_F(MainMenusTest, WindowLosingTheFocusClosesTheMenus)
     EXPECT_TRUE(actions.calls.empty());
 }
 
+// What Escape does first when a menu is open: the menus close, nothing runs.
+TEST_F(MainMenusTest, CloseEndsAnOpenMenuOnlyAndSaysSo)
+{
+    EXPECT_FALSE(menus.Close());
+    Click(Title(MainControls::FileMenu));
+    EXPECT_EQ(Shown(), "F--");
+    EXPECT_TRUE(menus.Close());
+    ExpectClosed();
+    EXPECT_FALSE(menus.Close());
+    EXPECT_TRUE(actions.calls.empty());
+}
+
 TEST_F(MainMenusTest, ItemsRunTheirCommandsEachTimeTheyArePressed)
 {
     const struct {
@@ -70,13 +82,14 @@ TEST_F(MainMenusTest, ItemsRunTheirCommandsEachTimeTheyArePressed)
         {MainControls::HelpMenu, controls.aboutItem},    {MainControls::HelpMenu, controls.aboutItem},
         {MainControls::FileMenu, controls.upgradeItem},  {MainControls::FileMenu, controls.exitItem},
         {MainControls::LanguageMenu, controls.languageItem}, {MainControls::FileMenu, controls.connectItem},
-        {MainControls::FileMenu, controls.exportItem},
+        {MainControls::FileMenu, controls.exportItem},   {MainControls::FileMenu, controls.findRadioItem},
     };
     for (const auto& press : presses) {
         Click(Title(press.menu));
         Click(press.item);
     }
-    EXPECT_EQ(actions.calls, (std::vector<std::string>{"About", "About", "Upgrade", "Quit", "Language"}));
+    EXPECT_EQ(actions.calls,
+              (std::vector<std::string>{"About", "About", "Upgrade", "Quit", "Language", "FindRadio"}));
     EXPECT_EQ(Text(controls.statusLabel), Text(controls.connectButton) + " Failure");
     EXPECT_EQ(panel.dialogs.size(), 1u);
     ExpectClosed();

@@ -57,6 +57,8 @@ struct RecordingActions : IMainWindowActions {
     void RequestUpgrade() override { calls.push_back("Upgrade"); }
     void SwitchLanguage() override { calls.push_back("Language"); }
     void ShowAbout() override { calls.push_back("About"); }
+    void FindRadio() override { calls.push_back("FindRadio"); }
+    void ComPortListOpened() override { calls.push_back("ComPortListOpened"); }
     // What the window does with the posted request, done at once.
     void DropFocusLater(SkinUI::CControlUI* control) override
     {

@@ -188,6 +188,60 @@ TEST_F(MainWindowTest, StoredSettingsApplyAndEveryClosePathEndsTheLoopAndSaves)
     }
 }
 
+// Adapters plugged in and out while the program runs; Escape on an open list or
+// menu closes that first, and only with nothing open the window.
+TEST_F(MainWindowTest, PortsFollowTheSystemAndEscapeClosesWhatIsOpenFirst)
+{
+    PortList ports{};
+    Store("Chinese", "0");
+    DlgMain window;
+    const MainControls& c = window.Controls();
+    CMainRadioPanel& panel = window.Panel();
+    const auto plug = [&](const char* name, const char* port) {
+        if (port != nullptr)
+            TestRegistry::SetText(HKEY_LOCAL_MACHINE, TestRegistry::kSerialComm, name, port);
+        else
+            ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, TestRegistry::kSerialComm, name);
+        ::SendMessageA(window, WM_DEVICECHANGE, 0x0007, 0);  // DBT_DEVNODES_CHANGED
+    };
+    EXPECT_FALSE(c.connectButton->IsEnabled());
+
+    plug("\\Device\\MainTest0", "COM31");
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM31");
+    for (SkinUI::CButtonUI* button : {c.connectButton, c.disconnectButton, c.readButton, c.writeButton})
+        EXPECT_TRUE(button->IsEnabled());
+    plug("\\Device\\MainTest1", "COM32");
+    panel.SelectListItem(RadioList::ComPort, 1);
+    plug("\\Device\\MainTest0", nullptr);
+    EXPECT_EQ(panel.ListItemCount(RadioList::ComPort), 1);
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM32");  // still the operator's choice
+    plug("\\Device\\MainTest1", nullptr);
+    EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), -1);
+    EXPECT_FALSE(c.readButton->IsEnabled());
+    EXPECT_TRUE(c.readItem->IsEnabled());  // a menu command still runs and reports its failure
+    window.FindRadio();
+    PumpUntil([&] { return Text(c.statusLabel) == "Find Radio Failure"; }, 3000);
+    EXPECT_EQ(Text(c.statusLabel), "Find Radio Failure");
+    EXPECT_TRUE(c.findRadioItem->IsEnabled() && c.upgradeItem->IsEnabled());
+
+    const auto escape = [&] {
+        ::PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+        return PumpForQuit(300);
+    };
+    SkinUI::CComboBoxUI* protocols = c.List(RadioList::Protocol);
+    for (int time = 0; time < 2; ++time) {
+        ASSERT_TRUE(protocols->Activate());
+        EXPECT_TRUE(protocols->IsOpen());
+        EXPECT_FALSE(escape());
+        EXPECT_FALSE(protocols->IsOpen());
+        Click(window, c.menuTitles[MainControls::LanguageMenu]);
+        EXPECT_TRUE(c.menuPanels[MainControls::LanguageMenu]->IsVisible());
+        EXPECT_FALSE(escape());
+        EXPECT_FALSE(c.menuPanels[MainControls::LanguageMenu]->IsVisible());
+    }
+    EXPECT_TRUE(escape());
+}
+
 TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgressAndResults)
 {
     PortList ports{};
