@@ -270,6 +270,7 @@ class SimulatedRadio:
             if os.path.lexists(path):
                 os.remove(path)
         self._serial = 0
+        self._log_offset = 0
         self.set_scenario("")
         self._spawn(["socat", "pty,raw,echo=0,link=" + self.pc_end, "pty,raw,echo=0,link=" + self.radio_end])
         wait_for("the cable's two ends", lambda: os.path.exists(self.pc_end) and os.path.exists(self.radio_end), 5)
@@ -397,32 +398,40 @@ def message_boxes():
     return boxes
 
 
+def announce_device_change():
+    """Tells every window that devices came or went, as plugging in a USB serial adapter does."""
+    run(["wine", layoutdump_path(), "--device-change"], env=wine_env(), timeout=60)
+
+
 def com_ports():
     """The COM port numbers in the order the program lists them."""
     out = run(["wine", layoutdump_path(), "--com-ports"], env=wine_env(), timeout=60)
     return [int(line[3:]) for line in out.split() if line.startswith("COM")]
 
 
-def render_status(text, success, language):
-    """The status label as the window draws it after an operation's result."""
+def render_status(text, success, language, progress=None):
+    """The status label as the window draws it after an operation's result, or with the text over
+    a progress bar (progress 0 to 10000)."""
     encoded = text.encode("gbk")
+    outcome = ["--progress", str(progress)] if progress is not None else ["--success" if success else "--failure"]
 
     def make(path):
         text_file = path + ".txt"
         with open(text_file, "wb") as out:
             out.write(encoded)
-        run(["wine", layoutdump_path(), "--lang", language, "--render-status", "@" + windows_path(text_file),
-             "--success" if success else "--failure", windows_path(path + ".png")], env=wine_env(), timeout=60)
+        run(["wine", layoutdump_path(), "--lang", language, "--render-status", "@" + windows_path(text_file)]
+            + outcome + [windows_path(path + ".png")], env=wine_env(), timeout=60)
         os.remove(text_file)
         os.replace(path + ".png", path)
 
-    name = "status-%s-%s-%s.png" % (language, "ok" if success else "failed", encoded.hex())
+    kind = "progress%d" % progress if progress is not None else "ok" if success else "failed"
+    name = "status-%s-%s-%s.png" % (language, kind, encoded.hex())
     return Image.load(_cached(name, make))
 
 
 def prepare_pictures(languages, statuses):
     """Layouts and status pictures made side by side ahead of use: each costs a Wine start,
-    which is mostly waiting. statuses: (text, success, language) triples."""
+    which is mostly waiting. statuses: (text, success, language[, progress]) tuples."""
     jobs = [lambda lang=lang: load_layout(lang) for lang in languages]
     jobs += [lambda status=status: render_status(*status) for status in statuses]
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
@@ -499,10 +508,10 @@ class RadioConfigWindow:
         words = STATUS_WORDS[self.language]
         return operation_text + (words[0] if success else words[1])
 
-    def status_render(self, text, success):
-        key = (self.language, text, success)
+    def status_render(self, text, success, progress=None):
+        key = (self.language, text, success, progress)
         if key not in self._renders:
-            self._renders[key] = render_status(text, success, self.language)
+            self._renders[key] = render_status(text, success, self.language, progress)
         return self._renders[key]
 
     def status_color(self, image=None):
@@ -518,24 +527,34 @@ class RadioConfigWindow:
     def wait_status(self, operation_text, success, timeout=8):
         """Waits until the status label shows the operation's result as the window draws it."""
         text = self.status_text(operation_text, success)
-        expected = self.status_render(text, success)
+        image = self.wait_status_among([(text, success, None)], timeout)[1]
         color = SUCCESS_COLOR if success else FAILURE_COLOR
+        if self.status_color(image) != color:
+            raise DriverError("status background %06X, expected %06X" % (self.status_color(image), color))
+        return image
+
+    def wait_status_among(self, candidates, timeout=8, interval=0.15):
+        """Waits until the status label shows one of the candidates, (text, success, progress)
+        triples drawn as the window draws them (progress None for a result); that candidate and
+        the picture seen."""
+        expected = [(candidate, self.status_render(*candidate)) for candidate in candidates]
         seen = {}
 
-        def shows_result():
-            seen["image"] = self.grab("statusLabel")
-            return seen["image"].differing_pixels(expected) <= expected.width * expected.height // 100
+        def shows_one():
+            seen["image"] = image = self.grab("statusLabel")
+            for candidate, picture in expected:
+                if image.differing_pixels(picture) <= picture.width * picture.height // 100:
+                    return candidate, image
+            return None
 
         try:
-            wait_for("the status %r" % text, shows_result, timeout, interval=0.15)
+            return wait_for("the status %r" % [c[0] for c in candidates], shows_one, timeout, interval)
         except DriverError:
-            self.keep_picture("status-expected", expected)
+            for i, (_, picture) in enumerate(expected):
+                self.keep_picture("status-expected-%d" % i, picture)
             if "image" in seen:
                 self.keep_picture("status-seen", seen["image"])
             raise
-        if self.status_color(seen["image"]) != color:
-            raise DriverError("status background %06X, expected %06X" % (self.status_color(seen["image"]), color))
-        return seen["image"]
 
     def keep_picture(self, name, image):
         os.makedirs(self.artifacts, exist_ok=True)

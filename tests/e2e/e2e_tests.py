@@ -2,7 +2,7 @@
 """End-to-end tests: the real RadioConfig.exe under Wine, operated through the X
 server against a simulated radio of its own on COM8.
 
-    e2e_tests.py GROUP...      groups: radio menus upgrade faults
+    e2e_tests.py GROUP...      groups: radio menus upgrade faults ports find
 
 Each group starts the program once and runs its scenarios in order; a scenario
 that fails leaves a screenshot in $BENCH_DIR/artifacts/e2e/. Exit status 0 when
@@ -40,10 +40,11 @@ COMMANDS = {"en": {"read": "Read", "write": "Write", "verify": "Verify"},
 # The results the scenarios wait for, drawn ahead.
 STATUSES = [(text + word, success, "en")
             for text in ("Connect", "Read", "Write", "Disconnect", "Export Config", "Import Config", "Upgrade Firmware",
-                         "Verify")
+                         "Verify", "Find Radio")
             for word, success in ((" Success", True), (" Failure", False))
             if success or text not in ("Export Config", "Import Config")] + [
-    (text, text.endswith("成功"), "zh") for text in ("连接成功", "读取成功", "写入成功", "校验成功", "校验失败")]
+    (text, text.endswith("成功"), "zh") for text in ("连接成功", "读取成功", "写入成功", "校验成功", "校验失败",
+                                                     "查找电台成功", "查找电台失败", "升级程序成功")]
 
 # What the simulated radio holds when a group starts (none of it is radiosim's default).
 RADIO = {"channels": ["%.5f" % (452.5 + i * 1.25) for i in range(10)], "current": 3, "protocol": "TRANSMDS",
@@ -130,19 +131,45 @@ def clear_and_type(text):
     gd.type_text(text)
 
 
-class Group:
-    """One start of the program with its radio, and the scenarios run against it."""
+class SerialPortsSet:
+    """The system's serial port list emptied for a group, so that the group's own simulated
+    radios are all the ports there are, and put back afterwards."""
 
-    def __init__(self, name, language):
+    def __init__(self):
+        self.saved = {}
+
+    def empty(self):
+        self.saved = gd.reg_values(gd.PORTS_KEY)
+        for name in self.saved:
+            gd.reg_delete(gd.PORTS_KEY, name)
+
+    def restore(self):
+        for name, value in self.saved.items():
+            gd.reg_set(gd.PORTS_KEY, name, value)
+        self.saved = {}
+
+
+class Group:
+    """One start of the program with its radio, and the scenarios run against it. With own_ports
+    the radios of the group are the only serial ports (others is a list of (name, COM, options)
+    for radios beside the group's)."""
+
+    def __init__(self, name, language, own_ports=False, others=()):
         self.name, self.language = name, language
         self.radio_state = RADIO
         self.radio = gd.SimulatedRadio("e2e", COM, radio_options(self.radio_state))
+        self.others = [gd.SimulatedRadio(other, com, options) for other, com, options in others]
         self.app = gd.RadioConfigWindow(language, ARTIFACTS)
         self.saved_settings = {}
+        self.ports = SerialPortsSet() if own_ports else None
 
     def set_up(self):
         saved = gd.reg_values(gd.USER_KEY)
         self.saved_settings = {name: saved.get(name) for name in SETTINGS}
+        if self.ports:
+            self.ports.empty()
+        for other in self.others:
+            other.start()
         self.radio.start()
         ports = gd.com_ports()
         if COM not in ports:
@@ -155,7 +182,10 @@ class Group:
 
     def tear_down(self):
         self.app.kill()
-        self.radio.stop()
+        for radio in [self.radio] + self.others:
+            radio.stop()
+        if self.ports:
+            self.ports.restore()
         if self.saved_settings:
             gd.reg_apply(gd.USER_KEY, self.saved_settings)
 
@@ -181,15 +211,43 @@ def export_after_read(group):
     expect_equal("exported file after Read", lines, radio_config_lines(group.radio_state))
 
 
-def invalid_channel_refused(group):
-    app = group.app
+def refuse_channel(group):
+    """500 typed into channel 3 and Export pressed: one error box, owned by the window, so
+    that pressing the window's buttons meanwhile does nothing and leaves the box in front."""
+    app, radio = group.app, group.radio
+    caption = "Error" if group.language == "en" else "错误"
     app.click("channelEdit3")
     clear_and_type("500")
     app.click("exportButton")
-    box = gd.wait_window("Error", 8)
+    box = gd.wait_window(caption, 8)
+    message = "Channel3: Invalid!" if group.language == "en" else "频道3: 无效！"
+    expect_equal("the error box", gd.message_boxes(),
+                 [{"caption": caption, "owner": gd.WINDOW_TITLES[group.language], "lines": [message]}])
+    x, y, width, height = gd.window_geometry(box)
+    before = gd.grab_screen(x, y, width, height)
+    radio.new_commands()
+    app.click("connectButton")
+    app.click("exportButton")
+    time.sleep(1.5)
+    expect_equal("error boxes shown", len(gd.visible_windows(caption)), 1)
+    expect_equal("commands the radio got behind the box", radio.new_commands(), [])
+    if gd.grab_screen(x, y, width, height).differing_pixels(before) > width * height // 100:
+        raise gd.DriverError("the error box did not stay in front of the window")
     gd.focus(box)
     gd.press("Return")
     gd.wait_window_gone(box)
+
+
+def error_box_in_front(group):
+    """The refused channel then gets back the radio's value, which Verify later finds unchanged."""
+    refuse_channel(group)
+    gd.focus(group.app.window)
+    clear_and_type(group.radio_state["channels"][3])
+
+
+def invalid_channel_refused(group):
+    app = group.app
+    refuse_channel(group)
     if gd.visible_windows("Export Config"):
         raise gd.DriverError("the export dialog opened although the channel was refused")
     # The focus is back in the refused field, so what is typed now (no click) goes there.
@@ -341,6 +399,53 @@ def panel_shown(app, panel):
                                                                   PANEL_BACKGROUND)
 
 
+# Where a field draws its value: an edit inside its text padding of 4,3; a list left of the
+# 21-pixel arrow of its image.
+VALUE_AREAS = dict([("channelEdit%d" % i, (4, 3, 4, 3)) for i in range(1, 9)]
+                   + [(name + "Edit", (4, 3, 4, 3)) for name in ("serialNumber", "hardware", "firmware", "subFirmware")]
+                   + [(name + "List", (2, 2, 21, 2)) for name in ("protocol", "currentChannel", "portBaud", "linkBaud",
+                                                                  "comPort", "connectionRate")])
+
+
+def ink_columns(image, area, tolerance=32):
+    """The columns inside area (left, top, right, bottom) holding a pixel far from the area's
+    most common colour."""
+    left, top, right, bottom = area
+    counts = {}
+    for y in range(top, bottom):
+        for x in range(left, right):
+            color = image.pixel(x, y)
+            counts[color] = counts.get(color, 0) + 1
+    ground = max(counts, key=counts.get)
+    return [x for x in range(left, right)
+            if any(not near(image.pixel(x, y), ground, tolerance) for y in range(top, bottom))]
+
+
+def values_readable(group):
+    """Every field shows its value whole: ink inside it, and none at the edge where a cut glyph
+    would end. The window's picture is kept as the README's screenshot."""
+    app = group.app
+    cut = []
+    for name, (pad_left, pad_top, pad_right, pad_bottom) in VALUE_AREAS.items():
+        image = app.grab(name)
+        area = (pad_left, pad_top, image.width - pad_right, image.height - pad_bottom)
+        columns = ink_columns(image, area)
+        if not columns or columns[-1] >= area[2] - 1:
+            cut.append(name)
+            app.keep_picture("cut-" + name, image)
+    if cut:
+        raise gd.DriverError("values not shown whole: %s" % ", ".join(cut))
+    gd.move(0, 0)  # no control drawn hot in the picture
+    time.sleep(0.5)
+    os.makedirs(os.path.dirname(ARTIFACTS), exist_ok=True)
+    app.grab_window().save(os.path.join(os.path.dirname(ARTIFACTS), "main-%s.png" % group.language))
+
+
+def status_follows_the_language(group):
+    """The last result, Verify's failure in Chinese, is shown again in the language switched to."""
+    group.app.wait_status(COMMANDS[group.language]["verify"], False, timeout=3)
+
+
 def chinese_title(group):
     expect_equal("window title", gd.window_name(group.app.window), gd.WINDOW_TITLES["zh"])
 
@@ -407,9 +512,10 @@ def exit_saves_the_settings(group):
     expect_equal("settings saved at exit", saved, {"Port": str(group.port_index), "Baud": "2", "Chinese": "0"})
 
 
-MENU_SCENARIOS = [chinese_title, connect, menus_follow_the_mouse, about_opens_and_closes, read,
-                  verify_success, verify_catches_an_ignored_set, switch_to_english,
-                  about_opens_and_closes, read_from_the_file_menu, exit_saves_the_settings]
+MENU_SCENARIOS = [chinese_title, connect, read, values_readable, error_box_in_front, menus_follow_the_mouse,
+                  about_opens_and_closes, verify_success, verify_catches_an_ignored_set, switch_to_english,
+                  status_follows_the_language, values_readable, about_opens_and_closes, read_from_the_file_menu,
+                  exit_saves_the_settings]
 
 
 # --- firmware upgrade -------------------------------------------------------------
@@ -425,8 +531,9 @@ def firmware_file(name, pages, tail):
 
 
 def progress_columns(app):
+    """The bar's width, measured above the text written over it."""
     image = app.grab("statusLabel")
-    return image.columns_with(gd.PROGRESS_COLOR, image.height // 2)
+    return image.columns_with(gd.PROGRESS_COLOR, 1)
 
 
 def upgrade(app, path):
@@ -489,14 +596,60 @@ def upgrade_refused_page(group):
     connect(group)
 
 
+def switch_language(app):
+    gd.open_menu_item(app, "languageMenu", "languageItem")
+    app.language = "zh" if app.language == "en" else "en"
+
+
+def upgrade_progress_in_both_languages(group):
+    """The percentage is written over the bar, and follows a switch of language."""
+    app, radio = group.app, group.radio
+    # Seven pages after the first: the progress goes by eighths, 25% (2500) to 100%.
+    steps = [(name + " %d%%" % (p // 100), True, p) for p in range(2500, 10001, 1250)
+             for name in ("Upgrade Firmware", "升级程序")]
+    gd.prepare_pictures([], [(text, success, "en" if text[0] == "U" else "zh", p) for text, success, p in steps])
+    radio.set_scenario("--slow 400")
+    path, _ = firmware_file("slow.dwn", 7, 0)
+    upgrade(app, path)
+    app.wait_status_among([step for step in steps if step[0][0] == "U"], timeout=15, interval=0.05)
+    switch_language(app)
+    app.wait_status_among([step for step in steps if step[0][0] != "U"], timeout=10, interval=0.05)
+    app.wait_status("升级程序", True, timeout=15)
+    switch_language(app)
+    app.wait_status("Upgrade Firmware", True, timeout=5)
+    expect_equal("pages the radio took", len([c for c in wait_commands(radio, 19) if c.startswith("<page")]), 8)
+    radio.set_scenario("")
+
+
+def title_ink_end(app):
+    """How far right of the title label's left edge the title bar shows text."""
+    left, top, right, bottom = app.rect("titleLabel")
+    strip = gd.grab_screen(left, top, app.rect("minimizeButton")[0] - left, bottom - top)
+    columns = ink_columns(strip, (0, 0, strip.width, strip.height))
+    return columns[-1] if columns else 0
+
+
+def expect_whole_closing_title(app):
+    """The title with its closing words runs past the 300 pixels the title usually has."""
+    end = gd.wait_for("the closing title", lambda: title_ink_end(app) > 305 and title_ink_end(app), 5)
+    print("  closing title (%s) ends %d pixels right of the label's left edge" % (app.language, end))
+
+
 def close_during_upgrade(group):
-    """Closing the window while an upgrade runs lets the upgrade finish, then the program ends."""
+    """Closing the window while an upgrade runs lets the upgrade finish, then the program ends;
+    meanwhile the title says so, whole, in either language."""
     app, radio = group.app, group.radio
     path, sent = firmware_file("closing.dwn", 40, 0)
     radio.forget_firmware()
+    radio.set_scenario("--slow 60")
     upgrade(app, path)
     gd.wait_for("the upgrade's progress", lambda: progress_columns(app) > 0, 15, interval=0.05)
+    if title_ink_end(app) > 300:
+        raise gd.DriverError("the usual title runs past 300 pixels")
     app.click("closeButton")
+    expect_whole_closing_title(app)
+    switch_language(app)
+    expect_whole_closing_title(app)
 
     def upgrade_done():
         # The radio keeps the firmware at "ISP finish", before the program may end.
@@ -512,7 +665,8 @@ def close_during_upgrade(group):
     expect_firmware(radio, sent)
 
 
-UPGRADE_SCENARIOS = [upgrade_with_progress, upgrade_refused_page, close_during_upgrade]
+UPGRADE_SCENARIOS = [upgrade_with_progress, upgrade_progress_in_both_languages, upgrade_refused_page,
+                     close_during_upgrade]
 
 
 # --- faults of the radio: each ends in a red Failure, in time -----------------------
@@ -567,6 +721,159 @@ FAULT_SCENARIOS = [
 ]
 
 
+# --- Find Radio (in Chinese; the group's two radios are the only ports) ------------
+
+def find_radio(app):
+    gd.open_menu_item(app, "fileMenu", "findRadioItem")
+
+
+def find_radio_at_another_rate(group):
+    """The radio at 19200, the window at 38400 and a silent COM9 beside it: the search finds the
+    radio, leaves it out of configuration mode, and the window then connects there."""
+    app, radio = group.app, group.radio
+    radio.set_scenario("--baud 19200")
+    find_radio(app)
+    app.wait_status("查找电台", True, timeout=20)
+    expect_equal("commands of the search", wait_commands(radio, 3),
+                 ["<at 9600 baud> control\\r", "control\\r", "exitcnt\\r"])
+    connect(group)
+
+
+def find_radio_without_a_radio(group):
+    """Nothing answers: each port is tried at each rate while the status names the try and the
+    window keeps answering; the search then fails."""
+    app, radio, silent = group.app, group.radio, group.others[0]
+    places = [(port, baud) for port in gd.com_ports() for baud in SERIAL_BAUDS]
+    tries = [("查找电台 COM%d %d" % place, True, i * 10000 // len(places)) for i, place in enumerate(places)]
+    gd.prepare_pictures([], [(text, success, "zh", progress) for text, success, progress in tries])
+    radio.set_scenario("--silent")
+    radio.new_commands()
+    silent.new_commands()
+    find_radio(app)
+    app.wait_status_among(tries, timeout=6, interval=0.05)
+    app.click("helpMenu")
+    app.hover("helpMenu")
+    gd.wait_for("the Help panel during the search", lambda: panel_shown(app, "helpPanel"), 3)
+    if app.status_color() == gd.FAILURE_COLOR:
+        raise gd.DriverError("the search was over before the window answered")
+    gd.press("Escape")
+    gd.wait_for("Escape to close the Help panel", lambda: not panel_shown(app, "helpPanel"), 3)
+    app.wait_status("查找电台", False, timeout=15)
+    expect_equal("tries of each port", (wait_commands(radio, 5), silent.new_commands()),
+                 (["control\\r"] * 5, ["control\\r"] * 5))
+
+
+def find_status_in_english(group):
+    """The failure is shown again in the language switched to; the port and rate found before
+    stay chosen."""
+    switch_language(group.app)
+    group.language = "en"
+    group.app.wait_status("Find Radio", False, timeout=3)
+    group.radio.set_scenario("--baud 19200")
+    connect(group)
+
+
+FIND_SCENARIOS = [find_radio_at_another_rate, find_radio_without_a_radio, find_status_in_english]
+
+
+# --- serial adapters coming and going (no port at the start), and Escape ----------
+
+class PortsGroup(Group):
+    """The program starts without any serial port; the group's radios are plugged in later."""
+
+    def __init__(self):
+        super().__init__("ports", "en", own_ports=True, others=[("e2e9", 9, [])])
+
+    def set_up(self):
+        saved = gd.reg_values(gd.USER_KEY)
+        self.saved_settings = {name: saved.get(name) for name in SETTINGS}
+        self.ports.empty()
+        gd.reg_apply(gd.USER_KEY, {"Port": None, "Baud": None, "Chinese": "0"})
+        self.app.start()
+
+
+def button_does_nothing(app, button):
+    before = app.grab("statusLabel")
+    app.click(button)
+    time.sleep(1)
+    if app.grab("statusLabel").differing_pixels(before, 0):
+        raise gd.DriverError("%s ran without a serial port" % button)
+
+
+def no_port_no_commands(group):
+    for button in ("connectButton", "readButton"):
+        button_does_nothing(group.app, button)
+
+
+def plugged_in_port_frees_the_commands(group):
+    group.radio.start()
+    gd.announce_device_change()
+    connect(group)
+
+
+def list_reads_the_ports_as_it_opens(group):
+    """A second adapter that nobody announced is in the list once it drops down."""
+    app, radio, second = group.app, group.radio, group.others[0]
+    second.start()
+    ports = gd.com_ports()
+    app.click("comPortList")
+    time.sleep(1)
+    gd.focus(app.window)
+    gd.press("Down" if ports.index(second.com) > ports.index(radio.com) else "Up")
+    app.click("disconnectButton")
+    app.wait_status("Disconnect", True)
+    expect_equal("commands of the two radios", (radio.new_commands(), wait_commands(second, 1)),
+                 ([], ["exitcnt\\r"]))
+
+
+def chosen_port_stays_while_listed(group):
+    """Unplugging another adapter keeps the choice; with none left the buttons rest, and an
+    adapter plugged in again frees them."""
+    app, radio, second = group.app, group.radio, group.others[0]
+    radio.stop()
+    gd.announce_device_change()
+    app.click("connectButton")
+    app.wait_status("Connect", True)
+    expect_equal("commands of the chosen radio", wait_commands(second, 1), ["control\\r"])
+    second.stop()
+    gd.announce_device_change()
+    button_does_nothing(app, "disconnectButton")
+    radio.start()
+    gd.announce_device_change()
+    app.click("disconnectButton")
+    app.wait_status("Disconnect", True)
+    expect_equal("commands of the radio plugged in again", wait_commands(radio, 1), ["exitcnt\\r"])
+
+
+def escape_closes_what_is_open_first(group):
+    """Escape on an open list or menu closes that, each time; with nothing open, the window."""
+    app = group.app
+    left, _, right, bottom = app.rect("protocolList")
+
+    def below():
+        return gd.grab_screen(left, bottom, right - left, 80)
+
+    closed = below()
+    for _ in range(2):
+        app.click("protocolList")
+        gd.wait_for("the protocol list to drop down", lambda: below().differing_pixels(closed) > 100, 3)
+        gd.press("Escape")
+        gd.wait_for("Escape to close the list", lambda: below().differing_pixels(closed) == 0, 3)
+        app.click("fileMenu")
+        app.hover("fileMenu")
+        gd.wait_for("the File panel", lambda: panel_shown(app, "filePanel"), 3)
+        gd.press("Escape")
+        gd.wait_for("Escape to close the File panel", lambda: not panel_shown(app, "filePanel"), 3)
+        if not app.is_running():
+            raise gd.DriverError("Escape on an open list or menu ended the program")
+    gd.press("Escape")
+    app.wait_exit(15)
+
+
+PORTS_SCENARIOS = [no_port_no_commands, plugged_in_port_frees_the_commands, list_reads_the_ports_as_it_opens,
+                   chosen_port_stays_while_listed, escape_closes_what_is_open_first]
+
+
 def run_group(group, scenarios):
     """The number of scenarios that failed; all of them when the group could not start."""
     try:
@@ -605,6 +912,8 @@ GROUPS = {
     "menus": lambda: (Group("menus", "zh"), MENU_SCENARIOS),
     "upgrade": lambda: (Group("upgrade", "en"), UPGRADE_SCENARIOS),
     "faults": lambda: (Group("faults", "en"), [read] + FAULT_SCENARIOS),
+    "ports": lambda: (PortsGroup(), PORTS_SCENARIOS),
+    "find": lambda: (Group("find", "zh", own_ports=True, others=[("e2e9", 9, ["--silent"])]), FIND_SCENARIOS),
 }
 
 
