@@ -514,7 +514,7 @@ def exit_saves_the_settings(group):
 
 MENU_SCENARIOS = [chinese_title, connect, read, values_readable, error_box_in_front, menus_follow_the_mouse,
                   about_opens_and_closes, verify_success, verify_catches_an_ignored_set, switch_to_english,
-                  status_follows_the_language, values_readable, about_opens_and_closes, read_from_the_file_menu,
+                  status_follows_the_language, about_opens_and_closes, read_from_the_file_menu, values_readable,
                   exit_saves_the_settings]
 
 

@@ -280,11 +280,13 @@ TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgre
     EXPECT_FALSE(c.writeItem->IsEnabled());
     EXPECT_FALSE(c.readItem->IsEnabled());
     EXPECT_FALSE(c.verifyItem->IsEnabled());
+    EXPECT_FALSE(c.findRadioItem->IsEnabled());
     EXPECT_TRUE(c.upgradeItem->IsEnabled());
     EXPECT_EQ(window.PortNumber(), 0);  // nothing selected: no number, no overrun
     status(0, DlgMain::kCodeBusy);
     EXPECT_TRUE(c.connectItem->IsEnabled());
     EXPECT_TRUE(c.verifyItem->IsEnabled());
+    EXPECT_TRUE(c.findRadioItem->IsEnabled());
     EXPECT_FALSE(c.connectButton->IsEnabled());  // still no port to use
 
     status(reinterpret_cast<WPARAM>(c.upgradeItem), DlgMain::kCodeSuccess);
