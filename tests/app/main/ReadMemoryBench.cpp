@@ -1,0 +1,172 @@
+// The main window's memory over 1,000 Read presses against the simulated
+// radio: the process's committed bytes, split into the process heap (where
+// the system's own code allocates) and the C runtime heap (every string,
+// array and control of ours), and its GDI objects. Then the process heap
+// over bare port-event waits, the serial driver's share of a Read.
+#include <windows.h>
+
+#include <malloc.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "SkinUI/Core/PaintManagerUI.h"
+#include "app/DlgMain.h"
+#include "tests/SkinUI/support/GdiObjects.h"
+#include "tests/integration/SimulatedRadio.h"
+
+namespace {
+
+constexpr int kWarmUpReads = 20;
+constexpr int kReads = 1000;
+constexpr int kEventWaits = 500;
+
+struct Memory {
+    double committed = 0;
+    double processHeap = 0;
+    double runtimeHeap = 0;
+    int gdiObjects = 0;
+};
+
+double BusyBytes(HANDLE heap)
+{
+    double bytes = 0;
+    PROCESS_HEAP_ENTRY entry = {};
+    ::HeapLock(heap);
+    while (::HeapWalk(heap, &entry)) {
+        if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0)
+            bytes += entry.cbData;
+    }
+    ::HeapUnlock(heap);
+    return bytes;
+}
+
+Memory Measure()
+{
+    Memory memory;
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                           sizeof counters);
+    // Both are the committed private bytes; Wine fills only the second.
+    memory.committed =
+        static_cast<double>(counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage);
+    memory.processHeap = BusyBytes(::GetProcessHeap());
+    memory.runtimeHeap = BusyBytes(reinterpret_cast<HANDLE>(_get_heap_handle()));
+    memory.gdiObjects = SkinUI::CountGdiObjects();
+    return memory;
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (SkinUI::CPaintManagerUI::TranslateMessage(&msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+// A press as the mouse makes it: move, down, up, then whatever that queued.
+void Press(HWND window, const SkinUI::CControlUI* control)
+{
+    const RECT& rc = control->GetPos();
+    const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::SendMessageA(window, WM_MOUSEMOVE, 0, at);
+    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(window, WM_LBUTTONUP, 0, at);
+    PumpMessages();
+}
+
+bool SelectPort(DlgMain& window, int port)
+{
+    CMainRadioPanel& panel = window.Panel();
+    const std::string wanted = " COM" + std::to_string(port);
+    for (int i = 0; i < panel.ListItemCount(RadioList::ComPort); ++i) {
+        panel.SelectListItem(RadioList::ComPort, i);
+        if (panel.ListText(RadioList::ComPort) == wanted)
+            return true;
+    }
+    return false;
+}
+
+bool LastReadSucceeded(const DlgMain& window)
+{
+    return window.Controls().statusLabel->GetBkColor() == CMainRadioPanel::kSuccessColor;
+}
+
+// Port-event waits as the port's monitor arms them, each ended by setting the mask again.
+double ProcessHeapPerEventWait(int port)
+{
+    const std::string device = "\\\\.\\COM" + std::to_string(port);
+    HANDLE handle = ::CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_OVERLAPPED, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return 0;
+    ::SetCommMask(handle, EV_RXCHAR);
+    OVERLAPPED wait = {};
+    wait.hEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const double before = BusyBytes(::GetProcessHeap());
+    for (int i = 0; i < kEventWaits; ++i) {
+        DWORD mask = 0;
+        ::ResetEvent(wait.hEvent);
+        if (!::WaitCommEvent(handle, &mask, &wait) && ::GetLastError() == ERROR_IO_PENDING) {
+            ::SetCommMask(handle, EV_RXCHAR);
+            ::WaitForSingleObject(wait.hEvent, 2000);
+        }
+    }
+    const double after = BusyBytes(::GetProcessHeap());
+    ::CloseHandle(wait.hEvent);
+    ::CloseHandle(handle);
+    return (after - before) / kEventWaits;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CSimulatedRadio radio;
+    if (!radio.IsAvailable()) {
+        std::printf("no simulated radio (run through tools/test.sh)\n");
+        return 0;
+    }
+    const int reads = argc > 1 ? std::atoi(argv[1]) : kReads;
+    radio.Start("");
+    SkinUI::CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
+    auto* window = new DlgMain;
+    PumpMessages();
+    if (!SelectPort(*window, radio.Port())) {
+        std::printf("COM%d is not in the window's port list\n", radio.Port());
+        return 1;
+    }
+    const HWND hWnd = window->GetHWND();
+    const SkinUI::CControlUI* read = window->Controls().readButton;
+    for (int i = 0; i < kWarmUpReads; ++i)
+        Press(hWnd, read);
+    const Memory before = Measure();
+    const DWORD start = ::GetTickCount();
+    int failures = 0;
+    for (int i = 0; i < reads; ++i) {
+        Press(hWnd, read);
+        failures += LastReadSucceeded(*window) ? 0 : 1;
+    }
+    const double seconds = (::GetTickCount() - start) / 1000.0;
+    const Memory after = Measure();
+    delete window;
+    PumpMessages();
+
+    const double n = reads > 0 ? reads : 1;
+    std::printf("%d reads in %.1f s, %d failed\n", reads, seconds, failures);
+    std::printf("committed memory: %.1f kB after %d warm-up reads, %.1f kB after %d more (%+.2f kB per read)\n",
+                before.committed / 1024, kWarmUpReads, after.committed / 1024, reads,
+                (after.committed - before.committed) / 1024 / n);
+    std::printf("process heap: %+.1f bytes per read\n", (after.processHeap - before.processHeap) / n);
+    std::printf("C runtime heap (ours): %+.1f bytes per read\n", (after.runtimeHeap - before.runtimeHeap) / n);
+    std::printf("GDI objects: %d before, %d after\n", before.gdiObjects, after.gdiObjects);
+    std::printf("process heap per port-event wait (the port's monitor arms one per reply): %+.1f bytes\n",
+                ProcessHeapPerEventWait(radio.Port()));
+    return failures == 0 ? 0 : 1;
+}
