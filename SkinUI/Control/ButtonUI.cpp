@@ -2,16 +2,11 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
-
-bool Same(const char* a, const char* b)
-{
-    return std::strcmp(a, b) == 0;
-}
 
 bool IsMouseEvent(int type)
 {
@@ -37,7 +32,7 @@ const char* CButtonUI::GetClass() const
 
 LPVOID CButtonUI::GetInterface(const char* pstrName)
 {
-    if (pstrName != nullptr && Same(pstrName, "Button")) return this;
+    if (CUIName::Equals(pstrName, "Button")) return this;
     return CLabelUI::GetInterface(pstrName);
 }
 
@@ -218,28 +213,28 @@ void CButtonUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
     if (pstrName == nullptr) return;
     if (pstrValue == nullptr) pstrValue = "";
-    if (Same(pstrName, "normalimage")) {
+    if (CUIName::Equals(pstrName, "normalimage")) {
         SetNormalImage(pstrValue);
-    } else if (Same(pstrName, "hotimage")) {
+    } else if (CUIName::Equals(pstrName, "hotimage")) {
         SetHotImage(pstrValue);
-    } else if (Same(pstrName, "pushedimage")) {
+    } else if (CUIName::Equals(pstrName, "pushedimage")) {
         SetPushedImage(pstrValue);
-    } else if (Same(pstrName, "focusedimage")) {
+    } else if (CUIName::Equals(pstrName, "focusedimage")) {
         SetFocusedImage(pstrValue);
-    } else if (Same(pstrName, "disabledimage")) {
+    } else if (CUIName::Equals(pstrName, "disabledimage")) {
         SetDisabledImage(pstrValue);
-    } else if (Same(pstrName, "hotforeimage")) {
+    } else if (CUIName::Equals(pstrName, "hotforeimage")) {
         SetHotForeImage(pstrValue);
-    } else if (Same(pstrName, "foreimage")) {
+    } else if (CUIName::Equals(pstrName, "foreimage")) {
         m_sForeImage = pstrValue;
         Invalidate();
-    } else if (Same(pstrName, "hotbkcolor")) {
+    } else if (CUIName::Equals(pstrName, "hotbkcolor")) {
         SetHotBkColor(CAttributeValue::ParseColor(pstrValue));
-    } else if (Same(pstrName, "hottextcolor")) {
+    } else if (CUIName::Equals(pstrName, "hottextcolor")) {
         SetHotTextColor(CAttributeValue::ParseColor(pstrValue));
-    } else if (Same(pstrName, "pushedtextcolor")) {
+    } else if (CUIName::Equals(pstrName, "pushedtextcolor")) {
         SetPushedTextColor(CAttributeValue::ParseColor(pstrValue));
-    } else if (Same(pstrName, "focusedtextcolor")) {
+    } else if (CUIName::Equals(pstrName, "focusedtextcolor")) {
         SetFocusedTextColor(CAttributeValue::ParseColor(pstrValue));
     } else {
         CLabelUI::SetAttribute(pstrName, pstrValue);

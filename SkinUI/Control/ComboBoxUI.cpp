@@ -1,6 +1,6 @@
 #include "SkinUI/Control/ComboBoxUI.h"
-#include <cstring>
 #include "SkinUI/Control/ComboArrowImage.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -11,7 +11,7 @@ const char* CComboBoxUI::GetClass() const
 
 void CComboBoxUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (std::strcmp(pstrName, "arrowimage") == 0)
+    if (CUIName::Equals(pstrName, "arrowimage"))
         SetArrowImage(pstrValue);
     else
         CComboUI::SetAttribute(pstrName, pstrValue);

@@ -6,6 +6,7 @@
 #include "SkinUI/Control/ListSelection.h"
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -38,8 +39,8 @@ const char* CComboUI::GetClass() const
 
 LPVOID CComboUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "Combo") == 0) return static_cast<CComboUI*>(this);
-    if (std::strcmp(pstrName, "IListOwner") == 0) return static_cast<IListOwnerUI*>(this);
+    if (CUIName::Equals(pstrName, "Combo")) return static_cast<CComboUI*>(this);
+    if (CUIName::Equals(pstrName, "IListOwner")) return static_cast<IListOwnerUI*>(this);
     return CContainerUI::GetInterface(pstrName);
 }
 
@@ -333,6 +334,7 @@ void CComboUI::SetTextPadding(RECT rc)
 
 void CComboUI::SetItemAlign(const char* pstrValue)
 {
+    if (pstrValue == nullptr) return;
     if (std::strstr(pstrValue, "left") != nullptr) m_ListInfo.uTextStyle &= ~(DT_CENTER | DT_RIGHT);
     if (std::strstr(pstrValue, "center") != nullptr) {
         m_ListInfo.uTextStyle &= ~DT_RIGHT;
@@ -360,13 +362,13 @@ bool CComboUI::SetItemColorAttribute(const char* pstrName, const char* pstrValue
         {"itemdisabledbkcolor", &TListItemStyle::dwDisabledBkColor},
         {"itemlinecolor", &TListItemStyle::dwLineColor},
     };
-    if (std::strcmp(pstrName, "itemtextcolor") == 0) {
+    if (CUIName::Equals(pstrName, "itemtextcolor")) {
         m_ListInfo.dwTextColor = CAttributeValue::ParseColor(pstrValue);
         Invalidate();
         return true;
     }
     for (const TColorField& f : kFields) {
-        if (std::strcmp(pstrName, f.name) == 0) {
+        if (CUIName::Equals(pstrName, f.name)) {
             m_ListInfo.*f.field = CAttributeValue::ParseColor(pstrValue);
             return true;
         }
@@ -387,7 +389,7 @@ bool CComboUI::SetItemImageAttribute(const char* pstrName, const char* pstrValue
         {"itemdisabledimage", &TListItemStyle::sDisabledImage},
     };
     for (const TImageField& f : kFields) {
-        if (std::strcmp(pstrName, f.name) == 0) {
+        if (CUIName::Equals(pstrName, f.name)) {
             m_ListInfo.*f.field = pstrValue;
             return true;
         }
@@ -397,16 +399,16 @@ bool CComboUI::SetItemImageAttribute(const char* pstrName, const char* pstrValue
 
 bool CComboUI::SetItemAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (std::strcmp(pstrName, "itemfont") == 0) {
+    if (CUIName::Equals(pstrName, "itemfont")) {
         m_ListInfo.nFont = CAttributeValue::ParseInt(pstrValue);
-    } else if (std::strcmp(pstrName, "itemalign") == 0) {
+    } else if (CUIName::Equals(pstrName, "itemalign")) {
         SetItemAlign(pstrValue);
-    } else if (std::strcmp(pstrName, "itemtextpadding") == 0) {
+    } else if (CUIName::Equals(pstrName, "itemtextpadding")) {
         m_ListInfo.rcTextPadding = ParseRect(pstrValue);
         Invalidate();
-    } else if (std::strcmp(pstrName, "itemaltbk") == 0) {
+    } else if (CUIName::Equals(pstrName, "itemaltbk")) {
         m_ListInfo.bAlternateBk = CAttributeValue::ParseBool(pstrValue);
-    } else if (std::strcmp(pstrName, "itemshowhtml") == 0) {
+    } else if (CUIName::Equals(pstrName, "itemshowhtml")) {
         const bool bShow = CAttributeValue::ParseBool(pstrValue);
         if (bShow != m_ListInfo.bShowHtml) {
             m_ListInfo.bShowHtml = bShow;
@@ -430,17 +432,17 @@ void CComboUI::SetAttribute(const char* pstrName, const char* pstrValue)
         {"disabledimage", &CComboUI::m_sDisabledImage},
     };
     for (const TImage& image : kImages) {
-        if (std::strcmp(pstrName, image.name) == 0) {
+        if (CUIName::Equals(pstrName, image.name)) {
             this->*image.field = pstrValue;
             Invalidate();
             return;
         }
     }
-    if (std::strcmp(pstrName, "textpadding") == 0) {
+    if (CUIName::Equals(pstrName, "textpadding")) {
         SetTextPadding(ParseRect(pstrValue));
-    } else if (std::strcmp(pstrName, "dropbox") == 0) {
+    } else if (CUIName::Equals(pstrName, "dropbox")) {
         SetDropBoxAttributeList(pstrValue);
-    } else if (std::strcmp(pstrName, "dropboxsize") == 0) {
+    } else if (CUIName::Equals(pstrName, "dropboxsize")) {
         int v[2] = {};
         CAttributeValue::ParseList(pstrValue, v, 2);
         SetDropBoxSize(SIZE{v[0], v[1]});

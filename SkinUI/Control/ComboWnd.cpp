@@ -1,10 +1,10 @@
 #include "SkinUI/Control/ComboWnd.h"
-#include <cstring>
 #include "SkinUI/Control/ComboPopupGeometry.h"
 #include "SkinUI/Control/ComboUI.h"
 #include "SkinUI/Control/ListSelection.h"
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -183,7 +183,7 @@ LRESULT CComboWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         ::GetCursorPos(&pt);
         ::ScreenToClient(m_hWnd, &pt);
         CControlUI* pControl = m_pm.FindControl(pt);
-        if (pControl != nullptr && std::strcmp(pControl->GetClass(), "ScrollBarUI") != 0) ::PostMessageA(m_hWnd, WM_KILLFOCUS, 0, 0);
+        if (pControl != nullptr && !CUIName::Equals(pControl->GetClass(), "ScrollBarUI")) ::PostMessageA(m_hWnd, WM_KILLFOCUS, 0, 0);
         break;
     }
     case WM_KEYDOWN:

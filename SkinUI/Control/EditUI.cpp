@@ -1,10 +1,10 @@
 #include "SkinUI/Control/EditUI.h"
-#include <cstring>
 #include "SkinUI/Control/EditRules.h"
 #include "SkinUI/Control/EditWnd.h"
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -27,7 +27,7 @@ const char* CEditUI::GetClass() const
 
 LPVOID CEditUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "Edit") == 0) return static_cast<CEditUI*>(this);
+    if (CUIName::Equals(pstrName, "Edit")) return static_cast<CEditUI*>(this);
     return CLabelUI::GetInterface(pstrName);
 }
 
@@ -273,7 +273,7 @@ bool CEditUI::SetImageAttribute(const char* pstrName, const char* pstrValue)
         {"disabledimage", &CEditUI::m_sDisabledImage},
     };
     for (const TImage& image : kImages) {
-        if (std::strcmp(pstrName, image.name) == 0) {
+        if (CUIName::Equals(pstrName, image.name)) {
             this->*image.field = pstrValue;
             Invalidate();
             return true;
@@ -284,15 +284,15 @@ bool CEditUI::SetImageAttribute(const char* pstrName, const char* pstrValue)
 
 void CEditUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (std::strcmp(pstrName, "readonly") == 0)
+    if (CUIName::Equals(pstrName, "readonly"))
         SetReadOnly(CAttributeValue::ParseBool(pstrValue));
-    else if (std::strcmp(pstrName, "numberonly") == 0)
+    else if (CUIName::Equals(pstrName, "numberonly"))
         SetNumberOnly(CAttributeValue::ParseBool(pstrValue));
-    else if (std::strcmp(pstrName, "password") == 0)
+    else if (CUIName::Equals(pstrName, "password"))
         SetPasswordMode(CAttributeValue::ParseBool(pstrValue));
-    else if (std::strcmp(pstrName, "maxchar") == 0)
+    else if (CUIName::Equals(pstrName, "maxchar"))
         SetMaxChar(static_cast<UINT>(CAttributeValue::ParseInt(pstrValue)));
-    else if (std::strcmp(pstrName, "nativebkcolor") == 0)
+    else if (CUIName::Equals(pstrName, "nativebkcolor"))
         SetNativeEditBkColor(CAttributeValue::ParseColor(pstrValue));
     else if (!SetImageAttribute(pstrName, pstrValue))
         CLabelUI::SetAttribute(pstrName, pstrValue);

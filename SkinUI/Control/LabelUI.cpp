@@ -4,16 +4,11 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
-
-bool Same(const char* a, const char* b)
-{
-    return std::strcmp(a, b) == 0;
-}
 
 int ReadInt(const char* value)
 {
@@ -39,7 +34,7 @@ const char* CLabelUI::GetClass() const
 
 LPVOID CLabelUI::GetInterface(const char* pstrName)
 {
-    if (pstrName != nullptr && Same(pstrName, "Label")) return this;
+    if (CUIName::Equals(pstrName, "Label")) return this;
     return CControlUI::GetInterface(pstrName);
 }
 
@@ -128,21 +123,21 @@ void CLabelUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
     if (pstrName == nullptr) return;
     if (pstrValue == nullptr) pstrValue = "";
-    if (Same(pstrName, "align")) {
+    if (CUIName::Equals(pstrName, "align")) {
         SetTextStyle(CLabelRules::ApplyAlign(m_uTextStyle, pstrValue));
-    } else if (Same(pstrName, "endellipsis")) {
+    } else if (CUIName::Equals(pstrName, "endellipsis")) {
         SetTextStyle(ReadBool(pstrValue) ? (m_uTextStyle | DT_END_ELLIPSIS) : (m_uTextStyle & ~DT_END_ELLIPSIS));
-    } else if (Same(pstrName, "font")) {
+    } else if (CUIName::Equals(pstrName, "font")) {
         SetFont(ReadInt(pstrValue));
-    } else if (Same(pstrName, "textcolor")) {
+    } else if (CUIName::Equals(pstrName, "textcolor")) {
         SetTextColor(ReadColor(pstrValue));
-    } else if (Same(pstrName, "disabledtextcolor")) {
+    } else if (CUIName::Equals(pstrName, "disabledtextcolor")) {
         SetDisabledTextColor(ReadColor(pstrValue));
-    } else if (Same(pstrName, "textpadding")) {
+    } else if (CUIName::Equals(pstrName, "textpadding")) {
         int v[4] = {};
         CAttributeValue::ParseList(pstrValue, v, 4);
         SetTextPadding(RECT{v[0], v[1], v[2], v[3]});
-    } else if (Same(pstrName, "showhtml")) {
+    } else if (CUIName::Equals(pstrName, "showhtml")) {
         SetShowHtml(ReadBool(pstrValue));
     } else if (!SetEffectAttribute(pstrName, pstrValue) && !SetEffectColorAttribute(pstrName, pstrValue)) {
         CControlUI::SetAttribute(pstrName, pstrValue);
@@ -151,29 +146,29 @@ void CLabelUI::SetAttribute(const char* pstrName, const char* pstrValue)
 
 bool CLabelUI::SetEffectAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (Same(pstrName, "enabledeffect")) {
+    if (CUIName::Equals(pstrName, "enabledeffect")) {
         SetEnabledEffect(ReadBool(pstrValue));
-    } else if (Same(pstrName, "rhaa")) {
+    } else if (CUIName::Equals(pstrName, "rhaa")) {
         SetTextRenderingHintAntiAlias(ReadInt(pstrValue));
-    } else if (Same(pstrName, "transshadow")) {
+    } else if (CUIName::Equals(pstrName, "transshadow")) {
         SetTransShadow(ReadInt(pstrValue));
-    } else if (Same(pstrName, "transshadow1")) {
+    } else if (CUIName::Equals(pstrName, "transshadow1")) {
         SetTransShadow1(ReadInt(pstrValue));
-    } else if (Same(pstrName, "transtext")) {
+    } else if (CUIName::Equals(pstrName, "transtext")) {
         SetTransText(ReadInt(pstrValue));
-    } else if (Same(pstrName, "transtext1")) {
+    } else if (CUIName::Equals(pstrName, "transtext1")) {
         SetTransText1(ReadInt(pstrValue));
-    } else if (Same(pstrName, "transstroke")) {
+    } else if (CUIName::Equals(pstrName, "transstroke")) {
         SetTransStroke(ReadInt(pstrValue));
-    } else if (Same(pstrName, "gradientangle")) {
+    } else if (CUIName::Equals(pstrName, "gradientangle")) {
         SetGradientAngle(ReadInt(pstrValue));
-    } else if (Same(pstrName, "gradientlength")) {
+    } else if (CUIName::Equals(pstrName, "gradientlength")) {
         SetGradientLength(ReadInt(pstrValue));
-    } else if (Same(pstrName, "enabledstroke")) {
+    } else if (CUIName::Equals(pstrName, "enabledstroke")) {
         SetEnabledStroke(ReadBool(pstrValue));
-    } else if (Same(pstrName, "enabledshadow")) {
+    } else if (CUIName::Equals(pstrName, "enabledshadow")) {
         SetEnabledShadow(ReadBool(pstrValue));
-    } else if (Same(pstrName, "shadowoffset")) {
+    } else if (CUIName::Equals(pstrName, "shadowoffset")) {
         int v[2] = {};
         CAttributeValue::ParseList(pstrValue, v, 2);
         SetShadowOffset(v[0], v[1]);
@@ -185,13 +180,13 @@ bool CLabelUI::SetEffectAttribute(const char* pstrName, const char* pstrValue)
 
 bool CLabelUI::SetEffectColorAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (Same(pstrName, "textcolor1")) {
+    if (CUIName::Equals(pstrName, "textcolor1")) {
         SetTextColor1(ReadColor(pstrValue));
-    } else if (Same(pstrName, "textshadowcolora")) {
+    } else if (CUIName::Equals(pstrName, "textshadowcolora")) {
         SetTextShadowColorA(ReadColor(pstrValue));
-    } else if (Same(pstrName, "textshadowcolorb")) {
+    } else if (CUIName::Equals(pstrName, "textshadowcolorb")) {
         SetTextShadowColorB(ReadColor(pstrValue));
-    } else if (Same(pstrName, "strokecolor")) {
+    } else if (CUIName::Equals(pstrName, "strokecolor")) {
         SetStrokeColor(ReadColor(pstrValue));
     } else {
         return false;

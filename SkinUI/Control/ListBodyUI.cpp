@@ -1,5 +1,5 @@
 #include "SkinUI/Control/ListBodyUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CListBodyUI::GetClass() const
 
 LPVOID CListBodyUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "ListBody") == 0) return this;
+    if (CUIName::Equals(pstrName, "ListBody")) return this;
     return CVerticalLayoutUI::GetInterface(pstrName);
 }
 

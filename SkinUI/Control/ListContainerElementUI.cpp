@@ -1,5 +1,5 @@
 #include "SkinUI/Control/ListContainerElementUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CListContainerElementUI::GetClass() const
 
 LPVOID CListContainerElementUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "ListContainerElement") == 0) return this;
+    if (CUIName::Equals(pstrName, "ListContainerElement")) return this;
     return CHorizontalLayoutUI::GetInterface(pstrName);
 }
 

@@ -1,9 +1,10 @@
 #include "SkinUI/Control/ListElementUI.h"
-#include <cstring>
 #include "SkinUI/Control/ScrollBarUI.h"
+#include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/ContainerUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -14,8 +15,8 @@ const char* CListElementUI::GetClass() const
 
 LPVOID CListElementUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "ListItem") == 0) return static_cast<IListItemUI*>(this);
-    if (std::strcmp(pstrName, "ListElement") == 0) return static_cast<CListElementUI*>(this);
+    if (CUIName::Equals(pstrName, "ListItem")) return static_cast<IListItemUI*>(this);
+    if (CUIName::Equals(pstrName, "ListElement")) return static_cast<CListElementUI*>(this);
     return CControlUI::GetInterface(pstrName);
 }
 
@@ -74,8 +75,8 @@ void CListElementUI::DoEvent(TEventMsg& event)
 void CListElementUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
     // Only "true" selects: "selected"="false" must not build a selected row.
-    if (std::strcmp(pstrName, "selected") == 0) {
-        Select(std::strcmp(pstrValue, "true") == 0);
+    if (CUIName::Equals(pstrName, "selected")) {
+        Select(CAttributeValue::ParseBool(pstrValue));
         return;
     }
     CControlUI::SetAttribute(pstrName, pstrValue);

@@ -1,5 +1,5 @@
 #include "SkinUI/Control/ListHeaderItemUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CListHeaderItemUI::GetClass() const
 
 LPVOID CListHeaderItemUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "ListHeaderItem") == 0) return this;
+    if (CUIName::Equals(pstrName, "ListHeaderItem")) return this;
     return CControlUI::GetInterface(pstrName);
 }
 

@@ -1,5 +1,5 @@
 #include "SkinUI/Control/ListHeaderUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CListHeaderUI::GetClass() const
 
 LPVOID CListHeaderUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "ListHeader") == 0) return this;
+    if (CUIName::Equals(pstrName, "ListHeader")) return this;
     return CHorizontalLayoutUI::GetInterface(pstrName);
 }
 

@@ -1,7 +1,7 @@
 #include "SkinUI/Control/ListLabelElementUI.h"
-#include <cstring>
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -12,7 +12,7 @@ const char* CListLabelElementUI::GetClass() const
 
 LPVOID CListLabelElementUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "ListLabelElement") == 0) return static_cast<CListLabelElementUI*>(this);
+    if (CUIName::Equals(pstrName, "ListLabelElement")) return static_cast<CListLabelElementUI*>(this);
     return CListElementUI::GetInterface(pstrName);
 }
 

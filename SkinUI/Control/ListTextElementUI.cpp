@@ -1,5 +1,5 @@
 #include "SkinUI/Control/ListTextElementUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CListTextElementUI::GetClass() const
 
 LPVOID CListTextElementUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "ListTextElement") == 0) return this;
+    if (CUIName::Equals(pstrName, "ListTextElement")) return this;
     return CListLabelElementUI::GetInterface(pstrName);
 }
 

@@ -1,5 +1,5 @@
 #include "SkinUI/Control/ListUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CListUI::GetClass() const
 
 LPVOID CListUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "List") == 0) return this;
+    if (CUIName::Equals(pstrName, "List")) return this;
     return CVerticalLayoutUI::GetInterface(pstrName);
 }
 

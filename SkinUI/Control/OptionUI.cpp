@@ -3,16 +3,11 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
-
-bool Same(const char* a, const char* b)
-{
-    return std::strcmp(a, b) == 0;
-}
 
 } // namespace
 
@@ -28,7 +23,7 @@ const char* COptionUI::GetClass() const
 
 LPVOID COptionUI::GetInterface(const char* pstrName)
 {
-    if (pstrName != nullptr && Same(pstrName, "Option")) return this;
+    if (CUIName::Equals(pstrName, "Option")) return this;
     return CButtonUI::GetInterface(pstrName);
 }
 
@@ -164,19 +159,19 @@ void COptionUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
     if (pstrName == nullptr) return;
     if (pstrValue == nullptr) pstrValue = "";
-    if (Same(pstrName, "group")) {
+    if (CUIName::Equals(pstrName, "group")) {
         SetGroup(pstrValue);
-    } else if (Same(pstrName, "selected")) {
+    } else if (CUIName::Equals(pstrName, "selected")) {
         Selected(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "selectedimage")) {
+    } else if (CUIName::Equals(pstrName, "selectedimage")) {
         SetSelectedImage(pstrValue);
-    } else if (Same(pstrName, "selectedhotimage")) {
+    } else if (CUIName::Equals(pstrName, "selectedhotimage")) {
         SetSelectedHotImage(pstrValue);
-    } else if (Same(pstrName, "foreimage")) {
+    } else if (CUIName::Equals(pstrName, "foreimage")) {
         SetOptionForeImage(pstrValue);
-    } else if (Same(pstrName, "selectedbkcolor")) {
+    } else if (CUIName::Equals(pstrName, "selectedbkcolor")) {
         SetSelectedBkColor(CAttributeValue::ParseColor(pstrValue));
-    } else if (Same(pstrName, "selectedtextcolor")) {
+    } else if (CUIName::Equals(pstrName, "selectedtextcolor")) {
         SetSelectedTextColor(CAttributeValue::ParseColor(pstrValue));
     } else {
         CButtonUI::SetAttribute(pstrName, pstrValue);

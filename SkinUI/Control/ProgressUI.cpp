@@ -1,5 +1,5 @@
 #include "SkinUI/Control/ProgressUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CProgressUI::GetClass() const
 
 LPVOID CProgressUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "Progress") == 0) return this;
+    if (CUIName::Equals(pstrName, "Progress")) return this;
     return CControlUI::GetInterface(pstrName);
 }
 

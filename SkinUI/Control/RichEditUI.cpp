@@ -1,5 +1,5 @@
 #include "SkinUI/Control/RichEditUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CRichEditUI::GetClass() const
 
 LPVOID CRichEditUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "RichEdit") == 0) return this;
+    if (CUIName::Equals(pstrName, "RichEdit")) return this;
     return CContainerUI::GetInterface(pstrName);
 }
 

@@ -5,6 +5,7 @@
 #include "SkinUI/Core/ContainerUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -13,9 +14,6 @@ namespace {
 constexpr DWORD kOutlineColor = 0xFF85E4FF;
 constexpr int kOutlineSize = 2;
 
-bool Same(const char* a, const char* b) {
-    return std::strcmp(a, b) == 0;
-}
 
 bool IsMouseEvent(int type) {
     return type > UIEVENT__MOUSEBEGIN && type < UIEVENT__MOUSEEND;
@@ -34,7 +32,7 @@ const char* CScrollBarUI::GetClass() const {
 }
 
 LPVOID CScrollBarUI::GetInterface(const char* pstrName) {
-    if (pstrName != nullptr && Same(pstrName, "ScrollBar"))
+    if (CUIName::Equals(pstrName, "ScrollBar"))
         return this;
     return CControlUI::GetInterface(pstrName);
 }
@@ -426,7 +424,7 @@ bool CScrollBarUI::SetPartImage(const char* pstrName, const char* pstrValue) {
         if (std::strncmp(pstrName, part.prefix, len) != 0)
             continue;
         for (const auto& state : kStates) {
-            if (Same(pstrName + len, state.suffix)) {
+            if (CUIName::Equals(pstrName + len, state.suffix)) {
                 (this->*part.images).*state.image = pstrValue;
                 Invalidate();
                 return true;
@@ -443,17 +441,17 @@ void CScrollBarUI::SetAttribute(const char* pstrName, const char* pstrValue) {
         pstrValue = "";
     if (SetPartImage(pstrName, pstrValue))
         return;
-    if (Same(pstrName, "hor"))
+    if (CUIName::Equals(pstrName, "hor"))
         SetHorizontal(CAttributeValue::ParseBool(pstrValue));
-    else if (Same(pstrName, "linesize"))
+    else if (CUIName::Equals(pstrName, "linesize"))
         SetLineSize(CAttributeValue::ParseInt(pstrValue));
-    else if (Same(pstrName, "range"))
+    else if (CUIName::Equals(pstrName, "range"))
         SetScrollRange(CAttributeValue::ParseInt(pstrValue));
-    else if (Same(pstrName, "value"))
+    else if (CUIName::Equals(pstrName, "value"))
         SetScrollPos(CAttributeValue::ParseInt(pstrValue));
-    else if (Same(pstrName, "showbutton1"))
+    else if (CUIName::Equals(pstrName, "showbutton1"))
         SetShowButton1(CAttributeValue::ParseBool(pstrValue));
-    else if (Same(pstrName, "showbutton2"))
+    else if (CUIName::Equals(pstrName, "showbutton2"))
         SetShowButton2(CAttributeValue::ParseBool(pstrValue));
     else
         CControlUI::SetAttribute(pstrName, pstrValue);

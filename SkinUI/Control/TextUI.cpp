@@ -2,7 +2,7 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include <algorithm>
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -29,7 +29,7 @@ const char* CTextUI::GetClass() const
 
 LPVOID CTextUI::GetInterface(const char* pstrName)
 {
-    if (pstrName != nullptr && std::strcmp(pstrName, "Text") == 0) return this;
+    if (CUIName::Equals(pstrName, "Text")) return this;
     return CLabelUI::GetInterface(pstrName);
 }
 

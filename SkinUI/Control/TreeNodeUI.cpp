@@ -1,5 +1,5 @@
 #include "SkinUI/Control/TreeNodeUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -12,7 +12,7 @@ const char* CTreeNodeUI::GetClass() const
 
 LPVOID CTreeNodeUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "TreeNode") == 0) return this;
+    if (CUIName::Equals(pstrName, "TreeNode")) return this;
     return CListContainerElementUI::GetInterface(pstrName);
 }
 

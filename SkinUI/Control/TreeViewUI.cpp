@@ -1,5 +1,5 @@
 #include "SkinUI/Control/TreeViewUI.h"
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CTreeViewUI::GetClass() const
 
 LPVOID CTreeViewUI::GetInterface(const char* pstrName)
 {
-    if (std::strcmp(pstrName, "TreeView") == 0) return this;
+    if (CUIName::Equals(pstrName, "TreeView")) return this;
     return CListUI::GetInterface(pstrName);
 }
 

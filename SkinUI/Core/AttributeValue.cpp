@@ -1,6 +1,7 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include <climits>
 #include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -23,7 +24,7 @@ int HexDigit(char c)
 
 bool CAttributeValue::ParseBool(const char* text)
 {
-    return text != nullptr && std::strcmp(text, "true") == 0;
+    return CUIName::Equals(text, "true");
 }
 
 int CAttributeValue::ParseInt(const char* text, const char** end)

@@ -1,22 +1,18 @@
 #include "SkinUI/Core/ContainerUI.h"
 #include <algorithm>
-#include <cstring>
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include "SkinUI/Layout/LayoutFloat.h"
 #include "SkinUI/Layout/LayoutFlow.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
 
 constexpr int kLineStep = 8;
-
-bool Same(const char* a, const char* b) {
-    return std::strcmp(a, b) == 0;
-}
 
 bool IsMouseEvent(int type) {
     return type > UIEVENT__MOUSEBEGIN && type < UIEVENT__MOUSEEND;
@@ -47,9 +43,9 @@ const char* CContainerUI::GetClass() const {
 }
 
 LPVOID CContainerUI::GetInterface(const char* pstrName) {
-    if (pstrName != nullptr && Same(pstrName, "IContainer"))
+    if (CUIName::Equals(pstrName, "IContainer"))
         return static_cast<IContainerUI*>(this);
-    if (pstrName != nullptr && Same(pstrName, "Container"))
+    if (CUIName::Equals(pstrName, "Container"))
         return this;
     return CControlUI::GetInterface(pstrName);
 }
@@ -607,23 +603,23 @@ void CContainerUI::SetAttribute(const char* pstrName, const char* pstrValue) {
         return;
     if (pstrValue == nullptr)
         pstrValue = "";
-    if (Same(pstrName, "inset")) {
+    if (CUIName::Equals(pstrName, "inset")) {
         int v[4] = {};
         CAttributeValue::ParseList(pstrValue, v, 4);
         SetInset(RECT{v[0], v[1], v[2], v[3]});
-    } else if (Same(pstrName, "mousechild")) {
+    } else if (CUIName::Equals(pstrName, "mousechild")) {
         SetMouseChildEnabled(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "vscrollbar")) {
+    } else if (CUIName::Equals(pstrName, "vscrollbar")) {
         EnableScrollBar(CAttributeValue::ParseBool(pstrValue), m_pHorizontalScrollBar != nullptr);
-    } else if (Same(pstrName, "vscrollbarstyle")) {
+    } else if (CUIName::Equals(pstrName, "vscrollbarstyle")) {
         EnableScrollBar(true, m_pHorizontalScrollBar != nullptr);
         m_pVerticalScrollBar->ApplyAttributeList(pstrValue);
-    } else if (Same(pstrName, "hscrollbar")) {
+    } else if (CUIName::Equals(pstrName, "hscrollbar")) {
         EnableScrollBar(m_pVerticalScrollBar != nullptr, CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "hscrollbarstyle")) {
+    } else if (CUIName::Equals(pstrName, "hscrollbarstyle")) {
         EnableScrollBar(m_pVerticalScrollBar != nullptr, true);
         m_pHorizontalScrollBar->ApplyAttributeList(pstrValue);
-    } else if (Same(pstrName, "childpadding")) {
+    } else if (CUIName::Equals(pstrName, "childpadding")) {
         SetChildPadding(CAttributeValue::ParseInt(pstrValue));
     } else {
         CControlUI::SetAttribute(pstrName, pstrValue);

@@ -1,5 +1,4 @@
 #include "SkinUI/Core/ControlFactory.h"
-#include <cstring>
 #include "SkinUI/Control/ButtonUI.h"
 #include "SkinUI/Control/CheckBoxUI.h"
 #include "SkinUI/Control/ComboBoxUI.h"
@@ -23,6 +22,7 @@
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
 #include "SkinUI/Layout/TabLayoutUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -71,7 +71,7 @@ CControlUI* CControlFactory::Create(const char* pstrClass)
 {
     if (pstrClass == nullptr) return nullptr;
     for (const TFactoryEntry& entry : kEntries) {
-        if (std::strcmp(entry.name, pstrClass) == 0) return entry.create();
+        if (CUIName::Equals(entry.name, pstrClass)) return entry.create();
     }
     return nullptr;
 }

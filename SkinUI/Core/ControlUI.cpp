@@ -4,16 +4,11 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include <climits>
-#include <cstring>
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
-
-bool Same(const char* a, const char* b)
-{
-    return std::strcmp(a, b) == 0;
-}
 
 RECT ReadRect(const char* value)
 {
@@ -68,7 +63,7 @@ const char* CControlUI::GetClass() const
 
 LPVOID CControlUI::GetInterface(const char* pstrName)
 {
-    if (pstrName != nullptr && Same(pstrName, "Control")) return this;
+    if (CUIName::Equals(pstrName, "Control")) return this;
     return nullptr;
 }
 
@@ -483,27 +478,27 @@ void CControlUI::SetAttribute(const char* pstrName, const char* pstrValue)
 
 bool CControlUI::SetPlacementAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (Same(pstrName, "pos")) {
+    if (CUIName::Equals(pstrName, "pos")) {
         const RECT rc = ReadRect(pstrValue);
         SetFixedXY(SIZE{rc.left >= 0 ? rc.left : rc.right, rc.top >= 0 ? rc.top : rc.bottom});
         SetFixedWidth(Span(rc.left, rc.right));
         SetFixedHeight(Span(rc.top, rc.bottom));
-    } else if (Same(pstrName, "relativepos")) {
+    } else if (CUIName::Equals(pstrName, "relativepos")) {
         const RECT rc = ReadRect(pstrValue);
         SetRelativePos(rc.left, rc.top, rc.right, rc.bottom);
-    } else if (Same(pstrName, "padding")) {
+    } else if (CUIName::Equals(pstrName, "padding")) {
         SetPadding(ReadRect(pstrValue));
-    } else if (Same(pstrName, "width")) {
+    } else if (CUIName::Equals(pstrName, "width")) {
         SetFixedWidth(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "height")) {
+    } else if (CUIName::Equals(pstrName, "height")) {
         SetFixedHeight(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "minwidth")) {
+    } else if (CUIName::Equals(pstrName, "minwidth")) {
         SetMinWidth(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "minheight")) {
+    } else if (CUIName::Equals(pstrName, "minheight")) {
         SetMinHeight(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "maxwidth")) {
+    } else if (CUIName::Equals(pstrName, "maxwidth")) {
         SetMaxWidth(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "maxheight")) {
+    } else if (CUIName::Equals(pstrName, "maxheight")) {
         SetMaxHeight(CAttributeValue::ParseInt(pstrValue));
     } else {
         return false;
@@ -513,33 +508,33 @@ bool CControlUI::SetPlacementAttribute(const char* pstrName, const char* pstrVal
 
 bool CControlUI::SetLookAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (Same(pstrName, "bkcolor") || Same(pstrName, "bkcolor1")) {
+    if (CUIName::Equals(pstrName, "bkcolor") || CUIName::Equals(pstrName, "bkcolor1")) {
         SetBkColor(CAttributeValue::ParseColor(pstrValue, true));
-    } else if (Same(pstrName, "bkcolor2")) {
+    } else if (CUIName::Equals(pstrName, "bkcolor2")) {
         SetBkColor2(CAttributeValue::ParseColor(pstrValue, true));
-    } else if (Same(pstrName, "bkcolor3")) {
+    } else if (CUIName::Equals(pstrName, "bkcolor3")) {
         SetBkColor3(CAttributeValue::ParseColor(pstrValue, true));
-    } else if (Same(pstrName, "bordercolor")) {
+    } else if (CUIName::Equals(pstrName, "bordercolor")) {
         SetBorderColor(CAttributeValue::ParseColor(pstrValue));
-    } else if (Same(pstrName, "focusbordercolor")) {
+    } else if (CUIName::Equals(pstrName, "focusbordercolor")) {
         SetFocusBorderColor(CAttributeValue::ParseColor(pstrValue));
-    } else if (Same(pstrName, "colorhsl")) {
+    } else if (CUIName::Equals(pstrName, "colorhsl")) {
         SetColorHSL(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "bordersize")) {
+    } else if (CUIName::Equals(pstrName, "bordersize")) {
         ApplyBorderSize(pstrValue);
-    } else if (Same(pstrName, "leftbordersize")) {
+    } else if (CUIName::Equals(pstrName, "leftbordersize")) {
         SetLeftBorderSize(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "topbordersize")) {
+    } else if (CUIName::Equals(pstrName, "topbordersize")) {
         SetTopBorderSize(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "rightbordersize")) {
+    } else if (CUIName::Equals(pstrName, "rightbordersize")) {
         SetRightBorderSize(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "bottombordersize")) {
+    } else if (CUIName::Equals(pstrName, "bottombordersize")) {
         SetBottomBorderSize(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "borderstyle")) {
+    } else if (CUIName::Equals(pstrName, "borderstyle")) {
         SetBorderStyle(CAttributeValue::ParseInt(pstrValue));
-    } else if (Same(pstrName, "borderround")) {
+    } else if (CUIName::Equals(pstrName, "borderround")) {
         SetBorderRound(ReadSize(pstrValue));
-    } else if (Same(pstrName, "bkimage")) {
+    } else if (CUIName::Equals(pstrName, "bkimage")) {
         SetBkImage(pstrValue);
     } else {
         return false;
@@ -549,29 +544,29 @@ bool CControlUI::SetLookAttribute(const char* pstrName, const char* pstrValue)
 
 void CControlUI::SetBehaviourAttribute(const char* pstrName, const char* pstrValue)
 {
-    if (Same(pstrName, "name")) {
+    if (CUIName::Equals(pstrName, "name")) {
         SetName(pstrValue);
-    } else if (Same(pstrName, "text")) {
+    } else if (CUIName::Equals(pstrName, "text")) {
         SetText(pstrValue);
-    } else if (Same(pstrName, "tooltip")) {
+    } else if (CUIName::Equals(pstrName, "tooltip")) {
         SetToolTip(pstrValue);
-    } else if (Same(pstrName, "userdata")) {
+    } else if (CUIName::Equals(pstrName, "userdata")) {
         SetUserData(pstrValue);
-    } else if (Same(pstrName, "enabled")) {
+    } else if (CUIName::Equals(pstrName, "enabled")) {
         SetEnabled(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "mouse")) {
+    } else if (CUIName::Equals(pstrName, "mouse")) {
         SetMouseEnabled(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "keyboard")) {
+    } else if (CUIName::Equals(pstrName, "keyboard")) {
         SetKeyboardEnabled(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "visible")) {
+    } else if (CUIName::Equals(pstrName, "visible")) {
         SetVisible(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "float")) {
+    } else if (CUIName::Equals(pstrName, "float")) {
         SetFloat(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "shortcut")) {
+    } else if (CUIName::Equals(pstrName, "shortcut")) {
         SetShortcut(pstrValue[0]);
-    } else if (Same(pstrName, "menu")) {
+    } else if (CUIName::Equals(pstrName, "menu")) {
         SetContextMenuUsed(CAttributeValue::ParseBool(pstrValue));
-    } else if (Same(pstrName, "virtualwnd")) {
+    } else if (CUIName::Equals(pstrName, "virtualwnd")) {
         SetVirtualWnd(pstrValue);
     }
 }

@@ -11,19 +11,16 @@
 #include "SkinUI/Core/IContainerUI.h"
 #include "SkinUI/Core/IDialogBuilderCallback.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
 
-bool Is(const char* name, const char* expected)
-{
-    return std::strcmp(name, expected) == 0;
-}
 
 bool IsResourceElement(const char* name)
 {
-    return Is(name, "Image") || Is(name, "Font") || Is(name, "Default");
+    return CUIName::Equals(name, "Image") || CUIName::Equals(name, "Font") || CUIName::Equals(name, "Default");
 }
 
 // File names compare without case, as the file system does.
@@ -67,7 +64,7 @@ CControlUI* CDlgBuilder::Create(IDialogBuilderCallback* pCallback, CPaintManager
     if (!root.IsValid()) return nullptr;
     if (pManager != nullptr) {
         CDlgResources::Load(root, *pManager);
-        if (Is(root.GetName(), "Window") && pManager->GetPaintWindow() != nullptr) {
+        if (CUIName::Equals(root.GetName(), "Window") && pManager->GetPaintWindow() != nullptr) {
             for (int i = 0; i < root.GetAttributeCount(); ++i) {
                 CDlgWindowAttributes::Apply(*pManager, root.GetAttributeName(i), root.GetAttributeValue(i));
             }
@@ -112,11 +109,11 @@ CControlUI* CDlgBuilder::Parse(CXmlElem& root, CControlUI* pParent, CPaintManage
     for (CXmlElem node = root.GetChild(); node.IsValid(); node = node.GetSibling()) {
         const char* pstrClass = node.GetName();
         if (IsResourceElement(pstrClass)) continue;
-        if (Is(pstrClass, "Include")) {
+        if (CUIName::Equals(pstrClass, "Include")) {
             Include(node, pParent, pManager, depth);
             continue;
         }
-        if (Is(pstrClass, "TreeNode")) {
+        if (CUIName::Equals(pstrClass, "TreeNode")) {
             if (!BuildTreeNode(node, pParent, pManager, depth)) break;
             continue;
         }

@@ -1,18 +1,13 @@
 #include "SkinUI/Core/DlgResources.h"
-#include <cstring>
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/DlgWindowAttributes.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/XmlElem.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
-
-bool Is(const char* name, const char* expected)
-{
-    return std::strcmp(name, expected) == 0;
-}
 
 } // namespace
 
@@ -20,9 +15,9 @@ void CDlgResources::Load(const CXmlElem& root, CPaintManagerUI& pm)
 {
     for (CXmlElem node = root.GetChild(); node.IsValid(); node = node.GetSibling()) {
         const char* name = node.GetName();
-        if (Is(name, "Image")) AddImage(node, pm);
-        else if (Is(name, "Font")) AddFont(node, pm);
-        else if (Is(name, "Default")) AddDefault(node, pm);
+        if (CUIName::Equals(name, "Image")) AddImage(node, pm);
+        else if (CUIName::Equals(name, "Font")) AddFont(node, pm);
+        else if (CUIName::Equals(name, "Default")) AddDefault(node, pm);
     }
 }
 
@@ -31,9 +26,9 @@ bool CDlgResources::ReadImage(CXmlElem& elem, TImageDecl& decl)
     for (int i = 0; i < elem.GetAttributeCount(); ++i) {
         const char* name = elem.GetAttributeName(i);
         const char* value = elem.GetAttributeValue(i);
-        if (Is(name, "name")) decl.sName = value;
-        else if (Is(name, "restype")) decl.sType = value;
-        else if (Is(name, "mask")) decl.dwMask = CAttributeValue::ParseColor(value);
+        if (CUIName::Equals(name, "name")) decl.sName = value;
+        else if (CUIName::Equals(name, "restype")) decl.sType = value;
+        else if (CUIName::Equals(name, "mask")) decl.dwMask = CAttributeValue::ParseColor(value);
     }
     return !decl.sName.IsEmpty();
 }
@@ -44,13 +39,13 @@ bool CDlgResources::ReadFont(CXmlElem& elem, TFontDecl& decl)
         const char* name = elem.GetAttributeName(i);
         const char* value = elem.GetAttributeValue(i);
         int size = 0;
-        if (Is(name, "name")) decl.sName = value;
+        if (CUIName::Equals(name, "name")) decl.sName = value;
         // A size that is no positive number keeps the default rather than an unusable font.
-        else if (Is(name, "size") && CDlgWindowAttributes::ReadNumbers(value, &size, 1) && size > 0) decl.iSize = size;
-        else if (Is(name, "bold")) decl.bBold = CAttributeValue::ParseBool(value);
-        else if (Is(name, "underline")) decl.bUnderline = CAttributeValue::ParseBool(value);
-        else if (Is(name, "italic")) decl.bItalic = CAttributeValue::ParseBool(value);
-        else if (Is(name, "default")) decl.bDefault = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "size") && CDlgWindowAttributes::ReadNumbers(value, &size, 1) && size > 0) decl.iSize = size;
+        else if (CUIName::Equals(name, "bold")) decl.bBold = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "underline")) decl.bUnderline = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "italic")) decl.bItalic = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "default")) decl.bDefault = CAttributeValue::ParseBool(value);
     }
     return !decl.sName.IsEmpty();
 }
@@ -59,8 +54,8 @@ bool CDlgResources::ReadDefault(CXmlElem& elem, TDefaultDecl& decl)
 {
     for (int i = 0; i < elem.GetAttributeCount(); ++i) {
         const char* name = elem.GetAttributeName(i);
-        if (Is(name, "name")) decl.sName = elem.GetAttributeValue(i);
-        else if (Is(name, "value")) decl.sValue = elem.GetAttributeValue(i);
+        if (CUIName::Equals(name, "name")) decl.sName = elem.GetAttributeValue(i);
+        else if (CUIName::Equals(name, "value")) decl.sValue = elem.GetAttributeValue(i);
     }
     return !decl.sName.IsEmpty();
 }

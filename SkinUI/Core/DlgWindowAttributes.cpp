@@ -2,15 +2,12 @@
 #include <cstring>
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
 namespace {
 
-bool Is(const char* name, const char* expected)
-{
-    return std::strcmp(name, expected) == 0;
-}
 
 } // namespace
 
@@ -45,40 +42,40 @@ bool CDlgWindowAttributes::ReadColor(const char* text, unsigned long& color)
 
 bool CDlgWindowAttributes::ApplySize(CPaintManagerUI& pm, const char* name, const char* value)
 {
-    const bool known = Is(name, "size") || Is(name, "roundcorner") || Is(name, "mininfo") || Is(name, "maxinfo");
+    const bool known = CUIName::Equals(name, "size") || CUIName::Equals(name, "roundcorner") || CUIName::Equals(name, "mininfo") || CUIName::Equals(name, "maxinfo");
     if (!known) return false;
     int v[2] = {};
     // A negative extent means nothing for a window; it would only trip the manager.
     if (!ReadNumbers(value, v, 2) || v[0] < 0 || v[1] < 0) return false;
-    if (Is(name, "size")) pm.SetInitSize(v[0], v[1]);
-    else if (Is(name, "roundcorner")) pm.SetRoundCorner(v[0], v[1]);
-    else if (Is(name, "mininfo")) pm.SetMinInfo(v[0], v[1]);
+    if (CUIName::Equals(name, "size")) pm.SetInitSize(v[0], v[1]);
+    else if (CUIName::Equals(name, "roundcorner")) pm.SetRoundCorner(v[0], v[1]);
+    else if (CUIName::Equals(name, "mininfo")) pm.SetMinInfo(v[0], v[1]);
     else pm.SetMaxInfo(v[0], v[1]);
     return true;
 }
 
 bool CDlgWindowAttributes::ApplyRect(CPaintManagerUI& pm, const char* name, const char* value)
 {
-    if (!Is(name, "sizebox") && !Is(name, "caption")) return false;
+    if (!CUIName::Equals(name, "sizebox") && !CUIName::Equals(name, "caption")) return false;
     int v[4] = {};
     if (!ReadNumbers(value, v, 4)) return false;
     const RECT rc = {v[0], v[1], v[2], v[3]};
-    if (Is(name, "sizebox")) pm.SetSizeBox(rc);
+    if (CUIName::Equals(name, "sizebox")) pm.SetSizeBox(rc);
     else pm.SetCaptionRect(rc);
     return true;
 }
 
 bool CDlgWindowAttributes::ApplyFlag(CPaintManagerUI& pm, const char* name, const char* value)
 {
-    if (Is(name, "showdirty")) {
+    if (CUIName::Equals(name, "showdirty")) {
         pm.SetShowUpdateRect(CAttributeValue::ParseBool(value));
         return true;
     }
-    if (Is(name, "bktrans")) {
+    if (CUIName::Equals(name, "bktrans")) {
         pm.SetBackgroundTransparent(CAttributeValue::ParseBool(value));
         return true;
     }
-    if (!Is(name, "alpha")) return false;
+    if (!CUIName::Equals(name, "alpha")) return false;
     int alpha = 0;
     // Text that is no number would otherwise make the window fully transparent.
     if (!ReadNumbers(value, &alpha, 1)) return false;
@@ -89,11 +86,11 @@ bool CDlgWindowAttributes::ApplyFlag(CPaintManagerUI& pm, const char* name, cons
 bool CDlgWindowAttributes::ApplyColor(CPaintManagerUI& pm, const char* name, const char* value)
 {
     void (CPaintManagerUI::*setter)(DWORD) = nullptr;
-    if (Is(name, "disabledfontcolor")) setter = &CPaintManagerUI::SetDefaultDisabledColor;
-    else if (Is(name, "defaultfontcolor")) setter = &CPaintManagerUI::SetDefaultFontColor;
-    else if (Is(name, "linkfontcolor")) setter = &CPaintManagerUI::SetDefaultLinkFontColor;
-    else if (Is(name, "linkhoverfontcolor")) setter = &CPaintManagerUI::SetDefaultLinkHoverFontColor;
-    else if (Is(name, "selectedcolor")) setter = &CPaintManagerUI::SetDefaultSelectedBkColor;
+    if (CUIName::Equals(name, "disabledfontcolor")) setter = &CPaintManagerUI::SetDefaultDisabledColor;
+    else if (CUIName::Equals(name, "defaultfontcolor")) setter = &CPaintManagerUI::SetDefaultFontColor;
+    else if (CUIName::Equals(name, "linkfontcolor")) setter = &CPaintManagerUI::SetDefaultLinkFontColor;
+    else if (CUIName::Equals(name, "linkhoverfontcolor")) setter = &CPaintManagerUI::SetDefaultLinkHoverFontColor;
+    else if (CUIName::Equals(name, "selectedcolor")) setter = &CPaintManagerUI::SetDefaultSelectedBkColor;
     unsigned long color = 0;
     if (setter == nullptr || !ReadColor(value, color)) return false;
     (pm.*setter)(color);

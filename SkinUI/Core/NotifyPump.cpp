@@ -1,8 +1,8 @@
 #include "SkinUI/Core/NotifyPump.h"
 #include "SkinUI/Core/MbcsText.h"
 #include <cassert>
-#include <cstring>
 #include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -30,8 +30,8 @@ const TNotifyMapEntry* FindNotifyEntry(const TNotifyMapEntry* pEntries, const ch
 {
     const TNotifyMapEntry* anyControl = nullptr;
     for (const TNotifyMapEntry* entry = pEntries; entry->nSig != kNotifySigEnd; ++entry) {
-        if (std::strcmp(entry->pstrType, pstrType) != 0) continue;
-        if (std::strcmp(entry->pstrControl, pstrSender) == 0) return entry;
+        if (!CUIName::Equals(entry->pstrType, pstrType)) continue;
+        if (CUIName::Equals(entry->pstrControl, pstrSender)) return entry;
         if (entry->pstrControl[0] == '\0') anyControl = entry;
     }
     return anyControl;

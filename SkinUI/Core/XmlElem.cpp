@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include "SkinUI/Core/XmlDoc.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -86,7 +87,7 @@ bool CXmlElem::GetAttributeValue(const char* name, char* value, int size)
     const int count = GetAttributeCount();
     const char* text = count > 0 ? m_pOwner->m_pstrXml.get() : nullptr;
     for (int i = 0; i < count; ++i) {
-        if (std::strcmp(text + m_aAttributes[i].iName, name) != 0) continue;
+        if (!CUIName::Equals(text + m_aAttributes[i].iName, name)) continue;
         const int limit = (size < kValueBufferSize ? size : kValueBufferSize) - 1;
         const char* source = text + m_aAttributes[i].iValue;
         int length = 0;

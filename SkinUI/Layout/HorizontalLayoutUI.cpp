@@ -1,7 +1,7 @@
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
-#include <cstring>
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Layout/LayoutPlacement.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CHorizontalLayoutUI::GetClass() const {
 }
 
 LPVOID CHorizontalLayoutUI::GetInterface(const char* pstrName) {
-    if (pstrName != nullptr && std::strcmp(pstrName, "HorizontalLayout") == 0)
+    if (CUIName::Equals(pstrName, "HorizontalLayout"))
         return this;
     return CContainerUI::GetInterface(pstrName);
 }
@@ -29,9 +29,9 @@ void CHorizontalLayoutUI::DoEvent(TEventMsg& event) {
 }
 
 void CHorizontalLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue) {
-    if (pstrName != nullptr && std::strcmp(pstrName, "sepwidth") == 0)
+    if (CUIName::Equals(pstrName, "sepwidth"))
         SetSepSize(CAttributeValue::ParseInt(pstrValue));
-    else if (pstrName != nullptr && std::strcmp(pstrName, "sepimm") == 0)
+    else if (CUIName::Equals(pstrName, "sepimm"))
         SetSepImmMode(CAttributeValue::ParseBool(pstrValue));
     else
         CContainerUI::SetAttribute(pstrName, pstrValue);

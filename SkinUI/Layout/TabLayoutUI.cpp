@@ -1,9 +1,9 @@
 #include "SkinUI/Layout/TabLayoutUI.h"
 #include <algorithm>
-#include <cstring>
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/LayoutFlow.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -12,7 +12,7 @@ const char* CTabLayoutUI::GetClass() const {
 }
 
 LPVOID CTabLayoutUI::GetInterface(const char* pstrName) {
-    if (pstrName != nullptr && std::strcmp(pstrName, "TabLayout") == 0)
+    if (CUIName::Equals(pstrName, "TabLayout"))
         return this;
     return CContainerUI::GetInterface(pstrName);
 }
@@ -123,7 +123,7 @@ bool CTabLayoutUI::SelectItem(int iIndex) {
 }
 
 void CTabLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue) {
-    if (pstrName != nullptr && std::strcmp(pstrName, "selectedid") == 0)
+    if (CUIName::Equals(pstrName, "selectedid"))
         SelectItem(CAttributeValue::ParseInt(pstrValue));
     CContainerUI::SetAttribute(pstrName, pstrValue);
 }

@@ -1,7 +1,7 @@
 #include "SkinUI/Layout/VerticalLayoutUI.h"
-#include <cstring>
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Layout/LayoutPlacement.h"
+#include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
 
@@ -10,7 +10,7 @@ const char* CVerticalLayoutUI::GetClass() const {
 }
 
 LPVOID CVerticalLayoutUI::GetInterface(const char* pstrName) {
-    if (pstrName != nullptr && std::strcmp(pstrName, "VerticalLayout") == 0)
+    if (CUIName::Equals(pstrName, "VerticalLayout"))
         return this;
     return CContainerUI::GetInterface(pstrName);
 }
@@ -29,9 +29,9 @@ void CVerticalLayoutUI::DoEvent(TEventMsg& event) {
 }
 
 void CVerticalLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue) {
-    if (pstrName != nullptr && std::strcmp(pstrName, "sepheight") == 0)
+    if (CUIName::Equals(pstrName, "sepheight"))
         SetSepSize(CAttributeValue::ParseInt(pstrValue));
-    else if (pstrName != nullptr && std::strcmp(pstrName, "sepimm") == 0)
+    else if (CUIName::Equals(pstrName, "sepimm"))
         SetSepImmMode(CAttributeValue::ParseBool(pstrValue));
     else
         CContainerUI::SetAttribute(pstrName, pstrValue);

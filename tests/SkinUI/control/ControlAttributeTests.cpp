@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <memory>
+#include "SkinUI/Control/IListItemUI.h"
+#include "SkinUI/Core/ControlFactory.h"
 #include "SkinUI/Core/ControlUI.h"
 
 using namespace SkinUI;
@@ -83,4 +86,31 @@ TEST(ControlAttribute, AttributeListAppliesPairsUntilAFaultAndIgnoresUnknownName
     d.ApplyAttributeList("visible=\"false\"  height=\"40\" Visible=\"true\"");
     EXPECT_EQ(d.GetFixedHeight(), 0);
     EXPECT_FALSE(d.IsVisible());
+}
+
+// A null name names no interface and no attribute, and a null value is an empty one, for every class.
+TEST(ControlAttribute, NullNamesAndValuesReachNoClassUnchecked)
+{
+    const char* const classes[] = {"Control", "Container", "VerticalLayout", "HorizontalLayout", "TabLayout",
+                                   "Label", "Text", "Button", "Option", "CheckBox", "Edit", "RichEdit", "Combo",
+                                   "ComboBox", "ScrollBar", "Progress", "List", "ListHeader", "ListHeaderItem",
+                                   "ListTextElement", "ListLabelElement", "ListContainerElement", "TreeView"};
+    // Names that classes handle themselves before their base sees them.
+    const char* const names[] = {"name", "text", "selected", "group", "normalimage", "arrowimage", "itemalign",
+                                 "itembkimage", "textpadding", "dropbox", "readonly", "hor", "sepheight",
+                                 "sepwidth", "selectedid", "inset", "bkimage"};
+    for (const char* name : classes) {
+        std::unique_ptr<CControlUI> c(CControlFactory::Create(name));
+        ASSERT_NE(c, nullptr) << name;
+        EXPECT_EQ(c->GetInterface(nullptr), nullptr) << name;
+        EXPECT_NE(c->GetInterface("Control"), nullptr) << name;
+        c->SetAttribute("name", "kept");
+        c->SetAttribute(nullptr, "lost");
+        EXPECT_STREQ(c->GetName(), "kept") << name;
+        for (const char* attribute : names) c->SetAttribute(attribute, nullptr);
+        EXPECT_STREQ(c->GetName(), "") << name;
+        EXPECT_STREQ(c->GetText(), "") << name;
+        auto* item = static_cast<IListItemUI*>(c->GetInterface("ListItem"));
+        EXPECT_TRUE(item == nullptr || !item->IsSelected()) << name;
+    }
 }
