@@ -84,7 +84,8 @@ EScrollBarHit ScrollBarHitTest(const TScrollBarParts& parts, POINT pt, bool hori
     const int end = horizontal ? parts.rcThumb.right : parts.rcThumb.bottom;
     if (at < start)
         return EScrollBarHit::BeforeThumb;
-    if (at > end)
+    // The thumb's end is exclusive: the pixel there is the track's.
+    if (at >= end)
         return EScrollBarHit::AfterThumb;
     return EScrollBarHit::None;
 }

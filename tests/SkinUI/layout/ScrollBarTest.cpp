@@ -56,10 +56,11 @@ TEST_F(StandaloneBar, ButtonsScrollAtThePressAndRepeatFromTheSixthTickTrackPages
 
     bar.SetScrollRange(1000);
     bar.SetScrollPos(500);
-    Send(UIEVENT_BUTTONDOWN, bar.GetThumbRect().bottom + 5);
+    // The first pixel after the thumb and the last one before it belong to the track.
+    Send(UIEVENT_BUTTONDOWN, bar.GetThumbRect().bottom);
     EXPECT_EQ(bar.GetScrollPos(), 700);
     Send(UIEVENT_BUTTONUP, 0);
-    Send(UIEVENT_BUTTONDOWN, bar.GetThumbRect().top - 2);
+    Send(UIEVENT_BUTTONDOWN, bar.GetThumbRect().top - 1);
     EXPECT_EQ(bar.GetScrollPos(), 500);
     Send(UIEVENT_BUTTONUP, 0);
 }
@@ -113,6 +114,21 @@ TEST_F(StandaloneBar, HiddenButtonsGiveTheTrackToTheThumbButNotToTheDragRatio) {
 
 namespace {
 
+// Counts the line steps its bar asks for.
+class CStepCountingLayout : public CVerticalLayoutUI {
+public:
+    void LineUp() override {
+        ++linesUp;
+        CVerticalLayoutUI::LineUp();
+    }
+    void LineDown() override {
+        ++linesDown;
+        CVerticalLayoutUI::LineDown();
+    }
+    int linesUp = 0;
+    int linesDown = 0;
+};
+
 // The bar of a 100 x 100 layout with five 40 px rows: range 100, thumb 34 long.
 class OwnedBar : public ::testing::Test {
 protected:
@@ -127,7 +143,7 @@ protected:
     }
     void Send(int type, int y, WPARAM wParam = 0) { ::Send(*bar, type, 90, y, wParam); }
 
-    CVerticalLayoutUI layout;
+    CStepCountingLayout layout;
     std::vector<CProbeControl*> rows;
     CScrollBarUI* bar = nullptr;
 };
@@ -157,6 +173,11 @@ TEST_F(OwnedBar, EmptyRangeStillLetsTheButtonsAskTheOwner) {
     bar->SetScrollRange(0);
     EXPECT_EQ(bar->GetThumbRect(), (RECT{84, 16, 100, 84}));
     Send(UIEVENT_BUTTONDOWN, 95);
-    EXPECT_EQ(layout.GetScrollPos().cy, 0);
     Send(UIEVENT_BUTTONUP, 95);
+    Send(UIEVENT_BUTTONDOWN, 5);
+    Send(UIEVENT_BUTTONUP, 5);
+    EXPECT_EQ(layout.linesDown, 1);
+    EXPECT_EQ(layout.linesUp, 1);
+    // The owner's steps are clamped to the empty range.
+    EXPECT_EQ(layout.GetScrollPos().cy, 0);
 }
