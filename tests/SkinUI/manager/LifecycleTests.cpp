@@ -87,7 +87,10 @@ TEST_F(ManagerTest, QueuingAControlTwiceDeletesItOnce)
 
 TEST_F(ManagerTest, DeletedControlIsForgottenNamesMapToTheLatestControl)
 {
-    CProbeUI* a = AddRow();
+    bool destroyed = false;
+    auto* a = new CProbeUI("ProbeUI", UIFLAG_TABSTOP, &destroyed);
+    a->SetFixedHeight(20);
+    m_pRoot->Add(a);
     CProbeUI* second = AddRow();
     CProbeUI* third = AddRow();
     a->SetName("a");
@@ -98,15 +101,22 @@ TEST_F(ManagerTest, DeletedControlIsForgottenNamesMapToTheLatestControl)
     EXPECT_EQ(m_manager.FindControl(POINT{5, 25}), second);
     EXPECT_EQ(m_manager.FindControl(POINT{5, 95}), m_pRoot);
     ASSERT_EQ(m_manager.GetFocus(), a);
-    m_manager.SetTimer(a, 1, 10000);
+    ASSERT_TRUE(m_manager.SetTimer(a, 1, 10000));
     ASSERT_TRUE(m_manager.AddPostPaint(a));
+    m_window.Repaint();
+    ASSERT_EQ(a->m_nPostPaints, 1);
     m_pRoot->Remove(a);
     EXPECT_EQ(m_manager.GetFocus(), nullptr);
     EXPECT_EQ(m_manager.FindControl("a"), nullptr);
     EXPECT_FALSE(m_manager.RemovePostPaint(a));
-    // Neither the timer nor the post-paint list may reach the deleted control.
+    // Until its deletion comes round, neither the timer nor the post-paint list reaches it.
+    ASSERT_FALSE(destroyed);
     m_window.Send(WM_TIMER, 17);
     m_window.Repaint();
+    EXPECT_EQ(a->Count(UIEVENT_TIMER), 0);
+    EXPECT_EQ(a->m_nPostPaints, 1);
+    m_window.PumpMessages();
+    EXPECT_TRUE(destroyed);
 }
 
 TEST_F(ManagerTest, NotifyRunsDelegatesThenNotifiersWithPointAndVirtualWindow)

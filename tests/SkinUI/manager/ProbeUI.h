@@ -24,6 +24,7 @@ public:
         ++m_nActivations;
         return CControlUI::Activate();
     }
+    void DoPostPaint(HDC, const RECT&) override { ++m_nPostPaints; }
     void Event(TEventMsg& event) override
     {
         m_events.push_back(event);
@@ -48,6 +49,7 @@ public:
     std::vector<TEventMsg> m_events;
     std::function<void(TEventMsg&)> m_onEvent;
     int m_nActivations = 0;
+    int m_nPostPaints = 0;
 
 private:
     const char* m_pClassName = nullptr;
