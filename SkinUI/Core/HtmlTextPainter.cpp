@@ -48,10 +48,15 @@ void CHtmlTextPainter::Layout(const char* text, const char* hoverLink)
     HGDIOBJ oldFont = ::SelectObject(m_hDC, m_fonts.back());
     CHtmlTokenizer tokens(text != nullptr ? text : "");
     for (THtmlToken token = tokens.Next(); token.kind != EHtmlToken::End && !m_done; token = tokens.Next()) {
+        // An image's own closing tag, right after it, closes nothing else.
+        const bool closesImage = m_afterImage && token.kind == EHtmlToken::Close && token.tag == 'i';
+        m_afterImage = false;
         switch (token.kind) {
         case EHtmlToken::Text: AddText(token.text, token.length); break;
         case EHtmlToken::Open: Open(token); break;
-        case EHtmlToken::Close: Close(token.tag); break;
+        case EHtmlToken::Close:
+            if (!closesImage) Close(token.tag);
+            break;
         case EHtmlToken::LineFeed: NewLine(); break;
         default: break;
         }
@@ -84,8 +89,13 @@ void CHtmlTextPainter::Open(const THtmlToken& token)
     case 'b': PushFont(Derived(true, false, false)); break;
     case 'u': PushFont(Derived(false, true, false)); break;
     case 'i':
-        if (args.empty()) PushFont(Derived(false, false, true));
-        else AddImage(args);
+        if (args.empty()) {
+            ++m_italics;
+            PushFont(Derived(false, false, true));
+        } else {
+            AddImage(args);
+            m_afterImage = true;
+        }
         break;
     case 'c': m_colors.push_back(CHtmlTagArgs::ParseColor(args)); break;
     case 'f': {
@@ -122,7 +132,14 @@ void CHtmlTextPainter::Close(char tag)
         popFont();
         m_link = -1;
         break;
-    case 'b': case 'f': case 'i': case 'u': popFont(); break;
+    case 'b': case 'f': case 'u': popFont(); break;
+    case 'i':
+        // An inline image pushed no font: only an open italic tag has one to give back.
+        if (m_italics > 0) {
+            --m_italics;
+            popFont();
+        }
+        break;
     case 'c': if (m_colors.size() > 1) m_colors.pop_back(); break;
     case 'p':
         if (m_spacing.size() > 1) m_spacing.pop_back();

@@ -58,6 +58,8 @@ private:
     std::vector<THtmlPiece> m_pieces;
     std::string m_hover;
     int m_link = -1;
+    int m_italics = 0;
+    bool m_afterImage = false;
     bool m_selected = false;
     bool m_done = false;
     POINT m_pt = {0, 0};

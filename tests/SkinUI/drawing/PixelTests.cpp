@@ -267,3 +267,22 @@ TEST_F(HtmlLayout, CalcRectReturnsTheWrappedExtentWithoutShifting)
     EXPECT_GE(many.bottom - many.top, 2 * (one.bottom - one.top));
     EXPECT_LE(many.right, 60);
 }
+
+TEST_F(HtmlLayout, ClosingAnInlineImageKeepsTheFontsAroundIt)
+{
+    const RECT rc = {0, 0, 300, 20};
+    CHtmlTextPainter painter(m_dc, &m_manager, rc, 0, DT_SINGLELINE);
+    // Closed right after the image, later, or never: only italic tags pop their font.
+    painter.Layout("<b>A<i absent.png></i>B<i absent.png>C</i>D</b><i>E<i absent.png></i>F</i>G<i>H<i absent.png>I</i>J",
+                   nullptr);
+    const auto& pieces = painter.Pieces();
+    ASSERT_EQ(pieces.size(), 10u);
+    const HFONT plain = m_manager.GetDefaultFontInfo()->hFont;
+    const HFONT bold = pieces[0].font;
+    const HFONT italic = pieces[4].font;
+    EXPECT_NE(bold, plain);
+    EXPECT_NE(italic, plain);
+    EXPECT_NE(bold, italic);
+    const HFONT expected[] = {bold, bold, bold, bold, italic, italic, plain, italic, italic, plain};
+    for (size_t i = 0; i < pieces.size(); ++i) EXPECT_EQ(pieces[i].font, expected[i]) << pieces[i].text;
+}
