@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "SkinUI/Control/RichEditUI.h"
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/ManagerKeyState.h"
 #include "SkinUI/Core/ManagerShortcutSearch.h"
@@ -1177,7 +1178,7 @@ bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam,
     if (RunMessageFilters(m_aPreMessageFilters, uMsg, wParam, lParam, lRes)) return true;
     switch (uMsg) {
     case WM_KEYDOWN:
-        if (wParam != VK_TAB) return false;
+        if (wParam != VK_TAB || FocusWantsTab()) return false;
         SetNextTabControl(::GetKeyState(VK_SHIFT) >= 0);
         return true;
     case WM_SYSKEYDOWN:
@@ -1191,6 +1192,15 @@ bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam,
     default:
         return false;
     }
+}
+
+bool CPaintManagerUI::FocusWantsTab() const
+{
+    if (m_pFocus == nullptr || !m_pFocus->IsVisible() || !m_pFocus->IsEnabled()) return false;
+    const char* pstrClass = m_pFocus->GetClass();
+    if (pstrClass == nullptr || std::strstr(pstrClass, "RichEditUI") == nullptr) return false;
+    const auto* pRichEdit = static_cast<const CRichEditUI*>(m_pFocus->GetInterface("RichEdit"));
+    return pRichEdit != nullptr && pRichEdit->IsWantTab();
 }
 
 bool CPaintManagerUI::OnSysChar(WPARAM wParam)

@@ -185,6 +185,7 @@ private:
     void OnKeyUp(WPARAM wParam);
     void OnChar(WPARAM wParam);
     bool OnSysChar(WPARAM wParam);
+    bool FocusWantsTab() const;
     void LayoutIfNeeded();
     void CreateOffscreen();
     void CopyBackground(HDC hDcPaint, const RECT& rcPaint);

@@ -1,3 +1,4 @@
+#include "SkinUI/Control/RichEditUI.h"
 #include "tests/SkinUI/manager/ManagerFixture.h"
 
 using namespace SkinUI;
@@ -24,6 +25,23 @@ TEST_F(ManagerTest, FirstPaintFocusesTheFirstTabStopAndTabWrapsBothWays)
     m_manager.SetNextTabControl(false);
     EXPECT_EQ(m_manager.GetFocus(), c);
     EXPECT_FALSE(m_manager.PreMessageHandler(WM_KEYDOWN, 'A', 0, g_result));
+}
+
+TEST_F(ManagerTest, TabStaysWithAFocusedRichEditThatWantsIt)
+{
+    AddRow();
+    auto* rich = new CRichEditUI;
+    rich->SetFixedHeight(20);
+    m_pRoot->Add(rich);
+    CProbeUI* next = AddRow();
+    Attach();
+    m_manager.SetFocus(rich);
+    rich->SetAttribute("wanttab", "true");
+    EXPECT_FALSE(m_manager.PreMessageHandler(WM_KEYDOWN, VK_TAB, 0, g_result));
+    EXPECT_EQ(m_manager.GetFocus(), rich);
+    rich->SetAttribute("wanttab", "false");
+    EXPECT_TRUE(m_manager.PreMessageHandler(WM_KEYDOWN, VK_TAB, 0, g_result));
+    EXPECT_EQ(m_manager.GetFocus(), next);
 }
 
 TEST_F(ManagerTest, FocusChangesNotifyKillThenSetAndSkipHiddenOrForeignControls)
