@@ -53,9 +53,16 @@ bool CComboUI::Activate()
 {
     if (!CControlUI::Activate()) return false;
     if (m_pWindow != nullptr) return true;
+    // The list opens in a window of the combo's own window.
+    if (m_pManager == nullptr) return false;
     m_pWindow = new CComboWnd(this);
-    m_pWindow->Open();
-    if (m_pManager != nullptr) m_pManager->SendNotify(this, "dropdown");
+    if (!m_pWindow->Open()) {
+        // A window destroyed while being made has gone through OnPopupDestroyed already.
+        delete m_pWindow;
+        m_pWindow = nullptr;
+        return false;
+    }
+    m_pManager->SendNotify(this, "dropdown");
     Invalidate();
     return true;
 }
@@ -152,12 +159,14 @@ bool CComboUI::SetItemIndex(CControlUI* pControl, int iIndex)
 
 bool CComboUI::Add(CControlUI* pControl)
 {
+    // A refused child keeps the index and owner it had.
+    if (!CContainerUI::Add(pControl)) return false;
     IListItemUI* pItem = AsListItem(pControl);
     if (pItem != nullptr) {
         pItem->SetOwner(this);
-        pItem->SetIndex(GetCount());
+        pItem->SetIndex(GetCount() - 1);
     }
-    return CContainerUI::Add(pControl);
+    return true;
 }
 
 bool CComboUI::AddAt(CControlUI* pControl, int iIndex)

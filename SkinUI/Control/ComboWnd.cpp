@@ -50,15 +50,16 @@ RECT CComboWnd::PopupRect() const
     return CComboPopupGeometry::Place(rcScreen, szDropBox, cyItems, WorkAreaNear(hWndParent));
 }
 
-void CComboWnd::Open()
+bool CComboWnd::Open()
 {
     m_iOldSel = m_pOwner->GetCurSel();
     HWND hWndParent = m_pOwner->GetManager()->GetPaintWindow();
-    Create(hWndParent, nullptr, WS_POPUP, WS_EX_TOOLWINDOW, PopupRect());
+    if (Create(hWndParent, nullptr, WS_POPUP, WS_EX_TOOLWINDOW, PopupRect()) == nullptr) return false;
     HWND hWndTop = hWndParent;
     while (::GetParent(hWndTop) != nullptr) hWndTop = ::GetParent(hWndTop);
     ShowWindow();
     ::SendMessageA(hWndTop, WM_NCACTIVATE, TRUE, 0);
+    return true;
 }
 
 void CComboWnd::OnCreate()

@@ -13,8 +13,8 @@ class CComboWnd : public CWindowWnd {
 public:
     explicit CComboWnd(CComboUI* pOwner);
 
-    // Creates and shows the popup below (or above) the combo.
-    void Open();
+    // Creates and shows the popup below (or above) the combo; false when no window could be made.
+    bool Open();
     // Scrolls the item at iIndex into the list's view.
     void EnsureVisible(int iIndex);
     // Takes an item out of the list because the combo is removing it.

@@ -115,6 +115,33 @@ TEST_F(ComboTest, InsertingAndMovingKeepTheSameItemSelected)
     EXPECT_EQ(combo->GetCurSel(), 5);
 }
 
+TEST_F(ComboTest, ARefusedDuplicateKeepsItsIndex)
+{
+    EXPECT_FALSE(combo->Add(combo->GetItemAt(1)));
+    ExpectSelected(-1, "");
+    EXPECT_EQ(combo->GetCount(), 5);
+}
+
+TEST_F(ComboTest, WithoutAManagerOrAPopupWindowTheComboStaysClosed)
+{
+    CComboUI loose;
+    loose.Add(new CListLabelElementUI);
+    EXPECT_FALSE(loose.Activate());
+    EXPECT_FALSE(loose.IsOpen());
+    // A manager whose window is gone cannot parent a popup.
+    CPaintManagerUI gone;
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    gone.Init(hWnd);
+    ::DestroyWindow(hWnd);
+    combo->SetManager(&gone, nullptr, false);
+    EXPECT_FALSE(combo->Activate());
+    EXPECT_FALSE(combo->IsOpen());
+    EXPECT_EQ(log.Count("dropdown"), 0);
+    combo->SetManager(&host.pm, host.root, false);
+    EXPECT_TRUE(combo->SelectItem(1));
+    ExpectSelected(1, "item1");
+}
+
 TEST_F(ComboTest, RemovingOtherItemsShiftsTheSelectionSilently)
 {
     combo->SelectItem(3);
