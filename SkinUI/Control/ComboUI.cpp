@@ -124,8 +124,9 @@ bool CComboUI::SelectItem(int iIndex, bool bTakeFocus)
     if (m_iCurSel >= 0) {
         IListItemUI* pOld = AsListItem(GetItemAt(m_iCurSel));
         if (pOld == nullptr) return false;
-        pOld->Select(false);
+        // Cleared first: an item deselected while it is still ours would ask us to clear it.
         m_iCurSel = -1;
+        pOld->Select(false);
     }
     if (iIndex < 0 || GetCount() == 0) return false;
     iIndex = std::min(iIndex, GetCount() - 1);

@@ -35,7 +35,7 @@ bool CListElementUI::Activate()
 void CListElementUI::SetVisible(bool bVisible)
 {
     CControlUI::SetVisible(bVisible);
-    if (!IsVisible() && m_bSelected) {
+    if (!IsVisible() && IsSelected()) {
         m_bSelected = false;
         if (m_pOwner != nullptr) m_pOwner->SelectItem(-1);
     }
@@ -102,17 +102,19 @@ void CListElementUI::SetOwner(CControlUI* pOwner)
     m_pOwner = pOwner != nullptr ? static_cast<IListOwnerUI*>(pOwner->GetInterface("IListOwner")) : nullptr;
 }
 
+// An owned item is selected exactly when its owner's selection is this item.
 bool CListElementUI::IsSelected() const
 {
-    return m_bSelected;
+    return m_pOwner != nullptr ? m_pOwner->GetCurSel() == m_iIndex : m_bSelected;
 }
 
 bool CListElementUI::Select(bool bSelect)
 {
     if (!IsEnabled()) return false;
-    if (bSelect == m_bSelected) return true;
+    const bool wasSelected = IsSelected();
+    if (bSelect == wasSelected && bSelect == m_bSelected) return true;
     m_bSelected = bSelect;
-    if (bSelect && m_pOwner != nullptr) m_pOwner->SelectItem(m_iIndex);
+    if (m_pOwner != nullptr && bSelect != wasSelected) m_pOwner->SelectItem(bSelect ? m_iIndex : -1);
     Invalidate();
     return true;
 }

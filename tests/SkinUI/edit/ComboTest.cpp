@@ -38,6 +38,34 @@ TEST_F(ComboTest, SelectItemNotifiesNewAndPreviousAndShowsTheText)
     ExpectSelected(4, "item4");
 }
 
+TEST_F(ComboTest, AnItemSelectedElsewhereOrWhileDisabledCanStillBePicked)
+{
+    auto* pre = new CListLabelElementUI;
+    pre->SetText("pre");
+    pre->SetAttribute("selected", "true");
+    combo->Add(pre);
+    ASSERT_EQ(combo->GetCurSel(), -1);
+    EXPECT_FALSE(Item(5)->IsSelected());
+    combo->SelectItem(1);
+    combo->GetItemAt(1)->SetEnabled(false);
+    combo->SelectItem(3);
+    combo->GetItemAt(1)->SetEnabled(true);
+    for (int i = 0; i < combo->GetCount(); ++i) EXPECT_EQ(Item(i)->IsSelected(), i == 3) << i;
+    log.seen.clear();
+    for (int i : {5, 1}) {
+        TEventMsg press;
+        press.Type = UIEVENT_BUTTONDOWN;
+        combo->GetItemAt(i)->Event(press);
+        EXPECT_EQ(combo->GetCurSel(), i);
+        EXPECT_TRUE(Item(i)->IsSelected());
+    }
+    EXPECT_EQ(log.Count("itemselect"), 2);
+    EXPECT_STREQ(combo->GetText().GetData(), "item1");
+    // Deselecting the selected item clears the combo's selection as well.
+    EXPECT_TRUE(Item(1)->Select(false));
+    EXPECT_EQ(combo->GetCurSel(), -1);
+}
+
 TEST_F(ComboTest, SelectItemRefusesHiddenDisabledAndForeignChildren)
 {
     combo->GetItemAt(1)->SetEnabled(false);

@@ -96,7 +96,8 @@ TEST_F(ListItemTest, SelectingAsksTheOwnerOnceAndDisabledItemsCannotChange)
     EXPECT_TRUE(items[2].Select(true));
     EXPECT_TRUE(items[2].Select(true));
     EXPECT_TRUE(items[2].Select(false));
-    EXPECT_EQ(owner.selectCalls, std::vector<int>{2});
+    EXPECT_FALSE(items[2].IsSelected());
+    EXPECT_EQ(owner.selectCalls, (std::vector<int>{2, -1}));
     items[1].SetEnabled(false);
     EXPECT_FALSE(items[1].Select(true));
     EXPECT_FALSE(items[1].IsSelected());
