@@ -84,8 +84,11 @@ CPaintManagerUI* CControlUI::GetManager() const
 
 void CControlUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit)
 {
-    // A manager the control leaves must not keep pointing at it.
-    if (m_pManager != nullptr && m_pManager != pManager) m_pManager->ReapObjects(this);
+    // A manager the control leaves must not keep pointing at it; the one it joins finds it by name.
+    if (m_pManager != pManager) {
+        if (m_pManager != nullptr) m_pManager->ReapObjects(this);
+        if (pManager != nullptr) pManager->AddControlName(this);
+    }
     m_pManager = pManager;
     m_pParent = pParent;
     if (bInit && m_pParent != nullptr) Init();

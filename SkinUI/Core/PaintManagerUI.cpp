@@ -613,10 +613,15 @@ bool CPaintManagerUI::AttachDialog(CControlUI* pControl)
 
 CControlUI* CALLBACK CPaintManagerUI::CollectName(CControlUI* pThis, LPVOID pData)
 {
-    auto* manager = static_cast<CPaintManagerUI*>(pData);
-    const CUIString name = pThis->GetName();
-    if (!name.IsEmpty()) manager->m_mNameHash.Set(name, pThis);
+    static_cast<CPaintManagerUI*>(pData)->AddControlName(pThis);
     return nullptr;
+}
+
+void CPaintManagerUI::AddControlName(CControlUI* pControl)
+{
+    if (pControl == nullptr) return;
+    const CUIString name = pControl->GetName();
+    if (!name.IsEmpty()) m_mNameHash.Set(name, pControl);
 }
 
 bool CPaintManagerUI::InitControls(CControlUI* pControl, CControlUI* pParent)

@@ -105,6 +105,8 @@ public:
     bool AttachDialog(CControlUI* pControl);
     bool InitControls(CControlUI* pControl, CControlUI* pParent = nullptr);
     void ReapObjects(CControlUI* pControl);
+    // Finds the control by its name from now on, instead of an earlier one of that name.
+    void AddControlName(CControlUI* pControl);
     void AddDelayedCleanup(CControlUI* pControl);
     CControlUI* GetRoot() const;
     CControlUI* FindControl(POINT pt) const;

@@ -76,6 +76,18 @@ TEST_F(ComboPopupTest, OpensBelowWithTheItemsHeightAndLendsThemItsLayout)
     EXPECT_EQ(host.pm.GetFocus(), combo);
 }
 
+TEST_F(ComboPopupTest, NamedItemsAreFoundByNameAgainOnceTheListCloses)
+{
+    auto* named = new CListLabelElementUI;
+    named->SetName("named");
+    combo->Add(named);
+    ASSERT_EQ(host.pm.FindControl("named"), named);
+    Key(Open(), VK_ESCAPE);
+    PumpUntilClosed();
+    ASSERT_FALSE(combo->IsOpen());
+    EXPECT_EQ(host.pm.FindControl("named"), named);
+}
+
 TEST_F(ComboPopupTest, OpensAboveNearTheBottomOfTheWorkArea)
 {
     const RECT rcHost = WindowRect(host.hWnd);
