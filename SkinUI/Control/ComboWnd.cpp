@@ -79,7 +79,12 @@ void CComboWnd::OnCreate()
     m_pLayout->SetAutoDestroy(false);
     m_pLayout->EnableScrollBar();
     m_pLayout->ApplyAttributeList(m_pOwner->GetDropBoxAttributeList());
-    for (int i = 0; i < m_pOwner->GetCount(); ++i) m_pLayout->Add(m_pOwner->GetItemAt(i));
+    for (int i = 0; i < m_pOwner->GetCount(); ++i) {
+        CControlUI* pItem = m_pOwner->GetItemAt(i);
+        // Lent, not given: the combo keeps listing it and takes it back on close.
+        pItem->SetManager(pItem->GetManager(), nullptr, false);
+        m_pLayout->Add(pItem);
+    }
     m_bHoldsItems = true;
     m_pm.AttachDialog(m_pLayout);
 }

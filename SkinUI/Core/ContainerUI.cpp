@@ -30,10 +30,8 @@ CContainerUI::~CContainerUI() {
     m_bDelayedDestroy = false;
     CPtrArrayUI items(m_items);
     m_items.Empty();
-    if (m_bAutoDestroy) {
-        for (int i = 0; i < items.GetSize(); ++i)
-            delete static_cast<CControlUI*>(items[i]);
-    }
+    for (int i = 0; i < items.GetSize(); ++i)
+        ReleaseChild(static_cast<CControlUI*>(items[i]));
     delete m_pVerticalScrollBar;
     delete m_pHorizontalScrollBar;
 }
@@ -83,13 +81,16 @@ bool CContainerUI::AddAt(CControlUI* pControl, int iIndex) {
 }
 
 bool CContainerUI::InsertChild(CControlUI* pControl, int iIndex) {
-    // Refused before the child is touched: a refused child stays the caller's, unparented.
-    if (pControl == nullptr || pControl == this || m_items.Find(pControl) >= 0)
+    // Refused before the child is touched: a refused child stays the caller's. A child of
+    // another container stays there, since two owners would delete it twice.
+    if (pControl == nullptr || pControl == this || pControl->GetParent() != nullptr || m_items.Find(pControl) >= 0)
         return false;
     if (iIndex < 0 || iIndex > m_items.GetSize())
         return false;
     if (m_pManager != nullptr)
         m_pManager->InitControls(pControl, this);
+    else
+        pControl->SetManager(nullptr, this, false);
     if (IsVisible())
         NeedUpdate();
     else
@@ -97,7 +98,13 @@ bool CContainerUI::InsertChild(CControlUI* pControl, int iIndex) {
     return m_items.InsertAt(iIndex, pControl);
 }
 
-void CContainerUI::DestroyChild(CControlUI* pControl) {
+void CContainerUI::ReleaseChild(CControlUI* pControl) {
+    if (!m_bAutoDestroy) {
+        // A child we do not own goes on without pointing back here, or into our window.
+        if (pControl->GetParent() == this)
+            pControl->SetManager(nullptr, nullptr, false);
+        return;
+    }
     if (m_bDelayedDestroy && m_pManager != nullptr)
         m_pManager->AddDelayedCleanup(pControl);
     else
@@ -111,8 +118,7 @@ bool CContainerUI::Remove(CControlUI* pControl) {
     NeedUpdate();
     // Out of the list first, so the child's destruction never sees itself listed here.
     m_items.Remove(index);
-    if (m_bAutoDestroy)
-        DestroyChild(pControl);
+    ReleaseChild(pControl);
     return true;
 }
 
@@ -123,10 +129,8 @@ bool CContainerUI::RemoveAt(int iIndex) {
 void CContainerUI::RemoveAll() {
     CPtrArrayUI items(m_items);
     m_items.Empty();
-    if (m_bAutoDestroy) {
-        for (int i = 0; i < items.GetSize(); ++i)
-            DestroyChild(static_cast<CControlUI*>(items[i]));
-    }
+    for (int i = 0; i < items.GetSize(); ++i)
+        ReleaseChild(static_cast<CControlUI*>(items[i]));
     NeedUpdate();
 }
 

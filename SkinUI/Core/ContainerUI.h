@@ -86,7 +86,8 @@ protected:
 
 private:
     bool InsertChild(CControlUI* pControl, int iIndex);
-    void DestroyChild(CControlUI* pControl);
+    // Deletes an owned child (now or through the manager) and detaches any other.
+    void ReleaseChild(CControlUI* pControl);
     CScrollBarUI* CreateScrollBar(bool bHorizontal);
     bool ScrollByKey(TEventMsg& event, bool bVertical);
     CControlUI* FindInChildren(FINDCONTROLPROC Proc, LPVOID pData, UINT uFlags);

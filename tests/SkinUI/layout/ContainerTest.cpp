@@ -76,6 +76,33 @@ TEST(Container, AutoDestroyDecidesWhetherRemovedChildrenAreDeleted) {
     EXPECT_EQ(destroyed, 2);
 }
 
+TEST(Container, AChildHasOneParentAndForgetsAContainerThatLetsItGo) {
+    int destroyed = 0;
+    CProbeControl lent(&destroyed);
+    {
+        CContainerUI borrower;
+        borrower.SetAutoDestroy(false);
+        ASSERT_TRUE(borrower.Add(&lent));
+        EXPECT_EQ(lent.GetParent(), &borrower);
+        EXPECT_TRUE(borrower.Remove(&lent));
+        EXPECT_EQ(lent.GetParent(), nullptr);
+        ASSERT_TRUE(borrower.Add(&lent));
+    }
+    EXPECT_EQ(lent.GetParent(), nullptr);
+    auto* owned = new CProbeControl(&destroyed);
+    {
+        CContainerUI first;
+        CContainerUI second;
+        ASSERT_TRUE(first.Add(owned));
+        // A second owner would delete it twice.
+        EXPECT_FALSE(second.Add(owned));
+        EXPECT_FALSE(second.AddAt(owned, 0));
+        EXPECT_EQ(owned->GetParent(), &first);
+        EXPECT_EQ(second.GetCount(), 0);
+    }
+    EXPECT_EQ(destroyed, 1);
+}
+
 TEST(Container, VisibilityReachesChildrenAddedBeforeAndAfter) {
     CContainerUI outer;
     auto* inner = new CContainerUI();
