@@ -167,7 +167,11 @@ void CEditUI::DoEvent(TEventMsg& event)
         m_pManager->SetFocusNeeded(this);
     if (event.Type == UIEVENT_SCROLLWHEEL && m_pWindow != nullptr) return;
     if (event.Type == UIEVENT_SETFOCUS && IsEnabled()) {
-        if (m_pWindow == nullptr) OpenNative();
+        // An editor whose close is still pending takes the keys again and stays.
+        if (m_pWindow == nullptr)
+            OpenNative();
+        else
+            ::SetFocus(m_pWindow->GetHWND());
         Invalidate();
     }
     if (event.Type == UIEVENT_KILLFOCUS && IsEnabled()) Invalidate();

@@ -113,6 +113,10 @@ LRESULT CEditWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
         return lRes;
     }
+    case WM_CLOSE:
+        // The focus came back before this posted close arrived.
+        if (::GetFocus() == m_hWnd) return 0;
+        break;
     case WM_COMMAND + kReflect:
         if (HIWORD(wParam) == EN_CHANGE) OnTextChanged();
         if (HIWORD(wParam) == EN_UPDATE) ::InvalidateRect(m_hWnd, nullptr, FALSE);

@@ -204,6 +204,21 @@ TEST_F(EditTest, FocusLossOrHidingClosesTheEditorAndKeepsTheText)
     EXPECT_EQ(host.pm.GetFocus(), nullptr);
 }
 
+TEST_F(EditTest, FocusComingBackBeforeThePendingCloseKeepsTheEditor)
+{
+    ASSERT_NE(Focus(edit), nullptr);
+    host.pm.SetFocus(other);
+    host.pm.SetFocus(edit);
+    PumpMessages();
+    const HWND hWndNative = edit->GetNativeWindow();
+    ASSERT_NE(hWndNative, nullptr);
+    EXPECT_TRUE(::IsWindow(hWndNative));
+    EXPECT_EQ(::GetFocus(), hWndNative);
+    EXPECT_EQ(host.pm.GetFocus(), edit);
+    WaitClosed(other);
+    EXPECT_EQ(other->GetNativeWindow(), nullptr);
+}
+
 TEST_F(EditTest, DestroyingAnEditWhileEditingClosesTheEditorFirst)
 {
     HWND hWndNative = Focus(edit);
