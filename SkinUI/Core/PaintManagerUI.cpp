@@ -1248,8 +1248,7 @@ void CPaintManagerUI::LayoutIfNeeded()
 
 void CPaintManagerUI::OnPaint()
 {
-    RECT rcPaint = {};
-    if (!::GetUpdateRect(m_hWndPaint, &rcPaint, FALSE)) return;
+    if (!::GetUpdateRect(m_hWndPaint, nullptr, FALSE)) return;
     PAINTSTRUCT ps = {};
     if (m_pRoot == nullptr) {
         ::BeginPaint(m_hWndPaint, &ps);
@@ -1264,6 +1263,8 @@ void CPaintManagerUI::OnPaint()
     }
     CreateOffscreen();
     ::BeginPaint(m_hWndPaint, &ps);
+    // What the layout, "windowinit" and the focus step invalidated is validated here too: paint it.
+    const RECT rcPaint = ps.rcPaint;
     if (m_bOffscreenPaint && m_hbmpOffscreen != nullptr) {
         PaintOffscreen(ps.hdc, rcPaint);
     } else {

@@ -1,11 +1,24 @@
 #include "tests/SkinUI/manager/ManagerFixture.h"
 #include <commctrl.h>
+#include "SkinUI/Core/Delegate.h"
+#include "tests/SkinUI/support/GdiObjects.h"
 
 using namespace SkinUI;
 
 namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
+
+// Recolours another control whenever the one it listens to is placed.
+struct TRecolour {
+    bool OnSize(void*)
+    {
+        target->SetBkColor(colour);
+        return true;
+    }
+    CControlUI* target = nullptr;
+    DWORD colour = 0;
+};
 } // namespace
 
 // A red root with one blue 20-pixel row.
@@ -35,6 +48,23 @@ TEST_F(ManagerPaint, PaintAndPrintClientShowTheTreeAndAResizeLaysItOutAgain)
     m_window.Repaint();
     EXPECT_EQ(m_pRow->GetPos().right, 300);
     EXPECT_EQ(m_window.GetPixel(250, 140), kRed);
+}
+
+TEST_F(ManagerPaint, WhatTheLayoutInvalidatesIsPaintedInTheSamePaint)
+{
+    CProbeUI* below = AddRow();
+    below->SetBkColor(0xFFFF0000);
+    Attach();
+    ASSERT_EQ(m_window.GetPixel(5, 25), kRed);
+    TRecolour recolour;
+    recolour.target = below;
+    recolour.colour = 0xFF0000FF;
+    m_pRow->OnSize += MakeDelegate(&recolour, &TRecolour::OnSize);
+    m_pRow->NeedUpdate();
+    ::UpdateWindow(m_window.GetHWND());
+    EXPECT_EQ(m_window.GetPixel(5, 25), kBlue);
+    RECT rcLeft = {0, 0, 0, 0};
+    EXPECT_FALSE(::GetUpdateRect(m_window.GetHWND(), &rcLeft, FALSE));
 }
 
 TEST_F(ManagerPaint, AlphaBackgroundStillShowsOpaqueControlsAndTheUpdateRectangleIsFramedWhenAsked)
