@@ -1274,40 +1274,44 @@ void CPaintManagerUI::OnPaint()
     if (m_bUpdateNeeded) ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
 }
 
+// The context is made once and kept; the bitmap, of the client size, whenever it is missing.
+bool CPaintManagerUI::MakeSurface(HDC& hDC, HBITMAP& hBitmap) const
+{
+    RECT rcClient = {};
+    ::GetClientRect(m_hWndPaint, &rcClient);
+    if (::IsRectEmpty(&rcClient)) return false;
+    if (hDC == nullptr) hDC = ::CreateCompatibleDC(m_hDcPaint);
+    if (hBitmap == nullptr) {
+        hBitmap = ::CreateCompatibleBitmap(m_hDcPaint, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+    }
+    return hDC != nullptr && hBitmap != nullptr;
+}
+
 void CPaintManagerUI::CreateOffscreen()
 {
     if (!m_bOffscreenPaint || m_hbmpOffscreen != nullptr) return;
-    RECT rcClient = {};
-    ::GetClientRect(m_hWndPaint, &rcClient);
-    if (::IsRectEmpty(&rcClient)) return;
-    if (m_hDcOffscreen == nullptr) m_hDcOffscreen = ::CreateCompatibleDC(m_hDcPaint);
-    m_hbmpOffscreen = ::CreateCompatibleBitmap(m_hDcPaint, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+    if (!MakeSurface(m_hDcOffscreen, m_hbmpOffscreen)) return;
     assert(m_hDcOffscreen);
     assert(m_hbmpOffscreen);
 }
 
 void CPaintManagerUI::CopyBackground(HDC hDcPaint, const RECT& rcPaint)
 {
-    const int width = rcPaint.right - rcPaint.left;
-    const int height = rcPaint.bottom - rcPaint.top;
-    if (m_hbmpBackground == nullptr) {
-        RECT rcClient = {};
-        ::GetClientRect(m_hWndPaint, &rcClient);
-        m_hDcBackground = ::CreateCompatibleDC(m_hDcPaint);
-        m_hbmpBackground =
-            ::CreateCompatibleBitmap(m_hDcPaint, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+    const bool firstUse = m_hbmpBackground == nullptr;
+    if (firstUse) {
+        const bool made = MakeSurface(m_hDcBackground, m_hbmpBackground);
         assert(m_hDcBackground);
         assert(m_hbmpBackground);
-        if (m_hDcBackground == nullptr || m_hbmpBackground == nullptr) return;
-        HGDIOBJ old = ::SelectObject(m_hDcBackground, m_hbmpBackground);
+        if (!made) return;
+    }
+    const int width = rcPaint.right - rcPaint.left;
+    const int height = rcPaint.bottom - rcPaint.top;
+    HGDIOBJ old = ::SelectObject(m_hDcBackground, m_hbmpBackground);
+    // On first use the background is what the window shows.
+    if (firstUse) {
         ::BitBlt(m_hDcBackground, rcPaint.left, rcPaint.top, width, height, hDcPaint, rcPaint.left, rcPaint.top,
                  SRCCOPY);
-        ::BitBlt(m_hDcOffscreen, rcPaint.left, rcPaint.top, width, height, m_hDcBackground, rcPaint.left,
-                 rcPaint.top, SRCCOPY);
-        ::SelectObject(m_hDcBackground, old);
-        return;
     }
-    HGDIOBJ old = ::SelectObject(m_hDcBackground, m_hbmpBackground);
     ::BitBlt(m_hDcOffscreen, rcPaint.left, rcPaint.top, width, height, m_hDcBackground, rcPaint.left, rcPaint.top,
              SRCCOPY);
     ::SelectObject(m_hDcBackground, old);

@@ -189,6 +189,7 @@ private:
     bool OnSysChar(WPARAM wParam);
     bool FocusWantsTab() const;
     void LayoutIfNeeded();
+    bool MakeSurface(HDC& hDC, HBITMAP& hBitmap) const;
     void CreateOffscreen();
     void CopyBackground(HDC hDcPaint, const RECT& rcPaint);
     void PaintOffscreen(HDC hDcPaint, const RECT& rcPaint);

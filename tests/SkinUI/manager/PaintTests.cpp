@@ -1,5 +1,6 @@
 #include "tests/SkinUI/manager/ManagerFixture.h"
 #include <commctrl.h>
+#include <vector>
 #include "SkinUI/Core/Delegate.h"
 #include "tests/SkinUI/support/GdiObjects.h"
 
@@ -75,6 +76,32 @@ TEST_F(ManagerPaint, AlphaBackgroundStillShowsOpaqueControlsAndTheUpdateRectangl
     EXPECT_EQ(m_window.GetPixel(0, 0), RGB(220, 0, 0));
     EXPECT_EQ(m_window.GetPixel(100, 80), kRed);
     EXPECT_EQ(m_window.GetPixel(5, 5), kBlue);
+}
+
+TEST_F(ManagerPaint, ABackgroundThatCannotBeMadeLeaksNoDeviceContext)
+{
+    Attach();
+    const int before = CountGdiObjects();
+    ASSERT_GT(before, 0);
+    // With every GDI handle taken, one more is given back before each paint: at some paint the
+    // background's context can be made but not its bitmap, and paints go on after that.
+    std::vector<HRGN> taken;
+    for (HRGN hRgn; (hRgn = ::CreateRectRgn(0, 0, 1, 1)) != nullptr;) taken.push_back(hRgn);
+    ASSERT_GT(taken.size(), 8u);
+    m_manager.SetBackgroundTransparent(true);
+    for (int i = 0; i < 8; ++i) {
+        ::DeleteObject(taken.back());
+        taken.pop_back();
+        m_window.Repaint();
+    }
+    for (HRGN hRgn : taken) ::DeleteObject(hRgn);
+    m_window.Repaint();
+    EXPECT_EQ(m_window.GetPixel(100, 80), kRed);
+    // A new layout drops the background; without one nothing of it may be left.
+    m_manager.SetBackgroundTransparent(false);
+    m_pRoot->NeedUpdate();
+    m_window.Repaint();
+    EXPECT_EQ(CountGdiObjects(), before);
 }
 
 TEST_F(ManagerPaint, HoverShowsTheToolTipWindowOfTheControl)
