@@ -60,6 +60,8 @@ CControlUI* CDlgBuilder::CreateFromResource(UINT id, const char* type, IDialogBu
 CControlUI* CDlgBuilder::Create(IDialogBuilderCallback* pCallback, CPaintManagerUI* pManager, CControlUI* pParent)
 {
     m_pCallback = pCallback;
+    m_sError.Empty();
+    if (m_pIncluder == nullptr) m_nIncludes = 0;
     CXmlElem root = m_xml.GetRoot();
     if (!root.IsValid()) return nullptr;
     if (pManager != nullptr) {
@@ -76,6 +78,11 @@ CControlUI* CDlgBuilder::Create(IDialogBuilderCallback* pCallback, CPaintManager
 CXmlDoc* CDlgBuilder::GetMarkup()
 {
     return &m_xml;
+}
+
+const CUIString& CDlgBuilder::GetError() const
+{
+    return m_sError;
 }
 
 void CDlgBuilder::SetTraceProc(TraceProc proc, void* context)
@@ -102,7 +109,7 @@ bool CDlgBuilder::LoadResource(UINT id, const char* type)
 CControlUI* CDlgBuilder::Parse(CXmlElem& root, CControlUI* pParent, CPaintManagerUI* pManager, int depth)
 {
     if (depth >= kMaxDepth) {
-        Trace("SkinUI: markup nested too deeply, the rest is skipped");
+        Fail("SkinUI: markup nested too deeply, the rest is skipped");
         return nullptr;
     }
     CControlUI* pFirst = nullptr;
@@ -126,9 +133,12 @@ CControlUI* CDlgBuilder::Parse(CXmlElem& root, CControlUI* pParent, CPaintManage
         const bool live = pParent != nullptr && pParent->GetManager() != nullptr;
         // A parent that is already attached takes the child configured, so its Init sees the attributes.
         if (live) Configure(pControl, node, pManager, nullptr);
-        const TAttach attached = pParent != nullptr ? Attach(pControl, pParent) : kAttached;
+        // Without a parent the first control is the root, and no other has a place.
+        TAttach attached = kAttached;
+        if (pParent != nullptr) attached = Attach(pControl, pParent);
+        else if (pFirst != nullptr) attached = kNoParent;
         if (attached != kAttached) {
-            delete pControl;
+            Drop(pControl, attached, pParent);
             if (attached == kNoContainer) break;
             continue;
         }
@@ -143,6 +153,10 @@ void CDlgBuilder::Include(CXmlElem& elem, CControlUI* pParent, CPaintManagerUI* 
     if (!elem.HasAttributes()) return;
     char source[CXmlElem::kValueBufferSize] = {};
     if (!elem.GetAttributeValue("source", source)) return;
+    if (pParent == nullptr) {
+        Fail(CUIString("SkinUI: an include at the top has no parent to go into: ") + source);
+        return;
+    }
     char count[CXmlElem::kValueBufferSize] = {};
     const int repeat = elem.GetAttributeValue("count", count) ? CAttributeValue::ParseInt(count) : 1;
     const UINT id = static_cast<UINT>(CAttributeValue::ParseInt(source)) & 0xFFFF;
@@ -151,16 +165,24 @@ void CDlgBuilder::Include(CXmlElem& elem, CControlUI* pParent, CPaintManagerUI* 
     else key.Format("res:%u:%s", id, m_sType.GetData());
     // Markup that includes itself, directly or through others, would never end.
     if (IsIncluding(key)) {
-        Trace(CUIString("SkinUI: include cycle skipped: ") + source);
+        Fail(CUIString("SkinUI: include cycle skipped: ") + source);
         return;
     }
     for (int i = 0; i < repeat; ++i) {
+        if (*m_pIncludes >= kMaxIncludes) {
+            Fail(CUIString("SkinUI: more than 1000 includes in one build, the rest is skipped: ") + source);
+            return;
+        }
+        ++*m_pIncludes;
         CDlgBuilder builder;
         builder.m_pIncluder = this;
         builder.m_iBaseDepth = depth + 1;
+        builder.m_pIncludes = m_pIncludes;
         builder.SetTraceProc(m_pTrace, m_pTraceContext);
         if (m_sType.IsEmpty()) builder.Create(source, nullptr, m_pCallback, pManager, pParent);
         else builder.CreateFromResource(id, m_sType, m_pCallback, pManager, pParent);
+        // Traced already by the included build.
+        if (m_sError.IsEmpty()) m_sError = builder.GetError();
     }
 }
 
@@ -178,7 +200,7 @@ bool CDlgBuilder::BuildTreeNode(CXmlElem& elem, CControlUI* pParent, CPaintManag
         pParent != nullptr ? static_cast<CTreeNodeUI*>(pParent->GetInterface("TreeNode")) : nullptr;
     auto* pNode = new CTreeNodeUI(pParentNode);
     if (pParentNode != nullptr && !pParentNode->AddChildNode(pNode)) {
-        delete pNode;
+        Drop(pNode, kRefused, pParent);
         return true;
     }
     Configure(pNode, elem, pManager, pNode->GetParent());
@@ -186,11 +208,11 @@ bool CDlgBuilder::BuildTreeNode(CXmlElem& elem, CControlUI* pParent, CPaintManag
     if (pParentNode != nullptr) return true;
     auto* pTreeView = pParent != nullptr ? static_cast<CTreeViewUI*>(pParent->GetInterface("TreeView")) : nullptr;
     if (pTreeView == nullptr) {
-        Trace("SkinUI: a tree node needs a tree view or a tree node as parent");
+        Fail("SkinUI: a tree node needs a tree view or a tree node as parent");
         delete pNode;
         return false;
     }
-    if (!pTreeView->Add(pNode)) delete pNode;
+    if (!pTreeView->Add(pNode)) Drop(pNode, kRefused, pParent);
     return true;
 }
 
@@ -206,12 +228,24 @@ CDlgBuilder::TAttach CDlgBuilder::Attach(CControlUI* pControl, CControlUI* pPare
     auto* pNode = static_cast<CTreeNodeUI*>(pParent->GetInterface("TreeNode"));
     if (pNode != nullptr) return pNode->AddItem(pControl) ? kAttached : kRefused;
     auto* pContainer = static_cast<IContainerUI*>(pParent->GetInterface("IContainer"));
-    if (pContainer == nullptr) {
-        Trace(CUIString("SkinUI: controls inside a control that holds no children are dropped: ") +
-              pParent->GetClass());
-        return kNoContainer;
-    }
+    if (pContainer == nullptr) return kNoContainer;
     return pContainer->Add(pControl) ? kAttached : kRefused;
+}
+
+void CDlgBuilder::Drop(CControlUI* pControl, TAttach reason, CControlUI* pParent)
+{
+    const char* pstrClass = pControl->GetClass();
+    if (reason == kNoContainer) {
+        Fail(CUIString("SkinUI: controls inside a control that holds no children are dropped: ") +
+             pParent->GetClass());
+    } else if (reason == kNoParent) {
+        Fail(CUIString("SkinUI: only one control can be at the top without a parent, this one is dropped: ") +
+             pstrClass);
+    } else {
+        Fail(CUIString("SkinUI: a control its parent refused is dropped: ") + pstrClass);
+    }
+    // One that already had a parent (a callback may hand out any control) stays with it.
+    if (pControl->GetParent() == nullptr) delete pControl;
 }
 
 void CDlgBuilder::Configure(CControlUI* pControl, CXmlElem& elem, CPaintManagerUI* pManager, CControlUI* pParent)
@@ -225,6 +259,12 @@ void CDlgBuilder::Configure(CControlUI* pControl, CXmlElem& elem, CPaintManagerU
         pControl->SetAttribute(elem.GetAttributeName(i), elem.GetAttributeValue(i));
     }
     if (pManager != nullptr) pControl->SetManager(nullptr, pParent, false);
+}
+
+void CDlgBuilder::Fail(const char* text)
+{
+    Trace(text);
+    if (m_sError.IsEmpty()) m_sError = text;
 }
 
 void CDlgBuilder::Trace(const char* text) const

@@ -17,6 +17,8 @@ public:
     typedef void (*TraceProc)(const char* text, void* context);
     // Nesting of controls and includes together; deeper elements are skipped.
     enum { kMaxDepth = 128 };
+    // Included markup built in one build, every repetition counted; the rest is skipped.
+    enum { kMaxIncludes = 1000 };
 
     CDlgBuilder() = default;
     CDlgBuilder(const CDlgBuilder&) = delete;
@@ -34,6 +36,8 @@ public:
                        CControlUI* pParent = nullptr);
 
     CXmlDoc* GetMarkup();
+    // Why the last build left out controls the markup describes; empty when it left out none.
+    const CUIString& GetError() const;
     // Receives the builder's diagnostics instead of the debugger; included builds inherit it.
     void SetTraceProc(TraceProc proc, void* context);
 
@@ -44,9 +48,12 @@ private:
     bool IsIncluding(const CUIString& key) const;
     bool BuildTreeNode(CXmlElem& elem, CControlUI* pParent, CPaintManagerUI* pManager, int depth);
     CControlUI* CreateControl(const char* pstrClass);
-    enum TAttach { kAttached, kRefused, kNoContainer };
+    enum TAttach { kAttached, kRefused, kNoContainer, kNoParent };
     TAttach Attach(CControlUI* pControl, CControlUI* pParent);
+    void Drop(CControlUI* pControl, TAttach reason, CControlUI* pParent);
     void Configure(CControlUI* pControl, CXmlElem& elem, CPaintManagerUI* pManager, CControlUI* pParent);
+    // Traces what was left out; the first reason is kept for GetError.
+    void Fail(const char* text);
     void Trace(const char* text) const;
 
     CXmlDoc m_xml;
@@ -55,6 +62,10 @@ private:
     CUIString m_sSource;
     const CDlgBuilder* m_pIncluder = nullptr;
     int m_iBaseDepth = 0;
+    CUIString m_sError;
+    int m_nIncludes = 0;
+    // The outermost builder's count, shared by every builder of its includes.
+    int* m_pIncludes = &m_nIncludes;
     TraceProc m_pTrace = nullptr;
     void* m_pTraceContext = nullptr;
 };

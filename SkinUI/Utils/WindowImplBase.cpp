@@ -10,7 +10,7 @@ namespace SkinUI {
 
 namespace {
 
-void ReportSkinFailure()
+void ReportSkinFailure(const char* /*reason*/)
 {
     ::MessageBoxA(nullptr, "加载资源文件失败", "SkinUI", MB_ICONERROR);
     ::ExitProcess(1);
@@ -228,9 +228,10 @@ LRESULT WindowImplBase::OnCreateMsg(UINT, WPARAM, LPARAM, bool&)
     if (CPaintManagerUI::GetResourcePath().IsEmpty()) {
         CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + GetSkinFolder());
     }
-    CControlUI* pRoot = BuildSkin();
+    CUIString reason;
+    CControlUI* pRoot = BuildSkin(reason);
     if (pRoot == nullptr) {
-        g_pfnSkinFailure();
+        g_pfnSkinFailure(reason);
         return -1;
     }
     m_PaintManager.AttachDialog(pRoot);
@@ -338,15 +339,22 @@ LRESULT WindowImplBase::CloseByDefault(WPARAM wParam, LPARAM lParam)
     return lRes;
 }
 
-CControlUI* WindowImplBase::BuildSkin()
+// A skin that left out controls of its markup is no skin either.
+CControlUI* WindowImplBase::BuildSkin(CUIString& reason)
 {
     CDlgBuilder builder;
-    if (GetSkinSource() == kSkinSourceBuiltIn) {
-        const CUIString markup = WindowSkinMarkup(m_cxSkin, m_cySkin);
-        return builder.Create(markup.GetData(), nullptr, this, &m_PaintManager, nullptr);
-    }
-    const CUIString file = GetSkinFile();
-    return builder.Create(file.GetData(), nullptr, this, &m_PaintManager, nullptr);
+    const CUIString markup =
+        GetSkinSource() == kSkinSourceBuiltIn ? WindowSkinMarkup(m_cxSkin, m_cySkin) : GetSkinFile();
+    CControlUI* pRoot = builder.Create(markup.GetData(), nullptr, this, &m_PaintManager, nullptr);
+    if (pRoot != nullptr && builder.GetError().IsEmpty()) return pRoot;
+    delete pRoot;
+    if (!builder.GetError().IsEmpty())
+        reason = builder.GetError();
+    else if (*builder.GetMarkup()->GetLastErrorMessage() != '\0')
+        reason = builder.GetMarkup()->GetLastErrorMessage();
+    else
+        reason = "the markup builds no control";
+    return nullptr;
 }
 
 RECT WindowImplBase::MonitorWorkAreaOnMonitor() const

@@ -25,8 +25,9 @@ class WindowImplBase : public CWindowWnd,
     SKINUI_DECLARE_NOTIFY_MAP()
 
 public:
-    // Reports a skin that did not build; the default shows a box and ends the process.
-    using SkinFailureHandler = void (*)();
+    // Reports a skin that did not build, or left out controls, with the reason; the default
+    // shows a box and ends the process.
+    using SkinFailureHandler = void (*)(const char* reason);
 
     WindowImplBase(int cxSkin, int cySkin);
     ~WindowImplBase() override;
@@ -82,7 +83,7 @@ protected:
 private:
     LRESULT DispatchSlot(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
     LRESULT CloseByDefault(WPARAM wParam, LPARAM lParam);
-    CControlUI* BuildSkin();
+    CControlUI* BuildSkin(CUIString& reason);
     RECT MonitorWorkAreaOnMonitor() const;
 };
 

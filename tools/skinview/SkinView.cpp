@@ -15,9 +15,9 @@ const char kUsage[] = "usage: skinview [--png OUT.png] [--size W,H] FILE.xml\n";
 // Enough rounds for a layout that asks for another one while painting.
 const int kPaintRounds = 8;
 
-void ReportNoControl()
+void ReportSkinFailure(const char* reason)
 {
-    std::fprintf(stderr, "skinview: the markup builds no control\n");
+    std::fprintf(stderr, "skinview: %s\n", reason);
     std::fflush(stderr);
     ::ExitProcess(1);
 }
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
 
     SkinUI::CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
     SkinUI::CPaintManagerUI::SetResourcePath(folder.c_str());
-    SkinUI::WindowImplBase::SetSkinFailureHandler(&ReportNoControl);
+    SkinUI::WindowImplBase::SetSkinFailureHandler(&ReportSkinFailure);
     CSkinViewWindow window(name.c_str());
     HWND hWnd = window.Create(nullptr, "skinview", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 400, 300);
     if (hWnd == nullptr) {

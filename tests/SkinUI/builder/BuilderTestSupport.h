@@ -29,9 +29,17 @@ struct TTraceLog {
     }
 };
 
+// Counts the probes alive, so that a build can be seen to leak none.
 class CProbeUI : public CControlUI {
 public:
+    CProbeUI() { ++Live(); }
+    ~CProbeUI() override { --Live(); }
     const char* GetClass() const override { return "ProbeUI"; }
+    static int& Live()
+    {
+        static int live = 0;
+        return live;
+    }
 };
 
 // Knows one application class, "Probe", and remembers every name it was asked for.

@@ -39,6 +39,28 @@ TEST(DlgBuilder, ReturnsTheFirstTopLevelControlDetachedAndFillsTheParent)
     EXPECT_EQ(first->GetManager(), nullptr);
 }
 
+TEST(DlgBuilder, WithoutAParentOneControlIsTheRootAndNoOtherIsLostUnreported)
+{
+    CSkinFolder folder;
+    folder.Write("part.xml", "<Part><Probe name=\"included\"/></Part>");
+    CRecordingCallback callback;
+    TTraceLog trace;
+    CDlgBuilder builder;
+    trace.Attach(builder);
+    std::unique_ptr<CControlUI> root(builder.Create(
+        "<Window><Probe name=\"root\"/><Probe name=\"second\"/><Include source=\"part.xml\"/></Window>", nullptr,
+        &callback));
+    EXPECT_EQ(NameOf(root.get()), "root");
+    EXPECT_TRUE(trace.Contains("ProbeUI"));
+    EXPECT_TRUE(trace.Contains("part.xml"));
+    EXPECT_NE(std::string(builder.GetError()).find("ProbeUI"), std::string::npos) << builder.GetError().GetData();
+    root.reset();
+    EXPECT_EQ(CProbeUI::Live(), 0);
+    root.reset(builder.Create("<Window><Probe name=\"alone\"/></Window>", nullptr, &callback));
+    EXPECT_EQ(NameOf(root.get()), "alone");
+    EXPECT_TRUE(builder.GetError().IsEmpty());
+}
+
 TEST(DlgBuilder, DefaultListsApplyBeforeTheElementsOwnAttributes)
 {
     const char* markup =

@@ -39,6 +39,23 @@ TEST(DlgBuilderInclude, CountNestingInlineSourcesAndBadCounts)
     EXPECT_EQ(NameOf(first), "own");
 }
 
+TEST(DlgBuilderInclude, OneBuildRunsAThousandIncludesAtMostAndSaysSo)
+{
+    CSkinFolder folder;
+    folder.Write("leaf.xml", "<Part><Control/></Part>");
+    folder.Write("ten.xml", "<Part><Include source=\"leaf.xml\" count=\"10\"/></Part>");
+    for (const char* include : {"<Include source=\"leaf.xml\" count=\"2147483647\"/>",
+                                "<Include source=\"leaf.xml\" count=\"99999999999\"/>",
+                                "<Include source=\"ten.xml\" count=\"500\"/>"}) {
+        CDlgBuilder builder;
+        std::unique_ptr<CControlUI> root(
+            builder.Create((std::string("<Window><VerticalLayout>") + include + "</VerticalLayout></Window>").c_str()));
+        EXPECT_LE(ChildCount(root.get()), CDlgBuilder::kMaxIncludes) << include;
+        EXPECT_GT(ChildCount(root.get()), 0) << include;
+        EXPECT_NE(std::string(builder.GetError()).find("1000"), std::string::npos) << include;
+    }
+}
+
 TEST(DlgBuilderInclude, IncludedMarkupSharesCallbackManagerAndTrace)
 {
     CSkinFolder folder;

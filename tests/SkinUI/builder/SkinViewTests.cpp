@@ -143,10 +143,11 @@ TEST(SkinView, FailuresReportWhyAndWriteNoPicture)
     const std::string broken =
         WriteTemp("broken.xml", "<Window><VerticalLayout><Control name='single'/></VerticalLayout></Window>");
     const std::string empty = WriteTemp("empty.xml", "<Window size=\"50,50\"><Font name=\"Arial\"/></Window>");
-    ASSERT_FALSE(broken.empty() || empty.empty());
+    const std::string twoRoots = WriteTemp("tworoots.xml", "<Window><VerticalLayout/><Label/></Window>");
+    ASSERT_FALSE(broken.empty() || empty.empty() || twoRoots.empty());
     const struct { std::string skin; DWORD exitCode; const char* says; } cases[] = {
         {broken, 1, "Expected attribute value"}, {broken, 1, "'single'"}, {empty, 1, "no control"},
-        {TempPath("absent.xml"), 1, "Error opening file"}};
+        {TempPath("absent.xml"), 1, "Error opening file"}, {twoRoots, 1, "dropped: LabelUI"}};
     const std::string out = TempPath("failed.png");
     for (const auto& c : cases) {
         const TRun run = Render(c.skin, out);
@@ -157,8 +158,7 @@ TEST(SkinView, FailuresReportWhyAndWriteNoPicture)
     const TRun usage = RunSkinView("--size 0,10 x.xml");
     EXPECT_EQ(usage.exitCode, 2u);
     EXPECT_NE(usage.output.find("usage:"), std::string::npos) << usage.output;
-    ::DeleteFileA(broken.c_str());
-    ::DeleteFileA(empty.c_str());
+    for (const std::string& skin : {broken, empty, twoRoots}) ::DeleteFileA(skin.c_str());
 }
 
 // Good command lines are run by the sample and size tests above.

@@ -46,10 +46,12 @@ private:
 };
 
 int g_failures = 0;
+std::string g_reason;
 
-void CountFailure()
+void CountFailure(const char* reason)
 {
     ++g_failures;
+    g_reason = reason;
 }
 
 }  // namespace
@@ -203,19 +205,26 @@ TEST(WindowImplBase, RoundCornersFollowResizes)
     ::DeleteObject(actual);
 }
 
-TEST(WindowImplBase, SkinThatDoesNotBuildReportsOnceAndCreatesNoWindow)
+TEST(WindowImplBase, SkinThatDoesNotBuildOrLeavesControlsOutReportsWhyAndCreatesNoWindow)
 {
-    CSkinFile skin(nullptr);
-    WindowImplBase::SetSkinFailureHandler(CountFailure);
-    g_failures = 0;
-    CTestDialog dialog;
-    dialog.skinSource = 0;
-    dialog.skinFile = CSkinFile::name;
-    EXPECT_EQ(nullptr, dialog.CreateTopLevel());
-    WindowImplBase::SetSkinFailureHandler(nullptr);
-    EXPECT_EQ(1, g_failures);
-    EXPECT_EQ(0, dialog.skinReadyCount);
-    EXPECT_FALSE(TakeQuit());
+    const struct { const char* markup; const char* reason; } skins[] = {
+        {nullptr, "Error opening file"},
+        {"<Window><VerticalLayout/><Label/></Window>", "LabelUI"},
+    };
+    for (const auto& s : skins) {
+        CSkinFile skin(s.markup);
+        WindowImplBase::SetSkinFailureHandler(CountFailure);
+        g_failures = 0;
+        CTestDialog dialog;
+        dialog.skinSource = 0;
+        dialog.skinFile = CSkinFile::name;
+        EXPECT_EQ(nullptr, dialog.CreateTopLevel());
+        WindowImplBase::SetSkinFailureHandler(nullptr);
+        EXPECT_EQ(1, g_failures);
+        EXPECT_NE(g_reason.find(s.reason), std::string::npos) << g_reason;
+        EXPECT_EQ(0, dialog.skinReadyCount);
+        EXPECT_FALSE(TakeQuit());
+    }
 }
 
 TEST(WindowImplBase, CaptionDragsOnRealLabelsButNotOnRealButtonsOptionsOrText)
