@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Core/AttributeValue.h"
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include "SkinUI/Layout/LayoutFloat.h"
@@ -187,7 +188,8 @@ RECT CContainerUI::GetInset() const {
 }
 
 void CContainerUI::SetInset(RECT rcInset) {
-    m_rcInset = rcInset;
+    m_rcInset = RECT{CMarkupBounds::Length(rcInset.left), CMarkupBounds::Length(rcInset.top),
+                     CMarkupBounds::Length(rcInset.right), CMarkupBounds::Length(rcInset.bottom)};
     NeedUpdate();
 }
 
@@ -196,7 +198,7 @@ int CContainerUI::GetChildPadding() const {
 }
 
 void CContainerUI::SetChildPadding(int iPadding) {
-    m_iChildPadding = iPadding;
+    m_iChildPadding = CMarkupBounds::Length(iPadding);
     NeedUpdate();
 }
 

@@ -1,6 +1,7 @@
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/AttributeList.h"
 #include "SkinUI/Core/AttributeValue.h"
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include <climits>
@@ -22,6 +23,12 @@ SIZE ReadSize(const char* value)
     int v[2] = {};
     CAttributeValue::ParseList(value, v, 2);
     return SIZE{v[0], v[1]};
+}
+
+RECT Clamped(const RECT& rc)
+{
+    return RECT{CMarkupBounds::Length(rc.left), CMarkupBounds::Length(rc.top), CMarkupBounds::Length(rc.right),
+                CMarkupBounds::Length(rc.bottom)};
 }
 
 // right - left without overflow; negative spans stay negative so the setters refuse them.
@@ -167,7 +174,7 @@ RECT CControlUI::GetPadding() const
 
 void CControlUI::SetPadding(RECT rcPadding)
 {
-    m_rcPadding = rcPadding;
+    m_rcPadding = Clamped(rcPadding);
     NeedParentUpdate();
 }
 
@@ -178,7 +185,7 @@ SIZE CControlUI::GetFixedXY() const
 
 void CControlUI::SetFixedXY(SIZE szXY)
 {
-    m_cXY = szXY;
+    m_cXY = SIZE{CMarkupBounds::Length(szXY.cx), CMarkupBounds::Length(szXY.cy)};
     SizeChanged();
 }
 
@@ -190,7 +197,7 @@ int CControlUI::GetFixedWidth() const
 void CControlUI::SetFixedWidth(int cx)
 {
     if (cx < 0) return;
-    m_cxyFixed.cx = cx;
+    m_cxyFixed.cx = CMarkupBounds::Length(cx);
     SizeChanged();
 }
 
@@ -202,7 +209,7 @@ int CControlUI::GetFixedHeight() const
 void CControlUI::SetFixedHeight(int cy)
 {
     if (cy < 0) return;
-    m_cxyFixed.cy = cy;
+    m_cxyFixed.cy = CMarkupBounds::Length(cy);
     SizeChanged();
 }
 
@@ -213,6 +220,7 @@ int CControlUI::GetMinWidth() const
 
 void CControlUI::SetMinWidth(int cx)
 {
+    cx = CMarkupBounds::Length(cx);
     if (cx < 0 || m_cxyMin.cx == cx) return;
     m_cxyMin.cx = cx;
     SizeChanged();
@@ -225,6 +233,7 @@ int CControlUI::GetMaxWidth() const
 
 void CControlUI::SetMaxWidth(int cx)
 {
+    cx = CMarkupBounds::Length(cx);
     if (cx < 0 || m_cxyMax.cx == cx) return;
     m_cxyMax.cx = cx;
     SizeChanged();
@@ -237,6 +246,7 @@ int CControlUI::GetMinHeight() const
 
 void CControlUI::SetMinHeight(int cy)
 {
+    cy = CMarkupBounds::Length(cy);
     if (cy < 0 || m_cxyMin.cy == cy) return;
     m_cxyMin.cy = cy;
     SizeChanged();
@@ -249,6 +259,7 @@ int CControlUI::GetMaxHeight() const
 
 void CControlUI::SetMaxHeight(int cy)
 {
+    cy = CMarkupBounds::Length(cy);
     if (cy < 0 || m_cxyMax.cy == cy) return;
     m_cxyMax.cy = cy;
     SizeChanged();
@@ -577,9 +588,9 @@ void CControlUI::SetBehaviourAttribute(const char* pstrName, const char* pstrVal
 void CControlUI::ApplyBorderSize(const char* pstrValue)
 {
     if (CAttributeValue::HasComma(pstrValue)) {
-        m_rcBorderSize = ReadRect(pstrValue);
+        m_rcBorderSize = Clamped(ReadRect(pstrValue));
     } else {
-        m_nBorderSize = CAttributeValue::ParseInt(pstrValue);
+        m_nBorderSize = CMarkupBounds::Length(CAttributeValue::ParseInt(pstrValue));
         m_rcBorderSize = RECT{0, 0, 0, 0};
     }
     Invalidate();
@@ -856,6 +867,7 @@ int CControlUI::GetBorderSize() const
 
 void CControlUI::SetBorderSize(int nSize)
 {
+    nSize = CMarkupBounds::Length(nSize);
     if (m_nBorderSize == nSize) return;
     m_nBorderSize = nSize;
     Invalidate();
@@ -868,6 +880,7 @@ RECT CControlUI::GetSideBorderSize() const
 
 void CControlUI::SetSideBorderSize(RECT rc)
 {
+    rc = Clamped(rc);
     if (SameRect(m_rcBorderSize, rc)) return;
     m_rcBorderSize = rc;
     Invalidate();
@@ -875,25 +888,25 @@ void CControlUI::SetSideBorderSize(RECT rc)
 
 void CControlUI::SetLeftBorderSize(int nSize)
 {
-    m_rcBorderSize.left = nSize;
+    m_rcBorderSize.left = CMarkupBounds::Length(nSize);
     Invalidate();
 }
 
 void CControlUI::SetTopBorderSize(int nSize)
 {
-    m_rcBorderSize.top = nSize;
+    m_rcBorderSize.top = CMarkupBounds::Length(nSize);
     Invalidate();
 }
 
 void CControlUI::SetRightBorderSize(int nSize)
 {
-    m_rcBorderSize.right = nSize;
+    m_rcBorderSize.right = CMarkupBounds::Length(nSize);
     Invalidate();
 }
 
 void CControlUI::SetBottomBorderSize(int nSize)
 {
-    m_rcBorderSize.bottom = nSize;
+    m_rcBorderSize.bottom = CMarkupBounds::Length(nSize);
     Invalidate();
 }
 
@@ -915,7 +928,7 @@ SIZE CControlUI::GetBorderRound() const
 
 void CControlUI::SetBorderRound(SIZE cxyRound)
 {
-    m_cxyBorderRound = cxyRound;
+    m_cxyBorderRound = SIZE{CMarkupBounds::Length(cxyRound.cx), CMarkupBounds::Length(cxyRound.cy)};
     Invalidate();
 }
 

@@ -10,6 +10,7 @@
 #include "SkinUI/Core/DlgWindowAttributes.h"
 #include "SkinUI/Core/IContainerUI.h"
 #include "SkinUI/Core/IDialogBuilderCallback.h"
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Utils/UIName.h"
 
@@ -169,8 +170,11 @@ void CDlgBuilder::Include(CXmlElem& elem, CControlUI* pParent, CPaintManagerUI* 
         return;
     }
     for (int i = 0; i < repeat; ++i) {
-        if (*m_pIncludes >= kMaxIncludes) {
-            Fail(CUIString("SkinUI: more than 1000 includes in one build, the rest is skipped: ") + source);
+        if (*m_pIncludes >= CMarkupBounds::kMaxIncludes) {
+            CUIString text;
+            text.Format("SkinUI: more than %d includes in one build, the rest is skipped: %s",
+                        CMarkupBounds::kMaxIncludes, source);
+            Fail(text);
             return;
         }
         ++*m_pIncludes;

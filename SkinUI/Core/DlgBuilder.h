@@ -17,8 +17,6 @@ public:
     typedef void (*TraceProc)(const char* text, void* context);
     // Nesting of controls and includes together; deeper elements are skipped.
     enum { kMaxDepth = 128 };
-    // Included markup built in one build, every repetition counted; the rest is skipped.
-    enum { kMaxIncludes = 1000 };
 
     CDlgBuilder() = default;
     CDlgBuilder(const CDlgBuilder&) = delete;

@@ -1,6 +1,7 @@
 #include "SkinUI/Core/DlgWindowAttributes.h"
 #include <cstring>
 #include "SkinUI/Core/AttributeValue.h"
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Utils/UIName.h"
 
@@ -47,6 +48,8 @@ bool CDlgWindowAttributes::ApplySize(CPaintManagerUI& pm, const char* name, cons
     int v[2] = {};
     // A negative extent means nothing for a window; it would only trip the manager.
     if (!ReadNumbers(value, v, 2) || v[0] < 0 || v[1] < 0) return false;
+    v[0] = CMarkupBounds::WindowExtent(v[0]);
+    v[1] = CMarkupBounds::WindowExtent(v[1]);
     if (CUIName::Equals(name, "size")) pm.SetInitSize(v[0], v[1]);
     else if (CUIName::Equals(name, "roundcorner")) pm.SetRoundCorner(v[0], v[1]);
     else if (CUIName::Equals(name, "mininfo")) pm.SetMinInfo(v[0], v[1]);

@@ -7,6 +7,7 @@
 #include "SkinUI/Control/RichEditUI.h"
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/ManagerKeyState.h"
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/ManagerShortcutSearch.h"
 #include "SkinUI/Core/TabSearch.h"
 
@@ -415,6 +416,7 @@ void CPaintManagerUI::Measure(TFontInfo& info)
 
 HFONT CPaintManagerUI::AddFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
+    size = CMarkupBounds::FontSize(size);
     HFONT hFont = CreateSkinFont(name, size, bold, underline, italic);
     if (hFont == nullptr) return nullptr;
     auto* info = new TFontInfo;
@@ -440,6 +442,8 @@ HFONT CPaintManagerUI::GetFont(int index)
 
 HFONT CPaintManagerUI::GetFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
+    // Looked up as it would have been added.
+    size = CMarkupBounds::FontSize(size);
     for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) {
         const auto* font = static_cast<TFontInfo*>(m_aCustomFonts[i]);
         if (SameFont(*font, name != nullptr ? name : "", size, bold, underline, italic)) return font->hFont;
@@ -482,6 +486,7 @@ TFontInfo* CPaintManagerUI::GetDefaultFontInfo()
 
 void CPaintManagerUI::SetDefaultFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
+    size = CMarkupBounds::FontSize(size);
     HFONT hFont = CreateSkinFont(name, size, bold, underline, italic);
     if (hFont == nullptr) return;
     if (m_DefaultFontInfo.hFont != nullptr) ::DeleteObject(m_DefaultFontInfo.hFont);

@@ -1,9 +1,15 @@
 #include "SkinUI/Layout/LayoutFlow.h"
 #include <algorithm>
+#include <climits>
 
 namespace SkinUI {
 
 namespace {
+
+// Sums run in 64 bits; a coordinate beyond the int range stops at its end instead of wrapping.
+int Saturate(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
 
 // Reads sizes, paddings and limits along the flow axis ("main") or across it.
 struct TAxis {
@@ -28,7 +34,7 @@ struct TAxis {
 };
 
 struct TFirstPass {
-    int fixed = 0;
+    long long fixed = 0;
     int stretchables = 0;
     int estimated = 0;
 };
@@ -43,11 +49,11 @@ TFirstPass MeasureFixed(const TAxis& ax, const TFlowParams& params,
             ++pass.stretchables;
         else
             length = LayoutClamp(length, ax.MainMin(c), ax.MainMax(c));
-        pass.fixed += length + ax.MainStart(c.rcPadding) + ax.MainEnd(c.rcPadding);
+        pass.fixed += static_cast<long long>(length) + ax.MainStart(c.rcPadding) + ax.MainEnd(c.rcPadding);
         ++pass.estimated;
     }
     // No children means no gaps (not a negative one).
-    pass.fixed += std::max(0, pass.estimated - 1) * params.iChildPadding;
+    pass.fixed += static_cast<long long>(std::max(0, pass.estimated - 1)) * params.iChildPadding;
     return pass;
 }
 
@@ -75,47 +81,50 @@ TFlowResult LayoutFlow(const TFlowParams& params, const std::vector<TFlowChild>&
                        const FlowEstimate& estimate) {
     const TAxis ax{params.bVertical};
     const TFirstPass pass = MeasureFixed(ax, params, children, estimate);
-    const int availMain = ax.Main(params.szAvailable);
+    const long long availMain = ax.Main(params.szAvailable);
     const int availCross = ax.Cross(params.szAvailable);
-    const int share = pass.stretchables > 0 ? std::max(0, (availMain - pass.fixed) / pass.stretchables) : 0;
+    const long long share = pass.stretchables > 0 ? std::max(0LL, (availMain - pass.fixed) / pass.stretchables) : 0;
 
     TFlowResult result;
     result.rects.reserve(children.size());
-    int remaining = availMain;
-    int fixedRemaining = pass.fixed;
-    int cursor = params.bVertical ? params.ptOrigin.y : params.ptOrigin.x;
-    const int crossOrigin = params.bVertical ? params.ptOrigin.x : params.ptOrigin.y;
+    long long remaining = availMain;
+    long long fixedRemaining = pass.fixed;
+    long long cursor = params.bVertical ? params.ptOrigin.y : params.ptOrigin.x;
+    const long long crossOrigin = params.bVertical ? params.ptOrigin.x : params.ptOrigin.y;
+    long long needed = 0;
     int stretchSeen = 0;
     for (size_t i = 0; i < children.size(); ++i) {
         const TFlowChild& c = children[i];
-        const int padStart = ax.MainStart(c.rcPadding);
-        const int padEnd = ax.MainEnd(c.rcPadding);
+        const long long padStart = ax.MainStart(c.rcPadding);
+        const long long padEnd = ax.MainEnd(c.rcPadding);
         remaining -= padStart;
-        int length = ax.Main(estimate(i, ax.Make(remaining, availCross)));
+        int length = ax.Main(estimate(i, ax.Make(Saturate(remaining), availCross)));
         if (length == 0) {
             ++stretchSeen;
-            length = share;
+            long long stretched = share;
             if (stretchSeen == pass.stretchables)
-                length = std::max(0, remaining - padEnd - fixedRemaining);
-            length = LayoutClamp(length, ax.MainMin(c), ax.MainMax(c));
+                stretched = std::max(0LL, remaining - padEnd - fixedRemaining);
+            length = LayoutClamp(Saturate(stretched), ax.MainMin(c), ax.MainMax(c));
         } else {
             length = LayoutClamp(length, ax.MainMin(c), ax.MainMax(c));
             fixedRemaining -= length;
         }
-        int cross = ax.CrossFixed(c);
+        long long cross = ax.CrossFixed(c);
         if (cross == 0)
-            cross = availCross - ax.CrossStart(c.rcPadding) - ax.CrossEnd(c.rcPadding);
-        cross = LayoutClamp(std::max(0, cross), ax.CrossMin(c), ax.CrossMax(c));
+            cross = static_cast<long long>(availCross) - ax.CrossStart(c.rcPadding) - ax.CrossEnd(c.rcPadding);
+        const int crossLength = LayoutClamp(Saturate(std::max(0LL, cross)), ax.CrossMin(c), ax.CrossMax(c));
 
-        const int mainStart = cursor + padStart;
-        const int crossStart = crossOrigin + ax.CrossStart(c.rcPadding);
-        result.rects.push_back(ax.MakeRect(mainStart, crossStart, mainStart + length + padEnd, crossStart + cross));
+        const long long mainStart = cursor + padStart;
+        const long long crossStart = crossOrigin + ax.CrossStart(c.rcPadding);
+        result.rects.push_back(ax.MakeRect(Saturate(mainStart), Saturate(crossStart),
+                                           Saturate(mainStart + length + padEnd), Saturate(crossStart + crossLength)));
 
         cursor += length + params.iChildPadding + padStart + padEnd;
-        result.iNeeded += length + padStart + padEnd;
+        needed += length + padStart + padEnd;
         remaining -= length + params.iChildPadding + padEnd;
     }
-    result.iNeeded += std::max(0, pass.estimated - 1) * params.iChildPadding;
+    needed += static_cast<long long>(std::max(0, pass.estimated - 1)) * params.iChildPadding;
+    result.iNeeded = Saturate(needed);
     return result;
 }
 

@@ -85,7 +85,9 @@ int main(int argc, char** argv)
     SkinUI::CPaintManagerUI::SetResourcePath(folder.c_str());
     SkinUI::WindowImplBase::SetSkinFailureHandler(&ReportSkinFailure);
     CSkinViewWindow window(name.c_str());
-    HWND hWnd = window.Create(nullptr, "skinview", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 400, 300);
+    // Off the screen's corner: Wine takes a popup that covers the whole screen for a full-screen
+    // window and waits two seconds for a window manager when it goes away.
+    HWND hWnd = window.Create(nullptr, "skinview", WS_POPUP | WS_CLIPCHILDREN, 0, 1, 1, 400, 300);
     if (hWnd == nullptr) {
         std::fprintf(stderr, "skinview: cannot create the window\n");
         return 1;

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include "BuilderTestSupport.h"
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 
@@ -50,7 +51,7 @@ TEST(DlgBuilderInclude, OneBuildRunsAThousandIncludesAtMostAndSaysSo)
         CDlgBuilder builder;
         std::unique_ptr<CControlUI> root(
             builder.Create((std::string("<Window><VerticalLayout>") + include + "</VerticalLayout></Window>").c_str()));
-        EXPECT_LE(ChildCount(root.get()), CDlgBuilder::kMaxIncludes) << include;
+        EXPECT_LE(ChildCount(root.get()), CMarkupBounds::kMaxIncludes) << include;
         EXPECT_GT(ChildCount(root.get()), 0) << include;
         EXPECT_NE(std::string(builder.GetError()).find("1000"), std::string::npos) << include;
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "SkinUI/Core/DlgWindowAttributes.h"
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 
 using namespace SkinUI;
@@ -46,4 +47,19 @@ TEST(WindowAttributes, BadValuesAndNamesKeepTheSetting)
     EXPECT_EQ(pm.GetTransparent(), 255);
     EXPECT_TRUE(CDlgWindowAttributes::Apply(pm, "showdirty", "TRUE"));
     EXPECT_FALSE(pm.IsShowUpdateRect());
+}
+
+TEST(WindowAttributes, WindowSizesAndCornersBeyondAnyRealSkinAreClamped)
+{
+    CPaintManagerUI pm;
+    const int max = CMarkupBounds::kMaxWindowExtent;
+    for (const char* name : {"size", "mininfo", "maxinfo", "roundcorner"}) {
+        EXPECT_TRUE(CDlgWindowAttributes::Apply(pm, name, "2147483648,99999")) << name;
+    }
+    EXPECT_EQ(pm.GetInitSize().cx, max);
+    EXPECT_EQ(pm.GetMinInfo().cy, max);
+    EXPECT_EQ(pm.GetMaxInfo().cx, max);
+    EXPECT_EQ(pm.GetRoundCorner().cy, max);
+    EXPECT_TRUE(CDlgWindowAttributes::Apply(pm, "size", "640,480"));
+    EXPECT_EQ(pm.GetInitSize().cx * 1000 + pm.GetInitSize().cy, 640480);
 }

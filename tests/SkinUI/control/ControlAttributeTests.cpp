@@ -3,6 +3,7 @@
 #include "SkinUI/Control/IListItemUI.h"
 #include "SkinUI/Core/ControlFactory.h"
 #include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/MarkupBounds.h"
 
 using namespace SkinUI;
 
@@ -49,6 +50,26 @@ TEST(ControlAttribute, NegativeSizesAreIgnoredNegativePositionsAndInvertedRectan
     c.SetPos(RECT{50, 40, 10, 5});
     EXPECT_EQ(c.GetPos().right, 50);
     EXPECT_EQ(c.GetPos().bottom, 40);
+}
+
+TEST(ControlAttribute, LengthsBeyondAnyRealSkinAreClamped)
+{
+    const int max = CMarkupBounds::kMaxLength;
+    CControlUI c;
+    c.SetAttribute("pos", "-2147483648,-2147483648,-99999999,2147483647");
+    ExpectFixed(c, SIZE{-max, max}, max, max);
+    for (const char* name : {"minwidth", "maxwidth", "minheight", "maxheight"}) c.SetAttribute(name, "2147483647");
+    EXPECT_EQ(c.GetMinWidth(), max);
+    EXPECT_EQ(c.GetMaxHeight(), max);
+    c.SetAttribute("padding", "-2147483648,2147483647,40000,5");
+    EXPECT_EQ(c.GetPadding().left, -max);
+    EXPECT_EQ(c.GetPadding().top, max);
+    EXPECT_EQ(c.GetPadding().bottom, 5);
+    c.SetAttribute("bordersize", "2147483647");
+    c.SetAttribute("borderround", "2147483647,40000");
+    EXPECT_EQ(c.GetBorderSize(), max);
+    EXPECT_EQ(c.GetBorderRound().cx, max);
+    EXPECT_EQ(c.GetBorderRound().cy, max);
 }
 
 TEST(ControlAttribute, SingleBorderSizeClearsSidesFourLeaveItUnchanged)

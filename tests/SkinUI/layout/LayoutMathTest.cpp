@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <climits>
 #include <vector>
 #include "ProbeControl.h"
 #include "SkinUI/Control/ScrollBarGeometry.h"
@@ -72,6 +73,36 @@ TEST(LayoutFlow, NegativeAvailableSpaceNeverInvertsARectangle) {
         EXPECT_GE(rc.bottom, rc.top);
     }
     EXPECT_EQ(LayoutInnerRect({10, 10, 20, 20}, {8, 8, 8, 8}, 0, 0), (RECT{18, 18, 18, 18}));
+}
+
+TEST(LayoutFlow, ExtremeLengthsAndGapsNeitherWrapNorInvert) {
+    std::vector<TFlowChild> children(4);
+    for (TFlowChild& c : children) {
+        c.cyMax = INT_MAX;
+        c.rcPadding = {0, INT_MAX / 2, 0, INT_MAX / 2};
+    }
+    TFlowParams p = Params(true, 100, INT_MAX, INT_MAX);
+    p.ptOrigin = {0, INT_MAX / 2};
+    const TFlowResult r = LayoutFlow(p, children, Lengths({INT_MAX, INT_MAX, 0, INT_MAX}, true));
+    for (size_t i = 0; i < r.rects.size(); ++i) {
+        EXPECT_GE(r.rects[i].bottom, r.rects[i].top) << i;
+        if (i > 0) EXPECT_GE(r.rects[i].top, r.rects[i - 1].top) << i;
+    }
+    EXPECT_GE(r.iNeeded, 0);
+}
+
+TEST(LayoutFloat, ExtremeSharesAndSizesNeitherWrapNorInvert) {
+    TFloatRequest req;
+    req.szXY = {-INT_MAX, INT_MAX};
+    req.cx = INT_MAX;
+    req.cy = INT_MAX;
+    req.bRelative = true;
+    req.szParent = {-INT_MAX, -INT_MAX};
+    req.nMoveXPercent = INT_MAX;
+    req.nZoomYPercent = INT_MAX;
+    const RECT rc = LayoutFloat({-100, -100, INT_MAX, INT_MAX}, req).rc;
+    EXPECT_GE(rc.right, rc.left);
+    EXPECT_GE(rc.bottom, rc.top);
 }
 
 TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "tests/SkinUI/control/SolidBmp.h"
 #include "tests/SkinUI/manager/ManagerFixture.h"
@@ -43,6 +44,19 @@ TEST(PaintManager, FontsByIndexAndByValues)
     EXPECT_EQ(manager.GetFont("Arial", 14, false, false, false), nullptr);
     EXPECT_GT(manager.GetFontInfo(added)->tm.tmHeight, 0);
     EXPECT_EQ(manager.GetFontInfo(static_cast<HFONT>(nullptr)), manager.GetDefaultFontInfo());
+}
+
+TEST(PaintManager, FontSizesBeyondAnyRealSkinAreClampedAndFoundAgain)
+{
+    CPaintManagerUI manager;
+    const int max = CMarkupBounds::kMaxFontSize;
+    HFONT huge = manager.AddFont("Arial", 65535, false, false, false);
+    ASSERT_NE(huge, nullptr);
+    EXPECT_EQ(manager.GetFontInfo(huge)->iSize, max);
+    EXPECT_LE(manager.GetFontInfo(huge)->tm.tmHeight, max + max / 4);
+    EXPECT_EQ(manager.GetFont("Arial", 65535, false, false, false), huge);
+    manager.SetDefaultFont("Arial", 2147483647, false, false, false);
+    EXPECT_EQ(manager.GetDefaultFontInfo()->iSize, max);
 }
 
 TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
