@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include <stb_image.h>
+#include "SkinUI/Core/MarkupBounds.h"
 #include "SkinViewArgs.h"
 
 namespace {
@@ -159,6 +160,25 @@ TEST(SkinView, FailuresReportWhyAndWriteNoPicture)
     EXPECT_EQ(usage.exitCode, 2u);
     EXPECT_NE(usage.output.find("usage:"), std::string::npos) << usage.output;
     for (const std::string& skin : {broken, empty, twoRoots}) ::DeleteFileA(skin.c_str());
+}
+
+TEST(SkinView, NumbersNoRealSkinUsesGiveAClampedPictureOrAReason)
+{
+    const std::string huge = WriteTemp("huge.xml", "<Window size=\"2147483648,2147483648\" "
+                                                   "roundcorner=\"2147483648,2147483648\"><VerticalLayout/></Window>");
+    const std::string part = WriteTemp("hostile_part.xml", "<Part><Control/></Part>");
+    const std::string many = WriteTemp("many.xml", "<Window><VerticalLayout><Include source=\"skinview_hostile_part.xml\" "
+                                                   "count=\"2147483647\"/></VerticalLayout></Window>");
+    const std::string out = TempPath("hostile.png");
+    ASSERT_EQ(Render(huge, out).exitCode, 0u);
+    TPicture picture;
+    ASSERT_TRUE(LoadPicture(out, picture));
+    EXPECT_EQ(picture.width, SkinUI::CMarkupBounds::kMaxWindowExtent);
+    EXPECT_EQ(picture.height, SkinUI::CMarkupBounds::kMaxWindowExtent);
+    const TRun run = Render(many, out);
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_NE(run.output.find("more than 1000 includes"), std::string::npos) << run.output;
+    for (const std::string& file : {huge, part, many, out}) ::DeleteFileA(file.c_str());
 }
 
 // Good command lines are run by the sample and size tests above.
