@@ -7,9 +7,8 @@
 namespace {
 
 constexpr DWORD kMonitorStopTimeoutMs = 2000;
-// Used only when the driver cannot wait for port events.
-constexpr DWORD kPollIntervalMs = 10;
-constexpr DWORD kWatchedEvents = EV_RXCHAR;
+// Used only when the driver refuses a read.
+constexpr DWORD kRetryIntervalMs = 10;
 
 HANDLE NewManualResetEvent()
 {
@@ -23,19 +22,17 @@ CSerialPort::CSerialPort(ISerialReceiver* receiver)
 {
     m_transmitEvent = NewManualResetEvent();
     m_shutdownEvent = NewManualResetEvent();
-    m_eventWait.hEvent = NewManualResetEvent();
     m_readIo.hEvent = NewManualResetEvent();
     m_writeIo.hEvent = NewManualResetEvent();
     m_waitList[kShutdown] = m_shutdownEvent;
-    m_waitList[kReceive] = m_eventWait.hEvent;
+    m_waitList[kReceive] = m_readIo.hEvent;
     m_waitList[kTransmit] = m_transmitEvent;
 }
 
 CSerialPort::~CSerialPort()
 {
     Close();
-    for (HANDLE event : {m_transmitEvent, m_shutdownEvent, m_eventWait.hEvent,
-                         m_readIo.hEvent, m_writeIo.hEvent}) {
+    for (HANDLE event : {m_transmitEvent, m_shutdownEvent, m_readIo.hEvent, m_writeIo.hEvent}) {
         if (event)
             CloseHandle(event);
     }
@@ -65,7 +62,7 @@ bool CSerialPort::Open(int portNumber, int baudRate)
 // Settings the driver refuses are not fatal: the port keeps what it had.
 void CSerialPort::Configure(int baudRate)
 {
-    if (!SetCommTimeouts(m_portHandle, &m_timeouts) || !SetCommMask(m_portHandle, kWatchedEvents))
+    if (!SetCommTimeouts(m_portHandle, &m_timeouts))
         return;
     m_lineSettings = {};
     m_lineSettings.DCBlength = sizeof m_lineSettings;
@@ -114,73 +111,73 @@ void CSerialPort::Monitor()
         if (m_portHandle)
             PurgeAll();
     }
-    m_eventWaitPending = false;
+    m_readPending = false;
+    bool readable = true;
     for (;;) {
-        bool canWait = m_eventWaitPending || ArmEventWait();
+        const bool reading = readable && (m_readPending || ArmRead());
         DWORD signalled = WaitForMultipleObjects(kWaitCount, m_waitList, FALSE,
-                                                 canWait ? INFINITE : kPollIntervalMs);
-        if (signalled == WAIT_OBJECT_0 + kReceive || signalled == WAIT_TIMEOUT) {
-            m_eventWaitPending = false;
-            ReadAvailable();
+                                                 reading ? INFINITE : kRetryIntervalMs);
+        if (signalled == WAIT_OBJECT_0 + kReceive && m_readPending) {
+            readable = CompleteRead();
+        } else if (signalled == WAIT_TIMEOUT) {
+            readable = true;
         } else if (signalled == WAIT_OBJECT_0 + kTransmit) {
             TransmitPending();
-        } else {
+        } else if (signalled != WAIT_OBJECT_0 + kReceive) {
             break;  // shutdown, or the wait itself failed
         }
     }
-    EndEventWait();
+    CancelRead();
     m_threadAlive = 0;
 }
 
-// Starts an overlapped wait for a port event; false when the driver cannot
-// wait (the caller then polls). Bytes already waiting signal the receive event.
-bool CSerialPort::ArmEventWait()
+// Keeps one overlapped read outstanding, which ends as soon as bytes arrive.
+// A read wakes the thread sooner than a port event, and some drivers keep
+// memory for every event wait that ends.
+bool CSerialPort::ArmRead()
 {
     std::lock_guard<std::mutex> guard(m_lock);
     if (!m_portHandle)
         return false;
-    for (;;) {
-        ResetEvent(m_eventWait.hEvent);
-        m_eventMask = 0;
-        if (!WaitCommEvent(m_portHandle, &m_eventMask, &m_eventWait)) {
-            m_eventWaitPending = GetLastError() == ERROR_IO_PENDING;
-            return m_eventWaitPending;
-        }
-        DWORD errors = 0;
-        COMSTAT status = {};
-        ClearCommError(m_portHandle, &errors, &status);
-        if (status.cbInQue > 0) {
-            SetEvent(m_eventWait.hEvent);
-            return true;
-        }
-    }
+    ResetEvent(m_readIo.hEvent);
+    DWORD received = 0;
+    // Done at once or pending, the record's event tells the loop either way.
+    m_readPending = ReadFile(m_portHandle, m_readBuffer.data(), static_cast<DWORD>(m_readBuffer.size()),
+                             &received, &m_readIo)
+                    || GetLastError() == ERROR_IO_PENDING;
+    return m_readPending;
 }
 
-void CSerialPort::ReadAvailable()
+// Hands the finished read's bytes to the receiver; false when the read failed.
+bool CSerialPort::CompleteRead()
 {
-    for (;;) {
-        unsigned char chunk[256];
-        DWORD received = 0;
-        {
-            std::lock_guard<std::mutex> guard(m_lock);
-            DWORD errors = 0;
-            COMSTAT status = {};
-            if (!m_portHandle || !ClearCommError(m_portHandle, &errors, &status) || status.cbInQue == 0)
-                return;
-            DWORD wanted = std::min<DWORD>(status.cbInQue, sizeof chunk);
-            ResetEvent(m_readIo.hEvent);
-            if (!ReadFile(m_portHandle, chunk, wanted, &received, &m_readIo)) {
-                received = 0;
-                if (GetLastError() == ERROR_IO_PENDING
-                    && !GetOverlappedResult(m_portHandle, &m_readIo, &received, TRUE))
-                    received = 0;
-            }
-        }
-        if (received == 0)
-            return;
-        for (DWORD i = 0; i < received; ++i)
-            m_receiver->OnSerialByte(chunk[i]);
+    DWORD received = 0;
+    bool ok = false;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        ok = m_portHandle && GetOverlappedResult(m_portHandle, &m_readIo, &received, FALSE);
+        ResetEvent(m_readIo.hEvent);
     }
+    m_readPending = false;
+    for (DWORD i = 0; ok && i < received; ++i)
+        m_receiver->OnSerialByte(m_readBuffer[i]);
+    return ok;
+}
+
+// The driver writes into the buffer and the record when a read ends, so the
+// thread that issued it ends it before either goes away.
+void CSerialPort::CancelRead()
+{
+    if (!m_readPending)
+        return;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (m_portHandle)
+            CancelIo(m_portHandle);
+    }
+    WaitForSingleObject(m_readIo.hEvent, kMonitorStopTimeoutMs);
+    ResetEvent(m_readIo.hEvent);
+    m_readPending = false;
 }
 
 // Input still unread from an earlier reply must not be taken for the answer.
@@ -189,6 +186,7 @@ void CSerialPort::ReadAvailable()
 void CSerialPort::TransmitPending()
 {
     ResetEvent(m_transmitEvent);
+    CancelRead();  // what it holds arrived before the discard
     if (!DiscardInput())
         return;
     m_receiver->OnInputDiscarded();
@@ -238,7 +236,6 @@ void CSerialPort::Close()
     {
         std::lock_guard<std::mutex> guard(m_lock);
         if (m_portHandle) {
-            SetCommMask(m_portHandle, EV_TXEMPTY);  // ends a pending event wait
             EscapeCommFunction(m_portHandle, CLRDTR);
             PurgeAll();
         }
@@ -257,23 +254,6 @@ void CSerialPort::StopMonitor()
     CloseHandle(m_monitorThread);
     m_monitorThread = nullptr;
     m_threadAlive = 0;
-}
-
-// The driver writes the mask and the record when a wait ends, even a cancelled
-// one, and delivers that to the thread that issued the wait: so this thread
-// ends its own wait before it goes, and the object outlives it. Setting the
-// mask ends a wait on every driver (cancelling does not under Wine).
-void CSerialPort::EndEventWait()
-{
-    if (!m_eventWaitPending)
-        return;
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        if (m_portHandle)
-            SetCommMask(m_portHandle, kWatchedEvents);
-    }
-    WaitForSingleObject(m_eventWait.hEvent, kMonitorStopTimeoutMs);
-    m_eventWaitPending = false;
 }
 
 void CSerialPort::ReleaseHandle()

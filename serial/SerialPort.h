@@ -34,15 +34,15 @@ public:
 private:
     static DWORD WINAPI MonitorThread(LPVOID port);
     void Monitor();
-    bool ArmEventWait();
-    void ReadAvailable();
+    bool ArmRead();
+    bool CompleteRead();
+    void CancelRead();
     void TransmitPending();
     bool DiscardInput();
     void WriteQueued();
     void Configure(int baudRate);
     void PurgeAll();
     void StopMonitor();
-    void EndEventWait();
     void ReleaseHandle();
 
     enum WaitSlot { kShutdown, kReceive, kTransmit, kWaitCount };
@@ -54,14 +54,15 @@ private:
     HANDLE m_transmitEvent = nullptr;
     HANDLE m_shutdownEvent = nullptr;
     HANDLE m_waitList[kWaitCount] = {};
-    // Separate records: a pending event wait must not share its record with
-    // the reads and writes issued while it is outstanding.
-    OVERLAPPED m_eventWait = {};
+    // Separate records: the pending read must not share its record with the
+    // writes issued while it is outstanding.
     OVERLAPPED m_readIo = {};
     OVERLAPPED m_writeIo = {};
-    DWORD m_eventMask = 0;
-    bool m_eventWaitPending = false;
-    COMMTIMEOUTS m_timeouts = {1000, 1000, 1000, 1000, 1000};
+    std::array<unsigned char, 256> m_readBuffer = {};
+    bool m_readPending = false;
+    // A read waits for the first byte, then ends as soon as the line is quiet
+    // for a millisecond: no total timeout, so an idle port costs nothing.
+    COMMTIMEOUTS m_timeouts = {1, 0, 0, 1000, 1000};
     DCB m_lineSettings = {};
     std::array<unsigned char, kTransmitBufferSize> m_transmitBuffer = {};
     std::size_t m_bytesToTransmit = 0;

@@ -1,8 +1,7 @@
 // The main window's memory over 1,000 Read presses against the simulated
 // radio: the process's committed bytes, split into the process heap (where
 // the system's own code allocates) and the C runtime heap (every string,
-// array and control of ours), and its GDI objects. Then the process heap
-// over bare port-event waits, the serial driver's share of a Read.
+// array and control of ours), and its GDI objects.
 #include <windows.h>
 
 #include <malloc.h>
@@ -21,7 +20,6 @@ namespace {
 
 constexpr int kWarmUpReads = 20;
 constexpr int kReads = 1000;
-constexpr int kEventWaits = 500;
 
 struct Memory {
     double committed = 0;
@@ -98,32 +96,6 @@ bool LastReadSucceeded(const DlgMain& window)
     return window.Controls().statusLabel->GetBkColor() == CMainRadioPanel::kSuccessColor;
 }
 
-// Port-event waits as the port's monitor arms them, each ended by setting the mask again.
-double ProcessHeapPerEventWait(int port)
-{
-    const std::string device = "\\\\.\\COM" + std::to_string(port);
-    HANDLE handle = ::CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_OVERLAPPED, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return 0;
-    ::SetCommMask(handle, EV_RXCHAR);
-    OVERLAPPED wait = {};
-    wait.hEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    const double before = BusyBytes(::GetProcessHeap());
-    for (int i = 0; i < kEventWaits; ++i) {
-        DWORD mask = 0;
-        ::ResetEvent(wait.hEvent);
-        if (!::WaitCommEvent(handle, &mask, &wait) && ::GetLastError() == ERROR_IO_PENDING) {
-            ::SetCommMask(handle, EV_RXCHAR);
-            ::WaitForSingleObject(wait.hEvent, 2000);
-        }
-    }
-    const double after = BusyBytes(::GetProcessHeap());
-    ::CloseHandle(wait.hEvent);
-    ::CloseHandle(handle);
-    return (after - before) / kEventWaits;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -166,7 +138,5 @@ int main(int argc, char** argv)
     std::printf("process heap: %+.1f bytes per read\n", (after.processHeap - before.processHeap) / n);
     std::printf("C runtime heap (ours): %+.1f bytes per read\n", (after.runtimeHeap - before.runtimeHeap) / n);
     std::printf("GDI objects: %d before, %d after\n", before.gdiObjects, after.gdiObjects);
-    std::printf("process heap per port-event wait (the port's monitor arms one per reply): %+.1f bytes\n",
-                ProcessHeapPerEventWait(radio.Port()));
     return failures == 0 ? 0 : 1;
 }
