@@ -14,8 +14,8 @@
 #include "app/MainWindowActions.h"
 #include "app/RadioSearch.h"
 #include "app/TextList.h"
+#include "radio/ComRadioLink.h"
 #include "radio/ConfigFile.h"
-#include "radio/RadioLink.h"
 #include "radio/RadioOperations.h"
 #include "radio/RadioVerifier.h"
 #include "radio/UpgradeReporter.h"
@@ -99,7 +99,7 @@ private:
 
     MainControls m_controls;
     CMainRadioPanel m_panel{m_controls};
-    CRadioLink m_link{m_panel};
+    CComRadioLink m_link{m_panel};
     CRadioOperations m_operations{m_panel, m_link};
     CRadioVerifier m_verifier{m_panel, m_link};
     CConfigFile m_config{m_panel};
@@ -118,7 +118,7 @@ private:
     std::atomic<bool> m_chineseShared{true};
     UpgradeRun m_upgrade;
     // The upgrade's own port: nothing the window runs meanwhile can close it.
-    CRadioLink m_upgradeLink{m_panel};
+    CComRadioLink m_upgradeLink{m_panel};
     CRadioSearch m_search{m_panel};
     // Last, so that its thread ends before anything it uses goes.
     CUpgradeWorker m_worker{[this] { RunUpgrade(); }};

@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
+#include "radio/ComRadioLink.h"
 #include "radio/RadioFinder.h"
-#include "radio/RadioLink.h"
 
 // Find Radio on a thread of its own, so that the window keeps answering while
 // the ports are tried: each try and the end are posted to the window as its
@@ -40,7 +40,7 @@ private:
     void Run(HWND window, UINT message, Codes codes);
     void Join();
 
-    CRadioLink m_link;
+    CComRadioLink m_link;
     std::vector<int> m_ports;
     RadioLocation m_found;
     std::atomic<bool> m_running{false};

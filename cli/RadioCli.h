@@ -3,9 +3,9 @@
 #include <ostream>
 
 #include "cli/CommandLine.h"
+#include "radio/ComRadioLink.h"
 #include "radio/ConfigFile.h"
 #include "radio/MemoryRadioPanel.h"
-#include "radio/RadioLink.h"
 #include "radio/RadioOperations.h"
 #include "radio/RadioVerifier.h"
 
@@ -36,7 +36,7 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     CMemoryRadioPanel m_panel;
-    CRadioLink m_link{m_panel};
+    CComRadioLink m_link{m_panel};
     CRadioOperations m_operations{m_panel, m_link};
     CRadioVerifier m_verifier{m_panel, m_link, VerifySource::File};
     CConfigFile m_config{m_panel};

@@ -1,10 +1,9 @@
 #include "radio/ConfigFile.h"
 
-#include <windows.h>
-
 #include <cstdio>
 #include <vector>
 
+#include "radio/FileReplace.h"
 #include "radio/ProtocolSelection.h"
 #include "radio/RadioTables.h"
 #include "radio/RadioTexts.h"
@@ -58,12 +57,6 @@ bool HasSuffix(const std::string& text, const char* suffix)
 {
     std::string tail(suffix);
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-std::string FolderOf(const std::string& path)
-{
-    std::size_t separator = path.find_last_of("\\/");
-    return separator == std::string::npos ? std::string(".") : path.substr(0, separator + 1);
 }
 
 }  // namespace
@@ -158,19 +151,4 @@ void CConfigFile::ImportConfig()
         content.append(chunk, got);
     std::fclose(file);
     ApplyConfig(content);
-}
-
-bool ReplaceFileContents(const std::string& path, const std::string& content)
-{
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "cfg", 0, temporary))
-        return false;
-    std::FILE* file = std::fopen(temporary, "wb");
-    bool written = file && std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    if (file && std::fclose(file) != 0)
-        written = false;
-    if (written && MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temporary);
-    return false;
 }

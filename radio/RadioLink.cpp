@@ -2,9 +2,9 @@
 
 #include "radio/RadioTables.h"
 
-CRadioLink::CRadioLink(IRadioPanel& panel)
+CRadioLink::CRadioLink(IRadioPanel& panel, PortMaker makePort)
     : m_panel(panel),
-      m_ownPort(std::make_unique<CSerialPort>(this)),
+      m_ownPort(makePort(*this)),
       m_port(*m_ownPort)
 {
 }
@@ -39,7 +39,7 @@ bool CRadioLink::SendAndWait(const void* bytes, std::size_t length)
 {
     m_assembler.Begin();
     Send(bytes, length);
-    m_replyComplete = m_assembler.WaitComplete(kReplyWait);
+    m_replyComplete = m_assembler.WaitComplete(m_replyWait);
     m_reply = m_assembler.Snapshot();
     return m_replyComplete;
 }

@@ -8,7 +8,8 @@
 
 #include "radio/RadioPanel.h"
 #include "radio/ReplyAssembler.h"
-#include "serial/SerialPort.h"
+#include "serial/SerialReceiver.h"
+#include "serial/SerialTransport.h"
 
 // The command/reply layer: opens the port chosen in the panel, sends a
 // command, waits for the radio's one-line reply and reports results.
@@ -17,11 +18,11 @@ public:
     static constexpr std::chrono::milliseconds kReplyWait{31 * 15};
     static constexpr int kUpgradeBaud = 115200;
 
-    // Talks through a COM port of its own.
-    explicit CRadioLink(IRadioPanel& panel);
     // Talks through the given transport, whose bytes must come to OnSerialByte
     // and which must call OnInputDiscarded before each transmission.
     CRadioLink(IRadioPanel& panel, ISerialTransport& transport);
+    // How long SendAndWait waits for a complete reply.
+    void SetReplyWait(std::chrono::milliseconds wait) { m_replyWait = wait; }
 
     bool OpenRadioPort(bool useUpgradeBaud);
     // Opens the given COM port and starts its monitoring thread.
@@ -52,6 +53,11 @@ public:
     void OnSerialByte(unsigned char byte) override;
     void OnInputDiscarded() override;
 
+protected:
+    using PortMaker = std::unique_ptr<ISerialTransport> (*)(ISerialReceiver& receiver);
+    // Talks through a port of its own, made for this link.
+    CRadioLink(IRadioPanel& panel, PortMaker makePort);
+
 private:
     int SelectedPortNumber() const;
 
@@ -61,7 +67,8 @@ private:
     std::string m_reply;
     std::size_t m_bytesSent = 0;
     std::atomic<std::size_t> m_bytesReceived{0};
+    std::chrono::milliseconds m_replyWait = kReplyWait;
     // Last, so that it is destroyed first: its thread feeds the assembler.
-    std::unique_ptr<CSerialPort> m_ownPort;
+    std::unique_ptr<ISerialTransport> m_ownPort;
     ISerialTransport& m_port;
 };

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "radio/ComRadioLink.h"
 #include "radio/MemoryRadioPanel.h"
-#include "radio/RadioLink.h"
 #include "radio/RadioOperations.h"
 #include "tests/integration/SimulatedRadio.h"
 
@@ -24,7 +24,7 @@ struct Figures {
 Figures Measure(int baud, int connectionRateIndex, int port, bool write)
 {
     CMemoryRadioPanel panel;
-    CRadioLink link(panel);
+    CComRadioLink link(panel);
     CRadioOperations operations(panel, link);
     panel.OnProtocolSelected([&](int protocol) { operations.OfferLinkRates(protocol); });
     operations.FillValueLists();

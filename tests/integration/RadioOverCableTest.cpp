@@ -7,8 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "radio/ComRadioLink.h"
 #include "radio/MemoryRadioPanel.h"
-#include "radio/RadioLink.h"
 #include "radio/RadioOperations.h"
 #include "tests/integration/SimulatedRadio.h"
 
@@ -68,7 +68,7 @@ protected:
 
     CSimulatedRadio radio;
     CMemoryRadioPanel panel;
-    CRadioLink link{panel};
+    CComRadioLink link{panel};
     CRadioOperations operations{panel, link};
 };
 
@@ -117,7 +117,7 @@ TEST_F(RadioOverCableTest, FullWriteSendsTheCommandsInOrderAndTheRadioKeepsThem)
     EXPECT_EQ(sixteen[15], "cfg_hard H3\\r");
 
     CMemoryRadioPanel fresh;
-    CRadioLink freshLink(fresh);
+    CComRadioLink freshLink(fresh);
     CRadioOperations reader(fresh, freshLink);
     fresh.OnProtocolSelected([&](int protocol) { reader.OfferLinkRates(protocol); });
     reader.FillValueLists();

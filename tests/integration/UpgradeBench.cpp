@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <string>
 
+#include "radio/ComRadioLink.h"
 #include "radio/FirmwarePacket.h"
 #include "radio/FirmwareUpgrade.h"
 #include "radio/MemoryRadioPanel.h"
-#include "radio/RadioLink.h"
 #include "tests/integration/RecordingUpgradeReporter.h"
 #include "tests/integration/SimulatedRadio.h"
 
@@ -47,7 +47,7 @@ bool Upgrade(int port, double& elapsedMs)
     std::string path = TemporaryPath();
     WriteFirmwareFile(path, FirmwareImage(kFirmwareSize));
     CMemoryRadioPanel panel;
-    CRadioLink link(panel);
+    CComRadioLink link(panel);
     CRecordingUpgradeReporter reporter(path, port);
     CFirmwareUpgrade upgrade(link, reporter);
     elapsedMs = TimedMs([&] { upgrade.UpgradeFirmware(); });
@@ -59,7 +59,7 @@ bool Upgrade(int port, double& elapsedMs)
 bool PageExchanges(int port, double& elapsedMs)
 {
     CMemoryRadioPanel panel;
-    CRadioLink link(panel);
+    CComRadioLink link(panel);
     if (!link.OpenPort(port, CRadioLink::kUpgradeBaud) || !link.SendCommand("boot_start"))
         return false;
     FirmwarePacket::Packet packet = FirmwarePacket::BuildPacket(FirmwarePacket::Page{});

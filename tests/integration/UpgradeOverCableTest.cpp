@@ -11,9 +11,9 @@
 #include <thread>
 #include <vector>
 
+#include "radio/ComRadioLink.h"
 #include "radio/FirmwareUpgrade.h"
 #include "radio/MemoryRadioPanel.h"
-#include "radio/RadioLink.h"
 #include "tests/integration/RecordingUpgradeReporter.h"
 #include "tests/integration/SimulatedRadio.h"
 
@@ -57,7 +57,7 @@ protected:
     {
         WriteFirmwareFile(path, image);
         CMemoryRadioPanel panel;
-        CRadioLink link(panel);
+        CComRadioLink link(panel);
         CFirmwareUpgrade upgrade(link, reporter);
         upgrade.UpgradeFirmware();
         return reporter.ended && reporter.succeeded;

@@ -3,7 +3,7 @@
 #include "app/MainControls.h"
 #include "app/MainRadioPanel.h"
 #include "app/TextList.h"
-#include "radio/RadioLink.h"
+#include "radio/ComRadioLink.h"
 #include "radio/RadioOperations.h"
 
 // The main window's controls built and laid out as the program builds them,
@@ -25,6 +25,6 @@ private:
     MainControls m_controls;
     CTextList m_texts;
     CMainRadioPanel m_panel{m_controls};
-    CRadioLink m_link{m_panel};
+    CComRadioLink m_link{m_panel};
     CRadioOperations m_operations{m_panel, m_link};
 };
