@@ -1,8 +1,12 @@
 #include "tests/radio/RadioFixture.h"
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "radio/ConfigFile.h"
@@ -18,24 +22,20 @@ std::string ReadFile(const std::string& path)
 
 int FilesIn(const std::string& folder)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     int count = 0;
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-        count += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        count += entry.is_regular_file();
     return count;
 }
 
 class ConfigFileTest : public RadioFixture {
 protected:
-    ConfigFileTest() { CreateDirectoryA(folder.c_str(), nullptr); }
+    ConfigFileTest() { std::filesystem::create_directory(folder); }
     ~ConfigFileTest() override
     {
         for (const char* name : {"a.cfg", "b.cfg", "ro.cfg"})
-            DeleteFileA((folder + name).c_str());
-        RemoveDirectoryA(folder.c_str());
+            std::filesystem::remove(folder + name);
+        std::filesystem::remove(folder);
     }
 
     void FillEverything()
@@ -45,7 +45,7 @@ protected:
         panel.SelectListItem(RadioList::LowPower, 2);
     }
 
-    std::string folder = ::testing::TempDir() + "cfgtest" + std::to_string(GetCurrentProcessId()) + "\\";
+    std::string folder = ::testing::TempDir() + "cfgtest" + std::to_string(std::random_device{}()) + "/";
     CConfigFile config{panel};
 };
 
@@ -90,6 +90,7 @@ TEST_F(ConfigFileTest, CancelledDialogsChangeNothing)
 
 TEST_F(ConfigFileTest, FailedExportKeepsTheExistingFileAndSaysSo)
 {
+#ifdef _WIN32
     std::ofstream(folder + "ro.cfg", std::ios::binary) << "precious";
     // Held open by another program that shares nothing.
     HANDLE held = CreateFileA((folder + "ro.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -102,8 +103,9 @@ TEST_F(ConfigFileTest, FailedExportKeepsTheExistingFileAndSaysSo)
     EXPECT_FALSE(panel.StatusSuccess());
     EXPECT_EQ(ReadFile(folder + "ro.cfg"), "precious");
     EXPECT_EQ(FilesIn(folder), 1);
+#endif
 
-    panel.SetChosenFile(folder + "missing\\a.cfg");
+    panel.SetChosenFile(folder + "missing/a.cfg");
     config.ExportConfig();
     EXPECT_EQ(panel.StatusText(), "Export Config Failure");
     panel.SetChosenFile(folder + "none.cfg");
