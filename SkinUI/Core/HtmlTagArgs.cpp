@@ -1,8 +1,8 @@
 #include "SkinUI/Core/HtmlTagArgs.h"
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 #include <vector>
+#include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/ImageDescParser.h"
 
 namespace SkinUI {
@@ -44,7 +44,7 @@ THtmlImageTag ParsePairs(const std::string& args)
 
 int CHtmlTagArgs::ParseInt(const std::string& args)
 {
-    return static_cast<int>(std::strtol(args.c_str(), nullptr, 10));
+    return CAttributeValue::ParseInt(args.c_str());
 }
 
 unsigned int CHtmlTagArgs::ParseColor(const std::string& args)

@@ -1,5 +1,6 @@
 #include "SkinUI/Core/ImageDescParser.h"
 #include <cstdlib>
+#include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/MbcsText.h"
 
 namespace SkinUI {
@@ -57,8 +58,8 @@ TGridRect CImageDescParser::ParseRect(const char* text)
     int edges[4] = {0, 0, 0, 0};
     const char* p = text;
     for (int i = 0; i < 4 && p != nullptr && *p != '\0'; ++i) {
-        char* end = nullptr;
-        edges[i] = static_cast<int>(std::strtol(p, &end, 10));
+        const char* end = nullptr;
+        edges[i] = CAttributeValue::ParseInt(p, &end);
         if (end == p) break;
         p = end;
         while (*p == ',' || *p == ' ') ++p;
@@ -76,7 +77,9 @@ unsigned int CImageDescParser::ParseColor(const char* text)
     if (text == nullptr) return 0;
     while (*text == ' ') ++text;
     if (*text == '#') ++text;
-    return static_cast<unsigned int>(std::strtoul(text, nullptr, 16));
+    // Past 32 bits the colour saturates, whatever the width of long.
+    const unsigned long long value = std::strtoull(text, nullptr, 16);
+    return value > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<unsigned int>(value);
 }
 
 } // namespace SkinUI

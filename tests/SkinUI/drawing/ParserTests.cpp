@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -80,8 +81,12 @@ TEST(ImageDescParser, RectsAndColours)
     const TGridRect part = CImageDescParser::ParseRect("5,6");
     EXPECT_TRUE(part.left == 5 && part.top == 6 && part.right == 0 && part.bottom == 0);
     EXPECT_EQ(CImageDescParser::ParseRect("x").left, 0);
+    // Past the int range a number saturates, whatever the width of long.
+    const TGridRect huge = CImageDescParser::ParseRect("4294967306,-4294967306,99999999999");
+    EXPECT_TRUE(huge.left == INT_MAX && huge.top == INT_MIN && huge.right == INT_MAX);
     EXPECT_EQ(CImageDescParser::ParseColor("#FFFF00FF"), 0xFFFF00FFu);
     EXPECT_EQ(CImageDescParser::ParseColor("80112233"), 0x80112233u);
+    EXPECT_EQ(CImageDescParser::ParseColor("#100000000"), 0xFFFFFFFFu);
 }
 
 TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
@@ -138,6 +143,9 @@ TEST(HtmlTokenizer, TrailBytesAreNotBrackets)
 TEST(HtmlTagArgs, FontAndImageTags)
 {
     EXPECT_EQ(CHtmlTagArgs::ParseFont("2").index, 2);
+    // A font number past the int range is a font that does not exist, never a negative index.
+    EXPECT_EQ(CHtmlTagArgs::ParseFont("14091262834083685269").index, INT_MAX);
+    EXPECT_EQ(CHtmlTagArgs::ParseInt("-4294967306"), INT_MIN);
     const THtmlFontTag font = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
     EXPECT_TRUE(font.index == -1 && font.face == "Arial" && font.size == 14);
     EXPECT_TRUE(font.bold && font.italic && !font.underline);
