@@ -1,10 +1,22 @@
 #include "SkinUI/Core/ImageDescInterpreter.h"
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <utility>
 #include "SkinUI/Core/ImageDescParser.h"
 
 namespace SkinUI {
+
+namespace {
+
+// An edge relative to the item; past the int range it stays at the range's end.
+int Offset(int base, int offset)
+{
+    const long long edge = static_cast<long long>(base) + offset;
+    return static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, edge)));
+}
+
+} // namespace
 
 CImageDescInterpreter::CImageDescInterpreter(const TGridRect& item, DrawFn draw)
     : m_rcItem(item), m_draw(std::move(draw))
@@ -56,10 +68,10 @@ void CImageDescInterpreter::Apply(const std::string& key, const std::string& val
         ++m_nCounter;
     } else if (key == "dest") {
         const TGridRect rc = CImageDescParser::ParseRect(value.c_str());
-        m_state.dest.left = m_rcItem.left + rc.left;
-        m_state.dest.top = m_rcItem.top + rc.top;
-        m_state.dest.right = std::min(m_rcItem.left + rc.right, m_rcItem.right);
-        m_state.dest.bottom = std::min(m_rcItem.top + rc.bottom, m_rcItem.bottom);
+        m_state.dest.left = Offset(m_rcItem.left, rc.left);
+        m_state.dest.top = Offset(m_rcItem.top, rc.top);
+        m_state.dest.right = std::min(Offset(m_rcItem.left, rc.right), m_rcItem.right);
+        m_state.dest.bottom = std::min(Offset(m_rcItem.top, rc.bottom), m_rcItem.bottom);
     } else if (key == "source") {
         m_state.source = CImageDescParser::ParseRect(value.c_str());
     } else if (key == "corner") {

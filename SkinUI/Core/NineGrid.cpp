@@ -5,6 +5,15 @@ namespace SkinUI {
 
 namespace {
 
+// Drawing surfaces take coordinates up to 2^27; within that range none of the
+// sums below can overflow.
+const int kMaxCoordinate = 1 << 27;
+
+int Limit(int value, int low, int high)
+{
+    return std::max(low, std::min(value, high));
+}
+
 TGridRect MakeRect(int left, int top, int right, int bottom)
 {
     TGridRect rc;
@@ -13,6 +22,13 @@ TGridRect MakeRect(int left, int top, int right, int bottom)
     rc.right = right;
     rc.bottom = bottom;
     return rc;
+}
+
+TGridRect Drawable(const TGridRect& rc)
+{
+    return MakeRect(Limit(rc.left, -kMaxCoordinate, kMaxCoordinate), Limit(rc.top, -kMaxCoordinate, kMaxCoordinate),
+                    Limit(rc.right, -kMaxCoordinate, kMaxCoordinate),
+                    Limit(rc.bottom, -kMaxCoordinate, kMaxCoordinate));
 }
 
 void AddPiece(std::vector<TGridPiece>& pieces, const TGridRect& dest, const TGridRect& src)
@@ -27,15 +43,27 @@ TGridRect Inner(const TGridRect& rc, const TGridRect& corner)
                     rc.bottom - corner.bottom);
 }
 
+// The start of the first tile of a grid from origin that ends after from.
+int FirstTile(int origin, int size, int from)
+{
+    return from - size < origin ? origin : origin + ((from - size - origin) / size + 1) * size;
+}
+
 } // namespace
 
-std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& dest, const TGridRect& src,
-                                          const TGridRect& corners, const TGridRect& paint,
+std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& destIn, const TGridRect& srcIn,
+                                          const TGridRect& corners, const TGridRect& paintIn,
                                           const TGridOptions& options)
 {
     std::vector<TGridPiece> pieces;
-    const TGridRect corner = MakeRect(std::max(corners.left, 0), std::max(corners.top, 0),
-                                      std::max(corners.right, 0), std::max(corners.bottom, 0));
+    const TGridRect dest = Drawable(destIn);
+    const TGridRect src = Drawable(srcIn);
+    const TGridRect paint = Drawable(paintIn);
+    // A corner is never larger than the source part it is cut from.
+    const int srcWidth = std::max(src.Width(), 0);
+    const int srcHeight = std::max(src.Height(), 0);
+    const TGridRect corner = MakeRect(Limit(corners.left, 0, srcWidth), Limit(corners.top, 0, srcHeight),
+                                      Limit(corners.right, 0, srcWidth), Limit(corners.bottom, 0, srcHeight));
     const bool noCorners = corner.left == 0 && corner.top == 0 && corner.right == 0 &&
                            corner.bottom == 0;
     if (!options.alpha && noCorners && dest.Width() == src.Width() &&
@@ -50,7 +78,7 @@ std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& dest, const TGridRect
                           src.top + dy + part.Height()));
         return pieces;
     }
-    if (!options.hole) AddMiddle(pieces, Inner(dest, corner), Inner(src, corner), options);
+    if (!options.hole) AddMiddle(pieces, Inner(dest, corner), Inner(src, corner), paint, options);
     AddEdges(pieces, dest, src, corner);
     pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
                                 [&paint](const TGridPiece& piece) { return !piece.dest.Meets(paint); }),
@@ -58,16 +86,20 @@ std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& dest, const TGridRect
     return pieces;
 }
 
+// Only the tiles that can meet the paint rectangle are made, so a long tiled
+// middle costs no more than the part that is painted.
 void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest,
-                          const TGridRect& src, const TGridOptions& options)
+                          const TGridRect& src, const TGridRect& paint, const TGridOptions& options)
 {
     if (dest.IsEmpty() || src.IsEmpty()) return;
     const int tileW = options.xtiled ? src.Width() : dest.Width();
     const int tileH = options.ytiled ? src.Height() : dest.Height();
-    for (int y = dest.top; y < dest.bottom; y += tileH) {
+    const int bottom = std::min(dest.bottom, paint.bottom);
+    const int right = std::min(dest.right, paint.right);
+    for (int y = FirstTile(dest.top, tileH, paint.top); y < bottom; y += tileH) {
         const int h = std::min(tileH, dest.bottom - y);
         const int srcH = options.ytiled ? h : src.Height();
-        for (int x = dest.left; x < dest.right; x += tileW) {
+        for (int x = FirstTile(dest.left, tileW, paint.left); x < right; x += tileW) {
             const int w = std::min(tileW, dest.right - x);
             const int srcW = options.xtiled ? w : src.Width();
             AddPiece(pieces, MakeRect(x, y, x + w, y + h),

@@ -30,7 +30,7 @@ public:
 
 private:
     static void AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest,
-                          const TGridRect& src, const TGridOptions& options);
+                          const TGridRect& src, const TGridRect& paint, const TGridOptions& options);
     static void AddEdges(std::vector<TGridPiece>& pieces, const TGridRect& dest,
                          const TGridRect& src, const TGridRect& corner);
 };

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include "SkinUI/Core/ColorMath.h"
@@ -68,6 +69,21 @@ TEST(NineGrid, DegenerateInputGivesNoEndlessTiling)
     EXPECT_EQ(CNineGrid::Layout(R(0, 0, 50, 50), R(0, 0, 6, 6), R(3, 3, 3, 3), kEverywhere, tiled).size(), 4u);
     EXPECT_EQ(Pieces(R(0, 0, 0, 0), R(0, 0, 6, 6), R(0, 0, 0, 0), kEverywhere), "");
     EXPECT_EQ(Pieces(R(0, 0, 10, 10), R(0, 0, 6, 6), R(-3, -3, 0, 0), kEverywhere), "0,0,10,10<-0,0,6,6 ");
+}
+
+TEST(NineGrid, HugeInputStaysInRangeAndOnlyPaintedTilesAreMade)
+{
+    // A corner is cut to the source part: here the top row takes the part's whole height.
+    EXPECT_EQ(Pieces(R(0, 0, 100, 50), R(0, 0, 48, 32), R(3, INT_MAX, 3, 3), kEverywhere),
+              "0,0,3,32<-0,0,3,32 3,0,97,32<-3,0,45,32 97,0,100,32<-45,0,48,32 0,47,3,50<-0,29,3,32 "
+              "3,47,97,50<-3,29,45,32 97,47,100,50<-45,29,48,32 ");
+    TGridOptions tiled;
+    tiled.xtiled = true;
+    const auto tiles = CNineGrid::Layout(R(-(1 << 30), 0, 1 << 30, 10), R(0, 0, 1, 10), R(0, 0, 0, 0),
+                                         R(0, 0, 100, 10), tiled);
+    ASSERT_EQ(tiles.size(), 100u);
+    EXPECT_EQ(Str(tiles.front().dest), "0,0,1,10");
+    EXPECT_EQ(Str(tiles.back().dest), "99,0,100,10");
 }
 
 TEST(NineGrid, ClipSourceToTheImage)

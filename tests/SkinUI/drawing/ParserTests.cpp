@@ -114,6 +114,11 @@ TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
     const auto shifted = Interpret("file='a' dest='0,0,500,500'", nullptr, {10, 10, 110, 30});
     ASSERT_EQ(shifted.size(), 1u);
     EXPECT_EQ(Drawn(shifted[0]), "a|10,10,110,30|0,0,0,0|0,0,0,0|255|00000000");
+    // Edges past the int range stay at its ends instead of wrapping around.
+    const auto huge = Interpret("file='a' dest='-2147483648,-9999999999,2147483647,9999999999'", nullptr,
+                                {10, 10, 110, 30});
+    ASSERT_EQ(huge.size(), 1u);
+    EXPECT_EQ(Drawn(huge[0]), "a|-2147483638,-2147483638,110,30|0,0,0,0|0,0,0,0|255|00000000");
 }
 
 TEST(HtmlTokenizer, TagsEscapesRawTextAndCutTags)
