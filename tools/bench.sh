@@ -1,6 +1,7 @@
 # Test bench for the Windows programs under Wine. Source it, then call:
 #   bench_install                  install whatever is missing (apt-get)
-#   bench_build                    build the Linux helpers and the Windows programs
+#   bench_build                    build the Linux helpers, the native core with its
+#                                  sanitizer tests, and the Windows programs
 #   bench_wine_start               private prefix + persistent wineserver in $BENCH_DIR
 #   bench_setup                    all three above from an empty $BENCH_DIR, on a virtual
 #                                  display (bench_xvfb) unless DISPLAY is set
@@ -23,6 +24,8 @@ BENCH_NEEDS="
   cmake:cmake
   make:make
   g++:g++
+  clang:clang
+  /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a:libclang-rt-14-dev
   x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix
   x86_64-w64-mingw32-strip:binutils-mingw-w64-x86-64
   /usr/share/mingw-w64/include/windows.h:mingw-w64-x86-64-dev
@@ -75,6 +78,8 @@ bench_build() {
   jobs=$(nproc 2>/dev/null || echo 2)
   cmake -S "$BENCH_ROOT/tools" -B "$BENCH_BUILD/host" -DCMAKE_BUILD_TYPE=Release >/dev/null &&
     cmake --build "$BENCH_BUILD/host" -j "$jobs" &&
+    cmake -S "$BENCH_ROOT" -B "$BENCH_BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake --build "$BENCH_BUILD/native" -j "$jobs" &&
     cmake -S "$BENCH_ROOT" -B "$BENCH_BUILD/win" \
       -DCMAKE_TOOLCHAIN_FILE="$BENCH_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null &&
     cmake --build "$BENCH_BUILD/win" -j "$jobs"

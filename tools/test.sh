@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test:
-# unit tests, and integration tests over a virtual COM port against the
-# simulated radio, all under Wine with one persistent wineserver.
+# Installs what is missing, builds everything and runs every test: the
+# platform-independent core natively under the sanitizers and a short run of
+# every fuzzer, then unit tests and integration tests over a virtual COM port
+# against the simulated radio, all under Wine with one persistent wineserver.
 set -euo pipefail
 source "$(dirname "$0")/bench.sh"
 
@@ -18,5 +19,9 @@ export RADIOSIM_FIRMWARE="$BENCH_DIR/radio.firmware"
 
 # A hung program fails its test instead of holding up the whole run.
 ctest --test-dir "$BENCH_BUILD/host" --output-on-failure --timeout 120
+echo "[bench] native core under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer" >&2
+ctest --test-dir "$BENCH_BUILD/native" --output-on-failure -j 2 --timeout 300
+echo "[bench] fuzzers, ${FUZZ_SECONDS:=10} s each" >&2
+bash "$BENCH_ROOT/tools/fuzz.sh" "$FUZZ_SECONDS"
 ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2 -LE bench --timeout 300
 ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -L bench --verbose --timeout 600
