@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <string>
 
 namespace SkinUI {
 
@@ -12,6 +14,9 @@ public:
     // Names compared ignoring ASCII case; the bytes of double-byte characters
     // compare exactly, so a trail byte in 'A'..'Z' never matches its lower case.
     static bool EqualNoCase(const char* a, const char* b);
+    // UTF-8 bytes as text of the process code page; what the code page lacks
+    // (and what is no UTF-8) becomes "?".
+    static std::string FromUtf8(const unsigned char* data, std::size_t length);
 };
 
 } // namespace SkinUI

@@ -10,12 +10,12 @@
 #include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/ManagerShortcutSearch.h"
 #include "SkinUI/Core/TabSearch.h"
+#include "SkinUI/Utils/ResourcePath.h"
 
 namespace SkinUI {
 
 HINSTANCE CPaintManagerUI::m_hInstance = nullptr;
 HINSTANCE CPaintManagerUI::m_hResourceInstance = nullptr;
-CUIString CPaintManagerUI::m_pStrResourcePath;
 CPtrArrayUI CPaintManagerUI::m_aPreMessages;
 HPEN CPaintManagerUI::m_hUpdateRectPen = nullptr;
 
@@ -1415,16 +1415,12 @@ CUIString CPaintManagerUI::GetInstancePath()
 
 const CUIString& CPaintManagerUI::GetResourcePath()
 {
-    return m_pStrResourcePath;
+    return CResourcePath::Get();
 }
 
 void CPaintManagerUI::SetResourcePath(const char* path)
 {
-    m_pStrResourcePath = path != nullptr ? path : "";
-    const int length = m_pStrResourcePath.GetLength();
-    if (length == 0) return;
-    const char last = m_pStrResourcePath.GetAt(length - 1);
-    if (last != '\\' && last != '/') m_pStrResourcePath += "\\";
+    CResourcePath::Set(path);
 }
 
 CPaintManagerUI* CPaintManagerUI::FindManagerOf(HWND hWnd)

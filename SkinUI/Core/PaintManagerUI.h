@@ -256,7 +256,6 @@ private:
 
     static HINSTANCE m_hInstance;
     static HINSTANCE m_hResourceInstance;
-    static CUIString m_pStrResourcePath;
     static CPtrArrayUI m_aPreMessages;
     static HPEN m_hUpdateRectPen;
 };

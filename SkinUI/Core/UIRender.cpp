@@ -10,6 +10,7 @@
 #include "SkinUI/Core/MsimgApi.h"
 #include "SkinUI/Core/NineGrid.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/FileBytes.h"
 
 namespace SkinUI {
 
@@ -34,18 +35,7 @@ TGridRect ToGrid(const RECT& rc)
 
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& data)
 {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const DWORD size = ::GetFileSize(file, nullptr);
-    bool ok = size != 0 && size != INVALID_FILE_SIZE && size <= INT_MAX;
-    if (ok) {
-        data.resize(size);
-        DWORD read = 0;
-        ok = ::ReadFile(file, data.data(), size, &read, nullptr) && read == size;
-    }
-    ::CloseHandle(file);
-    return ok;
+    return CFileBytes::Read(path.c_str(), INT_MAX, data) == CFileBytes::kRead;
 }
 
 bool ReadResource(const char* name, const char* type, std::vector<unsigned char>& data)

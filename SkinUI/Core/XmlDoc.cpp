@@ -1,10 +1,10 @@
 #include "SkinUI/Core/XmlDoc.h"
 
-#include <windows.h>
 #include <cstring>
 #include <string>
 #include "SkinUI/Core/MbcsText.h"
-#include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/FileBytes.h"
+#include "SkinUI/Utils/ResourcePath.h"
 
 namespace SkinUI {
 
@@ -40,39 +40,13 @@ bool IsNameChar(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':';
 }
 
-CUIString ResourceFilePath(const char* name)
+// The text and its terminator in a buffer of the document's own.
+std::unique_ptr<char[]> OwnCopy(const char* text, size_t length)
 {
-    return CPaintManagerUI::GetResourcePath() + name;
-}
-
-class CFileHandle {
-public:
-    explicit CFileHandle(HANDLE handle) : m_hFile(handle) {}
-    ~CFileHandle()
-    {
-        if (IsOpen()) ::CloseHandle(m_hFile);
-    }
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_hFile; }
-
-private:
-    HANDLE m_hFile = INVALID_HANDLE_VALUE;
-};
-
-// UTF-8 to the process code page, NUL-terminated; an empty input gives "".
-std::unique_ptr<char[]> Utf8ToAnsi(const unsigned char* data, int length)
-{
-    const char* src = reinterpret_cast<const char*>(data);
-    const int wide = length > 0 ? ::MultiByteToWideChar(65001, 0, src, length, nullptr, 0) : 0;
-    std::wstring utf16(static_cast<size_t>(wide), L'\0');
-    if (wide > 0) ::MultiByteToWideChar(65001, 0, src, length, &utf16[0], wide);
-    const int narrow = wide > 0 ? ::WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr) : 0;
-    std::unique_ptr<char[]> text(new char[static_cast<size_t>(narrow) + 1]);
-    if (narrow > 0) ::WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, text.get(), narrow, nullptr, nullptr);
-    text[narrow] = '\0';
-    return text;
+    std::unique_ptr<char[]> copy(new char[length + 1]);
+    std::memcpy(copy.get(), text, length);
+    copy[length] = '\0';
+    return copy;
 }
 
 } // namespace
@@ -81,10 +55,7 @@ bool CXmlDoc::Load(const char* text)
 {
     Release();
     if (text == nullptr) return false;
-    const size_t length = std::strlen(text);
-    std::unique_ptr<char[]> copy(new char[length + 1]);
-    std::memcpy(copy.get(), text, length + 1);
-    return LoadText(std::move(copy));
+    return LoadText(OwnCopy(text, std::strlen(text)));
 }
 
 bool CXmlDoc::LoadFromMem(const unsigned char* data, unsigned long length)
@@ -96,31 +67,27 @@ bool CXmlDoc::LoadFromMem(const unsigned char* data, unsigned long length)
         data += 3;
         length -= 3;
     }
-    return LoadText(Utf8ToAnsi(data, static_cast<int>(length)));
+    const std::string text = CMbcsText::FromUtf8(data, length);
+    return LoadText(OwnCopy(text.data(), text.size()));
 }
 
 bool CXmlDoc::LoadFromFile(const char* name)
 {
-    return LoadFromPath(ResourceFilePath(name != nullptr ? name : ""));
+    return LoadFromPath(CResourcePath::Get() + (name != nullptr ? name : ""));
 }
 
 bool CXmlDoc::LoadFromPath(const char* path)
 {
     Release();
-    CFileHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) return FileFailed("Error opening file");
-    DWORD high = 0;
-    const DWORD size = ::GetFileSize(file.Get(), &high);
-    if (size == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return FileFailed("Could not read file");
-    if (size == 0 && high == 0) return FileFailed("File is empty");
-    if (high != 0 || size > static_cast<DWORD>(kMaxFileSize)) return FileFailed("File too large");
-    std::unique_ptr<unsigned char[]> bytes(new unsigned char[size]);
-    DWORD read = 0;
-    if (!::ReadFile(file.Get(), bytes.get(), size, &read, nullptr) || read != size) {
-        return FileFailed("Could not read file");
+    std::vector<unsigned char> bytes;
+    switch (CFileBytes::Read(path, kMaxFileSize, bytes)) {
+    case CFileBytes::kRead: return LoadFromMem(bytes.data(), static_cast<unsigned long>(bytes.size()));
+    case CFileBytes::kCannotOpen: return FileFailed("Error opening file");
+    case CFileBytes::kEmpty: return FileFailed("File is empty");
+    case CFileBytes::kTooLarge: return FileFailed("File too large");
+    case CFileBytes::kShortRead: break;
     }
-    return LoadFromMem(bytes.get(), size);
+    return FileFailed("Could not read file");
 }
 
 void CXmlDoc::Release()

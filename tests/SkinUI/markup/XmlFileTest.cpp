@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <cstdio>
+#include <filesystem>
+#include <random>
 #include <string>
 #include "SkinUI/Core/XmlDoc.h"
 
@@ -8,11 +9,12 @@ using SkinUI::CXmlDoc;
 
 namespace {
 
+// A name of this run's own in the temporary folder, or the folder itself.
 std::string TempPath(const char* name)
 {
-    char dir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + (name != nullptr ? "skinui_markup_" + std::to_string(::GetCurrentProcessId()) + name : "");
+    static const std::string run = std::to_string(std::random_device{}());
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    return (name != nullptr ? folder / ("skinui_markup_" + run + name) : folder).string();
 }
 
 std::string WriteTemp(const char* name, const std::string& bytes)
@@ -47,9 +49,13 @@ TEST(XmlFile, MissingDirectoryEmptyAndShortReadFail) {
     ASSERT_FALSE(empty.empty());
     ExpectFileError(empty, "File is empty");
     std::remove(empty.c_str());
-    // Under Wine a sysfs file reports a 4096-byte size but reads back only a few bytes.
+    // A sysfs file reports a 4096-byte size but reads back only a few bytes.
+#ifdef _WIN32
     const char* sysfs = "Z:\\sys\\devices\\system\\cpu\\online";
-    if (::GetFileAttributesA(sysfs) != INVALID_FILE_ATTRIBUTES) ExpectFileError(sysfs, "Could not read file");
+#else
+    const char* sysfs = "/sys/devices/system/cpu/online";
+#endif
+    if (std::filesystem::exists(sysfs)) ExpectFileError(sysfs, "Could not read file");
 }
 
 TEST(XmlFile, FourMebibytesAreTheLimit) {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <string>
 #include "SkinUI/Core/XmlDoc.h"
+#include "tests/support/CodePage.h"
 
 using SkinUI::CXmlDoc;
 using SkinUI::CXmlElem;
 
 // These need the Chinese ANSI code page 936; the ctest entry running them sets it.
 #define REQUIRE_GBK() \
-    if (::GetACP() != 936) GTEST_SKIP() << "needs ANSI code page 936"
+    if (!IsGbkCodePage()) GTEST_SKIP() << "needs ANSI code page 936"
 
 TEST(XmlGbk, ChineseUtf8ArrivesAsGbk) {
     REQUIRE_GBK();
