@@ -1,9 +1,9 @@
 #include "SkinUI/Control/ButtonStatePick.h"
-#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/ControlState.h"
 
 namespace SkinUI {
 
-EButtonStep CButtonStatePick::Pick(UINT state, const TButtonImageSet& images)
+EButtonStep CButtonStatePick::Pick(unsigned int state, const TButtonImageSet& images)
 {
     if ((state & UISTATE_DISABLED) != 0) return images.disabled ? EButtonStep::Disabled : EButtonStep::Normal;
     if ((state & UISTATE_PUSHED) != 0) return images.pushed ? EButtonStep::Pushed : EButtonStep::Normal;

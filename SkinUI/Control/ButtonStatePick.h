@@ -1,6 +1,4 @@
 #pragma once
-#include <windows.h>
-
 namespace SkinUI {
 
 // Which state images a button has.
@@ -18,7 +16,7 @@ enum class EButtonStep { Normal, Disabled, Pushed, Hot, HotColor, Focused };
 
 class CButtonStatePick {
 public:
-    static EButtonStep Pick(UINT state, const TButtonImageSet& images);
+    static EButtonStep Pick(unsigned int state, const TButtonImageSet& images);
 };
 
 } // namespace SkinUI

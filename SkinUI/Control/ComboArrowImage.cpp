@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/ControlState.h"
 
 namespace SkinUI {
 
@@ -26,7 +26,7 @@ bool ReadFour(const char* p, long v[4])
 
 } // namespace
 
-int CComboArrowImage::StateIndex(UINT uButtonState)
+int CComboArrowImage::StateIndex(unsigned int uButtonState)
 {
     if ((uButtonState & UISTATE_DISABLED) != 0) return 4;
     if ((uButtonState & UISTATE_PUSHED) != 0) return 2;
@@ -35,8 +35,8 @@ int CComboArrowImage::StateIndex(UINT uButtonState)
     return 0;
 }
 
-bool CComboArrowImage::BuildModifier(const char* image, int iState, SIZE szItem, int nBorder, CUIString& sModify,
-                                     int& cxArrow)
+bool CComboArrowImage::BuildModifier(const char* image, int iState, const CUISize& szItem, int nBorder,
+                                     CUIString& sModify, int& cxArrow)
 {
     if (image == nullptr) return false;
     const char* source = std::strstr(image, "source");
@@ -49,7 +49,7 @@ bool CComboArrowImage::BuildModifier(const char* image, int iState, SIZE szItem,
 
     cxArrow = static_cast<int>((v[2] - v[0]) / kStateCount);
     const long left = v[0] + static_cast<long>(cxArrow) * iState;
-    const RECT rcDest = {szItem.cx - nBorder - cxArrow, nBorder, szItem.cx - nBorder, szItem.cy - nBorder};
+    const CUIRect rcDest(szItem.cx - nBorder - cxArrow, nBorder, szItem.cx - nBorder, szItem.cy - nBorder);
     char part[128];
     std::snprintf(part, sizeof(part), "source='%ld,%ld,%ld,%ld' dest='%d,%d,%d,%d'", left, v[1], left + cxArrow,
                   v[3], static_cast<int>(rcDest.left), static_cast<int>(rcDest.top),

@@ -39,7 +39,7 @@ void CComboBoxUI::PaintStatusImage(HDC hDC)
         return;
     }
     RefreshStateBits();
-    const SIZE szItem = {m_rcItem.right - m_rcItem.left, m_rcItem.bottom - m_rcItem.top};
+    const CUISize szItem(m_rcItem.right - m_rcItem.left, m_rcItem.bottom - m_rcItem.top);
     CUIString sModify;
     int cxArrow = 0;
     if (!CComboArrowImage::BuildModifier(m_sArrowImage, CComboArrowImage::StateIndex(m_uButtonState), szItem,

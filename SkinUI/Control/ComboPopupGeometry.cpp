@@ -2,10 +2,10 @@
 
 namespace SkinUI {
 
-SIZE CComboPopupGeometry::Available(const RECT& rcCombo, SIZE szDropBox)
+CUISize CComboPopupGeometry::Available(const CUIRect& rcCombo, const CUISize& szDropBox)
 {
-    const int cx = szDropBox.cx > 0 ? szDropBox.cx : rcCombo.right - rcCombo.left;
-    return SIZE{cx, szDropBox.cy};
+    const int cx = szDropBox.cx > 0 ? szDropBox.cx : rcCombo.GetWidth();
+    return CUISize(cx, szDropBox.cy);
 }
 
 int CComboPopupGeometry::Height(int cyItems, int cyMax)
@@ -14,11 +14,12 @@ int CComboPopupGeometry::Height(int cyItems, int cyMax)
     return needed < cyMax ? needed : cyMax;
 }
 
-RECT CComboPopupGeometry::Place(const RECT& rcCombo, SIZE szDropBox, int cyItems, const RECT& rcWork)
+CUIRect CComboPopupGeometry::Place(const CUIRect& rcCombo, const CUISize& szDropBox, int cyItems,
+                                   const CUIRect& rcWork)
 {
-    const SIZE avail = Available(rcCombo, szDropBox);
+    const CUISize avail = Available(rcCombo, szDropBox);
     const int cy = Height(cyItems, szDropBox.cy);
-    RECT rc = {rcCombo.left, rcCombo.bottom, rcCombo.left + avail.cx, rcCombo.bottom + cy};
+    CUIRect rc(rcCombo.left, rcCombo.bottom, rcCombo.left + avail.cx, rcCombo.bottom + cy);
     if (rc.bottom > rcWork.bottom) {
         rc.top = rcCombo.top - cy;
         rc.bottom = rcCombo.top;
@@ -26,7 +27,7 @@ RECT CComboPopupGeometry::Place(const RECT& rcCombo, SIZE szDropBox, int cyItems
     return rc;
 }
 
-int CComboPopupGeometry::ScrollDelta(const RECT& rcItem, const RECT& rcView)
+int CComboPopupGeometry::ScrollDelta(const CUIRect& rcItem, const CUIRect& rcView)
 {
     if (rcView.top <= rcItem.top && rcItem.bottom < rcView.bottom) return 0;
     int d = 0;

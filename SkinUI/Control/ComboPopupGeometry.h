@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
@@ -10,12 +10,12 @@ public:
     static constexpr int kFrameHeight = 4;
 
     // The size offered to each item's estimate: popup width and the maximum height.
-    static SIZE Available(const RECT& rcCombo, SIZE szDropBox);
+    static CUISize Available(const CUIRect& rcCombo, const CUISize& szDropBox);
     static int Height(int cyItems, int cyMax);
     // rcCombo in screen coordinates; the popup goes above when it would pass the work area's bottom.
-    static RECT Place(const RECT& rcCombo, SIZE szDropBox, int cyItems, const RECT& rcWork);
+    static CUIRect Place(const CUIRect& rcCombo, const CUISize& szDropBox, int cyItems, const CUIRect& rcWork);
     // Vertical scroll that brings rcItem into rcView; 0 when already inside.
-    static int ScrollDelta(const RECT& rcItem, const RECT& rcView);
+    static int ScrollDelta(const CUIRect& rcItem, const CUIRect& rcView);
 };
 
 } // namespace SkinUI

@@ -5,6 +5,7 @@
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 #include "SkinUI/Utils/UIName.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -38,7 +39,7 @@ RECT CComboWnd::PopupRect() const
 {
     const RECT rcCombo = m_pOwner->GetPos();
     const SIZE szDropBox = m_pOwner->GetDropBoxSize();
-    const SIZE szAvailable = CComboPopupGeometry::Available(rcCombo, szDropBox);
+    const SIZE szAvailable = ToSIZE(CComboPopupGeometry::Available(ToUIRect(rcCombo), ToUISize(szDropBox)));
     int cyItems = 0;
     for (int i = 0; i < m_pOwner->GetCount(); ++i) {
         CControlUI* pControl = m_pOwner->GetItemAt(i);
@@ -47,7 +48,8 @@ RECT CComboWnd::PopupRect() const
     HWND hWndParent = m_pOwner->GetManager()->GetPaintWindow();
     RECT rcScreen = rcCombo;
     ::MapWindowPoints(hWndParent, HWND_DESKTOP, reinterpret_cast<POINT*>(&rcScreen), 2);
-    return CComboPopupGeometry::Place(rcScreen, szDropBox, cyItems, WorkAreaNear(hWndParent));
+    return ToRECT(CComboPopupGeometry::Place(ToUIRect(rcScreen), ToUISize(szDropBox), cyItems,
+                                             ToUIRect(WorkAreaNear(hWndParent))));
 }
 
 bool CComboWnd::Open()
@@ -130,7 +132,7 @@ void CComboWnd::EnsureVisible(int iIndex)
     RECT rcView = m_pLayout->GetPos();
     const CScrollBarUI* pHorizontal = m_pLayout->GetHorizontalScrollBar();
     if (pHorizontal != nullptr && pHorizontal->IsVisible()) rcView.bottom -= pHorizontal->GetFixedHeight();
-    const int dy = CComboPopupGeometry::ScrollDelta(pItem->GetPos(), rcView);
+    const int dy = CComboPopupGeometry::ScrollDelta(ToUIRect(pItem->GetPos()), ToUIRect(rcView));
     if (dy == 0) return;
     SIZE szPos = m_pLayout->GetScrollPos();
     szPos.cy += dy;

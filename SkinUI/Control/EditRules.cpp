@@ -25,10 +25,10 @@ CUIString CEditRules::KeepDigits(const char* text)
     return CUIString(digits.c_str());
 }
 
-RECT CEditRules::NativeRect(const RECT& rcItem, const RECT& rcPadding, int cyFont)
+CUIRect CEditRules::NativeRect(const CUIRect& rcItem, const CUIRect& rcPadding, int cyFont)
 {
-    RECT rc = {rcItem.left + rcPadding.left, rcItem.top + rcPadding.top, rcItem.right - rcPadding.right,
-               rcItem.bottom - rcPadding.bottom};
+    CUIRect rc(rcItem.left + rcPadding.left, rcItem.top + rcPadding.top, rcItem.right - rcPadding.right,
+               rcItem.bottom - rcPadding.bottom);
     const int cy = rc.bottom - rc.top;
     if (cyFont < cy) {
         rc.top += (cy - cyFont) / 2;

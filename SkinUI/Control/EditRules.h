@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "SkinUI/Utils/UIRect.h"
 #include "SkinUI/Utils/UIString.h"
 
 namespace SkinUI {
@@ -14,7 +14,7 @@ public:
     // Pasted text for a number-only editor: its digits only.
     static CUIString KeepDigits(const char* text);
     // The native editor's rectangle: the text area, narrowed to the font height and centred.
-    static RECT NativeRect(const RECT& rcItem, const RECT& rcPadding, int cyFont);
+    static CUIRect NativeRect(const CUIRect& rcItem, const CUIRect& rcPadding, int cyFont);
     // End of the "select all" range: the text length, or 1 for an empty text.
     static int SelectAllEnd(int cchText);
 };

@@ -5,6 +5,7 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include "SkinUI/Utils/UIName.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -69,7 +70,7 @@ RECT CEditUI::GetNativeRect() const
 {
     int cyFont = 0;
     if (m_pManager != nullptr) cyFont = m_pManager->GetFontInfo(GetFont())->tm.tmHeight;
-    return CEditRules::NativeRect(m_rcItem, GetTextPadding(), cyFont);
+    return ToRECT(CEditRules::NativeRect(ToUIRect(m_rcItem), ToUIRect(GetTextPadding()), cyFont));
 }
 
 void CEditUI::SetPos(RECT rc)

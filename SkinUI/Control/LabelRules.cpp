@@ -12,29 +12,30 @@ bool Has(const char* value, const char* word)
 
 } // namespace
 
-UINT CLabelRules::ApplyAlign(UINT style, const char* value)
+// Left and top are the absence of the other bits.
+unsigned int CLabelRules::ApplyAlign(unsigned int style, const char* value)
 {
     if (value == nullptr) return style;
-    if (Has(value, "left")) style &= ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    if (Has(value, "left")) style &= ~(kCenter | kRight | kVCenter | kSingleLine);
     if (Has(value, "center")) {
-        style &= ~DT_RIGHT;
-        style |= DT_CENTER;
+        style &= ~kRight;
+        style |= kCenter;
     }
     if (Has(value, "right")) {
-        style &= ~(DT_LEFT | DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        style |= DT_RIGHT;
+        style &= ~(kCenter | kVCenter | kSingleLine);
+        style |= kRight;
     }
     if (Has(value, "top")) {
-        style &= ~(DT_BOTTOM | DT_VCENTER);
-        style |= DT_TOP | DT_SINGLELINE;
+        style &= ~(kBottom | kVCenter);
+        style |= kSingleLine;
     }
     if (Has(value, "vcenter")) {
-        style &= ~DT_BOTTOM;
-        style |= DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+        style &= ~kBottom;
+        style |= kCenter | kVCenter | kSingleLine;
     }
     if (Has(value, "bottom")) {
-        style &= ~(DT_TOP | DT_VCENTER);
-        style |= DT_BOTTOM | DT_SINGLELINE;
+        style &= ~kVCenter;
+        style |= kBottom | kSingleLine;
     }
     return style;
 }
@@ -44,12 +45,12 @@ int CLabelRules::ClampRenderingHint(int hint)
     return hint < 0 || hint > 5 ? 0 : hint;
 }
 
-DWORD CLabelRules::WithAlpha(DWORD color, int alpha)
+std::uint32_t CLabelRules::WithAlpha(std::uint32_t color, int alpha)
 {
-    return (color & 0x00FFFFFF) | (static_cast<DWORD>(alpha & 0xFF) << 24);
+    return (color & 0x00FFFFFF) | (static_cast<std::uint32_t>(alpha & 0xFF) << 24);
 }
 
-DWORD CLabelRules::SecondColor(DWORD second, DWORD first)
+std::uint32_t CLabelRules::SecondColor(std::uint32_t second, std::uint32_t first)
 {
     return second == 0xFFFFFFFF ? first : second;
 }

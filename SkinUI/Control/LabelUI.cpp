@@ -8,6 +8,11 @@
 
 namespace SkinUI {
 
+static_assert(CLabelRules::kCenter == DT_CENTER && CLabelRules::kRight == DT_RIGHT &&
+                  CLabelRules::kVCenter == DT_VCENTER && CLabelRules::kBottom == DT_BOTTOM &&
+                  CLabelRules::kSingleLine == DT_SINGLELINE && DT_LEFT == 0 && DT_TOP == 0,
+              "the label rules' style bits are the text drawing flags");
+
 namespace {
 
 int ReadInt(const char* value)

@@ -5,13 +5,13 @@ namespace SkinUI {
 
 namespace {
 
-RECT Transpose(const RECT& rc) {
-    return RECT{rc.top, rc.left, rc.bottom, rc.right};
+CUIRect Transpose(const CUIRect& rc) {
+    return CUIRect(rc.top, rc.left, rc.bottom, rc.right);
 }
 
 // Thumb length and offset in 64 bits: long content times the track overflows int.
 void PlaceThumb(const TScrollBarMetrics& m, int height, int track, TScrollBarParts& parts) {
-    RECT& thumb = parts.rcThumb;
+    CUIRect& thumb = parts.rcThumb;
     const int s = m.nButtonSize;
     thumb.left = m.rcItem.left;
     thumb.right = m.rcItem.left + s;
@@ -33,7 +33,7 @@ void PlaceThumb(const TScrollBarMetrics& m, int height, int track, TScrollBarPar
 
 TScrollBarParts LayoutVertical(const TScrollBarMetrics& m) {
     TScrollBarParts parts;
-    const RECT& b = m.rcItem;
+    const CUIRect& b = m.rcItem;
     const int s = m.nButtonSize;
     const int height = b.bottom - b.top;
     int track = height;
@@ -42,10 +42,10 @@ TScrollBarParts LayoutVertical(const TScrollBarMetrics& m) {
     if (m.bShowButton2)
         track -= s;
     const int button = track > s ? s : std::min(s, height / 2);
-    parts.rcButton1 = m.bShowButton1 ? RECT{b.left, b.top, b.left + s, b.top + button}
-                                     : RECT{b.left, b.top, b.left, b.top};
-    parts.rcButton2 = m.bShowButton2 ? RECT{b.left, b.bottom - button, b.left + s, b.bottom}
-                                     : RECT{b.left, b.bottom, b.left, b.bottom};
+    parts.rcButton1 = m.bShowButton1 ? CUIRect(b.left, b.top, b.left + s, b.top + button)
+                                     : CUIRect(b.left, b.top, b.left, b.top);
+    parts.rcButton2 = m.bShowButton2 ? CUIRect(b.left, b.bottom - button, b.left + s, b.bottom)
+                                     : CUIRect(b.left, b.bottom, b.left, b.bottom);
     if (track > s)
         PlaceThumb(m, height, track, parts);
     return parts;
@@ -66,18 +66,18 @@ TScrollBarParts ScrollBarLayoutParts(const TScrollBarMetrics& metrics) {
     return parts;
 }
 
-bool ScrollBarHasThumb(const RECT& rcThumb) {
+bool ScrollBarHasThumb(const CUIRect& rcThumb) {
     return rcThumb.left != 0 || rcThumb.top != 0 || rcThumb.right != 0 || rcThumb.bottom != 0;
 }
 
-EScrollBarHit ScrollBarHitTest(const TScrollBarParts& parts, POINT pt, bool horizontal) {
-    if (PtInRect(&parts.rcButton1, pt))
+EScrollBarHit ScrollBarHitTest(const TScrollBarParts& parts, const CUIPoint& pt, bool horizontal) {
+    if (parts.rcButton1.Contains(pt))
         return EScrollBarHit::Button1;
-    if (PtInRect(&parts.rcButton2, pt))
+    if (parts.rcButton2.Contains(pt))
         return EScrollBarHit::Button2;
     if (!ScrollBarHasThumb(parts.rcThumb))
         return EScrollBarHit::None;
-    if (PtInRect(&parts.rcThumb, pt))
+    if (parts.rcThumb.Contains(pt))
         return EScrollBarHit::Thumb;
     const int at = horizontal ? pt.x : pt.y;
     const int start = horizontal ? parts.rcThumb.left : parts.rcThumb.top;
@@ -99,13 +99,13 @@ bool ScrollBarDragOffset(int distance, int range, int barLength, int thumbLength
     return true;
 }
 
-RECT ScrollBarRailRect(const RECT& rcThumb, bool horizontal, int buttonSize) {
+CUIRect ScrollBarRailRect(const CUIRect& rcThumb, bool horizontal, int buttonSize) {
     if (horizontal) {
         const int c = (rcThumb.left + rcThumb.right) / 2;
-        return RECT{c - buttonSize / 2, rcThumb.top, c - buttonSize / 2 + buttonSize, rcThumb.bottom};
+        return CUIRect(c - buttonSize / 2, rcThumb.top, c - buttonSize / 2 + buttonSize, rcThumb.bottom);
     }
     const int c = (rcThumb.top + rcThumb.bottom) / 2;
-    return RECT{rcThumb.left, c - buttonSize / 2, rcThumb.right, c - buttonSize / 2 + buttonSize};
+    return CUIRect(rcThumb.left, c - buttonSize / 2, rcThumb.right, c - buttonSize / 2 + buttonSize);
 }
 
 }  // namespace SkinUI

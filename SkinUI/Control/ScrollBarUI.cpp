@@ -6,6 +6,7 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include "SkinUI/Utils/UIName.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -176,7 +177,7 @@ int CScrollBarUI::BarLength() const {
 void CScrollBarUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
     TScrollBarMetrics metrics;
-    metrics.rcItem = m_rcItem;
+    metrics.rcItem = ToUIRect(m_rcItem);
     metrics.bHorizontal = m_bHorizontal;
     metrics.nButtonSize = ButtonSize();
     metrics.bShowButton1 = m_bShowButton1;
@@ -184,9 +185,9 @@ void CScrollBarUI::SetPos(RECT rc) {
     metrics.nRange = m_nRange;
     metrics.nPos = m_nScrollPos;
     const TScrollBarParts parts = ScrollBarLayoutParts(metrics);
-    m_rcButton1 = parts.rcButton1;
-    m_rcButton2 = parts.rcButton2;
-    m_rcThumb = parts.rcThumb;
+    m_rcButton1 = ToRECT(parts.rcButton1);
+    m_rcButton2 = ToRECT(parts.rcButton2);
+    m_rcThumb = ToRECT(parts.rcThumb);
 }
 
 void CScrollBarUI::NotifyScroll() {
@@ -285,10 +286,10 @@ void CScrollBarUI::OnButtonDown(const TEventMsg& event) {
     if (m_pManager != nullptr)
         m_pManager->SetTimer(this, kTimerId, kTimerElapse);
     TScrollBarParts parts;
-    parts.rcButton1 = m_rcButton1;
-    parts.rcButton2 = m_rcButton2;
-    parts.rcThumb = m_rcThumb;
-    switch (ScrollBarHitTest(parts, event.ptMouse, m_bHorizontal)) {
+    parts.rcButton1 = ToUIRect(m_rcButton1);
+    parts.rcButton2 = ToUIRect(m_rcButton2);
+    parts.rcThumb = ToUIRect(m_rcThumb);
+    switch (ScrollBarHitTest(parts, ToUIPoint(event.ptMouse), m_bHorizontal)) {
     case EScrollBarHit::Button1:
         m_uButton1State |= UISTATE_PUSHED;
         LineBack();
@@ -376,8 +377,8 @@ void CScrollBarUI::OnTimer() {
         LineForward();
     } else {
         TScrollBarParts parts;
-        parts.rcThumb = m_rcThumb;
-        const EScrollBarHit hit = ScrollBarHitTest(parts, GetCursorInWindow(), m_bHorizontal);
+        parts.rcThumb = ToUIRect(m_rcThumb);
+        const EScrollBarHit hit = ScrollBarHitTest(parts, ToUIPoint(GetCursorInWindow()), m_bHorizontal);
         if (hit == EScrollBarHit::BeforeThumb)
             PageBack();
         else if (hit == EScrollBarHit::AfterThumb)
@@ -465,7 +466,7 @@ void CScrollBarUI::DoPaint(HDC hDC, const RECT& rcPaint) {
         PaintPart(hDC, m_button1Images, m_uButton1State, m_rcButton1);
     if (m_bShowButton2)
         PaintPart(hDC, m_button2Images, m_uButton2State, m_rcButton2);
-    if (ScrollBarHasThumb(m_rcThumb)) {
+    if (ScrollBarHasThumb(ToUIRect(m_rcThumb))) {
         PaintPart(hDC, m_thumbImages, m_uThumbState, m_rcThumb);
         PaintRail(hDC);
     }
@@ -521,7 +522,7 @@ void CScrollBarUI::PaintBackground(HDC hDC) {
 }
 
 void CScrollBarUI::PaintRail(HDC hDC) {
-    m_sImageModify = DestModifier(ScrollBarRailRect(m_rcThumb, m_bHorizontal, ButtonSize()));
+    m_sImageModify = DestModifier(ToRECT(ScrollBarRailRect(ToUIRect(m_rcThumb), m_bHorizontal, ButtonSize())));
     PaintImages(hDC, m_railImages, m_uThumbState, m_sImageModify);
 }
 

@@ -3,13 +3,13 @@
 
 namespace SkinUI {
 
-bool CaptionContains(const RECT& rcClient, const RECT& rcCaption, POINT pt)
+bool CaptionContains(const CUIRect& rcClient, const CUIRect& rcCaption, const CUIPoint& pt)
 {
     return pt.x >= rcClient.left + rcCaption.left && pt.x < rcClient.right - rcCaption.right &&
            pt.y >= rcCaption.top && pt.y < rcCaption.bottom;
 }
 
-bool CaptionDragsOver(const char* pstrClass, UINT controlFlags)
+bool CaptionDragsOver(const char* pstrClass, unsigned int controlFlags)
 {
     if (pstrClass == nullptr || controlFlags != 0) return false;
     static const char* const kInputClasses[] = {"ButtonUI", "OptionUI", "TextUI"};
@@ -17,15 +17,6 @@ bool CaptionDragsOver(const char* pstrClass, UINT controlFlags)
         if (CMbcsText::EqualNoCase(pstrClass, input)) return false;
     }
     return true;
-}
-
-LRESULT CaptionHitTest(const RECT& rcClient, const RECT& rcCaption, POINT pt, const char* pstrClass,
-                       UINT controlFlags)
-{
-    if (CaptionContains(rcClient, rcCaption, pt) && CaptionDragsOver(pstrClass, controlFlags)) {
-        return HTCAPTION;
-    }
-    return HTCLIENT;
 }
 
 }  // namespace SkinUI

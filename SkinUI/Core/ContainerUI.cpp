@@ -8,6 +8,7 @@
 #include "SkinUI/Layout/LayoutFloat.h"
 #include "SkinUI/Layout/LayoutFlow.h"
 #include "SkinUI/Utils/UIName.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -149,7 +150,7 @@ void CContainerUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
     if (GetCount() == 0)
         return;
-    const RECT inner = LayoutInnerRect(m_rcItem, m_rcInset, 0, 0);
+    const RECT inner = ToRECT(LayoutInnerRect(ToUIRect(m_rcItem), ToUIRect(m_rcInset), 0, 0));
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
         if (!pControl->IsVisible())
@@ -256,7 +257,7 @@ bool CContainerUI::IsBarVisible(const CScrollBarUI* pBar) const {
 RECT CContainerUI::GetInnerRect() const {
     const int cxBar = IsBarVisible(m_pVerticalScrollBar) ? m_pVerticalScrollBar->GetFixedWidth() : 0;
     const int cyBar = IsBarVisible(m_pHorizontalScrollBar) ? m_pHorizontalScrollBar->GetFixedHeight() : 0;
-    return LayoutInnerRect(m_rcItem, m_rcInset, cxBar, cyBar);
+    return ToRECT(LayoutInnerRect(ToUIRect(m_rcItem), ToUIRect(m_rcInset), cxBar, cyBar));
 }
 
 SIZE CContainerUI::GetScrollPos() const {
@@ -439,19 +440,19 @@ void CContainerUI::SetFloatPos(int iIndex) {
         return;
     const TRelativePosUI relative = pControl->GetRelativePos();
     TFloatRequest request;
-    request.szXY = pControl->GetFixedXY();
+    request.szXY = ToUISize(pControl->GetFixedXY());
     request.cx = pControl->GetFixedWidth();
     request.cy = pControl->GetFixedHeight();
     request.bRelative = relative.bRelative;
-    request.szParent = relative.szParent;
+    request.szParent = ToUISize(relative.szParent);
     request.nMoveXPercent = relative.nMoveXPercent;
     request.nMoveYPercent = relative.nMoveYPercent;
     request.nZoomXPercent = relative.nZoomXPercent;
     request.nZoomYPercent = relative.nZoomYPercent;
-    const TFloatPlacement placement = LayoutFloat(m_rcItem, request);
+    const TFloatPlacement placement = LayoutFloat(ToUIRect(m_rcItem), request);
     if (relative.bRelative)
-        pControl->SetRelativeParentSize(placement.szParent);
-    pControl->SetPos(placement.rc);
+        pControl->SetRelativeParentSize(ToSIZE(placement.szParent));
+    pControl->SetPos(ToRECT(placement.rc));
 }
 
 void CContainerUI::ProcessScrollBar(RECT rc, int /*cxRequired*/, int cyRequired) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include "SkinUI/Core/ControlState.h"
 #include "SkinUI/Core/EventMsg.h"
 #include "SkinUI/Core/EventSourceUI.h"
 #include "SkinUI/Utils/UIString.h"
@@ -21,14 +22,6 @@ constexpr UINT UIFIND_ME_FIRST = 0x80000000;
 // GetControlFlags bits.
 constexpr UINT UIFLAG_TABSTOP = 0x00000001;
 constexpr UINT UIFLAG_SETCURSOR = 0x00000002;
-
-// Control state bits.
-constexpr UINT UISTATE_FOCUSED = 0x00000001;
-constexpr UINT UISTATE_SELECTED = 0x00000002;
-constexpr UINT UISTATE_DISABLED = 0x00000004;
-constexpr UINT UISTATE_HOT = 0x00000008;
-constexpr UINT UISTATE_PUSHED = 0x00000010;
-constexpr UINT UISTATE_CAPTURED = 0x00000040;
 
 // Placement of a floating control relative to its parent's growth, in percent.
 struct TRelativePosUI {

@@ -11,7 +11,7 @@ class CImageDescInterpreter {
 public:
     using DrawFn = std::function<void(const TImageDrawState&)>;
 
-    CImageDescInterpreter(const TGridRect& item, DrawFn draw);
+    CImageDescInterpreter(const CUIRect& item, DrawFn draw);
 
     void Run(const char* description, const char* modifier);
 
@@ -20,7 +20,7 @@ private:
     void Apply(const std::string& key, const std::string& value);
     void StartImage();
 
-    TGridRect m_rcItem;
+    CUIRect m_rcItem;
     DrawFn m_draw;
     TImageDrawState m_state;
     int m_nCounter = 0;

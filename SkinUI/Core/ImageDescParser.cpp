@@ -53,7 +53,7 @@ bool CImageDescParser::Next(std::string& key, std::string& value)
     return true;
 }
 
-TGridRect CImageDescParser::ParseRect(const char* text)
+CUIRect CImageDescParser::ParseRect(const char* text)
 {
     int edges[4] = {0, 0, 0, 0};
     const char* p = text;
@@ -64,12 +64,7 @@ TGridRect CImageDescParser::ParseRect(const char* text)
         p = end;
         while (*p == ',' || *p == ' ') ++p;
     }
-    TGridRect rc;
-    rc.left = edges[0];
-    rc.top = edges[1];
-    rc.right = edges[2];
-    rc.bottom = edges[3];
-    return rc;
+    return CUIRect(edges[0], edges[1], edges[2], edges[3]);
 }
 
 unsigned int CImageDescParser::ParseColor(const char* text)

@@ -1,6 +1,6 @@
 #pragma once
 #include <string>
-#include "SkinUI/Core/GridRect.h"
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
@@ -13,7 +13,7 @@ public:
     bool Next(std::string& key, std::string& value);
 
     // "left,top,right,bottom"; missing numbers read as 0.
-    static TGridRect ParseRect(const char* text);
+    static CUIRect ParseRect(const char* text);
     // Hexadecimal ARGB with an optional leading "#".
     static unsigned int ParseColor(const char* text);
 

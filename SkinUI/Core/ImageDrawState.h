@@ -1,6 +1,6 @@
 #pragma once
 #include <string>
-#include "SkinUI/Core/GridRect.h"
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
@@ -8,9 +8,9 @@ namespace SkinUI {
 struct TImageDrawState {
     std::string name;
     std::string resType;
-    TGridRect dest;
-    TGridRect source;
-    TGridRect corner;
+    CUIRect dest;
+    CUIRect source;
+    CUIRect corner;
     unsigned int mask = 0;
     unsigned char fade = 255;
     bool hole = false;

@@ -14,32 +14,22 @@ int Limit(int value, int low, int high)
     return std::max(low, std::min(value, high));
 }
 
-TGridRect MakeRect(int left, int top, int right, int bottom)
+CUIRect Drawable(const CUIRect& rc)
 {
-    TGridRect rc;
-    rc.left = left;
-    rc.top = top;
-    rc.right = right;
-    rc.bottom = bottom;
-    return rc;
-}
-
-TGridRect Drawable(const TGridRect& rc)
-{
-    return MakeRect(Limit(rc.left, -kMaxCoordinate, kMaxCoordinate), Limit(rc.top, -kMaxCoordinate, kMaxCoordinate),
+    return CUIRect(Limit(rc.left, -kMaxCoordinate, kMaxCoordinate), Limit(rc.top, -kMaxCoordinate, kMaxCoordinate),
                     Limit(rc.right, -kMaxCoordinate, kMaxCoordinate),
                     Limit(rc.bottom, -kMaxCoordinate, kMaxCoordinate));
 }
 
-void AddPiece(std::vector<TGridPiece>& pieces, const TGridRect& dest, const TGridRect& src)
+void AddPiece(std::vector<TGridPiece>& pieces, const CUIRect& dest, const CUIRect& src)
 {
     if (dest.IsEmpty() || src.IsEmpty()) return;
     pieces.push_back(TGridPiece{dest, src});
 }
 
-TGridRect Inner(const TGridRect& rc, const TGridRect& corner)
+CUIRect Inner(const CUIRect& rc, const CUIRect& corner)
 {
-    return MakeRect(rc.left + corner.left, rc.top + corner.top, rc.right - corner.right,
+    return CUIRect(rc.left + corner.left, rc.top + corner.top, rc.right - corner.right,
                     rc.bottom - corner.bottom);
 }
 
@@ -51,31 +41,31 @@ int FirstTile(int origin, int size, int from)
 
 } // namespace
 
-std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& destIn, const TGridRect& srcIn,
-                                          const TGridRect& corners, const TGridRect& paintIn,
+std::vector<TGridPiece> CNineGrid::Layout(const CUIRect& destIn, const CUIRect& srcIn,
+                                          const CUIRect& corners, const CUIRect& paintIn,
                                           const TGridOptions& options)
 {
     std::vector<TGridPiece> pieces;
-    const TGridRect dest = Drawable(destIn);
-    const TGridRect src = Drawable(srcIn);
-    const TGridRect paint = Drawable(paintIn);
+    const CUIRect dest = Drawable(destIn);
+    const CUIRect src = Drawable(srcIn);
+    const CUIRect paint = Drawable(paintIn);
     // A corner is never larger than the source part it is cut from.
-    const int srcWidth = std::max(src.Width(), 0);
-    const int srcHeight = std::max(src.Height(), 0);
-    const TGridRect corner = MakeRect(Limit(corners.left, 0, srcWidth), Limit(corners.top, 0, srcHeight),
+    const int srcWidth = std::max(src.GetWidth(), 0);
+    const int srcHeight = std::max(src.GetHeight(), 0);
+    const CUIRect corner = CUIRect(Limit(corners.left, 0, srcWidth), Limit(corners.top, 0, srcHeight),
                                       Limit(corners.right, 0, srcWidth), Limit(corners.bottom, 0, srcHeight));
     const bool noCorners = corner.left == 0 && corner.top == 0 && corner.right == 0 &&
                            corner.bottom == 0;
-    if (!options.alpha && noCorners && dest.Width() == src.Width() &&
-        dest.Height() == src.Height()) {
-        const TGridRect part = MakeRect(std::max(dest.left, paint.left), std::max(dest.top, paint.top),
+    if (!options.alpha && noCorners && dest.GetWidth() == src.GetWidth() &&
+        dest.GetHeight() == src.GetHeight()) {
+        const CUIRect part = CUIRect(std::max(dest.left, paint.left), std::max(dest.top, paint.top),
                                         std::min(dest.right, paint.right),
                                         std::min(dest.bottom, paint.bottom));
         const int dx = part.left - dest.left;
         const int dy = part.top - dest.top;
         AddPiece(pieces, part,
-                 MakeRect(src.left + dx, src.top + dy, src.left + dx + part.Width(),
-                          src.top + dy + part.Height()));
+                 CUIRect(src.left + dx, src.top + dy, src.left + dx + part.GetWidth(),
+                          src.top + dy + part.GetHeight()));
         return pieces;
     }
     if (!options.hole) AddMiddle(pieces, Inner(dest, corner), Inner(src, corner), paint, options);
@@ -88,49 +78,49 @@ std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& destIn, const TGridRe
 
 // Only the tiles that can meet the paint rectangle are made, so a long tiled
 // middle costs no more than the part that is painted.
-void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest,
-                          const TGridRect& src, const TGridRect& paint, const TGridOptions& options)
+void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
+                          const CUIRect& src, const CUIRect& paint, const TGridOptions& options)
 {
     if (dest.IsEmpty() || src.IsEmpty()) return;
-    const int tileW = options.xtiled ? src.Width() : dest.Width();
-    const int tileH = options.ytiled ? src.Height() : dest.Height();
+    const int tileW = options.xtiled ? src.GetWidth() : dest.GetWidth();
+    const int tileH = options.ytiled ? src.GetHeight() : dest.GetHeight();
     const int bottom = std::min(dest.bottom, paint.bottom);
     const int right = std::min(dest.right, paint.right);
     for (int y = FirstTile(dest.top, tileH, paint.top); y < bottom; y += tileH) {
         const int h = std::min(tileH, dest.bottom - y);
-        const int srcH = options.ytiled ? h : src.Height();
+        const int srcH = options.ytiled ? h : src.GetHeight();
         for (int x = FirstTile(dest.left, tileW, paint.left); x < right; x += tileW) {
             const int w = std::min(tileW, dest.right - x);
-            const int srcW = options.xtiled ? w : src.Width();
-            AddPiece(pieces, MakeRect(x, y, x + w, y + h),
-                     MakeRect(src.left, src.top, src.left + srcW, src.top + srcH));
+            const int srcW = options.xtiled ? w : src.GetWidth();
+            AddPiece(pieces, CUIRect(x, y, x + w, y + h),
+                     CUIRect(src.left, src.top, src.left + srcW, src.top + srcH));
         }
     }
 }
 
-void CNineGrid::AddEdges(std::vector<TGridPiece>& pieces, const TGridRect& d, const TGridRect& s,
-                         const TGridRect& c)
+void CNineGrid::AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& d, const CUIRect& s,
+                         const CUIRect& c)
 {
     // Order: top-left, top, top-right, left, right, bottom-left, bottom, bottom-right.
-    AddPiece(pieces, MakeRect(d.left, d.top, d.left + c.left, d.top + c.top),
-             MakeRect(s.left, s.top, s.left + c.left, s.top + c.top));
-    AddPiece(pieces, MakeRect(d.left + c.left, d.top, d.right - c.right, d.top + c.top),
-             MakeRect(s.left + c.left, s.top, s.right - c.right, s.top + c.top));
-    AddPiece(pieces, MakeRect(d.right - c.right, d.top, d.right, d.top + c.top),
-             MakeRect(s.right - c.right, s.top, s.right, s.top + c.top));
-    AddPiece(pieces, MakeRect(d.left, d.top + c.top, d.left + c.left, d.bottom - c.bottom),
-             MakeRect(s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom));
-    AddPiece(pieces, MakeRect(d.right - c.right, d.top + c.top, d.right, d.bottom - c.bottom),
-             MakeRect(s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom));
-    AddPiece(pieces, MakeRect(d.left, d.bottom - c.bottom, d.left + c.left, d.bottom),
-             MakeRect(s.left, s.bottom - c.bottom, s.left + c.left, s.bottom));
-    AddPiece(pieces, MakeRect(d.left + c.left, d.bottom - c.bottom, d.right - c.right, d.bottom),
-             MakeRect(s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom));
-    AddPiece(pieces, MakeRect(d.right - c.right, d.bottom - c.bottom, d.right, d.bottom),
-             MakeRect(s.right - c.right, s.bottom - c.bottom, s.right, s.bottom));
+    AddPiece(pieces, CUIRect(d.left, d.top, d.left + c.left, d.top + c.top),
+             CUIRect(s.left, s.top, s.left + c.left, s.top + c.top));
+    AddPiece(pieces, CUIRect(d.left + c.left, d.top, d.right - c.right, d.top + c.top),
+             CUIRect(s.left + c.left, s.top, s.right - c.right, s.top + c.top));
+    AddPiece(pieces, CUIRect(d.right - c.right, d.top, d.right, d.top + c.top),
+             CUIRect(s.right - c.right, s.top, s.right, s.top + c.top));
+    AddPiece(pieces, CUIRect(d.left, d.top + c.top, d.left + c.left, d.bottom - c.bottom),
+             CUIRect(s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom));
+    AddPiece(pieces, CUIRect(d.right - c.right, d.top + c.top, d.right, d.bottom - c.bottom),
+             CUIRect(s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom));
+    AddPiece(pieces, CUIRect(d.left, d.bottom - c.bottom, d.left + c.left, d.bottom),
+             CUIRect(s.left, s.bottom - c.bottom, s.left + c.left, s.bottom));
+    AddPiece(pieces, CUIRect(d.left + c.left, d.bottom - c.bottom, d.right - c.right, d.bottom),
+             CUIRect(s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom));
+    AddPiece(pieces, CUIRect(d.right - c.right, d.bottom - c.bottom, d.right, d.bottom),
+             CUIRect(s.right - c.right, s.bottom - c.bottom, s.right, s.bottom));
 }
 
-bool CNineGrid::ClipSource(TGridRect& src, int width, int height)
+bool CNineGrid::ClipSource(CUIRect& src, int width, int height)
 {
     if (src.left == 0 && src.top == 0 && src.right == 0 && src.bottom == 0) {
         src.right = width;

@@ -1,14 +1,14 @@
 #pragma once
 #include <vector>
-#include "SkinUI/Core/GridRect.h"
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
 // One blit of a nine-grid drawing: the source part goes to the destination,
 // stretched when their sizes differ.
 struct TGridPiece {
-    TGridRect dest;
-    TGridRect src;
+    CUIRect dest;
+    CUIRect src;
 };
 
 struct TGridOptions {
@@ -21,18 +21,18 @@ struct TGridOptions {
 // The geometry of nine-grid drawing: which source part goes where.
 class CNineGrid {
 public:
-    static std::vector<TGridPiece> Layout(const TGridRect& dest, const TGridRect& src,
-                                          const TGridRect& corner, const TGridRect& paint,
+    static std::vector<TGridPiece> Layout(const CUIRect& dest, const CUIRect& src,
+                                          const CUIRect& corner, const CUIRect& paint,
                                           const TGridOptions& options);
 
     // Cuts a source part to an image of the given size; false when nothing is left.
-    static bool ClipSource(TGridRect& src, int width, int height);
+    static bool ClipSource(CUIRect& src, int width, int height);
 
 private:
-    static void AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest,
-                          const TGridRect& src, const TGridRect& paint, const TGridOptions& options);
-    static void AddEdges(std::vector<TGridPiece>& pieces, const TGridRect& dest,
-                         const TGridRect& src, const TGridRect& corner);
+    static void AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
+                          const CUIRect& src, const CUIRect& paint, const TGridOptions& options);
+    static void AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& dest,
+                         const CUIRect& src, const CUIRect& corner);
 };
 
 } // namespace SkinUI

@@ -11,6 +11,7 @@
 #include "SkinUI/Core/NineGrid.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Utils/FileBytes.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -25,12 +26,6 @@ void CheckDC(HDC hDC)
 COLORREF ToColorRef(DWORD argb)
 {
     return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
-
-TGridRect ToGrid(const RECT& rc)
-{
-    return TGridRect{static_cast<int>(rc.left), static_cast<int>(rc.top), static_cast<int>(rc.right),
-                     static_cast<int>(rc.bottom)};
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& data)
@@ -76,15 +71,15 @@ HBITMAP CreateTopDownDib(HDC hDC, int width, int height, void** bits)
     return ::CreateDIBSection(hDC, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-void Blend(HDC hDC, const TGridRect& d, HDC src, const TGridRect& s, BYTE fade, bool sourceAlpha)
+void Blend(HDC hDC, const CUIRect& d, HDC src, const CUIRect& s, BYTE fade, bool sourceAlpha)
 {
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, fade, static_cast<BYTE>(sourceAlpha ? AC_SRC_ALPHA : 0)};
     CMsimgApi::AlphaBlendFn alphaBlend = CMsimgApi::AlphaBlend();
     if (alphaBlend != nullptr) {
-        alphaBlend(hDC, d.left, d.top, d.Width(), d.Height(), src, s.left, s.top, s.Width(), s.Height(), blend);
+        alphaBlend(hDC, d.left, d.top, d.GetWidth(), d.GetHeight(), src, s.left, s.top, s.GetWidth(), s.GetHeight(), blend);
     } else {
-        CUIRender::AlphaCopy(hDC, d.left, d.top, d.Width(), d.Height(), src, s.left, s.top, s.Width(),
-                             s.Height(), blend);
+        CUIRender::AlphaCopy(hDC, d.left, d.top, d.GetWidth(), d.GetHeight(), src, s.left, s.top, s.GetWidth(),
+                             s.GetHeight(), blend);
     }
 }
 
@@ -174,7 +169,7 @@ void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& 
     options.hole = hole;
     options.xtiled = xtiled;
     options.ytiled = ytiled;
-    const auto pieces = CNineGrid::Layout(ToGrid(rc), ToGrid(rcBmpPart), ToGrid(rcCorners), ToGrid(rcPaint), options);
+    const auto pieces = CNineGrid::Layout(ToUIRect(rc), ToUIRect(rcBmpPart), ToUIRect(rcCorners), ToUIRect(rcPaint), options);
     if (pieces.empty()) return;
     HDC memDC = ::CreateCompatibleDC(hDC);
     HGDIOBJ oldBitmap = ::SelectObject(memDC, hBitmap);
@@ -182,11 +177,11 @@ void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& 
     for (const TGridPiece& p : pieces) {
         if (options.alpha) {
             Blend(hDC, p.dest, memDC, p.src, fade, true);
-        } else if (p.dest.Width() == p.src.Width() && p.dest.Height() == p.src.Height()) {
-            ::BitBlt(hDC, p.dest.left, p.dest.top, p.dest.Width(), p.dest.Height(), memDC, p.src.left, p.src.top, SRCCOPY);
+        } else if (p.dest.GetWidth() == p.src.GetWidth() && p.dest.GetHeight() == p.src.GetHeight()) {
+            ::BitBlt(hDC, p.dest.left, p.dest.top, p.dest.GetWidth(), p.dest.GetHeight(), memDC, p.src.left, p.src.top, SRCCOPY);
         } else {
-            ::StretchBlt(hDC, p.dest.left, p.dest.top, p.dest.Width(), p.dest.Height(), memDC, p.src.left,
-                         p.src.top, p.src.Width(), p.src.Height(), SRCCOPY);
+            ::StretchBlt(hDC, p.dest.left, p.dest.top, p.dest.GetWidth(), p.dest.GetHeight(), memDC, p.src.left,
+                         p.src.top, p.src.GetWidth(), p.src.GetHeight(), SRCCOPY);
         }
     }
     ::SetStretchBltMode(hDC, oldMode);
@@ -201,11 +196,11 @@ bool CUIRender::DrawImage(HDC hDC, CPaintManagerUI* manager, const RECT& rcItem,
     if (manager == nullptr || name == nullptr || *name == '\0') return false;
     const TImageRec* image = manager->GetImageEx(name, (resType != nullptr && *resType != '\0') ? resType : nullptr, mask);
     if (image == nullptr) return false;
-    TGridRect part = ToGrid(rcBmpPart);
+    CUIRect part = ToUIRect(rcBmpPart);
     if (!CNineGrid::ClipSource(part, image->nX, image->nY)) return true;
-    const TGridRect dest = ToGrid(rcDest);
-    if (!dest.Meets(ToGrid(rcItem)) || !dest.Meets(ToGrid(rcPaint))) return true;
-    rcBmpPart = {part.left, part.top, part.right, part.bottom};
+    const CUIRect dest = ToUIRect(rcDest);
+    if (!dest.Meets(ToUIRect(rcItem)) || !dest.Meets(ToUIRect(rcPaint))) return true;
+    rcBmpPart = ToRECT(part);
     DrawImage(hDC, image->hBitmap, rcDest, rcPaint, rcBmpPart, rcCorner, image->alphaChannel, fade, hole,
               xtiled, ytiled);
     return true;
@@ -215,10 +210,10 @@ bool CUIRender::DrawImageString(HDC hDC, CPaintManagerUI* manager, const RECT& r
                                 const char* image, const char* modify)
 {
     if (hDC == nullptr || manager == nullptr) return false;
-    CImageDescInterpreter interpreter(ToGrid(rcItem), [&](const TImageDrawState& s) {
-        const RECT dest = {s.dest.left, s.dest.top, s.dest.right, s.dest.bottom};
-        const RECT source = {s.source.left, s.source.top, s.source.right, s.source.bottom};
-        const RECT corner = {s.corner.left, s.corner.top, s.corner.right, s.corner.bottom};
+    CImageDescInterpreter interpreter(ToUIRect(rcItem), [&](const TImageDrawState& s) {
+        const RECT dest = ToRECT(s.dest);
+        const RECT source = ToRECT(s.source);
+        const RECT corner = ToRECT(s.corner);
         DrawImage(hDC, manager, rcItem, rcPaint, s.name.c_str(), s.resType.c_str(), dest, source, corner,
                   s.mask, s.fade, s.hole, s.xtiled, s.ytiled);
     });
@@ -271,7 +266,7 @@ void CUIRender::DrawGradient(HDC hDC, const RECT& rc, DWORD first, DWORD second,
     HGDIOBJ old = ::SelectObject(hPaintDC, hPaintBitmap);
     const RECT local = {0, 0, width, height};
     FillGradient(hPaintDC, local, first, second, steps);
-    Blend(hDC, ToGrid(rc), hPaintDC, ToGrid(local), alpha, false);
+    Blend(hDC, ToUIRect(rc), hPaintDC, ToUIRect(local), alpha, false);
     ::SelectObject(hPaintDC, old);
     ::DeleteObject(hPaintBitmap);
     ::DeleteDC(hPaintDC);

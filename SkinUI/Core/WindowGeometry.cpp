@@ -17,29 +17,23 @@ int CentredStart(int frameStart, int frameEnd, int size, int workStart, int work
 
 }  // namespace
 
-POINT WindowCentrePosition(const RECT& rcWindow, const RECT& rcFrame, const RECT& rcWork)
+CUIPoint WindowCentrePosition(const CUIRect& rcWindow, const CUIRect& rcFrame, const CUIRect& rcWork)
 {
-    const int width = rcWindow.right - rcWindow.left;
-    const int height = rcWindow.bottom - rcWindow.top;
-    POINT pt = {};
-    pt.x = CentredStart(rcFrame.left, rcFrame.right, width, rcWork.left, rcWork.right);
-    pt.y = CentredStart(rcFrame.top, rcFrame.bottom, height, rcWork.top, rcWork.bottom);
-    return pt;
+    return CUIPoint(CentredStart(rcFrame.left, rcFrame.right, rcWindow.GetWidth(), rcWork.left, rcWork.right),
+                    CentredStart(rcFrame.top, rcFrame.bottom, rcWindow.GetHeight(), rcWork.top, rcWork.bottom));
 }
 
-bool WindowRoundRegionRect(const RECT& rcWindow, SIZE szRoundCorner, bool bMinimised, RECT& rcRegion)
+bool WindowRoundRegionRect(const CUIRect& rcWindow, const CUISize& szRoundCorner, bool bMinimised,
+                           CUIRect& rcRegion)
 {
     if (bMinimised || (szRoundCorner.cx == 0 && szRoundCorner.cy == 0)) return false;
-    rcRegion.left = 0;
-    rcRegion.top = 0;
-    rcRegion.right = rcWindow.right - rcWindow.left + 1;
-    rcRegion.bottom = rcWindow.bottom - rcWindow.top + 1;
+    rcRegion = CUIRect(0, 0, rcWindow.GetWidth() + 1, rcWindow.GetHeight() + 1);
     return true;
 }
 
-RECT WindowWorkAreaOnMonitor(const RECT& rcWork, const RECT& rcMonitor)
+CUIRect WindowWorkAreaOnMonitor(const CUIRect& rcWork, const CUIRect& rcMonitor)
 {
-    RECT rc = rcWork;
+    CUIRect rc = rcWork;
     rc.left -= rcMonitor.left;
     rc.right -= rcMonitor.left;
     rc.top -= rcMonitor.top;
@@ -47,21 +41,20 @@ RECT WindowWorkAreaOnMonitor(const RECT& rcWork, const RECT& rcMonitor)
     return rc;
 }
 
-RECT WindowMaximisedClient(const RECT& rcProposed, const RECT& rcWorkOnMonitor)
+CUIRect WindowMaximisedClient(const CUIRect& rcProposed, const CUIRect& rcWorkOnMonitor)
 {
-    RECT rc = rcProposed;
-    rc.right = rc.left + (rcWorkOnMonitor.right - rcWorkOnMonitor.left);
-    rc.bottom = rc.top + (rcWorkOnMonitor.bottom - rcWorkOnMonitor.top);
+    CUIRect rc = rcProposed;
+    rc.right = rc.left + rcWorkOnMonitor.GetWidth();
+    rc.bottom = rc.top + rcWorkOnMonitor.GetHeight();
     return rc;
 }
 
-TWindowTracking WindowTrackingSizes(const RECT& rcWorkOnMonitor, SIZE szMinWindow)
+TWindowTracking WindowTrackingSizes(const CUIRect& rcWorkOnMonitor, const CUISize& szMinWindow)
 {
     TWindowTracking tracking;
-    tracking.ptMaxPosition = {rcWorkOnMonitor.left, rcWorkOnMonitor.top};
-    tracking.ptMaxTrackSize = {rcWorkOnMonitor.right - rcWorkOnMonitor.left,
-                               rcWorkOnMonitor.bottom - rcWorkOnMonitor.top};
-    tracking.ptMinTrackSize = {szMinWindow.cx, szMinWindow.cy};
+    tracking.ptMaxPosition = CUIPoint(rcWorkOnMonitor.left, rcWorkOnMonitor.top);
+    tracking.ptMaxTrackSize = CUIPoint(rcWorkOnMonitor.GetWidth(), rcWorkOnMonitor.GetHeight());
+    tracking.ptMinTrackSize = CUIPoint(szMinWindow.cx, szMinWindow.cy);
     return tracking;
 }
 

@@ -1,27 +1,28 @@
 #pragma once
-#include <windows.h>
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
 // Top-left corner that centres the window on the frame and keeps it inside the work area;
 // a window larger than the work area keeps its left and top edges visible.
-POINT WindowCentrePosition(const RECT& rcWindow, const RECT& rcFrame, const RECT& rcWork);
+CUIPoint WindowCentrePosition(const CUIRect& rcWindow, const CUIRect& rcFrame, const CUIRect& rcWork);
 
 // The rectangle of the rounded window region, or false when no region applies.
-bool WindowRoundRegionRect(const RECT& rcWindow, SIZE szRoundCorner, bool bMinimised, RECT& rcRegion);
+bool WindowRoundRegionRect(const CUIRect& rcWindow, const CUISize& szRoundCorner, bool bMinimised,
+                           CUIRect& rcRegion);
 
 // The work area relative to its monitor's top-left corner.
-RECT WindowWorkAreaOnMonitor(const RECT& rcWork, const RECT& rcMonitor);
+CUIRect WindowWorkAreaOnMonitor(const CUIRect& rcWork, const CUIRect& rcMonitor);
 
 // The proposed client rectangle of a maximised caption-less window: the work area's size.
-RECT WindowMaximisedClient(const RECT& rcProposed, const RECT& rcWorkOnMonitor);
+CUIRect WindowMaximisedClient(const CUIRect& rcProposed, const CUIRect& rcWorkOnMonitor);
 
 struct TWindowTracking {
-    POINT ptMaxPosition = {0, 0};
-    POINT ptMaxTrackSize = {0, 0};
-    POINT ptMinTrackSize = {0, 0};
+    CUIPoint ptMaxPosition;
+    CUIPoint ptMaxTrackSize;
+    CUIPoint ptMinTrackSize;
 };
 
-TWindowTracking WindowTrackingSizes(const RECT& rcWorkOnMonitor, SIZE szMinWindow);
+TWindowTracking WindowTrackingSizes(const CUIRect& rcWorkOnMonitor, const CUISize& szMinWindow);
 
 }  // namespace SkinUI

@@ -2,6 +2,7 @@
 #include <cassert>
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/WindowGeometry.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -177,7 +178,7 @@ void CWindowWnd::CenterWindow()
                       &info);
     RECT rcFrame = info.rcWork;
     if (hWndOwner != nullptr) ::GetWindowRect(hWndOwner, &rcFrame);
-    const POINT pt = WindowCentrePosition(rcWindow, rcFrame, info.rcWork);
+    const CUIPoint pt = WindowCentrePosition(ToUIRect(rcWindow), ToUIRect(rcFrame), ToUIRect(info.rcWork));
     ::SetWindowPos(m_hWnd, nullptr, pt.x, pt.y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -8,8 +8,8 @@ namespace SkinUI {
 namespace {
 
 // Placed in 64 bits; a coordinate beyond the int range stops at its end instead of wrapping.
-LONG Saturate(long long value) {
-    return static_cast<LONG>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+int Saturate(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 // A share of a growth of up to 2^32 pixels, with the percentage bounded so that it fits 64 bits.
@@ -19,7 +19,7 @@ long long Share(int percent, long long growth) {
 
 }  // namespace
 
-TFloatPlacement LayoutFloat(const RECT& rcParent, const TFloatRequest& request) {
+TFloatPlacement LayoutFloat(const CUIRect& rcParent, const TFloatRequest& request) {
     TFloatPlacement out;
     long long left = 0;
     long long top = 0;
@@ -45,8 +45,8 @@ TFloatPlacement LayoutFloat(const RECT& rcParent, const TFloatRequest& request) 
         bottom = top + request.cy + Share(request.nZoomYPercent, dy);
     }
     if (request.bRelative)
-        out.szParent = {Saturate(width), Saturate(height)};
-    out.rc = RECT{Saturate(left), Saturate(top), Saturate(right), Saturate(bottom)};
+        out.szParent = CUISize(Saturate(width), Saturate(height));
+    out.rc = CUIRect(Saturate(left), Saturate(top), Saturate(right), Saturate(bottom));
     return out;
 }
 

@@ -1,16 +1,16 @@
 #pragma once
-#include <windows.h>
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
 // What a floating child asks for: a fixed offset (negative = from the right or
 // bottom edge), a fixed size and optionally a move/zoom share of parent resizes.
 struct TFloatRequest {
-    SIZE szXY = {0, 0};
+    CUISize szXY;
     int cx = 0;
     int cy = 0;
     bool bRelative = false;
-    SIZE szParent = {0, 0};
+    CUISize szParent;
     int nMoveXPercent = 0;
     int nMoveYPercent = 0;
     int nZoomXPercent = 0;
@@ -18,11 +18,11 @@ struct TFloatRequest {
 };
 
 struct TFloatPlacement {
-    RECT rc = {0, 0, 0, 0};
+    CUIRect rc;
     // The parent size to record when the request is relative.
-    SIZE szParent = {0, 0};
+    CUISize szParent;
 };
 
-TFloatPlacement LayoutFloat(const RECT& rcParent, const TFloatRequest& request);
+TFloatPlacement LayoutFloat(const CUIRect& rcParent, const TFloatRequest& request);
 
 }  // namespace SkinUI

@@ -15,21 +15,21 @@ int Saturate(long long value) {
 struct TAxis {
     bool vertical;
 
-    int Main(const SIZE& s) const { return vertical ? s.cy : s.cx; }
-    int Cross(const SIZE& s) const { return vertical ? s.cx : s.cy; }
-    int MainStart(const RECT& r) const { return vertical ? r.top : r.left; }
-    int MainEnd(const RECT& r) const { return vertical ? r.bottom : r.right; }
-    int CrossStart(const RECT& r) const { return vertical ? r.left : r.top; }
-    int CrossEnd(const RECT& r) const { return vertical ? r.right : r.bottom; }
+    int Main(const CUISize& s) const { return vertical ? s.cy : s.cx; }
+    int Cross(const CUISize& s) const { return vertical ? s.cx : s.cy; }
+    int MainStart(const CUIRect& r) const { return vertical ? r.top : r.left; }
+    int MainEnd(const CUIRect& r) const { return vertical ? r.bottom : r.right; }
+    int CrossStart(const CUIRect& r) const { return vertical ? r.left : r.top; }
+    int CrossEnd(const CUIRect& r) const { return vertical ? r.right : r.bottom; }
     int MainMin(const TFlowChild& c) const { return vertical ? c.cyMin : c.cxMin; }
     int MainMax(const TFlowChild& c) const { return vertical ? c.cyMax : c.cxMax; }
     int CrossMin(const TFlowChild& c) const { return vertical ? c.cxMin : c.cyMin; }
     int CrossMax(const TFlowChild& c) const { return vertical ? c.cxMax : c.cyMax; }
     int CrossFixed(const TFlowChild& c) const { return vertical ? c.cxFixed : c.cyFixed; }
-    SIZE Make(int main, int cross) const { return vertical ? SIZE{cross, main} : SIZE{main, cross}; }
-    RECT MakeRect(int mainStart, int crossStart, int mainEnd, int crossEnd) const {
-        return vertical ? RECT{crossStart, mainStart, crossEnd, mainEnd}
-                        : RECT{mainStart, crossStart, mainEnd, crossEnd};
+    CUISize Make(int main, int cross) const { return vertical ? CUISize(cross, main) : CUISize(main, cross); }
+    CUIRect MakeRect(int mainStart, int crossStart, int mainEnd, int crossEnd) const {
+        return vertical ? CUIRect(crossStart, mainStart, crossEnd, mainEnd)
+                        : CUIRect(mainStart, crossStart, mainEnd, crossEnd);
     }
 };
 
@@ -67,9 +67,9 @@ int LayoutClamp(int value, int minimum, int maximum) {
     return value;
 }
 
-RECT LayoutInnerRect(const RECT& rcItem, const RECT& rcInset, int cxVertBar, int cyHorzBar) {
-    RECT rc = {rcItem.left + rcInset.left, rcItem.top + rcInset.top,
-               rcItem.right - rcInset.right - cxVertBar, rcItem.bottom - rcInset.bottom - cyHorzBar};
+CUIRect LayoutInnerRect(const CUIRect& rcItem, const CUIRect& rcInset, int cxVertBar, int cyHorzBar) {
+    CUIRect rc(rcItem.left + rcInset.left, rcItem.top + rcInset.top, rcItem.right - rcInset.right - cxVertBar,
+               rcItem.bottom - rcInset.bottom - cyHorzBar);
     if (rc.right < rc.left)
         rc.right = rc.left;
     if (rc.bottom < rc.top)

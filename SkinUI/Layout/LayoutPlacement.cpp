@@ -3,6 +3,7 @@
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Core/ContainerUI.h"
 #include "SkinUI/Layout/LayoutFlow.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -10,7 +11,7 @@ namespace {
 
 TFlowChild Describe(const CControlUI& control) {
     TFlowChild child;
-    child.rcPadding = control.GetPadding();
+    child.rcPadding = ToUIRect(control.GetPadding());
     child.cxFixed = control.GetFixedWidth();
     child.cyFixed = control.GetFixedHeight();
     child.cxMin = control.GetMinWidth();
@@ -30,13 +31,13 @@ int VisibleRange(const CScrollBarUI* pBar) {
 
 }  // namespace
 
-int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical) {
+int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVertical) {
     const CScrollBarUI* pVert = container.GetVerticalScrollBar();
     const CScrollBarUI* pHorz = container.GetHorizontalScrollBar();
     TFlowParams params;
     params.bVertical = bVertical;
-    params.szAvailable = {rcInner.right - rcInner.left + VisibleRange(pHorz), rcInner.bottom - rcInner.top};
-    params.ptOrigin = {rcInner.left - VisiblePos(pHorz), rcInner.top - (bVertical ? VisiblePos(pVert) : 0)};
+    params.szAvailable = CUISize(rcInner.GetWidth() + VisibleRange(pHorz), rcInner.GetHeight());
+    params.ptOrigin = CUIPoint(rcInner.left - VisiblePos(pHorz), rcInner.top - (bVertical ? VisiblePos(pVert) : 0));
     params.iChildPadding = container.GetChildPadding();
 
     std::vector<CControlUI*> flowing;
@@ -48,8 +49,9 @@ int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical
             children.push_back(Describe(*pControl));
         }
     }
-    const TFlowResult result =
-        LayoutFlow(params, children, [&flowing](size_t i, SIZE available) { return flowing[i]->EstimateSize(available); });
+    const TFlowResult result = LayoutFlow(params, children, [&flowing](size_t i, CUISize available) {
+        return ToUISize(flowing[i]->EstimateSize(ToSIZE(available)));
+    });
 
     size_t next = 0;
     for (int i = 0; i < container.GetCount(); ++i) {
@@ -59,7 +61,7 @@ int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical
         if (pControl->IsFloat())
             container.SetFloatPos(i);
         else if (next < result.rects.size())
-            pControl->SetPos(result.rects[next++]);
+            pControl->SetPos(ToRECT(result.rects[next++]));
     }
     return result.iNeeded;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
@@ -7,6 +7,6 @@ class CContainerUI;
 
 // Places a container's visible children in a vertical or horizontal flow starting
 // inside rcInner (floating ones by their fixed position); returns the content length.
-int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical);
+int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVertical);
 
 }  // namespace SkinUI

@@ -5,19 +5,15 @@ namespace SkinUI {
 
 namespace {
 
-RECT Transpose(const RECT& rc) {
-    return RECT{rc.top, rc.left, rc.bottom, rc.right};
-}
-
-int Height(const RECT& rc) {
-    return rc.bottom - rc.top;
+CUIRect Transpose(const CUIRect& rc) {
+    return CUIRect(rc.top, rc.left, rc.bottom, rc.right);
 }
 
 // The vertical case; the horizontal one runs on transposed rectangles.
-bool StepVertical(const TSeparatorDrag& drag, const RECT& rcNew, int y, int lastY, RECT& out) {
+bool StepVertical(const TSeparatorDrag& drag, const CUIRect& rcNew, int y, int lastY, CUIRect& out) {
     const int d = y - lastY;
     const int s = drag.nSepSize;
-    RECT r = rcNew;
+    CUIRect r = rcNew;
     const bool bottomEdge = s >= 0;
     if (bottomEdge) {
         if ((d > 0 && y < rcNew.bottom - s) || (d < 0 && y > rcNew.bottom))
@@ -28,16 +24,16 @@ bool StepVertical(const TSeparatorDrag& drag, const RECT& rcNew, int y, int last
             return false;
         r.top += d;
     }
-    if (Height(r) <= drag.nMin) {
-        if (Height(rcNew) <= drag.nMin)
+    if (r.GetHeight() <= drag.nMin) {
+        if (rcNew.GetHeight() <= drag.nMin)
             return false;
         if (bottomEdge)
             r.bottom = r.top + drag.nMin;
         else
             r.top = r.bottom - drag.nMin;
     }
-    if (Height(r) >= drag.nMax) {
-        if (Height(rcNew) >= drag.nMax)
+    if (r.GetHeight() >= drag.nMax) {
+        if (rcNew.GetHeight() >= drag.nMax)
             return false;
         if (bottomEdge)
             r.bottom = r.top + drag.nMax;
@@ -50,21 +46,21 @@ bool StepVertical(const TSeparatorDrag& drag, const RECT& rcNew, int y, int last
 
 }  // namespace
 
-RECT LayoutSeparatorRect(const RECT& rc, int sepSize, bool vertical) {
+CUIRect LayoutSeparatorRect(const CUIRect& rc, int sepSize, bool vertical) {
     if (vertical) {
         if (sepSize >= 0)
-            return RECT{rc.left, std::max<LONG>(rc.bottom - sepSize, rc.top), rc.right, rc.bottom};
-        return RECT{rc.left, rc.top, rc.right, std::min<LONG>(rc.top - sepSize, rc.bottom)};
+            return CUIRect(rc.left, std::max(rc.bottom - sepSize, rc.top), rc.right, rc.bottom);
+        return CUIRect(rc.left, rc.top, rc.right, std::min(rc.top - sepSize, rc.bottom));
     }
     if (sepSize >= 0)
-        return RECT{rc.right - sepSize, rc.top, rc.right, rc.bottom};
-    return RECT{rc.left, rc.top, rc.left - sepSize, rc.bottom};
+        return CUIRect(rc.right - sepSize, rc.top, rc.right, rc.bottom);
+    return CUIRect(rc.left, rc.top, rc.left - sepSize, rc.bottom);
 }
 
-bool LayoutSeparatorStep(const TSeparatorDrag& drag, const RECT& rcNew, int pointer, int last, RECT& out) {
+bool LayoutSeparatorStep(const TSeparatorDrag& drag, const CUIRect& rcNew, int pointer, int last, CUIRect& out) {
     if (drag.bVertical)
         return StepVertical(drag, rcNew, pointer, last, out);
-    RECT moved;
+    CUIRect moved;
     if (!StepVertical(drag, Transpose(rcNew), pointer, last, moved))
         return false;
     out = Transpose(moved);

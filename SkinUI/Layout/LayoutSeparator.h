@@ -1,11 +1,11 @@
 #pragma once
-#include <windows.h>
+#include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
 
 // The strip of a resizable layout: size > 0 at the bottom (right) edge, < 0 at
 // the top (left) edge, 0 none.
-RECT LayoutSeparatorRect(const RECT& rc, int sepSize, bool vertical);
+CUIRect LayoutSeparatorRect(const CUIRect& rc, int sepSize, bool vertical);
 
 struct TSeparatorDrag {
     bool bVertical = true;
@@ -17,6 +17,6 @@ struct TSeparatorDrag {
 
 // One pointer move while dragging: false when the move is ignored, else the
 // resized rectangle in out. pointer and last are y (vertical) or x coordinates.
-bool LayoutSeparatorStep(const TSeparatorDrag& drag, const RECT& rcNew, int pointer, int last, RECT& out);
+bool LayoutSeparatorStep(const TSeparatorDrag& drag, const CUIRect& rcNew, int pointer, int last, CUIRect& out);
 
 }  // namespace SkinUI

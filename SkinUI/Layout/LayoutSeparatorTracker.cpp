@@ -3,6 +3,7 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
 #include "SkinUI/Layout/LayoutSeparator.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -39,7 +40,7 @@ bool CLayoutSeparatorTracker::IsDragging() const {
 }
 
 RECT CLayoutSeparatorTracker::GetThumbRect(const RECT& rcItem, bool bUseNewPos) const {
-    return LayoutSeparatorRect(bUseNewPos && IsDragging() ? m_rcNewPos : rcItem, m_iSepSize, m_bVertical);
+    return ToRECT(LayoutSeparatorRect(ToUIRect(bUseNewPos && IsDragging() ? m_rcNewPos : rcItem), m_iSepSize, m_bVertical));
 }
 
 bool CLayoutSeparatorTracker::HandleEvent(CControlUI& layout, const TEventMsg& event, RECT& rcItem, SIZE& cxyFixed) {
@@ -96,9 +97,10 @@ void CLayoutSeparatorTracker::OnMouseMove(CControlUI& layout, const TEventMsg& e
     drag.nSepSize = m_iSepSize;
     drag.nMin = m_bVertical ? layout.GetMinHeight() : layout.GetMinWidth();
     drag.nMax = m_bVertical ? layout.GetMaxHeight() : layout.GetMaxWidth();
-    RECT moved;
-    if (!LayoutSeparatorStep(drag, m_rcNewPos, pointer, last, moved))
+    CUIRect newPos;
+    if (!LayoutSeparatorStep(drag, ToUIRect(m_rcNewPos), pointer, last, newPos))
         return;
+    const RECT moved = ToRECT(newPos);
     RECT area = GetThumbRect(rcItem, true);
     m_rcNewPos = moved;
     // Stored directly: the parent lays the layout out again only when the drag ends.

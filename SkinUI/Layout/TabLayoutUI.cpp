@@ -4,6 +4,7 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/LayoutFlow.h"
 #include "SkinUI/Utils/UIName.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -85,7 +86,7 @@ void CTabLayoutUI::PlacePage(CControlUI& page, const RECT& rcInset) {
 
 void CTabLayoutUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
-    const RECT inset = LayoutInnerRect(m_rcItem, m_rcInset, 0, 0);
+    const RECT inset = ToRECT(LayoutInnerRect(ToUIRect(m_rcItem), ToUIRect(m_rcInset), 0, 0));
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
         if (!pControl->IsVisible())

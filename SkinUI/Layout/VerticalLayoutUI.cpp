@@ -2,6 +2,7 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Layout/LayoutPlacement.h"
 #include "SkinUI/Utils/UIName.h"
+#include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
@@ -18,7 +19,7 @@ LPVOID CVerticalLayoutUI::GetInterface(const char* pstrName) {
 void CVerticalLayoutUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
     const RECT inner = GetInnerRect();
-    const int needed = GetCount() > 0 ? LayoutPlaceFlow(*this, inner, true) : 0;
+    const int needed = GetCount() > 0 ? LayoutPlaceFlow(*this, ToUIRect(inner), true) : 0;
     ProcessScrollBar(inner, 0, needed);
 }
 

@@ -4,6 +4,7 @@
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Core/WindowGeometry.h"
+#include "SkinUI/Utils/UIRectWin.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
 
 namespace SkinUI {
@@ -144,7 +145,7 @@ LRESULT WindowImplBase::OnNcCalcSizeMsg(UINT, WPARAM wParam, LPARAM lParam, bool
     if (!::IsZoomed(m_hWnd)) return 0;
     RECT* pRect = wParam != 0 ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
                               : reinterpret_cast<RECT*>(lParam);
-    *pRect = WindowMaximisedClient(*pRect, MonitorWorkAreaOnMonitor());
+    *pRect = ToRECT(WindowMaximisedClient(ToUIRect(*pRect), ToUIRect(MonitorWorkAreaOnMonitor())));
     return WVR_REDRAW;
 }
 
@@ -160,20 +161,20 @@ LRESULT WindowImplBase::OnNcHitTestMsg(UINT, WPARAM, LPARAM lParam, bool&)
     RECT rcClient = {};
     ::GetClientRect(m_hWnd, &rcClient);
     const RECT rcCaption = m_PaintManager.GetCaptionRect();
-    if (!CaptionContains(rcClient, rcCaption, pt)) return HTCLIENT;
+    if (!CaptionContains(ToUIRect(rcClient), ToUIRect(rcCaption), ToUIPoint(pt))) return HTCLIENT;
     CControlUI* pControl = m_PaintManager.FindControl(pt);
     if (pControl == nullptr) return HTCLIENT;
-    return CaptionHitTest(rcClient, rcCaption, pt, pControl->GetClass(), pControl->GetControlFlags());
+    return CaptionDragsOver(pControl->GetClass(), pControl->GetControlFlags()) ? HTCAPTION : HTCLIENT;
 }
 
 LRESULT WindowImplBase::OnGetMinMaxInfoMsg(UINT, WPARAM, LPARAM lParam, bool& bHandled)
 {
     auto* pInfo = reinterpret_cast<MINMAXINFO*>(lParam);
     const TWindowTracking tracking =
-        WindowTrackingSizes(MonitorWorkAreaOnMonitor(), m_PaintManager.GetMinInfo());
-    pInfo->ptMaxPosition = tracking.ptMaxPosition;
-    pInfo->ptMaxTrackSize = tracking.ptMaxTrackSize;
-    pInfo->ptMinTrackSize = tracking.ptMinTrackSize;
+        WindowTrackingSizes(ToUIRect(MonitorWorkAreaOnMonitor()), ToUISize(m_PaintManager.GetMinInfo()));
+    pInfo->ptMaxPosition = ToPOINT(tracking.ptMaxPosition);
+    pInfo->ptMaxTrackSize = ToPOINT(tracking.ptMaxTrackSize);
+    pInfo->ptMinTrackSize = ToPOINT(tracking.ptMinTrackSize);
     return NotHandled(bHandled);
 }
 
@@ -190,10 +191,10 @@ LRESULT WindowImplBase::OnMouseHoverMsg(UINT, WPARAM, LPARAM, bool& bHandled)
 LRESULT WindowImplBase::OnSizeMsg(UINT, WPARAM, LPARAM, bool& bHandled)
 {
     RECT rcWindow = {};
-    RECT rcRegion = {};
+    CUIRect rcRegion;
     ::GetWindowRect(m_hWnd, &rcWindow);
     const SIZE corner = m_PaintManager.GetRoundCorner();
-    if (WindowRoundRegionRect(rcWindow, corner, ::IsIconic(m_hWnd) != FALSE, rcRegion)) {
+    if (WindowRoundRegionRect(ToUIRect(rcWindow), ToUISize(corner), ::IsIconic(m_hWnd) != FALSE, rcRegion)) {
         HRGN hRgn = ::CreateRoundRectRgn(rcRegion.left, rcRegion.top, rcRegion.right, rcRegion.bottom,
                                          corner.cx, corner.cy);
         // The window owns the region once it is set.
@@ -362,7 +363,7 @@ RECT WindowImplBase::MonitorWorkAreaOnMonitor() const
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
     ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &info);
-    return WindowWorkAreaOnMonitor(info.rcWork, info.rcMonitor);
+    return ToRECT(WindowWorkAreaOnMonitor(ToUIRect(info.rcWork), ToUIRect(info.rcMonitor)));
 }
 
 }  // namespace SkinUI

@@ -12,29 +12,19 @@ using namespace SkinUI;
 
 namespace {
 
-TGridRect Rect(int left, int top, int right, int bottom)
-{
-    TGridRect rc;
-    rc.left = left;
-    rc.top = top;
-    rc.right = right;
-    rc.bottom = bottom;
-    return rc;
-}
-
-bool Inside(const TGridRect& inner, const TGridRect& outer)
+bool Inside(const CUIRect& inner, const CUIRect& outer)
 {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
 }
 
 // What drawing one described image takes: a 48 x 32 image, cut to its size.
-void LayOut(const TImageDrawState& state, const TGridRect& item, const TGridRect& paint)
+void LayOut(const TImageDrawState& state, const CUIRect& item, const CUIRect& paint)
 {
-    TGridRect source = state.source;
+    CUIRect source = state.source;
     if (!CNineGrid::ClipSource(source, 48, 32))
         return;
-    FUZZ_CHECK(Inside(source, Rect(0, 0, 48, 32)));
+    FUZZ_CHECK(Inside(source, CUIRect(0, 0, 48, 32)));
     if (!state.dest.Meets(item) || !state.dest.Meets(paint))
         return;
     TGridOptions options;
@@ -55,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input(reinterpret_cast<const char*>(data), size);
     const std::string description = input.substr(0, input.find('\0'));
     const std::string modifier = description.size() < input.size() ? input.substr(description.size() + 1) : "";
-    const TGridRect item = Rect(10, 20, 110, 44);
-    const TGridRect paint = Rect(0, 0, 80, 40);
+    const CUIRect item(10, 20, 110, 44);
+    const CUIRect paint(0, 0, 80, 40);
     int images = 0;
     CImageDescInterpreter interpreter(item, [&](const TImageDrawState& state) {
         ++images;

@@ -1,19 +1,29 @@
 #include <gtest/gtest.h>
 #include "SkinUI/Control/ButtonStatePick.h"
 #include "SkinUI/Control/LabelRules.h"
-#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/ControlState.h"
 
 using namespace SkinUI;
+
+namespace {
+
+const unsigned int kCenter = CLabelRules::kCenter;
+const unsigned int kRight = CLabelRules::kRight;
+const unsigned int kVCenter = CLabelRules::kVCenter;
+const unsigned int kBottom = CLabelRules::kBottom;
+const unsigned int kSingleLine = CLabelRules::kSingleLine;
+const unsigned int kWordBreak = 0x10;
+
+}  // namespace
 
 TEST(LabelAlign, WordsAreSubstringsAppliedInOrder)
 {
     // "vcenter" contains "center": horizontal centring comes along.
-    EXPECT_EQ(CLabelRules::ApplyAlign(0, "vcenter"), UINT(DT_CENTER | DT_VCENTER | DT_SINGLELINE));
-    EXPECT_EQ(CLabelRules::ApplyAlign(0, "right vcenter") & (DT_RIGHT | DT_CENTER), UINT(DT_RIGHT | DT_CENTER));
-    EXPECT_EQ(CLabelRules::ApplyAlign(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORDBREAK, "left"),
-              UINT(DT_WORDBREAK));
-    EXPECT_EQ(CLabelRules::ApplyAlign(DT_VCENTER | DT_BOTTOM, "top"), UINT(DT_SINGLELINE));
-    EXPECT_EQ(CLabelRules::ApplyAlign(DT_VCENTER, nullptr), UINT(DT_VCENTER));
+    EXPECT_EQ(CLabelRules::ApplyAlign(0, "vcenter"), kCenter | kVCenter | kSingleLine);
+    EXPECT_EQ(CLabelRules::ApplyAlign(0, "right vcenter") & (kRight | kCenter), kRight | kCenter);
+    EXPECT_EQ(CLabelRules::ApplyAlign(kCenter | kVCenter | kSingleLine | kWordBreak, "left"), kWordBreak);
+    EXPECT_EQ(CLabelRules::ApplyAlign(kVCenter | kBottom, "top"), kSingleLine);
+    EXPECT_EQ(CLabelRules::ApplyAlign(kVCenter, nullptr), kVCenter);
 }
 
 TEST(LabelEffectRules, ShadowOffsetByAngle)

@@ -9,19 +9,19 @@ using namespace SkinUI;
 
 namespace {
 
-TGridRect R(int l, int t, int r, int b)
+CUIRect R(int l, int t, int r, int b)
 {
-    return TGridRect{l, t, r, b};
+    return CUIRect{l, t, r, b};
 }
 
-std::string Str(const TGridRect& r)
+std::string Str(const CUIRect& r)
 {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
 
 // Each piece as "dest<-src", in drawing order.
-std::string Pieces(const TGridRect& dest, const TGridRect& src, const TGridRect& corner, const TGridRect& paint,
+std::string Pieces(const CUIRect& dest, const CUIRect& src, const CUIRect& corner, const CUIRect& paint,
                    const TGridOptions& options = {})
 {
     std::string out;
@@ -31,7 +31,7 @@ std::string Pieces(const TGridRect& dest, const TGridRect& src, const TGridRect&
     return out;
 }
 
-const TGridRect kEverywhere{-10000, -10000, 10000, 10000};
+const CUIRect kEverywhere{-10000, -10000, 10000, 10000};
 
 } // namespace
 
@@ -56,8 +56,8 @@ TEST(NineGrid, TiledMiddlesEndWithACutTile)
     ASSERT_EQ(pieces.size(), 6u);
     EXPECT_EQ(Str(pieces.back().dest) + "<-" + Str(pieces.back().src), "20,10,25,15<-0,0,5,5");
     for (const TGridPiece& p : pieces) {
-        EXPECT_EQ(p.dest.Width(), p.src.Width());
-        EXPECT_EQ(p.dest.Height(), p.src.Height());
+        EXPECT_EQ(p.dest.GetWidth(), p.src.GetWidth());
+        EXPECT_EQ(p.dest.GetHeight(), p.src.GetHeight());
     }
 }
 
@@ -88,13 +88,13 @@ TEST(NineGrid, HugeInputStaysInRangeAndOnlyPaintedTilesAreMade)
 
 TEST(NineGrid, ClipSourceToTheImage)
 {
-    TGridRect whole{0, 0, 0, 0};
+    CUIRect whole{0, 0, 0, 0};
     EXPECT_TRUE(CNineGrid::ClipSource(whole, 16, 8));
     EXPECT_EQ(Str(whole), "0,0,16,8");
-    TGridRect beyond{-5, 2, 40, 40};
+    CUIRect beyond{-5, 2, 40, 40};
     EXPECT_TRUE(CNineGrid::ClipSource(beyond, 16, 8));
     EXPECT_EQ(Str(beyond), "0,2,16,8");
-    TGridRect outside{20, 0, 30, 8};
+    CUIRect outside{20, 0, 30, 8};
     EXPECT_FALSE(CNineGrid::ClipSource(outside, 16, 8));
 }
 

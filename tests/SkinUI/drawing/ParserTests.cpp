@@ -23,7 +23,7 @@ std::vector<std::string> Pairs(const char* text)
     return out;
 }
 
-std::vector<TImageDrawState> Interpret(const char* desc, const char* modifier, TGridRect item = {0, 0, 100, 20})
+std::vector<TImageDrawState> Interpret(const char* desc, const char* modifier, CUIRect item = {0, 0, 100, 20})
 {
     std::vector<TImageDrawState> drawn;
     CImageDescInterpreter interpreter(item, [&drawn](const TImageDrawState& s) { drawn.push_back(s); });
@@ -50,7 +50,7 @@ std::string Describe(const char* html)
 // A drawn image as name|dest|source|corner|fade|hole|mask|tiling.
 std::string Drawn(const TImageDrawState& s)
 {
-    const auto rect = [](const TGridRect& r) {
+    const auto rect = [](const CUIRect& r) {
         return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
                std::to_string(r.bottom);
     };
@@ -78,11 +78,11 @@ TEST(ImageDescParser, PairsAndMalformedInput)
 
 TEST(ImageDescParser, RectsAndColours)
 {
-    const TGridRect part = CImageDescParser::ParseRect("5,6");
+    const CUIRect part = CImageDescParser::ParseRect("5,6");
     EXPECT_TRUE(part.left == 5 && part.top == 6 && part.right == 0 && part.bottom == 0);
     EXPECT_EQ(CImageDescParser::ParseRect("x").left, 0);
     // Past the int range a number saturates, whatever the width of long.
-    const TGridRect huge = CImageDescParser::ParseRect("4294967306,-4294967306,99999999999");
+    const CUIRect huge = CImageDescParser::ParseRect("4294967306,-4294967306,99999999999");
     EXPECT_TRUE(huge.left == INT_MAX && huge.top == INT_MIN && huge.right == INT_MAX);
     EXPECT_EQ(CImageDescParser::ParseColor("#FFFF00FF"), 0xFFFF00FFu);
     EXPECT_EQ(CImageDescParser::ParseColor("80112233"), 0x80112233u);

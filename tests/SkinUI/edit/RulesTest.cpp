@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
-#include <windows.h>
 #include "SkinUI/Control/ComboArrowImage.h"
 #include "SkinUI/Control/ComboPopupGeometry.h"
 #include "SkinUI/Control/EditRules.h"
-#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/ControlState.h"
+#include "tests/support/CodePage.h"
 
 using namespace SkinUI;
 
 namespace {
 
-void ExpectRect(const RECT& rc, int l, int t, int r, int b)
+void ExpectRect(const CUIRect& rc, int l, int t, int r, int b)
 {
     EXPECT_EQ(rc.left, l);
     EXPECT_EQ(rc.top, t);
@@ -21,30 +21,40 @@ void ExpectRect(const RECT& rc, int l, int t, int r, int b)
 
 TEST(ComboPopupGeometry, OpensBelowWhenItFitsAndAboveNearTheBottom)
 {
-    const RECT work = {0, 0, 1280, 1000};
+    const CUIRect work = {0, 0, 1280, 1000};
     // Exactly reaching the bottom still fits.
-    ExpectRect(CComboPopupGeometry::Place(RECT{10, 900, 110, 936}, SIZE{0, 150}, 60, work), 10, 936, 110, 1000);
-    ExpectRect(CComboPopupGeometry::Place(RECT{10, 901, 110, 937}, SIZE{0, 150}, 60, work), 10, 837, 110, 901);
-    ExpectRect(CComboPopupGeometry::Place(RECT{10, 960, 110, 984}, SIZE{200, 150}, 400, work), 10, 810, 210, 960);
+    ExpectRect(CComboPopupGeometry::Place(CUIRect{10, 900, 110, 936}, CUISize{0, 150}, 60, work), 10, 936, 110, 1000);
+    ExpectRect(CComboPopupGeometry::Place(CUIRect{10, 901, 110, 937}, CUISize{0, 150}, 60, work), 10, 837, 110, 901);
+    ExpectRect(CComboPopupGeometry::Place(CUIRect{10, 960, 110, 984}, CUISize{200, 150}, 400, work), 10, 810, 210, 960);
 }
 
 TEST(ComboPopupGeometry, ScrollDeltaBringsTheItemIntoView)
 {
-    const RECT view = {0, 100, 100, 200};
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(RECT{0, 80, 100, 100}, view), -20);
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(RECT{0, 190, 100, 215}, view), 15);
+    const CUIRect view = {0, 100, 100, 200};
+    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 80, 100, 100}, view), -20);
+    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 190, 100, 215}, view), 15);
     // An item ending on the view's bottom edge is inside.
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(RECT{0, 180, 100, 200}, view), 0);
+    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 180, 100, 200}, view), 0);
     // Taller than the view: the bottom wins.
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(RECT{0, 90, 100, 210}, view), 10);
+    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 90, 100, 210}, view), 10);
 }
 
 TEST(EditRules, NativeRectIsTheTextAreaNarrowedToTheFont)
 {
-    const RECT item = {10, 10, 110, 40};
-    const RECT pad = {4, 3, 4, 3};
+    const CUIRect item = {10, 10, 110, 40};
+    const CUIRect pad = {4, 3, 4, 3};
     ExpectRect(CEditRules::NativeRect(item, pad, 14), 14, 18, 106, 32);
     ExpectRect(CEditRules::NativeRect(item, pad, 30), 14, 13, 106, 37);
+}
+
+// Run with the Chinese code page (ctest entry skinui_edit_tests_gbk).
+TEST(EditRulesGbk, PasswordCountsADoubleByteCharacterOnce)
+{
+    if (!IsGbkCodePage()) GTEST_SKIP() << "needs code page 936";
+    EXPECT_STREQ(CEditRules::MaskPassword("中文a", '*').GetData(), "***");
+    // A lead byte cut off at the end still shows as one character.
+    EXPECT_STREQ(CEditRules::MaskPassword("a\xD6", '*').GetData(), "**");
+    EXPECT_STREQ(CEditRules::KeepDigits("1中2").GetData(), "12");
 }
 
 TEST(ComboArrowImage, StatePriorityIsDisabledPushedHotFocused)
@@ -60,21 +70,11 @@ TEST(ComboArrowImage, ModifierPicksTheStateCellAtTheRightEndOrNothing)
     CUIString modify;
     int cx = 0;
     ASSERT_TRUE(CComboArrowImage::BuildModifier("res='12' source='0,0,100,20' corner='1,1,1,1'", 2,
-                                                SIZE{120, 24}, 1, modify, cx));
+                                                CUISize{120, 24}, 1, modify, cx));
     EXPECT_EQ(cx, 20);
     EXPECT_STREQ(modify.GetData(), "res='12' source='40,0,60,20' dest='99,1,119,23' corner='1,1,1,1'");
     for (const char* bad : {"res='1'", "source='1,2,3", "source='1,2'", static_cast<const char*>(nullptr)}) {
-        EXPECT_FALSE(CComboArrowImage::BuildModifier(bad, 0, SIZE{10, 10}, 0, modify, cx)) << (bad ? bad : "null");
+        EXPECT_FALSE(CComboArrowImage::BuildModifier(bad, 0, CUISize{10, 10}, 0, modify, cx)) << (bad ? bad : "null");
     }
     EXPECT_EQ(cx, 20);
-}
-
-// Run with the Chinese code page (ctest entry skinui_edit_tests_gbk).
-TEST(EditRulesGbk, PasswordCountsADoubleByteCharacterOnce)
-{
-    if (::GetACP() != 936) GTEST_SKIP() << "needs code page 936";
-    EXPECT_STREQ(CEditRules::MaskPassword("中文a", '*').GetData(), "***");
-    // A lead byte cut off at the end still shows as one character.
-    EXPECT_STREQ(CEditRules::MaskPassword("a\xD6", '*').GetData(), "**");
-    EXPECT_STREQ(CEditRules::KeepDigits("1中2").GetData(), "12");
 }

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <climits>
 #include <vector>
-#include "ProbeControl.h"
 #include "SkinUI/Control/ScrollBarGeometry.h"
 #include "SkinUI/Layout/LayoutFloat.h"
 #include "SkinUI/Layout/LayoutFlow.h"
 #include "SkinUI/Layout/LayoutSeparator.h"
+#include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
 
@@ -13,7 +13,7 @@ namespace {
 
 // Children that always estimate the same main-axis length (0 = stretchable).
 FlowEstimate Lengths(const std::vector<int>& lengths, bool vertical) {
-    return [=](size_t i, SIZE) { return vertical ? SIZE{0, lengths[i]} : SIZE{lengths[i], 0}; };
+    return [=](size_t i, CUISize) { return vertical ? CUISize{0, lengths[i]} : CUISize{lengths[i], 0}; };
 }
 
 TFlowParams Params(bool vertical, int cx, int cy, int childPadding = 0) {
@@ -47,13 +47,13 @@ TEST(LayoutFlow, PaddingsAndLimitsStayInsideTheChildRectangle) {
     p.ptOrigin = {10, 20};
     TFlowResult r = LayoutFlow(p, children, Lengths({10, 10, 50, 0}, true));
     // Width 30 - 1 - 3; the bottom padding 4 is part of the rectangle.
-    EXPECT_EQ(r.rects[0], (RECT{11, 22, 37, 36}));
-    EXPECT_EQ(r.rects[1], (RECT{10, 36, 40, 66}));
-    EXPECT_EQ(r.rects[2], (RECT{10, 66, 40, 81}));
-    EXPECT_EQ(r.rects[3], (RECT{10, 81, 22, 101}));
+    EXPECT_EQ(r.rects[0], (CUIRect{11, 22, 37, 36}));
+    EXPECT_EQ(r.rects[1], (CUIRect{10, 36, 40, 66}));
+    EXPECT_EQ(r.rects[2], (CUIRect{10, 66, 40, 81}));
+    EXPECT_EQ(r.rects[3], (CUIRect{10, 81, 22, 101}));
     std::vector<TFlowChild> row(1);
     row[0].rcPadding = {1, 2, 3, 4};
-    EXPECT_EQ(LayoutFlow(Params(false, 100, 30), row, Lengths({10}, false)).rects[0], (RECT{1, 2, 14, 26}));
+    EXPECT_EQ(LayoutFlow(Params(false, 100, 30), row, Lengths({10}, false)).rects[0], (CUIRect{1, 2, 14, 26}));
 }
 
 TEST(LayoutFlow, OverfullSpaceGivesStretchablesZeroThenTheirMinimum) {
@@ -68,11 +68,11 @@ TEST(LayoutFlow, OverfullSpaceGivesStretchablesZeroThenTheirMinimum) {
 TEST(LayoutFlow, NegativeAvailableSpaceNeverInvertsARectangle) {
     std::vector<TFlowChild> children(2);
     children[0].rcPadding = {5, 0, 5, 0};
-    for (const RECT& rc : LayoutFlow(Params(true, -10, -10), children, Lengths({0, 0}, true)).rects) {
+    for (const CUIRect& rc : LayoutFlow(Params(true, -10, -10), children, Lengths({0, 0}, true)).rects) {
         EXPECT_GE(rc.right, rc.left);
         EXPECT_GE(rc.bottom, rc.top);
     }
-    EXPECT_EQ(LayoutInnerRect({10, 10, 20, 20}, {8, 8, 8, 8}, 0, 0), (RECT{18, 18, 18, 18}));
+    EXPECT_EQ(LayoutInnerRect({10, 10, 20, 20}, {8, 8, 8, 8}, 0, 0), (CUIRect{18, 18, 18, 18}));
 }
 
 TEST(LayoutFlow, ExtremeLengthsAndGapsNeitherWrapNorInvert) {
@@ -100,7 +100,7 @@ TEST(LayoutFloat, ExtremeSharesAndSizesNeitherWrapNorInvert) {
     req.szParent = {-INT_MAX, -INT_MAX};
     req.nMoveXPercent = INT_MAX;
     req.nZoomYPercent = INT_MAX;
-    const RECT rc = LayoutFloat({-100, -100, INT_MAX, INT_MAX}, req).rc;
+    const CUIRect rc = LayoutFloat({-100, -100, INT_MAX, INT_MAX}, req).rc;
     EXPECT_GE(rc.right, rc.left);
     EXPECT_GE(rc.bottom, rc.top);
 }
@@ -116,7 +116,7 @@ TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {
     req.nMoveYPercent = 100;
     req.nZoomXPercent = 25;
     TFloatPlacement out = LayoutFloat({0, 0, 300, 140}, req);
-    EXPECT_EQ(out.rc, (RECT{60, 50, 105, 70}));
+    EXPECT_EQ(out.rc, (CUIRect{60, 50, 105, 70}));
     EXPECT_EQ(out.szParent.cx, 300);
     // Shrinking truncates toward zero: -3 * 50 / 100 = -1.
     req.szParent = {203, 100};
@@ -125,15 +125,15 @@ TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {
 }
 
 TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits) {
-    EXPECT_EQ(LayoutSeparatorRect({10, 20, 110, 70}, 80, true), (RECT{10, 20, 110, 70}));
+    EXPECT_EQ(LayoutSeparatorRect({10, 20, 110, 70}, 80, true), (CUIRect{10, 20, 110, 70}));
     struct TCase {
         const char* what;
         bool vertical;
         int sepSize, minSize, maxSize;
-        RECT pos;
+        CUIRect pos;
         int point, last;
         bool moved;
-        RECT expected;
+        CUIRect expected;
     };
     const TCase cases[] = {
         {"bottom edge", true, 4, 0, 9999, {0, 0, 50, 100}, 108, 98, true, {0, 0, 50, 110}},
@@ -151,7 +151,7 @@ TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits) {
         drag.nSepSize = c.sepSize;
         drag.nMin = c.minSize;
         drag.nMax = c.maxSize;
-        RECT out = {-1, -1, -1, -1};
+        CUIRect out = {-1, -1, -1, -1};
         EXPECT_EQ(LayoutSeparatorStep(drag, c.pos, c.point, c.last, out), c.moved) << c.what;
         if (c.moved) {
             EXPECT_EQ(out, c.expected) << c.what;
@@ -160,11 +160,11 @@ TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits) {
 }
 
 TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition) {
-    const RECT none = {0, 0, 0, 0};
+    const CUIRect none(0, 0, 0, 0);
     struct TCase {
         const char* what;
         TScrollBarMetrics metrics;
-        RECT button1, button2, thumb;
+        CUIRect button1, button2, thumb;
     };
     TScrollBarMetrics horizontal = Vertical(0, 100, 100);
     horizontal.bHorizontal = true;

@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
-#include <type_traits>
 #include "SkinUI/Utils/PtrArrayUI.h"
 #include "SkinUI/Utils/StringMapUI.h"
 #include "SkinUI/Utils/UIRect.h"
 
 using namespace SkinUI;
-
-static_assert(sizeof(CUIRect) == sizeof(RECT), "CUIRect keeps the RECT layout");
-static_assert(std::is_standard_layout<CUIRect>::value, "CUIRect keeps the RECT layout");
 
 namespace {
 void* P(int n) { return reinterpret_cast<void*>(static_cast<intptr_t>(n)); }
@@ -85,4 +81,18 @@ TEST(StringMapUI, EnumerationReachesEveryItemOnce) {
     EXPECT_EQ(keys, seen);
     EXPECT_EQ(nullptr, map.GetAt(300));
     EXPECT_EQ(nullptr, map.GetAt(-1));
+}
+
+TEST(UIRect, JoinMeetsAndContainsUseTheOpenRightAndBottom) {
+    CUIRect a(0, 0, 10, 5);
+    a.Join(CUIRect(-2, 3, 4, 9));
+    EXPECT_TRUE(a.left == -2 && a.top == 0 && a.right == 10 && a.bottom == 9);
+    EXPECT_EQ(12, a.GetWidth());
+    EXPECT_TRUE(a.Meets(CUIRect(9, 8, 20, 20)));
+    EXPECT_FALSE(a.Meets(CUIRect(10, 0, 20, 9)));
+    EXPECT_FALSE(a.Meets(CUIRect(0, 0, 5, 0)));
+    EXPECT_TRUE(CUIRect(5, 5, 5, 9).IsEmpty());
+    EXPECT_TRUE(a.Contains(CUIPoint(-2, 0)));
+    EXPECT_FALSE(a.Contains(CUIPoint(10, 4)));
+    EXPECT_FALSE(a.Contains(CUIPoint(0, 9)));
 }

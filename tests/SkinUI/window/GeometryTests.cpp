@@ -6,10 +6,10 @@ using namespace SkinUI;
 
 TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
 {
-    const RECT screen = {0, 0, 1280, 984};
+    const CUIRect screen = {0, 0, 1280, 984};
     struct TCase {
-        RECT window, frame, work;
-        POINT expected;
+        CUIRect window, frame, work;
+        CUIPoint expected;
     };
     const TCase cases[] = {
         {{0, 0, 201, 101}, {100, 100, 501, 401}, screen, {300 - 100, 250 - 50}},
@@ -19,7 +19,7 @@ TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
         {{0, 0, 500, 400}, {10, 20, 310, 220}, {10, 20, 310, 220}, {10, 20}},
     };
     for (const TCase& c : cases) {
-        const POINT pt = WindowCentrePosition(c.window, c.frame, c.work);
+        const CUIPoint pt = WindowCentrePosition(c.window, c.frame, c.work);
         EXPECT_EQ(c.expected.x, pt.x) << c.frame.left;
         EXPECT_EQ(c.expected.y, pt.y) << c.frame.left;
     }
@@ -27,7 +27,7 @@ TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
 
 TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOriginUnlessSquareOrMinimised)
 {
-    RECT region = {7, 7, 7, 7};
+    CUIRect region = {7, 7, 7, 7};
     EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {0, 0}, false, region));
     EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {5, 5}, true, region));
     EXPECT_EQ(7, region.right);
@@ -41,10 +41,10 @@ TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOriginUnlessSquareOrMinimise
 
 TEST(WindowMaximise, ClientTakesTheWorkAreaSizeFromItsOwnCorner)
 {
-    const RECT work = WindowWorkAreaOnMonitor({1280, 30, 2560, 1024}, {1280, 0, 2560, 1024});
+    const CUIRect work = WindowWorkAreaOnMonitor({1280, 30, 2560, 1024}, {1280, 0, 2560, 1024});
     EXPECT_EQ(0, work.left);
     EXPECT_EQ(30, work.top);
-    const RECT client = WindowMaximisedClient({-8, -8, 1288, 1032}, work);
+    const CUIRect client = WindowMaximisedClient({-8, -8, 1288, 1032}, work);
     EXPECT_EQ(-8, client.left);
     EXPECT_EQ(-8, client.top);
     EXPECT_EQ(-8 + 1280, client.right);
@@ -53,11 +53,11 @@ TEST(WindowMaximise, ClientTakesTheWorkAreaSizeFromItsOwnCorner)
 
 TEST(CaptionBand, InsetsAreFromTheClientEdgesAndInputControlsKeepTheMouse)
 {
-    const RECT client = {0, 0, 300, 200};
-    const RECT caption = {10, 0, 20, 36};
+    const CUIRect client = {0, 0, 300, 200};
+    const CUIRect caption = {10, 0, 20, 36};
     EXPECT_TRUE(CaptionContains(client, caption, {10, 0}));
     EXPECT_TRUE(CaptionContains(client, caption, {279, 35}));
-    for (POINT pt : {POINT{9, 10}, POINT{280, 10}, POINT{100, 36}, POINT{100, -1}}) {
+    for (CUIPoint pt : {CUIPoint{9, 10}, CUIPoint{280, 10}, CUIPoint{100, 36}, CUIPoint{100, -1}}) {
         EXPECT_FALSE(CaptionContains(client, caption, pt)) << pt.x << "," << pt.y;
     }
     EXPECT_FALSE(CaptionContains(client, {0, 0, 0, 0}, {0, 0}));
