@@ -119,9 +119,10 @@ TFlowResult LayoutFlow(const TFlowParams& params, const std::vector<TFlowChild>&
         result.rects.push_back(ax.MakeRect(Saturate(mainStart), Saturate(crossStart),
                                            Saturate(mainStart + length + padEnd), Saturate(crossStart + crossLength)));
 
-        cursor += length + params.iChildPadding + padStart + padEnd;
+        const long long gap = params.iChildPadding;
+        cursor += length + gap + padStart + padEnd;
         needed += length + padStart + padEnd;
-        remaining -= length + params.iChildPadding + padEnd;
+        remaining -= length + gap + padEnd;
     }
     needed += static_cast<long long>(std::max(0, pass.estimated - 1)) * params.iChildPadding;
     result.iNeeded = Saturate(needed);
