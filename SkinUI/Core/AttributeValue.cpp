@@ -79,4 +79,26 @@ bool CAttributeValue::HasComma(const char* text)
     return text != nullptr && std::strchr(text, ',') != nullptr;
 }
 
+bool CAttributeValue::ReadNumbers(const char* text, int* values, int count)
+{
+    const char* p = text;
+    for (int i = 0; i < count; ++i) {
+        const char* end = p;
+        values[i] = ParseInt(p, &end);
+        if (end == p) return false;
+        p = end;
+        if (*p == '\0') return i == count - 1;
+        ++p;
+    }
+    return true;
+}
+
+bool CAttributeValue::ReadColor(const char* text, unsigned int& color)
+{
+    const char* p = text + (*text == '#' ? 1 : 0);
+    if (*p == '\0' || std::strchr("0123456789abcdefABCDEF", *p) == nullptr) return false;
+    color = ParseColor(text);
+    return true;
+}
+
 } // namespace SkinUI

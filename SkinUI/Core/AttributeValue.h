@@ -14,6 +14,10 @@ public:
     // Numbers separated by one character each; missing numbers read as 0, extra ones are ignored.
     static void ParseList(const char* text, int* values, int count);
     static bool HasComma(const char* text);
+    // count decimal numbers, each followed by one separator or the end; more are ignored.
+    static bool ReadNumbers(const char* text, int* values, int count);
+    // Optional "#" then at least one hexadecimal digit.
+    static bool ReadColor(const char* text, unsigned int& color);
 };
 
 } // namespace SkinUI

@@ -18,28 +18,6 @@ const unsigned char kRedPng[] = {
 
 } // namespace
 
-TEST(DlgResources, BadFontSizesFallBackAndNamelessElementsAreRefused)
-{
-    CXmlDoc doc;
-    ASSERT_TRUE(doc.Load("<W><Font name=\"A\" italic=\"yes\" size=\"abc\"/><Font name=\"A\" size=\"-14\"/>"
-                         "<Font name=\"A\" size=\"0\"/><Font size=\"10\"/><Image restype=\"PNG\"/>"
-                         "<Default value=\"x\"/><Image name=\"\"/></W>"));
-    CXmlElem elem = doc.GetRoot().GetChild();
-    for (int i = 0; i < 3; ++i, elem = elem.GetSibling()) {
-        TFontDecl decl;
-        ASSERT_TRUE(CDlgResources::ReadFont(elem, decl));
-        EXPECT_EQ(decl.iSize, 12) << i;
-        EXPECT_FALSE(decl.bItalic) << i;
-    }
-    TFontDecl fontDecl;
-    TImageDecl imageDecl;
-    TDefaultDecl defaultDecl;
-    EXPECT_FALSE(CDlgResources::ReadFont(elem, fontDecl));
-    EXPECT_FALSE(CDlgResources::ReadImage(elem = elem.GetSibling(), imageDecl));
-    EXPECT_FALSE(CDlgResources::ReadDefault(elem = elem.GetSibling(), defaultDecl));
-    EXPECT_FALSE(CDlgResources::ReadImage(elem = elem.GetSibling(), imageDecl));
-}
-
 TEST(DlgResources, FontsGetIndicesInDocumentOrderWhateverLiesBetween)
 {
     CXmlDoc doc;

@@ -5,25 +5,6 @@
 
 using namespace SkinUI;
 
-TEST(WindowAttributes, NumbersNeedEveryNumberAndColoursAHexDigit)
-{
-    int v[4] = {7, 7, 7, 7};
-    EXPECT_TRUE(CDlgWindowAttributes::ReadNumbers("1,-2, 3,+4", v, 4));
-    EXPECT_EQ(v[1] * 10 + v[3], -16);
-    // Any single separator will do, and extra numbers are ignored.
-    EXPECT_TRUE(CDlgWindowAttributes::ReadNumbers("10x20,30", v, 2));
-    EXPECT_EQ(v[1], 20);
-    for (const char* bad : {"10,", "10,,20", "", "-"}) {
-        EXPECT_FALSE(CDlgWindowAttributes::ReadNumbers(bad, v, 2)) << bad;
-    }
-    unsigned long color = 5;
-    EXPECT_TRUE(CDlgWindowAttributes::ReadColor("ff00ff00", color));
-    for (const char* bad : {"#", "", "red", " #FF000000"}) {
-        EXPECT_FALSE(CDlgWindowAttributes::ReadColor(bad, color)) << bad;
-    }
-    EXPECT_EQ(color, 0xFF00FF00ul);
-}
-
 TEST(WindowAttributes, BadValuesAndNamesKeepTheSetting)
 {
     CPaintManagerUI pm;

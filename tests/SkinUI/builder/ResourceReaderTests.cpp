@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+#include "SkinUI/Core/AttributeValue.h"
+#include "SkinUI/Core/DlgResourceReader.h"
+#include "SkinUI/Core/XmlDoc.h"
+
+using namespace SkinUI;
+
+TEST(WindowAttributes, NumbersNeedEveryNumberAndColoursAHexDigit)
+{
+    int v[4] = {7, 7, 7, 7};
+    EXPECT_TRUE(CAttributeValue::ReadNumbers("1,-2, 3,+4", v, 4));
+    EXPECT_EQ(v[1] * 10 + v[3], -16);
+    // Any single separator will do, and extra numbers are ignored.
+    EXPECT_TRUE(CAttributeValue::ReadNumbers("10x20,30", v, 2));
+    EXPECT_EQ(v[1], 20);
+    for (const char* bad : {"10,", "10,,20", "", "-"}) {
+        EXPECT_FALSE(CAttributeValue::ReadNumbers(bad, v, 2)) << bad;
+    }
+    unsigned int color = 5;
+    EXPECT_TRUE(CAttributeValue::ReadColor("ff00ff00", color));
+    for (const char* bad : {"#", "", "red", " #FF000000"}) {
+        EXPECT_FALSE(CAttributeValue::ReadColor(bad, color)) << bad;
+    }
+    EXPECT_EQ(color, 0xFF00FF00u);
+}
+
+TEST(DlgResourceReader, BadFontSizesFallBackAndNamelessElementsAreRefused)
+{
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.Load("<W><Font name=\"A\" italic=\"yes\" size=\"abc\"/><Font name=\"A\" size=\"-14\"/>"
+                         "<Font name=\"A\" size=\"0\"/><Font size=\"10\"/><Image restype=\"PNG\"/>"
+                         "<Default value=\"x\"/><Image name=\"\"/></W>"));
+    CXmlElem elem = doc.GetRoot().GetChild();
+    for (int i = 0; i < 3; ++i, elem = elem.GetSibling()) {
+        TFontDecl decl;
+        ASSERT_TRUE(CDlgResourceReader::ReadFont(elem, decl));
+        EXPECT_EQ(decl.iSize, 12) << i;
+        EXPECT_FALSE(decl.bItalic) << i;
+    }
+    TFontDecl fontDecl;
+    TImageDecl imageDecl;
+    TDefaultDecl defaultDecl;
+    EXPECT_FALSE(CDlgResourceReader::ReadFont(elem, fontDecl));
+    EXPECT_FALSE(CDlgResourceReader::ReadImage(elem = elem.GetSibling(), imageDecl));
+    EXPECT_FALSE(CDlgResourceReader::ReadDefault(elem = elem.GetSibling(), defaultDecl));
+    EXPECT_FALSE(CDlgResourceReader::ReadImage(elem = elem.GetSibling(), imageDecl));
+}
