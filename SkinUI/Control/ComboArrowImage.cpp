@@ -1,19 +1,20 @@
 #include "SkinUI/Control/ComboArrowImage.h"
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/ControlState.h"
 
 namespace SkinUI {
 
 namespace {
 
-// Four numbers each followed by exactly one separator character.
-bool ReadFour(const char* p, long v[4])
+// Four numbers each followed by exactly one separator character; the cell
+// arithmetic runs in 64 bits, so numbers at the int range's ends cannot overflow it.
+bool ReadFour(const char* p, long long v[4])
 {
     for (int i = 0; i < 4; ++i) {
-        char* end = nullptr;
-        v[i] = std::strtol(p, &end, 10);
+        const char* end = nullptr;
+        v[i] = CAttributeValue::ParseInt(p, &end);
         if (end == p) return false;
         p = end;
         if (i < 3) {
@@ -44,16 +45,15 @@ bool CComboArrowImage::BuildModifier(const char* image, int iState, const CUISiz
     const char* open = std::strchr(source, '\'');
     if (open == nullptr) return false;
     const char* close = std::strchr(open + 1, '\'');
-    long v[4] = {};
+    long long v[4] = {};
     if (close == nullptr || !ReadFour(open + 1, v)) return false;
 
     cxArrow = static_cast<int>((v[2] - v[0]) / kStateCount);
-    const long left = v[0] + static_cast<long>(cxArrow) * iState;
-    const CUIRect rcDest(szItem.cx - nBorder - cxArrow, nBorder, szItem.cx - nBorder, szItem.cy - nBorder);
+    const long long left = v[0] + static_cast<long long>(cxArrow) * iState;
+    const long long right = static_cast<long long>(szItem.cx) - nBorder;
     char part[128];
-    std::snprintf(part, sizeof(part), "source='%ld,%ld,%ld,%ld' dest='%d,%d,%d,%d'", left, v[1], left + cxArrow,
-                  v[3], static_cast<int>(rcDest.left), static_cast<int>(rcDest.top),
-                  static_cast<int>(rcDest.right), static_cast<int>(rcDest.bottom));
+    std::snprintf(part, sizeof(part), "source='%lld,%lld,%lld,%lld' dest='%lld,%d,%lld,%lld'", left, v[1],
+                  left + cxArrow, v[3], right - cxArrow, nBorder, right, static_cast<long long>(szItem.cy) - nBorder);
     CUIString result(image, static_cast<int>(source - image));
     result += part;
     result += close + 1;

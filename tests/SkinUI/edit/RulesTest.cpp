@@ -77,4 +77,9 @@ TEST(ComboArrowImage, ModifierPicksTheStateCellAtTheRightEndOrNothing)
         EXPECT_FALSE(CComboArrowImage::BuildModifier(bad, 0, CUISize{10, 10}, 0, modify, cx)) << (bad ? bad : "null");
     }
     EXPECT_EQ(cx, 20);
+    // Numbers past the int range are its ends; nothing overflows on the way.
+    ASSERT_TRUE(CComboArrowImage::BuildModifier("source='-99999999999999999999,0,99999999999999999999,20'", 4,
+                                                CUISize{120, 24}, 0, modify, cx));
+    EXPECT_EQ(cx, 858993459);
+    EXPECT_STREQ(modify.GetData(), "source='1288490188,0,2147483647,20' dest='-858993339,0,120,24'");
 }
