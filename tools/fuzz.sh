@@ -13,7 +13,7 @@ build=$BENCH_BUILD/fuzz
 fuzz_src=$BENCH_ROOT/tests/fuzz
 
 # Inputs longer than libFuzzer's default of 4096 bytes, where the format needs them.
-declare -A max_len=([firmware_plan]=20000 [markup]=8192)
+declare -A max_len=([firmware_plan]=20000 [markup]=8192 [skin_builder]=8192)
 
 fuzz_build() {
   bench_install || return 1
