@@ -1,9 +1,5 @@
 #include "SkinUI/Core/MbcsText.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace SkinUI {
 
 namespace {
@@ -15,13 +11,10 @@ char ToLowerAscii(char c)
 
 } // namespace
 
+// The texts are GBK whatever the system's code page is.
 bool CMbcsText::IsLeadByte(unsigned char c)
 {
-#ifdef _WIN32
-    return ::IsDBCSLeadByte(c) != FALSE;
-#else
     return c >= 0x81 && c <= 0xFE;
-#endif
 }
 
 int CMbcsText::CharLength(const char* p)

@@ -5,6 +5,7 @@
 #include <string>
 #include "SkinUI/Core/MbcsText.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/GbkText.h"
 
 namespace SkinUI {
 
@@ -61,17 +62,16 @@ private:
     HANDLE m_hFile = INVALID_HANDLE_VALUE;
 };
 
-// UTF-8 to the process code page, NUL-terminated; an empty input gives "".
-std::unique_ptr<char[]> Utf8ToAnsi(const unsigned char* data, int length)
+// UTF-8 to GBK, NUL-terminated; an empty input gives "".
+std::unique_ptr<char[]> Utf8ToGbk(const unsigned char* data, int length)
 {
     const char* src = reinterpret_cast<const char*>(data);
-    const int wide = length > 0 ? ::MultiByteToWideChar(65001, 0, src, length, nullptr, 0) : 0;
+    const int wide = length > 0 ? ::MultiByteToWideChar(CP_UTF8, 0, src, length, nullptr, 0) : 0;
     std::wstring utf16(static_cast<size_t>(wide), L'\0');
-    if (wide > 0) ::MultiByteToWideChar(65001, 0, src, length, &utf16[0], wide);
-    const int narrow = wide > 0 ? ::WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr) : 0;
-    std::unique_ptr<char[]> text(new char[static_cast<size_t>(narrow) + 1]);
-    if (narrow > 0) ::WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, text.get(), narrow, nullptr, nullptr);
-    text[narrow] = '\0';
+    if (wide > 0) ::MultiByteToWideChar(CP_UTF8, 0, src, length, &utf16[0], wide);
+    const std::string gbk = CGbkText::FromWide(utf16.data(), wide);
+    std::unique_ptr<char[]> text(new char[gbk.size() + 1]);
+    std::memcpy(text.get(), gbk.c_str(), gbk.size() + 1);
     return text;
 }
 
@@ -96,7 +96,7 @@ bool CXmlDoc::LoadFromMem(const unsigned char* data, unsigned long length)
         data += 3;
         length -= 3;
     }
-    return LoadText(Utf8ToAnsi(data, static_cast<int>(length)));
+    return LoadText(Utf8ToGbk(data, static_cast<int>(length)));
 }
 
 bool CXmlDoc::LoadFromFile(const char* name)
