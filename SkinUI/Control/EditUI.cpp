@@ -4,6 +4,7 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "SkinUI/Utils/UIName.h"
 
 namespace SkinUI {
@@ -45,7 +46,7 @@ void CEditUI::SetEnabled(bool bEnable)
 void CEditUI::SetText(const char* pstrText)
 {
     m_sText = pstrText != nullptr ? pstrText : "";
-    if (m_pWindow != nullptr) ::SetWindowTextA(m_pWindow->GetHWND(), m_sText);
+    if (m_pWindow != nullptr) ::SetWindowTextW(m_pWindow->GetHWND(), CGbkText::ToWide(m_sText).c_str());
     Invalidate();
 }
 

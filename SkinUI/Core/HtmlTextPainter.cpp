@@ -3,6 +3,7 @@
 #include "SkinUI/Core/HtmlLineFit.h"
 #include "SkinUI/Core/HtmlTagArgs.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/GbkText.h"
 
 namespace SkinUI {
 
@@ -249,8 +250,9 @@ void CHtmlTextPainter::Shift(size_t from, int dx, int dy)
 
 int CHtmlTextPainter::Width(const char* text, int length) const
 {
+    const std::wstring wide = CGbkText::ToWide(text, length);
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(m_hDC, text, length, &size);
+    ::GetTextExtentPoint32W(m_hDC, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx;
 }
 
@@ -288,7 +290,8 @@ void CHtmlTextPainter::Draw() const
         ::SetTextColor(m_hDC, ToColorRef(piece.color));
         ::SetBkMode(m_hDC, piece.selected ? OPAQUE : TRANSPARENT);
         if (piece.selected) ::SetBkColor(m_hDC, ToColorRef(m_pManager->GetDefaultSelectedBkColor()));
-        ::TextOutA(m_hDC, piece.rc.left, piece.rc.top, piece.text.c_str(), static_cast<int>(piece.text.size()));
+        const std::wstring wide = CGbkText::ToWide(piece.text.c_str(), static_cast<int>(piece.text.size()));
+        ::TextOutW(m_hDC, piece.rc.left, piece.rc.top, wide.c_str(), static_cast<int>(wide.size()));
     }
     ::SetBkMode(m_hDC, TRANSPARENT);
     ::SelectObject(m_hDC, oldFont);

@@ -10,6 +10,7 @@
 #include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/ManagerShortcutSearch.h"
 #include "SkinUI/Core/TabSearch.h"
+#include "SkinUI/Utils/GbkText.h"
 
 namespace SkinUI {
 
@@ -25,10 +26,10 @@ const UINT kDelayedCleanupMsg = WM_APP + 1;
 const UINT kReflectOffset = 0x2000;
 const UINT kDefaultHoverTime = 400;
 
-LOGFONTA StockFont()
+LOGFONTW StockFont()
 {
-    LOGFONTA lf = {};
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTA), &lf);
+    LOGFONTW lf = {};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &lf);
     return lf;
 }
 
@@ -100,9 +101,9 @@ private:
 CPaintManagerUI::CPaintManagerUI()
 {
     InitSharedState();
-    const LOGFONTA lf = StockFont();
-    m_DefaultFontInfo.hFont = ::CreateFontIndirectA(&lf);
-    m_DefaultFontInfo.sFontName = lf.lfFaceName;
+    const LOGFONTW lf = StockFont();
+    m_DefaultFontInfo.hFont = ::CreateFontIndirectW(&lf);
+    m_DefaultFontInfo.sFontName = CGbkText::FromWide(lf.lfFaceName).c_str();
     m_DefaultFontInfo.iSize = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
     m_DefaultFontInfo.bBold = lf.lfWeight >= FW_BOLD;
     m_DefaultFontInfo.bUnderline = lf.lfUnderline != 0;
@@ -393,15 +394,17 @@ void CPaintManagerUI::SetDefaultSelectedBkColor(DWORD color)
 
 HFONT CPaintManagerUI::CreateSkinFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
-    LOGFONTA lf = StockFont();
-    lf.lfFaceName[0] = '\0';
-    if (name != nullptr) ::lstrcpynA(lf.lfFaceName, name, LF_FACESIZE);
+    LOGFONTW lf = StockFont();
+    // The face name is GBK ("微软雅黑"); the system looks it up by its UTF-16 name.
+    const std::wstring face = CGbkText::ToWide(name);
+    lf.lfFaceName[0] = L'\0';
+    ::lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfHeight = -size;
     if (bold) lf.lfWeight += FW_BOLD;
     if (underline) lf.lfUnderline = TRUE;
     if (italic) lf.lfItalic = TRUE;
-    return ::CreateFontIndirectA(&lf);
+    return ::CreateFontIndirectW(&lf);
 }
 
 void CPaintManagerUI::Measure(TFontInfo& info)
@@ -971,12 +974,12 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         if (lParam == 0) return false;
-        lRes = ::SendMessageA(reinterpret_cast<HWND>(lParam), uMsg + kReflectOffset, wParam, lParam);
+        lRes = ::SendMessageW(reinterpret_cast<HWND>(lParam), uMsg + kReflectOffset, wParam, lParam);
         return true;
     case WM_NOTIFY:
         if (lParam != 0) {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            lRes = ::SendMessageA(header->hwndFrom, uMsg + kReflectOffset, wParam, lParam);
+            lRes = ::SendMessageW(header->hwndFrom, uMsg + kReflectOffset, wParam, lParam);
         }
         return true;
     case kDelayedCleanupMsg:
@@ -1175,11 +1178,13 @@ void CPaintManagerUI::OnKeyUp(WPARAM wParam)
     DeliverEvent(pKey, UIEVENT_KEYUP, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(), static_cast<char>(wParam));
 }
 
+// The window is wide: a character past ASCII is no key the controls know, and cut to
+// eight bits it would pass for another one.
 void CPaintManagerUI::OnChar(WPARAM wParam)
 {
     if (m_pFocus == nullptr) return;
-    DeliverEvent(m_pFocus, UIEVENT_CHAR, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(),
-                 static_cast<char>(wParam));
+    const char key = wParam < 0x80 ? static_cast<char>(wParam) : 0;
+    DeliverEvent(m_pFocus, UIEVENT_CHAR, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(), key);
 }
 
 bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes)
@@ -1354,32 +1359,32 @@ void CPaintManagerUI::PaintDirect(HDC hDcPaint, const RECT& rcPaint)
 
 void CPaintManagerUI::ShowToolTip(CControlUI* pControl)
 {
-    m_sToolTipText = pControl->GetToolTip();
-    if (m_sToolTipText.IsEmpty()) return;
-    m_ToolTip = TOOLINFOA();
-    m_ToolTip.cbSize = TTTOOLINFOA_V1_SIZE;
+    m_sToolTipText = CGbkText::ToWide(pControl->GetToolTip());
+    if (m_sToolTipText.empty()) return;
+    m_ToolTip = TOOLINFOW();
+    m_ToolTip.cbSize = TTTOOLINFOW_V1_SIZE;
     m_ToolTip.uFlags = TTF_IDISHWND;
     m_ToolTip.hwnd = m_hWndPaint;
     m_ToolTip.uId = reinterpret_cast<UINT_PTR>(m_hWndPaint);
     m_ToolTip.hinst = m_hInstance;
-    m_ToolTip.lpszText = const_cast<char*>(m_sToolTipText.GetData());
+    m_ToolTip.lpszText = &m_sToolTipText[0];
     m_ToolTip.rect = pControl->GetPos();
     if (m_hwndTooltip == nullptr) {
-        m_hwndTooltip = ::CreateWindowExA(0, "tooltips_class32", nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+        m_hwndTooltip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWndPaint,
                                           nullptr, m_hInstance, nullptr);
         if (m_hwndTooltip == nullptr) return;
-        ::SendMessageA(m_hwndTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+        ::SendMessageW(m_hwndTooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
     }
-    ::SendMessageA(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, pControl->GetToolTipWidth());
-    ::SendMessageA(m_hwndTooltip, TTM_SETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
-    ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
+    ::SendMessageW(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, pControl->GetToolTipWidth());
+    ::SendMessageW(m_hwndTooltip, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+    ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
 }
 
 void CPaintManagerUI::HideToolTip()
 {
     if (m_hwndTooltip != nullptr) {
-        ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_ToolTip));
+        ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_ToolTip));
     }
 }
 
@@ -1455,11 +1460,11 @@ void CPaintManagerUI::MessageLoop()
 {
     MSG msg = {};
     // GetMessage returns -1 on failure; looping on that would never end.
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (TranslateMessage(&msg)) continue;
         ::TranslateMessage(&msg);
         try {
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         } catch (...) {
             char trace[MAX_PATH + 32] = {};
             std::snprintf(trace, sizeof(trace), "EXCEPTION: %s(%d)\n", __FILE__, __LINE__);

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include <string>
 #include "SkinUI/Core/EventMsg.h"
 #include "SkinUI/Core/IMessageFilterUI.h"
 #include "SkinUI/Core/INotifyUI.h"
@@ -205,8 +206,8 @@ private:
     HDC m_hDcBackground = nullptr;
     HBITMAP m_hbmpBackground = nullptr;
     HWND m_hwndTooltip = nullptr;
-    TOOLINFOA m_ToolTip = {};
-    CUIString m_sToolTipText;
+    TOOLINFOW m_ToolTip = {};
+    std::wstring m_sToolTipText;
     bool m_bShowUpdateRect = false;
 
     CControlUI* m_pRoot = nullptr;

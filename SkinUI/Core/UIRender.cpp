@@ -10,6 +10,7 @@
 #include "SkinUI/Core/MsimgApi.h"
 #include "SkinUI/Core/NineGrid.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/GbkText.h"
 
 namespace SkinUI {
 
@@ -330,7 +331,8 @@ void CUIRender::DrawPlainText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ToColorRef(color));
     HGDIOBJ old = ::SelectObject(hDC, manager->GetFont(font));
-    ::DrawTextA(hDC, text, -1, &rc, style | DT_NOPREFIX);
+    const std::wstring wide = CGbkText::ToWide(text);
+    ::DrawTextW(hDC, wide.c_str(), static_cast<int>(wide.size()), &rc, style | DT_NOPREFIX);
     ::SelectObject(hDC, old);
 }
 

@@ -4,6 +4,7 @@
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Core/WindowGeometry.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
 
 namespace SkinUI {
@@ -12,7 +13,7 @@ namespace {
 
 void ReportSkinFailure(const char* /*reason*/)
 {
-    ::MessageBoxA(nullptr, "加载资源文件失败", "SkinUI", MB_ICONERROR);
+    ::MessageBoxW(nullptr, CGbkText::ToWide("加载资源文件失败").c_str(), L"SkinUI", MB_ICONERROR);
     ::ExitProcess(1);
 }
 
