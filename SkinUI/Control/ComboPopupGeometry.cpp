@@ -8,16 +8,16 @@ SIZE CComboPopupGeometry::Available(const RECT& rcCombo, SIZE szDropBox)
     return SIZE{cx, szDropBox.cy};
 }
 
-int CComboPopupGeometry::Height(int cyItems, int cyMax)
+int CComboPopupGeometry::Height(int cyItems, int cyMax, int cyFrame)
 {
-    const int needed = cyItems + kFrameHeight;
+    const int needed = cyItems + cyFrame;
     return needed < cyMax ? needed : cyMax;
 }
 
-RECT CComboPopupGeometry::Place(const RECT& rcCombo, SIZE szDropBox, int cyItems, const RECT& rcWork)
+RECT CComboPopupGeometry::Place(const RECT& rcCombo, SIZE szDropBox, int cyItems, const RECT& rcWork, int cyFrame)
 {
     const SIZE avail = Available(rcCombo, szDropBox);
-    const int cy = Height(cyItems, szDropBox.cy);
+    const int cy = Height(cyItems, szDropBox.cy, cyFrame);
     RECT rc = {rcCombo.left, rcCombo.bottom, rcCombo.left + avail.cx, rcCombo.bottom + cy};
     if (rc.bottom > rcWork.bottom) {
         rc.top = rcCombo.top - cy;

@@ -11,9 +11,10 @@ public:
 
     // The size offered to each item's estimate: popup width and the maximum height.
     static SIZE Available(const RECT& rcCombo, SIZE szDropBox);
-    static int Height(int cyItems, int cyMax);
+    static int Height(int cyItems, int cyMax, int cyFrame = kFrameHeight);
     // rcCombo in screen coordinates; the popup goes above when it would pass the work area's bottom.
-    static RECT Place(const RECT& rcCombo, SIZE szDropBox, int cyItems, const RECT& rcWork);
+    static RECT Place(const RECT& rcCombo, SIZE szDropBox, int cyItems, const RECT& rcWork,
+                      int cyFrame = kFrameHeight);
     // Vertical scroll that brings rcItem into rcView; 0 when already inside.
     static int ScrollDelta(const RECT& rcItem, const RECT& rcView);
 };

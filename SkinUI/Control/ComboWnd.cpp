@@ -37,7 +37,8 @@ UINT CComboWnd::GetClassStyle() const
 RECT CComboWnd::PopupRect() const
 {
     const RECT rcCombo = m_pOwner->GetPos();
-    const SIZE szDropBox = m_pOwner->GetDropBoxSize();
+    const CDpiScale& scale = m_pOwner->GetDpiScale();
+    const SIZE szDropBox = {scale.Scale(m_pOwner->GetDropBoxSize().cx), scale.Scale(m_pOwner->GetDropBoxSize().cy)};
     const SIZE szAvailable = CComboPopupGeometry::Available(rcCombo, szDropBox);
     int cyItems = 0;
     for (int i = 0; i < m_pOwner->GetCount(); ++i) {
@@ -47,7 +48,8 @@ RECT CComboWnd::PopupRect() const
     HWND hWndParent = m_pOwner->GetManager()->GetPaintWindow();
     RECT rcScreen = rcCombo;
     ::MapWindowPoints(hWndParent, HWND_DESKTOP, reinterpret_cast<POINT*>(&rcScreen), 2);
-    return CComboPopupGeometry::Place(rcScreen, szDropBox, cyItems, WorkAreaNear(hWndParent));
+    return CComboPopupGeometry::Place(rcScreen, szDropBox, cyItems, WorkAreaNear(hWndParent),
+                                      scale.Scale(CComboPopupGeometry::kFrameHeight));
 }
 
 bool CComboWnd::Open()
@@ -129,7 +131,8 @@ void CComboWnd::EnsureVisible(int iIndex)
     if (pItem == nullptr) return;
     RECT rcView = m_pLayout->GetPos();
     const CScrollBarUI* pHorizontal = m_pLayout->GetHorizontalScrollBar();
-    if (pHorizontal != nullptr && pHorizontal->IsVisible()) rcView.bottom -= pHorizontal->GetFixedHeight();
+    if (pHorizontal != nullptr && pHorizontal->IsVisible())
+        rcView.bottom -= m_pLayout->GetDpiScale().Scale(pHorizontal->GetFixedHeight());
     const int dy = CComboPopupGeometry::ScrollDelta(pItem->GetPos(), rcView);
     if (dy == 0) return;
     SIZE szPos = m_pLayout->GetScrollPos();

@@ -70,13 +70,16 @@ RECT CEditUI::GetNativeRect() const
 {
     int cyFont = 0;
     if (m_pManager != nullptr) cyFont = m_pManager->GetFontInfo(GetFont())->tm.tmHeight;
-    return CEditRules::NativeRect(m_rcItem, GetTextPadding(), cyFont);
+    return CEditRules::NativeRect(m_rcItem, GetDpiScale().ScaleRect(GetTextPadding()), cyFont);
 }
 
 void CEditUI::SetPos(RECT rc)
 {
     CLabelUI::SetPos(rc);
     if (m_pWindow == nullptr) return;
+    // A new DPI lays the window out again with fonts made anew.
+    if (m_pManager != nullptr)
+        ::SendMessageW(m_pWindow->GetHWND(), WM_SETFONT, reinterpret_cast<WPARAM>(m_pManager->GetFont(GetFont())), TRUE);
     const RECT rcNative = GetNativeRect();
     ::SetWindowPos(m_pWindow->GetHWND(), nullptr, rcNative.left, rcNative.top, rcNative.right - rcNative.left,
                    rcNative.bottom - rcNative.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -101,9 +104,9 @@ void CEditUI::SetInternVisible(bool bVisible)
 
 SIZE CEditUI::EstimateSize(SIZE)
 {
-    if (m_cxyFixed.cy != 0) return m_cxyFixed;
+    if (m_cxyFixed.cy != 0) return ScaledFixedSize();
     const int cyFont = m_pManager != nullptr ? m_pManager->GetFontInfo(GetFont())->tm.tmHeight : 0;
-    return SIZE{m_cxyFixed.cx, cyFont + 6};
+    return SIZE{Scaled(m_cxyFixed.cx), cyFont + Scaled(6)};
 }
 
 void CEditUI::OpenNative()
@@ -338,7 +341,7 @@ void CEditUI::PaintText(HDC hDC)
         if (dwColor == 0 && m_pManager != nullptr) dwColor = m_pManager->GetDefaultDisabledColor();
     }
     const CUIString sShown = m_bPasswordMode ? CEditRules::MaskPassword(m_sText, m_cPasswordChar) : m_sText;
-    const RECT rcPadding = GetTextPadding();
+    const RECT rcPadding = GetDpiScale().ScaleRect(GetTextPadding());
     RECT rc = {m_rcItem.left + rcPadding.left, m_rcItem.top + rcPadding.top, m_rcItem.right - rcPadding.right,
                m_rcItem.bottom - rcPadding.bottom};
     CUIRender::DrawPlainText(hDC, m_pManager, rc, sShown, dwColor, GetFont(), GetTextStyle() | DT_SINGLELINE);

@@ -149,7 +149,7 @@ void CContainerUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
     if (GetCount() == 0)
         return;
-    const RECT inner = LayoutInnerRect(m_rcItem, m_rcInset, 0, 0);
+    const RECT inner = LayoutInnerRect(m_rcItem, GetDpiScale().ScaleRect(m_rcInset), 0, 0);
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
         if (!pControl->IsVisible())
@@ -254,9 +254,9 @@ bool CContainerUI::IsBarVisible(const CScrollBarUI* pBar) const {
 }
 
 RECT CContainerUI::GetInnerRect() const {
-    const int cxBar = IsBarVisible(m_pVerticalScrollBar) ? m_pVerticalScrollBar->GetFixedWidth() : 0;
-    const int cyBar = IsBarVisible(m_pHorizontalScrollBar) ? m_pHorizontalScrollBar->GetFixedHeight() : 0;
-    return LayoutInnerRect(m_rcItem, m_rcInset, cxBar, cyBar);
+    const int cxBar = IsBarVisible(m_pVerticalScrollBar) ? Scaled(m_pVerticalScrollBar->GetFixedWidth()) : 0;
+    const int cyBar = IsBarVisible(m_pHorizontalScrollBar) ? Scaled(m_pHorizontalScrollBar->GetFixedHeight()) : 0;
+    return LayoutInnerRect(m_rcItem, GetDpiScale().ScaleRect(m_rcInset), cxBar, cyBar);
 }
 
 SIZE CContainerUI::GetScrollPos() const {
@@ -304,22 +304,22 @@ void CContainerUI::SetScrollPos(SIZE szPos) {
 }
 
 int CContainerUI::PageHeight() const {
-    int page = m_rcItem.bottom - m_rcItem.top - m_rcInset.top - m_rcInset.bottom;
+    int page = m_rcItem.bottom - m_rcItem.top - Scaled(m_rcInset.top) - Scaled(m_rcInset.bottom);
     if (IsBarVisible(m_pHorizontalScrollBar))
-        page -= m_pHorizontalScrollBar->GetFixedHeight();
+        page -= Scaled(m_pHorizontalScrollBar->GetFixedHeight());
     // A view smaller than its insets would page backwards.
     return std::max(page, 0);
 }
 
 int CContainerUI::PageWidth() const {
-    int page = m_rcItem.right - m_rcItem.left - m_rcInset.left - m_rcInset.right;
+    int page = m_rcItem.right - m_rcItem.left - Scaled(m_rcInset.left) - Scaled(m_rcInset.right);
     if (IsBarVisible(m_pVerticalScrollBar))
-        page -= m_pVerticalScrollBar->GetFixedWidth();
+        page -= Scaled(m_pVerticalScrollBar->GetFixedWidth());
     return std::max(page, 0);
 }
 
 void CContainerUI::LineUp() {
-    int step = kLineStep;
+    int step = Scaled(kLineStep);
     if (m_pManager != nullptr)
         step += m_pManager->GetDefaultFontInfo()->tm.tmHeight;
     SIZE sz = GetScrollPos();
@@ -328,7 +328,7 @@ void CContainerUI::LineUp() {
 }
 
 void CContainerUI::LineDown() {
-    int step = kLineStep;
+    int step = Scaled(kLineStep);
     if (m_pManager != nullptr)
         step += m_pManager->GetDefaultFontInfo()->tm.tmHeight;
     SIZE sz = GetScrollPos();
@@ -362,13 +362,13 @@ void CContainerUI::EndDown() {
 
 void CContainerUI::LineLeft() {
     SIZE sz = GetScrollPos();
-    sz.cx -= kLineStep;
+    sz.cx -= Scaled(kLineStep);
     SetScrollPos(sz);
 }
 
 void CContainerUI::LineRight() {
     SIZE sz = GetScrollPos();
-    sz.cx += kLineStep;
+    sz.cx += Scaled(kLineStep);
     SetScrollPos(sz);
 }
 
@@ -439,9 +439,10 @@ void CContainerUI::SetFloatPos(int iIndex) {
         return;
     const TRelativePosUI relative = pControl->GetRelativePos();
     TFloatRequest request;
-    request.szXY = pControl->GetFixedXY();
-    request.cx = pControl->GetFixedWidth();
-    request.cy = pControl->GetFixedHeight();
+    const SIZE xy = pControl->GetFixedXY();
+    request.szXY = {Scaled(xy.cx), Scaled(xy.cy)};
+    request.cx = Scaled(pControl->GetFixedWidth());
+    request.cy = Scaled(pControl->GetFixedHeight());
     request.bRelative = relative.bRelative;
     request.szParent = relative.szParent;
     request.nMoveXPercent = relative.nMoveXPercent;
@@ -457,7 +458,7 @@ void CContainerUI::SetFloatPos(int iIndex) {
 void CContainerUI::ProcessScrollBar(RECT rc, int /*cxRequired*/, int cyRequired) {
     if (IsBarVisible(m_pHorizontalScrollBar))
         m_pHorizontalScrollBar->SetPos(
-            RECT{rc.left, rc.bottom, rc.right, rc.bottom + m_pHorizontalScrollBar->GetFixedHeight()});
+            RECT{rc.left, rc.bottom, rc.right, rc.bottom + Scaled(m_pHorizontalScrollBar->GetFixedHeight())});
     if (m_pVerticalScrollBar == nullptr)
         return;
     const int height = rc.bottom - rc.top;
@@ -481,7 +482,8 @@ void CContainerUI::ProcessScrollBar(RECT rc, int /*cxRequired*/, int cyRequired)
         SetPos(m_rcItem);
         return;
     }
-    m_pVerticalScrollBar->SetPos(RECT{rc.right, rc.top, rc.right + m_pVerticalScrollBar->GetFixedWidth(), rc.bottom});
+    m_pVerticalScrollBar->SetPos(
+        RECT{rc.right, rc.top, rc.right + Scaled(m_pVerticalScrollBar->GetFixedWidth()), rc.bottom});
     if (m_pVerticalScrollBar->GetScrollRange() == range)
         return;
     const int oldPos = m_pVerticalScrollBar->GetScrollPos();

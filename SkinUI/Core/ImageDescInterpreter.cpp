@@ -6,8 +6,8 @@
 
 namespace SkinUI {
 
-CImageDescInterpreter::CImageDescInterpreter(const TGridRect& item, DrawFn draw)
-    : m_rcItem(item), m_draw(std::move(draw))
+CImageDescInterpreter::CImageDescInterpreter(const TGridRect& item, const CDpiScale& scale, DrawFn draw)
+    : m_rcItem(item), m_scale(scale), m_draw(std::move(draw))
 {
     m_state.dest = item;
 }
@@ -55,7 +55,7 @@ void CImageDescInterpreter::Apply(const std::string& key, const std::string& val
         m_state.resType = value;
         ++m_nCounter;
     } else if (key == "dest") {
-        const TGridRect rc = CImageDescParser::ParseRect(value.c_str());
+        const TGridRect rc = m_scale.ScaleRect(CImageDescParser::ParseRect(value.c_str()));
         m_state.dest.left = m_rcItem.left + rc.left;
         m_state.dest.top = m_rcItem.top + rc.top;
         m_state.dest.right = std::min(m_rcItem.left + rc.right, m_rcItem.right);

@@ -50,8 +50,9 @@ std::vector<TGridPiece> CNineGrid::Layout(const TGridRect& dest, const TGridRect
                           src.top + dy + part.Height()));
         return pieces;
     }
-    if (!options.hole) AddMiddle(pieces, Inner(dest, corner), Inner(src, corner), options);
-    AddEdges(pieces, dest, src, corner);
+    const TGridRect destCorner = options.scale.ScaleRect(corner);
+    if (!options.hole) AddMiddle(pieces, Inner(dest, destCorner), Inner(src, corner), options);
+    AddEdges(pieces, dest, src, destCorner, corner);
     pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
                                 [&paint](const TGridPiece& piece) { return !piece.dest.Meets(paint); }),
                  pieces.end());
@@ -62,14 +63,16 @@ void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest
                           const TGridRect& src, const TGridOptions& options)
 {
     if (dest.IsEmpty() || src.IsEmpty()) return;
-    const int tileW = options.xtiled ? src.Width() : dest.Width();
-    const int tileH = options.ytiled ? src.Height() : dest.Height();
+    const CDpiScale& scale = options.scale;
+    const int tileW = options.xtiled ? std::max(1, scale.Scale(src.Width())) : dest.Width();
+    const int tileH = options.ytiled ? std::max(1, scale.Scale(src.Height())) : dest.Height();
     for (int y = dest.top; y < dest.bottom; y += tileH) {
         const int h = std::min(tileH, dest.bottom - y);
-        const int srcH = options.ytiled ? h : src.Height();
+        // A cut tile takes the share of the source it covers.
+        const int srcH = options.ytiled ? std::max(1, std::min(src.Height(), scale.Unscale(h))) : src.Height();
         for (int x = dest.left; x < dest.right; x += tileW) {
             const int w = std::min(tileW, dest.right - x);
-            const int srcW = options.xtiled ? w : src.Width();
+            const int srcW = options.xtiled ? std::max(1, std::min(src.Width(), scale.Unscale(w))) : src.Width();
             AddPiece(pieces, MakeRect(x, y, x + w, y + h),
                      MakeRect(src.left, src.top, src.left + srcW, src.top + srcH));
         }
@@ -77,24 +80,24 @@ void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest
 }
 
 void CNineGrid::AddEdges(std::vector<TGridPiece>& pieces, const TGridRect& d, const TGridRect& s,
-                         const TGridRect& c)
+                         const TGridRect& dc, const TGridRect& c)
 {
     // Order: top-left, top, top-right, left, right, bottom-left, bottom, bottom-right.
-    AddPiece(pieces, MakeRect(d.left, d.top, d.left + c.left, d.top + c.top),
+    AddPiece(pieces, MakeRect(d.left, d.top, d.left + dc.left, d.top + dc.top),
              MakeRect(s.left, s.top, s.left + c.left, s.top + c.top));
-    AddPiece(pieces, MakeRect(d.left + c.left, d.top, d.right - c.right, d.top + c.top),
+    AddPiece(pieces, MakeRect(d.left + dc.left, d.top, d.right - dc.right, d.top + dc.top),
              MakeRect(s.left + c.left, s.top, s.right - c.right, s.top + c.top));
-    AddPiece(pieces, MakeRect(d.right - c.right, d.top, d.right, d.top + c.top),
+    AddPiece(pieces, MakeRect(d.right - dc.right, d.top, d.right, d.top + dc.top),
              MakeRect(s.right - c.right, s.top, s.right, s.top + c.top));
-    AddPiece(pieces, MakeRect(d.left, d.top + c.top, d.left + c.left, d.bottom - c.bottom),
+    AddPiece(pieces, MakeRect(d.left, d.top + dc.top, d.left + dc.left, d.bottom - dc.bottom),
              MakeRect(s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom));
-    AddPiece(pieces, MakeRect(d.right - c.right, d.top + c.top, d.right, d.bottom - c.bottom),
+    AddPiece(pieces, MakeRect(d.right - dc.right, d.top + dc.top, d.right, d.bottom - dc.bottom),
              MakeRect(s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom));
-    AddPiece(pieces, MakeRect(d.left, d.bottom - c.bottom, d.left + c.left, d.bottom),
+    AddPiece(pieces, MakeRect(d.left, d.bottom - dc.bottom, d.left + dc.left, d.bottom),
              MakeRect(s.left, s.bottom - c.bottom, s.left + c.left, s.bottom));
-    AddPiece(pieces, MakeRect(d.left + c.left, d.bottom - c.bottom, d.right - c.right, d.bottom),
+    AddPiece(pieces, MakeRect(d.left + dc.left, d.bottom - dc.bottom, d.right - dc.right, d.bottom),
              MakeRect(s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom));
-    AddPiece(pieces, MakeRect(d.right - c.right, d.bottom - c.bottom, d.right, d.bottom),
+    AddPiece(pieces, MakeRect(d.right - dc.right, d.bottom - dc.bottom, d.right, d.bottom),
              MakeRect(s.right - c.right, s.bottom - c.bottom, s.right, s.bottom));
 }
 

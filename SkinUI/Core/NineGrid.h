@@ -1,5 +1,6 @@
 #pragma once
 #include <vector>
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Core/GridRect.h"
 
 namespace SkinUI {
@@ -16,6 +17,8 @@ struct TGridOptions {
     bool hole = false;
     bool xtiled = false;
     bool ytiled = false;
+    // Corners and tiles are image pixels; on the window they take their size at this scale.
+    CDpiScale scale;
 };
 
 // The geometry of nine-grid drawing: which source part goes where.
@@ -32,7 +35,7 @@ private:
     static void AddMiddle(std::vector<TGridPiece>& pieces, const TGridRect& dest,
                           const TGridRect& src, const TGridOptions& options);
     static void AddEdges(std::vector<TGridPiece>& pieces, const TGridRect& dest,
-                         const TGridRect& src, const TGridRect& corner);
+                         const TGridRect& src, const TGridRect& destCorner, const TGridRect& corner);
 };
 
 } // namespace SkinUI

@@ -23,6 +23,7 @@ HPEN CPaintManagerUI::m_hUpdateRectPen = nullptr;
 namespace {
 
 const UINT kDelayedCleanupMsg = WM_APP + 1;
+const UINT kDpiChangedMsg = 0x02E0;
 const UINT kReflectOffset = 0x2000;
 const UINT kDefaultHoverTime = 400;
 
@@ -31,6 +32,25 @@ LOGFONTW StockFont()
     LOGFONTW lf = {};
     ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &lf);
     return lf;
+}
+
+// The DPI the system's fonts and unaware windows are made for.
+int SystemDpi()
+{
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : CDpiScale::kBaseDpi;
+    if (screen != nullptr) ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The window's own DPI where the system knows it per window (Windows 10), else the system's.
+int WindowDpi(HWND hWnd)
+{
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const int dpi = getDpiForWindow != nullptr ? static_cast<int>(getDpiForWindow(hWnd)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
 }
 
 bool SameFont(const TFontInfo& f, const char* name, int size, bool bold, bool underline, bool italic)
@@ -101,10 +121,12 @@ private:
 CPaintManagerUI::CPaintManagerUI()
 {
     InitSharedState();
+    // Until the window is known, the system's DPI, which the stock font is made for.
+    m_dpiScale = CDpiScale(SystemDpi());
     const LOGFONTW lf = StockFont();
     m_DefaultFontInfo.hFont = ::CreateFontIndirectW(&lf);
     m_DefaultFontInfo.sFontName = CGbkText::FromWide(lf.lfFaceName).c_str();
-    m_DefaultFontInfo.iSize = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    m_DefaultFontInfo.iSize = m_dpiScale.Unscale(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight);
     m_DefaultFontInfo.bBold = lf.lfWeight >= FW_BOLD;
     m_DefaultFontInfo.bUnderline = lf.lfUnderline != 0;
     m_DefaultFontInfo.bItalic = lf.lfItalic != 0;
@@ -187,6 +209,40 @@ void CPaintManagerUI::Init(HWND hWnd)
     m_hWndPaint = hWnd;
     m_hDcPaint = ::GetDC(hWnd);
     if (m_aPreMessages.Find(this) < 0) m_aPreMessages.Add(this);
+    SetDpi(WindowDpi(hWnd));
+}
+
+const CDpiScale& CPaintManagerUI::GetDpiScale() const
+{
+    return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetDpiScale() : m_dpiScale;
+}
+
+// Fonts are made again at the new size, and the whole tree is laid out again.
+void CPaintManagerUI::SetDpi(int dpi)
+{
+    const CDpiScale scale(dpi);
+    if (scale.GetDpi() == m_dpiScale.GetDpi()) return;
+    m_dpiScale = scale;
+    RescaleFonts();
+    ReleaseOffscreen();
+    ReleaseBackground();
+    if (m_pRoot != nullptr) m_pRoot->NeedUpdate();
+    NeedUpdate();
+    if (m_hWndPaint != nullptr) ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
+}
+
+void CPaintManagerUI::RescaleFonts()
+{
+    const auto remake = [this](TFontInfo& font) {
+        HFONT made = CreateSkinFont(font.sFontName, GetDpiScale().Scale(font.iSize), font.bBold, font.bUnderline,
+                                    font.bItalic);
+        if (made == nullptr) return;
+        if (font.hFont != nullptr) ::DeleteObject(font.hFont);
+        font.hFont = made;
+        font.tm = TEXTMETRICA();
+    };
+    remake(m_DefaultFontInfo);
+    for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) remake(*static_cast<TFontInfo*>(m_aCustomFonts[i]));
 }
 
 HWND CPaintManagerUI::GetPaintWindow() const
@@ -243,7 +299,8 @@ void CPaintManagerUI::SetInitSize(int cx, int cy)
 {
     m_szInitWindowSize = SIZE{cx, cy};
     if (m_pRoot == nullptr && m_hWndPaint != nullptr) {
-        ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, GetDpiScale().Scale(cx), GetDpiScale().Scale(cy),
+                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     }
 }
 
@@ -420,7 +477,7 @@ void CPaintManagerUI::Measure(TFontInfo& info)
 HFONT CPaintManagerUI::AddFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
     size = CMarkupBounds::FontSize(size);
-    HFONT hFont = CreateSkinFont(name, size, bold, underline, italic);
+    HFONT hFont = CreateSkinFont(name, GetDpiScale().Scale(size), bold, underline, italic);
     if (hFont == nullptr) return nullptr;
     auto* info = new TFontInfo;
     info->hFont = hFont;
@@ -490,7 +547,7 @@ TFontInfo* CPaintManagerUI::GetDefaultFontInfo()
 void CPaintManagerUI::SetDefaultFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
     size = CMarkupBounds::FontSize(size);
-    HFONT hFont = CreateSkinFont(name, size, bold, underline, italic);
+    HFONT hFont = CreateSkinFont(name, GetDpiScale().Scale(size), bold, underline, italic);
     if (hFont == nullptr) return;
     if (m_DefaultFontInfo.hFont != nullptr) ::DeleteObject(m_DefaultFontInfo.hFont);
     m_DefaultFontInfo = TFontInfo();
@@ -982,6 +1039,10 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
             lRes = ::SendMessageW(header->hwndFrom, uMsg + kReflectOffset, wParam, lParam);
         }
         return true;
+    case kDpiChangedMsg:
+        OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        lRes = 0;
+        return true;
     case kDelayedCleanupMsg:
         // Deferred to the end of the outermost message when a handler is still running.
         m_bCleanupPending = true;
@@ -1008,6 +1069,16 @@ void CPaintManagerUI::OnClose()
     if (owner != nullptr) ::SetFocus(owner);
 }
 
+// The window moved to a monitor of another DPI: the skin is scaled again, and the window
+// takes the place the system suggests for it.
+void CPaintManagerUI::OnDpiChanged(int dpi, const RECT* suggested)
+{
+    SetDpi(dpi);
+    if (suggested == nullptr) return;
+    ::SetWindowPos(m_hWndPaint, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CPaintManagerUI::OnPrintClient(HDC hDC, LPARAM lParam)
 {
     RECT rcClient = {};
@@ -1029,10 +1100,11 @@ void CPaintManagerUI::OnPrintClient(HDC hDC, LPARAM lParam)
 
 void CPaintManagerUI::OnGetMinMaxInfo(MINMAXINFO* pInfo) const
 {
-    if (m_szMinWindow.cx > 0) pInfo->ptMinTrackSize.x = m_szMinWindow.cx;
-    if (m_szMinWindow.cy > 0) pInfo->ptMinTrackSize.y = m_szMinWindow.cy;
-    if (m_szMaxWindow.cx > 0) pInfo->ptMaxTrackSize.x = m_szMaxWindow.cx;
-    if (m_szMaxWindow.cy > 0) pInfo->ptMaxTrackSize.y = m_szMaxWindow.cy;
+    const CDpiScale& scale = GetDpiScale();
+    if (m_szMinWindow.cx > 0) pInfo->ptMinTrackSize.x = scale.Scale(m_szMinWindow.cx);
+    if (m_szMinWindow.cy > 0) pInfo->ptMinTrackSize.y = scale.Scale(m_szMinWindow.cy);
+    if (m_szMaxWindow.cx > 0) pInfo->ptMaxTrackSize.x = scale.Scale(m_szMaxWindow.cx);
+    if (m_szMaxWindow.cy > 0) pInfo->ptMaxTrackSize.y = scale.Scale(m_szMaxWindow.cy);
 }
 
 void CPaintManagerUI::OnSize()
@@ -1376,7 +1448,7 @@ void CPaintManagerUI::ShowToolTip(CControlUI* pControl)
         if (m_hwndTooltip == nullptr) return;
         ::SendMessageW(m_hwndTooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
     }
-    ::SendMessageW(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, pControl->GetToolTipWidth());
+    ::SendMessageW(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, GetDpiScale().Scale(pControl->GetToolTipWidth()));
     ::SendMessageW(m_hwndTooltip, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
     ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
 }

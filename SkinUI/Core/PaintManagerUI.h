@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Core/EventMsg.h"
 #include "SkinUI/Core/IMessageFilterUI.h"
 #include "SkinUI/Core/INotifyUI.h"
@@ -19,7 +20,7 @@ class CControlUI;
 struct TFontInfo {
     HFONT hFont = nullptr;
     CUIString sFontName;
-    int iSize = 0;
+    int iSize = 0;  // at 96 DPI
     bool bBold = false;
     bool bUnderline = false;
     bool bItalic = false;
@@ -46,7 +47,12 @@ public:
     void SetUsedVirtualWnd(bool used);
     bool IsUsedVirtualWnd() const;
 
-    // Window settings from the markup.
+    // Skin lengths are given at 96 DPI; the window draws them at its own DPI, and a popup
+    // at its owner's.
+    const CDpiScale& GetDpiScale() const;
+    void SetDpi(int dpi);
+
+    // Window settings from the markup, in skin lengths.
     SIZE GetInitSize() const;
     void SetInitSize(int cx, int cy);
     RECT GetSizeBox() const;
@@ -155,6 +161,7 @@ private:
     class CDispatchScope;
 
     static HFONT CreateSkinFont(const char* name, int size, bool bold, bool underline, bool italic);
+    void RescaleFonts();
     static void InitSharedState();
     static CPaintManagerUI* FindManagerOf(HWND hWnd);
     static CControlUI* CALLBACK CollectName(CControlUI* pThis, LPVOID pData);
@@ -172,6 +179,7 @@ private:
 
     void OnClose();
     void OnPaint();
+    void OnDpiChanged(int dpi, const RECT* suggested);
     void OnPrintClient(HDC hDC, LPARAM lParam);
     void OnGetMinMaxInfo(MINMAXINFO* pInfo) const;
     void OnSize();
@@ -217,6 +225,7 @@ private:
     CControlUI* m_pEventKey = nullptr;
     POINT m_ptLastMousePos = {-1, -1};
 
+    CDpiScale m_dpiScale;
     SIZE m_szMinWindow = {0, 0};
     SIZE m_szMaxWindow = {0, 0};
     SIZE m_szInitWindowSize = {0, 0};

@@ -176,7 +176,7 @@ void CUIRender::FreeImage(TImageRec* image)
 
 void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
                           const RECT& rcBmpPart, const RECT& rcCorners, bool alphaChannel, BYTE fade,
-                          bool hole, bool xtiled, bool ytiled)
+                          bool hole, bool xtiled, bool ytiled, const CDpiScale& scale)
 {
     CheckDC(hDC);
     if (hBitmap == nullptr) return;
@@ -185,6 +185,7 @@ void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& 
     options.hole = hole;
     options.xtiled = xtiled;
     options.ytiled = ytiled;
+    options.scale = scale;
     const auto pieces = CNineGrid::Layout(ToGrid(rc), ToGrid(rcBmpPart), ToGrid(rcCorners), ToGrid(rcPaint), options);
     if (pieces.empty()) return;
     HDC memDC = ::CreateCompatibleDC(hDC);
@@ -218,7 +219,7 @@ bool CUIRender::DrawImage(HDC hDC, CPaintManagerUI* manager, const RECT& rcItem,
     if (!dest.Meets(ToGrid(rcItem)) || !dest.Meets(ToGrid(rcPaint))) return true;
     rcBmpPart = {part.left, part.top, part.right, part.bottom};
     DrawImage(hDC, image->hBitmap, rcDest, rcPaint, rcBmpPart, rcCorner, image->alphaChannel, fade, hole,
-              xtiled, ytiled);
+              xtiled, ytiled, manager->GetDpiScale());
     return true;
 }
 
@@ -226,7 +227,7 @@ bool CUIRender::DrawImageString(HDC hDC, CPaintManagerUI* manager, const RECT& r
                                 const char* image, const char* modify)
 {
     if (hDC == nullptr || manager == nullptr) return false;
-    CImageDescInterpreter interpreter(ToGrid(rcItem), [&](const TImageDrawState& s) {
+    CImageDescInterpreter interpreter(ToGrid(rcItem), manager->GetDpiScale(), [&](const TImageDrawState& s) {
         const RECT dest = {s.dest.left, s.dest.top, s.dest.right, s.dest.bottom};
         const RECT source = {s.source.left, s.source.top, s.source.right, s.source.bottom};
         const RECT corner = {s.corner.left, s.corner.top, s.corner.right, s.corner.bottom};

@@ -8,15 +8,17 @@ namespace SkinUI {
 
 namespace {
 
+// In window pixels: the control's skin lengths at its window's DPI.
 TFlowChild Describe(const CControlUI& control) {
+    const CDpiScale& scale = control.GetDpiScale();
     TFlowChild child;
-    child.rcPadding = control.GetPadding();
-    child.cxFixed = control.GetFixedWidth();
-    child.cyFixed = control.GetFixedHeight();
-    child.cxMin = control.GetMinWidth();
-    child.cxMax = control.GetMaxWidth();
-    child.cyMin = control.GetMinHeight();
-    child.cyMax = control.GetMaxHeight();
+    child.rcPadding = scale.ScaleRect(control.GetPadding());
+    child.cxFixed = scale.Scale(control.GetFixedWidth());
+    child.cyFixed = scale.Scale(control.GetFixedHeight());
+    child.cxMin = scale.Scale(control.GetMinWidth());
+    child.cxMax = scale.Scale(control.GetMaxWidth());
+    child.cyMin = scale.Scale(control.GetMinHeight());
+    child.cyMax = scale.Scale(control.GetMaxHeight());
     return child;
 }
 
@@ -37,7 +39,7 @@ int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical
     params.bVertical = bVertical;
     params.szAvailable = {rcInner.right - rcInner.left + VisibleRange(pHorz), rcInner.bottom - rcInner.top};
     params.ptOrigin = {rcInner.left - VisiblePos(pHorz), rcInner.top - (bVertical ? VisiblePos(pVert) : 0)};
-    params.iChildPadding = container.GetChildPadding();
+    params.iChildPadding = container.GetDpiScale().Scale(container.GetChildPadding());
 
     std::vector<CControlUI*> flowing;
     std::vector<TFlowChild> children;

@@ -160,7 +160,7 @@ LRESULT WindowImplBase::OnNcHitTestMsg(UINT, WPARAM, LPARAM lParam, bool&)
     ::ScreenToClient(m_hWnd, &pt);
     RECT rcClient = {};
     ::GetClientRect(m_hWnd, &rcClient);
-    const RECT rcCaption = m_PaintManager.GetCaptionRect();
+    const RECT rcCaption = m_PaintManager.GetDpiScale().ScaleRect(m_PaintManager.GetCaptionRect());
     if (!CaptionContains(rcClient, rcCaption, pt)) return HTCLIENT;
     CControlUI* pControl = m_PaintManager.FindControl(pt);
     if (pControl == nullptr) return HTCLIENT;
@@ -170,8 +170,10 @@ LRESULT WindowImplBase::OnNcHitTestMsg(UINT, WPARAM, LPARAM lParam, bool&)
 LRESULT WindowImplBase::OnGetMinMaxInfoMsg(UINT, WPARAM, LPARAM lParam, bool& bHandled)
 {
     auto* pInfo = reinterpret_cast<MINMAXINFO*>(lParam);
+    const CDpiScale& scale = m_PaintManager.GetDpiScale();
+    const SIZE minimum = m_PaintManager.GetMinInfo();
     const TWindowTracking tracking =
-        WindowTrackingSizes(MonitorWorkAreaOnMonitor(), m_PaintManager.GetMinInfo());
+        WindowTrackingSizes(MonitorWorkAreaOnMonitor(), SIZE{scale.Scale(minimum.cx), scale.Scale(minimum.cy)});
     pInfo->ptMaxPosition = tracking.ptMaxPosition;
     pInfo->ptMaxTrackSize = tracking.ptMaxTrackSize;
     pInfo->ptMinTrackSize = tracking.ptMinTrackSize;
@@ -193,7 +195,8 @@ LRESULT WindowImplBase::OnSizeMsg(UINT, WPARAM, LPARAM, bool& bHandled)
     RECT rcWindow = {};
     RECT rcRegion = {};
     ::GetWindowRect(m_hWnd, &rcWindow);
-    const SIZE corner = m_PaintManager.GetRoundCorner();
+    const SIZE round = m_PaintManager.GetRoundCorner();
+    const SIZE corner = {m_PaintManager.GetDpiScale().Scale(round.cx), m_PaintManager.GetDpiScale().Scale(round.cy)};
     if (WindowRoundRegionRect(rcWindow, corner, ::IsIconic(m_hWnd) != FALSE, rcRegion)) {
         HRGN hRgn = ::CreateRoundRectRgn(rcRegion.left, rcRegion.top, rcRegion.right, rcRegion.bottom,
                                          corner.cx, corner.cy);
