@@ -12,9 +12,10 @@ RECT ShownPanelRect(const SkinUI::CVerticalLayoutUI& panel)
     if (panel.IsVisible()) return panel.GetPos();
     const CControlUI* parent = panel.GetParent();
     const RECT outer = parent != nullptr ? parent->GetPos() : RECT{};
-    const SIZE xy = panel.GetFixedXY();
-    const int width = panel.GetFixedWidth();
-    const int height = panel.GetFixedHeight();
+    const SkinUI::CDpiScale& scale = panel.GetDpiScale();
+    const SIZE xy = {scale.Scale(panel.GetFixedXY().cx), scale.Scale(panel.GetFixedXY().cy)};
+    const int width = scale.Scale(panel.GetFixedWidth());
+    const int height = scale.Scale(panel.GetFixedHeight());
     RECT rc = {};
     rc.left = xy.cx >= 0 ? outer.left + xy.cx : outer.right + xy.cx - width;
     rc.right = rc.left + width;
@@ -28,7 +29,8 @@ std::map<const CControlUI*, RECT> ShownItemRects(const SkinUI::CVerticalLayoutUI
 {
     std::map<const CControlUI*, RECT> rects;
     const RECT outer = ShownPanelRect(panel);
-    const RECT inset = panel.GetInset();
+    const SkinUI::CDpiScale& scale = panel.GetDpiScale();
+    const RECT inset = scale.ScaleRect(panel.GetInset());
     const int left = outer.left + inset.left;
     const int right = outer.right - inset.right;
     int y = outer.top + inset.top;
@@ -38,9 +40,9 @@ std::map<const CControlUI*, RECT> ShownItemRects(const SkinUI::CVerticalLayoutUI
             rects[item] = item->GetPos();
             continue;
         }
-        const int height = item->GetFixedHeight();
+        const int height = scale.Scale(item->GetFixedHeight());
         rects[item] = RECT{left, y, right, y + height};
-        y += height + panel.GetChildPadding();
+        y += height + scale.Scale(panel.GetChildPadding());
     }
     return rects;
 }
