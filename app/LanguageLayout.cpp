@@ -86,7 +86,7 @@ void FitTitleWidth(SkinUI::CLabelUI* title)
     const SkinUI::CDpiScale& scale = title->GetDpiScale();
     const RECT padding = scale.ScaleRect(title->GetTextPadding());
     const int needed = extent.right - extent.left + padding.left + padding.right;
-    title->SetFixedWidth(std::max(CMainWindowBuilder::kTitleWidth, scale.UnscaleToCover(needed)));
+    title->SetFixedWidth(std::max(CMainWindowBuilder::kTitleWidth, scale.SpanCovering(needed)));
 }
 
 // The height covers the inset and every item, so that a longer menu still

@@ -7,30 +7,31 @@ namespace {
 
 using SkinUI::CControlUI;
 
+// Where a hidden panel shows, placed in skin lengths and scaled as the window places it.
 RECT ShownPanelRect(const SkinUI::CVerticalLayoutUI& panel)
 {
     if (panel.IsVisible()) return panel.GetPos();
     const CControlUI* parent = panel.GetParent();
-    const RECT outer = parent != nullptr ? parent->GetPos() : RECT{};
     const SkinUI::CDpiScale& scale = panel.GetDpiScale();
-    const SIZE xy = {scale.Scale(panel.GetFixedXY().cx), scale.Scale(panel.GetFixedXY().cy)};
-    const int width = scale.Scale(panel.GetFixedWidth());
-    const int height = scale.Scale(panel.GetFixedHeight());
+    const RECT outer = scale.UnscaleRect(parent != nullptr ? parent->GetPos() : RECT{});
+    const SIZE xy = panel.GetFixedXY();
+    const int width = panel.GetFixedWidth();
+    const int height = panel.GetFixedHeight();
     RECT rc = {};
     rc.left = xy.cx >= 0 ? outer.left + xy.cx : outer.right + xy.cx - width;
     rc.right = rc.left + width;
     rc.top = xy.cy >= 0 ? outer.top + xy.cy : outer.bottom + xy.cy - height;
     rc.bottom = rc.top + height;
-    return rc;
+    return scale.ScaleRect(rc);
 }
 
 // The panel's children stacked as its layout stacks fixed-height children.
 std::map<const CControlUI*, RECT> ShownItemRects(const SkinUI::CVerticalLayoutUI& panel)
 {
     std::map<const CControlUI*, RECT> rects;
-    const RECT outer = ShownPanelRect(panel);
     const SkinUI::CDpiScale& scale = panel.GetDpiScale();
-    const RECT inset = scale.ScaleRect(panel.GetInset());
+    const RECT outer = scale.UnscaleRect(ShownPanelRect(panel));
+    const RECT inset = panel.GetInset();
     const int left = outer.left + inset.left;
     const int right = outer.right - inset.right;
     int y = outer.top + inset.top;
@@ -40,9 +41,9 @@ std::map<const CControlUI*, RECT> ShownItemRects(const SkinUI::CVerticalLayoutUI
             rects[item] = item->GetPos();
             continue;
         }
-        const int height = scale.Scale(item->GetFixedHeight());
-        rects[item] = RECT{left, y, right, y + height};
-        y += height + scale.Scale(panel.GetChildPadding());
+        const int height = item->GetFixedHeight();
+        rects[item] = scale.ScaleRect(RECT{left, y, right, y + height});
+        y += height + panel.GetChildPadding();
     }
     return rects;
 }

@@ -93,7 +93,7 @@ SIZE CLabelUI::WidenedToText(SIZE size, int margin)
     }
     const RECT padding = GetDpiScale().ScaleRect(m_rcTextPadding);
     const int needed = rc.right - rc.left + padding.left + padding.right + margin;
-    if (needed > size.cx) size.cx = needed;
+    if (needed > size.cx) size.cx = GetDpiScale().Scale(GetDpiScale().SpanCovering(needed));
     return size;
 }
 

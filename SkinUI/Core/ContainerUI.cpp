@@ -149,7 +149,7 @@ void CContainerUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
     if (GetCount() == 0)
         return;
-    const RECT inner = LayoutInnerRect(m_rcItem, GetDpiScale().ScaleRect(m_rcInset), 0, 0);
+    const RECT inner = InnerRectWith(0, 0);
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
         if (!pControl->IsVisible())
@@ -254,9 +254,16 @@ bool CContainerUI::IsBarVisible(const CScrollBarUI* pBar) const {
 }
 
 RECT CContainerUI::GetInnerRect() const {
-    const int cxBar = IsBarVisible(m_pVerticalScrollBar) ? Scaled(m_pVerticalScrollBar->GetFixedWidth()) : 0;
-    const int cyBar = IsBarVisible(m_pHorizontalScrollBar) ? Scaled(m_pHorizontalScrollBar->GetFixedHeight()) : 0;
-    return LayoutInnerRect(m_rcItem, GetDpiScale().ScaleRect(m_rcInset), cxBar, cyBar);
+    const int cxBar = IsBarVisible(m_pVerticalScrollBar) ? m_pVerticalScrollBar->GetFixedWidth() : 0;
+    const int cyBar = IsBarVisible(m_pHorizontalScrollBar) ? m_pHorizontalScrollBar->GetFixedHeight() : 0;
+    return InnerRectWith(cxBar, cyBar);
+}
+
+// Taken off in skin lengths and scaled back, so that each edge falls where it falls at
+// 96 DPI scaled, whatever rounding the lengths on its way had.
+RECT CContainerUI::InnerRectWith(int cxBar, int cyBar) const {
+    const CDpiScale& scale = GetDpiScale();
+    return scale.ScaleRect(LayoutInnerRect(scale.UnscaleRect(m_rcItem), m_rcInset, cxBar, cyBar));
 }
 
 SIZE CContainerUI::GetScrollPos() const {
@@ -304,18 +311,13 @@ void CContainerUI::SetScrollPos(SIZE szPos) {
 }
 
 int CContainerUI::PageHeight() const {
-    int page = m_rcItem.bottom - m_rcItem.top - Scaled(m_rcInset.top) - Scaled(m_rcInset.bottom);
-    if (IsBarVisible(m_pHorizontalScrollBar))
-        page -= Scaled(m_pHorizontalScrollBar->GetFixedHeight());
-    // A view smaller than its insets would page backwards.
-    return std::max(page, 0);
+    const RECT inner = InnerRectWith(0, IsBarVisible(m_pHorizontalScrollBar) ? m_pHorizontalScrollBar->GetFixedHeight() : 0);
+    return inner.bottom - inner.top;
 }
 
 int CContainerUI::PageWidth() const {
-    int page = m_rcItem.right - m_rcItem.left - Scaled(m_rcInset.left) - Scaled(m_rcInset.right);
-    if (IsBarVisible(m_pVerticalScrollBar))
-        page -= Scaled(m_pVerticalScrollBar->GetFixedWidth());
-    return std::max(page, 0);
+    const RECT inner = InnerRectWith(IsBarVisible(m_pVerticalScrollBar) ? m_pVerticalScrollBar->GetFixedWidth() : 0, 0);
+    return inner.right - inner.left;
 }
 
 void CContainerUI::LineUp() {
@@ -439,26 +441,28 @@ void CContainerUI::SetFloatPos(int iIndex) {
         return;
     const TRelativePosUI relative = pControl->GetRelativePos();
     TFloatRequest request;
-    const SIZE xy = pControl->GetFixedXY();
-    request.szXY = {Scaled(xy.cx), Scaled(xy.cy)};
-    request.cx = Scaled(pControl->GetFixedWidth());
-    request.cy = Scaled(pControl->GetFixedHeight());
+    request.szXY = pControl->GetFixedXY();
+    request.cx = pControl->GetFixedWidth();
+    request.cy = pControl->GetFixedHeight();
     request.bRelative = relative.bRelative;
     request.szParent = relative.szParent;
     request.nMoveXPercent = relative.nMoveXPercent;
     request.nMoveYPercent = relative.nMoveYPercent;
     request.nZoomXPercent = relative.nZoomXPercent;
     request.nZoomYPercent = relative.nZoomYPercent;
-    const TFloatPlacement placement = LayoutFloat(m_rcItem, request);
+    // Placed in skin lengths, like the flow.
+    const CDpiScale& scale = GetDpiScale();
+    const TFloatPlacement placement = LayoutFloat(scale.UnscaleRect(m_rcItem), request);
     if (relative.bRelative)
         pControl->SetRelativeParentSize(placement.szParent);
-    pControl->SetPos(placement.rc);
+    pControl->SetPos(scale.ScaleRect(placement.rc));
 }
 
 void CContainerUI::ProcessScrollBar(RECT rc, int /*cxRequired*/, int cyRequired) {
     if (IsBarVisible(m_pHorizontalScrollBar))
         m_pHorizontalScrollBar->SetPos(
-            RECT{rc.left, rc.bottom, rc.right, rc.bottom + Scaled(m_pHorizontalScrollBar->GetFixedHeight())});
+            RECT{rc.left, rc.bottom, rc.right,
+                 Scaled(GetDpiScale().Unscale(rc.bottom) + m_pHorizontalScrollBar->GetFixedHeight())});
     if (m_pVerticalScrollBar == nullptr)
         return;
     const int height = rc.bottom - rc.top;
@@ -483,7 +487,8 @@ void CContainerUI::ProcessScrollBar(RECT rc, int /*cxRequired*/, int cyRequired)
         return;
     }
     m_pVerticalScrollBar->SetPos(
-        RECT{rc.right, rc.top, rc.right + Scaled(m_pVerticalScrollBar->GetFixedWidth()), rc.bottom});
+        RECT{rc.right, rc.top, Scaled(GetDpiScale().Unscale(rc.right) + m_pVerticalScrollBar->GetFixedWidth()),
+             rc.bottom});
     if (m_pVerticalScrollBar->GetScrollRange() == range)
         return;
     const int oldPos = m_pVerticalScrollBar->GetScrollPos();

@@ -47,4 +47,9 @@ int CDpiScale::UnscaleToCover(int pixels) const
     return length;
 }
 
+int CDpiScale::SpanCovering(int pixels) const
+{
+    return IsBase() ? pixels : UnscaleToCover(pixels + 1);
+}
+
 } // namespace SkinUI

@@ -17,8 +17,11 @@ public:
     int Scale(int length) const;
     // The skin length a window length stands for; Unscale(Scale(n)) == n from 96 DPI up.
     int Unscale(int pixels) const;
-    // The shortest skin length that takes at least these window pixels (for measured text).
+    // The shortest skin length that takes at least these window pixels.
     int UnscaleToCover(int pixels) const;
+    // The shortest skin length that spans at least these window pixels wherever it starts:
+    // placed edge by edge, a span may come out a pixel shorter than its length scaled.
+    int SpanCovering(int pixels) const;
 
     // Each edge on its own, so that edges that meet at 96 DPI meet at every DPI.
     template <typename TRect>
@@ -28,6 +31,17 @@ public:
         rc.top = Scale(rc.top);
         rc.right = Scale(rc.right);
         rc.bottom = Scale(rc.bottom);
+        return rc;
+    }
+
+    // A window rectangle whose edges were scaled from skin lengths gets them back exactly.
+    template <typename TRect>
+    TRect UnscaleRect(TRect rc) const
+    {
+        rc.left = Unscale(rc.left);
+        rc.top = Unscale(rc.top);
+        rc.right = Unscale(rc.right);
+        rc.bottom = Unscale(rc.bottom);
         return rc;
     }
 

@@ -8,17 +8,16 @@ namespace SkinUI {
 
 namespace {
 
-// In window pixels: the control's skin lengths at its window's DPI.
+// In skin lengths, as set on the control.
 TFlowChild Describe(const CControlUI& control) {
-    const CDpiScale& scale = control.GetDpiScale();
     TFlowChild child;
-    child.rcPadding = scale.ScaleRect(control.GetPadding());
-    child.cxFixed = scale.Scale(control.GetFixedWidth());
-    child.cyFixed = scale.Scale(control.GetFixedHeight());
-    child.cxMin = scale.Scale(control.GetMinWidth());
-    child.cxMax = scale.Scale(control.GetMaxWidth());
-    child.cyMin = scale.Scale(control.GetMinHeight());
-    child.cyMax = scale.Scale(control.GetMaxHeight());
+    child.rcPadding = control.GetPadding();
+    child.cxFixed = control.GetFixedWidth();
+    child.cyFixed = control.GetFixedHeight();
+    child.cxMin = control.GetMinWidth();
+    child.cxMax = control.GetMaxWidth();
+    child.cyMin = control.GetMinHeight();
+    child.cyMax = control.GetMaxHeight();
     return child;
 }
 
@@ -32,14 +31,20 @@ int VisibleRange(const CScrollBarUI* pBar) {
 
 }  // namespace
 
+// The flow runs in skin lengths from the inner rectangle's skin edges, and only then are
+// its edges scaled to window pixels: every edge falls where it falls at 96 DPI scaled, and
+// lengths rounded one by one cannot add up past the container's end.
 int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical) {
+    const CDpiScale& scale = container.GetDpiScale();
     const CScrollBarUI* pVert = container.GetVerticalScrollBar();
     const CScrollBarUI* pHorz = container.GetHorizontalScrollBar();
+    const RECT inner = scale.UnscaleRect(rcInner);
     TFlowParams params;
     params.bVertical = bVertical;
-    params.szAvailable = {rcInner.right - rcInner.left + VisibleRange(pHorz), rcInner.bottom - rcInner.top};
-    params.ptOrigin = {rcInner.left - VisiblePos(pHorz), rcInner.top - (bVertical ? VisiblePos(pVert) : 0)};
-    params.iChildPadding = container.GetDpiScale().Scale(container.GetChildPadding());
+    params.szAvailable = {inner.right - inner.left + scale.Unscale(VisibleRange(pHorz)), inner.bottom - inner.top};
+    params.ptOrigin = {inner.left, inner.top};
+    params.iChildPadding = container.GetChildPadding();
+    const POINT scrolled = {VisiblePos(pHorz), bVertical ? VisiblePos(pVert) : 0};
 
     std::vector<CControlUI*> flowing;
     std::vector<TFlowChild> children;
@@ -50,20 +55,26 @@ int LayoutPlaceFlow(CContainerUI& container, const RECT& rcInner, bool bVertical
             children.push_back(Describe(*pControl));
         }
     }
-    const TFlowResult result =
-        LayoutFlow(params, children, [&flowing](size_t i, SIZE available) { return flowing[i]->EstimateSize(available); });
+    // An estimate is in window pixels: it takes the skin length that covers it.
+    const TFlowResult result = LayoutFlow(params, children, [&flowing, &scale](size_t i, SIZE available) {
+        const SIZE size = flowing[i]->EstimateSize(SIZE{scale.Scale(available.cx), scale.Scale(available.cy)});
+        return SIZE{scale.UnscaleToCover(size.cx), scale.UnscaleToCover(size.cy)};
+    });
 
     size_t next = 0;
     for (int i = 0; i < container.GetCount(); ++i) {
         CControlUI* pControl = container.GetItemAt(i);
         if (!pControl->IsVisible())
             continue;
-        if (pControl->IsFloat())
+        if (pControl->IsFloat()) {
             container.SetFloatPos(i);
-        else if (next < result.rects.size())
-            pControl->SetPos(result.rects[next++]);
+        } else if (next < result.rects.size()) {
+            RECT rc = scale.ScaleRect(result.rects[next++]);
+            ::OffsetRect(&rc, -scrolled.x, -scrolled.y);
+            pControl->SetPos(rc);
+        }
     }
-    return result.iNeeded;
+    return scale.Scale(result.iNeeded);
 }
 
 }  // namespace SkinUI

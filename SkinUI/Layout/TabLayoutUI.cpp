@@ -86,7 +86,7 @@ void CTabLayoutUI::PlacePage(CControlUI& page, const RECT& rcInset) {
 
 void CTabLayoutUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
-    const RECT inset = LayoutInnerRect(m_rcItem, GetDpiScale().ScaleRect(m_rcInset), 0, 0);
+    const RECT inset = InnerRectWith(0, 0);
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
         if (!pControl->IsVisible())

@@ -78,7 +78,13 @@ TEST(DpiScale, SkinLengthsComeBackFromWindowPixels)
             const int cover = scale.UnscaleToCover(pixels);
             ASSERT_GE(scale.Scale(cover), pixels) << pixels << " at " << dpi;
             ASSERT_TRUE(cover == 0 || scale.Scale(cover - 1) < pixels) << pixels << " at " << dpi;
+            // A measured text's span, wherever its edges are placed.
+            const int span = scale.SpanCovering(pixels);
+            for (int start = 0; start < 8; ++start)
+                ASSERT_GE(scale.Scale(start + span) - scale.Scale(start), pixels) << pixels << " at " << dpi;
+            ASSERT_LE(span, cover + 1);
         }
+        EXPECT_EQ(CDpiScale(96).SpanCovering(37), 37);
     }
 }
 
