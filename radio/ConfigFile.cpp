@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
+#include "radio/FilePath.h"
 #include "radio/ProtocolSelection.h"
 #include "radio/RadioTables.h"
 #include "radio/RadioTexts.h"
@@ -76,7 +79,7 @@ CConfigFile::CConfigFile(IRadioPanel& panel)
 std::string CConfigFile::ExportFileName(const std::string& chosen)
 {
     bool named = chosen.size() >= 5 && HasSuffix(chosen, ".cfg");
-    return named || chosen.size() >= kNameLimit ? chosen : chosen + ".cfg";
+    return named || FileNameUnits(chosen) >= kNameLimit ? chosen : chosen + ".cfg";
 }
 
 std::string CConfigFile::FormatConfig() const
@@ -148,29 +151,27 @@ void CConfigFile::ImportConfig()
     std::string chosen;
     if (!m_panel.ChooseFile(chosen, RadioTexts::ImportConfigDialog(m_panel.IsChinese())))
         return;
-    std::FILE* file = std::fopen(chosen.c_str(), "rb");
-    m_panel.ShowResult(RadioCommand::ImportConfig, file != nullptr);
-    if (!file)
+    std::ifstream file(FilePath(chosen), std::ios::binary);
+    m_panel.ShowResult(RadioCommand::ImportConfig, file.is_open());
+    if (!file.is_open())
         return;
-    std::string content;
-    char chunk[4096];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        content.append(chunk, got);
-    std::fclose(file);
-    ApplyConfig(content);
+    std::ostringstream content;
+    content << file.rdbuf();
+    ApplyConfig(content.str());
 }
 
 bool ReplaceFileContents(const std::string& path, const std::string& content)
 {
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "cfg", 0, temporary))
+    const std::wstring target = FilePath(path).wstring();
+    wchar_t temporary[MAX_PATH];
+    if (target.empty() || !GetTempFileNameW(FilePath(FolderOf(path)).wstring().c_str(), L"cfg", 0, temporary))
         return false;
-    std::FILE* file = std::fopen(temporary, "wb");
+    std::FILE* file = _wfopen(temporary, L"wb");
     bool written = file && std::fwrite(content.data(), 1, content.size(), file) == content.size();
     if (file && std::fclose(file) != 0)
         written = false;
-    if (written && MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written && MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(temporary);
+    DeleteFileW(temporary);
     return false;
 }
