@@ -260,7 +260,8 @@ def press(*keys):
 
 
 def type_text(text):
-    xdo("type", "--delay", 30, text)
+    # A character beyond the keyboard's own gets a key mapped for it; given time, none is lost.
+    xdo("type", "--delay", 30 if text.isascii() else 150, text)
 
 
 def focus(window):
