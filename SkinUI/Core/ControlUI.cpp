@@ -153,13 +153,14 @@ void CControlUI::SetPos(RECT rc)
         m_bSetPos = false;
     }
     if (m_bFloat && m_pParent != nullptr) {
-        // Kept as skin lengths, which the next placement scales again.
+        // Kept as skin lengths between skin edges, which the next placement scales again.
         const CDpiScale& scale = GetDpiScale();
-        const RECT& rcParent = m_pParent->GetPos();
-        m_cXY.cx = scale.Unscale(m_cXY.cx < 0 ? m_rcItem.right - rcParent.right : m_rcItem.left - rcParent.left);
-        m_cXY.cy = scale.Unscale(m_cXY.cy < 0 ? m_rcItem.bottom - rcParent.bottom : m_rcItem.top - rcParent.top);
-        m_cxyFixed.cx = scale.Unscale(m_rcItem.right - m_rcItem.left);
-        m_cxyFixed.cy = scale.Unscale(m_rcItem.bottom - m_rcItem.top);
+        const RECT item = scale.UnscaleRect(m_rcItem);
+        const RECT parent = scale.UnscaleRect(m_pParent->GetPos());
+        m_cXY.cx = m_cXY.cx < 0 ? item.right - parent.right : item.left - parent.left;
+        m_cXY.cy = m_cXY.cy < 0 ? item.bottom - parent.bottom : item.top - parent.top;
+        m_cxyFixed.cx = item.right - item.left;
+        m_cxyFixed.cy = item.bottom - item.top;
     }
     m_bUpdateNeeded = false;
     ::UnionRect(&invalidate, &invalidate, &m_rcItem);
