@@ -4,6 +4,7 @@
 #include "SkinUI/Control/LabelUI.h"
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "resources/Version.h"
 
 using namespace SkinUI;
@@ -24,7 +25,7 @@ const char kMailText[] = "{u}{a}email:sales@velmar.test{/a}{/u}";
 
 void OpenWithShell(const char* address)
 {
-    ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, 0);
+    ::ShellExecuteW(nullptr, L"open", SkinUI::CGbkText::ToWide(address).c_str(), nullptr, nullptr, 0);
 }
 
 DlgAbout::LinkOpener g_pfnOpenLink = OpenWithShell;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SkinUI/Core/ContainerUI.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "app/DlgAbout.h"
 #include "app/LanguageLayout.h"
 #include "app/MainTexts.h"
@@ -130,7 +131,7 @@ void DlgMain::SwitchLanguage()
     ApplyLanguage(m_controls, m_texts, chinese);
     RefillValueLists();
     m_panel.RefreshStatus();
-    ::SetWindowTextA(m_hWnd, MainTexts::kWindowTitle.Pick(chinese));
+    ::SetWindowTextW(m_hWnd, SkinUI::CGbkText::ToWide(MainTexts::kWindowTitle.Pick(chinese)).c_str());
     if (m_quitPending)
         ShowQuitPending();
 }
@@ -315,7 +316,7 @@ void DlgMain::ShowQuitPending()
         std::string(MainTexts::kWindowTitle.Pick(chinese)) + MainTexts::kQuitPendingSuffix.Pick(chinese);
     m_controls.titleLabel->SetText(title.c_str());
     FitTitleWidth(m_controls.titleLabel);
-    ::SetWindowTextA(m_hWnd, title.c_str());
+    ::SetWindowTextW(m_hWnd, SkinUI::CGbkText::ToWide(title.c_str()).c_str());
 }
 
 void DlgMain::Minimize()

@@ -83,9 +83,10 @@ void FitTitleWidth(SkinUI::CLabelUI* title)
     RECT extent = {0, 0, 9999, 100};
     SkinUI::CUIRender::DrawPlainText(manager->GetPaintDC(), manager, extent, title->GetText().GetData(), 0,
                                      title->GetFont(), DT_SINGLELINE | DT_CALCRECT);
-    const RECT padding = title->GetTextPadding();
+    const SkinUI::CDpiScale& scale = title->GetDpiScale();
+    const RECT padding = scale.ScaleRect(title->GetTextPadding());
     const int needed = extent.right - extent.left + padding.left + padding.right;
-    title->SetFixedWidth(std::max(CMainWindowBuilder::kTitleWidth, needed));
+    title->SetFixedWidth(std::max(CMainWindowBuilder::kTitleWidth, scale.SpanCovering(needed)));
 }
 
 // The height covers the inset and every item, so that a longer menu still

@@ -7,11 +7,13 @@ namespace {
 
 using SkinUI::CControlUI;
 
+// Where a hidden panel shows, placed in skin lengths and scaled as the window places it.
 RECT ShownPanelRect(const SkinUI::CVerticalLayoutUI& panel)
 {
     if (panel.IsVisible()) return panel.GetPos();
     const CControlUI* parent = panel.GetParent();
-    const RECT outer = parent != nullptr ? parent->GetPos() : RECT{};
+    const SkinUI::CDpiScale& scale = panel.GetDpiScale();
+    const RECT outer = scale.UnscaleRect(parent != nullptr ? parent->GetPos() : RECT{});
     const SIZE xy = panel.GetFixedXY();
     const int width = panel.GetFixedWidth();
     const int height = panel.GetFixedHeight();
@@ -20,14 +22,15 @@ RECT ShownPanelRect(const SkinUI::CVerticalLayoutUI& panel)
     rc.right = rc.left + width;
     rc.top = xy.cy >= 0 ? outer.top + xy.cy : outer.bottom + xy.cy - height;
     rc.bottom = rc.top + height;
-    return rc;
+    return scale.ScaleRect(rc);
 }
 
 // The panel's children stacked as its layout stacks fixed-height children.
 std::map<const CControlUI*, RECT> ShownItemRects(const SkinUI::CVerticalLayoutUI& panel)
 {
     std::map<const CControlUI*, RECT> rects;
-    const RECT outer = ShownPanelRect(panel);
+    const SkinUI::CDpiScale& scale = panel.GetDpiScale();
+    const RECT outer = scale.UnscaleRect(ShownPanelRect(panel));
     const RECT inset = panel.GetInset();
     const int left = outer.left + inset.left;
     const int right = outer.right - inset.right;
@@ -39,7 +42,7 @@ std::map<const CControlUI*, RECT> ShownItemRects(const SkinUI::CVerticalLayoutUI
             continue;
         }
         const int height = item->GetFixedHeight();
-        rects[item] = RECT{left, y, right, y + height};
+        rects[item] = scale.ScaleRect(RECT{left, y, right, y + height});
         y += height + panel.GetChildPadding();
     }
     return rects;

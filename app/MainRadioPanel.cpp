@@ -2,7 +2,10 @@
 
 #include <commdlg.h>
 
+#include <filesystem>
+
 #include "SkinUI/Control/ListLabelElementUI.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "radio/RadioTexts.h"
 
 namespace {
@@ -16,13 +19,19 @@ std::string Text(const SkinUI::CControlUI* control)
     return control != nullptr ? std::string(control->GetText().GetData()) : std::string();
 }
 
-std::string ProgramFolder()
+std::wstring ProgramFolder()
 {
-    char path[kPathSize] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, kPathSize);
-    std::string folder(path, length < kPathSize ? length : 0);
-    const std::size_t slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+    wchar_t path[kPathSize] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, kPathSize);
+    std::wstring folder(path, length < kPathSize ? length : 0);
+    const std::size_t slash = folder.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash);
+}
+
+void ShowBox(HWND owner, const std::string& message, const std::string& caption, UINT icon)
+{
+    ::MessageBoxW(owner, SkinUI::CGbkText::ToWide(message.c_str()).c_str(),
+                  SkinUI::CGbkText::ToWide(caption.c_str()).c_str(), icon);
 }
 
 }  // namespace
@@ -151,12 +160,12 @@ std::string CMainRadioPanel::LabelText(RadioLabel label) const
 
 void CMainRadioPanel::ShowError(const std::string& message, const std::string& caption)
 {
-    ::MessageBoxA(m_owner, message.c_str(), caption.c_str(), MB_ICONERROR);
+    ShowBox(m_owner, message, caption, MB_ICONERROR);
 }
 
 void CMainRadioPanel::ShowReport(const std::string& message, const std::string& caption)
 {
-    ::MessageBoxA(m_owner, message.c_str(), caption.c_str(), MB_ICONWARNING);
+    ShowBox(m_owner, message, caption, MB_ICONWARNING);
 }
 
 void CMainRadioPanel::ShowStatus(const std::string& text, bool success)
@@ -222,24 +231,27 @@ std::string CMainRadioPanel::DialogFilter(const FileDialogRequest& request)
 
 bool CMainRadioPanel::ChooseFile(std::string& path, const FileDialogRequest& request)
 {
-    char file[kPathSize] = {};
+    wchar_t file[kPathSize] = {};
     const std::string filter = DialogFilter(request);
-    const std::string folder = ProgramFolder();
-    OPENFILENAMEA dialog = {};
+    const std::wstring wideFilter = SkinUI::CGbkText::ToWide(filter.data(), static_cast<int>(filter.size()));
+    const std::wstring title = SkinUI::CGbkText::ToWide(request.title.c_str());
+    const std::wstring folder = ProgramFolder();
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = m_owner;
-    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFilter = wideFilter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file;
     dialog.nMaxFile = kPathSize;
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrTitle = request.title.c_str();
+    dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR |
                    (request.open ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST
                                  : OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_NOVALIDATE);
-    const BOOL chosen = request.open ? ::GetOpenFileNameA(&dialog) : ::GetSaveFileNameA(&dialog);
+    const BOOL chosen = request.open ? ::GetOpenFileNameW(&dialog) : ::GetSaveFileNameW(&dialog);
     if (!chosen)
         return false;
-    path = file;
+    // File names are not texts of the program: any name the system allows is kept, as UTF-8.
+    path = std::filesystem::path(file).u8string();
     return true;
 }

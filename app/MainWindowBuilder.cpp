@@ -275,6 +275,7 @@ CHorizontalLayoutUI* CMainWindowBuilder::NewUnlockHolder(CButtonUI* unlock, CLab
 {
     CHorizontalLayoutUI* holder = new CHorizontalLayoutUI;
     holder->SetFixedHeight(22);
+    unlock->SetWidenToText();
     holder->Add(unlock);
     holder->Add(row);
     return holder;

@@ -1,3 +1,7 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -5,9 +9,25 @@
 #include "cli/CommandLine.h"
 #include "cli/RadioCli.h"
 
-int main(int argc, char** argv)
+namespace {
+
+// The arguments as UTF-8, read from the wide command line: a file name may hold
+// characters the system's code page lacks.
+std::vector<std::string> Arguments()
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args;
+    int count = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    for (int i = 1; wide != nullptr && i < count; ++i) args.push_back(std::filesystem::path(wide[i]).u8string());
+    if (wide != nullptr) ::LocalFree(wide);
+    return args;
+}
+
+}  // namespace
+
+int main()
+{
+    std::vector<std::string> args = Arguments();
     CliOptions options;
     std::string error;
     if (!ParseCommandLine(args, options, error)) {

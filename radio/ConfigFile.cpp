@@ -1,8 +1,11 @@
 #include "radio/ConfigFile.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
+#include "radio/FilePath.h"
 #include "radio/FileReplace.h"
 #include "radio/ProtocolSelection.h"
 #include "radio/RadioTables.h"
@@ -69,7 +72,7 @@ CConfigFile::CConfigFile(IRadioPanel& panel)
 std::string CConfigFile::ExportFileName(const std::string& chosen)
 {
     bool named = chosen.size() >= 5 && HasSuffix(chosen, ".cfg");
-    return named || chosen.size() >= kNameLimit ? chosen : chosen + ".cfg";
+    return named || FileNameUnits(chosen) >= kNameLimit ? chosen : chosen + ".cfg";
 }
 
 std::string CConfigFile::FormatConfig() const
@@ -141,14 +144,11 @@ void CConfigFile::ImportConfig()
     std::string chosen;
     if (!m_panel.ChooseFile(chosen, RadioTexts::ImportConfigDialog(m_panel.IsChinese())))
         return;
-    std::FILE* file = std::fopen(chosen.c_str(), "rb");
-    m_panel.ShowResult(RadioCommand::ImportConfig, file != nullptr);
-    if (!file)
+    std::ifstream file(FilePath(chosen), std::ios::binary);
+    m_panel.ShowResult(RadioCommand::ImportConfig, file.is_open());
+    if (!file.is_open())
         return;
-    std::string content;
-    char chunk[4096];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        content.append(chunk, got);
-    std::fclose(file);
-    ApplyConfig(content);
+    std::ostringstream content;
+    content << file.rdbuf();
+    ApplyConfig(content.str());
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "radio/FilePath.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -28,13 +30,14 @@ bool WriteAll(std::FILE* file, const std::string& content)
 
 bool ReplaceFileContents(const std::string& path, const std::string& content)
 {
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "cfg", 0, temporary))
+    const std::wstring target = FilePath(path).wstring();
+    wchar_t temporary[MAX_PATH];
+    if (target.empty() || !GetTempFileNameW(FilePath(FolderOf(path)).wstring().c_str(), L"cfg", 0, temporary))
         return false;
-    if (WriteAll(std::fopen(temporary, "wb"), content) &&
-        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (WriteAll(_wfopen(temporary, L"wb"), content) &&
+        MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(temporary);
+    DeleteFileW(temporary);
     return false;
 }
 

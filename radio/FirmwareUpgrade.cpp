@@ -4,6 +4,7 @@
 #include <fstream>
 #include <thread>
 
+#include "radio/FilePath.h"
 #include "radio/FirmwarePacket.h"
 
 namespace {
@@ -43,7 +44,7 @@ void CFirmwareUpgrade::UpgradeFirmware()
 
 bool CFirmwareUpgrade::Transfer(const std::string& path, int portNumber)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(FilePath(path), std::ios::binary);
     if (!file)
         return false;
     std::uint64_t fileSize = FileSize(file);

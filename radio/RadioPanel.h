@@ -74,6 +74,6 @@ public:
     // The status after an operation: the text of the control that started it
     // and the result, in the interface language.
     virtual void ShowResult(RadioCommand command, bool success);
-    // True when the operator confirmed a file name, which is then in path.
+    // True when the operator confirmed a file name, which is then in path (UTF-8).
     virtual bool ChooseFile(std::string& path, const FileDialogRequest& request) = 0;
 };

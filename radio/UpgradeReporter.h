@@ -8,7 +8,7 @@ class IUpgradeReporter {
 public:
     virtual ~IUpgradeReporter() = default;
 
-    // The firmware file; false when the operator cancelled.
+    // The firmware file (UTF-8); false when the operator cancelled.
     virtual bool ChooseFirmwareFile(std::string& path) = 0;
     // The upgrade starts: commands are locked. Returns the COM port to use.
     virtual int BeginUpgrade() = 0;

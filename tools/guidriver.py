@@ -22,10 +22,15 @@ RUN = os.environ.get("BENCH_DIR") or os.path.join(BUILD, "run")
 SUCCESS_COLOR = 0x99FF99
 FAILURE_COLOR = 0xFF9999
 PROGRESS_COLOR = 0x3333FF
-# The program's Chinese texts are GBK: its processes need the Chinese ANSI code page.
-CHINESE_LOCALE = "zh_CN.UTF-8"
-# The main window's size: its skin's, which layoutdump's rectangles assume.
+# Locales by the ANSI code page Wine gives the processes started in them. The program's
+# texts are GBK whatever the code page; the helpers run in the Chinese one.
+CODE_PAGE_LOCALES = {936: "zh_CN.UTF-8", 1252: "C.UTF-8"}
+CHINESE_LOCALE = CODE_PAGE_LOCALES[936]
+# The main window's size at 96 DPI: its skin's, which layoutdump's rectangles assume.
 WINDOW_SIZE = (588, 489)
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+# The DPI Wine gives the programs started from now on (set_dpi).
+DPI = 96
 WINDOW_TITLES = {"zh": "维曼外置电台配置工具-V001.01.03", "en": "Velmar Configuration Tool-V001.01.03"}
 STATUS_WORDS = {"zh": ("成功", "失败"), "en": (" Success", " Failure")}
 USER_KEY = r"HKCU\Software\DurazeR"
@@ -83,10 +88,25 @@ def windows_path(unix_path):
     return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
 
 
-def wine_env():
+def wine_env(locale=CHINESE_LOCALE):
     env = dict(os.environ)
-    env["LC_ALL"] = CHINESE_LOCALE
+    env["LC_ALL"] = locale
     return env
+
+
+def scaled(length):
+    """A skin length at the current DPI, rounded as the program rounds it."""
+    return (length * DPI + 48) // 96
+
+
+def set_dpi(dpi):
+    """The DPI of the programs started from now on (Wine's LogPixels); 96 removes the setting."""
+    global DPI
+    if dpi == 96:
+        run(["wine", "reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f"], check=False)
+    else:
+        run(["wine", "reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"])
+    DPI = dpi
 
 
 # --- registry -------------------------------------------------------------
@@ -240,7 +260,8 @@ def press(*keys):
 
 
 def type_text(text):
-    xdo("type", "--delay", 30, text)
+    # A character beyond the keyboard's own gets a key mapped for it; given time, none is lost.
+    xdo("type", "--delay", 30 if text.isascii() else 150, text)
 
 
 def focus(window):
@@ -372,7 +393,7 @@ def load_layout(language):
             f.write(out)
 
     rects = {}
-    with open(_cached("layout-%s.txt" % language, make)) as dump:
+    with open(_cached("layout-%s-%d.txt" % (language, DPI), make)) as dump:
         for line in dump:
             parts = line.split()
             if len(parts) == 5:
@@ -425,8 +446,18 @@ def render_status(text, success, language, progress=None):
         os.replace(path + ".png", path)
 
     kind = "progress%d" % progress if progress is not None else "ok" if success else "failed"
-    name = "status-%s-%s-%s.png" % (language, kind, encoded.hex())
+    name = "status-%s-%d-%s-%s.png" % (language, DPI, kind, encoded.hex())
     return Image.load(_cached(name, make))
+
+
+def render_window(language):
+    """The main window as the program draws it before a Read: its texts, no values."""
+    def make(path):
+        run(["wine", layoutdump_path(), "--lang", language, "--render-window", windows_path(path + ".png")],
+            env=wine_env(), timeout=60)
+        os.replace(path + ".png", path)
+
+    return Image.load(_cached("window-%s-%d.png" % (language, DPI), make))
 
 
 def prepare_pictures(languages, statuses):
@@ -444,8 +475,8 @@ def prepare_pictures(languages, statuses):
 class RadioConfigWindow:
     """RadioConfig.exe started under Wine, its main window and the controls' places."""
 
-    def __init__(self, language, artifacts):
-        self.language, self.artifacts = language, artifacts
+    def __init__(self, language, artifacts, locale=CHINESE_LOCALE):
+        self.language, self.artifacts, self.locale = language, artifacts, locale
         self.process = None
         self.window = None
         self.origin = (0, 0)
@@ -455,11 +486,13 @@ class RadioConfigWindow:
 
     def start(self, timeout=30):
         self.process = subprocess.Popen(["wine", program_path()], stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=wine_env())
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                        env=wine_env(self.locale))
         self.window = wait_window(WINDOW_TITLES[self.language], timeout)
         self.locate()
-        if self.size != WINDOW_SIZE:
-            raise DriverError("the window is %dx%d, not %dx%d" % (self.size + WINDOW_SIZE))
+        size = (scaled(WINDOW_SIZE[0]), scaled(WINDOW_SIZE[1]))
+        if self.size != size:
+            raise DriverError("the window is %dx%d, not %dx%d at %d DPI" % (self.size + size + (DPI,)))
         return self
 
     def locate(self):

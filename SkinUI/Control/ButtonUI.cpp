@@ -131,8 +131,11 @@ bool CButtonUI::OnMouseEvent(TEventMsg& event)
 
 SIZE CButtonUI::EstimateSize(SIZE /*szAvailable*/)
 {
-    if (m_cxyFixed.cy != 0 || m_pManager == nullptr) return m_cxyFixed;
-    return SIZE{m_cxyFixed.cx, FontHeight() + 8};
+    // A widened button keeps its text inside its frame of one skin pixel, and one more
+    // pixel for a glyph that reaches past its advance.
+    const int margin = 2 * Scaled(1) + 1;
+    if (m_cxyFixed.cy != 0 || m_pManager == nullptr) return WidenedToText(ScaledFixedSize(), margin);
+    return WidenedToText(SIZE{Scaled(m_cxyFixed.cx), FontHeight() + Scaled(8)}, margin);
 }
 
 void CButtonUI::RefreshFocusAndEnable()

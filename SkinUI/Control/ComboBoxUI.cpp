@@ -39,7 +39,9 @@ void CComboBoxUI::PaintStatusImage(HDC hDC)
         return;
     }
     RefreshStateBits();
-    const CUISize szItem(m_rcItem.right - m_rcItem.left, m_rcItem.bottom - m_rcItem.top);
+    // The modifier is in skin lengths, like every image description.
+    const CDpiScale& scale = GetDpiScale();
+    const CUISize szItem(scale.Unscale(m_rcItem.right - m_rcItem.left), scale.Unscale(m_rcItem.bottom - m_rcItem.top));
     CUIString sModify;
     int cxArrow = 0;
     if (!CComboArrowImage::BuildModifier(m_sArrowImage, CComboArrowImage::StateIndex(m_uButtonState), szItem,
@@ -51,9 +53,9 @@ void CComboBoxUI::PaintStatusImage(HDC hDC)
 
 void CComboBoxUI::PaintText(HDC hDC)
 {
-    const RECT rcText = {m_rcItem.left + m_rcTextPadding.left, m_rcItem.top + m_rcTextPadding.top,
-                         m_rcItem.right - m_rcTextPadding.right - m_nArrowWidth,
-                         m_rcItem.bottom - m_rcTextPadding.bottom};
+    const RECT padding = GetDpiScale().ScaleRect(m_rcTextPadding);
+    const RECT rcText = {m_rcItem.left + padding.left, m_rcItem.top + padding.top,
+                         m_rcItem.right - padding.right - Scaled(m_nArrowWidth), m_rcItem.bottom - padding.bottom};
     PaintSelected(hDC, rcText);
 }
 

@@ -8,17 +8,17 @@ CUISize CComboPopupGeometry::Available(const CUIRect& rcCombo, const CUISize& sz
     return CUISize(cx, szDropBox.cy);
 }
 
-int CComboPopupGeometry::Height(int cyItems, int cyMax)
+int CComboPopupGeometry::Height(int cyItems, int cyMax, int cyFrame)
 {
-    const int needed = cyItems + kFrameHeight;
+    const int needed = cyItems + cyFrame;
     return needed < cyMax ? needed : cyMax;
 }
 
 CUIRect CComboPopupGeometry::Place(const CUIRect& rcCombo, const CUISize& szDropBox, int cyItems,
-                                   const CUIRect& rcWork)
+                                   const CUIRect& rcWork, int cyFrame)
 {
     const CUISize avail = Available(rcCombo, szDropBox);
-    const int cy = Height(cyItems, szDropBox.cy);
+    const int cy = Height(cyItems, szDropBox.cy, cyFrame);
     CUIRect rc(rcCombo.left, rcCombo.bottom, rcCombo.left + avail.cx, rcCombo.bottom + cy);
     if (rc.bottom > rcWork.bottom) {
         rc.top = rcCombo.top - cy;

@@ -463,9 +463,9 @@ void CComboUI::SetAttribute(const char* pstrName, const char* pstrValue)
 
 SIZE CComboUI::EstimateSize(SIZE)
 {
-    if (m_cxyFixed.cy != 0) return m_cxyFixed;
+    if (m_cxyFixed.cy != 0) return ScaledFixedSize();
     const int cyFont = m_pManager != nullptr ? m_pManager->GetDefaultFontInfo()->tm.tmHeight : 0;
-    return SIZE{m_cxyFixed.cx, cyFont + 12};
+    return SIZE{Scaled(m_cxyFixed.cx), cyFont + Scaled(12)};
 }
 
 // The items are painted by the popup list, never inside the box.
@@ -519,8 +519,9 @@ void CComboUI::PaintSelected(HDC hDC, const RECT& rcText)
 
 void CComboUI::PaintText(HDC hDC)
 {
-    const RECT rcText = {m_rcItem.left + m_rcTextPadding.left, m_rcItem.top + m_rcTextPadding.top,
-                         m_rcItem.right - m_rcTextPadding.right, m_rcItem.bottom - m_rcTextPadding.bottom};
+    const RECT padding = GetDpiScale().ScaleRect(m_rcTextPadding);
+    const RECT rcText = {m_rcItem.left + padding.left, m_rcItem.top + padding.top, m_rcItem.right - padding.right,
+                         m_rcItem.bottom - padding.bottom};
     PaintSelected(hDC, rcText);
 }
 

@@ -38,7 +38,8 @@ UINT CComboWnd::GetClassStyle() const
 RECT CComboWnd::PopupRect() const
 {
     const RECT rcCombo = m_pOwner->GetPos();
-    const SIZE szDropBox = m_pOwner->GetDropBoxSize();
+    const CDpiScale& scale = m_pOwner->GetDpiScale();
+    const SIZE szDropBox = {scale.Scale(m_pOwner->GetDropBoxSize().cx), scale.Scale(m_pOwner->GetDropBoxSize().cy)};
     const SIZE szAvailable = ToSIZE(CComboPopupGeometry::Available(ToUIRect(rcCombo), ToUISize(szDropBox)));
     int cyItems = 0;
     for (int i = 0; i < m_pOwner->GetCount(); ++i) {
@@ -49,7 +50,8 @@ RECT CComboWnd::PopupRect() const
     RECT rcScreen = rcCombo;
     ::MapWindowPoints(hWndParent, HWND_DESKTOP, reinterpret_cast<POINT*>(&rcScreen), 2);
     return ToRECT(CComboPopupGeometry::Place(ToUIRect(rcScreen), ToUISize(szDropBox), cyItems,
-                                             ToUIRect(WorkAreaNear(hWndParent))));
+                                             ToUIRect(WorkAreaNear(hWndParent)),
+                                             scale.Scale(CComboPopupGeometry::kFrameHeight)));
 }
 
 bool CComboWnd::Open()
@@ -131,7 +133,8 @@ void CComboWnd::EnsureVisible(int iIndex)
     if (pItem == nullptr) return;
     RECT rcView = m_pLayout->GetPos();
     const CScrollBarUI* pHorizontal = m_pLayout->GetHorizontalScrollBar();
-    if (pHorizontal != nullptr && pHorizontal->IsVisible()) rcView.bottom -= pHorizontal->GetFixedHeight();
+    if (pHorizontal != nullptr && pHorizontal->IsVisible())
+        rcView.bottom -= m_pLayout->GetDpiScale().Scale(pHorizontal->GetFixedHeight());
     const int dy = CComboPopupGeometry::ScrollDelta(ToUIRect(pItem->GetPos()), ToUIRect(rcView));
     if (dy == 0) return;
     SIZE szPos = m_pLayout->GetScrollPos();

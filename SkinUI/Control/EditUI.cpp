@@ -4,6 +4,7 @@
 #include "SkinUI/Core/AttributeValue.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "SkinUI/Utils/UIName.h"
 #include "SkinUI/Utils/UIRectWin.h"
 
@@ -46,7 +47,7 @@ void CEditUI::SetEnabled(bool bEnable)
 void CEditUI::SetText(const char* pstrText)
 {
     m_sText = pstrText != nullptr ? pstrText : "";
-    if (m_pWindow != nullptr) ::SetWindowTextA(m_pWindow->GetHWND(), m_sText);
+    if (m_pWindow != nullptr) ::SetWindowTextW(m_pWindow->GetHWND(), CGbkText::ToWide(m_sText).c_str());
     Invalidate();
 }
 
@@ -70,13 +71,16 @@ RECT CEditUI::GetNativeRect() const
 {
     int cyFont = 0;
     if (m_pManager != nullptr) cyFont = m_pManager->GetFontInfo(GetFont())->tm.tmHeight;
-    return ToRECT(CEditRules::NativeRect(ToUIRect(m_rcItem), ToUIRect(GetTextPadding()), cyFont));
+    return ToRECT(CEditRules::NativeRect(ToUIRect(m_rcItem), ToUIRect(GetDpiScale().ScaleRect(GetTextPadding())), cyFont));
 }
 
 void CEditUI::SetPos(RECT rc)
 {
     CLabelUI::SetPos(rc);
     if (m_pWindow == nullptr) return;
+    // A new DPI lays the window out again with fonts made anew.
+    if (m_pManager != nullptr)
+        ::SendMessageW(m_pWindow->GetHWND(), WM_SETFONT, reinterpret_cast<WPARAM>(m_pManager->GetFont(GetFont())), TRUE);
     const RECT rcNative = GetNativeRect();
     ::SetWindowPos(m_pWindow->GetHWND(), nullptr, rcNative.left, rcNative.top, rcNative.right - rcNative.left,
                    rcNative.bottom - rcNative.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -101,9 +105,9 @@ void CEditUI::SetInternVisible(bool bVisible)
 
 SIZE CEditUI::EstimateSize(SIZE)
 {
-    if (m_cxyFixed.cy != 0) return m_cxyFixed;
+    if (m_cxyFixed.cy != 0) return ScaledFixedSize();
     const int cyFont = m_pManager != nullptr ? m_pManager->GetFontInfo(GetFont())->tm.tmHeight : 0;
-    return SIZE{m_cxyFixed.cx, cyFont + 6};
+    return SIZE{Scaled(m_cxyFixed.cx), cyFont + Scaled(6)};
 }
 
 void CEditUI::OpenNative()
@@ -338,7 +342,7 @@ void CEditUI::PaintText(HDC hDC)
         if (dwColor == 0 && m_pManager != nullptr) dwColor = m_pManager->GetDefaultDisabledColor();
     }
     const CUIString sShown = m_bPasswordMode ? CEditRules::MaskPassword(m_sText, m_cPasswordChar) : m_sText;
-    const RECT rcPadding = GetTextPadding();
+    const RECT rcPadding = GetDpiScale().ScaleRect(GetTextPadding());
     RECT rc = {m_rcItem.left + rcPadding.left, m_rcItem.top + rcPadding.top, m_rcItem.right - rcPadding.right,
                m_rcItem.bottom - rcPadding.bottom};
     CUIRender::DrawPlainText(hDC, m_pManager, rc, sShown, dwColor, GetFont(), GetTextStyle() | DT_SINGLELINE);

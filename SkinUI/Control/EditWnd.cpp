@@ -2,6 +2,7 @@
 #include "SkinUI/Control/EditRules.h"
 #include "SkinUI/Control/EditUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/GbkText.h"
 
 namespace SkinUI {
 
@@ -40,7 +41,7 @@ bool CEditWnd::Open()
     ::SendMessageA(m_hWnd, EM_LIMITTEXT, m_pOwner->GetMaxChar(), 0);
     if (m_pOwner->IsPasswordMode())
         ::SendMessageA(m_hWnd, EM_SETPASSWORDCHAR, static_cast<unsigned char>(m_pOwner->GetPasswordChar()), 0);
-    ::SetWindowTextA(m_hWnd, m_pOwner->GetText());
+    ::SetWindowTextW(m_hWnd, CGbkText::ToWide(m_pOwner->GetText()).c_str());
     ::SendMessageA(m_hWnd, EM_SETMODIFY, FALSE, 0);
     ::SendMessageA(m_hWnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     ::EnableWindow(m_hWnd, m_pOwner->IsEnabled());
@@ -72,12 +73,10 @@ bool CEditWnd::IsNumberOnlyWindow() const
 void CEditWnd::OnTextChanged()
 {
     if (!m_bInit) return;
-    const int cch = ::GetWindowTextLengthA(m_hWnd) + 1;
-    char* pBuffer = new char[cch];
-    pBuffer[0] = '\0';
-    ::GetWindowTextA(m_hWnd, pBuffer, cch);
-    m_pOwner->SetTextFromNative(pBuffer);
-    delete[] pBuffer;
+    // What the operator typed comes back as GBK, whatever the system's code page.
+    std::wstring typed(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
+    const int length = ::GetWindowTextW(m_hWnd, &typed[0], static_cast<int>(typed.size()));
+    m_pOwner->SetTextFromNative(CGbkText::FromWide(typed.c_str(), length).c_str());
     CPaintManagerUI* pManager = m_pOwner->GetManager();
     if (pManager != nullptr) pManager->SendNotify(m_pOwner, "textchanged");
 }
@@ -85,7 +84,7 @@ void CEditWnd::OnTextChanged()
 LRESULT CEditWnd::OnCtlColor(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     const DWORD dwBkColor = m_pOwner->GetNativeEditBkColor();
-    if (dwBkColor == 0xFFFFFFFF) return ::DefWindowProcA(::GetParent(m_hWnd), uMsg - kReflect, wParam, lParam);
+    if (dwBkColor == 0xFFFFFFFF) return ::DefWindowProcW(::GetParent(m_hWnd), uMsg - kReflect, wParam, lParam);
     HDC hDC = reinterpret_cast<HDC>(wParam);
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ToColorRef(m_pOwner->GetShownTextColor()));
@@ -96,12 +95,12 @@ LRESULT CEditWnd::OnCtlColor(UINT uMsg, WPARAM wParam, LPARAM lParam)
 void CEditWnd::PasteDigits()
 {
     if (!::OpenClipboard(m_hWnd)) return;
-    HANDLE hData = ::GetClipboardData(CF_TEXT);
-    const char* pText = hData != nullptr ? static_cast<const char*>(::GlobalLock(hData)) : nullptr;
-    const CUIString sDigits = CEditRules::KeepDigits(pText);
+    HANDLE hData = ::GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* pText = hData != nullptr ? static_cast<const wchar_t*>(::GlobalLock(hData)) : nullptr;
+    const CUIString sDigits = CEditRules::KeepDigits(CGbkText::FromWide(pText).c_str());
     if (pText != nullptr) ::GlobalUnlock(hData);
     ::CloseClipboard();
-    ::SendMessageA(m_hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(sDigits.GetData()));
+    ::SendMessageW(m_hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(CGbkText::ToWide(sDigits).c_str()));
 }
 
 LRESULT CEditWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)

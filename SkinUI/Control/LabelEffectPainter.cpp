@@ -1,8 +1,9 @@
 #include "SkinUI/Control/LabelEffectPainter.h"
 #include "SkinUI/Control/LabelRules.h"
+#include "SkinUI/Utils/GbkText.h"
 #include <algorithm>
 #include <objidl.h>
-#include <vector>
+#include <string>
 namespace Gdiplus {
 using std::max;
 using std::min;
@@ -13,14 +14,6 @@ namespace SkinUI {
 
 namespace {
 
-std::vector<WCHAR> Widen(const char* text)
-{
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::vector<WCHAR> wide(length > 0 ? length : 1, L'\0');
-    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    return wide;
-}
-
 Gdiplus::Color ToColor(DWORD argb, int alpha)
 {
     return Gdiplus::Color(CLabelRules::WithAlpha(argb, alpha));
@@ -28,8 +21,8 @@ Gdiplus::Color ToColor(DWORD argb, int alpha)
 
 Gdiplus::Font* MakeFont(HDC hDC, HFONT font)
 {
-    LOGFONTA lf = {};
-    if (font != nullptr && ::GetObjectA(font, sizeof(lf), &lf) == sizeof(lf)) {
+    LOGFONTW lf = {};
+    if (font != nullptr && ::GetObjectW(font, sizeof(lf), &lf) == sizeof(lf)) {
         auto* made = new Gdiplus::Font(hDC, &lf);
         if (made->GetLastStatus() == Gdiplus::Ok) return made;
         delete made;
@@ -40,7 +33,7 @@ Gdiplus::Font* MakeFont(HDC hDC, HFONT font)
 class CEffectDraw {
 public:
     CEffectDraw(HDC hDC, HFONT font, const RECT& rcText, const char* text, const TLabelEffectStyle& style)
-        : m_graphics(hDC), m_font(MakeFont(hDC, font)), m_text(Widen(text)), m_style(style),
+        : m_graphics(hDC), m_font(MakeFont(hDC, font)), m_text(CGbkText::ToWide(text)), m_style(style),
           m_layout(static_cast<Gdiplus::REAL>(rcText.left), static_cast<Gdiplus::REAL>(rcText.top),
                    static_cast<Gdiplus::REAL>(rcText.right - rcText.left),
                    static_cast<Gdiplus::REAL>(rcText.bottom - rcText.top))
@@ -60,7 +53,7 @@ public:
                                            Gdiplus::PointF(0, length), Gdiplus::Color(from), Gdiplus::Color(to));
         if (brush.GetLastStatus() != Gdiplus::Ok) return;
         Gdiplus::RectF rc(m_layout.X + dx, m_layout.Y + dy, m_layout.Width, m_layout.Height);
-        m_graphics.DrawString(m_text.data(), -1, m_font, rc, &m_format, &brush);
+        m_graphics.DrawString(m_text.c_str(), -1, m_font, rc, &m_format, &brush);
     }
 
     Gdiplus::REAL Height() const { return m_layout.Height; }
@@ -68,7 +61,7 @@ public:
 private:
     Gdiplus::Graphics m_graphics;
     Gdiplus::Font* m_font;
-    std::vector<WCHAR> m_text;
+    std::wstring m_text;
     const TLabelEffectStyle& m_style;
     Gdiplus::RectF m_layout;
     Gdiplus::StringFormat m_format;

@@ -46,7 +46,9 @@ LPVOID CLabelUI::GetInterface(const char* pstrName)
 void CLabelUI::SetText(const char* pstrText)
 {
     if (!m_bEffectEnabled) {
+        const bool changed = m_sText != (pstrText != nullptr ? pstrText : "");
         CControlUI::SetText(pstrText);
+        if (changed && m_bWidenToText && !GetDpiScale().IsBase()) NeedParentUpdate();
         return;
     }
     m_sEffectText = pstrText;
@@ -78,8 +80,26 @@ int CLabelUI::FontHeight() const
 
 SIZE CLabelUI::EstimateSize(SIZE /*szAvailable*/)
 {
-    if (m_cxyFixed.cy != 0 || m_pManager == nullptr) return m_cxyFixed;
-    return SIZE{m_cxyFixed.cx, FontHeight() + 4};
+    if (m_cxyFixed.cy != 0 || m_pManager == nullptr) return WidenedToText(ScaledFixedSize(), 0);
+    return WidenedToText(SIZE{Scaled(m_cxyFixed.cx), FontHeight() + Scaled(4)}, 0);
+}
+
+SIZE CLabelUI::WidenedToText(SIZE size, int margin)
+{
+    if (!m_bWidenToText || m_pManager == nullptr || GetDpiScale().IsBase() || size.cx == 0 || m_sText.IsEmpty())
+        return size;
+    RECT rc = {0, 0, 9999, 100};
+    const UINT style = (m_uTextStyle & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM)) | DT_SINGLELINE | DT_CALCRECT;
+    if (m_bShowHtml) {
+        int links = 0;
+        CUIRender::DrawHtmlText(m_pManager->GetPaintDC(), m_pManager, rc, m_sText, 0, nullptr, nullptr, links, style);
+    } else {
+        CUIRender::DrawPlainText(m_pManager->GetPaintDC(), m_pManager, rc, m_sText, 0, m_iFont, style);
+    }
+    const RECT padding = GetDpiScale().ScaleRect(m_rcTextPadding);
+    const int needed = rc.right - rc.left + padding.left + padding.right + margin;
+    if (needed > size.cx) size.cx = GetDpiScale().Scale(GetDpiScale().SpanCovering(needed));
+    return size;
 }
 
 void CLabelUI::ResolveDefaultColors()
@@ -91,8 +111,9 @@ void CLabelUI::ResolveDefaultColors()
 
 RECT CLabelUI::TextArea() const
 {
-    return RECT{m_rcItem.left + m_rcTextPadding.left, m_rcItem.top + m_rcTextPadding.top,
-                m_rcItem.right - m_rcTextPadding.right, m_rcItem.bottom - m_rcTextPadding.bottom};
+    const RECT padding = GetDpiScale().ScaleRect(m_rcTextPadding);
+    return RECT{m_rcItem.left + padding.left, m_rcItem.top + padding.top, m_rcItem.right - padding.right,
+                m_rcItem.bottom - padding.bottom};
 }
 
 void CLabelUI::DrawLabelText(HDC hDC, RECT rc, DWORD color, UINT style)
@@ -252,6 +273,18 @@ void CLabelUI::SetTextPadding(RECT rc)
 {
     m_rcTextPadding = rc;
     Invalidate();
+}
+
+void CLabelUI::SetWidenToText(bool bWiden)
+{
+    if (m_bWidenToText == bWiden) return;
+    m_bWidenToText = bWiden;
+    NeedParentUpdate();
+}
+
+bool CLabelUI::IsWidenToText() const
+{
+    return m_bWidenToText;
 }
 
 bool CLabelUI::IsShowHtml() const

@@ -31,6 +31,10 @@ public:
     void SetTextPadding(RECT rc);
     bool IsShowHtml() const;
     void SetShowHtml(bool bShowHtml = true);
+    // Glyph advances do not grow exactly with the skin's lengths: away from 96 DPI a label
+    // that must show its whole text widens to it (at 96 DPI its own width holds).
+    void SetWidenToText(bool bWiden = true);
+    bool IsWidenToText() const;
 
     void SetEnabledEffect(bool bEnable);
     bool GetEnabledEffect() const;
@@ -71,6 +75,8 @@ protected:
     RECT TextArea() const;
     void DrawLabelText(HDC hDC, RECT rc, DWORD color, UINT style);
     int FontHeight() const;
+    // The size, widened where the text and its padding need more, plus margin pixels.
+    SIZE WidenedToText(SIZE size, int margin);
 
     DWORD m_dwTextColor = 0;
     DWORD m_dwDisabledTextColor = 0;
@@ -78,6 +84,7 @@ protected:
     UINT m_uTextStyle = DT_VCENTER;
     RECT m_rcTextPadding = {0, 0, 0, 0};
     bool m_bShowHtml = false;
+    bool m_bWidenToText = false;
 
 private:
     bool SetEffectAttribute(const char* pstrName, const char* pstrValue);

@@ -136,14 +136,15 @@ bool CListElementUI::ClipToParents(RECT& rc) const
     CControlUI* parent = GetParent();
     auto* container = parent != nullptr ? static_cast<CContainerUI*>(parent->GetInterface("Container")) : nullptr;
     if (container == nullptr) return false;
+    const CDpiScale& scale = container->GetDpiScale();
     const RECT& rcParent = container->GetPos();
-    const RECT inset = container->GetInset();
+    const RECT inset = scale.ScaleRect(container->GetInset());
     RECT rcClient = {rcParent.left + inset.left, rcParent.top + inset.top, rcParent.right - inset.right,
                      rcParent.bottom - inset.bottom};
     const CScrollBarUI* vbar = container->GetVerticalScrollBar();
-    if (vbar != nullptr && vbar->IsVisible()) rcClient.right -= vbar->GetFixedWidth();
+    if (vbar != nullptr && vbar->IsVisible()) rcClient.right -= scale.Scale(vbar->GetFixedWidth());
     const CScrollBarUI* hbar = container->GetHorizontalScrollBar();
-    if (hbar != nullptr && hbar->IsVisible()) rcClient.bottom -= hbar->GetFixedHeight();
+    if (hbar != nullptr && hbar->IsVisible()) rcClient.bottom -= scale.Scale(hbar->GetFixedHeight());
     if (!::IntersectRect(&rc, &rc, &rcClient)) return true;
     for (CControlUI* p = parent->GetParent(); p != nullptr; p = p->GetParent()) {
         if (!::IntersectRect(&rc, &rc, &p->GetPos())) return true;

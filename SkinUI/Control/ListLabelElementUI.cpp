@@ -59,11 +59,10 @@ SIZE CListLabelElementUI::EstimateSize(SIZE)
 {
     if (m_pOwner == nullptr) return SIZE{0, 0};
     const TListItemStyle* style = m_pOwner->GetItemStyle();
-    SIZE sz = m_cxyFixed;
-    if (sz.cy == 0 && m_pManager != nullptr) {
-        sz.cy = m_pManager->GetFontInfo(style->nFont)->tm.tmHeight + 8 + style->rcTextPadding.top +
-                style->rcTextPadding.bottom;
-    }
+    const RECT padding = GetDpiScale().ScaleRect(style->rcTextPadding);
+    SIZE sz = ScaledFixedSize();
+    if (sz.cy == 0 && m_pManager != nullptr)
+        sz.cy = m_pManager->GetFontInfo(style->nFont)->tm.tmHeight + Scaled(8) + padding.top + padding.bottom;
     if (sz.cx == 0 && m_pManager != nullptr) {
         RECT rc = {0, 0, 9999, sz.cy};
         const UINT format = (style->uTextStyle & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT | DT_SINGLELINE;
@@ -74,7 +73,7 @@ SIZE CListLabelElementUI::EstimateSize(SIZE)
         } else {
             CUIRender::DrawPlainText(m_pManager->GetPaintDC(), m_pManager, rc, m_sText, 0, style->nFont, format);
         }
-        sz.cx = rc.right - rc.left + style->rcTextPadding.left + style->rcTextPadding.right;
+        sz.cx = rc.right - rc.left + padding.left + padding.right;
     }
     return sz;
 }
@@ -99,8 +98,9 @@ void CListLabelElementUI::DrawItemText(HDC hDC, const RECT& rcItem)
 {
     if (m_sText.IsEmpty() || m_pOwner == nullptr) return;
     const TListItemStyle* style = m_pOwner->GetItemStyle();
-    RECT rc = {rcItem.left + style->rcTextPadding.left, rcItem.top + style->rcTextPadding.top,
-               rcItem.right - style->rcTextPadding.right, rcItem.bottom - style->rcTextPadding.bottom};
+    const RECT padding = GetDpiScale().ScaleRect(style->rcTextPadding);
+    RECT rc = {rcItem.left + padding.left, rcItem.top + padding.top, rcItem.right - padding.right,
+               rcItem.bottom - padding.bottom};
     const UINT format = style->uTextStyle | DT_SINGLELINE;
     if (style->bShowHtml) {
         int links = 0;

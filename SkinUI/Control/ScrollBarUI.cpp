@@ -167,7 +167,7 @@ void CScrollBarUI::SetFocus() {
 }
 
 int CScrollBarUI::ButtonSize() const {
-    return m_bHorizontal ? m_cxyFixed.cy : m_cxyFixed.cx;
+    return Scaled(m_bHorizontal ? m_cxyFixed.cy : m_cxyFixed.cx);
 }
 
 int CScrollBarUI::BarLength() const {
@@ -493,11 +493,13 @@ bool CScrollBarUI::PaintImages(HDC hDC, TPartImages& images, UINT state, const c
     return false;
 }
 
+// An image description's "dest" is a skin length, scaled again when it is drawn.
 CUIString CScrollBarUI::DestModifier(const RECT& rcPart) const {
+    const CDpiScale& scale = GetDpiScale();
     CUIString modify;
-    modify.SmallFormat("dest='%d,%d,%d,%d'", static_cast<int>(rcPart.left - m_rcItem.left),
-                       static_cast<int>(rcPart.top - m_rcItem.top), static_cast<int>(rcPart.right - m_rcItem.left),
-                       static_cast<int>(rcPart.bottom - m_rcItem.top));
+    modify.SmallFormat("dest='%d,%d,%d,%d'", scale.Unscale(rcPart.left - m_rcItem.left),
+                       scale.Unscale(rcPart.top - m_rcItem.top), scale.Unscale(rcPart.right - m_rcItem.left),
+                       scale.Unscale(rcPart.bottom - m_rcItem.top));
     return modify;
 }
 
@@ -509,7 +511,7 @@ bool CScrollBarUI::PaintPart(HDC hDC, TPartImages& images, UINT& state, const RE
     m_sImageModify = DestModifier(rcPart);
     if (PaintImages(hDC, images, state, m_sImageModify))
         return true;
-    CUIRender::DrawRect(hDC, rcPart, kOutlineSize, kOutlineColor);
+    CUIRender::DrawRect(hDC, rcPart, Scaled(kOutlineSize), kOutlineColor);
     return false;
 }
 

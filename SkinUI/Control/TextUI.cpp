@@ -97,9 +97,10 @@ bool CTextUI::OnLinkEvent(TEventMsg& event)
 
 SIZE CTextUI::EstimateSize(SIZE szAvailable)
 {
-    if (m_pManager == nullptr || m_pManager->GetPaintDC() == nullptr) return m_cxyFixed;
-    const int width = std::max(szAvailable.cx, m_cxyFixed.cx) - m_rcTextPadding.right;
-    RECT rc = {m_rcTextPadding.left, 0, width, 9999};
+    if (m_pManager == nullptr || m_pManager->GetPaintDC() == nullptr) return ScaledFixedSize();
+    const RECT padding = GetDpiScale().ScaleRect(m_rcTextPadding);
+    const int width = std::max<int>(szAvailable.cx, Scaled(m_cxyFixed.cx)) - padding.right;
+    RECT rc = {padding.left, 0, width, 9999};
     const UINT style = m_uTextStyle | DT_CALCRECT;
     HDC hDC = m_pManager->GetPaintDC();
     if (m_bShowHtml) {
@@ -108,9 +109,8 @@ SIZE CTextUI::EstimateSize(SIZE szAvailable)
     } else {
         CUIRender::DrawPlainText(hDC, m_pManager, rc, m_sText, m_dwTextColor, m_iFont, style);
     }
-    SIZE size = {rc.right - rc.left + m_rcTextPadding.left + m_rcTextPadding.right,
-                 rc.bottom - rc.top + m_rcTextPadding.top + m_rcTextPadding.bottom};
-    if (m_cxyFixed.cy != 0) size.cy = m_cxyFixed.cy;
+    SIZE size = {rc.right - rc.left + padding.left + padding.right, rc.bottom - rc.top + padding.top + padding.bottom};
+    if (m_cxyFixed.cy != 0) size.cy = Scaled(m_cxyFixed.cy);
     return size;
 }
 

@@ -150,7 +150,7 @@ void CContainerUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
     if (GetCount() == 0)
         return;
-    const RECT inner = ToRECT(LayoutInnerRect(ToUIRect(m_rcItem), ToUIRect(m_rcInset), 0, 0));
+    const RECT inner = InnerRectWith(0, 0);
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
         if (!pControl->IsVisible())
@@ -257,7 +257,14 @@ bool CContainerUI::IsBarVisible(const CScrollBarUI* pBar) const {
 RECT CContainerUI::GetInnerRect() const {
     const int cxBar = IsBarVisible(m_pVerticalScrollBar) ? m_pVerticalScrollBar->GetFixedWidth() : 0;
     const int cyBar = IsBarVisible(m_pHorizontalScrollBar) ? m_pHorizontalScrollBar->GetFixedHeight() : 0;
-    return ToRECT(LayoutInnerRect(ToUIRect(m_rcItem), ToUIRect(m_rcInset), cxBar, cyBar));
+    return InnerRectWith(cxBar, cyBar);
+}
+
+// Taken off in skin lengths and scaled back, so that each edge falls where it falls at
+// 96 DPI scaled, whatever rounding the lengths on its way had.
+RECT CContainerUI::InnerRectWith(int cxBar, int cyBar) const {
+    const CDpiScale& scale = GetDpiScale();
+    return ToRECT(scale.ScaleRect(LayoutInnerRect(ToUIRect(scale.UnscaleRect(m_rcItem)), ToUIRect(m_rcInset), cxBar, cyBar)));
 }
 
 SIZE CContainerUI::GetScrollPos() const {
@@ -305,22 +312,17 @@ void CContainerUI::SetScrollPos(SIZE szPos) {
 }
 
 int CContainerUI::PageHeight() const {
-    int page = m_rcItem.bottom - m_rcItem.top - m_rcInset.top - m_rcInset.bottom;
-    if (IsBarVisible(m_pHorizontalScrollBar))
-        page -= m_pHorizontalScrollBar->GetFixedHeight();
-    // A view smaller than its insets would page backwards.
-    return std::max(page, 0);
+    const RECT inner = InnerRectWith(0, IsBarVisible(m_pHorizontalScrollBar) ? m_pHorizontalScrollBar->GetFixedHeight() : 0);
+    return inner.bottom - inner.top;
 }
 
 int CContainerUI::PageWidth() const {
-    int page = m_rcItem.right - m_rcItem.left - m_rcInset.left - m_rcInset.right;
-    if (IsBarVisible(m_pVerticalScrollBar))
-        page -= m_pVerticalScrollBar->GetFixedWidth();
-    return std::max(page, 0);
+    const RECT inner = InnerRectWith(IsBarVisible(m_pVerticalScrollBar) ? m_pVerticalScrollBar->GetFixedWidth() : 0, 0);
+    return inner.right - inner.left;
 }
 
 void CContainerUI::LineUp() {
-    int step = kLineStep;
+    int step = Scaled(kLineStep);
     if (m_pManager != nullptr)
         step += m_pManager->GetDefaultFontInfo()->tm.tmHeight;
     SIZE sz = GetScrollPos();
@@ -329,7 +331,7 @@ void CContainerUI::LineUp() {
 }
 
 void CContainerUI::LineDown() {
-    int step = kLineStep;
+    int step = Scaled(kLineStep);
     if (m_pManager != nullptr)
         step += m_pManager->GetDefaultFontInfo()->tm.tmHeight;
     SIZE sz = GetScrollPos();
@@ -363,13 +365,13 @@ void CContainerUI::EndDown() {
 
 void CContainerUI::LineLeft() {
     SIZE sz = GetScrollPos();
-    sz.cx -= kLineStep;
+    sz.cx -= Scaled(kLineStep);
     SetScrollPos(sz);
 }
 
 void CContainerUI::LineRight() {
     SIZE sz = GetScrollPos();
-    sz.cx += kLineStep;
+    sz.cx += Scaled(kLineStep);
     SetScrollPos(sz);
 }
 
@@ -449,16 +451,19 @@ void CContainerUI::SetFloatPos(int iIndex) {
     request.nMoveYPercent = relative.nMoveYPercent;
     request.nZoomXPercent = relative.nZoomXPercent;
     request.nZoomYPercent = relative.nZoomYPercent;
-    const TFloatPlacement placement = LayoutFloat(ToUIRect(m_rcItem), request);
+    // Placed in skin lengths, like the flow.
+    const CDpiScale& scale = GetDpiScale();
+    const TFloatPlacement placement = LayoutFloat(ToUIRect(scale.UnscaleRect(m_rcItem)), request);
     if (relative.bRelative)
         pControl->SetRelativeParentSize(ToSIZE(placement.szParent));
-    pControl->SetPos(ToRECT(placement.rc));
+    pControl->SetPos(ToRECT(scale.ScaleRect(placement.rc)));
 }
 
 void CContainerUI::ProcessScrollBar(RECT rc, int /*cxRequired*/, int cyRequired) {
     if (IsBarVisible(m_pHorizontalScrollBar))
         m_pHorizontalScrollBar->SetPos(
-            RECT{rc.left, rc.bottom, rc.right, rc.bottom + m_pHorizontalScrollBar->GetFixedHeight()});
+            RECT{rc.left, rc.bottom, rc.right,
+                 Scaled(GetDpiScale().Unscale(rc.bottom) + m_pHorizontalScrollBar->GetFixedHeight())});
     if (m_pVerticalScrollBar == nullptr)
         return;
     const int height = rc.bottom - rc.top;
@@ -482,7 +487,9 @@ void CContainerUI::ProcessScrollBar(RECT rc, int /*cxRequired*/, int cyRequired)
         SetPos(m_rcItem);
         return;
     }
-    m_pVerticalScrollBar->SetPos(RECT{rc.right, rc.top, rc.right + m_pVerticalScrollBar->GetFixedWidth(), rc.bottom});
+    m_pVerticalScrollBar->SetPos(
+        RECT{rc.right, rc.top, Scaled(GetDpiScale().Unscale(rc.right) + m_pVerticalScrollBar->GetFixedWidth()),
+             rc.bottom});
     if (m_pVerticalScrollBar->GetScrollRange() == range)
         return;
     const int oldPos = m_pVerticalScrollBar->GetScrollPos();

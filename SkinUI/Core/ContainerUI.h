@@ -72,6 +72,8 @@ public:
 protected:
     // The item rectangle less the inset and the visible scroll bars.
     RECT GetInnerRect() const;
+    // The item rectangle less the inset and bars of these skin lengths.
+    RECT InnerRectWith(int cxBar, int cyBar) const;
     bool IsBarVisible(const CScrollBarUI* pBar) const;
 
     CPtrArrayUI m_items;

@@ -40,6 +40,8 @@ int Span(int from, int to)
     return static_cast<int>(span);
 }
 
+const CDpiScale kBaseScale;
+
 bool SameRect(const RECT& a, const RECT& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -118,6 +120,21 @@ void CControlUI::SetText(const char* pstrText)
     Invalidate();
 }
 
+const CDpiScale& CControlUI::GetDpiScale() const
+{
+    return m_pManager != nullptr ? m_pManager->GetDpiScale() : kBaseScale;
+}
+
+int CControlUI::Scaled(int length) const
+{
+    return GetDpiScale().Scale(length);
+}
+
+SIZE CControlUI::ScaledFixedSize() const
+{
+    return SIZE{Scaled(m_cxyFixed.cx), Scaled(m_cxyFixed.cy)};
+}
+
 const RECT& CControlUI::GetPos() const
 {
     return m_rcItem;
@@ -136,11 +153,14 @@ void CControlUI::SetPos(RECT rc)
         m_bSetPos = false;
     }
     if (m_bFloat && m_pParent != nullptr) {
-        const RECT& rcParent = m_pParent->GetPos();
-        m_cXY.cx = m_cXY.cx < 0 ? m_rcItem.right - rcParent.right : m_rcItem.left - rcParent.left;
-        m_cXY.cy = m_cXY.cy < 0 ? m_rcItem.bottom - rcParent.bottom : m_rcItem.top - rcParent.top;
-        m_cxyFixed.cx = m_rcItem.right - m_rcItem.left;
-        m_cxyFixed.cy = m_rcItem.bottom - m_rcItem.top;
+        // Kept as skin lengths between skin edges, which the next placement scales again.
+        const CDpiScale& scale = GetDpiScale();
+        const RECT item = scale.UnscaleRect(m_rcItem);
+        const RECT parent = scale.UnscaleRect(m_pParent->GetPos());
+        m_cXY.cx = m_cXY.cx < 0 ? item.right - parent.right : item.left - parent.left;
+        m_cXY.cy = m_cXY.cy < 0 ? item.bottom - parent.bottom : item.top - parent.top;
+        m_cxyFixed.cx = item.right - item.left;
+        m_cxyFixed.cy = item.bottom - item.top;
     }
     m_bUpdateNeeded = false;
     ::UnionRect(&invalidate, &invalidate, &m_rcItem);
@@ -598,7 +618,7 @@ void CControlUI::ApplyBorderSize(const char* pstrValue)
 
 SIZE CControlUI::EstimateSize(SIZE /*szAvailable*/)
 {
-    return m_cxyFixed;
+    return ScaledFixedSize();
 }
 
 void CControlUI::DoPaint(HDC hDC, const RECT& rcPaint)
@@ -609,7 +629,8 @@ void CControlUI::DoPaint(HDC hDC, const RECT& rcPaint)
         return;
     }
     TClipRec clip;
-    CUIRender::GenerateRoundClip(hDC, m_rcPaint, m_rcItem, m_cxyBorderRound.cx, m_cxyBorderRound.cy, clip);
+    CUIRender::GenerateRoundClip(hDC, m_rcPaint, m_rcItem, Scaled(m_cxyBorderRound.cx), Scaled(m_cxyBorderRound.cy),
+                                 clip);
     PaintLayers(hDC);
     CUIRender::RestoreClip(clip);
 }
@@ -663,18 +684,19 @@ void CControlUI::PaintBorder(HDC hDC)
 {
     if (m_dwBorderColor == 0 && m_dwFocusBorderColor == 0) return;
     const bool useFocusColor = IsFocused() && m_dwFocusBorderColor != 0;
+    const int size = Scaled(m_nBorderSize);
     if (m_nBorderSize > 0 && (m_cxyBorderRound.cx > 0 || m_cxyBorderRound.cy >= 1)) {
         const DWORD color = useFocusColor ? m_dwFocusBorderColor : m_dwBorderColor;
-        CUIRender::DrawRoundRect(hDC, m_rcItem, m_nBorderSize, m_cxyBorderRound.cx, m_cxyBorderRound.cy,
+        CUIRender::DrawRoundRect(hDC, m_rcItem, size, Scaled(m_cxyBorderRound.cx), Scaled(m_cxyBorderRound.cy),
                                  GetAdjustColor(color));
         return;
     }
     if (useFocusColor && m_nBorderSize > 0) {
-        CUIRender::DrawRect(hDC, m_rcItem, m_nBorderSize, GetAdjustColor(m_dwFocusBorderColor));
+        CUIRender::DrawRect(hDC, m_rcItem, size, GetAdjustColor(m_dwFocusBorderColor));
         return;
     }
     if (m_rcBorderSize.left < 1 && m_rcBorderSize.top < 1 && m_rcBorderSize.right < 1 && m_rcBorderSize.bottom < 1) {
-        if (m_nBorderSize >= 1) CUIRender::DrawRect(hDC, m_rcItem, m_nBorderSize, GetAdjustColor(m_dwBorderColor));
+        if (m_nBorderSize >= 1) CUIRender::DrawRect(hDC, m_rcItem, size, GetAdjustColor(m_dwBorderColor));
         return;
     }
     PaintSideBorders(hDC);
@@ -684,15 +706,15 @@ void CControlUI::PaintSideBorders(HDC hDC)
 {
     const DWORD color = GetAdjustColor(m_dwBorderColor);
     const RECT& r = m_rcItem;
+    const RECT sizes = GetDpiScale().ScaleRect(m_rcBorderSize);
     if (m_rcBorderSize.left >= 1)
-        CUIRender::DrawLine(hDC, RECT{r.left, r.top, r.left, r.bottom}, m_rcBorderSize.left, color, m_nBorderStyle);
+        CUIRender::DrawLine(hDC, RECT{r.left, r.top, r.left, r.bottom}, sizes.left, color, m_nBorderStyle);
     if (m_rcBorderSize.top >= 1)
-        CUIRender::DrawLine(hDC, RECT{r.left, r.top, r.right, r.top}, m_rcBorderSize.top, color, m_nBorderStyle);
+        CUIRender::DrawLine(hDC, RECT{r.left, r.top, r.right, r.top}, sizes.top, color, m_nBorderStyle);
     if (m_rcBorderSize.right >= 1)
-        CUIRender::DrawLine(hDC, RECT{r.right, r.top, r.right, r.bottom}, m_rcBorderSize.right, color, m_nBorderStyle);
+        CUIRender::DrawLine(hDC, RECT{r.right, r.top, r.right, r.bottom}, sizes.right, color, m_nBorderStyle);
     if (m_rcBorderSize.bottom >= 1)
-        CUIRender::DrawLine(hDC, RECT{r.left, r.bottom, r.right, r.bottom}, m_rcBorderSize.bottom, color,
-                            m_nBorderStyle);
+        CUIRender::DrawLine(hDC, RECT{r.left, r.bottom, r.right, r.bottom}, sizes.bottom, color, m_nBorderStyle);
 }
 
 void CControlUI::DoPostPaint(HDC /*hDC*/, const RECT& /*rcPaint*/)

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include "SkinUI/Core/ControlState.h"
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Core/EventMsg.h"
 #include "SkinUI/Core/EventSourceUI.h"
 #include "SkinUI/Utils/UIString.h"
@@ -52,6 +53,10 @@ public:
     virtual CControlUI* GetParent() const;
     virtual CUIString GetText() const;
     virtual void SetText(const char* pstrText);
+
+    // Lengths set on a control (sizes, positions, paddings, borders) are at 96 DPI; its
+    // rectangle and everything it paints are at its window's DPI, by this scale.
+    const CDpiScale& GetDpiScale() const;
 
     virtual const RECT& GetPos() const;
     virtual void SetPos(RECT rc);
@@ -173,6 +178,8 @@ public:
 
 protected:
     DWORD GetAdjustColor(DWORD dwColor) const;
+    int Scaled(int length) const;
+    SIZE ScaledFixedSize() const;
 
     CPaintManagerUI* m_pManager = nullptr;
     CControlUI* m_pParent = nullptr;

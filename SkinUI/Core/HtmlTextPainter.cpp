@@ -3,6 +3,7 @@
 #include "SkinUI/Core/HtmlLineFit.h"
 #include "SkinUI/Core/HtmlTagArgs.h"
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "SkinUI/Utils/GbkText.h"
 
 namespace SkinUI {
 
@@ -109,12 +110,12 @@ void CHtmlTextPainter::Open(const THtmlToken& token)
     case 'n': NewLine(); break;
     case 'p':
         if (m_pt.x != m_rc.left) NewLine();
-        m_spacing.push_back(CHtmlTagArgs::ParseInt(args));
+        m_spacing.push_back(Scaled(CHtmlTagArgs::ParseInt(args)));
         m_lineHeight = std::max(m_lineHeight, FontHeight());
         break;
     case 's': m_selected = true; break;
-    case 'x': m_pt.x += CHtmlTagArgs::ParseInt(args); break;
-    case 'y': m_lineHeight = CHtmlTagArgs::ParseInt(args); break;
+    case 'x': m_pt.x += Scaled(CHtmlTagArgs::ParseInt(args)); break;
+    case 'y': m_lineHeight = Scaled(CHtmlTagArgs::ParseInt(args)); break;
     default: break;
     }
 }
@@ -189,18 +190,21 @@ void CHtmlTextPainter::AddImage(const std::string& args)
     if (image == nullptr) return;
     const int frames = std::max(1, tag.frames);
     const int frame = tag.frame >= 0 && tag.frame < frames ? tag.frame : 0;
-    const int width = image->nX / frames;
-    if (width <= 0) return;
+    const int frameWidth = image->nX / frames;
+    if (frameWidth <= 0) return;
+    // The frame is drawn at the window's scale.
+    const int width = Scaled(frameWidth);
+    const int height = Scaled(image->nY);
     if (m_pt.x != m_rc.left && m_pt.x + width > m_rc.right && (m_uStyle & DT_SINGLELINE) == 0) NewLine();
     THtmlPiece piece;
     piece.image = image;
-    piece.source = {frame * width, 0, (frame + 1) * width, image->nY};
-    const int top = image->nY < m_lineHeight ? m_pt.y + (m_lineHeight - image->nY) / 2 : m_pt.y;
-    piece.rc = {m_pt.x, top, m_pt.x + width, top + image->nY};
+    piece.source = {frame * frameWidth, 0, (frame + 1) * frameWidth, image->nY};
+    const int top = height < m_lineHeight ? m_pt.y + (m_lineHeight - height) / 2 : m_pt.y;
+    piece.rc = {m_pt.x, top, m_pt.x + width, top + height};
     piece.link = m_link;
     m_pieces.push_back(piece);
     m_pt.x += width;
-    m_lineHeight = std::max(m_lineHeight, image->nY);
+    m_lineHeight = std::max(m_lineHeight, height);
 }
 
 void CHtmlTextPainter::PushFont(HFONT font)
@@ -249,9 +253,15 @@ void CHtmlTextPainter::Shift(size_t from, int dx, int dy)
 
 int CHtmlTextPainter::Width(const char* text, int length) const
 {
+    const std::wstring wide = CGbkText::ToWide(text, length);
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(m_hDC, text, length, &size);
+    ::GetTextExtentPoint32W(m_hDC, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx;
+}
+
+int CHtmlTextPainter::Scaled(int length) const
+{
+    return m_pManager->GetDpiScale().Scale(length);
 }
 
 int CHtmlTextPainter::FontHeight() const
@@ -288,7 +298,8 @@ void CHtmlTextPainter::Draw() const
         ::SetTextColor(m_hDC, ToColorRef(piece.color));
         ::SetBkMode(m_hDC, piece.selected ? OPAQUE : TRANSPARENT);
         if (piece.selected) ::SetBkColor(m_hDC, ToColorRef(m_pManager->GetDefaultSelectedBkColor()));
-        ::TextOutA(m_hDC, piece.rc.left, piece.rc.top, piece.text.c_str(), static_cast<int>(piece.text.size()));
+        const std::wstring wide = CGbkText::ToWide(piece.text.c_str(), static_cast<int>(piece.text.size()));
+        ::TextOutW(m_hDC, piece.rc.left, piece.rc.top, wide.c_str(), static_cast<int>(wide.size()));
     }
     ::SetBkMode(m_hDC, TRANSPARENT);
     ::SelectObject(m_hDC, oldFont);

@@ -45,6 +45,8 @@ private:
     void Shift(size_t from, int dx, int dy);
     int Width(const char* text, int length) const;
     int FontHeight() const;
+    // Pixel arguments of tags are skin lengths.
+    int Scaled(int length) const;
     RECT Measured() const;
 
     HDC m_hDC = nullptr;

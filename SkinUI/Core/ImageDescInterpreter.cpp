@@ -18,8 +18,8 @@ int Offset(int base, int offset)
 
 } // namespace
 
-CImageDescInterpreter::CImageDescInterpreter(const CUIRect& item, DrawFn draw)
-    : m_rcItem(item), m_draw(std::move(draw))
+CImageDescInterpreter::CImageDescInterpreter(const CUIRect& item, const CDpiScale& scale, DrawFn draw)
+    : m_rcItem(item), m_scale(scale), m_draw(std::move(draw))
 {
     m_state.dest = item;
 }
@@ -67,7 +67,7 @@ void CImageDescInterpreter::Apply(const std::string& key, const std::string& val
         m_state.resType = value;
         ++m_nCounter;
     } else if (key == "dest") {
-        const CUIRect rc = CImageDescParser::ParseRect(value.c_str());
+        const CUIRect rc = m_scale.ScaleRect(CImageDescParser::ParseRect(value.c_str()));
         m_state.dest.left = Offset(m_rcItem.left, rc.left);
         m_state.dest.top = Offset(m_rcItem.top, rc.top);
         m_state.dest.right = std::min(Offset(m_rcItem.left, rc.right), m_rcItem.right);

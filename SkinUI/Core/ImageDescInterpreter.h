@@ -1,17 +1,18 @@
 #pragma once
 #include <functional>
 #include <string>
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Core/ImageDrawState.h"
 
 namespace SkinUI {
 
 // Runs an image description and its modifier, calling the draw callback for
-// every image they describe.
+// every image they describe. "dest" is a skin length, placed at the item's scale.
 class CImageDescInterpreter {
 public:
     using DrawFn = std::function<void(const TImageDrawState&)>;
 
-    CImageDescInterpreter(const CUIRect& item, DrawFn draw);
+    CImageDescInterpreter(const CUIRect& item, const CDpiScale& scale, DrawFn draw);
 
     void Run(const char* description, const char* modifier);
 
@@ -21,6 +22,7 @@ private:
     void StartImage();
 
     CUIRect m_rcItem;
+    CDpiScale m_scale;
     DrawFn m_draw;
     TImageDrawState m_state;
     int m_nCounter = 0;

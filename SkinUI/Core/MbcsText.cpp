@@ -2,6 +2,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include "SkinUI/Utils/GbkText.h"
 #else
 #include <iconv.h>
 #endif
@@ -44,13 +45,10 @@ long DecodeUtf8(const unsigned char* data, std::size_t left, std::size_t& length
 
 } // namespace
 
+// The texts are GBK whatever the system's code page is.
 bool CMbcsText::IsLeadByte(unsigned char c)
 {
-#ifdef _WIN32
-    return ::IsDBCSLeadByte(c) != FALSE;
-#else
     return c >= 0x81 && c <= 0xFE;
-#endif
 }
 
 int CMbcsText::CharLength(const char* p)
@@ -87,11 +85,7 @@ std::string CMbcsText::FromUtf8(const unsigned char* data, std::size_t length)
     if (wide <= 0) return std::string();
     std::wstring utf16(static_cast<size_t>(wide), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, src, count, &utf16[0], wide);
-    const int narrow = ::WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
-    if (narrow <= 0) return std::string();
-    std::string text(static_cast<size_t>(narrow), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, &text[0], narrow, nullptr, nullptr);
-    return text;
+    return CGbkText::FromWide(utf16.data(), wide);
 }
 
 #else

@@ -4,7 +4,7 @@
 
 namespace SkinUI {
 
-// Character stepping in the process code page, so that trail bytes are never
+// Character stepping in GBK, the texts' code page, so that trail bytes are never
 // taken for quotes, brackets or braces.
 class CMbcsText {
 public:

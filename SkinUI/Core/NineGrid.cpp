@@ -68,8 +68,9 @@ std::vector<TGridPiece> CNineGrid::Layout(const CUIRect& destIn, const CUIRect& 
                           src.top + dy + part.GetHeight()));
         return pieces;
     }
-    if (!options.hole) AddMiddle(pieces, Inner(dest, corner), Inner(src, corner), paint, options);
-    AddEdges(pieces, dest, src, corner);
+    const CUIRect destCorner = options.scale.ScaleRect(corner);
+    if (!options.hole) AddMiddle(pieces, Inner(dest, destCorner), Inner(src, corner), paint, options);
+    AddEdges(pieces, dest, src, destCorner, corner);
     pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
                                 [&paint](const TGridPiece& piece) { return !piece.dest.Meets(paint); }),
                  pieces.end());
@@ -82,16 +83,18 @@ void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
                           const CUIRect& src, const CUIRect& paint, const TGridOptions& options)
 {
     if (dest.IsEmpty() || src.IsEmpty()) return;
-    const int tileW = options.xtiled ? src.GetWidth() : dest.GetWidth();
-    const int tileH = options.ytiled ? src.GetHeight() : dest.GetHeight();
+    const CDpiScale& scale = options.scale;
+    const int tileW = options.xtiled ? std::max(1, scale.Scale(src.GetWidth())) : dest.GetWidth();
+    const int tileH = options.ytiled ? std::max(1, scale.Scale(src.GetHeight())) : dest.GetHeight();
     const int bottom = std::min(dest.bottom, paint.bottom);
     const int right = std::min(dest.right, paint.right);
     for (int y = FirstTile(dest.top, tileH, paint.top); y < bottom; y += tileH) {
         const int h = std::min(tileH, dest.bottom - y);
-        const int srcH = options.ytiled ? h : src.GetHeight();
+        // A cut tile takes the share of the source it covers.
+        const int srcH = options.ytiled ? std::max(1, std::min(src.GetHeight(), scale.Unscale(h))) : src.GetHeight();
         for (int x = FirstTile(dest.left, tileW, paint.left); x < right; x += tileW) {
             const int w = std::min(tileW, dest.right - x);
-            const int srcW = options.xtiled ? w : src.GetWidth();
+            const int srcW = options.xtiled ? std::max(1, std::min(src.GetWidth(), scale.Unscale(w))) : src.GetWidth();
             AddPiece(pieces, CUIRect(x, y, x + w, y + h),
                      CUIRect(src.left, src.top, src.left + srcW, src.top + srcH));
         }
@@ -99,24 +102,24 @@ void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
 }
 
 void CNineGrid::AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& d, const CUIRect& s,
-                         const CUIRect& c)
+                         const CUIRect& dc, const CUIRect& c)
 {
     // Order: top-left, top, top-right, left, right, bottom-left, bottom, bottom-right.
-    AddPiece(pieces, CUIRect(d.left, d.top, d.left + c.left, d.top + c.top),
+    AddPiece(pieces, CUIRect(d.left, d.top, d.left + dc.left, d.top + dc.top),
              CUIRect(s.left, s.top, s.left + c.left, s.top + c.top));
-    AddPiece(pieces, CUIRect(d.left + c.left, d.top, d.right - c.right, d.top + c.top),
+    AddPiece(pieces, CUIRect(d.left + dc.left, d.top, d.right - dc.right, d.top + dc.top),
              CUIRect(s.left + c.left, s.top, s.right - c.right, s.top + c.top));
-    AddPiece(pieces, CUIRect(d.right - c.right, d.top, d.right, d.top + c.top),
+    AddPiece(pieces, CUIRect(d.right - dc.right, d.top, d.right, d.top + dc.top),
              CUIRect(s.right - c.right, s.top, s.right, s.top + c.top));
-    AddPiece(pieces, CUIRect(d.left, d.top + c.top, d.left + c.left, d.bottom - c.bottom),
+    AddPiece(pieces, CUIRect(d.left, d.top + dc.top, d.left + dc.left, d.bottom - dc.bottom),
              CUIRect(s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom));
-    AddPiece(pieces, CUIRect(d.right - c.right, d.top + c.top, d.right, d.bottom - c.bottom),
+    AddPiece(pieces, CUIRect(d.right - dc.right, d.top + dc.top, d.right, d.bottom - dc.bottom),
              CUIRect(s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom));
-    AddPiece(pieces, CUIRect(d.left, d.bottom - c.bottom, d.left + c.left, d.bottom),
+    AddPiece(pieces, CUIRect(d.left, d.bottom - dc.bottom, d.left + dc.left, d.bottom),
              CUIRect(s.left, s.bottom - c.bottom, s.left + c.left, s.bottom));
-    AddPiece(pieces, CUIRect(d.left + c.left, d.bottom - c.bottom, d.right - c.right, d.bottom),
+    AddPiece(pieces, CUIRect(d.left + dc.left, d.bottom - dc.bottom, d.right - dc.right, d.bottom),
              CUIRect(s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom));
-    AddPiece(pieces, CUIRect(d.right - c.right, d.bottom - c.bottom, d.right, d.bottom),
+    AddPiece(pieces, CUIRect(d.right - dc.right, d.bottom - dc.bottom, d.right, d.bottom),
              CUIRect(s.right - c.right, s.bottom - c.bottom, s.right, s.bottom));
 }
 

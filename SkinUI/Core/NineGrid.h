@@ -1,5 +1,6 @@
 #pragma once
 #include <vector>
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
@@ -16,6 +17,8 @@ struct TGridOptions {
     bool hole = false;
     bool xtiled = false;
     bool ytiled = false;
+    // Corners and tiles are image pixels; on the window they take their size at this scale.
+    CDpiScale scale;
 };
 
 // The geometry of nine-grid drawing: which source part goes where.
@@ -32,7 +35,7 @@ private:
     static void AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
                           const CUIRect& src, const CUIRect& paint, const TGridOptions& options);
     static void AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& dest,
-                         const CUIRect& src, const CUIRect& corner);
+                         const CUIRect& src, const CUIRect& destCorner, const CUIRect& corner);
 };
 
 } // namespace SkinUI

@@ -11,6 +11,7 @@
 #include "SkinUI/Core/ManagerShortcutSearch.h"
 #include "SkinUI/Core/TabSearch.h"
 #include "SkinUI/Utils/ResourcePath.h"
+#include "SkinUI/Utils/GbkText.h"
 
 namespace SkinUI {
 
@@ -22,14 +23,34 @@ HPEN CPaintManagerUI::m_hUpdateRectPen = nullptr;
 namespace {
 
 const UINT kDelayedCleanupMsg = WM_APP + 1;
+const UINT kDpiChangedMsg = 0x02E0;
 const UINT kReflectOffset = 0x2000;
 const UINT kDefaultHoverTime = 400;
 
-LOGFONTA StockFont()
+LOGFONTW StockFont()
 {
-    LOGFONTA lf = {};
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTA), &lf);
+    LOGFONTW lf = {};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &lf);
     return lf;
+}
+
+// The DPI the system's fonts and unaware windows are made for.
+int SystemDpi()
+{
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : CDpiScale::kBaseDpi;
+    if (screen != nullptr) ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The window's own DPI where the system knows it per window (Windows 10), else the system's.
+int WindowDpi(HWND hWnd)
+{
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const int dpi = getDpiForWindow != nullptr ? static_cast<int>(getDpiForWindow(hWnd)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
 }
 
 bool SameFont(const TFontInfo& f, const char* name, int size, bool bold, bool underline, bool italic)
@@ -100,10 +121,12 @@ private:
 CPaintManagerUI::CPaintManagerUI()
 {
     InitSharedState();
-    const LOGFONTA lf = StockFont();
-    m_DefaultFontInfo.hFont = ::CreateFontIndirectA(&lf);
-    m_DefaultFontInfo.sFontName = lf.lfFaceName;
-    m_DefaultFontInfo.iSize = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    // Until the window is known, the system's DPI, which the stock font is made for.
+    m_dpiScale = CDpiScale(SystemDpi());
+    const LOGFONTW lf = StockFont();
+    m_DefaultFontInfo.hFont = ::CreateFontIndirectW(&lf);
+    m_DefaultFontInfo.sFontName = CGbkText::FromWide(lf.lfFaceName).c_str();
+    m_DefaultFontInfo.iSize = m_dpiScale.Unscale(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight);
     m_DefaultFontInfo.bBold = lf.lfWeight >= FW_BOLD;
     m_DefaultFontInfo.bUnderline = lf.lfUnderline != 0;
     m_DefaultFontInfo.bItalic = lf.lfItalic != 0;
@@ -186,6 +209,40 @@ void CPaintManagerUI::Init(HWND hWnd)
     m_hWndPaint = hWnd;
     m_hDcPaint = ::GetDC(hWnd);
     if (m_aPreMessages.Find(this) < 0) m_aPreMessages.Add(this);
+    SetDpi(WindowDpi(hWnd));
+}
+
+const CDpiScale& CPaintManagerUI::GetDpiScale() const
+{
+    return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetDpiScale() : m_dpiScale;
+}
+
+// Fonts are made again at the new size, and the whole tree is laid out again.
+void CPaintManagerUI::SetDpi(int dpi)
+{
+    const CDpiScale scale(dpi);
+    if (scale.GetDpi() == m_dpiScale.GetDpi()) return;
+    m_dpiScale = scale;
+    RescaleFonts();
+    ReleaseOffscreen();
+    ReleaseBackground();
+    if (m_pRoot != nullptr) m_pRoot->NeedUpdate();
+    NeedUpdate();
+    if (m_hWndPaint != nullptr) ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
+}
+
+void CPaintManagerUI::RescaleFonts()
+{
+    const auto remake = [this](TFontInfo& font) {
+        HFONT made = CreateSkinFont(font.sFontName, GetDpiScale().Scale(font.iSize), font.bBold, font.bUnderline,
+                                    font.bItalic);
+        if (made == nullptr) return;
+        if (font.hFont != nullptr) ::DeleteObject(font.hFont);
+        font.hFont = made;
+        font.tm = TEXTMETRICA();
+    };
+    remake(m_DefaultFontInfo);
+    for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) remake(*static_cast<TFontInfo*>(m_aCustomFonts[i]));
 }
 
 HWND CPaintManagerUI::GetPaintWindow() const
@@ -242,7 +299,8 @@ void CPaintManagerUI::SetInitSize(int cx, int cy)
 {
     m_szInitWindowSize = SIZE{cx, cy};
     if (m_pRoot == nullptr && m_hWndPaint != nullptr) {
-        ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, GetDpiScale().Scale(cx), GetDpiScale().Scale(cy),
+                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     }
 }
 
@@ -393,15 +451,17 @@ void CPaintManagerUI::SetDefaultSelectedBkColor(DWORD color)
 
 HFONT CPaintManagerUI::CreateSkinFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
-    LOGFONTA lf = StockFont();
-    lf.lfFaceName[0] = '\0';
-    if (name != nullptr) ::lstrcpynA(lf.lfFaceName, name, LF_FACESIZE);
+    LOGFONTW lf = StockFont();
+    // The face name is GBK ("微软雅黑"); the system looks it up by its UTF-16 name.
+    const std::wstring face = CGbkText::ToWide(name);
+    lf.lfFaceName[0] = L'\0';
+    ::lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfHeight = -size;
     if (bold) lf.lfWeight += FW_BOLD;
     if (underline) lf.lfUnderline = TRUE;
     if (italic) lf.lfItalic = TRUE;
-    return ::CreateFontIndirectA(&lf);
+    return ::CreateFontIndirectW(&lf);
 }
 
 void CPaintManagerUI::Measure(TFontInfo& info)
@@ -417,7 +477,7 @@ void CPaintManagerUI::Measure(TFontInfo& info)
 HFONT CPaintManagerUI::AddFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
     size = CMarkupBounds::FontSize(size);
-    HFONT hFont = CreateSkinFont(name, size, bold, underline, italic);
+    HFONT hFont = CreateSkinFont(name, GetDpiScale().Scale(size), bold, underline, italic);
     if (hFont == nullptr) return nullptr;
     auto* info = new TFontInfo;
     info->hFont = hFont;
@@ -487,7 +547,7 @@ TFontInfo* CPaintManagerUI::GetDefaultFontInfo()
 void CPaintManagerUI::SetDefaultFont(const char* name, int size, bool bold, bool underline, bool italic)
 {
     size = CMarkupBounds::FontSize(size);
-    HFONT hFont = CreateSkinFont(name, size, bold, underline, italic);
+    HFONT hFont = CreateSkinFont(name, GetDpiScale().Scale(size), bold, underline, italic);
     if (hFont == nullptr) return;
     if (m_DefaultFontInfo.hFont != nullptr) ::DeleteObject(m_DefaultFontInfo.hFont);
     m_DefaultFontInfo = TFontInfo();
@@ -971,13 +1031,17 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         if (lParam == 0) return false;
-        lRes = ::SendMessageA(reinterpret_cast<HWND>(lParam), uMsg + kReflectOffset, wParam, lParam);
+        lRes = ::SendMessageW(reinterpret_cast<HWND>(lParam), uMsg + kReflectOffset, wParam, lParam);
         return true;
     case WM_NOTIFY:
         if (lParam != 0) {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            lRes = ::SendMessageA(header->hwndFrom, uMsg + kReflectOffset, wParam, lParam);
+            lRes = ::SendMessageW(header->hwndFrom, uMsg + kReflectOffset, wParam, lParam);
         }
+        return true;
+    case kDpiChangedMsg:
+        OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        lRes = 0;
         return true;
     case kDelayedCleanupMsg:
         // Deferred to the end of the outermost message when a handler is still running.
@@ -1005,6 +1069,16 @@ void CPaintManagerUI::OnClose()
     if (owner != nullptr) ::SetFocus(owner);
 }
 
+// The window moved to a monitor of another DPI: the skin is scaled again, and the window
+// takes the place the system suggests for it.
+void CPaintManagerUI::OnDpiChanged(int dpi, const RECT* suggested)
+{
+    SetDpi(dpi);
+    if (suggested == nullptr) return;
+    ::SetWindowPos(m_hWndPaint, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CPaintManagerUI::OnPrintClient(HDC hDC, LPARAM lParam)
 {
     RECT rcClient = {};
@@ -1026,10 +1100,11 @@ void CPaintManagerUI::OnPrintClient(HDC hDC, LPARAM lParam)
 
 void CPaintManagerUI::OnGetMinMaxInfo(MINMAXINFO* pInfo) const
 {
-    if (m_szMinWindow.cx > 0) pInfo->ptMinTrackSize.x = m_szMinWindow.cx;
-    if (m_szMinWindow.cy > 0) pInfo->ptMinTrackSize.y = m_szMinWindow.cy;
-    if (m_szMaxWindow.cx > 0) pInfo->ptMaxTrackSize.x = m_szMaxWindow.cx;
-    if (m_szMaxWindow.cy > 0) pInfo->ptMaxTrackSize.y = m_szMaxWindow.cy;
+    const CDpiScale& scale = GetDpiScale();
+    if (m_szMinWindow.cx > 0) pInfo->ptMinTrackSize.x = scale.Scale(m_szMinWindow.cx);
+    if (m_szMinWindow.cy > 0) pInfo->ptMinTrackSize.y = scale.Scale(m_szMinWindow.cy);
+    if (m_szMaxWindow.cx > 0) pInfo->ptMaxTrackSize.x = scale.Scale(m_szMaxWindow.cx);
+    if (m_szMaxWindow.cy > 0) pInfo->ptMaxTrackSize.y = scale.Scale(m_szMaxWindow.cy);
 }
 
 void CPaintManagerUI::OnSize()
@@ -1175,11 +1250,13 @@ void CPaintManagerUI::OnKeyUp(WPARAM wParam)
     DeliverEvent(pKey, UIEVENT_KEYUP, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(), static_cast<char>(wParam));
 }
 
+// The window is wide: a character past ASCII is no key the controls know, and cut to
+// eight bits it would pass for another one.
 void CPaintManagerUI::OnChar(WPARAM wParam)
 {
     if (m_pFocus == nullptr) return;
-    DeliverEvent(m_pFocus, UIEVENT_CHAR, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(),
-                 static_cast<char>(wParam));
+    const char key = wParam < 0x80 ? static_cast<char>(wParam) : 0;
+    DeliverEvent(m_pFocus, UIEVENT_CHAR, m_ptLastMousePos, 0, 0, CManagerKeyState::Current(), key);
 }
 
 bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes)
@@ -1354,32 +1431,32 @@ void CPaintManagerUI::PaintDirect(HDC hDcPaint, const RECT& rcPaint)
 
 void CPaintManagerUI::ShowToolTip(CControlUI* pControl)
 {
-    m_sToolTipText = pControl->GetToolTip();
-    if (m_sToolTipText.IsEmpty()) return;
-    m_ToolTip = TOOLINFOA();
-    m_ToolTip.cbSize = TTTOOLINFOA_V1_SIZE;
+    m_sToolTipText = CGbkText::ToWide(pControl->GetToolTip());
+    if (m_sToolTipText.empty()) return;
+    m_ToolTip = TOOLINFOW();
+    m_ToolTip.cbSize = TTTOOLINFOW_V1_SIZE;
     m_ToolTip.uFlags = TTF_IDISHWND;
     m_ToolTip.hwnd = m_hWndPaint;
     m_ToolTip.uId = reinterpret_cast<UINT_PTR>(m_hWndPaint);
     m_ToolTip.hinst = m_hInstance;
-    m_ToolTip.lpszText = const_cast<char*>(m_sToolTipText.GetData());
+    m_ToolTip.lpszText = &m_sToolTipText[0];
     m_ToolTip.rect = pControl->GetPos();
     if (m_hwndTooltip == nullptr) {
-        m_hwndTooltip = ::CreateWindowExA(0, "tooltips_class32", nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+        m_hwndTooltip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWndPaint,
                                           nullptr, m_hInstance, nullptr);
         if (m_hwndTooltip == nullptr) return;
-        ::SendMessageA(m_hwndTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+        ::SendMessageW(m_hwndTooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
     }
-    ::SendMessageA(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, pControl->GetToolTipWidth());
-    ::SendMessageA(m_hwndTooltip, TTM_SETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
-    ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
+    ::SendMessageW(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, GetDpiScale().Scale(pControl->GetToolTipWidth()));
+    ::SendMessageW(m_hwndTooltip, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+    ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
 }
 
 void CPaintManagerUI::HideToolTip()
 {
     if (m_hwndTooltip != nullptr) {
-        ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_ToolTip));
+        ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_ToolTip));
     }
 }
 
@@ -1451,11 +1528,11 @@ void CPaintManagerUI::MessageLoop()
 {
     MSG msg = {};
     // GetMessage returns -1 on failure; looping on that would never end.
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (TranslateMessage(&msg)) continue;
         ::TranslateMessage(&msg);
         try {
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         } catch (...) {
             char trace[MAX_PATH + 32] = {};
             std::snprintf(trace, sizeof(trace), "EXCEPTION: %s(%d)\n", __FILE__, __LINE__);

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include <string>
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Core/EventMsg.h"
 #include "SkinUI/Core/IMessageFilterUI.h"
 #include "SkinUI/Core/INotifyUI.h"
@@ -18,7 +20,7 @@ class CControlUI;
 struct TFontInfo {
     HFONT hFont = nullptr;
     CUIString sFontName;
-    int iSize = 0;
+    int iSize = 0;  // at 96 DPI
     bool bBold = false;
     bool bUnderline = false;
     bool bItalic = false;
@@ -45,7 +47,12 @@ public:
     void SetUsedVirtualWnd(bool used);
     bool IsUsedVirtualWnd() const;
 
-    // Window settings from the markup.
+    // Skin lengths are given at 96 DPI; the window draws them at its own DPI, and a popup
+    // at its owner's.
+    const CDpiScale& GetDpiScale() const;
+    void SetDpi(int dpi);
+
+    // Window settings from the markup, in skin lengths.
     SIZE GetInitSize() const;
     void SetInitSize(int cx, int cy);
     RECT GetSizeBox() const;
@@ -154,6 +161,7 @@ private:
     class CDispatchScope;
 
     static HFONT CreateSkinFont(const char* name, int size, bool bold, bool underline, bool italic);
+    void RescaleFonts();
     static void InitSharedState();
     static CPaintManagerUI* FindManagerOf(HWND hWnd);
     static CControlUI* CALLBACK CollectName(CControlUI* pThis, LPVOID pData);
@@ -171,6 +179,7 @@ private:
 
     void OnClose();
     void OnPaint();
+    void OnDpiChanged(int dpi, const RECT* suggested);
     void OnPrintClient(HDC hDC, LPARAM lParam);
     void OnGetMinMaxInfo(MINMAXINFO* pInfo) const;
     void OnSize();
@@ -205,8 +214,8 @@ private:
     HDC m_hDcBackground = nullptr;
     HBITMAP m_hbmpBackground = nullptr;
     HWND m_hwndTooltip = nullptr;
-    TOOLINFOA m_ToolTip = {};
-    CUIString m_sToolTipText;
+    TOOLINFOW m_ToolTip = {};
+    std::wstring m_sToolTipText;
     bool m_bShowUpdateRect = false;
 
     CControlUI* m_pRoot = nullptr;
@@ -216,6 +225,7 @@ private:
     CControlUI* m_pEventKey = nullptr;
     POINT m_ptLastMousePos = {-1, -1};
 
+    CDpiScale m_dpiScale;
     SIZE m_szMinWindow = {0, 0};
     SIZE m_szMaxWindow = {0, 0};
     SIZE m_szInitWindowSize = {0, 0};

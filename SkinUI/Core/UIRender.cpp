@@ -11,6 +11,7 @@
 #include "SkinUI/Core/NineGrid.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Utils/FileBytes.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
@@ -160,7 +161,7 @@ void CUIRender::FreeImage(TImageRec* image)
 
 void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
                           const RECT& rcBmpPart, const RECT& rcCorners, bool alphaChannel, BYTE fade,
-                          bool hole, bool xtiled, bool ytiled)
+                          bool hole, bool xtiled, bool ytiled, const CDpiScale& scale)
 {
     CheckDC(hDC);
     if (hBitmap == nullptr) return;
@@ -169,6 +170,7 @@ void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& 
     options.hole = hole;
     options.xtiled = xtiled;
     options.ytiled = ytiled;
+    options.scale = scale;
     const auto pieces = CNineGrid::Layout(ToUIRect(rc), ToUIRect(rcBmpPart), ToUIRect(rcCorners), ToUIRect(rcPaint), options);
     if (pieces.empty()) return;
     HDC memDC = ::CreateCompatibleDC(hDC);
@@ -202,7 +204,7 @@ bool CUIRender::DrawImage(HDC hDC, CPaintManagerUI* manager, const RECT& rcItem,
     if (!dest.Meets(ToUIRect(rcItem)) || !dest.Meets(ToUIRect(rcPaint))) return true;
     rcBmpPart = ToRECT(part);
     DrawImage(hDC, image->hBitmap, rcDest, rcPaint, rcBmpPart, rcCorner, image->alphaChannel, fade, hole,
-              xtiled, ytiled);
+              xtiled, ytiled, manager->GetDpiScale());
     return true;
 }
 
@@ -210,7 +212,7 @@ bool CUIRender::DrawImageString(HDC hDC, CPaintManagerUI* manager, const RECT& r
                                 const char* image, const char* modify)
 {
     if (hDC == nullptr || manager == nullptr) return false;
-    CImageDescInterpreter interpreter(ToUIRect(rcItem), [&](const TImageDrawState& s) {
+    CImageDescInterpreter interpreter(ToUIRect(rcItem), manager->GetDpiScale(), [&](const TImageDrawState& s) {
         const RECT dest = ToRECT(s.dest);
         const RECT source = ToRECT(s.source);
         const RECT corner = ToRECT(s.corner);
@@ -315,7 +317,8 @@ void CUIRender::DrawPlainText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ToColorRef(color));
     HGDIOBJ old = ::SelectObject(hDC, manager->GetFont(font));
-    ::DrawTextA(hDC, text, -1, &rc, style | DT_NOPREFIX);
+    const std::wstring wide = CGbkText::ToWide(text);
+    ::DrawTextW(hDC, wide.c_str(), static_cast<int>(wide.size()), &rc, style | DT_NOPREFIX);
     ::SelectObject(hDC, old);
 }
 

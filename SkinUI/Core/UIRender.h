@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Utils/UIString.h"
 
 namespace SkinUI {
@@ -30,9 +31,11 @@ public:
     static TImageRec* LoadImageRec(const char* bitmap, const char* type = nullptr, DWORD mask = 0);
     static void FreeImage(TImageRec* image);
 
+    // Corners and tiles are image pixels, drawn at the given scale.
     static void DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
                           const RECT& rcBmpPart, const RECT& rcCorners, bool alphaChannel,
-                          BYTE fade = 255, bool hole = false, bool xtiled = false, bool ytiled = false);
+                          BYTE fade = 255, bool hole = false, bool xtiled = false, bool ytiled = false,
+                          const CDpiScale& scale = CDpiScale());
     static bool DrawImage(HDC hDC, CPaintManagerUI* manager, const RECT& rcItem, const RECT& rcPaint,
                           const char* name, const char* resType, RECT rcDest, RECT rcBmpPart,
                           RECT rcCorner, DWORD mask, BYTE fade, bool hole, bool xtiled, bool ytiled);

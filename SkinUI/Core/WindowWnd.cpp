@@ -2,13 +2,14 @@
 #include <cassert>
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/WindowGeometry.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "SkinUI/Utils/UIRectWin.h"
 
 namespace SkinUI {
 
 namespace {
 
-const char kControlProp[] = "WndX";
+const wchar_t kControlProp[] = L"WndX";
 
 bool RegisteredOrExists(bool registered)
 {
@@ -41,7 +42,7 @@ UINT CWindowWnd::GetClassStyle() const
 
 LRESULT CWindowWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    return ::CallWindowProcA(m_OldWndProc, m_hWnd, uMsg, wParam, lParam);
+    return ::CallWindowProcW(m_OldWndProc, m_hWnd, uMsg, wParam, lParam);
 }
 
 void CWindowWnd::OnFinalMessage(HWND /*hWnd*/)
@@ -50,30 +51,33 @@ void CWindowWnd::OnFinalMessage(HWND /*hWnd*/)
 
 bool CWindowWnd::RegisterWindowClass()
 {
-    WNDCLASSA wc = {};
+    const std::wstring name = CGbkText::ToWide(GetWindowClassName());
+    WNDCLASSW wc = {};
     wc.style = GetClassStyle();
     wc.lpfnWndProc = ObjectProc;
     wc.hInstance = CPaintManagerUI::GetInstance();
-    wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    wc.lpszClassName = GetWindowClassName();
-    return RegisteredOrExists(::RegisterClassA(&wc) != 0);
+    wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.lpszClassName = name.c_str();
+    return RegisteredOrExists(::RegisterClassW(&wc) != 0);
 }
 
 bool CWindowWnd::RegisterSuperclass()
 {
-    WNDCLASSEXA wc = {};
+    const std::wstring superName = CGbkText::ToWide(GetSuperClassName());
+    const std::wstring name = CGbkText::ToWide(GetWindowClassName());
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     const HINSTANCE hInstance = CPaintManagerUI::GetInstance();
-    if (!::GetClassInfoExA(nullptr, GetSuperClassName(), &wc) &&
-        !::GetClassInfoExA(hInstance, GetSuperClassName(), &wc)) {
+    if (!::GetClassInfoExW(nullptr, superName.c_str(), &wc) &&
+        !::GetClassInfoExW(hInstance, superName.c_str(), &wc)) {
         assert(!"Unable to locate window class");
         return false;
     }
     m_OldWndProc = wc.lpfnWndProc;
     wc.lpfnWndProc = ControlProc;
     wc.hInstance = hInstance;
-    wc.lpszClassName = GetWindowClassName();
-    return RegisteredOrExists(::RegisterClassExA(&wc) != 0);
+    wc.lpszClassName = name.c_str();
+    return RegisteredOrExists(::RegisterClassExW(&wc) != 0);
 }
 
 HWND CWindowWnd::Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle,
@@ -89,8 +93,11 @@ HWND CWindowWnd::Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DW
     const bool registered =
         GetSuperClassName() != nullptr ? RegisterSuperclass() : RegisterWindowClass();
     if (!registered) return nullptr;
-    m_hWnd = ::CreateWindowExA(dwExStyle, GetWindowClassName(), pstrName, dwStyle, x, y, cx, cy,
-                               hwndParent, nullptr, CPaintManagerUI::GetInstance(), this);
+    // Wide windows, so that titles and typed text are not limited to the system's code page.
+    const std::wstring className = CGbkText::ToWide(GetWindowClassName());
+    const std::wstring title = CGbkText::ToWide(pstrName);
+    m_hWnd = ::CreateWindowExW(dwExStyle, className.c_str(), pstrName != nullptr ? title.c_str() : nullptr, dwStyle,
+                               x, y, cx, cy, hwndParent, nullptr, CPaintManagerUI::GetInstance(), this);
     assert(m_hWnd != nullptr && "m_hWnd!=0");
     return m_hWnd;
 }
@@ -99,9 +106,9 @@ HWND CWindowWnd::Subclass(HWND hWnd)
 {
     assert(::IsWindow(hWnd) && !m_bSubclassed);
     if (!::IsWindow(hWnd) || m_bSubclassed) return nullptr;
-    ::SetPropA(hWnd, kControlProp, this);
+    ::SetPropW(hWnd, kControlProp, this);
     m_OldWndProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
     m_bSubclassed = true;
     m_hWnd = hWnd;
     return m_hWnd;
@@ -111,9 +118,9 @@ void CWindowWnd::Unsubclass()
 {
     assert(::IsWindow(m_hWnd));
     if (!::IsWindow(m_hWnd) || !m_bSubclassed) return;
-    ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_OldWndProc));
-    ::RemovePropA(m_hWnd, kControlProp);
-    m_OldWndProc = ::DefWindowProcA;
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_OldWndProc));
+    ::RemovePropW(m_hWnd, kControlProp);
+    m_OldWndProc = ::DefWindowProcW;
     m_bSubclassed = false;
 }
 
@@ -142,12 +149,12 @@ UINT CWindowWnd::ShowModal()
     MSG msg = {};
     bool quit = false;
     while (::IsWindow(hWnd)) {
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) quit = true;
         if (got <= 0) break;
         if (CPaintManagerUI::TranslateMessage(&msg)) continue;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     EnableModalOwner(true);
     m_hWndModalOwner = nullptr;
@@ -186,14 +193,14 @@ LRESULT CWindowWnd::SendMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     assert(::IsWindow(m_hWnd));
     if (!::IsWindow(m_hWnd)) return 0;
-    return ::SendMessageA(m_hWnd, uMsg, wParam, lParam);
+    return ::SendMessageW(m_hWnd, uMsg, wParam, lParam);
 }
 
 LRESULT CWindowWnd::PostMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     assert(::IsWindow(m_hWnd));
     if (!::IsWindow(m_hWnd)) return 0;
-    return ::PostMessageA(m_hWnd, uMsg, wParam, lParam);
+    return ::PostMessageW(m_hWnd, uMsg, wParam, lParam);
 }
 
 void CWindowWnd::EnableModalOwner(bool enable)
@@ -225,7 +232,7 @@ LRESULT CWindowWnd::RouteModal(UINT uMsg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWindowWnd::Route(CWindowWnd* pThis, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (pThis == nullptr) return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    if (pThis == nullptr) return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
     if (pThis->m_bModal && (uMsg == WM_CLOSE || uMsg == WM_DESTROY)) {
         return pThis->RouteModal(uMsg, wParam, lParam);
     }
@@ -243,17 +250,17 @@ LRESULT CALLBACK CWindowWnd::ObjectProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPA
 {
     CWindowWnd* pThis = nullptr;
     if (uMsg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<LPCREATESTRUCTA>(lParam);
+        auto* cs = reinterpret_cast<LPCREATESTRUCTW>(lParam);
         pThis = static_cast<CWindowWnd*>(cs->lpCreateParams);
         if (pThis != nullptr) {
             pThis->m_hWnd = hWnd;
-            ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
+            ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
         }
     } else {
-        pThis = reinterpret_cast<CWindowWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+        pThis = reinterpret_cast<CWindowWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
         if (uMsg == WM_NCDESTROY && pThis != nullptr) {
-            const LRESULT lRes = ::CallWindowProcA(pThis->m_OldWndProc, hWnd, uMsg, wParam, lParam);
-            ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+            const LRESULT lRes = ::CallWindowProcW(pThis->m_OldWndProc, hWnd, uMsg, wParam, lParam);
+            ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
             pThis->Unbind(hWnd);
             return lRes;
         }
@@ -265,17 +272,17 @@ LRESULT CALLBACK CWindowWnd::ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LP
 {
     CWindowWnd* pThis = nullptr;
     if (uMsg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<LPCREATESTRUCTA>(lParam);
+        auto* cs = reinterpret_cast<LPCREATESTRUCTW>(lParam);
         pThis = static_cast<CWindowWnd*>(cs->lpCreateParams);
         if (pThis != nullptr) {
             pThis->m_hWnd = hWnd;
-            ::SetPropA(hWnd, kControlProp, pThis);
+            ::SetPropW(hWnd, kControlProp, pThis);
         }
     } else {
-        pThis = static_cast<CWindowWnd*>(::GetPropA(hWnd, kControlProp));
+        pThis = static_cast<CWindowWnd*>(::GetPropW(hWnd, kControlProp));
         if (uMsg == WM_NCDESTROY && pThis != nullptr) {
-            const LRESULT lRes = ::CallWindowProcA(pThis->m_OldWndProc, hWnd, uMsg, wParam, lParam);
-            ::RemovePropA(hWnd, kControlProp);
+            const LRESULT lRes = ::CallWindowProcW(pThis->m_OldWndProc, hWnd, uMsg, wParam, lParam);
+            ::RemovePropW(hWnd, kControlProp);
             pThis->Unbind(hWnd);
             return lRes;
         }

@@ -43,7 +43,7 @@ protected:
     static LRESULT CALLBACK ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
     HWND m_hWnd = nullptr;
-    WNDPROC m_OldWndProc = ::DefWindowProcA;
+    WNDPROC m_OldWndProc = ::DefWindowProcW;
     bool m_bSubclassed = false;
 
 private:

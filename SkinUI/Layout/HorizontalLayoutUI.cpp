@@ -39,7 +39,7 @@ void CHorizontalLayoutUI::SetAttribute(const char* pstrName, const char* pstrVal
 }
 
 void CHorizontalLayoutUI::DoPostPaint(HDC hDC, const RECT& /*rcPaint*/) {
-    m_separator.PostPaint(hDC, m_rcItem);
+    m_separator.PostPaint(hDC, m_rcItem, GetDpiScale());
 }
 
 int CHorizontalLayoutUI::GetSepSize() const {
@@ -59,7 +59,7 @@ void CHorizontalLayoutUI::SetSepImmMode(bool bImmediately) {
 }
 
 RECT CHorizontalLayoutUI::GetThumbRect(bool bUseNewPos) const {
-    return m_separator.GetThumbRect(m_rcItem, bUseNewPos);
+    return m_separator.GetThumbRect(m_rcItem, bUseNewPos, GetDpiScale());
 }
 
 }  // namespace SkinUI

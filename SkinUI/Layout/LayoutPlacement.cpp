@@ -9,6 +9,7 @@ namespace SkinUI {
 
 namespace {
 
+// In skin lengths, as set on the control.
 TFlowChild Describe(const CControlUI& control) {
     TFlowChild child;
     child.rcPadding = ToUIRect(control.GetPadding());
@@ -31,14 +32,20 @@ int VisibleRange(const CScrollBarUI* pBar) {
 
 }  // namespace
 
+// The flow runs in skin lengths from the inner rectangle's skin edges, and only then are
+// its edges scaled to window pixels: every edge falls where it falls at 96 DPI scaled, and
+// lengths rounded one by one cannot add up past the container's end.
 int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVertical) {
+    const CDpiScale& scale = container.GetDpiScale();
     const CScrollBarUI* pVert = container.GetVerticalScrollBar();
     const CScrollBarUI* pHorz = container.GetHorizontalScrollBar();
+    const CUIRect inner = scale.UnscaleRect(rcInner);
     TFlowParams params;
     params.bVertical = bVertical;
-    params.szAvailable = CUISize(rcInner.GetWidth() + VisibleRange(pHorz), rcInner.GetHeight());
-    params.ptOrigin = CUIPoint(rcInner.left - VisiblePos(pHorz), rcInner.top - (bVertical ? VisiblePos(pVert) : 0));
+    params.szAvailable = CUISize(inner.GetWidth() + scale.Unscale(VisibleRange(pHorz)), inner.GetHeight());
+    params.ptOrigin = CUIPoint(inner.left, inner.top);
     params.iChildPadding = container.GetChildPadding();
+    const POINT scrolled = {VisiblePos(pHorz), bVertical ? VisiblePos(pVert) : 0};
 
     std::vector<CControlUI*> flowing;
     std::vector<TFlowChild> children;
@@ -49,8 +56,10 @@ int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVerti
             children.push_back(Describe(*pControl));
         }
     }
-    const TFlowResult result = LayoutFlow(params, children, [&flowing](size_t i, CUISize available) {
-        return ToUISize(flowing[i]->EstimateSize(ToSIZE(available)));
+    // An estimate is in window pixels: it takes the skin length that covers it.
+    const TFlowResult result = LayoutFlow(params, children, [&flowing, &scale](size_t i, CUISize available) {
+        const SIZE size = flowing[i]->EstimateSize(SIZE{scale.Scale(available.cx), scale.Scale(available.cy)});
+        return CUISize(scale.UnscaleToCover(size.cx), scale.UnscaleToCover(size.cy));
     });
 
     size_t next = 0;
@@ -58,12 +67,15 @@ int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVerti
         CControlUI* pControl = container.GetItemAt(i);
         if (!pControl->IsVisible())
             continue;
-        if (pControl->IsFloat())
+        if (pControl->IsFloat()) {
             container.SetFloatPos(i);
-        else if (next < result.rects.size())
-            pControl->SetPos(ToRECT(result.rects[next++]));
+        } else if (next < result.rects.size()) {
+            RECT rc = ToRECT(scale.ScaleRect(result.rects[next++]));
+            ::OffsetRect(&rc, -scrolled.x, -scrolled.y);
+            pControl->SetPos(rc);
+        }
     }
-    return result.iNeeded;
+    return scale.Scale(result.iNeeded);
 }
 
 }  // namespace SkinUI

@@ -39,8 +39,8 @@ bool CLayoutSeparatorTracker::IsDragging() const {
     return (m_uButtonState & UISTATE_CAPTURED) != 0;
 }
 
-RECT CLayoutSeparatorTracker::GetThumbRect(const RECT& rcItem, bool bUseNewPos) const {
-    return ToRECT(LayoutSeparatorRect(ToUIRect(bUseNewPos && IsDragging() ? m_rcNewPos : rcItem), m_iSepSize, m_bVertical));
+RECT CLayoutSeparatorTracker::GetThumbRect(const RECT& rcItem, bool bUseNewPos, const CDpiScale& scale) const {
+    return ToRECT(LayoutSeparatorRect(ToUIRect(bUseNewPos && IsDragging() ? m_rcNewPos : rcItem), scale.Scale(m_iSepSize), m_bVertical));
 }
 
 bool CLayoutSeparatorTracker::HandleEvent(CControlUI& layout, const TEventMsg& event, RECT& rcItem, SIZE& cxyFixed) {
@@ -67,7 +67,7 @@ bool CLayoutSeparatorTracker::HandleEvent(CControlUI& layout, const TEventMsg& e
 }
 
 bool CLayoutSeparatorTracker::OnSetCursor(const CControlUI& layout, const TEventMsg& event, const RECT& rcItem) const {
-    const RECT thumb = GetThumbRect(rcItem, false);
+    const RECT thumb = GetThumbRect(rcItem, false, layout.GetDpiScale());
     if (!layout.IsEnabled() || !::PtInRect(&thumb, event.ptMouse))
         return false;
     ::SetCursor(::LoadCursor(nullptr, m_bVertical ? IDC_SIZENS : IDC_SIZEWE));
@@ -75,7 +75,7 @@ bool CLayoutSeparatorTracker::OnSetCursor(const CControlUI& layout, const TEvent
 }
 
 bool CLayoutSeparatorTracker::OnButtonDown(CControlUI& layout, const TEventMsg& event, const RECT& rcItem) {
-    const RECT thumb = GetThumbRect(rcItem, false);
+    const RECT thumb = GetThumbRect(rcItem, false, layout.GetDpiScale());
     if (!layout.IsEnabled() || !::PtInRect(&thumb, event.ptMouse))
         return false;
     // A second press without a release (capture lost) must not register twice.
@@ -92,29 +92,30 @@ void CLayoutSeparatorTracker::OnMouseMove(CControlUI& layout, const TEventMsg& e
     const int pointer = m_bVertical ? event.ptMouse.y : event.ptMouse.x;
     const int last = m_bVertical ? m_ptLastMouse.y : m_ptLastMouse.x;
     m_ptLastMouse = event.ptMouse;
+    const CDpiScale& scale = layout.GetDpiScale();
     TSeparatorDrag drag;
     drag.bVertical = m_bVertical;
-    drag.nSepSize = m_iSepSize;
-    drag.nMin = m_bVertical ? layout.GetMinHeight() : layout.GetMinWidth();
-    drag.nMax = m_bVertical ? layout.GetMaxHeight() : layout.GetMaxWidth();
+    drag.nSepSize = scale.Scale(m_iSepSize);
+    drag.nMin = scale.Scale(m_bVertical ? layout.GetMinHeight() : layout.GetMinWidth());
+    drag.nMax = scale.Scale(m_bVertical ? layout.GetMaxHeight() : layout.GetMaxWidth());
     CUIRect newPos;
     if (!LayoutSeparatorStep(drag, ToUIRect(m_rcNewPos), pointer, last, newPos))
         return;
     const RECT moved = ToRECT(newPos);
-    RECT area = GetThumbRect(rcItem, true);
+    RECT area = GetThumbRect(rcItem, true, scale);
     m_rcNewPos = moved;
-    // Stored directly: the parent lays the layout out again only when the drag ends.
+    // Stored directly, as a skin length: the parent lays the layout out again only when the drag ends.
     if (m_bVertical)
-        cxyFixed.cy = moved.bottom - moved.top;
+        cxyFixed.cy = scale.Unscale(moved.bottom - moved.top);
     else
-        cxyFixed.cx = moved.right - moved.left;
+        cxyFixed.cx = scale.Unscale(moved.right - moved.left);
     if (m_bImmediateMode) {
         rcItem = moved;
         layout.NeedParentUpdate();
         return;
     }
-    const RECT now = GetThumbRect(rcItem, true);
-    const RECT old = GetThumbRect(rcItem, false);
+    const RECT now = GetThumbRect(rcItem, true, scale);
+    const RECT old = GetThumbRect(rcItem, false, scale);
     ::UnionRect(&area, &area, &now);
     ::UnionRect(&area, &area, &old);
     if (layout.GetManager() != nullptr)
@@ -129,9 +130,9 @@ void CLayoutSeparatorTracker::OnButtonUp(CControlUI& layout, RECT& rcItem) {
     layout.NeedParentUpdate();
 }
 
-void CLayoutSeparatorTracker::PostPaint(HDC hDC, const RECT& rcItem) const {
+void CLayoutSeparatorTracker::PostPaint(HDC hDC, const RECT& rcItem, const CDpiScale& scale) const {
     if (IsDragging() && !m_bImmediateMode)
-        CUIRender::DrawColor(hDC, GetThumbRect(rcItem, true), kTrackColor);
+        CUIRender::DrawColor(hDC, GetThumbRect(rcItem, true, scale), kTrackColor);
 }
 
 }  // namespace SkinUI

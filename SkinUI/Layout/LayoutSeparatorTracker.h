@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Core/EventMsg.h"
 
 namespace SkinUI {
@@ -17,13 +18,14 @@ public:
     void SetImmediate(CControlUI& layout, bool bImmediate);
     bool IsDragging() const;
 
-    // From the item rectangle, or from the position being dragged to.
-    RECT GetThumbRect(const RECT& rcItem, bool bUseNewPos) const;
+    // From the item rectangle, or from the position being dragged to; the size is a
+    // skin length, drawn at the layout's scale.
+    RECT GetThumbRect(const RECT& rcItem, bool bUseNewPos, const CDpiScale& scale) const;
 
     // The separator's share of the layout's events; false passes the event on.
     // rcItem and cxyFixed are the layout's own item rectangle and fixed size.
     bool HandleEvent(CControlUI& layout, const TEventMsg& event, RECT& rcItem, SIZE& cxyFixed);
-    void PostPaint(HDC hDC, const RECT& rcItem) const;
+    void PostPaint(HDC hDC, const RECT& rcItem, const CDpiScale& scale) const;
 
 private:
     bool OnSetCursor(const CControlUI& layout, const TEventMsg& event, const RECT& rcItem) const;

@@ -69,7 +69,8 @@ void CTabLayoutUI::RemoveAll() {
 }
 
 void CTabLayoutUI::PlacePage(CControlUI& page, const RECT& rcInset) {
-    const RECT padding = page.GetPadding();
+    const CDpiScale& scale = page.GetDpiScale();
+    const RECT padding = scale.ScaleRect(page.GetPadding());
     const RECT rc = {rcInset.left + padding.left, rcInset.top + padding.top, rcInset.right - padding.right,
                      rcInset.bottom - padding.bottom};
     const int width = rc.right - rc.left;
@@ -79,14 +80,14 @@ void CTabLayoutUI::PlacePage(CControlUI& page, const RECT& rcInset) {
         sz.cx = std::max(0, width);
     if (sz.cy == 0)
         sz.cy = std::max(0, height);
-    sz.cx = LayoutClamp(sz.cx, page.GetMinWidth(), page.GetMaxWidth());
-    sz.cy = LayoutClamp(sz.cy, page.GetMinHeight(), page.GetMaxHeight());
+    sz.cx = LayoutClamp(sz.cx, scale.Scale(page.GetMinWidth()), scale.Scale(page.GetMaxWidth()));
+    sz.cy = LayoutClamp(sz.cy, scale.Scale(page.GetMinHeight()), scale.Scale(page.GetMaxHeight()));
     page.SetPos(RECT{rc.left, rc.top, rc.left + sz.cx, rc.top + sz.cy});
 }
 
 void CTabLayoutUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
-    const RECT inset = ToRECT(LayoutInnerRect(ToUIRect(m_rcItem), ToUIRect(m_rcInset), 0, 0));
+    const RECT inset = InnerRectWith(0, 0);
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
         if (!pControl->IsVisible())

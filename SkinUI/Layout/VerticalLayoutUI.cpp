@@ -39,7 +39,7 @@ void CVerticalLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue
 }
 
 void CVerticalLayoutUI::DoPostPaint(HDC hDC, const RECT& /*rcPaint*/) {
-    m_separator.PostPaint(hDC, m_rcItem);
+    m_separator.PostPaint(hDC, m_rcItem, GetDpiScale());
 }
 
 int CVerticalLayoutUI::GetSepSize() const {
@@ -59,7 +59,7 @@ void CVerticalLayoutUI::SetSepImmMode(bool bImmediately) {
 }
 
 RECT CVerticalLayoutUI::GetThumbRect(bool bUseNewPos) const {
-    return m_separator.GetThumbRect(m_rcItem, bUseNewPos);
+    return m_separator.GetThumbRect(m_rcItem, bUseNewPos, GetDpiScale());
 }
 
 }  // namespace SkinUI

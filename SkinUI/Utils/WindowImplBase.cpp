@@ -4,6 +4,7 @@
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Core/WindowGeometry.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "SkinUI/Utils/UIRectWin.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 void ReportSkinFailure(const char* /*reason*/)
 {
-    ::MessageBoxA(nullptr, "加载资源文件失败", "SkinUI", MB_ICONERROR);
+    ::MessageBoxW(nullptr, CGbkText::ToWide("加载资源文件失败").c_str(), L"SkinUI", MB_ICONERROR);
     ::ExitProcess(1);
 }
 
@@ -160,7 +161,7 @@ LRESULT WindowImplBase::OnNcHitTestMsg(UINT, WPARAM, LPARAM lParam, bool&)
     ::ScreenToClient(m_hWnd, &pt);
     RECT rcClient = {};
     ::GetClientRect(m_hWnd, &rcClient);
-    const RECT rcCaption = m_PaintManager.GetCaptionRect();
+    const RECT rcCaption = m_PaintManager.GetDpiScale().ScaleRect(m_PaintManager.GetCaptionRect());
     if (!CaptionContains(ToUIRect(rcClient), ToUIRect(rcCaption), ToUIPoint(pt))) return HTCLIENT;
     CControlUI* pControl = m_PaintManager.FindControl(pt);
     if (pControl == nullptr) return HTCLIENT;
@@ -170,8 +171,10 @@ LRESULT WindowImplBase::OnNcHitTestMsg(UINT, WPARAM, LPARAM lParam, bool&)
 LRESULT WindowImplBase::OnGetMinMaxInfoMsg(UINT, WPARAM, LPARAM lParam, bool& bHandled)
 {
     auto* pInfo = reinterpret_cast<MINMAXINFO*>(lParam);
+    const CDpiScale& scale = m_PaintManager.GetDpiScale();
+    const SIZE minimum = m_PaintManager.GetMinInfo();
     const TWindowTracking tracking =
-        WindowTrackingSizes(ToUIRect(MonitorWorkAreaOnMonitor()), ToUISize(m_PaintManager.GetMinInfo()));
+        WindowTrackingSizes(ToUIRect(MonitorWorkAreaOnMonitor()), CUISize(scale.Scale(minimum.cx), scale.Scale(minimum.cy)));
     pInfo->ptMaxPosition = ToPOINT(tracking.ptMaxPosition);
     pInfo->ptMaxTrackSize = ToPOINT(tracking.ptMaxTrackSize);
     pInfo->ptMinTrackSize = ToPOINT(tracking.ptMinTrackSize);
@@ -193,7 +196,8 @@ LRESULT WindowImplBase::OnSizeMsg(UINT, WPARAM, LPARAM, bool& bHandled)
     RECT rcWindow = {};
     CUIRect rcRegion;
     ::GetWindowRect(m_hWnd, &rcWindow);
-    const SIZE corner = m_PaintManager.GetRoundCorner();
+    const SIZE round = m_PaintManager.GetRoundCorner();
+    const SIZE corner = {m_PaintManager.GetDpiScale().Scale(round.cx), m_PaintManager.GetDpiScale().Scale(round.cy)};
     if (WindowRoundRegionRect(ToUIRect(rcWindow), ToUISize(corner), ::IsIconic(m_hWnd) != FALSE, rcRegion)) {
         HRGN hRgn = ::CreateRoundRectRgn(rcRegion.left, rcRegion.top, rcRegion.right, rcRegion.bottom,
                                          corner.cx, corner.cy);

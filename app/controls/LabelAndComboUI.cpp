@@ -11,6 +11,7 @@ CLabelAndComboUI::CLabelAndComboUI(const char* text, int labelWidth, SkinUI::CCo
     m_label->SetFixedWidth(labelWidth);
     m_label->SetTextStyle((m_label->GetTextStyle() & ~(DT_CENTER | DT_VCENTER | DT_SINGLELINE)) | DT_RIGHT);
     m_label->SetTextPadding(RECT{0, 2, 2, 0});
+    m_label->SetWidenToText();
     Add(m_label);
 
     m_list = new SkinUI::CComboBoxUI;

@@ -9,6 +9,7 @@ CLabelAndEditUI::CLabelAndEditUI(const char* text, int labelWidth, SkinUI::CEdit
     m_label->SetFixedWidth(labelWidth);
     m_label->SetTextStyle(DT_RIGHT | DT_VCENTER);
     m_label->SetTextPadding(RECT{0, 0, 2, 0});
+    m_label->SetWidenToText();
     Add(m_label);
 
     m_edit = new SkinUI::CEditUI;

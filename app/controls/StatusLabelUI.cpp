@@ -19,7 +19,7 @@ void CStatusLabelUI::ShowProgress(const char* text, int gap)
 RECT CStatusLabelUI::BarRect() const
 {
     RECT bar = m_rcItem;
-    bar.right -= m_barGap;
+    bar.right -= Scaled(m_barGap);
     if (bar.right < bar.left)
         bar.right = bar.left;
     return bar;

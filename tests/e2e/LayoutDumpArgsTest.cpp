@@ -54,6 +54,14 @@ TEST(LayoutDumpArgsTest, StatusRenderingNeedsTextOutcomeAndPictureTogether)
     EXPECT_FALSE(Parse({"out.png"}).ok);
     EXPECT_FALSE(Parse({"--render-status"}).ok);
 
+    Parsed window = Parse({"--render-window", "w.png", "--lang", "en"});
+    ASSERT_TRUE(window.ok) << window.error;
+    EXPECT_TRUE(window.args.renderWindow);
+    EXPECT_EQ(window.args.png, "w.png");
+    EXPECT_FALSE(Parse({"--render-window"}).ok);
+    EXPECT_FALSE(Parse({"--render-window", "w.png", "--success"}).ok);
+    EXPECT_FALSE(Parse({"--render-window", "--render-status", "x", "--success", "w.png"}).ok);
+
     Parsed progress = Parse({"--render-status", "Upgrade Firmware 37%", "--progress", "3750", "p.png"});
     ASSERT_TRUE(progress.ok) << progress.error;
     EXPECT_EQ(progress.args.progress, 3750);

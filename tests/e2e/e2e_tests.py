@@ -2,7 +2,8 @@
 """End-to-end tests: the real RadioConfig.exe under Wine, operated through the X
 server against a simulated radio of its own on COM8.
 
-    e2e_tests.py GROUP...      groups: radio menus upgrade faults ports find
+    e2e_tests.py GROUP...      groups: radio menus upgrade faults ports find cp936 cp1252
+                               dpi96 dpi120 dpi144 dpi192
 
 Each group starts the program once and runs its scenarios in order; a scenario
 that fails leaves a screenshot in $BENCH_DIR/artifacts/e2e/. Exit status 0 when
@@ -21,6 +22,8 @@ import guidriver as gd  # noqa: E402
 COM = 8
 SETTINGS = ("Port", "Baud", "Chinese")
 ARTIFACTS = os.path.join(gd.RUN, "artifacts", "e2e")
+# The pictures of the code page and DPI groups.
+PICTURES = os.path.join(gd.RUN, "artifacts", "pictures")
 WORK = os.path.join(gd.RUN, "e2e")
 
 # The radio's tables as the operator meets them.
@@ -154,16 +157,19 @@ class Group:
     the radios of the group are the only serial ports (others is a list of (name, COM, options)
     for radios beside the group's)."""
 
-    def __init__(self, name, language, own_ports=False, others=()):
+    def __init__(self, name, language, own_ports=False, others=(), locale=gd.CHINESE_LOCALE, dpi=96, tag=None):
         self.name, self.language = name, language
+        # The pictures of a tagged group are named after its tag.
+        self.tag, self.dpi = tag, dpi
         self.radio_state = RADIO
         self.radio = gd.SimulatedRadio("e2e", COM, radio_options(self.radio_state))
         self.others = [gd.SimulatedRadio(other, com, options) for other, com, options in others]
-        self.app = gd.RadioConfigWindow(language, ARTIFACTS)
+        self.app = gd.RadioConfigWindow(language, ARTIFACTS, locale)
         self.saved_settings = {}
         self.ports = SerialPortsSet() if own_ports else None
 
     def set_up(self):
+        gd.set_dpi(self.dpi)
         saved = gd.reg_values(gd.USER_KEY)
         self.saved_settings = {name: saved.get(name) for name in SETTINGS}
         if self.ports:
@@ -188,6 +194,12 @@ class Group:
             self.ports.restore()
         if self.saved_settings:
             gd.reg_apply(gd.USER_KEY, self.saved_settings)
+        gd.set_dpi(96)
+
+    def picture(self, kind):
+        """Where a picture of this group goes: main-zh-cp1252.png and the like."""
+        os.makedirs(PICTURES, exist_ok=True)
+        return os.path.join(PICTURES, "%s-%s-%s.png" % (kind, self.language, self.tag))
 
 
 # --- scenarios: each takes the group; a raised exception is its failure ------------
@@ -426,7 +438,8 @@ def values_readable(group):
     would end. The window's picture is kept as the README's screenshot."""
     app = group.app
     cut = []
-    for name, (pad_left, pad_top, pad_right, pad_bottom) in VALUE_AREAS.items():
+    for name, padding in VALUE_AREAS.items():
+        pad_left, pad_top, pad_right, pad_bottom = (gd.scaled(length) for length in padding)
         image = app.grab(name)
         area = (pad_left, pad_top, image.width - pad_right, image.height - pad_bottom)
         columns = ink_columns(image, area)
@@ -437,6 +450,9 @@ def values_readable(group):
         raise gd.DriverError("values not shown whole: %s" % ", ".join(cut))
     gd.move(0, 0)  # no control drawn hot in the picture
     time.sleep(0.5)
+    if group.tag:
+        app.grab_window().save(group.picture("main"))
+        return
     os.makedirs(os.path.dirname(ARTIFACTS), exist_ok=True)
     app.grab_window().save(os.path.join(os.path.dirname(ARTIFACTS), "main-%s.png" % group.language))
 
@@ -468,15 +484,22 @@ def menus_follow_the_mouse(group):
 # x = 2 + 10 + 10 + 150 + 10 = 182; the column spans y = 2 + 33 + 10 + 10 = 55 to
 # 184 - 2 - 4 - 10 = 168 and centres the 22-high button between two spacers.
 ABOUT_OK = (182 + 35, (55 + 168) // 2)
+ABOUT_SIZE = (275, 184)
 
 
 def about_opens_and_closes(group):
+    """About opens at its size for the DPI (its picture kept in a tagged group) and OK closes it."""
     app = group.app
     title = "关于..." if group.language == "zh" else "About..."
     gd.open_menu_item(app, "helpMenu", "aboutItem")
     about = gd.wait_window(title, 8)
-    x, y, _, _ = gd.window_geometry(about)
-    gd.click(x + ABOUT_OK[0], y + ABOUT_OK[1])
+    x, y, width, height = gd.window_geometry(about)
+    expect_equal("the About dialog's size", (width, height), tuple(gd.scaled(n) for n in ABOUT_SIZE))
+    if group.tag:
+        gd.move(0, 0)
+        time.sleep(0.5)
+        gd.grab_screen(x, y, width, height).save(group.picture("about"))
+    gd.click(x + gd.scaled(ABOUT_OK[0]), y + gd.scaled(ABOUT_OK[1]))
     gd.wait_window_gone(about, 5)
     if not group.app.is_running():
         raise gd.DriverError("closing About ended the program")
@@ -510,6 +533,80 @@ def exit_saves_the_settings(group):
     values = gd.reg_values(gd.USER_KEY)
     saved = {name: values.get(name) for name in SETTINGS}
     expect_equal("settings saved at exit", saved, {"Port": str(group.port_index), "Baud": "2", "Chinese": "0"})
+
+
+# --- any code page, any DPI --------------------------------------------------------
+
+# Texts that stay as the program draws them before any value: the same pixels as in
+# layoutdump's picture of the window, which runs in the Chinese code page. (The labels of
+# the display-only fields are drawn disabled in the program only.)
+FIXED_TEXTS = (["titleLabel", "fileMenu", "languageMenu", "helpMenu"]
+               + ["channelLabel%d" % i for i in range(1, 9)]
+               + [name + "Label" for name in ("protocol", "currentChannel", "connectionRate", "portBaud", "linkBaud",
+                                              "comPort")])
+
+
+def texts_as_drawn(group):
+    """Every fixed text of the window looks as drawn in the Chinese code page: no text of the
+    window reaches the system in the code page the program runs in."""
+    app = group.app
+    gd.move(0, 0)
+    time.sleep(0.5)
+    reference = gd.render_window(group.language)
+    differing = []
+    for name in FIXED_TEXTS:
+        left, top, right, bottom = app.layout()[name]
+        seen, expected = app.grab(name), reference.crop(left, top, right, bottom)
+        if seen.differing_pixels(expected) > 0:
+            differing.append(name)
+            app.keep_picture("text-seen-" + name, seen)
+            app.keep_picture("text-expected-" + name, expected)
+    if differing:
+        raise gd.DriverError("texts not drawn as in the Chinese code page: %s" % ", ".join(differing))
+
+
+def chinese_error_box(group):
+    """The error box of a refused channel, in Chinese: its caption and text reach the system as their
+    characters; its picture is kept."""
+    app = group.app
+    app.click("channelEdit3")
+    clear_and_type("500")
+    app.click("exportButton")
+    box = gd.wait_window("错误", 8)
+    expect_equal("the error box", gd.message_boxes(),
+                 [{"caption": "错误", "owner": gd.WINDOW_TITLES["zh"], "lines": ["频道3: 无效！"]}])
+    x, y, width, height = gd.window_geometry(box)
+    gd.grab_screen(x, y, width, height).save(group.picture("box"))
+    gd.focus(box)
+    gd.press("Return")
+    gd.wait_window_gone(box)
+    gd.focus(app.window)
+    clear_and_type(group.radio_state["channels"][3])
+
+
+def files_of_any_name(group):
+    """Export and Import through the dialogs under a name no single code page holds (in English,
+    whose dialog titles these are). Only where Wine's own locale is installed: the Chinese
+    locale it is started in here is not, so it can make no file of a name beyond ASCII."""
+    app = group.app
+    path = fresh_path("配置 Jörg Łódź.cfg")
+    expect_equal("exported file of any name", export_config(app, path), radio_config_lines(group.radio_state))
+    app.click("importButton")
+    gd.choose_file("Import Config", path)
+    app.wait_status("Import Config", True)
+
+
+def exit_by_menu(group):
+    gd.open_menu_item(group.app, "fileMenu", "exitItem")
+    group.app.wait_exit(15)
+
+
+CODE_PAGE_SCENARIOS = {
+    page: [chinese_title, connect, read, texts_as_drawn, values_readable, chinese_error_box, switch_to_english,
+           read, texts_as_drawn, values_readable] + ([files_of_any_name] if page == 1252 else []) + [exit_by_menu]
+    for page in gd.CODE_PAGE_LOCALES}
+DPI_SCENARIOS = [chinese_title, connect, read, values_readable, about_opens_and_closes, switch_to_english, read,
+                 values_readable, about_opens_and_closes, exit_by_menu]
 
 
 MENU_SCENARIOS = [chinese_title, connect, read, values_readable, error_box_in_front, menus_follow_the_mouse,
@@ -915,6 +1012,12 @@ GROUPS = {
     "ports": lambda: (PortsGroup(), PORTS_SCENARIOS),
     "find": lambda: (Group("find", "zh", own_ports=True, others=[("e2e9", 9, ["--silent"])]), FIND_SCENARIOS),
 }
+for _page, _locale in gd.CODE_PAGE_LOCALES.items():
+    GROUPS["cp%d" % _page] = (lambda page=_page, locale=_locale:
+                              (Group("cp%d" % page, "zh", locale=locale, tag="cp%d" % page),
+                               CODE_PAGE_SCENARIOS[page]))
+for _dpi in (96, 120, 144, 192):
+    GROUPS["dpi%d" % _dpi] = (lambda dpi=_dpi: (Group("dpi%d" % dpi, "zh", dpi=dpi, tag="%ddpi" % dpi), DPI_SCENARIOS))
 
 
 def missing_environment():
@@ -937,10 +1040,12 @@ def main(names):
         print("SKIP: " + reason)
         return 77
     gd.keep_wineserver()
-    gd.prepare_pictures(("zh", "en"), STATUSES)
     failures = 0
     for name in names:
         group, scenarios = GROUPS[name]()
+        # The pictures the group compares with are drawn at its DPI.
+        gd.set_dpi(group.dpi)
+        gd.prepare_pictures(("zh", "en"), STATUSES)
         failures += run_group(group, scenarios)
     return 1 if failures else 0
 

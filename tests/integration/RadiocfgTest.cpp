@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -50,16 +51,17 @@ Outcome Radiocfg(const std::string& arguments)
 {
     HANDLE out = TemporaryFile("out");
     HANDLE err = TemporaryFile("err");
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = out;
     startup.hStdError = err;
-    std::string command = "\"" + WindowsPathOf(RADIOCFG_EXE) + "\" " + arguments;
+    // Arguments are UTF-8, as radiocfg reads them from the wide command line.
+    std::wstring command = std::filesystem::u8path("\"" + WindowsPathOf(RADIOCFG_EXE) + "\" " + arguments).wstring();
     PROCESS_INFORMATION process{};
     Outcome outcome;
-    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+    if (CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
         WaitForSingleObject(process.hProcess, 30000);
         GetExitCodeProcess(process.hProcess, &outcome.exitCode);
         CloseHandle(process.hThread);
@@ -130,6 +132,20 @@ TEST_F(RadiocfgTest, ReadPrintsTheParametersAndExportsThem)
     std::string saved = ReadWhole(configPath + ".cfg");
     EXPECT_EQ(saved.compare(0, 20, "Channel0,411.12500\r\n"), 0);
     EXPECT_NE(saved.find("\r\nProtocolType,0\r\nCurrentChannel,0\r\n"), std::string::npos);
+}
+
+// A file name with characters no single code page holds, given on the command line.
+TEST_F(RadiocfgTest, FilesOfAnyNameAreExportedAndVerified)
+{
+    const std::string name = configPath + u8" \u914d\u7f6e J\u00f6rg \u0141\u00f3d\u017a";
+    ASSERT_EQ(Radiocfg("read " + PortArgument() + " --out \"" + name + "\"").exitCode, 0u);
+    std::ifstream saved(std::filesystem::path(std::filesystem::u8path(name).wstring() + L".cfg"), std::ios::binary);
+    std::string first;
+    EXPECT_TRUE(std::getline(saved, first) && first == "Channel0,411.12500\r");
+    saved.close();
+    Outcome verify = Radiocfg("verify " + PortArgument() + " \"" + name + ".cfg\"");
+    EXPECT_EQ(LastLine(verify.out), "Verify Success") << verify.err;
+    std::filesystem::remove(std::filesystem::u8path(name + ".cfg"));
 }
 
 TEST_F(RadiocfgTest, WriteSendsTheImportedFileAndTheIdentity)

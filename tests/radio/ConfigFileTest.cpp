@@ -58,6 +58,11 @@ TEST(ExportFileName, AddsTheExtensionUnlessItIsThere)
     std::string longName(250, 'x');
     EXPECT_EQ(CConfigFile::ExportFileName(longName), longName);
     EXPECT_EQ(CConfigFile::ExportFileName(longName.substr(1)), longName.substr(1) + ".cfg");
+    // The limit counts what the file dialog counts, not the bytes of a UTF-8 name.
+    std::string chinese;
+    for (int i = 0; i < 249; ++i) chinese += u8"\u9891";
+    EXPECT_EQ(CConfigFile::ExportFileName(chinese), chinese + ".cfg");
+    EXPECT_EQ(CConfigFile::ExportFileName(chinese + u8"\u9891"), chinese + u8"\u9891");
 }
 
 TEST_F(ConfigFileTest, ExportWritesSixteenLinesInOrderWithMinusOneForNoSelection)
@@ -131,6 +136,29 @@ TEST_F(ConfigFileTest, ExportedFileRestoresEveryField)
     for (RadioList list : {RadioList::Protocol, RadioList::CurrentChannel, RadioList::PortBaud, RadioList::LinkBaud,
                            RadioList::HighPower, RadioList::LowPower})
         EXPECT_EQ(fresh.SelectedIndex(list), panel.SelectedIndex(list));
+}
+
+// A file name in UTF-8 with characters no single code page holds is written and read back
+// under that very name.
+TEST_F(ConfigFileTest, FilesOfAnyNameAreExportedAndImported)
+{
+    FillEverything();
+    const std::string name = folder + u8"\u914d\u7f6e J\u00f6rg \u0141\u00f3d\u017a.cfg";
+    panel.SetChosenFile(name);
+    config.ExportConfig();
+    EXPECT_EQ(panel.StatusText(), "Export Config Success");
+    const std::filesystem::path written = std::filesystem::u8path(name);
+    EXPECT_TRUE(std::filesystem::is_regular_file(written));
+    CMemoryRadioPanel fresh;
+    fresh.SetChosenFile(name);
+    CConfigFile(fresh).ImportConfig();
+    EXPECT_EQ(fresh.StatusText(), "Import Config Success");
+    EXPECT_EQ(fresh.ChannelText(5), Frequency(5));
+    EXPECT_TRUE(std::filesystem::remove(written));
+    // Bytes that are no UTF-8 name no file.
+    fresh.SetChosenFile(folder + "\xFF.cfg");
+    CConfigFile(fresh).ImportConfig();
+    EXPECT_EQ(fresh.StatusText(), "Import Config Failure");
 }
 
 TEST_F(ConfigFileTest, EveryLineEndingImportsTheSameValues)

@@ -21,7 +21,7 @@ namespace {
 
 const char kUsage[] =
     "usage: layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure|--progress P) OUT.png]\n"
-    "                  [--com-ports] [--message-boxes] [--device-change]\n";
+    "                  [--render-window OUT.png] [--com-ports] [--message-boxes] [--device-change]\n";
 // Far off the screen, so that the window never covers the program under test.
 const int kOffScreen = -4000;
 
@@ -100,6 +100,15 @@ bool WriteStatusPicture(CLayoutDumpWindow& window, const TLayoutDumpArgs& args)
                                Crop(pixels, width, inside));
 }
 
+// The whole window as the program draws it before a Read: every text but no values.
+bool WriteWindowPicture(CLayoutDumpWindow& window, const TLayoutDumpArgs& args)
+{
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+    return CClientCapture::Capture(window, width, height, pixels) && CPngFile::WriteBgra(args.png, width, height, pixels);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -128,8 +137,8 @@ int main(int argc, char** argv)
     ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
     window.Settle();
     int result = 0;
-    if (args.renderStatus) {
-        if (!WriteStatusPicture(window, args)) {
+    if (args.renderStatus || args.renderWindow) {
+        if (!(args.renderStatus ? WriteStatusPicture(window, args) : WriteWindowPicture(window, args))) {
             std::fprintf(stderr, "layoutdump: cannot write %s\n", args.png.c_str());
             result = 1;
         }

@@ -50,6 +50,8 @@ bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& 
         } else if (std::strcmp(arg, "--render-status") == 0) {
             if (!TakeValue(argc, argv, i, args.statusText, error)) return false;
             args.renderStatus = true;
+        } else if (std::strcmp(arg, "--render-window") == 0) {
+            args.renderWindow = true;
         } else if (std::strcmp(arg, "--success") == 0 || std::strcmp(arg, "--failure") == 0) {
             args.success = std::strcmp(arg, "--success") == 0;
             outcomeGiven = true;
@@ -69,8 +71,13 @@ bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& 
             args.png = arg;
         }
     }
-    if (args.renderStatus != outcomeGiven || args.renderStatus != !args.png.empty()) {
-        error = "--render-status needs --success, --failure or --progress and OUT.png, and they need it";
+    if (args.renderStatus && args.renderWindow) {
+        error = "--render-status and --render-window do not go together";
+        return false;
+    }
+    if (args.renderStatus != outcomeGiven || (args.renderStatus || args.renderWindow) != !args.png.empty()) {
+        error = "--render-status needs --success, --failure or --progress and OUT.png, --render-window OUT.png, "
+                "and they need it";
         return false;
     }
     return true;

@@ -2,10 +2,11 @@
 #include <string>
 
 // layoutdump [--lang zh|en] [--render-status TEXT|@FILE (--success|--failure|--progress P) OUT.png]
-//            [--com-ports] [--message-boxes] [--device-change]
+//            [--render-window OUT.png] [--com-ports] [--message-boxes] [--device-change]
 struct TLayoutDumpArgs {
     bool chinese = true;
     bool renderStatus = false;
+    bool renderWindow = false;
     std::string statusText;
     bool success = true;
     int progress = -1;  // 0 to 10000 for a progress bar under the text, else a result

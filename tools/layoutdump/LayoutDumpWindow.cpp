@@ -38,10 +38,10 @@ void CLayoutDumpWindow::Settle()
     for (int i = 0; i < kPaintRounds && ::GetUpdateRect(m_hWnd, nullptr, FALSE); ++i) {
         ::UpdateWindow(m_hWnd);
         MSG msg = {};
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (!SkinUI::CPaintManagerUI::TranslateMessage(&msg)) {
                 ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
+                ::DispatchMessageW(&msg);
             }
         }
     }

@@ -5,20 +5,23 @@
 #include <sstream>
 #include <string>
 
+#include "SkinUI/Utils/GbkText.h"
+
 namespace {
 
 constexpr UINT kReplyTimeoutMs = 2000;
 
 // Another program's controls answer WM_GETTEXT; GetWindowText would only
-// give their captions.
+// give their captions. Read wide and printed as GBK, whatever the code page.
 std::string TextOf(HWND window)
 {
-    char text[4096] = {};
+    wchar_t text[4096] = {};
+    const DWORD_PTR capacity = sizeof text / sizeof text[0];
     DWORD_PTR copied = 0;
-    if (!::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+    if (!::SendMessageTimeoutW(window, WM_GETTEXT, capacity, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                                kReplyTimeoutMs, &copied))
         return std::string();
-    return std::string(text, copied < sizeof text ? copied : sizeof text - 1);
+    return SkinUI::CGbkText::FromWide(text, static_cast<int>(copied < capacity ? copied : capacity - 1));
 }
 
 bool HasClass(HWND window, const char* name)

@@ -43,10 +43,10 @@ void PaintUntilSettled(HWND hWnd)
     for (int i = 0; i < kPaintRounds && ::GetUpdateRect(hWnd, nullptr, FALSE); ++i) {
         ::UpdateWindow(hWnd);
         MSG msg = {};
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (!SkinUI::CPaintManagerUI::TranslateMessage(&msg)) {
                 ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
+                ::DispatchMessageW(&msg);
             }
         }
     }

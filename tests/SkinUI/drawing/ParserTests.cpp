@@ -26,7 +26,7 @@ std::vector<std::string> Pairs(const char* text)
 std::vector<TImageDrawState> Interpret(const char* desc, const char* modifier, CUIRect item = {0, 0, 100, 20})
 {
     std::vector<TImageDrawState> drawn;
-    CImageDescInterpreter interpreter(item, [&drawn](const TImageDrawState& s) { drawn.push_back(s); });
+    CImageDescInterpreter interpreter(item, SkinUI::CDpiScale(), [&drawn](const TImageDrawState& s) { drawn.push_back(s); });
     interpreter.Run(desc, modifier);
     return drawn;
 }

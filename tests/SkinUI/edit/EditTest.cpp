@@ -4,6 +4,7 @@
 #include <string>
 #include "EditTestHost.h"
 #include "SkinUI/Control/EditUI.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "tests/SkinUI/support/PixelSurface.h"
 
 using namespace SkinUI;
@@ -17,9 +18,9 @@ void Type(HWND hWnd, const char* text)
 
 std::string NativeText(HWND hWnd)
 {
-    char buffer[256] = {};
-    ::GetWindowTextA(hWnd, buffer, sizeof(buffer));
-    return buffer;
+    wchar_t buffer[256] = {};
+    ::GetWindowTextW(hWnd, buffer, 256);
+    return CGbkText::FromWide(buffer);
 }
 
 bool PutOnClipboard(HWND hWnd, const char* text)
@@ -122,6 +123,22 @@ TEST_F(EditTest, EveryChangeSendsTextChangedWithTheTextAlreadyUpdated)
     EXPECT_EQ(log.Last("textchanged")->sender, edit);
     edit->SetText("set");
     EXPECT_EQ(NativeText(hWndNative), "set");
+}
+
+// The editor is wide whatever the code page: GBK goes in as its characters, and
+// typed characters come back as GBK ("?" for one GBK lacks).
+TEST_F(EditTest, ChineseTextGoesInAndComesBackAsGbk)
+{
+    edit->SetText("频道1");
+    HWND hWndNative = Focus(edit);
+    ASSERT_NE(hWndNative, nullptr);
+    wchar_t shown[16] = {};
+    ::GetWindowTextW(hWndNative, shown, 16);
+    EXPECT_STREQ(shown, L"频道1");
+    ::SendMessageW(hWndNative, EM_SETSEL, 3, 3);
+    for (const wchar_t* c = L"中\x00F6"; *c != L'\0'; ++c) ::SendMessageW(hWndNative, WM_CHAR, *c, 1);
+    EXPECT_EQ(std::string(edit->GetText().GetData()), "频道1中?");
+    EXPECT_EQ(log.Last("textchanged")->senderText, "频道1中?");
 }
 
 TEST_F(EditTest, ReturnIsReportedWithoutClosingTheEditor)

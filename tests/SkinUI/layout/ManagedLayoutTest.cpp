@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <vector>
 #include "ProbeControl.h"
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
@@ -155,4 +156,42 @@ TEST_F(ManagedLayout, HeldTrackPagesAgainFromTheSixthTickTowardsTheCursor) {
     EXPECT_TRUE(::PtInRect(&bar->GetThumbRect(), held));
     EXPECT_EQ(log.Count("scroll"), 8);
     Event(bar, UIEVENT_BUTTONUP, held.x, held.y);
+}
+
+// Lengths set on controls are pixels at 96 DPI. At another DPI the flow runs in those
+// lengths and only its edges are scaled: children without slack still end at the end of
+// their container, and a floating child keeps its place through every layout.
+TEST(ManagedLayoutDpi, EveryEdgeFallsWhereItFallsAt96DpiScaled)
+{
+    for (int dpi : {96, 120, 144, 192}) {
+        const CDpiScale scale(dpi);
+        CTestWindow window{scale.Scale(161), scale.Scale(161)};
+        CPaintManagerUI& pm = window.GetManager();
+        pm.SetDpi(dpi);
+        auto* root = new CVerticalLayoutUI();
+        root->SetInset({3, 3, 3, 3});
+        root->SetChildPadding(5);
+        std::vector<CControlUI*> rows;
+        for (int i = 0; i < 5; ++i) {
+            rows.push_back(new CControlUI());
+            rows.back()->SetFixedHeight(27);
+            root->Add(rows.back());
+        }
+        auto* floating = new CControlUI();
+        floating->SetFloat(true);
+        floating->SetFixedXY({10, 7});
+        floating->SetFixedWidth(33);
+        floating->SetFixedHeight(13);
+        root->Add(floating);
+        pm.AttachDialog(root);
+        for (int pass = 0; pass < 2; ++pass) {
+            root->SetPos({0, 0, scale.Scale(161), scale.Scale(161)});
+            for (int i = 0; i < 5; ++i) {
+                const RECT want = scale.ScaleRect(RECT{3, 3 + i * 32, 158, 30 + i * 32});
+                EXPECT_TRUE(::EqualRect(&rows[i]->GetPos(), &want)) << "row " << i << " at " << dpi;
+            }
+            const RECT want = scale.ScaleRect(RECT{10, 7, 43, 20});
+            EXPECT_TRUE(::EqualRect(&floating->GetPos(), &want)) << "floating, pass " << pass << " at " << dpi;
+        }
+    }
 }

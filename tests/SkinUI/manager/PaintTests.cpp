@@ -106,7 +106,7 @@ TEST_F(ManagerPaint, ABackgroundThatCannotBeMadeLeaksNoDeviceContext)
 
 TEST_F(ManagerPaint, HoverShowsTheToolTipWindowOfTheControl)
 {
-    m_pRow->SetToolTip("tip");
+    m_pRow->SetToolTip("最小化");
     Attach();
     m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 5));
     m_window.Send(WM_MOUSEHOVER, 0, CTestWindow::Point(5, 5));
@@ -118,14 +118,15 @@ TEST_F(ManagerPaint, HoverShowsTheToolTipWindowOfTheControl)
         if (::GetWindow(w, GW_OWNER) == ::GetAncestor(m_window.GetHWND(), GA_ROOT)) tip = w;
     }
     ASSERT_NE(tip, nullptr);
-    char text[16] = {};
-    TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    // The GBK text reaches the tooltip as the same characters whatever the code page.
+    wchar_t text[16] = {};
+    TOOLINFOW info = {};
+    info.cbSize = TTTOOLINFOW_V1_SIZE;
     info.hwnd = m_window.GetHWND();
     info.uId = reinterpret_cast<UINT_PTR>(m_window.GetHWND());
     info.lpszText = text;
-    ::SendMessageA(tip, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&info));
-    EXPECT_STREQ(text, "tip");
+    ::SendMessageW(tip, TTM_GETTEXTW, 16, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"最小化");
     EXPECT_EQ(::SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0), 300);
 }
 

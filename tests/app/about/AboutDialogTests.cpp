@@ -5,6 +5,7 @@
 #include <vector>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/IContainerUI.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "app/DlgAbout.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
@@ -65,9 +66,9 @@ CControlUI* At(CControlUI* pControl, std::initializer_list<int> path)
 // Window title, title label, OK, product line, web link, mail link.
 std::vector<std::string> ShownTexts(HWND hWnd, CControlUI* pMain)
 {
-    char caption[32] = {};
-    ::GetWindowTextA(hWnd, caption, sizeof(caption));
-    std::vector<std::string> texts{caption};
+    wchar_t caption[32] = {};
+    ::GetWindowTextW(hWnd, caption, 32);
+    std::vector<std::string> texts{SkinUI::CGbkText::FromWide(caption)};
     for (auto path : {{0, 1}, {1, 1, 1}, {1, 0, 0}, {1, 0, 1}, std::initializer_list<int>{1, 0, 2}}) {
         CControlUI* pControl = At(pMain, path);
         texts.push_back(pControl ? pControl->GetText().GetData() : "(missing)");

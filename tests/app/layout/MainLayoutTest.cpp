@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Core/UIRender.h"
@@ -28,11 +32,24 @@ std::string Rect(const CControlUI* control) { return Rect(control->GetPos()); }
 
 std::string Text(const CControlUI* control) { return control->GetText().GetData(); }
 
-// The main window built as at start-up, laid out once, in one language.
-class MainLayoutTest : public ::testing::TestWithParam<bool> {
-protected:
-    MainLayoutTest()
+// Every edge falls where it falls at 96 DPI, scaled, except that a label or an Unlock button
+// that widens to its text moves the edge it shares with the value beside it by a few pixels.
+int PlaceTolerance(const std::string& name, const SkinUI::CDpiScale& scale)
+{
+    for (const char* widened : {"channelLabel", "channelEdit", "serialNumber", "serialUnlock", "hardware"}) {
+        if (name.compare(0, std::strlen(widened), widened) == 0) return scale.Scale(3);
+    }
+    return 0;
+}
+
+// The main window built as at start-up, laid out once, in one language, at one DPI
+// (the window as large as the skin at that DPI).
+class MainLayoutBase {
+public:
+    MainLayoutBase(bool chinese, int dpi)
+        : chinese(chinese), scale(dpi), window(scale.Scale(588), scale.Scale(489))
     {
+        manager().SetDpi(dpi);
         SkinUI::CDlgBuilder skin;
         SkinUI::CControlUI* root = skin.Create(SkinUI::WindowSkinMarkup(588, 489), nullptr, nullptr, &manager());
         EXPECT_TRUE(manager().AttachDialog(root));
@@ -43,7 +60,7 @@ protected:
         main->Add(builder.BuildBody());
         builder.BuildMenuPanels(main);
         AddTextPairs(texts, controls);
-        ApplyLanguage(controls, texts, Chinese());
+        ApplyLanguage(controls, texts, chinese);
         window.Repaint();
     }
 
@@ -56,14 +73,36 @@ protected:
                                          DT_SINGLELINE | DT_CALCRECT);
         return rc.right - rc.left;
     }
-    bool Chinese() const { return GetParam(); }
-    int Pick(int chinese, int english) const { return Chinese() ? chinese : english; }
+    bool Chinese() const { return chinese; }
+    int Pick(int inChinese, int inEnglish) const { return chinese ? inChinese : inEnglish; }
     CControlUI* ListLabel(RadioList list) const { return controls.listLabels[static_cast<int>(list)]; }
 
-    SkinUI::CTestWindow window{588, 489};
+    struct Fit {
+        std::string where;
+        std::string text;
+        int font;
+        int room;
+        int spare;
+    };
+    // Every text against the room its control gives it: values with two pixels to spare
+    // (a glyph may reach past its advance), labels to the last pixel, button texts inside
+    // the button's frame of one skin pixel with one pixel to spare.
+    std::vector<Fit> EveryValueAndText();
+    void ExpectEveryValueAndTextFits();
+    void ExpectEveryControlInsideItsParent();
+    void ExpectTheTitleWhileClosingFits();
+
+    const bool chinese;
+    const SkinUI::CDpiScale scale;
+    SkinUI::CTestWindow window;
     SkinUI::CContainerUI* main = nullptr;
     MainControls controls;
     CTextList texts;
+};
+
+class MainLayoutTest : public ::testing::TestWithParam<bool>, protected MainLayoutBase {
+protected:
+    MainLayoutTest() : MainLayoutBase(GetParam(), SkinUI::CDpiScale::kBaseDpi) {}
 };
 
 // Body x 20..568, y 81..469 in columns of 151, 15, 216, 15, 150. Right column: logo 24, gap 28,
@@ -155,31 +194,20 @@ TEST_P(MainLayoutTest, DirectTextsAndGroupTitles)
     EXPECT_EQ(Text(controls.titleLabel), MainTexts::kWindowTitle.Pick(Chinese()));
 }
 
-// Every text against the room its control gives it: values with two pixels to
-// spare (a glyph may reach past its advance), labels to the last pixel, button
-// texts inside the button's one-pixel frame. The window's font names are GBK,
-// so the fonts it gets are those of the Chinese code page only.
-TEST_P(MainLayoutTest, EveryValueAndTextFitsItsControlInGbk)
+std::vector<MainLayoutBase::Fit> MainLayoutBase::EveryValueAndText()
 {
-    if (::GetACP() != 936)
-        GTEST_SKIP() << "measured in the Chinese code page (app_layout_tests_gbk)";
-    struct Fit {
-        std::string where;
-        std::string text;
-        int font;
-        int room;
-        int spare;
-    };
     std::vector<Fit> fits;
-    const auto inside = [](const SkinUI::CLabelUI* c) {
-        const RECT rc = c->GetPos(), padding = c->GetTextPadding();
+    const int spare = 2;
+    const int frame = scale.Scale(1);
+    const auto inside = [this](const SkinUI::CLabelUI* c) {
+        const RECT rc = c->GetPos(), padding = scale.ScaleRect(c->GetTextPadding());
         return static_cast<int>(rc.right - rc.left - padding.left - padding.right);
     };
     const auto value = [&](const std::string& where, const SkinUI::CLabelUI* edit, const char* text) {
-        fits.push_back({where, text, edit->GetFont(), inside(edit), 2});
+        fits.push_back({where, text, edit->GetFont(), inside(edit), spare});
     };
-    const auto label = [&](const SkinUI::CLabelUI* c, int spare) {
-        fits.push_back({"label", Text(c), c->GetFont(), inside(c), spare});
+    const auto label = [&](const SkinUI::CLabelUI* c, int labelSpare) {
+        fits.push_back({"label", Text(c), c->GetFont(), inside(c), labelSpare});
     };
     for (int i = 1; i <= 8; ++i) {
         value("channel " + std::to_string(i), controls.channelEdits[i], "455.55555");
@@ -192,13 +220,13 @@ TEST_P(MainLayoutTest, EveryValueAndTextFitsItsControlInGbk)
     for (const SkinUI::CLabelUI* fieldLabel : controls.fieldLabels)
         label(fieldLabel, 0);
 
-    // A list shows its item left of the 21-pixel arrow at the right of its image.
+    // A list shows its item left of the arrow, 21 skin pixels at the right of its image.
     const auto items = [&](RadioList list, const std::vector<std::string>& texts) {
         const SkinUI::CComboBoxUI* combo = controls.List(list);
         const RECT rc = combo->GetPos();
         for (const std::string& text : texts)
             fits.push_back({"list " + std::to_string(static_cast<int>(list)), text, -1,
-                            static_cast<int>(rc.right - rc.left - 21), 2});
+                            static_cast<int>(rc.right - rc.left - scale.Scale(21)), spare});
         label(controls.listLabels[static_cast<int>(list)], 0);
     };
     std::vector<std::string> protocols, serialRates, linkRates;
@@ -216,7 +244,7 @@ TEST_P(MainLayoutTest, EveryValueAndTextFitsItsControlInGbk)
          {controls.serialUnlockButton, controls.hardwareUnlockButton, controls.defaultButton, controls.connectButton,
           controls.readButton, controls.writeButton, controls.disconnectButton, controls.importButton,
           controls.exportButton})
-        fits.push_back({"button", Text(button), button->GetFont(), inside(button) - 2, 1});
+        fits.push_back({"button", Text(button), button->GetFont(), inside(button) - 2 * frame, 1});
     label(controls.titleLabel, 0);
 
     const int statusRoom = inside(controls.statusLabel);
@@ -229,24 +257,84 @@ TEST_P(MainLayoutTest, EveryValueAndTextFitsItsControlInGbk)
                     statusRoom, 0});
 
     const SkinUI::CVerticalLayoutUI* file = controls.menuPanels[MainControls::FileMenu];
+    const RECT inset = scale.ScaleRect(file->GetInset());
     for (int i = 0; i < file->GetCount(); ++i) {
         const auto* item = dynamic_cast<const SkinUI::CButtonUI*>(file->GetItemAt(i));
         if (item == nullptr) continue;
-        const RECT padding = item->GetTextPadding();
+        const RECT padding = scale.ScaleRect(item->GetTextPadding());
         fits.push_back({"menu item", Text(item), item->GetFont(),
-                        static_cast<int>(file->GetFixedWidth() - 2 - padding.left - padding.right), 0});
+                        static_cast<int>(scale.Scale(file->GetFixedWidth()) - inset.left - inset.right - padding.left -
+                                         padding.right),
+                        0});
     }
+    return fits;
+}
 
-    for (const Fit& fit : fits)
-        EXPECT_LE(TextWidth(fit.text, fit.font) + fit.spare, fit.room) << fit.where << ": \"" << fit.text << "\"";
+void MainLayoutBase::ExpectEveryValueAndTextFits()
+{
+    for (const Fit& fit : EveryValueAndText())
+        EXPECT_LE(TextWidth(fit.text, fit.font) + fit.spare, fit.room)
+            << fit.where << ": \"" << fit.text << "\" at " << scale.GetDpi() << " DPI";
+}
+
+// Every visible control of the window, parents before their children.
+std::vector<const CControlUI*> AllControls(CControlUI* root)
+{
+    std::vector<const CControlUI*> all;
+    root->FindControl(
+        [](CControlUI* control, LPVOID list) -> CControlUI* {
+            static_cast<std::vector<const CControlUI*>*>(list)->push_back(control);
+            return nullptr;
+        },
+        &all, SkinUI::UIFIND_VISIBLE | SkinUI::UIFIND_ME_FIRST);
+    return all;
+}
+
+// How far a control reaches past each edge of its parent (0 where it stays inside).
+RECT PastParent(const CControlUI* control)
+{
+    const RECT rc = control->GetPos();
+    if (control->GetParent() == nullptr || ::IsRectEmpty(&rc)) return RECT{};
+    const RECT parent = control->GetParent()->GetPos();
+    return RECT{std::max<LONG>(0, parent.left - rc.left), std::max<LONG>(0, parent.top - rc.top),
+                std::max<LONG>(0, rc.right - parent.right), std::max<LONG>(0, rc.bottom - parent.bottom)};
+}
+
+// A container shows its children only inside itself: no control may reach further past
+// its parent than it does at 96 DPI, scaled (where a control is cut, it is cut alike).
+void MainLayoutBase::ExpectEveryControlInsideItsParent()
+{
+    MainLayoutBase base(chinese, SkinUI::CDpiScale::kBaseDpi);
+    const std::vector<const CControlUI*> here = AllControls(main);
+    const std::vector<const CControlUI*> at96 = AllControls(base.main);
+    ASSERT_EQ(here.size(), at96.size());
+    ASSERT_GT(here.size(), 100u);
+    for (size_t i = 0; i < here.size(); ++i) {
+        const RECT past = PastParent(here[i]);
+        const RECT allowed = scale.ScaleRect(PastParent(at96[i]));
+        EXPECT_TRUE(past.left <= allowed.left && past.top <= allowed.top && past.right <= allowed.right &&
+                    past.bottom <= allowed.bottom)
+            << here[i]->GetClass() << " " << Rect(here[i]) << " in " << Rect(here[i]->GetParent()) << " at "
+            << scale.GetDpi() << " DPI";
+    }
+}
+
+TEST_P(MainLayoutTest, EveryControlLiesInsideItsParent)
+{
+    ExpectEveryControlInsideItsParent();
+}
+
+// The window's font names are GBK; they reach the system as their own names whatever the
+// code page, so the fonts measured here are those the window gets on any system.
+TEST_P(MainLayoutTest, EveryValueAndTextFitsItsControlInGbk)
+{
+    ExpectEveryValueAndTextFits();
 }
 
 // While the program waits for an upgrade to end, the longer title still fits,
 // left of the title bar's buttons; the usual title keeps its 300 pixels.
-TEST_P(MainLayoutTest, TheTitleWhileClosingFitsTheTitleBarInGbk)
+void MainLayoutBase::ExpectTheTitleWhileClosingFits()
 {
-    if (::GetACP() != 936)
-        GTEST_SKIP() << "measured in the Chinese code page (app_layout_tests_gbk)";
     FitTitleWidth(controls.titleLabel);
     EXPECT_EQ(controls.titleLabel->GetFixedWidth(), 300);
     const std::string closing =
@@ -259,8 +347,80 @@ TEST_P(MainLayoutTest, TheTitleWhileClosingFitsTheTitleBarInGbk)
     EXPECT_LE(title.right, controls.minimizeButton->GetPos().left);
 }
 
+TEST_P(MainLayoutTest, TheTitleWhileClosingFitsTheTitleBarInGbk)
+{
+    ExpectTheTitleWhileClosingFits();
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, MainLayoutTest, ::testing::Values(true, false),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Gbk" : "English"; });
+
+// The window at 120, 144 and 192 DPI: every length scaled, every text still readable.
+class MainLayoutAtDpiTest : public ::testing::TestWithParam<std::tuple<bool, int>>, protected MainLayoutBase {
+protected:
+    MainLayoutAtDpiTest() : MainLayoutBase(std::get<0>(GetParam()), std::get<1>(GetParam())) {}
+};
+
+TEST_P(MainLayoutAtDpiTest, EveryValueAndTextFitsItsControl)
+{
+    ExpectEveryValueAndTextFits();
+}
+
+TEST_P(MainLayoutAtDpiTest, EveryControlLiesInsideItsParent)
+{
+    ExpectEveryControlInsideItsParent();
+}
+
+TEST_P(MainLayoutAtDpiTest, TheTitleWhileClosingFitsTheTitleBar)
+{
+    ExpectTheTitleWhileClosingFits();
+}
+
+// Every control, the hidden menu panels and their items included, lies where its place
+// at 96 DPI scaled puts it: the skin is laid out in its own lengths and only then scaled.
+TEST_P(MainLayoutAtDpiTest, EveryControlTakesItsPlaceAt96DpiScaled)
+{
+    const std::vector<NamedRect> here = DescribeMainLayout(controls);
+    const std::vector<NamedRect> at96 = DescribeMainLayout(MainLayoutBase(Chinese(), 96).controls);
+    ASSERT_EQ(here.size(), at96.size());
+    for (size_t i = 0; i < here.size(); ++i) {
+        if (::IsRectEmpty(&at96[i].rect)) continue;  // rows that are not shown
+        const RECT want = scale.ScaleRect(at96[i].rect);
+        const RECT got = here[i].rect;
+        SCOPED_TRACE(here[i].name + " at " + std::to_string(scale.GetDpi()) + " DPI: " + Rect(got) + " for " +
+                     Rect(want));
+        for (const auto edge : {&RECT::left, &RECT::top, &RECT::right, &RECT::bottom})
+            EXPECT_LE(std::abs(got.*edge - want.*edge), PlaceTolerance(here[i].name, scale));
+    }
+    const int height96 = MainLayoutBase(Chinese(), 96).manager().GetFontInfo(0)->tm.tmHeight;
+    EXPECT_LE(std::abs(manager().GetFontInfo(0)->tm.tmHeight - scale.Scale(height96)), 1);
+}
+
+// A move to a monitor of another DPI (WM_DPICHANGED) scales the skin again: the window then
+// looks exactly as one built at that DPI, at the place the system suggests.
+TEST_P(MainLayoutAtDpiTest, MovingToAnotherDpiLaysOutAsBuiltThere)
+{
+    MainLayoutBase moved(Chinese(), 96);
+    RECT suggested = {4, 6, 4 + scale.Scale(588), 6 + scale.Scale(489)};
+    moved.window.Send(0x02E0, MAKEWPARAM(scale.GetDpi(), scale.GetDpi()), reinterpret_cast<LPARAM>(&suggested));
+    moved.window.Repaint();
+    EXPECT_EQ(moved.manager().GetDpiScale().GetDpi(), scale.GetDpi());
+    RECT client = {};
+    ::GetClientRect(moved.window.GetHWND(), &client);
+    EXPECT_EQ(Rect(client), Rect(0, 0, scale.Scale(588), scale.Scale(489)));
+    const std::vector<NamedRect> there = DescribeMainLayout(controls);
+    const std::vector<NamedRect> after = DescribeMainLayout(moved.controls);
+    ASSERT_EQ(after.size(), there.size());
+    for (size_t i = 0; i < after.size(); ++i) EXPECT_EQ(Rect(after[i].rect), Rect(there[i].rect)) << after[i].name;
+    EXPECT_EQ(moved.manager().GetFontInfo(1)->tm.tmHeight, manager().GetFontInfo(1)->tm.tmHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, MainLayoutAtDpiTest,
+                         ::testing::Combine(::testing::Values(true, false), ::testing::Values(120, 144, 192)),
+                         [](const ::testing::TestParamInfo<std::tuple<bool, int>>& info) {
+                             return std::string(std::get<0>(info.param) ? "Gbk" : "English") +
+                                    std::to_string(std::get<1>(info.param));
+                         });
 
 TEST(MainTextsGbk, ChineseTextsAreGbkAndLimitsAreSet)
 {

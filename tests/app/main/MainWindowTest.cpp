@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "RegistryFixture.h"
+#include "SkinUI/Utils/GbkText.h"
 #include "app/DlgMain.h"
 #include "app/MainTexts.h"
 
@@ -60,9 +61,9 @@ std::string Setting(const char* name)
 
 std::string WindowTitle(HWND window)
 {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[256] = {};
+    ::GetWindowTextW(window, text, 256);
+    return SkinUI::CGbkText::FromWide(text);
 }
 
 std::string Text(const SkinUI::CControlUI* control) { return control->GetText().GetData(); }

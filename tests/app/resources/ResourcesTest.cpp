@@ -138,12 +138,14 @@ TEST_F(ResourcesTest, IconHoldsThreeSizes)
     EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
 }
 
-TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAsInvoker)
+// Aware of each monitor's DPI, so that the system sends WM_DPICHANGED instead of stretching the window.
+TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAsInvokerAwareOfEachMonitor)
 {
     const std::string text = Resource(1, 24);  // RT_MANIFEST
     EXPECT_NE(text.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
-    EXPECT_NE(text.find("<dpiAware"), std::string::npos);
+    EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(text.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
 }
 
 TEST_F(ResourcesTest, VersionNamesTheProduct)
