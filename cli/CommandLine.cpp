@@ -1,18 +1,23 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "cli/Ports.h"
 #include "radio/RadioTables.h"
 
 const char* const kCliUsage =
-    "usage: radiocfg ports\n"
-    "       radiocfg detect\n"
-    "       radiocfg connect|disconnect --port N [--baud B]\n"
-    "       radiocfg read --port N [--baud B] [--out FILE]\n"
-    "       radiocfg write --port N [--baud B] [--verify] [--sn TEXT] [--hw TEXT] FILE\n"
-    "       radiocfg verify --port N [--baud B] FILE\n"
-    "       radiocfg upgrade --port N FIRMWARE.dwn\n"
-    "B is one of 9600, 19200, 38400 (the default), 57600, 115200; upgrades run at 115200.\n";
+    "usage: radiocfg ports [--json]\n"
+    "       radiocfg detect [--json]\n"
+    "       radiocfg connect|disconnect --port P [--baud B] [--json]\n"
+    "       radiocfg read --port P... [--baud B] [--out FILE] [--json]\n"
+    "       radiocfg write --port P... [--baud B] [--verify] [--sn TEXT] [--hw TEXT] [--json] FILE\n"
+    "       radiocfg verify --port P... [--baud B] [--json] FILE\n"
+    "       radiocfg upgrade --port P FIRMWARE.dwn\n"
+    "Every command also takes --trace FILE. P is a COM port number (Windows) or a\n"
+    "device path such as /dev/ttyUSB0 (Linux); read, write and verify take several\n"
+    "--port options and run on all of them at once. B is one of 9600, 19200,\n"
+    "38400 (the default), 57600, 115200; upgrades run at 115200.\n";
 
 namespace {
 
@@ -44,15 +49,38 @@ bool Fail(std::string& error, const std::string& message)
     return false;
 }
 
+bool TakesSeveralPorts(const std::string& command)
+{
+    return command == "read" || command == "write" || command == "verify";
+}
+
+bool AddPort(const std::string& value, CliOptions& options, std::string& error)
+{
+    std::string name;
+    if (!ParsePortName(value, name, error))
+        return false;
+    if (std::find(options.ports.begin(), options.ports.end(), name) != options.ports.end())
+        return Fail(error, name + " is given twice");
+    if (!options.ports.empty() && !TakesSeveralPorts(options.command))
+        return Fail(error, options.command + " takes one --port");
+    options.ports.push_back(name);
+    return true;
+}
+
 bool ParseOption(const std::vector<std::string>& args, std::size_t& i, CliOptions& options, std::string& error)
 {
     const std::string& name = args[i];
     if (i + 1 >= args.size())
         return Fail(error, name + " needs a value");
     const std::string& value = args[++i];
-    if (name == "--port") {
-        if (!ParseNumber(value, options.port) || options.port < 1 || options.port > 255)
-            return Fail(error, "--port takes a COM port number from 1 to 255, not '" + value + "'");
+    if (name == "--trace") {
+        if (value.empty())
+            return Fail(error, "--trace needs a file name");
+        options.traceFile = value;
+    } else if (options.command == "ports" || options.command == "detect") {
+        return Fail(error, "unknown option " + name + " for " + options.command);
+    } else if (name == "--port") {
+        return AddPort(value, options, error);
     } else if (name == "--baud" && options.command != "upgrade") {
         if (!ParseNumber(value, options.baud) || !IsTableBaud(options.baud))
             return Fail(error, "--baud takes 9600, 19200, 38400, 57600 or 115200, not '" + value + "'");
@@ -94,9 +122,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--verify" && command == "write") {
             options.verify = true;
+        } else if (args[i] == "--json" && command != "upgrade") {
+            options.json = true;
         } else if (args[i].rfind("--", 0) == 0) {
-            if (!needsPort)
-                return Fail(error, "unknown option " + args[i] + " for " + command);
             if (!ParseOption(args, i, options, error))
                 return false;
         } else if (takesConfig && options.configFile.empty()) {
@@ -107,8 +135,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliOptions& options,
             return Fail(error, "unexpected argument " + args[i]);
         }
     }
-    if (needsPort && options.port == 0)
-        return Fail(error, command + " needs --port N");
+    if (needsPort && options.ports.empty())
+        return Fail(error, command + " needs --port");
+    if (options.ports.size() > 1 && !options.outFile.empty())
+        return Fail(error, "--out takes one --port");
     if (takesConfig && options.configFile.empty())
         return Fail(error, command + " needs the configuration FILE");
     if (command == "upgrade" && options.firmwareFile.empty())

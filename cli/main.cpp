@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
-#include "cli/RadioCli.h"
+#include "cli/Radiocfg.h"
 
 namespace {
 
@@ -34,6 +34,9 @@ int main()
         std::cerr << "radiocfg: " << error << "\n" << kCliUsage;
         return 2;
     }
-    CRadioCli cli(std::cout, std::cerr);
-    return cli.Run(options);
+    std::string heading = "radiocfg";
+    for (const std::string& arg : args)
+        heading += " " + arg;
+    CRadiocfg radiocfg(std::cout, std::cerr);
+    return radiocfg.Run(options, heading);
 }

@@ -15,22 +15,17 @@ namespace {
 
 constexpr std::size_t kNameLimit = 250;
 
-struct ListKey {
+struct ListKeyEntry {
     const char* key;
     RadioList list;
 };
 
 // After the ten channel keys, in the order the reader tries them.
-const ListKey kListKeys[] = {
+const ListKeyEntry kListKeys[] = {
     {"ProtocolType", RadioList::Protocol},   {"CurrentChannel", RadioList::CurrentChannel},
     {"PortBaudRate", RadioList::PortBaud},   {"LinkBaudRate", RadioList::LinkBaud},
     {"HighPower", RadioList::HighPower},     {"LowPower", RadioList::LowPower},
 };
-
-std::string ChannelKey(int channel)
-{
-    return "Channel" + std::to_string(channel);
-}
 
 std::vector<std::string> SplitAtCommas(const std::string& line)
 {
@@ -75,12 +70,26 @@ std::string CConfigFile::ExportFileName(const std::string& chosen)
     return named || FileNameUnits(chosen) >= kNameLimit ? chosen : chosen + ".cfg";
 }
 
+std::string CConfigFile::ChannelKey(int channel)
+{
+    return "Channel" + std::to_string(channel);
+}
+
+std::string CConfigFile::ListKey(RadioList list)
+{
+    for (const ListKeyEntry& entry : kListKeys) {
+        if (entry.list == list)
+            return entry.key;
+    }
+    return std::string();
+}
+
 std::string CConfigFile::FormatConfig() const
 {
     std::string text;
     for (int channel = 0; channel < kChannelCount; ++channel)
         text += ChannelKey(channel) + "," + m_panel.ChannelText(channel) + "\r\n";
-    for (const ListKey& entry : kListKeys)
+    for (const ListKeyEntry& entry : kListKeys)
         text += std::string(entry.key) + "," + std::to_string(m_panel.SelectedIndex(entry.list)) + "\r\n";
     return text;
 }
@@ -98,7 +107,7 @@ void CConfigFile::ApplyLine(const std::string& line)
             return;
         }
     }
-    for (const ListKey& entry : kListKeys) {
+    for (const ListKeyEntry& entry : kListKeys) {
         if (key.find(entry.key) == std::string::npos)
             continue;
         if (entry.list == RadioList::Protocol)

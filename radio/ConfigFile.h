@@ -18,6 +18,9 @@ public:
 
     // The chosen name with ".cfg" appended where it lacks it.
     static std::string ExportFileName(const std::string& chosen);
+    // The keys a file names the values by: "Channel3", "ProtocolType", ...
+    static std::string ChannelKey(int channel);
+    static std::string ListKey(RadioList list);
     std::string FormatConfig() const;
     // Applies every line of a file's text, as ImportConfig does.
     void ApplyConfig(const std::string& content);

@@ -1,5 +1,6 @@
 #include "radio/RadioVerifier.h"
 
+#include "radio/ConfigFile.h"
 #include "radio/MemoryRadioPanel.h"
 #include "radio/RadioOperations.h"
 #include "radio/RadioTables.h"
@@ -45,6 +46,7 @@ CRadioVerifier::CRadioVerifier(IRadioPanel& panel, CRadioLink& link, VerifySourc
 bool CRadioVerifier::Verify()
 {
     m_differences.clear();
+    m_mismatches.clear();
     CMemoryRadioPanel radio;
     const bool read = ReadRadio(radio);
     if (read) {
@@ -75,7 +77,8 @@ void CRadioVerifier::CompareChannels(const CMemoryRadioPanel& radio)
         const std::string panelValue = FormatFrequency(FrequencyValue(m_panel.ChannelText(channel)));
         const std::string radioValue = FormatFrequency(FrequencyValue(radio.ChannelText(channel)));
         if (panelValue != radioValue)
-            AddDifference(RadioTexts::ChannelName(m_panel.IsChinese(), channel), panelValue, radioValue);
+            AddDifference(RadioTexts::ChannelName(m_panel.IsChinese(), channel), CConfigFile::ChannelKey(channel),
+                          panelValue, radioValue);
     }
 }
 
@@ -85,13 +88,14 @@ void CRadioVerifier::CompareLists(const CMemoryRadioPanel& radio)
         const std::string panelValue = Trimmed(m_panel.ListText(entry.list));
         const std::string radioValue = RadioValue(radio, entry.list);
         if (panelValue != radioValue)
-            AddDifference(m_panel.LabelText(entry.label), panelValue, radioValue);
+            AddDifference(m_panel.LabelText(entry.label), CConfigFile::ListKey(entry.list), panelValue, radioValue);
     }
 }
 
-void CRadioVerifier::AddDifference(const std::string& name, const std::string& panelValue,
+void CRadioVerifier::AddDifference(const std::string& name, const std::string& key, const std::string& panelValue,
                                    const std::string& radioValue)
 {
+    m_mismatches.push_back({key, panelValue, radioValue});
     m_differences.push_back(
         RadioTexts::Difference(m_panel.IsChinese(), m_source == VerifySource::File, name, panelValue, radioValue));
 }

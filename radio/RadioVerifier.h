@@ -8,6 +8,14 @@
 
 class CMemoryRadioPanel;
 
+// One value the radio holds otherwise: its ".cfg" key, the value the panel
+// (or file) holds and the radio's, without leading blanks; empty for none.
+struct VerifyMismatch {
+    std::string key;
+    std::string held;
+    std::string radio;
+};
+
 // Where the compared values come from, as the differences name it.
 enum class VerifySource { Window, File };
 
@@ -22,15 +30,19 @@ public:
     bool Verify();
     // The last Verify's differences, one line each, in the panel's language.
     const std::vector<std::string>& Differences() const { return m_differences; }
+    // The same differences as values.
+    const std::vector<VerifyMismatch>& Mismatches() const { return m_mismatches; }
 
 private:
     bool ReadRadio(CMemoryRadioPanel& radio);
     void CompareChannels(const CMemoryRadioPanel& radio);
     void CompareLists(const CMemoryRadioPanel& radio);
-    void AddDifference(const std::string& name, const std::string& panelValue, const std::string& radioValue);
+    void AddDifference(const std::string& name, const std::string& key, const std::string& panelValue,
+                       const std::string& radioValue);
 
     IRadioPanel& m_panel;
     CRadioLink& m_link;
     VerifySource m_source;
     std::vector<std::string> m_differences;
+    std::vector<VerifyMismatch> m_mismatches;
 };

@@ -159,8 +159,8 @@ bool CSerialPort::CompleteRead()
         ResetEvent(m_readIo.hEvent);
     }
     m_readPending = false;
-    for (DWORD i = 0; ok && i < received; ++i)
-        m_receiver->OnSerialByte(m_readBuffer[i]);
+    if (ok && received > 0)
+        m_receiver->OnSerialBytes(m_readBuffer.data(), received);
     return ok;
 }
 

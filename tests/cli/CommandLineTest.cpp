@@ -24,7 +24,7 @@ TEST(CommandLine, ReadWithEveryOption)
     Parsed parsed = Parse({"read", "--port", "7", "--baud", "115200", "--out", "x.cfg"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.options.command, "read");
-    EXPECT_EQ(parsed.options.port, 7);
+    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{"COM7"});
     EXPECT_EQ(parsed.options.baud, 115200);
     EXPECT_EQ(parsed.options.outFile, "x.cfg");
 }
@@ -66,7 +66,7 @@ TEST(CommandLine, UpgradeTakesThePortAndTheFirmwareFile)
     Parsed parsed = Parse({"upgrade", "radio.dwn", "--port", "4"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.options.command, "upgrade");
-    EXPECT_EQ(parsed.options.port, 4);
+    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{"COM4"});
     EXPECT_EQ(parsed.options.firmwareFile, "radio.dwn");
     EXPECT_TRUE(parsed.options.configFile.empty());
 }
@@ -111,7 +111,47 @@ TEST(CommandLine, RefusesWrongUsage)
         {"detect", "--port", "2"},
         {"detect", "--baud", "9600"},
         {"detect", "COM2"},
+        {"ports", "--port", "2"},
+        {"upgrade", "--port", "2", "--json", "f.dwn"},
+        {"upgrade", "--port", "2", "--port", "3", "f.dwn"},
+        {"connect", "--port", "2", "--port", "3"},
+        {"read", "--port", "2", "--port", "3", "--out", "x.cfg"},
+        {"write", "--port", "2", "--port", "02", "f.cfg"},
+        {"read", "--port", "2", "--trace", ""},
+        {"detect", "--trace"},
     };
     for (const auto& args : refused)
         EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);
+}
+
+TEST(CommandLine, ReadWriteAndVerifyTakeSeveralPortsInOrder)
+{
+    for (const char* command : {"read", "write", "verify"}) {
+        Parsed parsed = Parse({command, "--port", "12", "--port", "3", "f.cfg", "--port", "7"});
+        if (std::string(command) == "read")
+            parsed = Parse({command, "--port", "12", "--port", "3", "--port", "7"});
+        ASSERT_TRUE(parsed.ok) << command << ": " << parsed.error;
+        EXPECT_EQ(parsed.options.ports, (std::vector<std::string>{"COM12", "COM3", "COM7"})) << command;
+    }
+}
+
+TEST(CommandLine, JsonAndTraceForEveryCommandThatTakesThem)
+{
+    const std::vector<std::vector<std::string>> calls = {
+        {"ports", "--json", "--trace", "t.txt"},
+        {"detect", "--trace", "t.txt", "--json"},
+        {"read", "--port", "7", "--json", "--trace", "t.txt"},
+        {"verify", "--json", "--port", "7", "f.cfg", "--trace", "t.txt"},
+        {"write", "--port", "7", "--verify", "--json", "f.cfg", "--trace", "t.txt"},
+    };
+    for (const auto& args : calls) {
+        Parsed parsed = Parse(args);
+        ASSERT_TRUE(parsed.ok) << args[0] << ": " << parsed.error;
+        EXPECT_TRUE(parsed.options.json) << args[0];
+        EXPECT_EQ(parsed.options.traceFile, "t.txt") << args[0];
+    }
+    Parsed upgrade = Parse({"upgrade", "--port", "7", "--trace", "t.txt", "f.dwn"});
+    ASSERT_TRUE(upgrade.ok) << upgrade.error;
+    EXPECT_EQ(upgrade.options.traceFile, "t.txt");
+    EXPECT_FALSE(Parse({"read", "--port", "7"}).options.json);
 }

@@ -75,6 +75,12 @@ TEST_F(VerifyTest, EveryDifferenceIsListedAndTheWindowKeepsItsValues)
                                  "Current Channel: window Channel3, radio Channel10",
                                  "Port BaudRate: window 57600, radio 9600", "Link BaudRate: window 19200, radio 4800"}));
     EXPECT_EQ(verifier.Differences().size(), 6u);
+    std::vector<std::string> asValues;
+    for (const VerifyMismatch& mismatch : verifier.Mismatches())
+        asValues.push_back(mismatch.key + " " + mismatch.held + " " + mismatch.radio);
+    EXPECT_EQ(asValues, (Lines{"Channel3 426.12500 426.12501", "Channel7 446.12500 446.12499",
+                               "ProtocolType TRANSMDS HUACE", "CurrentChannel Channel3 Channel10",
+                               "PortBaudRate 57600 9600", "LinkBaudRate 19200 4800"}));
     EXPECT_EQ(panel.ChannelText(1), "416.125");
     EXPECT_EQ(panel.ChannelText(3), Frequency(3));
     EXPECT_EQ(panel.ListText(RadioList::Protocol), " TRANSMDS");
@@ -95,6 +101,8 @@ TEST_F(VerifyTest, ValuesTheReadCannotSelectAreComparedAsTheRadioNamesThem)
     radio.Answer("cfg_baud\r", Line("link baud 9600"));
     EXPECT_FALSE(verifier.Verify());
     EXPECT_EQ(Reported(), (Lines{"Current Channel: window none, radio Channel3", "Link BaudRate: window 19200, radio 9600"}));
+    ASSERT_EQ(verifier.Mismatches().size(), 2u);
+    EXPECT_EQ(verifier.Mismatches()[0].held, "");
 
     radio.Answer("cfg_prtl\r", Line("protocol UNKNOW"));
     EXPECT_FALSE(verifier.Verify());
