@@ -16,6 +16,12 @@ export RADIOSIM_COM=7
 export RADIOSIM_LOG="$BENCH_DIR/radio.log"
 export RADIOSIM_CONTROL="$BENCH_DIR/radio.control"
 export RADIOSIM_FIRMWARE="$BENCH_DIR/radio.firmware"
+# COM10: a second radio, for radiocfg on several ports at once.
+bench_cable radio2 10
+bench_radiosim radio2 --log "$BENCH_DIR/radio2.log" --control "$BENCH_DIR/radio2.control"
+export RADIOSIM2_COM=10
+export RADIOSIM2_LOG="$BENCH_DIR/radio2.log"
+export RADIOSIM2_CONTROL="$BENCH_DIR/radio2.control"
 
 # A hung program fails its test instead of holding up the whole run.
 ctest --test-dir "$BENCH_BUILD/host" --output-on-failure --timeout 120

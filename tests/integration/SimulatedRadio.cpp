@@ -8,9 +8,9 @@
 
 namespace {
 
-std::string Environment(const char* name)
+std::string Environment(const std::string& name)
 {
-    const char* value = std::getenv(name);
+    const char* value = std::getenv(name.c_str());
     return value ? value : "";
 }
 
@@ -26,10 +26,10 @@ std::string WindowsPathOf(const std::string& unixPath)
     return path;
 }
 
-CSimulatedRadio::CSimulatedRadio()
-    : m_port(std::atoi(Environment("RADIOSIM_COM").c_str())),
-      m_logPath(WindowsPathOf(Environment("RADIOSIM_LOG"))),
-      m_controlPath(WindowsPathOf(Environment("RADIOSIM_CONTROL")))
+CSimulatedRadio::CSimulatedRadio(const std::string& variables)
+    : m_port(std::atoi(Environment(variables + "_COM").c_str())),
+      m_logPath(WindowsPathOf(Environment(variables + "_LOG"))),
+      m_controlPath(WindowsPathOf(Environment(variables + "_CONTROL")))
 {
     NewCommands();
 }

@@ -4,10 +4,12 @@
 #include <vector>
 
 // The simulated radio the test run starts on a virtual COM port: its port
-// number, the log of the commands it received and its control file.
+// number, the log of the commands it received and its control file. The run
+// names them in the environment: RADIOSIM_COM, _LOG and _CONTROL, and for a
+// second radio RADIOSIM2_COM and so on.
 class CSimulatedRadio {
 public:
-    CSimulatedRadio();
+    explicit CSimulatedRadio(const std::string& variables = "RADIOSIM");
 
     bool IsAvailable() const { return m_port != 0; }
     int Port() const { return m_port; }
