@@ -29,6 +29,8 @@ private:
 
 // The serial ports of this machine, as `radiocfg ports` lists them.
 std::vector<std::string> ListPortNames();
+// The ports detect tries: each device once, under the first name listed.
+std::vector<std::string> SearchPortNames();
 // The port a --port value names; false, with the reason, when it names none.
 bool ParsePortName(const std::string& value, std::string& name, std::string& error);
 // Whether the port is one of this machine's; the reason when it is not.

@@ -45,6 +45,11 @@ std::vector<std::string> ListPortNames()
     return names;
 }
 
+std::vector<std::string> SearchPortNames()
+{
+    return ListPortNames();
+}
+
 bool ParsePortName(const std::string& value, std::string& name, std::string& error)
 {
     char* end = nullptr;

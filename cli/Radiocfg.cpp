@@ -99,7 +99,7 @@ int CRadiocfg::ListPorts(const CliOptions& options)
 
 int CRadiocfg::Detect(const CliOptions& options)
 {
-    CPortDirectory ports(ListPortNames());
+    CPortDirectory ports(SearchPortNames());
     std::ostringstream unused;
     CRadioCli cli(options.json ? unused : m_out, options.json ? unused : m_err, ports, Trace());
     const int status = cli.Detect();

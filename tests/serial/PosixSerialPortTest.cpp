@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "serial/PosixSerialPort.h"
+
+using namespace std::chrono;
+
+namespace {
+
+// Collects received bytes; a discard of unread input shows as "|". The
+// first delivery can be held, to let input pile up behind it.
+class Collector : public ISerialReceiver {
+public:
+    void OnSerialByte(unsigned char byte) override
+    {
+        std::unique_lock<std::mutex> guard(m_lock);
+        m_bytes.push_back(static_cast<char>(byte));
+        m_changed.notify_all();
+        if (m_holdFirst && m_bytes.size() == 1)
+            m_changed.wait(guard, [this] { return m_released; });
+    }
+    void OnInputDiscarded() override { OnSerialByte('|'); }
+
+    void HoldFirstDelivery() { m_holdFirst = true; }
+    void Release()
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_released = true;
+        m_changed.notify_all();
+    }
+    bool WaitFor(const std::string& text, milliseconds limit = milliseconds(2000))
+    {
+        std::unique_lock<std::mutex> guard(m_lock);
+        return m_changed.wait_for(guard, limit, [&] { return m_bytes.find(text) != std::string::npos; });
+    }
+    bool WaitForCount(std::size_t count)
+    {
+        std::unique_lock<std::mutex> guard(m_lock);
+        return m_changed.wait_for(guard, milliseconds(2000), [&] { return m_bytes.size() >= count; });
+    }
+    std::string Bytes()
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return m_bytes;
+    }
+
+private:
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    std::string m_bytes;
+    bool m_holdFirst = false;
+    bool m_released = false;
+};
+
+// A pseudo-terminal: the port opens its device end, the test plays the radio
+// on the other.
+class PosixSerialPortTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        radio = posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(radio, 0);
+        ASSERT_EQ(grantpt(radio), 0);
+        ASSERT_EQ(unlockpt(radio), 0);
+        device = ptsname(radio);
+        termios raw{};
+        tcgetattr(radio, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(radio, TCSANOW, &raw);
+    }
+    void TearDown() override
+    {
+        if (radio >= 0)
+            close(radio);
+    }
+
+    std::unique_ptr<CPosixSerialPort> OpenedPort(Collector& receiver, int baud = 38400)
+    {
+        auto port = std::make_unique<CPosixSerialPort>(&receiver, std::vector<std::string>{device});
+        EXPECT_TRUE(port->Open(1, baud));
+        EXPECT_TRUE(port->StartMonitor());
+        return port;
+    }
+    void RadioSays(const std::string& text) { ASSERT_EQ(write(radio, text.data(), text.size()), (ssize_t)text.size()); }
+    // What reaches the radio within the limit, up to length bytes.
+    std::string RadioHears(std::size_t length, milliseconds limit = milliseconds(2000))
+    {
+        std::string heard;
+        const auto end = steady_clock::now() + limit;
+        while (heard.size() < length && steady_clock::now() < end) {
+            pollfd wait{radio, POLLIN, 0};
+            if (poll(&wait, 1, 50) <= 0)
+                continue;
+            char chunk[512];
+            const ssize_t got = read(radio, chunk, std::min(sizeof chunk, length - heard.size()));
+            if (got > 0)
+                heard.append(chunk, static_cast<std::size_t>(got));
+        }
+        return heard;
+    }
+
+    int radio = -1;
+    std::string device;
+    Collector collector;
+};
+
+}  // namespace
+
+TEST_F(PosixSerialPortTest, SendGoesOutAfterTheNoticeAndTheReplyFollowsIt)
+{
+    auto port = OpenedPort(collector);
+    ASSERT_TRUE(port->Send("cfg_hard\r", 9));
+    EXPECT_EQ(RadioHears(9), "cfg_hard\r");
+    RadioSays("\r\nH1.2\r\n");
+    EXPECT_TRUE(collector.WaitFor("\r\nH1.2\r\n"));
+    EXPECT_EQ(collector.Bytes(), "|\r\nH1.2\r\n");
+}
+
+// Input that came before a command was queued is delivered before its
+// notice or discarded; after the notice comes only the reply. The monitor is
+// held in the first notice while a line arrives and the next command is queued.
+TEST_F(PosixSerialPortTest, NothingReceivedBeforeASendComesAfterItsNotice)
+{
+    collector.HoldFirstDelivery();
+    auto port = OpenedPort(collector);
+    ASSERT_TRUE(port->Send("cfg_ch_n\r", 9));
+    ASSERT_TRUE(collector.WaitFor("|"));
+    RadioSays("late line\r\n");
+    std::this_thread::sleep_for(milliseconds(50));  // in the device, unread
+    ASSERT_TRUE(port->Send("cfg_prtl\r", 9));
+    collector.Release();
+    EXPECT_EQ(RadioHears(18), "cfg_ch_n\rcfg_prtl\r");
+    RadioSays("\r\nprotocol TRIMTALK\r\n");
+    ASSERT_TRUE(collector.WaitFor("TRIMTALK\r\n"));
+    const std::string bytes = collector.Bytes();
+    EXPECT_EQ(bytes.substr(bytes.rfind('|')), "|\r\nprotocol TRIMTALK\r\n") << bytes;
+}
+
+TEST_F(PosixSerialPortTest, BytesArriveInOrderAndWholeSendsGoOut)
+{
+    auto port = OpenedPort(collector);
+    ASSERT_TRUE(port->Send("cfg_hard\r", 9));  // the monitor runs once its notice came
+    ASSERT_TRUE(collector.WaitFor("|"));
+    EXPECT_EQ(RadioHears(9), "cfg_hard\r");
+    std::string stream = "|";
+    for (int i = 0; stream.size() < 6000; ++i)
+        stream += std::to_string(i) + ",";
+    std::thread radioSide([&] {
+        for (std::size_t done = 1; done < stream.size(); done += 700)
+            RadioSays(stream.substr(done, 700));
+    });
+    radioSide.join();
+    EXPECT_TRUE(collector.WaitForCount(stream.size()));
+    EXPECT_TRUE(collector.Bytes() == stream) << collector.Bytes().size() << " bytes";
+
+    const std::string full(CPosixSerialPort::kTransmitBufferSize, 'x');
+    EXPECT_FALSE(port->Send(full.data(), full.size() + 1));
+    EXPECT_TRUE(port->Send(full.data(), full.size()));
+    EXPECT_EQ(RadioHears(full.size() + 1, milliseconds(1000)), full);
+}
+
+TEST_F(PosixSerialPortTest, LineIsRaw8N1AtTheRate)
+{
+    auto port = OpenedPort(collector, 57600);
+    termios line{};
+    ASSERT_EQ(tcgetattr(radio, &line), 0);
+    EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B57600));
+    EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+    EXPECT_EQ(line.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(line.c_iflag & (IXON | IXOFF | ICRNL), 0u);
+    EXPECT_EQ(line.c_oflag & OPOST, 0u);
+
+    ASSERT_TRUE(port->Open(1, 9600));  // opening again stops the old monitor first
+    ASSERT_TRUE(port->StartMonitor());
+    ASSERT_EQ(tcgetattr(radio, &line), 0);
+    EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B9600));
+}
+
+TEST_F(PosixSerialPortTest, APortInUseIsRefusedUntilItIsClosed)
+{
+    auto first = OpenedPort(collector);
+    Collector other;
+    CPosixSerialPort second(&other, {device});
+    EXPECT_FALSE(second.Open(1, 38400));
+    EXPECT_FALSE(second.IsOpen());
+    first->Close();
+    EXPECT_FALSE(first->IsMonitoring());
+    EXPECT_FALSE(first->IsOpen());
+    first->Close();  // a second close is harmless
+    EXPECT_TRUE(second.Open(1, 38400));
+}
+
+TEST_F(PosixSerialPortTest, WhatIsNoSerialPortDoesNotOpen)
+{
+    CPosixSerialPort port(&collector, {"/nonexistent/ttyUSB0", "/dev/null", device});
+    EXPECT_FALSE(port.Open(1, 38400));
+    EXPECT_FALSE(port.Open(2, 38400));  // no line settings
+    EXPECT_FALSE(port.Open(0, 38400));
+    EXPECT_FALSE(port.Open(4, 38400));
+    EXPECT_FALSE(port.StartMonitor());
+    EXPECT_TRUE(port.Send("x", 1));  // goes nowhere, as on Windows
+    port.Close();
+    EXPECT_TRUE(port.Open(3, 38400));
+}
+
+// The thread is done with the object before it goes, however busy the line;
+// under the address sanitizer a late touch would end the test.
+TEST_F(PosixSerialPortTest, APortGoesAwayWhileBytesPourIn)
+{
+    std::atomic<bool> pouring{true};
+    std::thread radioSide([&] {
+        const std::string chunk(64, 'z');
+        while (pouring)
+            (void)!write(radio, chunk.data(), chunk.size());
+    });
+    for (int round = 0; round < 20; ++round) {
+        Collector receiver;
+        auto port = OpenedPort(receiver);
+        ASSERT_TRUE(receiver.WaitFor("z"));
+        port.reset();
+    }
+    pouring = false;
+    radioSide.join();
+}
