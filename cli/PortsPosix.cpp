@@ -51,8 +51,8 @@ bool ParsePortName(const std::string& value, std::string& name, std::string& err
         return true;
     }
     const long number = std::strtol(value.c_str(), nullptr, 10);
-    if (number < 1 || number > 256) {
-        error = "--port takes a device path, or a COM port number from 1 to 256, not '" + value + "'";
+    if (number < 1 || number > 255) {
+        error = "--port takes a device path, or a COM port number from 1 to 255, not '" + value + "'";
         return false;
     }
     name = "/dev/ttyS" + std::to_string(number - 1);

@@ -10,6 +10,16 @@ struct Parsed {
     std::string error;
 };
 
+// The port "--port N" names: COMN, or where ports are devices, ttyS<N-1>.
+std::string Com(int number)
+{
+#ifdef _WIN32
+    return "COM" + std::to_string(number);
+#else
+    return "/dev/ttyS" + std::to_string(number - 1);
+#endif
+}
+
 Parsed Parse(const std::vector<std::string>& args)
 {
     Parsed parsed{};
@@ -24,7 +34,7 @@ TEST(CommandLine, ReadWithEveryOption)
     Parsed parsed = Parse({"read", "--port", "7", "--baud", "115200", "--out", "x.cfg"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.options.command, "read");
-    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{"COM7"});
+    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{Com(7)});
     EXPECT_EQ(parsed.options.baud, 115200);
     EXPECT_EQ(parsed.options.outFile, "x.cfg");
 }
@@ -66,7 +76,7 @@ TEST(CommandLine, UpgradeTakesThePortAndTheFirmwareFile)
     Parsed parsed = Parse({"upgrade", "radio.dwn", "--port", "4"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.options.command, "upgrade");
-    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{"COM4"});
+    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{Com(4)});
     EXPECT_EQ(parsed.options.firmwareFile, "radio.dwn");
     EXPECT_TRUE(parsed.options.configFile.empty());
 }
@@ -74,8 +84,11 @@ TEST(CommandLine, UpgradeTakesThePortAndTheFirmwareFile)
 TEST(CommandLine, RefusesValuesOutsideTheTables)
 {
     const std::vector<std::vector<std::string>> refused = {
-        {"read", "--port", "0"},        {"read", "--port", "256"},          {"read", "--port", "7x"},
-        {"read", "--port", "-1"},       {"read", "--port", "7", "--baud", "4800"},
+        {"read", "--port", "0"},        {"read", "--port", "256"},          {"read", "--port", ""},
+#ifdef _WIN32
+        {"read", "--port", "7x"},       {"read", "--port", "-1"},           {"read", "--port", "/dev/ttyUSB0"},
+#endif
+        {"read", "--port", "7", "--baud", "4800"},
         {"read", "--port", "7", "--baud", ""},     {"read", "--port", "7", "--out", ""},
         {"write", "--port", "2", "f", "--sn", "1234567890"},
         {"write", "--port", "2", "f", "--hw", "H2.01"},  {"write", "--port", "2", "f", "--sn", ""},
@@ -131,7 +144,7 @@ TEST(CommandLine, ReadWriteAndVerifyTakeSeveralPortsInOrder)
         if (std::string(command) == "read")
             parsed = Parse({command, "--port", "12", "--port", "3", "--port", "7"});
         ASSERT_TRUE(parsed.ok) << command << ": " << parsed.error;
-        EXPECT_EQ(parsed.options.ports, (std::vector<std::string>{"COM12", "COM3", "COM7"})) << command;
+        EXPECT_EQ(parsed.options.ports, (std::vector<std::string>{Com(12), Com(3), Com(7)})) << command;
     }
 }
 
@@ -155,3 +168,14 @@ TEST(CommandLine, JsonAndTraceForEveryCommandThatTakesThem)
     EXPECT_EQ(upgrade.options.traceFile, "t.txt");
     EXPECT_FALSE(Parse({"read", "--port", "7"}).options.json);
 }
+
+#ifndef _WIN32
+TEST(CommandLine, PortsAreDevicePaths)
+{
+    Parsed parsed = Parse({"read", "--port", "/dev/ttyUSB0", "--port", "/dev/serial/by-id/usb-FTDI-if00", "--port", "1"});
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.options.ports,
+              (std::vector<std::string>{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI-if00", "/dev/ttyS0"}));
+    EXPECT_FALSE(Parse({"read", "--port", "/dev/ttyUSB0", "--port", "/dev/ttyUSB0"}).ok);
+}
+#endif
