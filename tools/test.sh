@@ -25,9 +25,12 @@ export RADIOSIM2_CONTROL="$BENCH_DIR/radio2.control"
 
 # A hung program fails its test instead of holding up the whole run.
 ctest --test-dir "$BENCH_BUILD/host" --output-on-failure --timeout 120
-echo "[bench] native core under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer" >&2
-ctest --test-dir "$BENCH_BUILD/native" --output-on-failure -j 2 --timeout 300
+echo "[bench] native core and radiocfg under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer" >&2
+# The native radiocfg tests start simulated radios of their own on socat cables.
+export RADIOSIM_EXE="$BENCH_BUILD/host/radiosim/radiosim"
+ctest --test-dir "$BENCH_BUILD/native" --output-on-failure -j 2 -LE bench --timeout 300
 echo "[bench] fuzzers, ${FUZZ_SECONDS:=10} s each" >&2
 bash "$BENCH_ROOT/tools/fuzz.sh" "$FUZZ_SECONDS"
 ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -j 2 -LE bench --timeout 300
 ctest --test-dir "$BENCH_BUILD/win" --output-on-failure -L bench --verbose --timeout 600
+ctest --test-dir "$BENCH_BUILD/native" --output-on-failure -L bench --verbose --timeout 600

@@ -1,10 +1,13 @@
 #include "tests/integration/SimulatedRadio.h"
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -18,18 +21,27 @@ std::string Environment(const std::string& name)
 
 std::string WindowsPathOf(const std::string& unixPath)
 {
+#ifdef _WIN32
     std::string path = "Z:" + unixPath;
     for (char& c : path) {
         if (c == '/')
             c = '\\';
     }
     return path;
+#else
+    return unixPath;
+#endif
 }
 
 CSimulatedRadio::CSimulatedRadio(const std::string& variables)
-    : m_port(std::atoi(Environment(variables + "_COM").c_str())),
-      m_logPath(WindowsPathOf(Environment(variables + "_LOG"))),
-      m_controlPath(WindowsPathOf(Environment(variables + "_CONTROL")))
+    : CSimulatedRadio(std::atoi(Environment(variables + "_COM").c_str()),
+                      WindowsPathOf(Environment(variables + "_LOG")),
+                      WindowsPathOf(Environment(variables + "_CONTROL")))
+{
+}
+
+CSimulatedRadio::CSimulatedRadio(int port, std::string logPath, std::string controlPath)
+    : m_port(port), m_logPath(std::move(logPath)), m_controlPath(std::move(controlPath))
 {
     NewCommands();
 }
@@ -41,11 +53,13 @@ void CSimulatedRadio::Start(const std::string& scenario)
         << "# " << ++m_controlSerial << " " << this << "\nreset " << scenario << "\n";
 }
 
+#ifdef _WIN32
 void* CSimulatedRadio::TakePort() const
 {
     std::string device = "\\\\.\\COM" + std::to_string(m_port);
     return CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
+#endif
 
 std::vector<std::string> CSimulatedRadio::NewCommands()
 {
