@@ -5,10 +5,15 @@
 #     with -fsanitize=fuzzer,address,undefined.
 option(RADIOCONFIG_FUZZERS "Build the libFuzzer harnesses (clang) instead of the unit tests" OFF)
 
+# OFF gives plain programs, such as a radiocfg for a bench computer.
+option(RADIOCONFIG_SANITIZE "Build under AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+
 set(RADIOCONFIG_SANITIZERS address,undefined)
-add_compile_options(-Wall -Wextra -g -fno-omit-frame-pointer
-  -fsanitize=${RADIOCONFIG_SANITIZERS} -fno-sanitize-recover=all)
-add_link_options(-fsanitize=${RADIOCONFIG_SANITIZERS})
+add_compile_options(-Wall -Wextra -g -fno-omit-frame-pointer)
+if(RADIOCONFIG_SANITIZE OR RADIOCONFIG_FUZZERS)
+  add_compile_options(-fsanitize=${RADIOCONFIG_SANITIZERS} -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${RADIOCONFIG_SANITIZERS})
+endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # As in the Windows build, so that the Chinese texts are GBK here too.
   add_compile_options(-fexec-charset=GBK)
