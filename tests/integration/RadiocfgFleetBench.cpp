@@ -2,7 +2,7 @@
 // writing it to one, each radio on a cable of its own and pacing its line.
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,7 +61,7 @@ int main()
     if (!running || RunChild({RADIOCFG_EXE, "read", "--port", radios[0]->Device(), "--out", file}).exitCode != 0) {
         std::printf("FAILED: the simulated radios did not answer\n");
         radios.clear();
-        std::system(("rm -rf '" + folder + "'").c_str());
+        std::filesystem::remove_all(folder);
         return 1;
     }
     const Figures one = TimeWrites(radios, 1, file + ".cfg");
@@ -73,6 +73,6 @@ int main()
     std::printf("%zu radios take %.2f times the time of one (goal at most %.1f): %s\n", kFleet, ratio, kGoalRatio,
                 ratio <= kGoalRatio ? "within goal" : "over goal");
     radios.clear();
-    std::system(("rm -rf '" + folder + "'").c_str());
+    std::filesystem::remove_all(folder);
     return one.succeeded && fleet.succeeded ? 0 : 1;
 }

@@ -6,6 +6,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -61,7 +63,7 @@ protected:
         first.reset();
         second.reset();
         if (!folder.empty())
-            std::system(("rm -rf '" + folder + "'").c_str());
+            std::filesystem::remove_all(folder);
     }
     void SetUp() override
     {
