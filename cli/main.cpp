@@ -1,5 +1,7 @@
+#ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
+#endif
 
 #include <filesystem>
 #include <iostream>
@@ -11,9 +13,10 @@
 
 namespace {
 
+#ifdef _WIN32
 // The arguments as UTF-8, read from the wide command line: a file name may hold
 // characters the system's code page lacks.
-std::vector<std::string> Arguments()
+std::vector<std::string> Arguments(int, char**)
 {
     std::vector<std::string> args;
     int count = 0;
@@ -22,12 +25,19 @@ std::vector<std::string> Arguments()
     if (wide != nullptr) ::LocalFree(wide);
     return args;
 }
+#else
+// POSIX file names are bytes, UTF-8 by convention, as they come.
+std::vector<std::string> Arguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+#endif
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    std::vector<std::string> args = Arguments();
+    std::vector<std::string> args = Arguments(argc, argv);
     CliOptions options;
     std::string error;
     if (!ParseCommandLine(args, options, error)) {
