@@ -2,7 +2,7 @@
 #include <windows.h>
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
-#include "tests/SkinUI/control/SolidBmp.h"
+#include "tests/SkinUI/support/TempBmp.h"
 #include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/PaintManagerUI.h"
-#include "tests/SkinUI/control/SolidBmp.h"
+#include "tests/SkinUI/support/TempBmp.h"
 #include "tests/SkinUI/support/PixelSurface.h"
 
 using namespace SkinUI;

@@ -6,6 +6,7 @@
 #include "SkinUI/Core/HtmlTextPainter.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "tests/SkinUI/support/TempBmp.h"
 
 using namespace SkinUI;
 
@@ -13,30 +14,9 @@ namespace {
 
 std::string WriteGridImage()
 {
-    char dir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + "skinui_bench.bmp";
-    const int w = 32;
-    const int h = 32;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + w * h * 4;
-    info.biSize = sizeof(info);
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    std::vector<unsigned int> pixels(w * h);
-    for (int i = 0; i < w * h; ++i) pixels[i] = 0x80000000u | (i * 2654435761u >> 8);
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return path;
-    std::fwrite(&file, sizeof(file), 1, f);
-    std::fwrite(&info, sizeof(info), 1, f);
-    std::fwrite(pixels.data(), 4, pixels.size(), f);
-    std::fclose(f);
-    return path;
+    std::vector<uint32_t> pixels(32 * 32);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0x80000000u | (static_cast<uint32_t>(i) * 2654435761u >> 8);
+    return WriteBmp("skinui_bench.bmp", 32, 32, pixels);
 }
 
 double Millis(std::chrono::steady_clock::time_point start)

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include "tests/SkinUI/support/PixelSurface.h"
+#include "tests/SkinUI/support/TempBmp.h"
 #include <windows.h>
 #include <cstdint>
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -16,24 +16,6 @@ using namespace SkinUI;
 namespace {
 
 const int kSize = 64;
-
-// Writes a 32-bit top-down BMP of rgb pixels (0xRRGGBB, rows top first).
-std::string WriteBmp(const char* name, int w, int h, const std::vector<uint32_t>& rgb)
-{
-    char dir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + name;
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), size = 4 * w * h;
-    const BITMAPFILEHEADER file = {0x4D42, offset + size, 0, 0, offset};
-    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32};
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return path;
-    std::fwrite(&file, sizeof(file), 1, f);
-    std::fwrite(&info, sizeof(info), 1, f);
-    std::fwrite(rgb.data(), 4, rgb.size(), f);
-    std::fclose(f);
-    return path;
-}
 
 class Pixels : public ::testing::TestWithParam<bool> {
 protected:

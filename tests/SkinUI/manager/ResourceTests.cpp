@@ -2,7 +2,7 @@
 #include <string>
 #include "SkinUI/Core/MarkupBounds.h"
 #include "SkinUI/Core/PaintManagerUI.h"
-#include "tests/SkinUI/control/SolidBmp.h"
+#include "tests/SkinUI/support/TempBmp.h"
 #include "tests/SkinUI/manager/ManagerFixture.h"
 
 using namespace SkinUI;
