@@ -88,24 +88,6 @@ TEST_F(ComboPopupTest, NamedItemsAreFoundByNameAgainOnceTheListCloses)
     EXPECT_EQ(host.pm.FindControl("named"), named);
 }
 
-TEST_F(ComboPopupTest, OpensAboveNearTheBottomOfTheWorkArea)
-{
-    const RECT rcHost = WindowRect(host.hWnd);
-    MONITORINFO mi = {};
-    mi.cbSize = sizeof(mi);
-    ::GetMonitorInfoA(::MonitorFromWindow(host.hWnd, MONITOR_DEFAULTTONEAREST), &mi);
-    ::SetWindowPos(host.hWnd, nullptr, rcHost.left, mi.rcWork.bottom - 60, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    HWND hWndPopup = Open();
-    const RECT rcPopup = WindowRect(hWndPopup);
-    const RECT rcCombo = ComboOnScreen();
-    Key(hWndPopup, VK_RETURN);
-    PumpUntilClosed();
-    ::SetWindowPos(host.hWnd, nullptr, rcHost.left, rcHost.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(rcPopup.bottom, rcCombo.top);
-    EXPECT_EQ(rcPopup.bottom - rcPopup.top, 4 * ItemHeight() + 4);
-}
-
 TEST_F(ComboPopupTest, ItemsInThePopupUseTheWindowsFonts)
 {
     ASSERT_NE(host.pm.AddFont("Arial", 30, false, false, false), nullptr);

@@ -11,12 +11,9 @@ namespace {
 void* P(int n) { return reinterpret_cast<void*>(static_cast<intptr_t>(n)); }
 }  // namespace
 
-TEST(PtrArrayUI, GrowthKeepsOneSlotSpareAndOutOfRangeIsRefused) {
+TEST(PtrArrayUI, GrowthKeepsTheItemsAndOutOfRangeIsRefused) {
     CPtrArrayUI a;
-    for (int i = 1; i <= 10; ++i) EXPECT_TRUE(a.Add(P(i)));
-    EXPECT_EQ(11, a.GetCapacity());
-    EXPECT_TRUE(a.Add(P(11)));
-    EXPECT_EQ(22, a.GetCapacity());
+    for (int i = 1; i <= 11; ++i) EXPECT_TRUE(a.Add(P(i)));
     EXPECT_EQ(P(11), a[10]);
     EXPECT_FALSE(a.InsertAt(12, P(99)));
     EXPECT_FALSE(a.InsertAt(-1, P(99)));
@@ -44,10 +41,7 @@ TEST(PtrArrayUI, ResizeFillsWithNullAndCopiesAreIndependent) {
     EXPECT_EQ(nullptr, a.GetData());
 }
 
-TEST(StringMapUI, HashTakesBytesAsSignedAndInsertKeepsOldData) {
-    EXPECT_EQ(0xFFFFFFB0u, CStringMapUI::HashKey("\xB0"));
-    const uint32_t lead = static_cast<uint32_t>(-80), trail = static_cast<uint32_t>(-95);
-    EXPECT_EQ(trail * 33u + lead, CStringMapUI::HashKey("\xB0\xA1"));
+TEST(StringMapUI, InsertKeepsOldData) {
     CStringMapUI map;
     EXPECT_TRUE(map.Insert("x", P(1)));
     EXPECT_FALSE(map.Insert("x", P(2)));
