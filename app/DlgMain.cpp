@@ -9,6 +9,7 @@
 #include "SkinUI/Utils/GbkText.h"
 #include "app/DlgAbout.h"
 #include "app/LanguageLayout.h"
+#include "app/MainCommandTable.h"
 #include "app/MainTexts.h"
 #include "app/MainWindowBuilder.h"
 #include "radio/FirmwareUpgrade.h"
@@ -30,10 +31,6 @@ constexpr unsigned kFullProgress = 10000;
 // first, since selecting it offers the link rates.
 const RadioList kRefilledLists[] = {RadioList::Protocol, RadioList::CurrentChannel, RadioList::HighPower,
                                     RadioList::LowPower, RadioList::ConnectionRate, RadioList::PortBaud};
-
-const RadioCommand kCommands[] = {RadioCommand::Connect,      RadioCommand::Disconnect,   RadioCommand::Read,
-                                  RadioCommand::Write,        RadioCommand::ImportConfig, RadioCommand::ExportConfig,
-                                  RadioCommand::UpgradeFirmware};
 
 }  // namespace
 
@@ -252,12 +249,14 @@ void DlgMain::HandleStatus(WPARAM argument, LPARAM code)
 
 void DlgMain::SetCommandsEnabled(bool enabled)
 {
-    const MainControls& c = m_controls;
-    for (SkinUI::CButtonUI* button : {c.connectButton, c.disconnectButton, c.readButton, c.writeButton})
-        button->SetEnabled(enabled && m_comPorts.HasPorts());
-    for (SkinUI::CButtonUI* item :
-         {c.connectItem, c.disconnectItem, c.readItem, c.verifyItem, c.writeItem, c.findRadioItem})
-        item->SetEnabled(enabled);
+    for (const MainCommand& command : CMainCommandTable()) {
+        if (!command.heldWhileBusy)
+            continue;
+        if (command.button != nullptr)
+            (m_controls.*command.button)->SetEnabled(enabled && m_comPorts.HasPorts());
+        if (command.item != nullptr)
+            (m_controls.*command.item)->SetEnabled(enabled);
+    }
 }
 
 void DlgMain::SetBusy(bool busy)
@@ -281,9 +280,9 @@ void DlgMain::ShowProgressBar(unsigned progress)
 void DlgMain::ShowUpgradeResult(WPARAM control, bool success)
 {
     const auto* sender = reinterpret_cast<const SkinUI::CControlUI*>(control);
-    for (RadioCommand command : kCommands)
-        if (sender != nullptr && m_panel.CommandControl(command) == sender)
-            m_panel.ShowResult(command, success);
+    for (const MainCommand& command : CMainCommandTable())
+        if (command.status && sender != nullptr && CMainCommandTable::ControlOf(m_controls, command) == sender)
+            m_panel.ShowResult(*command.status, success);
 }
 
 void DlgMain::DropFocus(WPARAM control)

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/MainCommandTable.h"
 #include "app/MainMenus.h"
 #include "app/MainWindowActions.h"
 #include "radio/ConfigFile.h"
@@ -44,29 +45,8 @@ void CMainCommands::OnClick(SkinUI::CControlUI* sender)
         m_refusedPress = nullptr;
         return;
     }
-    const MainControls& c = m_controls;
-    if (sender == c.closeButton)
-        m_actions.Quit();
-    else if (sender == c.minimizeButton)
-        m_actions.Minimize();
-    else if (sender == c.defaultButton)
-        m_operations.FillDefaultFrequencies();
-    else if (sender == c.exportButton)
-        m_config.ExportConfig();
-    else if (sender == c.importButton)
-        m_config.ImportConfig();
-    else if (sender == c.connectButton)
-        m_operations.EnterConfigMode();
-    else if (sender == c.disconnectButton)
-        m_operations.LeaveConfigMode();
-    else if (sender == c.readButton)
-        m_operations.ReadAllParameters();
-    else if (sender == c.writeButton)
-        m_operations.WriteParameters();
-    else if (sender == c.serialUnlockButton)
-        m_operations.UnlockField(RadioField::SerialNumber);
-    else if (sender == c.hardwareUnlockButton)
-        m_operations.UnlockField(RadioField::Hardware);
+    if (const MainCommand* command = CMainCommandTable::ByButton(m_controls, sender))
+        Run(command->action);
 }
 
 void CMainCommands::OnDropDown(SkinUI::CControlUI* list)
@@ -109,47 +89,39 @@ bool CMainCommands::CheckPendingChannel(SkinUI::CControlUI* cause)
 
 bool CMainCommands::SkipsCheck(SkinUI::CControlUI* control) const
 {
-    const MainControls& c = m_controls;
-    const SkinUI::CControlUI* const buttons[] = {
-        c.closeButton, c.minimizeButton, c.defaultButton, c.connectButton,
-        c.disconnectButton, c.readButton, c.writeButton,
-    };
-    for (const SkinUI::CControlUI* button : buttons)
-        if (button == control)
-            return true;
-    return IsList(control);
+    const MainCommand* command = CMainCommandTable::ByButton(m_controls, control);
+    return (command != nullptr && command->buttonSkipsChannelCheck) || IsList(control);
 }
 
 bool CMainCommands::RunMenuItem(SkinUI::CControlUI* item)
 {
-    const MainControls& c = m_controls;
-    if (item == c.connectItem)
-        m_operations.EnterConfigMode();
-    else if (item == c.readItem)
-        m_operations.ReadAllParameters();
-    else if (item == c.writeItem)
-        m_operations.WriteParameters();
-    else if (item == c.verifyItem)
-        m_verifier.Verify();
-    else if (item == c.disconnectItem)
-        m_operations.LeaveConfigMode();
-    else if (item == c.findRadioItem)
-        m_actions.FindRadio();
-    else if (item == c.upgradeItem)
-        m_actions.RequestUpgrade();
-    else if (item == c.importItem)
-        m_config.ImportConfig();
-    else if (item == c.exportItem)
-        m_config.ExportConfig();
-    else if (item == c.exitItem)
-        m_actions.Quit();
-    else if (item == c.languageItem)
-        m_actions.SwitchLanguage();
-    else if (item == c.aboutItem)
-        m_actions.ShowAbout();
-    else
+    const MainCommand* command = CMainCommandTable::ByItem(m_controls, item);
+    if (command == nullptr)
         return false;
+    Run(command->action);
     return true;
+}
+
+void CMainCommands::Run(MainAction action)
+{
+    switch (action) {
+    case MainAction::Connect: m_operations.EnterConfigMode(); break;
+    case MainAction::Disconnect: m_operations.LeaveConfigMode(); break;
+    case MainAction::Read: m_operations.ReadAllParameters(); break;
+    case MainAction::Write: m_operations.WriteParameters(); break;
+    case MainAction::Verify: m_verifier.Verify(); break;
+    case MainAction::FindRadio: m_actions.FindRadio(); break;
+    case MainAction::Upgrade: m_actions.RequestUpgrade(); break;
+    case MainAction::Import: m_config.ImportConfig(); break;
+    case MainAction::Export: m_config.ExportConfig(); break;
+    case MainAction::Quit: m_actions.Quit(); break;
+    case MainAction::SwitchLanguage: m_actions.SwitchLanguage(); break;
+    case MainAction::About: m_actions.ShowAbout(); break;
+    case MainAction::Minimize: m_actions.Minimize(); break;
+    case MainAction::FillDefaults: m_operations.FillDefaultFrequencies(); break;
+    case MainAction::UnlockSerialNumber: m_operations.UnlockField(RadioField::SerialNumber); break;
+    case MainAction::UnlockHardware: m_operations.UnlockField(RadioField::Hardware); break;
+    }
 }
 
 bool CMainCommands::IsList(SkinUI::CControlUI* control) const

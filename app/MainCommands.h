@@ -2,6 +2,7 @@
 
 #include "SkinUI/Core/NotifyMsg.h"
 #include "app/ChannelEditGuard.h"
+#include "app/MainCommandTable.h"
 #include "app/MainControls.h"
 
 class CConfigFile;
@@ -27,6 +28,7 @@ private:
     bool CheckPendingChannel(SkinUI::CControlUI* cause);
     bool SkipsCheck(SkinUI::CControlUI* control) const;
     bool RunMenuItem(SkinUI::CControlUI* item);
+    void Run(MainAction action);
     bool IsList(SkinUI::CControlUI* control) const;
     int ChannelOf(SkinUI::CControlUI* control) const;
 

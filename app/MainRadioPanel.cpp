@@ -6,6 +6,7 @@
 
 #include "SkinUI/Control/ListLabelElementUI.h"
 #include "SkinUI/Utils/GbkText.h"
+#include "app/MainCommandTable.h"
 #include "radio/RadioTexts.h"
 
 namespace {
@@ -121,18 +122,7 @@ void CMainRadioPanel::ShowUnlockButtons()
 
 SkinUI::CControlUI* CMainRadioPanel::CommandControl(RadioCommand command) const
 {
-    switch (command) {
-    case RadioCommand::Connect: return m_controls.connectButton;
-    case RadioCommand::Disconnect: return m_controls.disconnectButton;
-    case RadioCommand::Read: return m_controls.readButton;
-    case RadioCommand::Write: return m_controls.writeButton;
-    case RadioCommand::ImportConfig: return m_controls.importButton;
-    case RadioCommand::ExportConfig: return m_controls.exportButton;
-    case RadioCommand::UpgradeFirmware: return m_controls.upgradeItem;
-    case RadioCommand::Verify: return m_controls.verifyItem;
-    case RadioCommand::FindRadio: return m_controls.findRadioItem;
-    }
-    return nullptr;
+    return CMainCommandTable::StatusControl(m_controls, command);
 }
 
 SkinUI::CControlUI* CMainRadioPanel::LabelControl(RadioLabel label) const

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/MainCommandTable.h"
 #include "resources/Version.h"
 
 namespace MainTexts {
@@ -21,14 +22,6 @@ const TextPair kQuitPendingSuffix = {" - 升级结束后关闭", " - closing aft
 
 namespace {
 
-// Texts a button and its menu item share.
-const TextPair kConnect = {"连接", "Connect"};
-const TextPair kDisconnect = {"断开", "Disconnect"};
-const TextPair kRead = {"读取", "Read"};
-const TextPair kWrite = {"写入", "Write"};
-const TextPair kImport = {"导入配置", "Import Config"};
-const TextPair kExport = {"导出配置", "Export Config"};
-
 void Add(CTextList& list, SkinUI::CControlUI* control, const TextPair& text)
 {
     list.Add(control, text.chinese, text.english);
@@ -36,12 +29,9 @@ void Add(CTextList& list, SkinUI::CControlUI* control, const TextPair& text)
 
 void AddCommandTexts(CTextList& list, const MainControls& c)
 {
-    Add(list, c.connectButton, kConnect);
-    Add(list, c.disconnectButton, kDisconnect);
-    Add(list, c.readButton, kRead);
-    Add(list, c.writeButton, kWrite);
-    Add(list, c.importButton, kImport);
-    Add(list, c.exportButton, kExport);
+    for (const MainCommand& command : CMainCommandTable())
+        if (command.button != nullptr && command.text != nullptr)
+            Add(list, c.*command.button, *command.text);
     list.Add(c.menuTitles[MainControls::FileMenu], "文件", "File");
     list.Add(c.menuTitles[MainControls::LanguageMenu], "语言", "Language");
     list.Add(c.menuTitles[MainControls::HelpMenu], "帮助", "Help");
@@ -50,18 +40,9 @@ void AddCommandTexts(CTextList& list, const MainControls& c)
 
 void AddMenuItemTexts(CTextList& list, const MainControls& c)
 {
-    Add(list, c.connectItem, kConnect);
-    Add(list, c.disconnectItem, kDisconnect);
-    Add(list, c.readItem, kRead);
-    Add(list, c.writeItem, kWrite);
-    list.Add(c.verifyItem, "校验", "Verify");
-    list.Add(c.findRadioItem, "查找电台", "Find Radio");
-    list.Add(c.upgradeItem, "升级程序", "Upgrade Firmware");
-    Add(list, c.importItem, kImport);
-    Add(list, c.exportItem, kExport);
-    list.Add(c.exitItem, "退出", "Exit");
-    list.Add(c.languageItem, "英语", "Chinese");
-    list.Add(c.aboutItem, "关于...", "About...");
+    for (const MainCommand& command : CMainCommandTable())
+        if (command.item != nullptr && command.text != nullptr)
+            Add(list, c.*command.item, *command.text);
     Add(list, c.titleLabel, MainTexts::kWindowTitle);
 }
 
