@@ -1,6 +1,6 @@
 #include "BootLoader.h"
 
-unsigned BootLoader::PageChecksum(const std::string& packet)
+unsigned CBootLoader::PageChecksum(const std::string& packet)
 {
     unsigned sum = 0;
     for (std::size_t i = 0; i < 256 && i < packet.size(); ++i)
@@ -8,7 +8,7 @@ unsigned BootLoader::PageChecksum(const std::string& packet)
     return sum;
 }
 
-bool BootLoader::IsChecksumValid(const std::string& packet)
+bool CBootLoader::IsChecksumValid(const std::string& packet)
 {
     if (packet.size() != 258)
         return false;
@@ -16,7 +16,7 @@ bool BootLoader::IsChecksumValid(const std::string& packet)
     return sent == PageChecksum(packet);
 }
 
-std::string BootLoader::TakePage(const std::string& packet, int failPage)
+std::string CBootLoader::TakePage(const std::string& packet, int failPage)
 {
     ++m_pageNumber;
     if (m_pageNumber == failPage)
@@ -27,7 +27,7 @@ std::string BootLoader::TakePage(const std::string& packet, int failPage)
     return "write OK";
 }
 
-void BootLoader::Restart()
+void CBootLoader::Restart()
 {
     m_pageNumber = 0;
     m_firmware.clear();

@@ -4,7 +4,7 @@
 
 // The radio's boot loader: takes firmware pages, each checked by the sum of
 // its 256 bytes sent high byte first.
-class BootLoader {
+class CBootLoader {
 public:
     static unsigned PageChecksum(const std::string& packet);
     static bool IsChecksumValid(const std::string& packet);

@@ -9,7 +9,7 @@ bool IsBootWord(const std::string& text)
 
 }  // namespace
 
-bool CommandFramer::Feed(unsigned char byte, Item& item)
+bool CCommandFramer::Feed(unsigned char byte, Item& item)
 {
     if (m_packetPending) {
         m_buffer.push_back(static_cast<char>(byte));

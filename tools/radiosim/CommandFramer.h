@@ -5,7 +5,7 @@
 // Cuts the received bytes into commands: lines ended by CR, the boot
 // loader's ten-byte words that come without one, and 258-byte page packets
 // when one is expected.
-class CommandFramer {
+class CCommandFramer {
 public:
     static constexpr std::size_t kPacketSize = 258;
 

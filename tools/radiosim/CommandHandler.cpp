@@ -45,7 +45,7 @@ std::string ProtocolName(int code)
     return InRange(code, 1, 8) ? kProtocols[code - 1] : "";
 }
 
-std::string CommandHandler::Handle(const std::string& command, bool& changed)
+std::string CCommandHandler::Handle(const std::string& command, bool& changed)
 {
     changed = false;
     std::size_t blank = command.find(' ');
@@ -54,7 +54,7 @@ std::string CommandHandler::Handle(const std::string& command, bool& changed)
     return Set(command.substr(0, blank), command.substr(blank + 1), changed);
 }
 
-std::string CommandHandler::Query(const std::string& command) const
+std::string CCommandHandler::Query(const std::string& command) const
 {
     if (command == "control")
         return "into config mode";
@@ -82,7 +82,7 @@ std::string CommandHandler::Query(const std::string& command) const
     return "ERROR";
 }
 
-std::string CommandHandler::Set(const std::string& name, const std::string& value, bool& changed)
+std::string CCommandHandler::Set(const std::string& name, const std::string& value, bool& changed)
 {
     int number = WholeNumber(value);
     int channel = ChannelOf(name);

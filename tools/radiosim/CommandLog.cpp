@@ -26,19 +26,19 @@ std::string EscapeForLog(const std::string& bytes)
     return line;
 }
 
-CommandLog::CommandLog(const std::string& path)
+CCommandLog::CCommandLog(const std::string& path)
 {
     if (!path.empty())
         m_fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
 }
 
-CommandLog::~CommandLog()
+CCommandLog::~CCommandLog()
 {
     if (m_fd >= 0)
         close(m_fd);
 }
 
-void CommandLog::Write(const std::string& line)
+void CCommandLog::Write(const std::string& line)
 {
     if (m_fd < 0)
         return;

@@ -7,12 +7,12 @@
 std::string EscapeForLog(const std::string& bytes);
 
 // Appends lines to the log file, each written through before the reply.
-class CommandLog {
+class CCommandLog {
 public:
-    explicit CommandLog(const std::string& path);
-    ~CommandLog();
-    CommandLog(const CommandLog&) = delete;
-    CommandLog& operator=(const CommandLog&) = delete;
+    explicit CCommandLog(const std::string& path);
+    ~CCommandLog();
+    CCommandLog(const CCommandLog&) = delete;
+    CCommandLog& operator=(const CCommandLog&) = delete;
 
     void Write(const std::string& line);
 

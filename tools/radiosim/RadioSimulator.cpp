@@ -2,12 +2,12 @@
 
 #include "CommandLog.h"
 
-RadioSimulator::RadioSimulator(const RadioState& initial, const Scenario& defaults)
+CRadioSimulator::CRadioSimulator(const RadioState& initial, const Scenario& defaults)
     : m_initial(initial), m_state(initial), m_defaults(defaults), m_scenario(defaults)
 {
 }
 
-RadioSimulator::Response RadioSimulator::Respond(const CommandFramer::Item& item, int lineBaud)
+CRadioSimulator::Response CRadioSimulator::Respond(const CCommandFramer::Item& item, int lineBaud)
 {
     Response response;
     response.logLine = EscapeForLog(item.raw);
@@ -33,18 +33,18 @@ RadioSimulator::Response RadioSimulator::Respond(const CommandFramer::Item& item
 }
 
 // The boot loader's words are heard at any rate: upgrades always run at 115200.
-bool RadioSimulator::Hears(const CommandFramer::Item& item, int lineBaud) const
+bool CRadioSimulator::Hears(const CCommandFramer::Item& item, int lineBaud) const
 {
     if (m_scenario.baud == 0 || lineBaud == 0 || lineBaud == m_scenario.baud)
         return true;
     return item.packet || item.text == "boot_start" || item.text == "write page" || item.text == "ISP finish";
 }
 
-std::string RadioSimulator::Answer(const CommandFramer::Item& item, Response& response)
+std::string CRadioSimulator::Answer(const CCommandFramer::Item& item, Response& response)
 {
     if (item.packet) {
         m_expectPacket = false;
-        bool valid = BootLoader::IsChecksumValid(item.text);
+        bool valid = CBootLoader::IsChecksumValid(item.text);
         response.logLine = "<page " + std::to_string(m_boot.PagesTaken() + 1) + " 258 bytes checksum " +
                            (valid ? "ok" : "bad") + ">";
         return m_boot.TakePage(item.text, m_scenario.bootFailPage);
@@ -68,13 +68,13 @@ std::string RadioSimulator::Answer(const CommandFramer::Item& item, Response& re
     return m_handler.Handle(item.text, response.stateChanged);
 }
 
-bool RadioSimulator::IgnoresSet(const std::string& command) const
+bool CRadioSimulator::IgnoresSet(const std::string& command) const
 {
     const std::size_t blank = command.find(' ');
     return blank != std::string::npos && m_scenario.ignoreSet.count(command.substr(0, blank)) > 0;
 }
 
-std::string RadioSimulator::Frame(const CommandFramer::Item& item, const std::string& answer) const
+std::string CRadioSimulator::Frame(const CCommandFramer::Item& item, const std::string& answer) const
 {
     std::string bytes = m_scenario.echo ? item.raw : "";
     if (m_scenario.garbage) {
@@ -87,7 +87,7 @@ std::string RadioSimulator::Frame(const CommandFramer::Item& item, const std::st
     return bytes + "\r\n" + answer + "\r\n";
 }
 
-bool RadioSimulator::ApplyControl(const std::string& text)
+bool CRadioSimulator::ApplyControl(const std::string& text)
 {
     m_scenario = m_defaults;
     std::vector<std::string> words = ControlWords(text);

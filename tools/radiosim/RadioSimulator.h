@@ -10,7 +10,7 @@
 
 // The radio's side of the line: what it answers to each received command
 // under the scenario in force. No I/O; the caller sends and sleeps.
-class RadioSimulator {
+class CRadioSimulator {
 public:
     struct Response {
         std::string logLine;
@@ -20,12 +20,12 @@ public:
         bool firmwareFinished = false;
     };
 
-    RadioSimulator(const RadioState& initial, const Scenario& defaults);
+    CRadioSimulator(const RadioState& initial, const Scenario& defaults);
 
     // lineBaud is the rate the pc end of the line was set to when the item
     // arrived, 0 when unknown. A radio with a rate of its own does not
     // understand configuration commands sent at another rate.
-    Response Respond(const CommandFramer::Item& item, int lineBaud = 0);
+    Response Respond(const CCommandFramer::Item& item, int lineBaud = 0);
     bool ExpectsPacket() const { return m_expectPacket; }
 
     // A control file's words replace the scenario; "reset" also restores the
@@ -33,20 +33,20 @@ public:
     bool ApplyControl(const std::string& text);
 
     const RadioState& State() const { return m_state; }
-    const BootLoader& Boot() const { return m_boot; }
+    const CBootLoader& Boot() const { return m_boot; }
     const Scenario& CurrentScenario() const { return m_scenario; }
 
 private:
-    bool Hears(const CommandFramer::Item& item, int lineBaud) const;
-    std::string Answer(const CommandFramer::Item& item, Response& response);
-    std::string Frame(const CommandFramer::Item& item, const std::string& answer) const;
+    bool Hears(const CCommandFramer::Item& item, int lineBaud) const;
+    std::string Answer(const CCommandFramer::Item& item, Response& response);
+    std::string Frame(const CCommandFramer::Item& item, const std::string& answer) const;
     bool IgnoresSet(const std::string& command) const;
 
     RadioState m_initial;
     RadioState m_state;
     Scenario m_defaults;
     Scenario m_scenario;
-    CommandHandler m_handler{m_state};
-    BootLoader m_boot;
+    CCommandHandler m_handler{m_state};
+    CBootLoader m_boot;
     bool m_expectPacket = false;
 };

@@ -1,26 +1,14 @@
 // Checks of the simulated radio's answers, framing, boot loader and log.
-#include <cstdio>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "CommandLog.h"
 #include "RadioSimulator.h"
 
 namespace {
 
-int g_failures = 0;
-
-void Check(bool condition, const char* what, int line)
-{
-    if (!condition) {
-        std::fprintf(stderr, "SimulatorTest.cpp:%d: failed: %s\n", line, what);
-        ++g_failures;
-    }
-}
-
-#define CHECK(condition) Check((condition), #condition, __LINE__)
-#define CHECK_EQ(actual, expected) Check((actual) == (expected), #actual " == " #expected, __LINE__)
-
-CommandFramer::Item Line(const std::string& text)
+CCommandFramer::Item Line(const std::string& text)
 {
     return {false, text, text + "\r"};
 }
@@ -34,150 +22,137 @@ std::string Page(unsigned char value, bool goodChecksum = true)
     return packet;
 }
 
-void QueriesAndSets()
+}  // namespace
+
+TEST(RadioSimulator, QueriesAndSets)
 {
     RadioState state;
-    RadioSimulator radio(state, Scenario{});
-    CHECK_EQ(radio.Respond(Line("control")).bytes, "\r\ninto config mode\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_4")).bytes, "\r\nchannel 4 415.12500\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_n 10")).bytes, "\r\nOK\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_n")).bytes, "\r\ncurrent channel 10\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_n 11")).bytes, "\r\nERROR\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_prtl 8")).bytes, "\r\nOK\r\n");
-    CHECK_EQ(radio.State().protocol, "TRANSEOT");
-    CHECK_EQ(radio.Respond(Line("cfg_sbau 5")).bytes, "\r\nOK\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_sbau")).bytes, "\r\nserial baud 115200\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_baud 4")).bytes, "\r\nERROR\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_0 470.00001")).bytes, "\r\nERROR\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_0 410.00000")).bytes, "\r\nOK\r\n");
-    CHECK_EQ(radio.State().channels[0], "410.00000");
-    CHECK_EQ(radio.Respond(Line("cfg_sern 1234567890")).bytes, "\r\nERROR\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_hard H2.0")).bytes, "\r\nOK\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_hard")).bytes, "\r\nH2.0\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_10")).bytes, "\r\nERROR\r\n");
-    CHECK(radio.State().ToText().find("current=10\nprotocol=TRANSEOT\n") != std::string::npos);
+    CRadioSimulator radio(state, Scenario{});
+    EXPECT_EQ(radio.Respond(Line("control")).bytes, "\r\ninto config mode\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_4")).bytes, "\r\nchannel 4 415.12500\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_n 10")).bytes, "\r\nOK\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_n")).bytes, "\r\ncurrent channel 10\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_n 11")).bytes, "\r\nERROR\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_prtl 8")).bytes, "\r\nOK\r\n");
+    EXPECT_EQ(radio.State().protocol, "TRANSEOT");
+    EXPECT_EQ(radio.Respond(Line("cfg_sbau 5")).bytes, "\r\nOK\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_sbau")).bytes, "\r\nserial baud 115200\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_baud 4")).bytes, "\r\nERROR\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_0 470.00001")).bytes, "\r\nERROR\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_0 410.00000")).bytes, "\r\nOK\r\n");
+    EXPECT_EQ(radio.State().channels[0], "410.00000");
+    EXPECT_EQ(radio.Respond(Line("cfg_sern 1234567890")).bytes, "\r\nERROR\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_hard H2.0")).bytes, "\r\nOK\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_hard")).bytes, "\r\nH2.0\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_10")).bytes, "\r\nERROR\r\n");
+    EXPECT_TRUE(radio.State().ToText().find("current=10\nprotocol=TRANSEOT\n") != std::string::npos);
 }
 
-void Scenarios()
+TEST(RadioSimulator, Scenarios)
 {
     Scenario scenario;
     scenario.noReply.insert("cfg_prtl");
     scenario.wrongReply.insert("cfg_sbau");
-    RadioSimulator radio(RadioState{}, scenario);
-    CHECK(radio.Respond(Line("cfg_prtl")).bytes.empty());
-    CHECK_EQ(radio.Respond(Line("cfg_sbau")).bytes, "\r\nbusy\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_n")).bytes, "\r\ncurrent channel 1\r\n");
+    CRadioSimulator radio(RadioState{}, scenario);
+    EXPECT_TRUE(radio.Respond(Line("cfg_prtl")).bytes.empty());
+    EXPECT_EQ(radio.Respond(Line("cfg_sbau")).bytes, "\r\nbusy\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_n")).bytes, "\r\ncurrent channel 1\r\n");
 
     // The command line's scenario stays under what the control file adds.
     radio.ApplyControl("# faults\n--echo --ack\n--unknown-protocol");
-    CHECK(radio.Respond(Line("cfg_prtl")).bytes.empty());
-    CHECK_EQ(radio.Respond(Line("cfg_firm")).bytes, "cfg_firm\r\r\nV2.1.0ACK");
-    RadioSimulator plain(RadioState{}, Scenario{});
+    EXPECT_TRUE(radio.Respond(Line("cfg_prtl")).bytes.empty());
+    EXPECT_EQ(radio.Respond(Line("cfg_firm")).bytes, "cfg_firm\r\r\nV2.1.0ACK");
+    CRadioSimulator plain(RadioState{}, Scenario{});
     plain.ApplyControl("--unknown-protocol");
-    CHECK_EQ(plain.Respond(Line("cfg_prtl")).bytes, "\r\nprotocol UNKNOW\r\n");
+    EXPECT_EQ(plain.Respond(Line("cfg_prtl")).bytes, "\r\nprotocol UNKNOW\r\n");
     radio.ApplyControl("--garbage --slow 600 --baud 1000");
-    RadioSimulator::Response garbage = radio.Respond(Line("cfg_firm"));
-    CHECK_EQ(garbage.bytes.size(), 130u);
-    CHECK_EQ(static_cast<unsigned char>(garbage.bytes[0]), 0x80u);
-    CHECK_EQ(garbage.delayMs, 600 + (9 + 130) * 10);
+    CRadioSimulator::Response garbage = radio.Respond(Line("cfg_firm"));
+    EXPECT_EQ(garbage.bytes.size(), 130u);
+    EXPECT_EQ(static_cast<unsigned char>(garbage.bytes[0]), 0x80u);
+    EXPECT_EQ(garbage.delayMs, 600 + (9 + 130) * 10);
     radio.ApplyControl("--ignore-set cfg_ch_3 --stray-line");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_3 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_4 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");
-    CHECK_EQ(radio.State().channels[3], "414.12500");
-    CHECK_EQ(radio.State().channels[4], "440.00000");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_3 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_4 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");
+    EXPECT_EQ(radio.State().channels[3], "414.12500");
+    EXPECT_EQ(radio.State().channels[4], "440.00000");
     radio.ApplyControl("--silent");
-    CHECK(radio.Respond(Line("control")).bytes.empty());
-    CHECK(!radio.ApplyControl("--bogus"));
+    EXPECT_TRUE(radio.Respond(Line("control")).bytes.empty());
+    EXPECT_TRUE(!radio.ApplyControl("--bogus"));
 }
 
 // A radio with a rate of its own understands configuration commands sent at
 // that rate only; its boot loader hears any rate, and an unknown rate passes.
-void OwnRate()
+TEST(RadioSimulator, OwnRate)
 {
-    RadioSimulator radio(RadioState{}, Scenario{});
+    CRadioSimulator radio(RadioState{}, Scenario{});
     radio.ApplyControl("--baud 19200");
-    RadioSimulator::Response other = radio.Respond(Line("control"), 9600);
-    CHECK(other.bytes.empty());
-    CHECK_EQ(other.logLine, "<at 9600 baud> control\\r");
-    CHECK_EQ(radio.Respond(Line("control"), 19200).bytes, "\r\ninto config mode\r\n");
-    CHECK_EQ(radio.Respond(Line("cfg_ch_n"), 0).bytes, "\r\ncurrent channel 1\r\n");
-    CHECK_EQ(radio.Respond({false, "boot_start", "boot_start"}, 115200).bytes, "\r\nboot start\r\n");
+    CRadioSimulator::Response other = radio.Respond(Line("control"), 9600);
+    EXPECT_TRUE(other.bytes.empty());
+    EXPECT_EQ(other.logLine, "<at 9600 baud> control\\r");
+    EXPECT_EQ(radio.Respond(Line("control"), 19200).bytes, "\r\ninto config mode\r\n");
+    EXPECT_EQ(radio.Respond(Line("cfg_ch_n"), 0).bytes, "\r\ncurrent channel 1\r\n");
+    EXPECT_EQ(radio.Respond({false, "boot_start", "boot_start"}, 115200).bytes, "\r\nboot start\r\n");
     radio.ApplyControl("");
-    CHECK_EQ(radio.Respond(Line("control"), 9600).bytes, "\r\ninto config mode\r\n");
+    EXPECT_EQ(radio.Respond(Line("control"), 9600).bytes, "\r\ninto config mode\r\n");
 }
 
-void ResetRestoresTheInitialState()
+TEST(RadioSimulator, ResetRestoresTheInitialState)
 {
-    RadioSimulator radio(RadioState{}, Scenario{});
+    CRadioSimulator radio(RadioState{}, Scenario{});
     radio.Respond(Line("cfg_sern X1"));
-    CHECK_EQ(radio.State().serialNumber, "X1");
+    EXPECT_EQ(radio.State().serialNumber, "X1");
     radio.ApplyControl("reset");
-    CHECK_EQ(radio.State().serialNumber, "SN0012345");
+    EXPECT_EQ(radio.State().serialNumber, "SN0012345");
 }
 
-void Framing()
+TEST(RadioSimulator, Framing)
 {
-    CommandFramer framer;
-    CommandFramer::Item item;
+    CCommandFramer framer;
+    CCommandFramer::Item item;
     std::string stream = "\r\ncfg_prtl\rboot_startwrite page";
     std::vector<std::string> seen;
     for (char c : stream) {
         if (framer.Feed(static_cast<unsigned char>(c), item))
             seen.push_back(item.raw);
     }
-    CHECK_EQ(seen.size(), 3u);
-    CHECK_EQ(seen[0], "cfg_prtl\r");
-    CHECK_EQ(seen[1], "boot_start");
-    CHECK_EQ(seen[2], "write page");
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], "cfg_prtl\r");
+    EXPECT_EQ(seen[1], "boot_start");
+    EXPECT_EQ(seen[2], "write page");
     framer.ExpectPacket();
     std::string packet = Page('\r');
     int completed = 0;
     for (char c : packet)
         completed += framer.Feed(static_cast<unsigned char>(c), item);
-    CHECK_EQ(completed, 1);
-    CHECK(item.packet);
-    CHECK_EQ(item.text, packet);
+    EXPECT_EQ(completed, 1);
+    EXPECT_TRUE(item.packet);
+    EXPECT_EQ(item.text, packet);
 }
 
-void BootExchange()
+TEST(RadioSimulator, BootExchange)
 {
-    CHECK_EQ(BootLoader::PageChecksum(Page(0xff)), 65280u);
-    CHECK(BootLoader::IsChecksumValid(Page(0xff)));
-    CHECK(!BootLoader::IsChecksumValid(Page(0xff, false)));
+    EXPECT_EQ(CBootLoader::PageChecksum(Page(0xff)), 65280u);
+    EXPECT_TRUE(CBootLoader::IsChecksumValid(Page(0xff)));
+    EXPECT_TRUE(!CBootLoader::IsChecksumValid(Page(0xff, false)));
 
     Scenario scenario;
     scenario.bootFailPage = 3;
-    RadioSimulator radio(RadioState{}, scenario);
-    CHECK_EQ(radio.Respond({false, "boot_start", "boot_start"}).bytes, "\r\nboot start\r\n");
-    CHECK_EQ(radio.Respond({false, "write page", "write page"}).bytes, "\r\nget page\r\n");
-    CHECK(radio.ExpectsPacket());
-    RadioSimulator::Response first = radio.Respond({true, Page(1), Page(1)});
-    CHECK_EQ(first.bytes, "\r\nwrite OK\r\n");
-    CHECK_EQ(first.logLine, "<page 1 258 bytes checksum ok>");
-    CHECK_EQ(radio.Respond({true, Page(2, false), Page(2, false)}).bytes, "\r\nchecksum error\r\n");
-    CHECK_EQ(radio.Respond({true, Page(3), Page(3)}).bytes, "\r\nwrite failed\r\n");
-    RadioSimulator::Response finish = radio.Respond({false, "ISP finish", "ISP finish"});
-    CHECK(finish.firmwareFinished);
-    CHECK(finish.bytes.empty());
-    CHECK_EQ(radio.Boot().Firmware(), std::string(256, '\x01'));
+    CRadioSimulator radio(RadioState{}, scenario);
+    EXPECT_EQ(radio.Respond({false, "boot_start", "boot_start"}).bytes, "\r\nboot start\r\n");
+    EXPECT_EQ(radio.Respond({false, "write page", "write page"}).bytes, "\r\nget page\r\n");
+    EXPECT_TRUE(radio.ExpectsPacket());
+    CRadioSimulator::Response first = radio.Respond({true, Page(1), Page(1)});
+    EXPECT_EQ(first.bytes, "\r\nwrite OK\r\n");
+    EXPECT_EQ(first.logLine, "<page 1 258 bytes checksum ok>");
+    EXPECT_EQ(radio.Respond({true, Page(2, false), Page(2, false)}).bytes, "\r\nchecksum error\r\n");
+    EXPECT_EQ(radio.Respond({true, Page(3), Page(3)}).bytes, "\r\nwrite failed\r\n");
+    CRadioSimulator::Response finish = radio.Respond({false, "ISP finish", "ISP finish"});
+    EXPECT_TRUE(finish.firmwareFinished);
+    EXPECT_TRUE(finish.bytes.empty());
+    EXPECT_EQ(radio.Boot().Firmware(), std::string(256, '\x01'));
 }
 
-void LogEscaping()
+TEST(RadioSimulator, LogEscaping)
 {
-    CHECK_EQ(EscapeForLog("a\\b\r\n\x01\xff"), "a\\\\b\\r\\n\\x01\\xFF");
-}
-
-}  // namespace
-
-int main()
-{
-    QueriesAndSets();
-    Scenarios();
-    OwnRate();
-    ResetRestoresTheInitialState();
-    Framing();
-    BootExchange();
-    LogEscaping();
-    std::printf("%s\n", g_failures == 0 ? "all simulator checks passed" : "simulator checks FAILED");
-    return g_failures == 0 ? 0 : 1;
+    EXPECT_EQ(EscapeForLog("a\\b\r\n\x01\xff"), "a\\\\b\\r\\n\\x01\\xFF");
 }

@@ -152,7 +152,7 @@ class ControlWatcher {
 public:
     explicit ControlWatcher(const std::string& path) : m_path(path) {}
 
-    void Refresh(RadioSimulator& simulator)
+    void Refresh(CRadioSimulator& simulator)
     {
         if (m_path.empty())
             return;
@@ -173,9 +173,9 @@ private:
 
 void Serve(const Options& options, int fd, int pcFd)
 {
-    RadioSimulator simulator(options.state, options.scenario);
-    CommandFramer framer;
-    CommandLog log(options.log);
+    CRadioSimulator simulator(options.state, options.scenario);
+    CCommandFramer framer;
+    CCommandLog log(options.log);
     ControlWatcher control(options.control);
     control.Refresh(simulator);
     while (!g_stop) {
@@ -191,11 +191,11 @@ void Serve(const Options& options, int fd, int pcFd)
             continue;
         }
         for (ssize_t i = 0; i < got; ++i) {
-            CommandFramer::Item item;
+            CCommandFramer::Item item;
             if (!framer.Feed(bytes[i], item))
                 continue;
             control.Refresh(simulator);
-            RadioSimulator::Response response = simulator.Respond(item, lineBaud);
+            CRadioSimulator::Response response = simulator.Respond(item, lineBaud);
             if (simulator.ExpectsPacket())
                 framer.ExpectPacket();
             log.Write(response.logLine);
