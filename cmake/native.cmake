@@ -9,7 +9,7 @@ option(RADIOCONFIG_FUZZERS "Build the libFuzzer harnesses (clang) instead of the
 option(RADIOCONFIG_SANITIZE "Build under AddressSanitizer and UndefinedBehaviorSanitizer" ON)
 
 set(RADIOCONFIG_SANITIZERS address,undefined)
-add_compile_options(-Wall -Wextra -g -fno-omit-frame-pointer)
+add_compile_options(-g -fno-omit-frame-pointer)
 if(RADIOCONFIG_SANITIZE OR RADIOCONFIG_FUZZERS)
   add_compile_options(-fsanitize=${RADIOCONFIG_SANITIZERS} -fno-sanitize-recover=all)
   add_link_options(-fsanitize=${RADIOCONFIG_SANITIZERS})

@@ -78,10 +78,10 @@ bench_build() {
   jobs=$(nproc 2>/dev/null || echo 2)
   cmake -S "$BENCH_ROOT/tools" -B "$BENCH_BUILD/host" -DCMAKE_BUILD_TYPE=Release >/dev/null &&
     cmake --build "$BENCH_BUILD/host" -j "$jobs" &&
-    cmake -S "$BENCH_ROOT" -B "$BENCH_BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake -S "$BENCH_ROOT" -B "$BENCH_BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRADIOCONFIG_WERROR=ON >/dev/null &&
     cmake --build "$BENCH_BUILD/native" -j "$jobs" &&
     cmake -S "$BENCH_ROOT" -B "$BENCH_BUILD/win" \
-      -DCMAKE_TOOLCHAIN_FILE="$BENCH_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null &&
+      -DCMAKE_TOOLCHAIN_FILE="$BENCH_ROOT/cmake/mingw-w64-x86_64.cmake" -DRADIOCONFIG_WERROR=ON >/dev/null &&
     cmake --build "$BENCH_BUILD/win" -j "$jobs"
 }
 

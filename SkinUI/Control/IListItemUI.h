@@ -20,7 +20,7 @@ public:
     virtual void DrawItemText(HDC hDC, const RECT& rcItem) = 0;
 
 protected:
-    ~IListItemUI() = default;
+    virtual ~IListItemUI() = default;
 };
 
 } // namespace SkinUI

@@ -13,7 +13,7 @@ public:
     virtual void DoEvent(TEventMsg& event) = 0;
 
 protected:
-    ~IListOwnerUI() = default;
+    virtual ~IListOwnerUI() = default;
 };
 
 } // namespace SkinUI

@@ -18,7 +18,7 @@ public:
     virtual void RemoveAll() = 0;
 
 protected:
-    ~IContainerUI() = default;
+    virtual ~IContainerUI() = default;
 };
 
 }  // namespace SkinUI

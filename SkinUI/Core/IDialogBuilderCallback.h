@@ -11,7 +11,7 @@ public:
     virtual CControlUI* CreateControl(const char* pstrClass) = 0;
 
 protected:
-    ~IDialogBuilderCallback() = default;
+    virtual ~IDialogBuilderCallback() = default;
 };
 
 } // namespace SkinUI

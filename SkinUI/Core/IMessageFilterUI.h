@@ -9,7 +9,7 @@ public:
     virtual LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) = 0;
 
 protected:
-    ~IMessageFilterUI() = default;
+    virtual ~IMessageFilterUI() = default;
 };
 
 } // namespace SkinUI

@@ -9,7 +9,7 @@ public:
     virtual void Notify(TNotifyMsg& msg) = 0;
 
 protected:
-    ~INotifyUI() = default;
+    virtual ~INotifyUI() = default;
 };
 
 } // namespace SkinUI

@@ -86,7 +86,9 @@ TEST(LayoutFlow, ExtremeLengthsAndGapsNeitherWrapNorInvert) {
     const TFlowResult r = LayoutFlow(p, children, Lengths({INT_MAX, INT_MAX, 0, INT_MAX}, true));
     for (size_t i = 0; i < r.rects.size(); ++i) {
         EXPECT_GE(r.rects[i].bottom, r.rects[i].top) << i;
-        if (i > 0) EXPECT_GE(r.rects[i].top, r.rects[i - 1].top) << i;
+        if (i > 0) {
+            EXPECT_GE(r.rects[i].top, r.rects[i - 1].top) << i;
+        }
     }
     EXPECT_GE(r.iNeeded, 0);
 }
