@@ -14,7 +14,12 @@ inline std::string WriteBmp(const char* name, int w, int h, const std::vector<ui
     const std::string path = std::string(dir) + name;
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), size = 4 * w * h;
     const BITMAPFILEHEADER file = {0x4D42, offset + size, 0, 0, offset};
-    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32};
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(BITMAPINFOHEADER);
+    info.biWidth = w;
+    info.biHeight = -h;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
     FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) return path;
     std::fwrite(&file, sizeof(file), 1, f);
