@@ -223,10 +223,14 @@ TEST_F(PosixSerialPortTest, WhatIsNoSerialPortDoesNotOpen)
 TEST_F(PosixSerialPortTest, APortGoesAwayWhileBytesPourIn)
 {
     std::atomic<bool> pouring{true};
+    // Without a reader between rounds the terminal's buffer fills; a blocking
+    // write would then never see the end of the pouring.
+    ASSERT_EQ(fcntl(radio, F_SETFL, fcntl(radio, F_GETFL) | O_NONBLOCK), 0);
     std::thread radioSide([&] {
         const std::string chunk(64, 'z');
         while (pouring)
-            (void)!write(radio, chunk.data(), chunk.size());
+            if (write(radio, chunk.data(), chunk.size()) < 0)
+                std::this_thread::yield();
     });
     for (int round = 0; round < 20; ++round) {
         Collector receiver;
