@@ -7,15 +7,6 @@
 #include "radio/RadioFinder.h"
 #include "radio/RadioTexts.h"
 
-namespace {
-
-std::string WithoutLeadingBlank(const std::string& text)
-{
-    return !text.empty() && text[0] == ' ' ? text.substr(1) : text;
-}
-
-}  // namespace
-
 CRadioCli::CRadioCli(std::ostream& out, std::ostream& err, const CPortDirectory& ports, CTraceLog* trace)
     : m_out(out),
       m_err(err),
@@ -61,8 +52,7 @@ int CRadioCli::Detect()
         m_report.foundBaud = found.baud;
         m_out << m_report.port << " " << found.baud << "\n";
     }
-    m_panel.ShowResult(RadioCommand::FindRadio, success);
-    return ReportStatus() ? 0 : 1;
+    return ReportStatus({RadioCommand::FindRadio, success}) ? 0 : 1;
 }
 
 // The link reads the port number back from the selected " COM<n>" item.
@@ -76,8 +66,9 @@ void CRadioCli::SelectPort(int number, int baud)
     }
 }
 
-// Prints the messages and reports the operation raised, then its status; true on success.
-bool CRadioCli::ReportStatus()
+// Prints the messages and reports the operation raised, then its status as
+// the window would show it; true on success.
+bool CRadioCli::ReportStatus(const RadioResult& result)
 {
     const auto& errors = m_panel.Errors();
     for (; m_errorsShown < errors.size(); ++m_errorsShown) {
@@ -87,8 +78,8 @@ bool CRadioCli::ReportStatus()
     const auto& reports = m_panel.Reports();
     for (; m_reportsShown < reports.size(); ++m_reportsShown)
         m_err << reports[m_reportsShown].message << "\n";
-    m_report.status = m_panel.StatusText();
-    m_report.success = m_panel.StatusSuccess();
+    m_report.status = RadioTexts::OperationStatus(m_panel, result.command, result.success);
+    m_report.success = result.success;
     if (m_printStatus)
         m_out << m_report.status << "\n";
     m_out.flush();
@@ -97,34 +88,29 @@ bool CRadioCli::ReportStatus()
 
 int CRadioCli::Connect(bool enter)
 {
-    if (enter)
-        m_operations.EnterConfigMode();
-    else
-        m_operations.LeaveConfigMode();
-    return ReportStatus() ? 0 : 1;
+    const RadioResult result = enter ? m_operations.EnterConfigMode() : m_operations.LeaveConfigMode();
+    return ReportStatus(result) ? 0 : 1;
 }
 
 int CRadioCli::Read(const std::string& outFile)
 {
-    m_operations.ReadAllParameters();
-    if (m_panel.StatusSuccess()) {
-        PrintParameters();
-        KeepParameters();
+    const RadioResult read = m_operations.ReadAllParameters();
+    if (read.success) {
+        PrintParameters(read.config);
+        KeepParameters(read.config);
     }
-    if (!ReportStatus())
+    if (!ReportStatus(read))
         return 1;
     if (outFile.empty())
         return 0;
     m_panel.SetChosenFile(outFile);
-    m_config.ExportConfig();
-    return ReportStatus() ? 0 : 1;
+    return ReportStatus(m_config.ExportConfig()) ? 0 : 1;
 }
 
 bool CRadioCli::ImportFile(const std::string& path)
 {
     m_panel.SetChosenFile(path);
-    m_config.ImportConfig();
-    return ReportStatus();
+    return ReportStatus(m_config.ImportConfig());
 }
 
 int CRadioCli::Write(const CliOptions& options)
@@ -139,64 +125,54 @@ int CRadioCli::Write(const CliOptions& options)
         m_operations.UnlockField(RadioField::Hardware);
         m_panel.SetFieldText(RadioField::Hardware, options.hardware);
     }
-    m_operations.WriteParameters();
-    if (!ReportStatus())
+    if (!ReportStatus(m_operations.WriteParameters()))
         return 1;
     return options.verify ? Verify() : 0;
 }
 
 int CRadioCli::Verify()
 {
-    m_verifier.Verify();
+    const RadioResult result = m_verifier.Verify();
     m_report.verified = true;
-    m_report.differences = m_verifier.Mismatches();
-    return ReportStatus() ? 0 : 1;
+    m_report.differences = result.differences;
+    return ReportStatus(result) ? 0 : 1;
 }
 
 int CRadioCli::Upgrade(const CliOptions& options, int number)
 {
     CConsoleUpgradeReporter reporter(m_out, m_panel, options.firmwareFile, number);
     CFirmwareUpgrade upgrade(m_link, reporter);
-    upgrade.UpgradeFirmware();
-    return ReportStatus() ? 0 : 1;
+    return ReportStatus(upgrade.UpgradeFirmware()) ? 0 : 1;
 }
 
-std::string CRadioCli::ListValue(RadioList list) const
-{
-    const std::string text = m_panel.ListText(list);
-    return WithoutLeadingBlank(text.empty() ? m_panel.List(list).OwnText() : text);
-}
-
-void CRadioCli::PrintParameters()
+void CRadioCli::PrintParameters(const RadioConfig& config)
 {
     auto line = [this](const std::string& label, const std::string& value) {
         char text[128];
         std::snprintf(text, sizeof text, "%-18s%s\n", label.c_str(), value.c_str());
         m_out << text;
     };
-    line(m_panel.LabelText(RadioLabel::Protocol), ListValue(RadioList::Protocol));
-    line(m_panel.LabelText(RadioLabel::CurrentChannel), ListValue(RadioList::CurrentChannel));
-    line(m_panel.LabelText(RadioLabel::PortBaud), ListValue(RadioList::PortBaud));
-    line(m_panel.LabelText(RadioLabel::LinkBaud), ListValue(RadioList::LinkBaud));
-    line("Firmware:", m_panel.FieldText(RadioField::Firmware));
-    line("Sub-firmware:", m_panel.FieldText(RadioField::SubFirmware));
-    line(m_panel.LabelText(RadioLabel::Hardware), m_panel.FieldText(RadioField::Hardware));
-    line(m_panel.LabelText(RadioLabel::SerialNumber), m_panel.FieldText(RadioField::SerialNumber));
+    for (const LabelledList& entry : kExchangedLists)
+        line(m_panel.LabelText(entry.label), config.List(entry.list).text);
+    line("Firmware:", config.firmwareVersion);
+    line("Sub-firmware:", config.subFirmwareVersion);
+    line(m_panel.LabelText(RadioLabel::Hardware), config.hardwareVersion);
+    line(m_panel.LabelText(RadioLabel::SerialNumber), config.serialNumber);
     for (int channel = 0; channel < kChannelCount; ++channel)
-        line("Channel" + std::to_string(channel) + ":", m_panel.ChannelText(channel));
+        line("Channel" + std::to_string(channel) + ":", config.channelFrequency[channel]);
 }
 
 // The values as the lines above show them, under the keys of a ".cfg" file.
-void CRadioCli::KeepParameters()
+void CRadioCli::KeepParameters(const RadioConfig& config)
 {
     CJsonValue values = CJsonValue::Object();
     for (int channel = 0; channel < kChannelCount; ++channel)
-        values.Add(CConfigFile::ChannelKey(channel), CJsonValue::TextOrNull(m_panel.ChannelText(channel)));
+        values.Add(CConfigFile::ChannelKey(channel), CJsonValue::TextOrNull(config.channelFrequency[channel]));
     for (const LabelledList& entry : kExchangedLists)
-        values.Add(CConfigFile::ListKey(entry.list), CJsonValue::TextOrNull(ListValue(entry.list)));
-    values.Add("Firmware", CJsonValue::TextOrNull(m_panel.FieldText(RadioField::Firmware)));
-    values.Add("SubFirmware", CJsonValue::TextOrNull(m_panel.FieldText(RadioField::SubFirmware)));
-    values.Add("Hardware", CJsonValue::TextOrNull(m_panel.FieldText(RadioField::Hardware)));
-    values.Add("SerialNumber", CJsonValue::TextOrNull(m_panel.FieldText(RadioField::SerialNumber)));
+        values.Add(CConfigFile::ListKey(entry.list), CJsonValue::TextOrNull(config.List(entry.list).text));
+    values.Add("Firmware", CJsonValue::TextOrNull(config.firmwareVersion));
+    values.Add("SubFirmware", CJsonValue::TextOrNull(config.subFirmwareVersion));
+    values.Add("Hardware", CJsonValue::TextOrNull(config.hardwareVersion));
+    values.Add("SerialNumber", CJsonValue::TextOrNull(config.serialNumber));
     m_report.parameters = values;
 }

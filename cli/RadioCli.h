@@ -54,10 +54,9 @@ private:
     int Verify();
     bool ImportFile(const std::string& path);
     int Upgrade(const CliOptions& options, int number);
-    void PrintParameters();
-    void KeepParameters();
-    std::string ListValue(RadioList list) const;
-    bool ReportStatus();
+    void PrintParameters(const RadioConfig& config);
+    void KeepParameters(const RadioConfig& config);
+    bool ReportStatus(const RadioResult& result);
 
     std::ostream& m_out;
     std::ostream& m_err;

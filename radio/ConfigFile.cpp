@@ -139,25 +139,27 @@ void CConfigFile::ApplyConfig(const std::string& content)
         ApplyLine(piece);
 }
 
-void CConfigFile::ExportConfig()
+RadioResult CConfigFile::ExportConfig()
 {
     std::string chosen;
     if (!m_panel.ChooseFile(chosen, RadioTexts::ExportConfigDialog(m_panel.IsChinese())))
-        return;
+        return {RadioCommand::ExportConfig};
     bool saved = ReplaceFileContents(ExportFileName(chosen), FormatConfig());
     m_panel.ShowResult(RadioCommand::ExportConfig, saved);
+    return {RadioCommand::ExportConfig, saved};
 }
 
-void CConfigFile::ImportConfig()
+RadioResult CConfigFile::ImportConfig()
 {
     std::string chosen;
     if (!m_panel.ChooseFile(chosen, RadioTexts::ImportConfigDialog(m_panel.IsChinese())))
-        return;
+        return {RadioCommand::ImportConfig};
     std::ifstream file(FilePath(chosen), std::ios::binary);
     m_panel.ShowResult(RadioCommand::ImportConfig, file.is_open());
     if (!file.is_open())
-        return;
+        return {RadioCommand::ImportConfig};
     std::ostringstream content;
     content << file.rdbuf();
     ApplyConfig(content.str());
+    return {RadioCommand::ImportConfig, true};
 }

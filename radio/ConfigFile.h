@@ -3,6 +3,7 @@
 #include <string>
 
 #include "radio/RadioPanel.h"
+#include "radio/RadioResult.h"
 
 // Saving the panel's parameters to a ".cfg" file of sixteen "key,value"
 // lines, and loading such a file back. Neither talks to the radio.
@@ -13,8 +14,8 @@ public:
 
     explicit CConfigFile(IRadioPanel& panel);
 
-    void ExportConfig();
-    void ImportConfig();
+    RadioResult ExportConfig();
+    RadioResult ImportConfig();
 
     // The chosen name with ".cfg" appended where it lacks it.
     static std::string ExportFileName(const std::string& chosen);

@@ -31,15 +31,16 @@ CFirmwareUpgrade::CFirmwareUpgrade(CRadioLink& link, IUpgradeReporter& reporter)
 {
 }
 
-void CFirmwareUpgrade::UpgradeFirmware()
+RadioResult CFirmwareUpgrade::UpgradeFirmware()
 {
     std::string path;
     if (!m_reporter.ChooseFirmwareFile(path))
-        return;
+        return {RadioCommand::UpgradeFirmware};
     int portNumber = m_reporter.BeginUpgrade();
     bool success = Transfer(path, portNumber);
     m_link.Close();
     m_reporter.EndUpgrade(success);
+    return {RadioCommand::UpgradeFirmware, success};
 }
 
 bool CFirmwareUpgrade::Transfer(const std::string& path, int portNumber)

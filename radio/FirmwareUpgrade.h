@@ -6,6 +6,7 @@
 #include <string>
 
 #include "radio/RadioLink.h"
+#include "radio/RadioResult.h"
 #include "radio/UpgradeReporter.h"
 
 // Replaces the radio's firmware from a firmware file through its boot
@@ -18,7 +19,7 @@ public:
     // Chooses the file, sends it page by page and reports the outcome. A
     // cancelled choice does nothing at all. The port is closed before the
     // outcome is reported.
-    void UpgradeFirmware();
+    RadioResult UpgradeFirmware();
 
 private:
     bool Transfer(const std::string& path, int portNumber);

@@ -128,36 +128,39 @@ bool CRadioOperations::IsUnlocked(RadioField field) const
 
 // ---- connect and disconnect ----
 
-bool CRadioOperations::Exchange(const char* command, RadioCommand reportAs, const char* expected)
+RadioResult CRadioOperations::Exchange(const char* command, RadioCommand reportAs, const char* expected)
 {
     bool ok = m_link.OpenRadioPort(false) && m_link.SendCommand(command) && m_link.ReplyContains(expected);
     m_link.ShowOperationResult(ok, reportAs);
-    return ok;
+    return {reportAs, ok};
 }
 
-void CRadioOperations::EnterConfigMode()
+RadioResult CRadioOperations::EnterConfigMode()
 {
-    Exchange("control\r", RadioCommand::Connect, "into config");
+    return Exchange("control\r", RadioCommand::Connect, "into config");
 }
 
-void CRadioOperations::LeaveConfigMode()
+RadioResult CRadioOperations::LeaveConfigMode()
 {
-    Exchange("exitcnt\r", RadioCommand::Disconnect, "exit config");
+    return Exchange("exitcnt\r", RadioCommand::Disconnect, "exit config");
 }
 
 // ---- read ----
 
-void CRadioOperations::ReadAllParameters()
+RadioResult CRadioOperations::ReadAllParameters()
 {
-    m_link.ShowOperationResult(ReadFromRadio(), RadioCommand::Read);
+    RadioResult result = ReadFromRadio();
+    m_link.ShowOperationResult(result.success, RadioCommand::Read);
+    return result;
 }
 
-bool CRadioOperations::ReadFromRadio()
+RadioResult CRadioOperations::ReadFromRadio()
 {
+    RadioConfig found;
     bool ok = m_link.OpenRadioPort(false) && ReadCurrentChannel();
-    ok = ok && ReadProtocol();
+    ok = ok && ReadProtocol(found);
     ok = ok && ReadPortBaud();
-    ok = ReadLinkBaud(ok);
+    ok = ReadLinkBaud(ok, found);
     ok = ok && ReadText("cfg_firm\r", RadioField::Firmware);
     ok = ok && ReadText("cfg_hard\r", RadioField::Hardware);
     ok = ok && ReadText("cfg_sern\r", RadioField::SerialNumber);
@@ -165,7 +168,19 @@ bool CRadioOperations::ReadFromRadio()
     bool done = ok && ReadText("SREV\r", RadioField::SubFirmware);
     for (int channel = 0; channel < kChannelCount && done; ++channel)
         done = ReadChannel(channel);
-    return done;
+    return {RadioCommand::Read, done, ReadConfig(found)};
+}
+
+// The panel's values, with the radio's own words where no item is selected.
+RadioConfig CRadioOperations::ReadConfig(const RadioConfig& found) const
+{
+    RadioConfig config = SnapshotOf(m_panel);
+    if (config.protocol.index < 0)
+        config.protocol.text = found.protocol.text;
+    if (config.linkBaud.index < 0)
+        config.linkBaud.text = found.linkRatesNamed;
+    config.linkRatesNamed = found.linkRatesNamed;
+    return config;
 }
 
 // A reply holding a NUL byte is malformed: a control would show its text cut there.
@@ -182,7 +197,7 @@ bool CRadioOperations::ReadCurrentChannel()
     return true;
 }
 
-bool CRadioOperations::ReadProtocol()
+bool CRadioOperations::ReadProtocol(RadioConfig& found)
 {
     const int protocol = Query("cfg_prtl\r") ? MatchProtocol(m_link.Reply()) : -1;
     if (protocol >= 0)
@@ -193,6 +208,7 @@ bool CRadioOperations::ReadProtocol()
         return protocol >= 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     m_panel.SetListOwnText(RadioList::Protocol, " UNKNOW");
+    found.protocol.text = "UNKNOW";
     return true;
 }
 
@@ -207,11 +223,12 @@ bool CRadioOperations::ReadPortBaud()
     return true;
 }
 
-bool CRadioOperations::ReadLinkBaud(bool ok)
+bool CRadioOperations::ReadLinkBaud(bool ok, RadioConfig& found)
 {
     if (ok && Query("cfg_baud\r")) {
         const std::string rates = CollectLinkRates(m_link.Reply());
         m_panel.SetListOwnText(RadioList::LinkBaud, rates);
+        found.linkRatesNamed = rates.empty() ? rates : rates.substr(1);
         // The offered list is the protocol's; past its end the last item stays.
         for (int attempt = 0; attempt < 5; ++attempt) {
             m_panel.SelectListItem(RadioList::LinkBaud, attempt);
@@ -258,7 +275,7 @@ bool CRadioOperations::ReadChannel(int channel)
 
 // ---- write ----
 
-void CRadioOperations::WriteParameters()
+RadioResult CRadioOperations::WriteParameters()
 {
     std::vector<std::string> commands;
     bool ok = CheckWriteValues() && BuildWriteCommands(commands) && m_link.OpenRadioPort(false);
@@ -269,6 +286,7 @@ void CRadioOperations::WriteParameters()
     }
     LockIdentityFields();
     m_link.ShowOperationResult(ok, RadioCommand::Write);
+    return {RadioCommand::Write, ok};
 }
 
 bool CRadioOperations::CheckWriteValues()

@@ -5,6 +5,7 @@
 
 #include "radio/RadioLink.h"
 #include "radio/RadioPanel.h"
+#include "radio/RadioResult.h"
 
 // The radio commands of the main window: connect, disconnect, read, write,
 // the value lists and the frequency checks. Runs on the window's thread.
@@ -15,13 +16,14 @@ public:
 
     CRadioOperations(IRadioPanel& panel, CRadioLink& link);
 
-    void EnterConfigMode();
-    void LeaveConfigMode();
-    void ReadAllParameters();
+    RadioResult EnterConfigMode();
+    RadioResult LeaveConfigMode();
+    // The result holds the parameters the read left in the panel.
+    RadioResult ReadAllParameters();
     // The read's steps into the panel, without the report; the port stays
-    // open for the caller's ShowOperationResult. True when every step succeeded.
-    bool ReadFromRadio();
-    void WriteParameters();
+    // open for the caller's ShowOperationResult. Succeeds when every step did.
+    RadioResult ReadFromRadio();
+    RadioResult WriteParameters();
 
     void FillValueLists();
     void OfferLinkRates(int protocolIndex);
@@ -36,19 +38,21 @@ public:
     bool IsUnlocked(RadioField field) const;
 
 private:
-    bool Exchange(const char* command, RadioCommand reportAs, const char* expected);
+    RadioResult Exchange(const char* command, RadioCommand reportAs, const char* expected);
     void FillList(RadioList list, const std::vector<std::string>& items);
     void ShowError(const std::string& message);
 
     // Read steps; each returns the new success flag.
     bool Query(const std::string& command);
     bool ReadCurrentChannel();
-    bool ReadProtocol();
+    // The words the radio answered that no item holds go into found.
+    bool ReadProtocol(RadioConfig& found);
     bool ReadPortBaud();
-    bool ReadLinkBaud(bool ok);
+    bool ReadLinkBaud(bool ok, RadioConfig& found);
     bool ReadText(const char* command, RadioField field);
     bool ReadChannel(int channel);
     void CutIdentityFields();
+    RadioConfig ReadConfig(const RadioConfig& found) const;
 
     // Write steps.
     bool CheckWriteValues();

@@ -159,7 +159,7 @@ void Operate(CFuzzInput& input)
     }
 
     CRadioVerifier verifier(panel, link);
-    const bool same = verifier.Verify();
+    const bool same = verifier.Verify().success;
     CheckPanel(panel, radio, RadioCommand::Verify);
     FUZZ_CHECK(same == panel.StatusSuccess());
     FUZZ_CHECK(!same || verifier.Differences().empty());

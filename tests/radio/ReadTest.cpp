@@ -19,8 +19,13 @@ protected:
 
 TEST_F(ReadTest, HealthyRadioFillsEveryFieldInEighteenCommands)
 {
-    operations.ReadAllParameters();
+    const RadioResult read = operations.ReadAllParameters();
 
+    EXPECT_TRUE(read.success);
+    EXPECT_EQ(read.config.protocol.index, 1);
+    EXPECT_EQ(read.config.linkBaud.text, "19200");
+    EXPECT_EQ(read.config.serialNumber, "RS2026001");
+    EXPECT_EQ(read.config.channelFrequency[9], Frequency(9));
     EXPECT_EQ(panel.StatusText(), "Read Success");
     EXPECT_TRUE(panel.StatusSuccess());
     EXPECT_EQ(radio.Sent().size(), 18u);
@@ -68,12 +73,24 @@ TEST_F(ReadTest, ProtocolWithoutKeywordFailsAndLeavesLaterFields)
     EXPECT_EQ(panel.ListItemText(RadioList::LinkBaud, 0), "UNKNOW");
 }
 
+// The result holds the radio's word where no item is selected, and the rates
+// it named where the protocol offers none.
 TEST_F(ReadTest, UnknownProtocolIsShownAndTheReadGoesOn)
 {
-    EXPECT_EQ(ReadWith("cfg_prtl\r", Line("protocol UNKNOW")), "Read Success");
+    radio.Answer("cfg_prtl\r", Line("protocol UNKNOW"));
+    const RadioResult read = operations.ReadAllParameters();
+    EXPECT_TRUE(read.success);
     EXPECT_EQ(panel.List(RadioList::Protocol).OwnText(), " UNKNOW");
     EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), -1);
     EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "RS2026001");
+    EXPECT_EQ(read.config.protocol.index, -1);
+    EXPECT_EQ(read.config.protocol.text, "UNKNOW");
+
+    radio.Answer("cfg_prtl\r", Line("protocol BURN-IN"));
+    const RadioResult burnIn = operations.ReadAllParameters();
+    EXPECT_EQ(burnIn.config.protocol.text, "BURN-IN");
+    EXPECT_EQ(burnIn.config.linkBaud.index, -1);
+    EXPECT_EQ(burnIn.config.linkBaud.text, "19200");
 }
 
 TEST_F(ReadTest, UnknownAnswerToTheCurrentChannelFailsTheRead)

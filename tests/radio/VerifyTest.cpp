@@ -47,7 +47,7 @@ protected:
 
 TEST_F(VerifyTest, RadioHoldingTheWindowsValuesVerifies)
 {
-    EXPECT_TRUE(verifier.Verify());
+    EXPECT_TRUE(verifier.Verify().success);
     EXPECT_EQ(panel.StatusText(), "Verify Success");
     EXPECT_TRUE(panel.StatusSuccess());
     EXPECT_TRUE(panel.Reports().empty());
@@ -63,7 +63,8 @@ TEST_F(VerifyTest, EveryDifferenceIsListedAndTheWindowKeepsItsValues)
     radio.Answer("cfg_baud\r", Line("link baud 4800"));
     radio.Answer("cfg_ch_3\r", Line("channel 3 426.12501"));
     radio.Answer("cfg_ch_7\r", Line("channel 7 446.12499 MHz"));
-    EXPECT_FALSE(verifier.Verify());
+    const RadioResult result = verifier.Verify();
+    EXPECT_FALSE(result.success);
 
     EXPECT_EQ(panel.StatusText(), "Verify Failure");
     EXPECT_FALSE(panel.StatusSuccess());
@@ -76,7 +77,7 @@ TEST_F(VerifyTest, EveryDifferenceIsListedAndTheWindowKeepsItsValues)
                                  "Port BaudRate: window 57600, radio 9600", "Link BaudRate: window 19200, radio 4800"}));
     EXPECT_EQ(verifier.Differences().size(), 6u);
     std::vector<std::string> asValues;
-    for (const VerifyMismatch& mismatch : verifier.Mismatches())
+    for (const VerifyMismatch& mismatch : result.differences)
         asValues.push_back(mismatch.key + " " + mismatch.held + " " + mismatch.radio);
     EXPECT_EQ(asValues, (Lines{"Channel3 426.12500 426.12501", "Channel7 446.12500 446.12499",
                                "ProtocolType TRANSMDS HUACE", "CurrentChannel Channel3 Channel10",
@@ -99,26 +100,27 @@ TEST_F(VerifyTest, ValuesTheReadCannotSelectAreComparedAsTheRadioNamesThem)
     panel.SelectListItem(RadioList::CurrentChannel, -1);
     radio.Answer("cfg_prtl\r", Line("protocol TRIMMK3"));
     radio.Answer("cfg_baud\r", Line("link baud 9600"));
-    EXPECT_FALSE(verifier.Verify());
+    const RadioResult result = verifier.Verify();
+    EXPECT_FALSE(result.success);
     EXPECT_EQ(Reported(), (Lines{"Current Channel: window none, radio Channel3", "Link BaudRate: window 19200, radio 9600"}));
-    ASSERT_EQ(verifier.Mismatches().size(), 2u);
-    EXPECT_EQ(verifier.Mismatches()[0].held, "");
+    ASSERT_EQ(result.differences.size(), 2u);
+    EXPECT_EQ(result.differences[0].held, "");
 
     radio.Answer("cfg_prtl\r", Line("protocol UNKNOW"));
-    EXPECT_FALSE(verifier.Verify());
+    EXPECT_FALSE(verifier.Verify().success);
     EXPECT_EQ(Reported().at(0), "Protocol Type: window TRIMMK3, radio UNKNOW");
 }
 
 TEST_F(VerifyTest, UnreadableRadioFailsWithoutABox)
 {
     radio.Silence("cfg_ch_5\r");
-    EXPECT_FALSE(verifier.Verify());
+    EXPECT_FALSE(verifier.Verify().success);
     EXPECT_EQ(panel.StatusText(), "Verify Failure");
     EXPECT_TRUE(panel.Reports().empty());
     EXPECT_TRUE(verifier.Differences().empty());
 
     radio.SetOpenSucceeds(false);
-    EXPECT_FALSE(verifier.Verify());
+    EXPECT_FALSE(verifier.Verify().success);
     EXPECT_TRUE(panel.Reports().empty());
 }
 
@@ -131,7 +133,7 @@ TEST_F(VerifyTest, ChineseLinesNameTheFieldsAsTheWindowDoes)
     panel.SetLabelText(RadioLabel::PortBaud, "串口波特率:");
     radio.Answer("cfg_sbau\r", Line("serial baud 9600"));
     radio.Answer("cfg_ch_0\r", Line("channel 0 470.00000"));
-    EXPECT_FALSE(verifier.Verify());
+    EXPECT_FALSE(verifier.Verify().success);
     EXPECT_EQ(panel.StatusText(), "校验失败");
     EXPECT_EQ(panel.Reports().back().caption, "校验失败");
     // The current channel lists hold the same Chinese items on both sides.
@@ -142,8 +144,34 @@ TEST_F(VerifyTest, FileSideIsNamedSo)
 {
     CRadioVerifier fileVerifier(panel, link, VerifySource::File);
     radio.Answer("cfg_ch_2\r", Line("channel 2 421.00000"));
-    EXPECT_FALSE(fileVerifier.Verify());
+    EXPECT_FALSE(fileVerifier.Verify().success);
     EXPECT_EQ(Reported(), Lines{"Channel2: file 421.12500, radio 421.00000"});
+}
+
+// Channels are compared as written, lists a write does not send not at all,
+// and the link rate as the radio named it, not as the offered list holds it.
+TEST(RadioConfigTest, ComparisonNamesEachDifferenceByKeyAndPlace)
+{
+    RadioConfig held;
+    held.channelFrequency.fill("410.00000");
+    held.channelFrequency[1] = "416.125";
+    held.protocol = {0, "TRIMTALK"};
+    held.linkBaud = {0, "9600"};
+    held.highPower = {0, "28W"};
+    RadioConfig radio = held;
+    radio.channelFrequency[1] = "416.12500";
+    radio.channelFrequency[9] = "470";
+    radio.protocol = {-1, "UNKNOW"};
+    radio.linkRatesNamed = "19200";
+    radio.highPower = {};
+
+    std::vector<std::string> found;
+    for (const VerifyMismatch& mismatch : CompareConfigs(held, radio))
+        found.push_back(mismatch.key + " " + std::to_string(mismatch.channel) + " " +
+                        std::to_string(static_cast<int>(mismatch.label)) + " " + mismatch.held + "/" + mismatch.radio);
+    EXPECT_EQ(found, (Lines{"Channel9 9 0 410.00000/470.00000", "ProtocolType -1 0 TRIMTALK/UNKNOW",
+                            "LinkBaudRate -1 3 9600/19200"}));
+    EXPECT_TRUE(CompareConfigs(held, held).empty());
 }
 
 }  // namespace
