@@ -1,29 +1,15 @@
 #pragma once
-#include "SkinUI/Core/ContainerUI.h"
-#include "SkinUI/Layout/LayoutSeparatorTracker.h"
+#include "SkinUI/Layout/BoxLayoutUI.h"
 
 namespace SkinUI {
 
-// Stacks its visible children top to bottom; optionally resizable by a separator strip.
-class CVerticalLayoutUI : public CContainerUI {
+// Stacks its visible children top to bottom.
+class CVerticalLayoutUI : public CBoxLayoutUI {
 public:
-    CVerticalLayoutUI() = default;
+    CVerticalLayoutUI() : CBoxLayoutUI(true) {}
 
     const char* GetClass() const override;
     LPVOID GetInterface(const char* pstrName) override;
-    void SetPos(RECT rc) override;
-    void DoEvent(TEventMsg& event) override;
-    void SetAttribute(const char* pstrName, const char* pstrValue) override;
-    void DoPostPaint(HDC hDC, const RECT& rcPaint) override;
-
-    int GetSepSize() const;
-    void SetSepSize(int iSize);
-    bool IsSepImmMode() const;
-    void SetSepImmMode(bool bImmediately);
-    RECT GetThumbRect(bool bUseNewPos = false) const;
-
-private:
-    CLayoutSeparatorTracker m_separator{true};
 };
 
 }  // namespace SkinUI
