@@ -1,24 +1,14 @@
 #include "app/ComPortList.h"
 
 #include <algorithm>
-#include <cstdlib>
 
+#include "radio/PortItem.h"
 #include "serial/ComPorts.h"
 
 CComPortList::CComPortList(MainControls& controls, CMainRadioPanel& panel)
     : m_controls(controls),
       m_panel(panel)
 {
-}
-
-std::string CComPortList::Item(int port)
-{
-    return " COM" + std::to_string(port);
-}
-
-int CComPortList::PortNumber(const std::string& item)
-{
-    return item.size() > 4 ? std::atoi(item.c_str() + 4) : 0;
 }
 
 int CComPortList::Reselect(const std::vector<std::string>& items, const std::string& selected)
@@ -35,7 +25,7 @@ bool CComPortList::Refresh()
     ListComPorts(ports);
     std::vector<std::string> items;
     for (int port : ports)
-        items.push_back(Item(port));
+        items.push_back(PortItem(port));
     std::vector<std::string> listed;
     for (int i = 0; i < m_panel.ListItemCount(RadioList::ComPort); ++i)
         listed.push_back(m_panel.ListItemText(RadioList::ComPort, i));
@@ -61,6 +51,6 @@ std::vector<int> CComPortList::Ports() const
 {
     std::vector<int> ports;
     for (int i = 0; i < m_panel.ListItemCount(RadioList::ComPort); ++i)
-        ports.push_back(PortNumber(m_panel.ListItemText(RadioList::ComPort, i)));
+        ports.push_back(PortItemNumber(m_panel.ListItemText(RadioList::ComPort, i)));
     return ports;
 }

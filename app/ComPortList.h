@@ -12,9 +12,6 @@ class CComPortList {
 public:
     explicit CComPortList(MainControls& controls, CMainRadioPanel& panel);
 
-    // " COM7" for port 7, and back; 0 for an item without a number.
-    static std::string Item(int port);
-    static int PortNumber(const std::string& item);
     // Where the selected item is among the new items; the first when it is
     // gone, -1 when there are none.
     static int Reselect(const std::vector<std::string>& items, const std::string& selected);

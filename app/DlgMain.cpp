@@ -13,6 +13,7 @@
 #include "app/MainTexts.h"
 #include "app/MainWindowBuilder.h"
 #include "radio/FirmwareUpgrade.h"
+#include "radio/PortItem.h"
 #include "radio/RadioTables.h"
 #include "radio/RadioTexts.h"
 
@@ -265,7 +266,7 @@ void DlgMain::SetBusy(bool busy)
     SetCommandsEnabled(!busy);
     if (!busy)
         return;
-    m_portNumber = CComPortList::PortNumber(m_panel.ListText(RadioList::ComPort));
+    m_portNumber = PortItemNumber(m_panel.ListText(RadioList::ComPort));
     m_baudRate = std::atoi(m_panel.ListText(RadioList::ConnectionRate).c_str());
 }
 

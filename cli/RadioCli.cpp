@@ -4,6 +4,7 @@
 
 #include "cli/ConsoleUpgradeReporter.h"
 #include "radio/FirmwareUpgrade.h"
+#include "radio/PortItem.h"
 #include "radio/RadioFinder.h"
 #include "radio/RadioTexts.h"
 

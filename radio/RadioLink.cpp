@@ -1,5 +1,6 @@
 #include "radio/RadioLink.h"
 
+#include "radio/PortItem.h"
 #include "radio/RadioTables.h"
 
 CRadioLink::CRadioLink(IRadioPanel& panel, PortMaker makePort)
@@ -17,9 +18,7 @@ CRadioLink::CRadioLink(IRadioPanel& panel, ISerialTransport& transport)
 
 int CRadioLink::SelectedPortNumber() const
 {
-    // Port items read " COM<n>".
-    std::string item = m_panel.ListText(RadioList::ComPort);
-    return item.size() > 4 ? LeadingInteger(item.substr(4)) : 0;
+    return PortItemNumber(m_panel.ListText(RadioList::ComPort));
 }
 
 bool CRadioLink::OpenRadioPort(bool useUpgradeBaud)

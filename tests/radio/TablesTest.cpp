@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "radio/PortItem.h"
 #include "radio/RadioTables.h"
 
 TEST(ReplyMatching, KeywordsAreTriedInTableOrder)
@@ -28,4 +29,13 @@ TEST(Codes, LeadingIntegerClampsInsteadOfOverflowing)
     EXPECT_EQ(LeadingInteger("x"), 0);
     EXPECT_EQ(LeadingInteger("99999999999999999999"), INT_MAX);
     EXPECT_EQ(LeadingInteger("-99999999999999999999"), INT_MIN);
+}
+
+// The window, radiocfg and the link read the port from the item the list shows.
+TEST(PortItems, ItemNamesItsPortAndAnItemWithoutANumberNamesNone)
+{
+    EXPECT_EQ(PortItem(7), " COM7");
+    EXPECT_EQ(PortItemNumber(PortItem(255)), 255);
+    for (const char* item : {"", " COM", "COM7", " COMx"})
+        EXPECT_EQ(PortItemNumber(item), 0) << item;
 }
