@@ -8,11 +8,6 @@ namespace SkinUI {
 
 namespace {
 
-bool IsMouseEvent(int type)
-{
-    return type > UIEVENT__MOUSEBEGIN && type < UIEVENT__MOUSEEND;
-}
-
 void SetFlag(UINT& state, UINT flag, bool on)
 {
     state = on ? (state | flag) : (state & ~flag);
@@ -57,14 +52,7 @@ void CButtonUI::SetEnabled(bool bEnable)
 
 void CButtonUI::DoEvent(TEventMsg& event)
 {
-    if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-        if (m_pParent != nullptr) {
-            m_pParent->DoEvent(event);
-        } else {
-            CLabelUI::DoEvent(event);
-        }
-        return;
-    }
+    if (PassMouseWhenDisabled(event)) return;
     switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:

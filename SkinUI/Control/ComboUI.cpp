@@ -256,14 +256,7 @@ bool CComboUI::OnKeyDown(TEventMsg& event)
 
 void CComboUI::DoEvent(TEventMsg& event)
 {
-    const bool mouse = event.Type > UIEVENT__MOUSEBEGIN && event.Type < UIEVENT__MOUSEEND;
-    if (mouse && !IsMouseEnabled()) {
-        if (m_pParent != nullptr)
-            m_pParent->DoEvent(event);
-        else
-            CContainerUI::DoEvent(event);
-        return;
-    }
+    if (PassMouseWhenDisabled(event)) return;
     switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:
@@ -432,23 +425,9 @@ bool CComboUI::SetItemAttribute(const char* pstrName, const char* pstrValue)
 
 void CComboUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
-    struct TImage {
-        const char* name;
-        CUIString CComboUI::*field;
-    };
-    static const TImage kImages[] = {
-        {"normalimage", &CComboUI::m_sNormalImage},   {"hotimage", &CComboUI::m_sHotImage},
-        {"pushedimage", &CComboUI::m_sPushedImage},   {"focusedimage", &CComboUI::m_sFocusedImage},
-        {"disabledimage", &CComboUI::m_sDisabledImage},
-    };
-    for (const TImage& image : kImages) {
-        if (CUIName::Equals(pstrName, image.name)) {
-            this->*image.field = pstrValue;
-            Invalidate();
-            return;
-        }
-    }
-    if (CUIName::Equals(pstrName, "textpadding")) {
+    if (m_images.SetAttribute(pstrName, pstrValue)) {
+        Invalidate();
+    } else if (CUIName::Equals(pstrName, "textpadding")) {
         SetTextPadding(ParseRect(pstrValue));
     } else if (CUIName::Equals(pstrName, "dropbox")) {
         SetDropBoxAttributeList(pstrValue);
@@ -491,15 +470,15 @@ void CComboUI::PaintStatusImage(HDC hDC)
     RefreshStateBits();
     CUIString* pImage = nullptr;
     if ((m_uButtonState & UISTATE_DISABLED) != 0)
-        pImage = &m_sDisabledImage;
+        pImage = &m_images.disabled;
     else if ((m_uButtonState & UISTATE_PUSHED) != 0)
-        pImage = &m_sPushedImage;
+        pImage = &m_images.pushed;
     else if ((m_uButtonState & UISTATE_HOT) != 0)
-        pImage = &m_sHotImage;
+        pImage = &m_images.hot;
     else if ((m_uButtonState & UISTATE_FOCUSED) != 0)
-        pImage = &m_sFocusedImage;
+        pImage = &m_images.focused;
     if (pImage != nullptr && DrawStateImage(hDC, *pImage)) return;
-    DrawStateImage(hDC, m_sNormalImage);
+    DrawStateImage(hDC, m_images.normal);
 }
 
 void CComboUI::PaintSelected(HDC hDC, const RECT& rcText)

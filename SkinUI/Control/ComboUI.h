@@ -1,6 +1,7 @@
 #pragma once
 #include "SkinUI/Core/ContainerUI.h"
 #include "SkinUI/Control/IListOwnerUI.h"
+#include "SkinUI/Control/StateImages.h"
 
 namespace SkinUI {
 
@@ -59,11 +60,7 @@ protected:
     CUIString m_sDropBoxAttributes;
     SIZE m_szDropBox = {0, 150};
     UINT m_uButtonState = 0;
-    CUIString m_sNormalImage;
-    CUIString m_sHotImage;
-    CUIString m_sPushedImage;
-    CUIString m_sFocusedImage;
-    CUIString m_sDisabledImage;
+    CStateImages m_images;
     TListItemStyle m_ListInfo;
 
 private:

@@ -156,14 +156,7 @@ bool CEditUI::OnMouseEvent(TEventMsg& event)
 
 void CEditUI::DoEvent(TEventMsg& event)
 {
-    const bool mouse = event.Type > UIEVENT__MOUSEBEGIN && event.Type < UIEVENT__MOUSEEND;
-    if (mouse && !IsMouseEnabled()) {
-        if (m_pParent != nullptr)
-            m_pParent->DoEvent(event);
-        else
-            CLabelUI::DoEvent(event);
-        return;
-    }
+    if (PassMouseWhenDisabled(event)) return;
     if (event.Type == UIEVENT_SETCURSOR && IsEnabled()) {
         ::SetCursor(::LoadCursor(nullptr, IDC_IBEAM));
         return;
@@ -269,28 +262,6 @@ DWORD CEditUI::GetShownTextColor() const
     return m_pManager->GetDefaultFontColor();
 }
 
-bool CEditUI::SetImageAttribute(const char* pstrName, const char* pstrValue)
-{
-    struct TImage {
-        const char* name;
-        CUIString CEditUI::*field;
-    };
-    static const TImage kImages[] = {
-        {"normalimage", &CEditUI::m_sNormalImage},
-        {"hotimage", &CEditUI::m_sHotImage},
-        {"focusedimage", &CEditUI::m_sFocusedImage},
-        {"disabledimage", &CEditUI::m_sDisabledImage},
-    };
-    for (const TImage& image : kImages) {
-        if (CUIName::Equals(pstrName, image.name)) {
-            this->*image.field = pstrValue;
-            Invalidate();
-            return true;
-        }
-    }
-    return false;
-}
-
 void CEditUI::SetAttribute(const char* pstrName, const char* pstrValue)
 {
     if (CUIName::Equals(pstrName, "readonly"))
@@ -303,7 +274,9 @@ void CEditUI::SetAttribute(const char* pstrName, const char* pstrValue)
         SetMaxChar(static_cast<UINT>(CAttributeValue::ParseInt(pstrValue)));
     else if (CUIName::Equals(pstrName, "nativebkcolor"))
         SetNativeEditBkColor(CAttributeValue::ParseColor(pstrValue));
-    else if (!SetImageAttribute(pstrName, pstrValue))
+    else if (m_images.SetAttribute(pstrName, pstrValue))
+        Invalidate();
+    else
         CLabelUI::SetAttribute(pstrName, pstrValue);
 }
 
@@ -324,13 +297,13 @@ void CEditUI::PaintStatusImage(HDC hDC)
     RefreshStateBits();
     CUIString* pImage = nullptr;
     if ((m_uButtonState & UISTATE_DISABLED) != 0)
-        pImage = &m_sDisabledImage;
+        pImage = &m_images.disabled;
     else if ((m_uButtonState & UISTATE_FOCUSED) != 0)
-        pImage = &m_sFocusedImage;
+        pImage = &m_images.focused;
     else if ((m_uButtonState & UISTATE_HOT) != 0)
-        pImage = &m_sHotImage;
+        pImage = &m_images.hot;
     if (pImage != nullptr && DrawStateImage(hDC, *pImage)) return;
-    DrawStateImage(hDC, m_sNormalImage);
+    DrawStateImage(hDC, m_images.normal);
 }
 
 void CEditUI::PaintText(HDC hDC)

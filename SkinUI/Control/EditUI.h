@@ -1,5 +1,6 @@
 #pragma once
 #include "SkinUI/Control/LabelUI.h"
+#include "SkinUI/Control/StateImages.h"
 
 namespace SkinUI {
 
@@ -54,7 +55,6 @@ private:
     void CloseNativeIfHidden();
     bool OnMouseEvent(TEventMsg& event);
     void RefreshStateBits();
-    bool SetImageAttribute(const char* pstrName, const char* pstrValue);
 
     CEditWnd* m_pWindow = nullptr;
     UINT m_uMaxChar = 255;
@@ -62,10 +62,7 @@ private:
     bool m_bPasswordMode = false;
     char m_cPasswordChar = '*';
     UINT m_uButtonState = 0;
-    CUIString m_sNormalImage;
-    CUIString m_sHotImage;
-    CUIString m_sFocusedImage;
-    CUIString m_sDisabledImage;
+    CStateImages m_images;
     DWORD m_dwEditbkColor = 0xFFFFFFFF;
     UINT m_uEditStyle = 0;
 };

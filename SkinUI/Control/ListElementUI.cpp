@@ -47,7 +47,7 @@ void CListElementUI::SetEnabled(bool bEnable)
     if (!IsEnabled()) m_uButtonState = 0;
 }
 
-void CListElementUI::PassToOwner(TEventMsg& event)
+void CListElementUI::PassOn(TEventMsg& event)
 {
     if (m_pOwner != nullptr)
         m_pOwner->DoEvent(event);
@@ -57,11 +57,7 @@ void CListElementUI::PassToOwner(TEventMsg& event)
 
 void CListElementUI::DoEvent(TEventMsg& event)
 {
-    const bool mouse = event.Type > UIEVENT__MOUSEBEGIN && event.Type < UIEVENT__MOUSEEND;
-    if (mouse && !IsMouseEnabled()) {
-        PassToOwner(event);
-        return;
-    }
+    if (PassMouseWhenDisabled(event)) return;
     const bool activates =
         event.Type == UIEVENT_DBLCLICK || (event.Type == UIEVENT_KEYDOWN && event.chKey == VK_RETURN);
     if (activates && IsEnabled()) {
@@ -69,7 +65,7 @@ void CListElementUI::DoEvent(TEventMsg& event)
         Invalidate();
         return;
     }
-    PassToOwner(event);
+    PassOn(event);
 }
 
 void CListElementUI::SetAttribute(const char* pstrName, const char* pstrValue)

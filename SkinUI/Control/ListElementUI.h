@@ -34,7 +34,7 @@ public:
     void DrawItemBk(HDC hDC, const RECT& rcItem);
 
 protected:
-    void PassToOwner(TEventMsg& event);
+    void PassOn(TEventMsg& event) override;
     bool IsAltRow(const TListItemStyle& style) const;
 
     int m_iIndex = -1;

@@ -18,14 +18,7 @@ LPVOID CListLabelElementUI::GetInterface(const char* pstrName)
 
 void CListLabelElementUI::DoEvent(TEventMsg& event)
 {
-    const bool mouse = event.Type > UIEVENT__MOUSEBEGIN && event.Type < UIEVENT__MOUSEEND;
-    if (mouse && !IsMouseEnabled()) {
-        if (m_pOwner != nullptr)
-            m_pOwner->DoEvent(event);
-        else
-            CListElementUI::DoEvent(event);
-        return;
-    }
+    if (PassMouseWhenDisabled(event)) return;
     switch (event.Type) {
     case UIEVENT_BUTTONDOWN:
     case UIEVENT_RBUTTONDOWN:

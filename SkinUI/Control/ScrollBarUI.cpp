@@ -15,11 +15,6 @@ namespace {
 constexpr DWORD kOutlineColor = 0xFF85E4FF;
 constexpr int kOutlineSize = 2;
 
-
-bool IsMouseEvent(int type) {
-    return type > UIEVENT__MOUSEBEGIN && type < UIEVENT__MOUSEEND;
-}
-
 }  // namespace
 
 CScrollBarUI::CScrollBarUI() {
@@ -232,13 +227,8 @@ void CScrollBarUI::PageForward() {
 }
 
 void CScrollBarUI::DoEvent(TEventMsg& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-        if (m_pOwner != nullptr)
-            m_pOwner->DoEvent(event);
-        else
-            CControlUI::DoEvent(event);
+    if (PassMouseWhenDisabled(event))
         return;
-    }
     switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:
@@ -274,6 +264,10 @@ void CScrollBarUI::DoEvent(TEventMsg& event) {
     default:
         break;
     }
+    PassOn(event);
+}
+
+void CScrollBarUI::PassOn(TEventMsg& event) {
     if (m_pOwner != nullptr)
         m_pOwner->DoEvent(event);
     else

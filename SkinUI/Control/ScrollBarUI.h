@@ -46,6 +46,9 @@ public:
     UINT GetButton2State() const;
     UINT GetThumbState() const;
 
+protected:
+    void PassOn(TEventMsg& event) override;
+
 private:
     // Images of one part for the normal, hot, pushed and disabled states.
     struct TPartImages {

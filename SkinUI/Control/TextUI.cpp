@@ -6,15 +6,6 @@
 
 namespace SkinUI {
 
-namespace {
-
-bool IsMouseEvent(int type)
-{
-    return type > UIEVENT__MOUSEBEGIN && type < UIEVENT__MOUSEEND;
-}
-
-} // namespace
-
 CTextUI::CTextUI()
 {
     m_uTextStyle = DT_WORDBREAK;
@@ -48,14 +39,7 @@ int CTextUI::LinkAt(POINT pt) const
 
 void CTextUI::DoEvent(TEventMsg& event)
 {
-    if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-        if (m_pParent != nullptr) {
-            m_pParent->DoEvent(event);
-        } else {
-            CLabelUI::DoEvent(event);
-        }
-        return;
-    }
+    if (PassMouseWhenDisabled(event)) return;
     if (OnLinkEvent(event)) return;
     CLabelUI::DoEvent(event);
 }

@@ -16,10 +16,6 @@ namespace {
 
 constexpr int kLineStep = 8;
 
-bool IsMouseEvent(int type) {
-    return type > UIEVENT__MOUSEBEGIN && type < UIEVENT__MOUSEEND;
-}
-
 bool Meets(const RECT& a, const RECT& b) {
     RECT unused;
     return ::IntersectRect(&unused, &a, &b) != FALSE;
@@ -590,13 +586,8 @@ bool CContainerUI::ScrollByKey(TEventMsg& event, bool bVertical) {
 }
 
 void CContainerUI::DoEvent(TEventMsg& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-        if (m_pParent != nullptr)
-            m_pParent->DoEvent(event);
-        else
-            CControlUI::DoEvent(event);
+    if (PassMouseWhenDisabled(event))
         return;
-    }
     if (event.Type == UIEVENT_SETFOCUS || event.Type == UIEVENT_KILLFOCUS) {
         m_bFocused = event.Type == UIEVENT_SETFOCUS;
         return;

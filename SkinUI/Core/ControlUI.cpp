@@ -472,6 +472,26 @@ void CControlUI::Event(TEventMsg& event)
     if (OnEvent.Invoke(&event)) DoEvent(event);
 }
 
+bool CControlUI::IsMouseEvent(int type)
+{
+    return type > UIEVENT__MOUSEBEGIN && type < UIEVENT__MOUSEEND;
+}
+
+bool CControlUI::PassMouseWhenDisabled(TEventMsg& event)
+{
+    if (IsMouseEnabled() || !IsMouseEvent(event.Type)) return false;
+    PassOn(event);
+    return true;
+}
+
+void CControlUI::PassOn(TEventMsg& event)
+{
+    if (m_pParent != nullptr)
+        m_pParent->DoEvent(event);
+    else
+        CControlUI::DoEvent(event);
+}
+
 void CControlUI::DoEvent(TEventMsg& event)
 {
     switch (event.Type) {

@@ -176,7 +176,14 @@ public:
     CEventSourceUI OnEvent;
     CEventSourceUI OnNotify;
 
+    static bool IsMouseEvent(int type);
+
 protected:
+    // Mouse input on a control that takes none goes on past it; true when it went.
+    bool PassMouseWhenDisabled(TEventMsg& event);
+    // Where input this control does not take goes: the parent, or the base handling without one.
+    virtual void PassOn(TEventMsg& event);
+
     DWORD GetAdjustColor(DWORD dwColor) const;
     int Scaled(int length) const;
     SIZE ScaledFixedSize() const;

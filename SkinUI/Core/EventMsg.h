@@ -5,8 +5,8 @@ namespace SkinUI {
 
 class CControlUI;
 
-// Numbers are a contract with the controls: they test kind > UIEVENT__MOUSEBEGIN and
-// kind < UIEVENT__MOUSEEND to recognise mouse events. The delimiters are never sent.
+// Numbers are a contract with CControlUI::IsMouseEvent: kind > UIEVENT__MOUSEBEGIN and
+// kind < UIEVENT__MOUSEEND is a mouse event. The delimiters are never sent.
 enum EEventKind {
     UIEVENT__KEYBEGIN = 2,
     UIEVENT_KEYDOWN = 3,
