@@ -37,51 +37,54 @@ public:
     CPaintManagerUI& operator=(const CPaintManagerUI&) = delete;
 
     void Init(HWND hWnd);
-    HWND GetPaintWindow() const;
-    HDC GetPaintDC() const;
-    POINT GetMousePos() const;
-    void SetMousePos(POINT pt);
+    HWND GetPaintWindow() const { return m_hWndPaint; }
+    HDC GetPaintDC() const { return m_hDcPaint; }
+    POINT GetMousePos() const { return m_ptLastMousePos; }
+    void SetMousePos(POINT pt) { m_ptLastMousePos = pt; }
     void Invalidate(const RECT& rcItem);
-    void NeedUpdate();
-    bool IsLayoutUpdateNeeded() const;
-    void SetUsedVirtualWnd(bool used);
-    bool IsUsedVirtualWnd() const;
+    void NeedUpdate() { m_bUpdateNeeded = true; }
+    bool IsLayoutUpdateNeeded() const { return m_bUpdateNeeded; }
+    void SetUsedVirtualWnd(bool used) { m_bUsedVirtualWnd = used; }
+    bool IsUsedVirtualWnd() const { return m_bUsedVirtualWnd; }
 
     // Skin lengths are given at 96 DPI; the window draws them at its own DPI, and a popup
     // at its owner's.
-    const CDpiScale& GetDpiScale() const;
+    const CDpiScale& GetDpiScale() const
+    {
+        return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetDpiScale() : m_dpiScale;
+    }
     void SetDpi(int dpi);
 
     // Window settings from the markup, in skin lengths.
-    SIZE GetInitSize() const;
+    SIZE GetInitSize() const { return m_szInitWindowSize; }
     void SetInitSize(int cx, int cy);
-    RECT GetSizeBox() const;
-    void SetSizeBox(const RECT& rcSizeBox);
-    RECT GetCaptionRect() const;
-    void SetCaptionRect(const RECT& rcCaption);
-    SIZE GetRoundCorner() const;
-    void SetRoundCorner(int cx, int cy);
-    SIZE GetMinInfo() const;
+    RECT GetSizeBox() const { return m_rcSizeBox; }
+    void SetSizeBox(const RECT& rcSizeBox) { m_rcSizeBox = rcSizeBox; }
+    RECT GetCaptionRect() const { return m_rcCaption; }
+    void SetCaptionRect(const RECT& rcCaption) { m_rcCaption = rcCaption; }
+    SIZE GetRoundCorner() const { return m_szRoundCorner; }
+    void SetRoundCorner(int cx, int cy) { m_szRoundCorner = SIZE{cx, cy}; }
+    SIZE GetMinInfo() const { return m_szMinWindow; }
     void SetMinInfo(int cx, int cy);
-    SIZE GetMaxInfo() const;
+    SIZE GetMaxInfo() const { return m_szMaxWindow; }
     void SetMaxInfo(int cx, int cy);
-    bool IsShowUpdateRect() const;
-    void SetShowUpdateRect(bool show);
-    bool IsBackgroundTransparent() const;
-    void SetBackgroundTransparent(bool transparent);
-    int GetTransparent() const;
+    bool IsShowUpdateRect() const { return m_bShowUpdateRect; }
+    void SetShowUpdateRect(bool show) { m_bShowUpdateRect = show; }
+    bool IsBackgroundTransparent() const { return m_bAlphaBackground; }
+    void SetBackgroundTransparent(bool transparent) { m_bAlphaBackground = transparent; }
+    int GetTransparent() const { return m_nOpacity; }
     void SetTransparent(int alpha);
 
-    DWORD GetDefaultDisabledColor() const;
-    void SetDefaultDisabledColor(DWORD color);
-    DWORD GetDefaultFontColor() const;
-    void SetDefaultFontColor(DWORD color);
-    DWORD GetDefaultLinkFontColor() const;
-    void SetDefaultLinkFontColor(DWORD color);
-    DWORD GetDefaultLinkHoverFontColor() const;
-    void SetDefaultLinkHoverFontColor(DWORD color);
-    DWORD GetDefaultSelectedBkColor() const;
-    void SetDefaultSelectedBkColor(DWORD color);
+    DWORD GetDefaultDisabledColor() const { return m_dwDefaultDisabledColor; }
+    void SetDefaultDisabledColor(DWORD color) { m_dwDefaultDisabledColor = color; }
+    DWORD GetDefaultFontColor() const { return m_dwDefaultFontColor; }
+    void SetDefaultFontColor(DWORD color) { m_dwDefaultFontColor = color; }
+    DWORD GetDefaultLinkFontColor() const { return m_dwDefaultLinkFontColor; }
+    void SetDefaultLinkFontColor(DWORD color) { m_dwDefaultLinkFontColor = color; }
+    DWORD GetDefaultLinkHoverFontColor() const { return m_dwDefaultLinkHoverFontColor; }
+    void SetDefaultLinkHoverFontColor(DWORD color) { m_dwDefaultLinkHoverFontColor = color; }
+    DWORD GetDefaultSelectedBkColor() const { return m_dwDefaultSelectedBkColor; }
+    void SetDefaultSelectedBkColor(DWORD color) { m_dwDefaultSelectedBkColor = color; }
 
     // Fonts, images, default attribute lists, option groups.
     HFONT AddFont(const char* name, int size, bool bold, bool underline, bool italic);
@@ -102,7 +105,7 @@ public:
     // Fonts, images and default attribute lists missing here are looked up in the parent
     // (a popup uses its owner's resources); false when that would make a cycle.
     bool SetResourceParent(CPaintManagerUI* pParent);
-    CPaintManagerUI* GetResourceParent() const;
+    CPaintManagerUI* GetResourceParent() const { return m_pParentResourcePM; }
 
     bool AddOptionGroup(const char* group, CControlUI* pControl);
     CPtrArrayUI* GetOptionGroup(const char* group) const;
@@ -115,18 +118,18 @@ public:
     // Finds the control by its name from now on, instead of an earlier one of that name.
     void AddControlName(CControlUI* pControl);
     void AddDelayedCleanup(CControlUI* pControl);
-    CControlUI* GetRoot() const;
+    CControlUI* GetRoot() const { return m_pRoot; }
     CControlUI* FindControl(POINT pt) const;
     CControlUI* FindControl(const char* name) const;
 
     // Focus, capture, timers.
-    CControlUI* GetFocus() const;
+    CControlUI* GetFocus() const { return m_pFocus; }
     void SetFocus(CControlUI* pControl);
     void SetFocusNeeded(CControlUI* pControl);
     bool SetNextTabControl(bool forward = true);
     void SetCapture();
     void ReleaseCapture();
-    bool IsCaptured() const;
+    bool IsCaptured() const { return m_bMouseCapture; }
     bool SetTimer(CControlUI* pControl, UINT nTimerID, UINT uElapse);
     bool KillTimer(CControlUI* pControl, UINT nTimerID);
     void KillTimer(CControlUI* pControl);
@@ -147,10 +150,13 @@ public:
     bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     bool PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
 
-    static HINSTANCE GetInstance();
-    static void SetInstance(HINSTANCE hInst);
-    static HINSTANCE GetResourceInstance();
-    static void SetResourceInstance(HINSTANCE hInst);
+    static HINSTANCE GetInstance() { return m_hInstance; }
+    static void SetInstance(HINSTANCE hInst) { m_hInstance = hInst; }
+    static HINSTANCE GetResourceInstance()
+    {
+        return m_hResourceInstance != nullptr ? m_hResourceInstance : m_hInstance;
+    }
+    static void SetResourceInstance(HINSTANCE hInst) { m_hResourceInstance = hInst; }
     static CUIString GetInstancePath();
     static const CUIString& GetResourcePath();
     static void SetResourcePath(const char* path);
@@ -160,11 +166,16 @@ public:
 private:
     class CDispatchScope;
 
+    static constexpr UINT kDelayedCleanupMsg = WM_APP + 1;
+
+    static bool RemoveItem(CPtrArrayUI& list, void* item);
+
     static HFONT CreateSkinFont(const char* name, int size, bool bold, bool underline, bool italic);
     void RescaleFonts();
     static void InitSharedState();
     static CPaintManagerUI* FindManagerOf(HWND hWnd);
     static CControlUI* CALLBACK CollectName(CControlUI* pThis, LPVOID pData);
+    void InitDefaultFont();
     void Measure(TFontInfo& info);
     void ReleaseResources();
     void ReleaseTimers();
