@@ -2,6 +2,7 @@
 #include <vector>
 #include "ProbeControl.h"
 #include "SkinUI/Control/ScrollBarUI.h"
+#include "SkinUI/Core/ControlFactory.h"
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 
@@ -170,6 +171,21 @@ TEST(VerticalLayout, DisabledMouseSendsTheWheelToTheParent) {
     Send(*inner, UIEVENT_SCROLLWHEEL, 10, 10, 1);
     EXPECT_EQ(inner->GetScrollPos().cy, 0);
     EXPECT_EQ(outer.events, std::vector<int>{UIEVENT_SCROLLWHEEL});
+}
+
+// Every control that takes a click lets it through to its parent while its mouse is off.
+TEST(VerticalLayout, ControlsWithTheMouseOffPassAClickToTheParent) {
+    for (const char* name : {"Button", "Option", "CheckBox", "Edit", "Combo", "ListLabelElement", "ScrollBar"}) {
+        CProbeLayout outer;
+        CControlUI* control = CControlFactory::Create(name);
+        ASSERT_NE(control, nullptr) << name;
+        outer.Add(control);
+        control->SetPos({0, 0, 50, 20});
+        control->SetMouseEnabled(false);
+        outer.SetManager(nullptr, nullptr, false);
+        Send(*control, UIEVENT_BUTTONDOWN, 10, 10);
+        EXPECT_EQ(outer.events, std::vector<int>{UIEVENT_BUTTONDOWN}) << name;
+    }
 }
 
 TEST(VerticalLayout, SeparatorDragStopsAtTheMinimumHeight) {
