@@ -56,10 +56,10 @@ int CRadioCli::Detect()
     return ReportStatus({RadioCommand::FindRadio, success}) ? 0 : 1;
 }
 
-// The link reads the port number back from the selected " COM<n>" item.
+// The link reads the port number back from the selected item.
 void CRadioCli::SelectPort(int number, int baud)
 {
-    m_panel.AddListItem(RadioList::ComPort, " COM" + std::to_string(number));
+    m_panel.AddListItem(RadioList::ComPort, PortItem(number));
     m_panel.SelectListItem(RadioList::ComPort, 0);
     for (int index = 0; index < m_panel.ListItemCount(RadioList::ConnectionRate); ++index) {
         if (m_panel.ListItemText(RadioList::ConnectionRate, index) == " " + std::to_string(baud))
