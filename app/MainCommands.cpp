@@ -1,7 +1,6 @@
 #include "app/MainCommands.h"
 
-#include <cstring>
-
+#include "SkinUI/Utils/UIName.h"
 #include "app/MainCommandTable.h"
 #include "app/MainMenus.h"
 #include "app/MainWindowActions.h"
@@ -26,15 +25,15 @@ bool CMainCommands::Notify(SkinUI::TNotifyMsg& msg)
     const char* type = msg.sType.GetData();
     if (sender == nullptr)
         return true;
-    if (std::strcmp(type, "click") == 0)
+    if (SkinUI::CUIName::Equals(type, "click"))
         OnClick(sender);
-    else if (std::strcmp(type, "itemselect") == 0 && sender == m_controls.List(RadioList::Protocol))
+    else if (SkinUI::CUIName::Equals(type, "itemselect") && sender == m_controls.List(RadioList::Protocol))
         m_operations.OfferLinkRates(m_controls.List(RadioList::Protocol)->GetCurSel());
-    else if (std::strcmp(type, "killfocus") == 0)
+    else if (SkinUI::CUIName::Equals(type, "killfocus"))
         return OnKillFocus(sender);
-    else if (std::strcmp(type, "setfocus") == 0)
+    else if (SkinUI::CUIName::Equals(type, "setfocus"))
         OnSetFocus(sender);
-    else if (std::strcmp(type, "dropdown") == 0 && IsList(sender))
+    else if (SkinUI::CUIName::Equals(type, "dropdown") && IsList(sender))
         OnDropDown(sender);
     return true;
 }
