@@ -6,15 +6,13 @@
 #include "serial/ComPorts.h"
 
 CComPortList::CComPortList(MainControls& controls, CMainRadioPanel& panel)
-    : m_controls(controls),
-      m_panel(panel)
-{
-}
+    : m_controls(controls)
+    , m_panel(panel)
+{}
 
 int CComPortList::Reselect(const std::vector<std::string>& items, const std::string& selected)
 {
-    if (items.empty())
-        return -1;
+    if (items.empty()) return -1;
     const auto found = std::find(items.begin(), items.end(), selected);
     return found == items.end() ? 0 : static_cast<int>(found - items.begin());
 }
@@ -24,20 +22,16 @@ bool CComPortList::Refresh()
     std::vector<int> ports;
     ListComPorts(ports);
     std::vector<std::string> items;
-    for (int port : ports)
-        items.push_back(PortItem(port));
+    for (int port : ports) items.push_back(PortItem(port));
     std::vector<std::string> listed;
     for (int i = 0; i < m_panel.ListItemCount(RadioList::ComPort); ++i)
         listed.push_back(m_panel.ListItemText(RadioList::ComPort, i));
-    if (items == listed)
-        return false;
+    if (items == listed) return false;
     SkinUI::CComboBoxUI* list = m_controls.List(RadioList::ComPort);
-    if (list->IsOpen())
-        list->SelectItem(list->GetCurSel(), false);  // the same item: only closes the list
+    if (list->IsOpen()) list->SelectItem(list->GetCurSel(), false); // the same item: only closes the list
     const std::string selected = m_panel.ListText(RadioList::ComPort);
     m_panel.ClearList(RadioList::ComPort);
-    for (const std::string& item : items)
-        m_panel.AddListItem(RadioList::ComPort, item);
+    for (const std::string& item : items) m_panel.AddListItem(RadioList::ComPort, item);
     m_panel.SelectListItem(RadioList::ComPort, Reselect(items, selected));
     return true;
 }

@@ -50,9 +50,11 @@ void ApplyCommandButtonLook(CButtonUI& button)
     button.SetPushedImage("res='162' restype='png' corner='2,2,2,2'");
 }
 
-}  // namespace
+} // namespace
 
-DlgAbout::DlgAbout(HWND owner, bool chinese) : WindowImplBase(kSkinWidth, kSkinHeight), m_bChinese(chinese)
+DlgAbout::DlgAbout(HWND owner, bool chinese)
+    : WindowImplBase(kSkinWidth, kSkinHeight)
+    , m_bChinese(chinese)
 {
     if (Create(owner, TitleText(chinese), kStyle, kExStyle, 0, 0, 0, 0) == nullptr) return;
     CenterWindow();

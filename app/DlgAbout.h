@@ -5,7 +5,7 @@
 namespace SkinUI {
 class CButtonUI;
 class CControlUI;
-}  // namespace SkinUI
+} // namespace SkinUI
 
 // The modal About window: product line, web and mail links, OK.
 class DlgAbout : public SkinUI::WindowImplBase {

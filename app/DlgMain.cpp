@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr DWORD kMainStyle = 0x10CF0000;    // WS_VISIBLE | WS_OVERLAPPEDWINDOW
-constexpr DWORD kMainExStyle = 0x00060000;  // WS_EX_APPWINDOW | WS_EX_STATICEDGE
+constexpr DWORD kMainStyle = 0x10CF0000; // WS_VISIBLE | WS_OVERLAPPEDWINDOW
+constexpr DWORD kMainExStyle = 0x00060000; // WS_EX_APPWINDOW | WS_EX_STATICEDGE
 constexpr int kSkinWidth = 588;
 constexpr int kSkinHeight = 489;
 constexpr int kCreateWidth = 670;
@@ -33,9 +33,11 @@ constexpr unsigned kFullProgress = 10000;
 const RadioList kRefilledLists[] = {RadioList::Protocol, RadioList::CurrentChannel, RadioList::HighPower,
                                     RadioList::LowPower, RadioList::ConnectionRate, RadioList::PortBaud};
 
-}  // namespace
+} // namespace
 
-DlgMain::DlgMain(UpgradeRun upgrade) : WindowImplBase(kSkinWidth, kSkinHeight), m_upgrade(std::move(upgrade))
+DlgMain::DlgMain(UpgradeRun upgrade)
+    : WindowImplBase(kSkinWidth, kSkinHeight)
+    , m_upgrade(std::move(upgrade))
 {
     Create(nullptr, MainTexts::kWindowTitle.chinese, kMainStyle, kMainExStyle, 0, 0, kCreateWidth, kCreateHeight);
     m_panel.SetOwner(m_hWnd);
@@ -45,15 +47,13 @@ DlgMain::DlgMain(UpgradeRun upgrade) : WindowImplBase(kSkinWidth, kSkinHeight), 
 
 DlgMain::~DlgMain()
 {
-    if (::IsWindow(m_hWnd))
-        SaveSettings();
+    if (::IsWindow(m_hWnd)) SaveSettings();
     WaitForUpgrade();
     m_worker.Stop();
     m_search.Stop();
     m_link.Close();
     // While every member still exists: the window's last messages reach them.
-    if (::IsWindow(m_hWnd))
-        ::DestroyWindow(m_hWnd);
+    if (::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
 }
 
 void DlgMain::OnSkinReady()
@@ -63,8 +63,8 @@ void DlgMain::OnSkinReady()
     RefreshComPorts();
     SetCommandsEnabled(true);
     m_operations.FillValueLists();
-    for (RadioField field : {RadioField::SerialNumber, RadioField::Hardware, RadioField::Firmware,
-                             RadioField::SubFirmware})
+    for (RadioField field :
+         {RadioField::SerialNumber, RadioField::Hardware, RadioField::Firmware, RadioField::SubFirmware})
         m_panel.SetFieldEnabled(field, false);
     ApplyStoredSettings();
     m_worker.Start();
@@ -85,16 +85,14 @@ void DlgMain::BuildControls()
 bool DlgMain::RefreshComPorts()
 {
     const bool changed = m_comPorts.Refresh();
-    if (changed && !m_busy)
-        SetCommandsEnabled(true);
+    if (changed && !m_busy) SetCommandsEnabled(true);
     return changed;
 }
 
 void DlgMain::ComPortListOpened()
 {
     // The list opened with the old items: open it again with the new ones.
-    if (RefreshComPorts())
-        PostMessage(kUpgradeStatusMessage, 0, kCodeOpenComPortList);
+    if (RefreshComPorts()) PostMessage(kUpgradeStatusMessage, 0, kCodeOpenComPortList);
 }
 
 void DlgMain::ApplyStoredSettings()
@@ -103,10 +101,8 @@ void DlgMain::ApplyStoredSettings()
     current.chinese = m_panel.IsChinese();
     const StoredSettings stored = MainSettings::Load(current, m_panel.ListItemCount(RadioList::ComPort),
                                                      m_panel.ListItemCount(RadioList::ConnectionRate));
-    if (stored.port >= 0)
-        m_panel.SelectListItem(RadioList::ComPort, stored.port);
-    if (stored.baud >= 0)
-        m_panel.SelectListItem(RadioList::ConnectionRate, stored.baud);
+    if (stored.port >= 0) m_panel.SelectListItem(RadioList::ComPort, stored.port);
+    if (stored.baud >= 0) m_panel.SelectListItem(RadioList::ConnectionRate, stored.baud);
     // SwitchLanguage toggles: start from the other language so the stored one holds.
     m_panel.SetChinese(!stored.chinese);
     SwitchLanguage();
@@ -130,8 +126,7 @@ void DlgMain::SwitchLanguage()
     RefillValueLists();
     m_panel.RefreshStatus();
     ::SetWindowTextW(m_hWnd, SkinUI::CGbkText::ToWide(MainTexts::kWindowTitle.Pick(chinese)).c_str());
-    if (m_quitPending)
-        ShowQuitPending();
+    if (m_quitPending) ShowQuitPending();
 }
 
 // The refill brings the other language's items; the operator's and the
@@ -141,13 +136,11 @@ void DlgMain::SwitchLanguage()
 void DlgMain::RefillValueLists()
 {
     std::vector<int> selected;
-    for (RadioList list : kRefilledLists)
-        selected.push_back(m_panel.SelectedIndex(list));
+    for (RadioList list : kRefilledLists) selected.push_back(m_panel.SelectedIndex(list));
     const std::string linkRate = m_panel.ListText(RadioList::LinkBaud);
     m_operations.FillValueLists();
     for (std::size_t i = 0; i < selected.size(); ++i)
-        if (selected[i] >= 0)
-            m_panel.SelectListItem(kRefilledLists[i], selected[i]);
+        if (selected[i] >= 0) m_panel.SelectListItem(kRefilledLists[i], selected[i]);
     SelectLinkRate(linkRate);
 }
 
@@ -156,15 +149,13 @@ void DlgMain::SelectLinkRate(const std::string& rate)
 {
     int position = -1;
     for (int item = 0; item < m_panel.ListItemCount(RadioList::LinkBaud); ++item)
-        if (m_panel.ListItemText(RadioList::LinkBaud, item) == rate)
-            position = item;
+        if (m_panel.ListItemText(RadioList::LinkBaud, item) == rate) position = item;
     m_panel.SelectListItem(RadioList::LinkBaud, position);
 }
 
 void DlgMain::Notify(SkinUI::TNotifyMsg& msg)
 {
-    if (m_commands.Notify(msg))
-        WindowImplBase::Notify(msg);
+    if (m_commands.Notify(msg)) WindowImplBase::Notify(msg);
 }
 
 LRESULT DlgMain::OnFocusLost(UINT, WPARAM, LPARAM, bool& bHandled)
@@ -183,10 +174,8 @@ LRESULT DlgMain::OnMouseMoved(UINT, WPARAM, LPARAM lParam, bool& bHandled)
 
 LRESULT DlgMain::OnOtherMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled)
 {
-    if (uMsg == WM_ENDSESSION && wParam != 0)
-        SaveSettings();  // the session ends the process without closing the window
-    if (uMsg == WM_DEVICECHANGE)
-        RefreshComPorts();
+    if (uMsg == WM_ENDSESSION && wParam != 0) SaveSettings(); // the session ends the process without closing the window
+    if (uMsg == WM_DEVICECHANGE) RefreshComPorts();
     if (uMsg != kUpgradeStatusMessage) {
         bHandled = false;
         return 0;
@@ -213,8 +202,7 @@ LRESULT DlgMain::OnSysCommandMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& 
 // An open list or menu takes the Escape; only one with nothing open closes the window.
 bool DlgMain::OnDefaultKey(WPARAM key)
 {
-    if (key == VK_ESCAPE && (CloseOpenList() || m_menus.Close()))
-        return true;
+    if (key == VK_ESCAPE && (CloseOpenList() || m_menus.Close())) return true;
     return WindowImplBase::OnDefaultKey(key);
 }
 
@@ -222,7 +210,7 @@ bool DlgMain::CloseOpenList()
 {
     for (SkinUI::CComboBoxUI* list : m_controls.lists) {
         if (list != nullptr && list->IsOpen()) {
-            list->SelectItem(list->GetCurSel(), false);  // the same item: only closes the list
+            list->SelectItem(list->GetCurSel(), false); // the same item: only closes the list
             return true;
         }
     }
@@ -232,31 +220,44 @@ bool DlgMain::CloseOpenList()
 void DlgMain::HandleStatus(WPARAM argument, LPARAM code)
 {
     switch (code) {
-    case kCodeBusy: SetBusy(argument == 1); break;
-    case kCodeSuccess: ShowUpgradeResult(argument, true); break;
-    case kCodeFailure: ShowUpgradeResult(argument, false); break;
-    case kCodeDropFocus: DropFocus(argument); break;
-    case kCodeProgress: ShowProgressBar(static_cast<unsigned>(argument)); break;
-    case kCodeUpgradeThreadIdle:
-        if (m_quitPending)
-            ::PostQuitMessage(0);
+    case kCodeBusy:
+        SetBusy(argument == 1);
         break;
-    case kCodeOpenComPortList: m_controls.List(RadioList::ComPort)->Activate(); break;
-    case kCodeFindAttempt: ShowFindAttempt(static_cast<int>(argument)); break;
-    case kCodeFindDone: EndFindRadio(argument == 1); break;
-    default: break;
+    case kCodeSuccess:
+        ShowUpgradeResult(argument, true);
+        break;
+    case kCodeFailure:
+        ShowUpgradeResult(argument, false);
+        break;
+    case kCodeDropFocus:
+        DropFocus(argument);
+        break;
+    case kCodeProgress:
+        ShowProgressBar(static_cast<unsigned>(argument));
+        break;
+    case kCodeUpgradeThreadIdle:
+        if (m_quitPending) ::PostQuitMessage(0);
+        break;
+    case kCodeOpenComPortList:
+        m_controls.List(RadioList::ComPort)->Activate();
+        break;
+    case kCodeFindAttempt:
+        ShowFindAttempt(static_cast<int>(argument));
+        break;
+    case kCodeFindDone:
+        EndFindRadio(argument == 1);
+        break;
+    default:
+        break;
     }
 }
 
 void DlgMain::SetCommandsEnabled(bool enabled)
 {
     for (const MainCommand& command : CMainCommandTable()) {
-        if (!command.heldWhileBusy)
-            continue;
-        if (command.button != nullptr)
-            (m_controls.*command.button)->SetEnabled(enabled && m_comPorts.HasPorts());
-        if (command.item != nullptr)
-            (m_controls.*command.item)->SetEnabled(enabled);
+        if (!command.heldWhileBusy) continue;
+        if (command.button != nullptr) (m_controls.*command.button)->SetEnabled(enabled && m_comPorts.HasPorts());
+        if (command.item != nullptr) (m_controls.*command.item)->SetEnabled(enabled);
     }
 }
 
@@ -264,8 +265,7 @@ void DlgMain::SetBusy(bool busy)
 {
     m_busy = busy;
     SetCommandsEnabled(!busy);
-    if (!busy)
-        return;
+    if (!busy) return;
     m_portNumber = PortItemNumber(m_panel.ListText(RadioList::ComPort));
     m_baudRate = std::atoi(m_panel.ListText(RadioList::ConnectionRate).c_str());
 }
@@ -289,8 +289,7 @@ void DlgMain::ShowUpgradeResult(WPARAM control, bool success)
 void DlgMain::DropFocus(WPARAM control)
 {
     auto* item = reinterpret_cast<SkinUI::CControlUI*>(control);
-    if (item == nullptr)
-        return;
+    if (item == nullptr) return;
     item->SetEnabled(!item->IsEnabled());
     item->SetEnabled(!item->IsEnabled());
 }
@@ -343,8 +342,7 @@ void DlgMain::DropFocusLater(SkinUI::CControlUI* control)
 
 void DlgMain::FindRadio()
 {
-    if (m_busy || m_search.IsRunning())
-        return;
+    if (m_busy || m_search.IsRunning()) return;
     RefreshComPorts();
     SetBusy(true);
     m_controls.upgradeItem->SetEnabled(false);
@@ -368,8 +366,7 @@ void DlgMain::EndFindRadio(bool found)
         const std::vector<int> ports = m_comPorts.Ports();
         const auto port = std::find(ports.begin(), ports.end(), place.port);
         found = port != ports.end();
-        if (found)
-            m_panel.SelectListItem(RadioList::ComPort, static_cast<int>(port - ports.begin()));
+        if (found) m_panel.SelectListItem(RadioList::ComPort, static_cast<int>(port - ports.begin()));
         for (int i = 0; found && i < m_panel.ListItemCount(RadioList::ConnectionRate); ++i)
             if (LeadingInteger(m_panel.ListItemText(RadioList::ConnectionRate, i)) == place.baud)
                 m_panel.SelectListItem(RadioList::ConnectionRate, i);
@@ -382,8 +379,7 @@ void DlgMain::EndFindRadio(bool found)
 void DlgMain::RunUpgrade()
 {
     // Once Quit has seen no upgrade running, the program is ending: start none.
-    if (!m_quitRequested)
-        UpgradeOnce();
+    if (!m_quitRequested) UpgradeOnce();
     PostMessage(kUpgradeStatusMessage, 0, kCodeUpgradeThreadIdle);
 }
 

@@ -32,10 +32,10 @@ public:
         kCodeFailure = 3,
         kCodeDropFocus = 5,
         kCodeProgress = 6,
-        kCodeUpgradeThreadIdle = 7,  // posted when an upgrade run has returned
-        kCodeOpenComPortList = 8,    // opens the refreshed list again
-        kCodeFindAttempt = 9,        // Find Radio tries a place: the try's number
-        kCodeFindDone = 10,          // Find Radio has ended: 1 when the radio was found
+        kCodeUpgradeThreadIdle = 7, // posted when an upgrade run has returned
+        kCodeOpenComPortList = 8, // opens the refreshed list again
+        kCodeFindAttempt = 9, // Find Radio tries a place: the try's number
+        kCodeFindDone = 10, // Find Radio has ended: 1 when the radio was found
     };
     // What one upgrade run does; it reports through the reporter it is given.
     using UpgradeRun = std::function<void(IUpgradeReporter&)>;

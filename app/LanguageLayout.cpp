@@ -48,7 +48,8 @@ void SetDirectTexts(MainControls& controls, bool chinese)
 
 void SetLabelWidths(const MainControls& controls, CTextList& texts, bool chinese)
 {
-    texts.SetWidthRange(controls.channelLabels.front(), controls.channelLabels.back(), kChannelLabelWidth.Pick(chinese));
+    texts.SetWidthRange(controls.channelLabels.front(), controls.channelLabels.back(),
+                        kChannelLabelWidth.Pick(chinese));
     texts.SetWidthRange(ListLabel(controls, RadioList::Protocol), FieldLabel(controls, RadioField::SubFirmware),
                         kParameterLabelWidth.Pick(chinese));
     texts.SetWidthRange(ListLabel(controls, RadioList::ComPort), ListLabel(controls, RadioList::ConnectionRate),
@@ -63,14 +64,17 @@ void SetUnlockWidths(const MainControls& controls, bool chinese)
     FieldLabel(controls, RadioField::Hardware)->SetFixedWidth(kUnlockLabelWidth.Pick(chinese));
 }
 
-}  // namespace
+} // namespace
 
 MenuPanelPlace MenuPanelPosition(MainControls::Menu menu, bool chinese)
 {
     switch (menu) {
-    case MainControls::FileMenu: return chinese ? MenuPanelPlace{10, 63, 90} : MenuPanelPlace{10, 63, 120};
-    case MainControls::LanguageMenu: return chinese ? MenuPanelPlace{52, 63, 90} : MenuPanelPlace{52, 63, 120};
-    case MainControls::HelpMenu: break;
+    case MainControls::FileMenu:
+        return chinese ? MenuPanelPlace{10, 63, 90} : MenuPanelPlace{10, 63, 120};
+    case MainControls::LanguageMenu:
+        return chinese ? MenuPanelPlace{52, 63, 90} : MenuPanelPlace{52, 63, 120};
+    case MainControls::HelpMenu:
+        break;
     }
     return chinese ? MenuPanelPlace{94, 63, 90} : MenuPanelPlace{124, 63, 120};
 }
@@ -78,8 +82,7 @@ MenuPanelPlace MenuPanelPosition(MainControls::Menu menu, bool chinese)
 void FitTitleWidth(SkinUI::CLabelUI* title)
 {
     SkinUI::CPaintManagerUI* manager = title->GetManager();
-    if (manager == nullptr)
-        return;
+    if (manager == nullptr) return;
     RECT extent = {0, 0, 9999, 100};
     SkinUI::CUIRender::DrawPlainText(manager->GetPaintDC(), manager, extent, title->GetText().GetData(), 0,
                                      title->GetFont(), DT_SINGLELINE | DT_CALCRECT);

@@ -48,7 +48,7 @@ SkinUI::CButtonUI* Member(const MainControls& controls, SkinUI::CButtonUI* MainC
     return member != nullptr ? controls.*member : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 const MainCommand* CMainCommandTable::begin()
 {
@@ -63,24 +63,21 @@ const MainCommand* CMainCommandTable::end()
 const MainCommand* CMainCommandTable::ByButton(const MainControls& controls, const SkinUI::CControlUI* control)
 {
     for (const MainCommand& command : kCommands)
-        if (control != nullptr && Member(controls, command.button) == control)
-            return &command;
+        if (control != nullptr && Member(controls, command.button) == control) return &command;
     return nullptr;
 }
 
 const MainCommand* CMainCommandTable::ByItem(const MainControls& controls, const SkinUI::CControlUI* control)
 {
     for (const MainCommand& command : kCommands)
-        if (control != nullptr && Member(controls, command.item) == control)
-            return &command;
+        if (control != nullptr && Member(controls, command.item) == control) return &command;
     return nullptr;
 }
 
 SkinUI::CButtonUI* CMainCommandTable::StatusControl(const MainControls& controls, RadioCommand status)
 {
     for (const MainCommand& command : kCommands)
-        if (command.status == status)
-            return ControlOf(controls, command);
+        if (command.status == status) return ControlOf(controls, command);
     return nullptr;
 }
 

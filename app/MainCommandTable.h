@@ -8,8 +8,22 @@
 
 // What a button or a menu item of the main window does.
 enum class MainAction {
-    Connect, Disconnect, Read, Write, Verify, FindRadio, Upgrade, Import, Export, Quit, SwitchLanguage,
-    About, Minimize, FillDefaults, UnlockSerialNumber, UnlockHardware
+    Connect,
+    Disconnect,
+    Read,
+    Write,
+    Verify,
+    FindRadio,
+    Upgrade,
+    Import,
+    Export,
+    Quit,
+    SwitchLanguage,
+    About,
+    Minimize,
+    FillDefaults,
+    UnlockSerialNumber,
+    UnlockHardware
 };
 
 // One command of the main window: the button and the menu item that run it

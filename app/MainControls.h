@@ -20,9 +20,9 @@
 // but never shown (channels 0 and 9, high and low power).
 struct MainControls {
     static constexpr int kChannelCount = 10;
-    static constexpr int kListCount = 8;   // one per RadioList value
-    static constexpr int kFieldCount = 4;  // one per RadioField value
-    static constexpr int kMenuCount = 3;   // File, Language, Help
+    static constexpr int kListCount = 8; // one per RadioList value
+    static constexpr int kFieldCount = 4; // one per RadioField value
+    static constexpr int kMenuCount = 3; // File, Language, Help
 
     enum Menu { FileMenu, LanguageMenu, HelpMenu };
 

@@ -50,7 +50,8 @@ std::map<const CControlUI*, RECT> ShownItemRects(const SkinUI::CVerticalLayoutUI
 
 class CLayoutDescriber {
 public:
-    explicit CLayoutDescriber(const MainControls& controls) : m_controls(controls)
+    explicit CLayoutDescriber(const MainControls& controls)
+        : m_controls(controls)
     {
         for (const SkinUI::CVerticalLayoutUI* panel : controls.menuPanels) {
             if (panel == nullptr) continue;
@@ -125,8 +126,8 @@ private:
     void DescribeListsAndFields()
     {
         const MainControls& c = m_controls;
-        const char* lists[] = {"protocol", "currentChannel", "highPower", "lowPower",
-                               "connectionRate", "portBaud", "linkBaud", "comPort"};
+        const char* lists[] = {"protocol",       "currentChannel", "highPower", "lowPower",
+                               "connectionRate", "portBaud",       "linkBaud",  "comPort"};
         for (int i = 0; i < MainControls::kListCount; ++i)
             PutPart(lists[i], c.listRows[i], c.listLabels[i], c.lists[i], "List");
         const char* fields[] = {"firmware", "subFirmware", "hardware", "serialNumber"};
@@ -163,7 +164,7 @@ private:
     std::vector<NamedRect> m_rects;
 };
 
-}  // namespace
+} // namespace
 
 std::vector<NamedRect> DescribeMainLayout(const MainControls& controls)
 {

@@ -7,7 +7,7 @@
 namespace SkinUI {
 class CControlUI;
 class CPaintManagerUI;
-}
+} // namespace SkinUI
 
 // The three menus of the main window: open while a title has the focus,
 // the shown panel following the hovered title.

@@ -35,11 +35,11 @@ void ShowBox(HWND owner, const std::string& message, const std::string& caption,
                   SkinUI::CGbkText::ToWide(caption.c_str()).c_str(), icon);
 }
 
-}  // namespace
+} // namespace
 
-CMainRadioPanel::CMainRadioPanel(MainControls& controls) : m_controls(controls)
-{
-}
+CMainRadioPanel::CMainRadioPanel(MainControls& controls)
+    : m_controls(controls)
+{}
 
 void CMainRadioPanel::ClearList(RadioList list)
 {
@@ -128,12 +128,18 @@ SkinUI::CControlUI* CMainRadioPanel::CommandControl(RadioCommand command) const
 SkinUI::CControlUI* CMainRadioPanel::LabelControl(RadioLabel label) const
 {
     switch (label) {
-    case RadioLabel::Protocol: return m_controls.listLabels[static_cast<int>(RadioList::Protocol)];
-    case RadioLabel::CurrentChannel: return m_controls.listLabels[static_cast<int>(RadioList::CurrentChannel)];
-    case RadioLabel::PortBaud: return m_controls.listLabels[static_cast<int>(RadioList::PortBaud)];
-    case RadioLabel::LinkBaud: return m_controls.listLabels[static_cast<int>(RadioList::LinkBaud)];
-    case RadioLabel::SerialNumber: return m_controls.fieldLabels[static_cast<int>(RadioField::SerialNumber)];
-    case RadioLabel::Hardware: return m_controls.fieldLabels[static_cast<int>(RadioField::Hardware)];
+    case RadioLabel::Protocol:
+        return m_controls.listLabels[static_cast<int>(RadioList::Protocol)];
+    case RadioLabel::CurrentChannel:
+        return m_controls.listLabels[static_cast<int>(RadioList::CurrentChannel)];
+    case RadioLabel::PortBaud:
+        return m_controls.listLabels[static_cast<int>(RadioList::PortBaud)];
+    case RadioLabel::LinkBaud:
+        return m_controls.listLabels[static_cast<int>(RadioList::LinkBaud)];
+    case RadioLabel::SerialNumber:
+        return m_controls.fieldLabels[static_cast<int>(RadioField::SerialNumber)];
+    case RadioLabel::Hardware:
+        return m_controls.fieldLabels[static_cast<int>(RadioField::Hardware)];
     }
     return nullptr;
 }
@@ -186,8 +192,7 @@ void CMainRadioPanel::ShowProgress(RadioCommand command, const std::string& deta
 
 void CMainRadioPanel::RefreshStatus()
 {
-    if (m_status.known)
-        ShowKnownStatus();
+    if (m_status.known) ShowKnownStatus();
 }
 
 void CMainRadioPanel::ShowKnownStatus()
@@ -204,8 +209,7 @@ void CMainRadioPanel::ShowKnownStatus()
 
 unsigned CMainRadioPanel::ProgressGap(unsigned progress)
 {
-    if (progress > kFullProgress)
-        progress = kFullProgress;
+    if (progress > kFullProgress) progress = kFullProgress;
     return (kFullProgress - progress) * kProgressColumnWidth / kFullProgress;
 }
 
@@ -239,8 +243,7 @@ bool CMainRadioPanel::ChooseFile(std::string& path, const FileDialogRequest& req
                    (request.open ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST
                                  : OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_NOVALIDATE);
     const BOOL chosen = request.open ? ::GetOpenFileNameW(&dialog) : ::GetSaveFileNameW(&dialog);
-    if (!chosen)
-        return false;
+    if (!chosen) return false;
     // File names are not texts of the program: any name the system allows is kept, as UTF-8.
     path = std::filesystem::path(file).u8string();
     return true;

@@ -18,8 +18,7 @@ constexpr DWORD kBufferSize = 256;
 bool ReadIndex(const std::string& text, int count, int& index)
 {
     const int n = std::atoi(text.c_str());
-    if (n < 0 || n >= count)
-        return false;
+    if (n < 0 || n >= count) return false;
     index = n;
     return true;
 }
@@ -30,7 +29,7 @@ void WriteNumber(HKEY key, const char* name, int value, char (&buffer)[kBufferSi
     ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(buffer), kBufferSize);
 }
 
-}  // namespace
+} // namespace
 
 void ApplyStoredValue(StoredSettings& settings, const std::string& name, const std::string& text, int portCount,
                       int baudCount)
@@ -47,18 +46,15 @@ StoredSettings Load(const StoredSettings& defaults, int portCount, int baudCount
 {
     StoredSettings settings = defaults;
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return settings;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return settings;
     for (DWORD index = 0;; ++index) {
         char name[kBufferSize] = {};
         BYTE data[kBufferSize] = {};
         DWORD nameLength = kBufferSize;
         DWORD dataLength = kBufferSize;
         const LONG status = ::RegEnumValueA(key, index, name, &nameLength, nullptr, nullptr, data, &dataLength);
-        if (status == ERROR_MORE_DATA)
-            continue;  // too long for any of ours; its buffers hold nothing usable
-        if (status != ERROR_SUCCESS)
-            break;
+        if (status == ERROR_MORE_DATA) continue; // too long for any of ours; its buffers hold nothing usable
+        if (status != ERROR_SUCCESS) break;
         // Data need not end with a zero byte: never read past what was returned.
         const char* text = reinterpret_cast<const char*>(data);
         const std::size_t length = std::min<std::size_t>(dataLength, kBufferSize);
@@ -81,4 +77,4 @@ void Save(const StoredSettings& settings)
     ::RegCloseKey(key);
 }
 
-}  // namespace MainSettings
+} // namespace MainSettings

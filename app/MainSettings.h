@@ -4,8 +4,8 @@
 
 // The three values the main window keeps under HKCU "Software\DurazeR".
 struct StoredSettings {
-    int port = -1;  // index in the COM port list, -1 for none
-    int baud = -1;  // index in the connection rate list, -1 for none
+    int port = -1; // index in the COM port list, -1 for none
+    int baud = -1; // index in the connection rate list, -1 for none
     bool chinese = true;
 };
 
@@ -22,4 +22,4 @@ void ApplyStoredValue(StoredSettings& settings, const std::string& name, const s
 StoredSettings Load(const StoredSettings& defaults, int portCount, int baudCount);
 void Save(const StoredSettings& settings);
 
-}  // namespace MainSettings
+} // namespace MainSettings

@@ -14,11 +14,11 @@ const TextPair kHardwareTip = {"最长4个字符", "Max Char:4"};
 const TextPair kPortGroupTitle = {"端口设置", "Communication Port"};
 const TextPair kFrequencyGroupTitle = {"发射频率(MHZ)", "TX Frequency(MHZ)"};
 const TextPair kWindowTitle = {"维曼外置电台配置工具-" RADIOCONFIG_VERSION_TEXT,
-                                "Velmar Configuration Tool-" RADIOCONFIG_VERSION_TEXT};
+                               "Velmar Configuration Tool-" RADIOCONFIG_VERSION_TEXT};
 const char* const kChannelTip = "410.00000MHZ～470.00000MHZ";
 const TextPair kQuitPendingSuffix = {" - 升级结束后关闭", " - closing after the upgrade"};
 
-}  // namespace MainTexts
+} // namespace MainTexts
 
 namespace {
 
@@ -30,8 +30,7 @@ void Add(CTextList& list, SkinUI::CControlUI* control, const TextPair& text)
 void AddCommandTexts(CTextList& list, const MainControls& c)
 {
     for (const MainCommand& command : CMainCommandTable())
-        if (command.button != nullptr && command.text != nullptr)
-            Add(list, c.*command.button, *command.text);
+        if (command.button != nullptr && command.text != nullptr) Add(list, c.*command.button, *command.text);
     list.Add(c.menuTitles[MainControls::FileMenu], "文件", "File");
     list.Add(c.menuTitles[MainControls::LanguageMenu], "语言", "Language");
     list.Add(c.menuTitles[MainControls::HelpMenu], "帮助", "Help");
@@ -41,8 +40,7 @@ void AddCommandTexts(CTextList& list, const MainControls& c)
 void AddMenuItemTexts(CTextList& list, const MainControls& c)
 {
     for (const MainCommand& command : CMainCommandTable())
-        if (command.item != nullptr && command.text != nullptr)
-            Add(list, c.*command.item, *command.text);
+        if (command.item != nullptr && command.text != nullptr) Add(list, c.*command.item, *command.text);
     Add(list, c.titleLabel, MainTexts::kWindowTitle);
 }
 
@@ -75,7 +73,7 @@ void AddChannelTexts(CTextList& list, const MainControls& c)
     }
 }
 
-}  // namespace
+} // namespace
 
 void AddTextPairs(CTextList& list, const MainControls& controls)
 {

@@ -25,7 +25,7 @@ extern const char* const kChannelTip;
 // Follows the title while the program waits for an upgrade to end before closing.
 extern const TextPair kQuitPendingSuffix;
 
-}  // namespace MainTexts
+} // namespace MainTexts
 
 // Appends the records of the main window's controls, in their fixed order.
 void AddTextPairs(CTextList& list, const MainControls& controls);

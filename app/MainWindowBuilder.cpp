@@ -93,9 +93,11 @@ CVerticalLayoutUI* NewColumn(int width, int childPadding)
     return column;
 }
 
-}  // namespace
+} // namespace
 
-CMainWindowBuilder::CMainWindowBuilder(MainControls& controls) : m_controls(controls) {}
+CMainWindowBuilder::CMainWindowBuilder(MainControls& controls)
+    : m_controls(controls)
+{}
 
 CHorizontalLayoutUI* CMainWindowBuilder::BuildTitleBar()
 {
@@ -163,8 +165,8 @@ CGroupBoxUI* CMainWindowBuilder::BuildFrequencyGroup()
     group->SetFixedWidth(151);
     m_controls.frequencyGroup = group;
     for (int i = 0; i < MainControls::kChannelCount; ++i) {
-        CLabelAndEditUI* row = new CLabelAndEditUI("", kChannelLabelWidth, &m_controls.channelEdits[i],
-                                                   &m_controls.channelLabels[i]);
+        CLabelAndEditUI* row =
+            new CLabelAndEditUI("", kChannelLabelWidth, &m_controls.channelEdits[i], &m_controls.channelLabels[i]);
         m_controls.channelEdits[i]->SetMaxChar(9);
         m_controls.channelEdits[i]->SetToolTip(MainTexts::kChannelTip);
         m_controls.channelRows[i] = row;
@@ -256,7 +258,8 @@ CVerticalLayoutUI* CMainWindowBuilder::BuildRightColumn()
 CLabelAndComboUI* CMainWindowBuilder::NewListRow(RadioList list, int labelWidth)
 {
     const int index = static_cast<int>(list);
-    CLabelAndComboUI* row = new CLabelAndComboUI("", labelWidth, &m_controls.lists[index], &m_controls.listLabels[index]);
+    CLabelAndComboUI* row =
+        new CLabelAndComboUI("", labelWidth, &m_controls.lists[index], &m_controls.listLabels[index]);
     m_controls.listRows[index] = row;
     return row;
 }

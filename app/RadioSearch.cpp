@@ -1,6 +1,8 @@
 #include "app/RadioSearch.h"
 
-CRadioSearch::CRadioSearch(IRadioPanel& panel) : m_link(panel) {}
+CRadioSearch::CRadioSearch(IRadioPanel& panel)
+    : m_link(panel)
+{}
 
 CRadioSearch::~CRadioSearch()
 {
@@ -9,8 +11,7 @@ CRadioSearch::~CRadioSearch()
 
 bool CRadioSearch::Start(HWND window, UINT message, const Codes& codes, const std::vector<int>& ports)
 {
-    if (m_running)
-        return false;
+    if (m_running) return false;
     Join();
     m_ports = ports;
     m_found = RadioLocation();
@@ -28,8 +29,7 @@ void CRadioSearch::Stop()
 
 void CRadioSearch::Join()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    if (m_thread.joinable()) m_thread.join();
 }
 
 const RadioLocation& CRadioSearch::Found()
@@ -54,8 +54,7 @@ void CRadioSearch::Run(HWND window, UINT message, Codes codes)
     CRadioFinder finder(m_link);
     RadioLocation found;
     const bool success = finder.Find(m_ports, found, [&](const RadioLocation&, int attempt, int) {
-        if (m_stopping)
-            return false;
+        if (m_stopping) return false;
         ::PostMessageA(window, message, static_cast<WPARAM>(attempt), codes.attempt);
         return true;
     });

@@ -15,8 +15,8 @@
 class CRadioSearch {
 public:
     struct Codes {
-        LPARAM attempt;  // wParam: the number of the try, from 0
-        LPARAM done;     // wParam: 1 when the radio was found
+        LPARAM attempt; // wParam: the number of the try, from 0
+        LPARAM done; // wParam: 1 when the radio was found
     };
 
     explicit CRadioSearch(IRadioPanel& panel);

@@ -8,8 +8,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     SkinUI::CPaintManagerUI::SetInstance(instance);
-    if (FAILED(::CoInitialize(nullptr)))
-        return 0;
+    if (FAILED(::CoInitialize(nullptr))) return 0;
     auto* window = new DlgMain;
     SkinUI::CPaintManagerUI::MessageLoop();
     ::CoUninitialize();

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <utility>
 
-
 namespace {
 
 // "Progress 37.50%" for 3750.
@@ -14,16 +13,15 @@ std::string ProgressLine(int progress)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 CConsoleUpgradeReporter::CConsoleUpgradeReporter(std::ostream& out, IRadioPanel& panel, std::string firmwareFile,
                                                  int port)
-    : m_out(out),
-      m_panel(panel),
-      m_firmwareFile(std::move(firmwareFile)),
-      m_port(port)
-{
-}
+    : m_out(out)
+    , m_panel(panel)
+    , m_firmwareFile(std::move(firmwareFile))
+    , m_port(port)
+{}
 
 bool CConsoleUpgradeReporter::ChooseFirmwareFile(std::string& path)
 {
@@ -39,8 +37,7 @@ int CConsoleUpgradeReporter::BeginUpgrade()
 
 void CConsoleUpgradeReporter::ShowProgress(int progress)
 {
-    if (progress == m_shownProgress)
-        return;
+    if (progress == m_shownProgress) return;
     m_shownProgress = progress;
     m_out << ProgressLine(progress) << "\n";
     m_out.flush();

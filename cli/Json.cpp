@@ -3,10 +3,9 @@
 #include <cstdio>
 
 CJsonValue::CJsonValue(Kind kind, std::string scalar)
-    : m_kind(kind),
-      m_scalar(std::move(scalar))
-{
-}
+    : m_kind(kind)
+    , m_scalar(std::move(scalar))
+{}
 
 CJsonValue CJsonValue::Null()
 {
@@ -73,12 +72,10 @@ void CJsonValue::FormatInto(std::string& out, int depth) const
     const std::string indent(2 * (depth + 1), ' ');
     for (std::size_t i = 0; i < m_members.size(); ++i) {
         out += (i == 0 ? "\n" : ",\n") + indent;
-        if (object)
-            out += JsonQuoted(m_members[i].first) + ": ";
+        if (object) out += JsonQuoted(m_members[i].first) + ": ";
         m_members[i].second.FormatInto(out, depth + 1);
     }
-    if (!m_members.empty())
-        out += "\n" + std::string(2 * depth, ' ');
+    if (!m_members.empty()) out += "\n" + std::string(2 * depth, ' ');
     out += object ? '}' : ']';
 }
 

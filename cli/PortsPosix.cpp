@@ -9,8 +9,7 @@
 
 CPortDirectory::CPortDirectory(std::vector<std::string> names)
     : m_names(std::move(names))
-{
-}
+{}
 
 int CPortDirectory::Number(std::size_t index) const
 {
@@ -62,8 +61,7 @@ bool ParsePortName(const std::string& value, std::string& name, std::string& err
 bool IsPresentPort(const std::string& name, std::string& error)
 {
     struct stat status {};
-    if (stat(name.c_str(), &status) == 0 && S_ISCHR(status.st_mode))
-        return true;
+    if (stat(name.c_str(), &status) == 0 && S_ISCHR(status.st_mode)) return true;
     error = name + " is not a serial device of this machine; 'radiocfg ports' lists them";
     return false;
 }

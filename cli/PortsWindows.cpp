@@ -13,12 +13,11 @@ std::string ComName(int number)
     return "COM" + std::to_string(number);
 }
 
-}  // namespace
+} // namespace
 
 CPortDirectory::CPortDirectory(std::vector<std::string> names)
     : m_names(std::move(names))
-{
-}
+{}
 
 int CPortDirectory::Number(std::size_t index) const
 {
@@ -40,8 +39,7 @@ std::vector<std::string> ListPortNames()
     std::vector<int> ports;
     ListComPorts(ports);
     std::vector<std::string> names;
-    for (int port : ports)
-        names.push_back(ComName(port));
+    for (int port : ports) names.push_back(ComName(port));
     return names;
 }
 
@@ -65,8 +63,7 @@ bool ParsePortName(const std::string& value, std::string& name, std::string& err
 bool IsPresentPort(const std::string& name, std::string& error)
 {
     const std::vector<std::string> listed = ListPortNames();
-    if (std::find(listed.begin(), listed.end(), name) != listed.end())
-        return true;
+    if (std::find(listed.begin(), listed.end(), name) != listed.end()) return true;
     error = name + " is not a serial port of this machine; 'radiocfg ports' lists them";
     return false;
 }

@@ -9,10 +9,10 @@
 #include "radio/RadioTexts.h"
 
 CRadioCli::CRadioCli(std::ostream& out, std::ostream& err, const CPortDirectory& ports, CTraceLog* trace)
-    : m_out(out),
-      m_err(err),
-      m_ports(ports),
-      m_port(ports, trace)
+    : m_out(out)
+    , m_err(err)
+    , m_ports(ports)
+    , m_port(ports, trace)
 {
     m_port.Attach(m_link);
     m_panel.OnProtocolSelected([this](int protocol) { m_operations.OfferLinkRates(protocol); });
@@ -29,22 +29,17 @@ int CRadioCli::RunOnPort(const CliOptions& options, std::size_t index)
 {
     m_report.port = m_ports.Name(index);
     SelectPort(m_ports.Number(index), options.baud);
-    if (options.command == "connect" || options.command == "disconnect")
-        return Connect(options.command == "connect");
-    if (options.command == "read")
-        return Read(options.outFile);
-    if (options.command == "upgrade")
-        return Upgrade(options, m_ports.Number(index));
-    if (options.command == "verify")
-        return ImportFile(options.configFile) ? Verify() : 1;
+    if (options.command == "connect" || options.command == "disconnect") return Connect(options.command == "connect");
+    if (options.command == "read") return Read(options.outFile);
+    if (options.command == "upgrade") return Upgrade(options, m_ports.Number(index));
+    if (options.command == "verify") return ImportFile(options.configFile) ? Verify() : 1;
     return Write(options);
 }
 
 int CRadioCli::Detect()
 {
     std::vector<int> numbers;
-    for (std::size_t index = 0; index < m_ports.Count(); ++index)
-        numbers.push_back(m_ports.Number(index));
+    for (std::size_t index = 0; index < m_ports.Count(); ++index) numbers.push_back(m_ports.Number(index));
     RadioLocation found;
     CRadioFinder finder(m_link);
     const bool success = finder.Find(numbers, found);
@@ -77,12 +72,10 @@ bool CRadioCli::ReportStatus(const RadioResult& result)
         m_report.messages.push_back(errors[m_errorsShown].message);
     }
     const auto& reports = m_panel.Reports();
-    for (; m_reportsShown < reports.size(); ++m_reportsShown)
-        m_err << reports[m_reportsShown].message << "\n";
+    for (; m_reportsShown < reports.size(); ++m_reportsShown) m_err << reports[m_reportsShown].message << "\n";
     m_report.status = RadioTexts::OperationStatus(m_panel, result.command, result.success);
     m_report.success = result.success;
-    if (m_printStatus)
-        m_out << m_report.status << "\n";
+    if (m_printStatus) m_out << m_report.status << "\n";
     m_out.flush();
     return m_report.success;
 }
@@ -100,10 +93,8 @@ int CRadioCli::Read(const std::string& outFile)
         PrintParameters(read.config);
         KeepParameters(read.config);
     }
-    if (!ReportStatus(read))
-        return 1;
-    if (outFile.empty())
-        return 0;
+    if (!ReportStatus(read)) return 1;
+    if (outFile.empty()) return 0;
     m_panel.SetChosenFile(outFile);
     return ReportStatus(m_config.ExportConfig()) ? 0 : 1;
 }
@@ -116,8 +107,7 @@ bool CRadioCli::ImportFile(const std::string& path)
 
 int CRadioCli::Write(const CliOptions& options)
 {
-    if (!ImportFile(options.configFile))
-        return 1;
+    if (!ImportFile(options.configFile)) return 1;
     if (options.setSerialNumber) {
         m_operations.UnlockField(RadioField::SerialNumber);
         m_panel.SetFieldText(RadioField::SerialNumber, options.serialNumber);
@@ -126,8 +116,7 @@ int CRadioCli::Write(const CliOptions& options)
         m_operations.UnlockField(RadioField::Hardware);
         m_panel.SetFieldText(RadioField::Hardware, options.hardware);
     }
-    if (!ReportStatus(m_operations.WriteParameters()))
-        return 1;
+    if (!ReportStatus(m_operations.WriteParameters())) return 1;
     return options.verify ? Verify() : 0;
 }
 

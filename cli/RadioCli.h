@@ -17,12 +17,12 @@
 struct CliReport {
     std::string port;
     bool success = false;
-    std::string status;                    // the last status, "Write Success"
-    std::vector<std::string> messages;     // validation messages
-    CJsonValue parameters = CJsonValue::Null();  // what a read found, under the ".cfg" keys
-    bool verified = false;                 // whether differences were looked for
+    std::string status; // the last status, "Write Success"
+    std::vector<std::string> messages; // validation messages
+    CJsonValue parameters = CJsonValue::Null(); // what a read found, under the ".cfg" keys
+    bool verified = false; // whether differences were looked for
     std::vector<VerifyMismatch> differences;
-    int foundBaud = 0;                     // where detect found the radio
+    int foundBaud = 0; // where detect found the radio
 };
 
 // Runs one radiocfg command on one port (or, for detect, on all) over the

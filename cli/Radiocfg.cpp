@@ -15,8 +15,7 @@ const char* Result(bool success)
 void PrintPrefixed(std::ostream& stream, const std::string& port, const std::string& text)
 {
     std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-        stream << port << ": " << line << "\n";
+    for (std::string line; std::getline(lines, line);) stream << port << ": " << line << "\n";
 }
 
 CJsonValue DifferencesJson(const std::vector<VerifyMismatch>& differences)
@@ -34,12 +33,11 @@ CJsonValue DifferencesJson(const std::vector<VerifyMismatch>& differences)
 CJsonValue TextsJson(const std::vector<std::string>& texts)
 {
     CJsonValue list = CJsonValue::Array();
-    for (const std::string& text : texts)
-        list.Push(CJsonValue::Text(text));
+    for (const std::string& text : texts) list.Push(CJsonValue::Text(text));
     return list;
 }
 
-}  // namespace
+} // namespace
 
 void AddReportMembers(CJsonValue& object, const CliReport& report)
 {
@@ -48,15 +46,13 @@ void AddReportMembers(CJsonValue& object, const CliReport& report)
     object.Add("status", CJsonValue::Text(report.status));
     object.Add("messages", TextsJson(report.messages));
     object.Add("parameters", report.parameters);
-    if (report.verified)
-        object.Add("differences", DifferencesJson(report.differences));
+    if (report.verified) object.Add("differences", DifferencesJson(report.differences));
 }
 
 CRadiocfg::CRadiocfg(std::ostream& out, std::ostream& err)
-    : m_out(out),
-      m_err(err)
-{
-}
+    : m_out(out)
+    , m_err(err)
+{}
 
 int CRadiocfg::Run(const CliOptions& options, const std::string& heading)
 {
@@ -67,10 +63,8 @@ int CRadiocfg::Run(const CliOptions& options, const std::string& heading)
             return 2;
         }
     }
-    if (options.command == "ports")
-        return ListPorts(options);
-    if (options.command == "detect")
-        return Detect(options);
+    if (options.command == "ports") return ListPorts(options);
+    if (options.command == "detect") return Detect(options);
     for (const std::string& port : options.ports) {
         std::string error;
         if (!IsPresentPort(port, error)) {
@@ -92,8 +86,7 @@ int CRadiocfg::ListPorts(const CliOptions& options)
         m_out << object.Format() << "\n";
         return 0;
     }
-    for (const std::string& name : names)
-        m_out << name << "\n";
+    for (const std::string& name : names) m_out << name << "\n";
     return 0;
 }
 
@@ -133,8 +126,7 @@ int CRadiocfg::RunOnPorts(const CliOptions& options)
     }
     for (std::size_t index = 0; index < count; ++index)
         threads.emplace_back([&runs, &options, index] { runs[index]->RunOnPort(options, index); });
-    for (std::thread& thread : threads)
-        thread.join();
+    for (std::thread& thread : threads) thread.join();
 
     std::vector<CliReport> reports;
     std::vector<std::string> outTexts, errTexts;

@@ -20,20 +20,18 @@ std::string TimeOfDay(const char* format)
     return withMillis;
 }
 
-}  // namespace
+} // namespace
 
 CTraceLog::~CTraceLog()
 {
-    if (m_file)
-        std::fclose(m_file);
+    if (m_file) std::fclose(m_file);
 }
 
 bool CTraceLog::Open(const std::string& path, const std::string& heading)
 {
     std::lock_guard<std::mutex> guard(m_lock);
     m_file = std::fopen(path.c_str(), "w");
-    if (!m_file)
-        return false;
+    if (!m_file) return false;
     std::fprintf(m_file, "# %s, %s\n", heading.c_str(), TimeOfDay("%Y-%m-%d %H:%M:%S").c_str());
     std::fflush(m_file);
     return true;
@@ -57,8 +55,7 @@ void CTraceLog::Bytes(const std::string& port, const char* direction, const unsi
 // The time is taken under the lock, so lines are in the order of their times.
 void CTraceLog::WriteLine(const std::string& port, const std::string& what)
 {
-    if (!m_file)
-        return;
+    if (!m_file) return;
     std::fprintf(m_file, "%s %s %s\n", TimeOfDay("%H:%M:%S").c_str(), port.c_str(), what.c_str());
     std::fflush(m_file);
 }

@@ -1,11 +1,10 @@
 #include "cli/TracingPort.h"
 
 CTracingPort::CTracingPort(const CPortDirectory& ports, CTraceLog* trace)
-    : m_ports(ports),
-      m_trace(trace),
-      m_port(ports.MakeTransport(*this))
-{
-}
+    : m_ports(ports)
+    , m_trace(trace)
+    , m_port(ports.MakeTransport(*this))
+{}
 
 // The port's thread calls back into this object: it ends first.
 CTracingPort::~CTracingPort()
@@ -39,8 +38,7 @@ bool CTracingPort::Send(const void* bytes, std::size_t length)
 void CTracingPort::Close()
 {
     m_port->Close();
-    if (m_open)
-        Record("close");
+    if (m_open) Record("close");
     m_open = false;
 }
 
@@ -51,8 +49,7 @@ void CTracingPort::OnSerialByte(unsigned char byte)
 
 void CTracingPort::OnSerialBytes(const unsigned char* bytes, std::size_t count)
 {
-    if (m_trace)
-        m_trace->Bytes(m_name, "recv", bytes, count);
+    if (m_trace) m_trace->Bytes(m_name, "recv", bytes, count);
     m_receiver->OnSerialBytes(bytes, count);
 }
 
@@ -68,6 +65,5 @@ void CTracingPort::OnInputDiscarded()
 
 void CTracingPort::Record(const std::string& what)
 {
-    if (m_trace)
-        m_trace->Event(m_name, what);
+    if (m_trace) m_trace->Event(m_name, what);
 }

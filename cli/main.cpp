@@ -33,7 +33,7 @@ std::vector<std::string> Arguments(int argc, char** argv)
 }
 #endif
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -45,8 +45,7 @@ int main(int argc, char** argv)
         return 2;
     }
     std::string heading = "radiocfg";
-    for (const std::string& arg : args)
-        heading += " " + arg;
+    for (const std::string& arg : args) heading += " " + arg;
     CRadiocfg radiocfg(std::cout, std::cerr);
     return radiocfg.Run(options, heading);
 }

@@ -10,8 +10,7 @@ class CComRadioLink : public CRadioLink {
 public:
     explicit CComRadioLink(IRadioPanel& panel)
         : CRadioLink(panel, [](ISerialReceiver& receiver) -> std::unique_ptr<ISerialTransport> {
-              return std::make_unique<CSerialPort>(&receiver);
-          })
-    {
-    }
+            return std::make_unique<CSerialPort>(&receiver);
+        })
+    {}
 };

@@ -22,9 +22,9 @@ struct ListKeyEntry {
 
 // After the ten channel keys, in the order the reader tries them.
 const ListKeyEntry kListKeys[] = {
-    {"ProtocolType", RadioList::Protocol},   {"CurrentChannel", RadioList::CurrentChannel},
-    {"PortBaudRate", RadioList::PortBaud},   {"LinkBaudRate", RadioList::LinkBaud},
-    {"HighPower", RadioList::HighPower},     {"LowPower", RadioList::LowPower},
+    {"ProtocolType", RadioList::Protocol}, {"CurrentChannel", RadioList::CurrentChannel},
+    {"PortBaudRate", RadioList::PortBaud}, {"LinkBaudRate", RadioList::LinkBaud},
+    {"HighPower", RadioList::HighPower},   {"LowPower", RadioList::LowPower},
 };
 
 std::vector<std::string> SplitAtCommas(const std::string& line)
@@ -36,8 +36,7 @@ std::vector<std::string> SplitAtCommas(const std::string& line)
         else
             pieces.back() += c;
     }
-    if (pieces.back().empty())
-        pieces.pop_back();
+    if (pieces.back().empty()) pieces.pop_back();
     return pieces;
 }
 
@@ -45,8 +44,7 @@ std::string WithoutLineBreaks(const std::string& text)
 {
     std::string kept;
     for (char c : text) {
-        if (c != '\r' && c != '\n')
-            kept += c;
+        if (c != '\r' && c != '\n') kept += c;
     }
     return kept;
 }
@@ -57,12 +55,11 @@ bool HasSuffix(const std::string& text, const char* suffix)
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-}  // namespace
+} // namespace
 
 CConfigFile::CConfigFile(IRadioPanel& panel)
     : m_panel(panel)
-{
-}
+{}
 
 std::string CConfigFile::ExportFileName(const std::string& chosen)
 {
@@ -78,8 +75,7 @@ std::string CConfigFile::ChannelKey(int channel)
 std::string CConfigFile::ListKey(RadioList list)
 {
     for (const ListKeyEntry& entry : kListKeys) {
-        if (entry.list == list)
-            return entry.key;
+        if (entry.list == list) return entry.key;
     }
     return std::string();
 }
@@ -97,8 +93,7 @@ std::string CConfigFile::FormatConfig() const
 void CConfigFile::ApplyLine(const std::string& line)
 {
     std::vector<std::string> pieces = SplitAtCommas(line);
-    if (pieces.size() < 2)
-        return;
+    if (pieces.size() < 2) return;
     const std::string& key = pieces[0];
     const std::string value = WithoutLineBreaks(pieces[1]);
     for (int channel = 0; channel < kChannelCount; ++channel) {
@@ -108,8 +103,7 @@ void CConfigFile::ApplyLine(const std::string& line)
         }
     }
     for (const ListKeyEntry& entry : kListKeys) {
-        if (key.find(entry.key) == std::string::npos)
-            continue;
+        if (key.find(entry.key) == std::string::npos) continue;
         if (entry.list == RadioList::Protocol)
             SelectProtocol(m_panel, LeadingInteger(value));
         else
@@ -124,8 +118,7 @@ void CConfigFile::ApplyConfig(const std::string& content)
     std::string piece;
     for (char c : content) {
         if (c == '\r' || c == '\n') {
-            if (!piece.empty())
-                ApplyLine(piece);
+            if (!piece.empty()) ApplyLine(piece);
             piece.clear();
             continue;
         }
@@ -135,8 +128,7 @@ void CConfigFile::ApplyConfig(const std::string& content)
             piece.clear();
         }
     }
-    if (!piece.empty())
-        ApplyLine(piece);
+    if (!piece.empty()) ApplyLine(piece);
 }
 
 RadioResult CConfigFile::ExportConfig()
@@ -156,8 +148,7 @@ RadioResult CConfigFile::ImportConfig()
         return {RadioCommand::ImportConfig};
     std::ifstream file(FilePath(chosen), std::ios::binary);
     m_panel.ShowResult(RadioCommand::ImportConfig, file.is_open());
-    if (!file.is_open())
-        return {RadioCommand::ImportConfig};
+    if (!file.is_open()) return {RadioCommand::ImportConfig};
     std::ostringstream content;
     content << file.rdbuf();
     ApplyConfig(content.str());

@@ -15,10 +15,8 @@ std::size_t FileNameUnits(const std::string& utf8)
 {
     std::size_t units = 0;
     for (unsigned char byte : utf8) {
-        if ((byte & 0xC0) != 0x80)
-            ++units;
-        if (byte >= 0xF0)
-            ++units;  // beyond the first 65536 characters: two UTF-16 units
+        if ((byte & 0xC0) != 0x80) ++units;
+        if (byte >= 0xF0) ++units; // beyond the first 65536 characters: two UTF-16 units
     }
     return units;
 }

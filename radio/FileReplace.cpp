@@ -24,7 +24,7 @@ bool WriteAll(std::FILE* file, const std::string& content)
     return file && std::fclose(file) == 0 && written;
 }
 
-}  // namespace
+} // namespace
 
 #ifdef _WIN32
 
@@ -47,13 +47,10 @@ bool ReplaceFileContents(const std::string& path, const std::string& content)
 {
     std::string temporary = FolderOf(path) + "cfgXXXXXX";
     int descriptor = mkstemp(&temporary[0]);
-    if (descriptor < 0)
-        return false;
+    if (descriptor < 0) return false;
     std::FILE* file = fdopen(descriptor, "wb");
-    if (!file)
-        close(descriptor);
-    if (WriteAll(file, content) && std::rename(temporary.c_str(), path.c_str()) == 0)
-        return true;
+    if (!file) close(descriptor);
+    if (WriteAll(file, content) && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
     std::remove(temporary.c_str());
     return false;
 }

@@ -9,13 +9,12 @@ constexpr std::uint64_t kPageProgress = kPageSize * kFullProgress;
 // The bytes never sent: 256 to 4095.
 constexpr std::uint64_t kSkipped = kBodyOffset - kPageSize;
 
-}  // namespace
+} // namespace
 
 unsigned Checksum(const Page& page)
 {
     unsigned sum = 0;
-    for (unsigned char byte : page)
-        sum += byte;
+    for (unsigned char byte : page) sum += byte;
     return sum;
 }
 
@@ -23,8 +22,7 @@ Packet BuildPacket(const Page& page)
 {
     Packet packet{};
     unsigned sum = Checksum(page);
-    for (std::size_t i = 0; i < kPageSize; ++i)
-        packet[i] = page[i];
+    for (std::size_t i = 0; i < kPageSize; ++i) packet[i] = page[i];
     packet[kPageSize] = static_cast<unsigned char>(sum >> 8);
     packet[kPageSize + 1] = static_cast<unsigned char>(sum & 0xFF);
     return packet;
@@ -52,4 +50,4 @@ int ProgressAfterPage(std::uint64_t index, std::uint64_t fileSize)
     return static_cast<int>(accumulated / (fileSize - kSkipped));
 }
 
-}  // namespace FirmwarePacket
+} // namespace FirmwarePacket

@@ -31,4 +31,4 @@ std::uint64_t PageOffset(std::uint64_t index);
 // Progress in hundredths of a percent once page `index` (1 or more) is written.
 int ProgressAfterPage(std::uint64_t index, std::uint64_t fileSize);
 
-}  // namespace FirmwarePacket
+} // namespace FirmwarePacket

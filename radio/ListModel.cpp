@@ -13,11 +13,9 @@ void CListModel::Add(const std::string& text)
 
 bool CListModel::Select(int index)
 {
-    if (index == m_selected)
-        return false;
+    if (index == m_selected) return false;
     m_selected = -1;
-    if (index < 0 || m_items.empty())
-        return false;
+    if (index < 0 || m_items.empty()) return false;
     m_selected = index < Count() ? index : Count() - 1;
     return true;
 }

@@ -9,13 +9,10 @@ CMemoryRadioPanel::CMemoryRadioPanel()
                      {RadioCommand::ExportConfig, "Export Config"},
                      {RadioCommand::UpgradeFirmware, "Upgrade Firmware"},
                      {RadioCommand::Verify, "Verify"},
-                     {RadioCommand::FindRadio, "Find Radio"}},
-      m_labelTexts{{RadioLabel::Protocol, "Protocol Type:"},
-                   {RadioLabel::CurrentChannel, "Current Channel:"},
-                   {RadioLabel::PortBaud, "Port BaudRate:"},
-                   {RadioLabel::LinkBaud, "Link BaudRate:"},
-                   {RadioLabel::SerialNumber, "SN:"},
-                   {RadioLabel::Hardware, "Hardware:"}}
+                     {RadioCommand::FindRadio, "Find Radio"}}
+    , m_labelTexts{{RadioLabel::Protocol, "Protocol Type:"}, {RadioLabel::CurrentChannel, "Current Channel:"},
+                   {RadioLabel::PortBaud, "Port BaudRate:"}, {RadioLabel::LinkBaud, "Link BaudRate:"},
+                   {RadioLabel::SerialNumber, "SN:"},        {RadioLabel::Hardware, "Hardware:"}}
 {
     // The two unlockable rows start locked, like the window's.
     m_fieldEnabled[RadioField::SerialNumber] = false;
@@ -68,8 +65,7 @@ int CMemoryRadioPanel::SelectedIndex(RadioList list) const
 void CMemoryRadioPanel::SelectListItem(RadioList list, int index)
 {
     CListModel& model = MutableList(list);
-    if (model.Select(index) && list == RadioList::Protocol && m_protocolSelected)
-        m_protocolSelected(model.Selected());
+    if (model.Select(index) && list == RadioList::Protocol && m_protocolSelected) m_protocolSelected(model.Selected());
 }
 
 std::string CMemoryRadioPanel::ListText(RadioList list) const
@@ -137,8 +133,7 @@ void CMemoryRadioPanel::ShowStatus(const std::string& text, bool success)
 bool CMemoryRadioPanel::ChooseFile(std::string& path, const FileDialogRequest& request)
 {
     m_fileDialogs.push_back(request);
-    if (m_chosenFile.empty())
-        return false;
+    if (m_chosenFile.empty()) return false;
     path = m_chosenFile;
     return true;
 }

@@ -6,7 +6,7 @@ namespace {
 
 const std::string kPrefix = " COM";
 
-}  // namespace
+} // namespace
 
 std::string PortItem(int port)
 {

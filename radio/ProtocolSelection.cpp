@@ -5,11 +5,9 @@
 void OfferLinkRates(IRadioPanel& panel, int protocolIndex)
 {
     panel.ClearList(RadioList::LinkBaud);
-    if (protocolIndex < 0 || protocolIndex >= static_cast<int>(ProtocolLinkRates.size()))
-        return;
+    if (protocolIndex < 0 || protocolIndex >= static_cast<int>(ProtocolLinkRates.size())) return;
     const LinkRateOffer& offer = ProtocolLinkRates[protocolIndex];
-    for (int item = 0; item < offer.count; ++item)
-        panel.AddListItem(RadioList::LinkBaud, offer.items[item]);
+    for (int item = 0; item < offer.count; ++item) panel.AddListItem(RadioList::LinkBaud, offer.items[item]);
     panel.SelectListItem(RadioList::LinkBaud, offer.selected);
 }
 
@@ -18,6 +16,5 @@ void SelectProtocol(IRadioPanel& panel, int index)
     const int before = panel.SelectedIndex(RadioList::Protocol);
     panel.SelectListItem(RadioList::Protocol, index);
     const int after = panel.SelectedIndex(RadioList::Protocol);
-    if (after >= 0 && after == before)
-        OfferLinkRates(panel, after);
+    if (after >= 0 && after == before) OfferLinkRates(panel, after);
 }

@@ -26,20 +26,27 @@ std::string RadioValue(const RadioConfig& radio, RadioList list)
     return named ? radio.linkRatesNamed : radio.List(list).text;
 }
 
-}  // namespace
+} // namespace
 
 const RadioListValue& RadioConfig::List(RadioList list) const
 {
     static const RadioListValue none;
     switch (list) {
-    case RadioList::Protocol: return protocol;
-    case RadioList::CurrentChannel: return currentChannel;
-    case RadioList::HighPower: return highPower;
-    case RadioList::LowPower: return lowPower;
-    case RadioList::PortBaud: return portBaud;
-    case RadioList::LinkBaud: return linkBaud;
+    case RadioList::Protocol:
+        return protocol;
+    case RadioList::CurrentChannel:
+        return currentChannel;
+    case RadioList::HighPower:
+        return highPower;
+    case RadioList::LowPower:
+        return lowPower;
+    case RadioList::PortBaud:
+        return portBaud;
+    case RadioList::LinkBaud:
+        return linkBaud;
     case RadioList::ConnectionRate:
-    case RadioList::ComPort: break;
+    case RadioList::ComPort:
+        break;
     }
     return none;
 }

@@ -2,7 +2,9 @@
 
 #include "radio/RadioTables.h"
 
-CRadioFinder::CRadioFinder(CRadioLink& link) : m_link(link) {}
+CRadioFinder::CRadioFinder(CRadioLink& link)
+    : m_link(link)
+{}
 
 int CRadioFinder::AttemptCount(std::size_t portCount)
 {
@@ -12,8 +14,7 @@ int CRadioFinder::AttemptCount(std::size_t portCount)
 RadioLocation CRadioFinder::Place(const std::vector<int>& ports, int attempt)
 {
     const int rates = static_cast<int>(SerialBaudTable.size());
-    if (attempt < 0 || attempt >= AttemptCount(ports.size()))
-        return RadioLocation();
+    if (attempt < 0 || attempt >= AttemptCount(ports.size())) return RadioLocation();
     return RadioLocation{ports[attempt / rates], LeadingInteger(SerialBaudTable[attempt % rates].keyword)};
 }
 
@@ -22,8 +23,7 @@ bool CRadioFinder::Find(const std::vector<int>& ports, RadioLocation& found, con
     const int attempts = AttemptCount(ports.size());
     for (int attempt = 0; attempt < attempts; ++attempt) {
         const RadioLocation place = Place(ports, attempt);
-        if (progress && !progress(place, attempt, attempts))
-            return false;
+        if (progress && !progress(place, attempt, attempts)) return false;
         if (Answers(place)) {
             found = place;
             return true;
@@ -36,8 +36,7 @@ bool CRadioFinder::Answers(const RadioLocation& place)
 {
     const bool answered = m_link.OpenPort(place.port, place.baud) && m_link.SendCommand("control\r") &&
                           m_link.ReplyContains("into config");
-    if (answered)
-        m_link.SendCommand("exitcnt\r");
+    if (answered) m_link.SendCommand("exitcnt\r");
     m_link.Close();
     return answered;
 }

@@ -4,17 +4,15 @@
 #include "radio/RadioTables.h"
 
 CRadioLink::CRadioLink(IRadioPanel& panel, PortMaker makePort)
-    : m_panel(panel),
-      m_ownPort(makePort(*this)),
-      m_port(*m_ownPort)
-{
-}
+    : m_panel(panel)
+    , m_ownPort(makePort(*this))
+    , m_port(*m_ownPort)
+{}
 
 CRadioLink::CRadioLink(IRadioPanel& panel, ISerialTransport& transport)
-    : m_panel(panel),
-      m_port(transport)
-{
-}
+    : m_panel(panel)
+    , m_port(transport)
+{}
 
 int CRadioLink::SelectedPortNumber() const
 {

@@ -10,17 +10,14 @@
 
 namespace {
 
-template <std::size_t N>
-std::vector<std::string> ItemsOf(const std::array<ValueEntry, N>& table)
+template <std::size_t N> std::vector<std::string> ItemsOf(const std::array<ValueEntry, N>& table)
 {
     std::vector<std::string> items;
-    for (const ValueEntry& entry : table)
-        items.push_back(entry.item);
+    for (const ValueEntry& entry : table) items.push_back(entry.item);
     return items;
 }
 
-template <std::size_t N>
-std::vector<std::string> ItemsOf(const std::array<const char*, N>& table)
+template <std::size_t N> std::vector<std::string> ItemsOf(const std::array<const char*, N>& table)
 {
     return std::vector<std::string>(table.begin(), table.end());
 }
@@ -37,13 +34,12 @@ bool IsBlank(const std::string& text)
     return text.find_first_not_of(' ') == std::string::npos;
 }
 
-}  // namespace
+} // namespace
 
 CRadioOperations::CRadioOperations(IRadioPanel& panel, CRadioLink& link)
-    : m_panel(panel),
-      m_link(link)
-{
-}
+    : m_panel(panel)
+    , m_link(link)
+{}
 
 void CRadioOperations::ShowError(const std::string& message)
 {
@@ -55,8 +51,7 @@ void CRadioOperations::ShowError(const std::string& message)
 void CRadioOperations::FillList(RadioList list, const std::vector<std::string>& items)
 {
     m_panel.ClearList(list);
-    for (const std::string& item : items)
-        m_panel.AddListItem(list, item);
+    for (const std::string& item : items) m_panel.AddListItem(list, item);
 }
 
 void CRadioOperations::FillValueLists()
@@ -90,8 +85,7 @@ void CRadioOperations::FillDefaultFrequencies()
 bool CRadioOperations::CheckChannelField(int channel)
 {
     std::string text = m_panel.ChannelText(channel);
-    if (IsBlank(text))
-        return true;
+    if (IsBlank(text)) return true;
     double value = FrequencyValue(text);
     if (IsValidFrequency(value)) {
         m_panel.SetChannelText(channel, FormatFrequency(value));
@@ -104,8 +98,7 @@ bool CRadioOperations::CheckChannelField(int channel)
 
 bool CRadioOperations::CheckNotEmpty(const std::string& text, RadioLabel label)
 {
-    if (!text.empty())
-        return true;
+    if (!text.empty()) return true;
     ShowError(m_panel.LabelText(label) + RadioTexts::InvalidSuffix(m_panel.IsChinese()));
     return false;
 }
@@ -166,8 +159,7 @@ RadioResult CRadioOperations::ReadFromRadio()
     ok = ok && ReadText("cfg_sern\r", RadioField::SerialNumber);
     CutIdentityFields();
     bool done = ok && ReadText("SREV\r", RadioField::SubFirmware);
-    for (int channel = 0; channel < kChannelCount && done; ++channel)
-        done = ReadChannel(channel);
+    for (int channel = 0; channel < kChannelCount && done; ++channel) done = ReadChannel(channel);
     return {RadioCommand::Read, done, ReadConfig(found)};
 }
 
@@ -175,10 +167,8 @@ RadioResult CRadioOperations::ReadFromRadio()
 RadioConfig CRadioOperations::ReadConfig(const RadioConfig& found) const
 {
     RadioConfig config = SnapshotOf(m_panel);
-    if (config.protocol.index < 0)
-        config.protocol.text = found.protocol.text;
-    if (config.linkBaud.index < 0)
-        config.linkBaud.text = found.linkRatesNamed;
+    if (config.protocol.index < 0) config.protocol.text = found.protocol.text;
+    if (config.linkBaud.index < 0) config.linkBaud.text = found.linkRatesNamed;
     config.linkRatesNamed = found.linkRatesNamed;
     return config;
 }
@@ -191,8 +181,7 @@ bool CRadioOperations::Query(const std::string& command)
 
 bool CRadioOperations::ReadCurrentChannel()
 {
-    if (!Query("cfg_ch_n\r") || !m_link.ReplyContains("current channel"))
-        return false;
+    if (!Query("cfg_ch_n\r") || !m_link.ReplyContains("current channel")) return false;
     m_panel.SelectListItem(RadioList::CurrentChannel, CurrentChannelIndexFromReply(m_link.Reply()));
     return true;
 }
@@ -200,12 +189,10 @@ bool CRadioOperations::ReadCurrentChannel()
 bool CRadioOperations::ReadProtocol(RadioConfig& found)
 {
     const int protocol = Query("cfg_prtl\r") ? MatchProtocol(m_link.Reply()) : -1;
-    if (protocol >= 0)
-        SelectProtocol(m_panel, protocol);
+    if (protocol >= 0) SelectProtocol(m_panel, protocol);
     // A radio that does not know its protocol still answers the rest; only
     // this reply is searched for it.
-    if (!m_link.ReplyContains("KNOW"))
-        return protocol >= 0;
+    if (!m_link.ReplyContains("KNOW")) return protocol >= 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     m_panel.SetListOwnText(RadioList::Protocol, " UNKNOW");
     found.protocol.text = "UNKNOW";
@@ -214,11 +201,9 @@ bool CRadioOperations::ReadProtocol(RadioConfig& found)
 
 bool CRadioOperations::ReadPortBaud()
 {
-    if (!Query("cfg_sbau\r"))
-        return false;
+    if (!Query("cfg_sbau\r")) return false;
     int rate = MatchSerialBaud(m_link.Reply());
-    if (rate < 0)
-        return false;
+    if (rate < 0) return false;
     m_panel.SelectListItem(RadioList::PortBaud, rate);
     return true;
 }
@@ -232,15 +217,13 @@ bool CRadioOperations::ReadLinkBaud(bool ok, RadioConfig& found)
         // The offered list is the protocol's; past its end the last item stays.
         for (int attempt = 0; attempt < 5; ++attempt) {
             m_panel.SelectListItem(RadioList::LinkBaud, attempt);
-            if (rates.find(m_panel.ListText(RadioList::LinkBaud)) != std::string::npos)
-                break;
+            if (rates.find(m_panel.ListText(RadioList::LinkBaud)) != std::string::npos) break;
         }
         return !rates.empty();
     }
     m_panel.ClearList(RadioList::LinkBaud);
     m_panel.AddListItem(RadioList::LinkBaud, "UNKNOW");
-    if (m_link.ReplyContains("UNKNOW"))
-        m_panel.SelectListItem(RadioList::LinkBaud, 1);
+    if (m_link.ReplyContains("UNKNOW")) m_panel.SelectListItem(RadioList::LinkBaud, 1);
     // Only the link rate's own silence is forgiven; an earlier failed step
     // must not turn into a successful read.
     return ok;
@@ -248,8 +231,7 @@ bool CRadioOperations::ReadLinkBaud(bool ok, RadioConfig& found)
 
 bool CRadioOperations::ReadText(const char* command, RadioField field)
 {
-    if (!Query(command))
-        return false;
+    if (!Query(command)) return false;
     m_panel.SetFieldText(field, m_link.ReplyText());
     return true;
 }
@@ -263,12 +245,10 @@ void CRadioOperations::CutIdentityFields()
 bool CRadioOperations::ReadChannel(int channel)
 {
     const char digit = static_cast<char>('0' + channel);
-    if (!Query(std::string("cfg_ch_") + digit + '\r'))
-        return false;
+    if (!Query(std::string("cfg_ch_") + digit + '\r')) return false;
     const std::string& reply = m_link.Reply();
     std::size_t found = reply.find(std::string(1, digit) + ' ');
-    if (found == std::string::npos)
-        return false;
+    if (found == std::string::npos) return false;
     m_panel.SetChannelText(channel, reply.substr(found + 2));
     return true;
 }
@@ -280,8 +260,7 @@ RadioResult CRadioOperations::WriteParameters()
     std::vector<std::string> commands;
     bool ok = CheckWriteValues() && BuildWriteCommands(commands) && m_link.OpenRadioPort(false);
     for (const std::string& command : commands) {
-        if (!ok)
-            break;
+        if (!ok) break;
         ok = m_link.SendExpectOk(command);
     }
     LockIdentityFields();
@@ -298,8 +277,7 @@ bool CRadioOperations::CheckWriteValues()
         }
     }
     for (const LabelledList& entry : kExchangedLists) {
-        if (!CheckNotEmpty(m_panel.ListText(entry.list), entry.label))
-            return false;
+        if (!CheckNotEmpty(m_panel.ListText(entry.list), entry.label)) return false;
     }
     if (m_serialNumberUnlocked && !CheckNotEmpty(m_panel.FieldText(RadioField::SerialNumber), RadioLabel::SerialNumber))
         return false;
@@ -310,8 +288,7 @@ bool CRadioOperations::CheckWriteValues()
 // that would not fit its buffer is refused before anything is sent.
 bool CRadioOperations::AddCommand(std::vector<std::string>& commands, const std::string& text)
 {
-    if (text.size() >= kCommandBufferSize)
-        return false;
+    if (text.size() >= kCommandBufferSize) return false;
     commands.push_back(text);
     return true;
 }
@@ -325,16 +302,13 @@ bool CRadioOperations::BuildWriteCommands(std::vector<std::string>& commands)
         }
     }
     const int currentChannel = m_panel.SelectedIndex(RadioList::CurrentChannel);
-    if (currentChannel >= 0)
-        commands.push_back(Formatted("cfg_ch_n %d\r", currentChannel + 1));
+    if (currentChannel >= 0) commands.push_back(Formatted("cfg_ch_n %d\r", currentChannel + 1));
     const int portBaud = m_panel.SelectedIndex(RadioList::PortBaud);
-    if (portBaud >= 0)
-        commands.push_back(Formatted("cfg_sbau %d\r", portBaud + 1));
+    if (portBaud >= 0) commands.push_back(Formatted("cfg_sbau %d\r", portBaud + 1));
     if (m_panel.SelectedIndex(RadioList::LinkBaud) >= 0)
         commands.push_back(Formatted("cfg_baud %d\r", LinkBaudCode(m_panel.ListText(RadioList::LinkBaud))));
     const int protocol = m_panel.SelectedIndex(RadioList::Protocol);
-    if (protocol >= 0)
-        commands.push_back(Formatted("cfg_prtl %d\r", ProtocolCode(protocol)));
+    if (protocol >= 0) commands.push_back(Formatted("cfg_prtl %d\r", ProtocolCode(protocol)));
 
     const struct {
         bool unlocked;

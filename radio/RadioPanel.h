@@ -8,8 +8,17 @@
 enum class RadioList { Protocol, CurrentChannel, HighPower, LowPower, ConnectionRate, PortBaud, LinkBaud, ComPort };
 enum class RadioField { Firmware, SubFirmware, Hardware, SerialNumber };
 // The buttons and menu items whose text opens the status of their operation.
-enum class RadioCommand { Connect, Disconnect, Read, Write, ImportConfig, ExportConfig, UpgradeFirmware, Verify,
-                          FindRadio };
+enum class RadioCommand {
+    Connect,
+    Disconnect,
+    Read,
+    Write,
+    ImportConfig,
+    ExportConfig,
+    UpgradeFirmware,
+    Verify,
+    FindRadio
+};
 // The labels that name a field in validation messages.
 enum class RadioLabel { Protocol, CurrentChannel, PortBaud, LinkBaud, SerialNumber, Hardware };
 

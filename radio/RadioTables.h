@@ -32,7 +32,7 @@ struct LinkRateOffer {
 };
 extern const std::array<LinkRateOffer, 9> ProtocolLinkRates;
 
-constexpr int kConnectionRateDefaultIndex = 2;  // " 38400"
+constexpr int kConnectionRateDefaultIndex = 2; // " 38400"
 
 // Reply matching; -1 when nothing matches.
 int MatchProtocol(const std::string& reply);

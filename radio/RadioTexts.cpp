@@ -21,7 +21,7 @@ std::string WithNumber(const char* format, int number)
 const char* const kConfigFilter = "Config File(*.cfg)";
 const char* const kConfigPattern = "*.cfg";
 
-}  // namespace
+} // namespace
 
 std::string ResultSuffix(bool chinese, bool success)
 {
@@ -58,8 +58,8 @@ std::string Difference(bool chinese, bool fromFile, const std::string& name, con
 {
     const char* none = Pick(chinese, "无", "none");
     const char* holder = fromFile ? Pick(chinese, "文件", "file") : Pick(chinese, "窗口", "window");
-    return name + " " + holder + " " + (held.empty() ? none : held) + Pick(chinese, "，电台 ", ", radio ")
-           + (radio.empty() ? none : radio);
+    return name + " " + holder + " " + (held.empty() ? none : held) + Pick(chinese, "，电台 ", ", radio ") +
+           (radio.empty() ? none : radio);
 }
 
 std::string Percent(unsigned progress)
@@ -89,8 +89,8 @@ FileDialogRequest ImportConfigDialog(bool chinese)
 
 FileDialogRequest FirmwareDialog(bool chinese)
 {
-    return {Pick(chinese, "选择文件", "Select File"),
-            Pick(chinese, "程序文件(*.dwn)", "Firmware File(*.dwn)"), "*.dwn", true};
+    return {Pick(chinese, "选择文件", "Select File"), Pick(chinese, "程序文件(*.dwn)", "Firmware File(*.dwn)"), "*.dwn",
+            true};
 }
 
-}  // namespace RadioTexts
+} // namespace RadioTexts

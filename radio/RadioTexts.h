@@ -29,4 +29,4 @@ FileDialogRequest ExportConfigDialog(bool chinese);
 FileDialogRequest ImportConfigDialog(bool chinese);
 FileDialogRequest FirmwareDialog(bool chinese);
 
-}  // namespace RadioTexts
+} // namespace RadioTexts

@@ -9,29 +9,25 @@ namespace {
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "\n") + line;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
     return text;
 }
 
-}  // namespace
+} // namespace
 
 CRadioVerifier::CRadioVerifier(IRadioPanel& panel, CRadioLink& link, VerifySource source)
-    : m_panel(panel),
-      m_link(link),
-      m_source(source)
-{
-}
+    : m_panel(panel)
+    , m_link(link)
+    , m_source(source)
+{}
 
 RadioResult CRadioVerifier::Verify()
 {
     m_differences.clear();
     const RadioResult read = ReadRadio();
     RadioResult result{RadioCommand::Verify};
-    if (read.success)
-        result.differences = CompareConfigs(SnapshotOf(m_panel), read.config);
-    for (const VerifyMismatch& mismatch : result.differences)
-        m_differences.push_back(Line(mismatch));
+    if (read.success) result.differences = CompareConfigs(SnapshotOf(m_panel), read.config);
+    for (const VerifyMismatch& mismatch : result.differences) m_differences.push_back(Line(mismatch));
     result.success = read.success && m_differences.empty();
     m_link.ShowOperationResult(result.success, RadioCommand::Verify);
     if (!m_differences.empty())

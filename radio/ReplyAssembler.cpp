@@ -10,7 +10,7 @@ bool EndsWithAck(const std::string& text)
     return text.size() > 2 && text.compare(text.size() - 3, 3, "ACK") == 0;
 }
 
-}  // namespace
+} // namespace
 
 void CReplyAssembler::Begin()
 {
@@ -29,8 +29,7 @@ void CReplyAssembler::Open()
 void CReplyAssembler::OnByte(unsigned char byte)
 {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_open || m_complete || byte == kLineFeed)
-        return;
+    if (!m_open || m_complete || byte == kLineFeed) return;
     if (byte == kCarriageReturn) {
         if (m_buffer.empty())
             m_buffer.push_back(static_cast<char>(byte));
@@ -43,8 +42,7 @@ void CReplyAssembler::OnByte(unsigned char byte)
             m_complete = true;
         }
     }
-    if (m_complete)
-        m_completed.notify_all();
+    if (m_complete) m_completed.notify_all();
 }
 
 bool CReplyAssembler::WaitComplete(std::chrono::milliseconds limit)

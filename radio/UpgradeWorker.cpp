@@ -7,12 +7,11 @@ namespace {
 
 constexpr std::chrono::milliseconds kPollInterval{50};
 
-}  // namespace
+} // namespace
 
 CUpgradeWorker::CUpgradeWorker(std::function<void()> upgrade)
     : m_upgrade(std::move(upgrade))
-{
-}
+{}
 
 CUpgradeWorker::~CUpgradeWorker()
 {
@@ -21,8 +20,7 @@ CUpgradeWorker::~CUpgradeWorker()
 
 void CUpgradeWorker::Start()
 {
-    if (!m_thread.joinable() && !m_stopping)
-        m_thread = std::thread([this] { Loop(); });
+    if (!m_thread.joinable() && !m_stopping) m_thread = std::thread([this] { Loop(); });
 }
 
 void CUpgradeWorker::Request()
@@ -43,8 +41,7 @@ bool CUpgradeWorker::IsRunning() const
 void CUpgradeWorker::Stop()
 {
     m_stopping = true;
-    if (m_thread.joinable())
-        m_thread.join();
+    if (m_thread.joinable()) m_thread.join();
 }
 
 void CUpgradeWorker::Loop()

@@ -4,7 +4,7 @@
 #ifndef RADIOCONFIG_VERSION_H
 #define RADIOCONFIG_VERSION_H
 
-#define RADIOCONFIG_VERSION_NUMBERS 1,1,3,0
+#define RADIOCONFIG_VERSION_NUMBERS 1, 1, 3, 0
 // "V" and the first three numbers, zero-padded to 3, 2 and 2 digits.
 #define RADIOCONFIG_VERSION_TEXT "V001.01.03"
 #define RADIOCONFIG_COMPANY "Velmar"

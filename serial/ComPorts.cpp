@@ -6,7 +6,7 @@ namespace {
 
 constexpr DWORD kRegistryTextSize = 256;
 
-}  // namespace
+} // namespace
 
 bool IsOfferedSerialDevice(const std::string& deviceName)
 {
@@ -22,21 +22,17 @@ LONG ListComPortsUnder(HKEY root, const char* subKey, std::vector<int>& ports)
 {
     HKEY key = nullptr;
     LONG status = RegOpenKeyExA(root, subKey, 0, KEY_READ, &key);
-    if (status != ERROR_SUCCESS)
-        return status;
+    if (status != ERROR_SUCCESS) return status;
     ports.clear();
     for (DWORD index = 0;; ++index) {
         char name[kRegistryTextSize] = {};
-        char data[kRegistryTextSize + 1] = {};  // room for a terminator the registry may omit
+        char data[kRegistryTextSize + 1] = {}; // room for a terminator the registry may omit
         DWORD nameSize = kRegistryTextSize;
         DWORD dataSize = kRegistryTextSize;
         DWORD type = 0;
-        status = RegEnumValueA(key, index, name, &nameSize, nullptr, &type,
-                               reinterpret_cast<BYTE*>(data), &dataSize);
-        if (status == ERROR_NO_MORE_ITEMS)
-            break;
-        if (status != ERROR_SUCCESS || type != REG_SZ || !IsOfferedSerialDevice(name))
-            continue;
+        status = RegEnumValueA(key, index, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataSize);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status != ERROR_SUCCESS || type != REG_SZ || !IsOfferedSerialDevice(name)) continue;
         ports.push_back(ComPortNumber(data));
     }
     return RegCloseKey(key);

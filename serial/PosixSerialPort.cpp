@@ -15,23 +15,34 @@ namespace {
 // A write that makes no progress for this long is given up, as on Windows.
 constexpr int kWriteTimeoutMs = 1000;
 
-}  // namespace
+} // namespace
 
 bool PosixLineSpeed(int baudRate, unsigned& speed)
 {
     switch (baudRate) {
-    case 9600: speed = B9600; return true;
-    case 19200: speed = B19200; return true;
-    case 38400: speed = B38400; return true;
-    case 57600: speed = B57600; return true;
-    case 115200: speed = B115200; return true;
-    default: return false;
+    case 9600:
+        speed = B9600;
+        return true;
+    case 19200:
+        speed = B19200;
+        return true;
+    case 38400:
+        speed = B38400;
+        return true;
+    case 57600:
+        speed = B57600;
+        return true;
+    case 115200:
+        speed = B115200;
+        return true;
+    default:
+        return false;
     }
 }
 
 CPosixSerialPort::CPosixSerialPort(ISerialReceiver* receiver, std::vector<std::string> devices)
-    : m_receiver(receiver),
-      m_devices(std::move(devices))
+    : m_receiver(receiver)
+    , m_devices(std::move(devices))
 {
     int wake[2];
     if (pipe(wake) == 0) {
@@ -48,8 +59,7 @@ CPosixSerialPort::~CPosixSerialPort()
 {
     Close();
     for (int end : {m_wakeRead, m_wakeWrite}) {
-        if (end >= 0)
-            close(end);
+        if (end >= 0) close(end);
     }
 }
 
@@ -58,12 +68,10 @@ bool CPosixSerialPort::Open(int portNumber, int baudRate)
     Close();
     m_bytesToTransmit = 0;
     m_transmitPending = false;
-    if (portNumber < 1 || portNumber > static_cast<int>(m_devices.size()) || m_wakeRead < 0)
-        return false;
+    if (portNumber < 1 || portNumber > static_cast<int>(m_devices.size()) || m_wakeRead < 0) return false;
     const std::string& device = m_devices[portNumber - 1];
     const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     // Every program that opens the port this way, and Wine with the bench's
     // pty shim, takes the same lock; the exclusive mode refuses other openers.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -86,8 +94,7 @@ bool CPosixSerialPort::Open(int portNumber, int baudRate)
 bool CPosixSerialPort::Configure(int baudRate)
 {
     termios settings{};
-    if (tcgetattr(m_fd, &settings) != 0)
-        return false;
+    if (tcgetattr(m_fd, &settings) != 0) return false;
     cfmakeraw(&settings);
     settings.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
     settings.c_cflag |= CS8 | CREAD | CLOCAL;
@@ -101,14 +108,13 @@ bool CPosixSerialPort::Configure(int baudRate)
     }
     tcsetattr(m_fd, TCSANOW, &settings);
     int lines = TIOCM_RTS | TIOCM_DTR;
-    ioctl(m_fd, TIOCMBIS, &lines);  // ptys have no modem lines
+    ioctl(m_fd, TIOCMBIS, &lines); // ptys have no modem lines
     return true;
 }
 
 bool CPosixSerialPort::StartMonitor()
 {
-    if (!IsOpen() || m_monitor.joinable())
-        return false;
+    if (!IsOpen() || m_monitor.joinable()) return false;
     m_shutdown = false;
     DrainWakes();
     m_monitor = std::thread([this] { Monitor(); });
@@ -122,19 +128,15 @@ void CPosixSerialPort::Monitor()
     pollfd waits[2] = {{m_wakeRead, POLLIN, 0}, {m_fd, POLLIN, 0}};
     while (!m_shutdown) {
         if (poll(waits, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             break;
         }
-        if (waits[0].revents)
-            DrainWakes();
-        if (m_shutdown)
-            break;
+        if (waits[0].revents) DrainWakes();
+        if (m_shutdown) break;
         if (waits[1].revents & POLLIN) {
-            if (!ReadAvailable())
-                break;
+            if (!ReadAvailable()) break;
         } else if (waits[1].revents & (POLLERR | POLLHUP | POLLNVAL)) {
-            break;  // the device went away
+            break; // the device went away
         }
         TransmitPending();
     }
@@ -144,8 +146,7 @@ void CPosixSerialPort::Monitor()
 bool CPosixSerialPort::ReadAvailable()
 {
     const ssize_t got = read(m_fd, m_readBuffer.data(), m_readBuffer.size());
-    if (got > 0)
-        m_receiver->OnSerialBytes(m_readBuffer.data(), static_cast<std::size_t>(got));
+    if (got > 0) m_receiver->OnSerialBytes(m_readBuffer.data(), static_cast<std::size_t>(got));
     return got > 0 || (got < 0 && (errno == EAGAIN || errno == EINTR));
 }
 
@@ -157,8 +158,7 @@ void CPosixSerialPort::TransmitPending()
     std::size_t length = 0;
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (!m_transmitPending)
-            return;
+        if (!m_transmitPending) return;
         m_transmitPending = false;
         length = m_bytesToTransmit;
         std::memcpy(bytes.data(), m_transmitBuffer.data(), length);
@@ -193,8 +193,7 @@ bool CPosixSerialPort::WaitWritable()
 
 bool CPosixSerialPort::Send(const void* bytes, std::size_t length)
 {
-    if (length > m_transmitBuffer.size())
-        return false;
+    if (length > m_transmitBuffer.size()) return false;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         std::memcpy(m_transmitBuffer.data(), bytes, length);
@@ -214,8 +213,7 @@ void CPosixSerialPort::Close()
         Wake();
         m_monitor.join();
     }
-    if (!IsOpen())
-        return;
+    if (!IsOpen()) return;
     int dtr = TIOCM_DTR;
     ioctl(m_fd, TIOCMBIC, &dtr);
     tcflush(m_fd, TCIFLUSH);
@@ -234,8 +232,7 @@ void CPosixSerialPort::ReleaseDevice()
 void CPosixSerialPort::Wake()
 {
     const char byte = 1;
-    if (m_wakeWrite >= 0)
-        (void)!write(m_wakeWrite, &byte, 1);
+    if (m_wakeWrite >= 0) (void)!write(m_wakeWrite, &byte, 1);
 }
 
 void CPosixSerialPort::DrainWakes()

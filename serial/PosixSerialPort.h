@@ -52,7 +52,7 @@ private:
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
     std::atomic<bool> m_shutdown{false};
-    std::mutex m_lock;  // the queued transmission
+    std::mutex m_lock; // the queued transmission
     bool m_transmitPending = false;
     std::array<unsigned char, kTransmitBufferSize> m_transmitBuffer = {};
     std::size_t m_bytesToTransmit = 0;

@@ -15,7 +15,7 @@ HANDLE NewManualResetEvent()
     return CreateEventA(nullptr, TRUE, FALSE, nullptr);
 }
 
-}  // namespace
+} // namespace
 
 CSerialPort::CSerialPort(ISerialReceiver* receiver)
     : m_receiver(receiver)
@@ -33,26 +33,23 @@ CSerialPort::~CSerialPort()
 {
     Close();
     for (HANDLE event : {m_transmitEvent, m_shutdownEvent, m_readIo.hEvent, m_writeIo.hEvent}) {
-        if (event)
-            CloseHandle(event);
+        if (event) CloseHandle(event);
     }
 }
 
 bool CSerialPort::Open(int portNumber, int baudRate)
 {
     Close();
-    for (HANDLE event : m_waitList)
-        ResetEvent(event);
+    for (HANDLE event : m_waitList) ResetEvent(event);
     m_portNumber = portNumber;
     m_bytesToTransmit = 0;
 
     char deviceName[32];
     std::snprintf(deviceName, sizeof deviceName, "\\\\.\\COM%d", portNumber);
     std::lock_guard<std::mutex> guard(m_lock);
-    HANDLE handle = CreateFileA(deviceName, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
+    HANDLE handle =
+        CreateFileA(deviceName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
     m_portHandle = handle;
     Configure(baudRate);
     PurgeAll();
@@ -62,18 +59,15 @@ bool CSerialPort::Open(int portNumber, int baudRate)
 // Settings the driver refuses are not fatal: the port keeps what it had.
 void CSerialPort::Configure(int baudRate)
 {
-    if (!SetCommTimeouts(m_portHandle, &m_timeouts))
-        return;
+    if (!SetCommTimeouts(m_portHandle, &m_timeouts)) return;
     m_lineSettings = {};
     m_lineSettings.DCBlength = sizeof m_lineSettings;
-    if (!GetCommState(m_portHandle, &m_lineSettings))
-        return;
+    if (!GetCommState(m_portHandle, &m_lineSettings)) return;
     m_lineSettings.fRtsControl = RTS_CONTROL_ENABLE;
     m_lineSettings.EvtChar = 'q';
     char settings[64];
     std::snprintf(settings, sizeof settings, "baud=%d parity=%c data=%d stop=%d", baudRate, 'N', 8, 1);
-    if (BuildCommDCBA(settings, &m_lineSettings))
-        SetCommState(m_portHandle, &m_lineSettings);
+    if (BuildCommDCBA(settings, &m_lineSettings)) SetCommState(m_portHandle, &m_lineSettings);
 }
 
 void CSerialPort::PurgeAll()
@@ -89,12 +83,10 @@ bool CSerialPort::IsOpen() const
 
 bool CSerialPort::StartMonitor()
 {
-    if (!IsOpen() || m_monitorThread)
-        return false;
+    if (!IsOpen() || m_monitorThread) return false;
     m_threadAlive = 1;
     m_monitorThread = CreateThread(nullptr, 0, MonitorThread, this, 0, nullptr);
-    if (!m_monitorThread)
-        m_threadAlive = 0;
+    if (!m_monitorThread) m_threadAlive = 0;
     return m_monitorThread != nullptr;
 }
 
@@ -108,15 +100,13 @@ void CSerialPort::Monitor()
 {
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (m_portHandle)
-            PurgeAll();
+        if (m_portHandle) PurgeAll();
     }
     m_readPending = false;
     bool readable = true;
     for (;;) {
         const bool reading = readable && (m_readPending || ArmRead());
-        DWORD signalled = WaitForMultipleObjects(kWaitCount, m_waitList, FALSE,
-                                                 reading ? INFINITE : kRetryIntervalMs);
+        DWORD signalled = WaitForMultipleObjects(kWaitCount, m_waitList, FALSE, reading ? INFINITE : kRetryIntervalMs);
         if (signalled == WAIT_OBJECT_0 + kReceive && m_readPending) {
             readable = CompleteRead();
         } else if (signalled == WAIT_TIMEOUT) {
@@ -124,7 +114,7 @@ void CSerialPort::Monitor()
         } else if (signalled == WAIT_OBJECT_0 + kTransmit) {
             TransmitPending();
         } else if (signalled != WAIT_OBJECT_0 + kReceive) {
-            break;  // shutdown, or the wait itself failed
+            break; // shutdown, or the wait itself failed
         }
     }
     CancelRead();
@@ -137,14 +127,13 @@ void CSerialPort::Monitor()
 bool CSerialPort::ArmRead()
 {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_portHandle)
-        return false;
+    if (!m_portHandle) return false;
     ResetEvent(m_readIo.hEvent);
     DWORD received = 0;
     // Done at once or pending, the record's event tells the loop either way.
-    m_readPending = ReadFile(m_portHandle, m_readBuffer.data(), static_cast<DWORD>(m_readBuffer.size()),
-                             &received, &m_readIo)
-                    || GetLastError() == ERROR_IO_PENDING;
+    m_readPending =
+        ReadFile(m_portHandle, m_readBuffer.data(), static_cast<DWORD>(m_readBuffer.size()), &received, &m_readIo) ||
+        GetLastError() == ERROR_IO_PENDING;
     return m_readPending;
 }
 
@@ -159,8 +148,7 @@ bool CSerialPort::CompleteRead()
         ResetEvent(m_readIo.hEvent);
     }
     m_readPending = false;
-    if (ok && received > 0)
-        m_receiver->OnSerialBytes(m_readBuffer.data(), received);
+    if (ok && received > 0) m_receiver->OnSerialBytes(m_readBuffer.data(), received);
     return ok;
 }
 
@@ -168,12 +156,10 @@ bool CSerialPort::CompleteRead()
 // thread that issued it ends it before either goes away.
 void CSerialPort::CancelRead()
 {
-    if (!m_readPending)
-        return;
+    if (!m_readPending) return;
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (m_portHandle)
-            CancelIo(m_portHandle);
+        if (m_portHandle) CancelIo(m_portHandle);
     }
     WaitForSingleObject(m_readIo.hEvent, kMonitorStopTimeoutMs);
     ResetEvent(m_readIo.hEvent);
@@ -186,9 +172,8 @@ void CSerialPort::CancelRead()
 void CSerialPort::TransmitPending()
 {
     ResetEvent(m_transmitEvent);
-    CancelRead();  // what it holds arrived before the discard
-    if (!DiscardInput())
-        return;
+    CancelRead(); // what it holds arrived before the discard
+    if (!DiscardInput()) return;
     m_receiver->OnInputDiscarded();
     WriteQueued();
 }
@@ -196,29 +181,26 @@ void CSerialPort::TransmitPending()
 bool CSerialPort::DiscardInput()
 {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (m_portHandle)
-        PurgeAll();
+    if (m_portHandle) PurgeAll();
     return m_portHandle != nullptr;
 }
 
 void CSerialPort::WriteQueued()
 {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_portHandle || m_bytesToTransmit == 0)
-        return;
+    if (!m_portHandle || m_bytesToTransmit == 0) return;
     DWORD written = 0;
     ResetEvent(m_writeIo.hEvent);
-    if (!WriteFile(m_portHandle, m_transmitBuffer.data(), static_cast<DWORD>(m_bytesToTransmit),
-                   &written, &m_writeIo)
-        && GetLastError() == ERROR_IO_PENDING)
+    if (!WriteFile(m_portHandle, m_transmitBuffer.data(), static_cast<DWORD>(m_bytesToTransmit), &written,
+                   &m_writeIo) &&
+        GetLastError() == ERROR_IO_PENDING)
         GetOverlappedResult(m_portHandle, &m_writeIo, &written, TRUE);
     m_bytesToTransmit = 0;
 }
 
 bool CSerialPort::Send(const void* bytes, std::size_t length)
 {
-    if (length > m_transmitBuffer.size())
-        return false;
+    if (length > m_transmitBuffer.size()) return false;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         std::memcpy(m_transmitBuffer.data(), bytes, length);
@@ -230,8 +212,7 @@ bool CSerialPort::Send(const void* bytes, std::size_t length)
 
 void CSerialPort::Close()
 {
-    if (!IsOpen() && !m_monitorThread)
-        return;
+    if (!IsOpen() && !m_monitorThread) return;
     SetEvent(m_shutdownEvent);
     {
         std::lock_guard<std::mutex> guard(m_lock);
@@ -246,8 +227,7 @@ void CSerialPort::Close()
 
 void CSerialPort::StopMonitor()
 {
-    if (!m_monitorThread)
-        return;
+    if (!m_monitorThread) return;
     // Bounded: reads and writes time out after a second; a thread that is
     // still running afterwards finds the handle gone and ends on its own.
     WaitForSingleObject(m_monitorThread, kMonitorStopTimeoutMs);

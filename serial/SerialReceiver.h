@@ -11,8 +11,7 @@ public:
     // OnSerialByte unless the receiver wants them together.
     virtual void OnSerialBytes(const unsigned char* bytes, std::size_t count)
     {
-        for (std::size_t i = 0; i < count; ++i)
-            OnSerialByte(bytes[i]);
+        for (std::size_t i = 0; i < count; ++i) OnSerialByte(bytes[i]);
     }
     // Unread input has just been discarded and a transmission follows; the
     // bytes delivered from now on arrived after the discard.

@@ -13,8 +13,8 @@ public:
     static int StateIndex(unsigned int uButtonState);
     // False when the description has no complete source='l,t,r,b'. Otherwise the modifier that
     // draws the state's cell at the right end of (0, 0, cx, cy) inside the border, and its width.
-    static bool BuildModifier(const char* image, int iState, const CUISize& szItem, int nBorder,
-                              CUIString& sModify, int& cxArrow);
+    static bool BuildModifier(const char* image, int iState, const CUISize& szItem, int nBorder, CUIString& sModify,
+                              int& cxArrow);
 };
 
 } // namespace SkinUI

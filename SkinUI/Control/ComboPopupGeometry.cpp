@@ -14,8 +14,8 @@ int CComboPopupGeometry::Height(int cyItems, int cyMax, int cyFrame)
     return needed < cyMax ? needed : cyMax;
 }
 
-CUIRect CComboPopupGeometry::Place(const CUIRect& rcCombo, const CUISize& szDropBox, int cyItems,
-                                   const CUIRect& rcWork, int cyFrame)
+CUIRect CComboPopupGeometry::Place(const CUIRect& rcCombo, const CUISize& szDropBox, int cyItems, const CUIRect& rcWork,
+                                   int cyFrame)
 {
     const CUISize avail = Available(rcCombo, szDropBox);
     const int cy = Height(cyItems, szDropBox.cy, cyFrame);

@@ -23,7 +23,9 @@ RECT WorkAreaNear(HWND hWnd)
 
 } // namespace
 
-CComboWnd::CComboWnd(CComboUI* pOwner) : m_pOwner(pOwner) {}
+CComboWnd::CComboWnd(CComboUI* pOwner)
+    : m_pOwner(pOwner)
+{}
 
 const char* CComboWnd::GetWindowClassName() const
 {
@@ -194,7 +196,8 @@ LRESULT CComboWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         ::GetCursorPos(&pt);
         ::ScreenToClient(m_hWnd, &pt);
         CControlUI* pControl = m_pm.FindControl(pt);
-        if (pControl != nullptr && !CUIName::Equals(pControl->GetClass(), "ScrollBarUI")) ::PostMessageA(m_hWnd, WM_KILLFOCUS, 0, 0);
+        if (pControl != nullptr && !CUIName::Equals(pControl->GetClass(), "ScrollBarUI"))
+            ::PostMessageA(m_hWnd, WM_KILLFOCUS, 0, 0);
         break;
     }
     case WM_KEYDOWN:

@@ -71,7 +71,8 @@ RECT CEditUI::GetNativeRect() const
 {
     int cyFont = 0;
     if (m_pManager != nullptr) cyFont = m_pManager->GetFontInfo(GetFont())->tm.tmHeight;
-    return ToRECT(CEditRules::NativeRect(ToUIRect(m_rcItem), ToUIRect(GetDpiScale().ScaleRect(GetTextPadding())), cyFont));
+    return ToRECT(
+        CEditRules::NativeRect(ToUIRect(m_rcItem), ToUIRect(GetDpiScale().ScaleRect(GetTextPadding())), cyFont));
 }
 
 void CEditUI::SetPos(RECT rc)
@@ -80,7 +81,8 @@ void CEditUI::SetPos(RECT rc)
     if (m_pWindow == nullptr) return;
     // A new DPI lays the window out again with fonts made anew.
     if (m_pManager != nullptr)
-        ::SendMessageW(m_pWindow->GetHWND(), WM_SETFONT, reinterpret_cast<WPARAM>(m_pManager->GetFont(GetFont())), TRUE);
+        ::SendMessageW(m_pWindow->GetHWND(), WM_SETFONT, reinterpret_cast<WPARAM>(m_pManager->GetFont(GetFont())),
+                       TRUE);
     const RECT rcNative = GetNativeRect();
     ::SetWindowPos(m_pWindow->GetHWND(), nullptr, rcNative.left, rcNative.top, rcNative.right - rcNative.left,
                    rcNative.bottom - rcNative.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -18,7 +18,9 @@ COLORREF ToColorRef(DWORD argb)
 
 } // namespace
 
-CEditWnd::CEditWnd(CEditUI* pOwner) : m_pOwner(pOwner) {}
+CEditWnd::CEditWnd(CEditUI* pOwner)
+    : m_pOwner(pOwner)
+{}
 
 const char* CEditWnd::GetWindowClassName() const
 {

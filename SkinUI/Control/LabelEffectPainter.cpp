@@ -33,8 +33,11 @@ Gdiplus::Font* MakeFont(HDC hDC, HFONT font)
 class CEffectDraw {
 public:
     CEffectDraw(HDC hDC, HFONT font, const RECT& rcText, const char* text, const TLabelEffectStyle& style)
-        : m_graphics(hDC), m_font(MakeFont(hDC, font)), m_text(CGbkText::ToWide(text)), m_style(style),
-          m_layout(static_cast<Gdiplus::REAL>(rcText.left), static_cast<Gdiplus::REAL>(rcText.top),
+        : m_graphics(hDC)
+        , m_font(MakeFont(hDC, font))
+        , m_text(CGbkText::ToWide(text))
+        , m_style(style)
+        , m_layout(static_cast<Gdiplus::REAL>(rcText.left), static_cast<Gdiplus::REAL>(rcText.top),
                    static_cast<Gdiplus::REAL>(rcText.right - rcText.left),
                    static_cast<Gdiplus::REAL>(rcText.bottom - rcText.top))
     {

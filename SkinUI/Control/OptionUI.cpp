@@ -7,9 +7,7 @@
 
 namespace SkinUI {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 COptionUI::~COptionUI()
 {

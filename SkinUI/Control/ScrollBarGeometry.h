@@ -37,4 +37,4 @@ CUIRect ScrollBarRailRect(const CUIRect& rcThumb, bool horizontal, int buttonSiz
 
 bool ScrollBarHasThumb(const CUIRect& rcThumb);
 
-}  // namespace SkinUI
+} // namespace SkinUI

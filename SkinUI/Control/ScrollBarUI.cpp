@@ -15,39 +15,44 @@ namespace {
 constexpr DWORD kOutlineColor = 0xFF85E4FF;
 constexpr int kOutlineSize = 2;
 
-}  // namespace
+} // namespace
 
-CScrollBarUI::CScrollBarUI() {
+CScrollBarUI::CScrollBarUI()
+{
     m_cxyFixed.cx = 16;
 }
 
 CScrollBarUI::~CScrollBarUI() = default;
 
-const char* CScrollBarUI::GetClass() const {
+const char* CScrollBarUI::GetClass() const
+{
     return "ScrollBarUI";
 }
 
-LPVOID CScrollBarUI::GetInterface(const char* pstrName) {
-    if (CUIName::Equals(pstrName, "ScrollBar"))
-        return this;
+LPVOID CScrollBarUI::GetInterface(const char* pstrName)
+{
+    if (CUIName::Equals(pstrName, "ScrollBar")) return this;
     return CControlUI::GetInterface(pstrName);
 }
 
-CContainerUI* CScrollBarUI::GetOwner() const {
+CContainerUI* CScrollBarUI::GetOwner() const
+{
     return m_pOwner;
 }
 
-void CScrollBarUI::SetOwner(CContainerUI* pOwner) {
+void CScrollBarUI::SetOwner(CContainerUI* pOwner)
+{
     m_pOwner = pOwner;
 }
 
-bool CScrollBarUI::IsHorizontal() const {
+bool CScrollBarUI::IsHorizontal() const
+{
     return m_bHorizontal;
 }
 
-void CScrollBarUI::SetHorizontal(bool bHorizontal) {
-    if (m_bHorizontal == bHorizontal)
-        return;
+void CScrollBarUI::SetHorizontal(bool bHorizontal)
+{
+    if (m_bHorizontal == bHorizontal) return;
     m_bHorizontal = bHorizontal;
     if (m_bHorizontal) {
         if (m_cxyFixed.cy == 0) {
@@ -64,88 +69,102 @@ void CScrollBarUI::SetHorizontal(bool bHorizontal) {
         NeedParentUpdate();
 }
 
-int CScrollBarUI::GetScrollRange() const {
+int CScrollBarUI::GetScrollRange() const
+{
     return m_nRange;
 }
 
-void CScrollBarUI::SetScrollRange(int nRange) {
-    if (m_nRange == nRange)
-        return;
+void CScrollBarUI::SetScrollRange(int nRange)
+{
+    if (m_nRange == nRange) return;
     m_nRange = std::max(nRange, 0);
-    if (m_nScrollPos > m_nRange)
-        m_nScrollPos = m_nRange;
+    if (m_nScrollPos > m_nRange) m_nScrollPos = m_nRange;
     SetPos(m_rcItem);
 }
 
-int CScrollBarUI::GetScrollPos() const {
+int CScrollBarUI::GetScrollPos() const
+{
     return m_nScrollPos;
 }
 
-void CScrollBarUI::SetScrollPos(int nPos) {
-    if (m_nScrollPos == nPos)
-        return;
+void CScrollBarUI::SetScrollPos(int nPos)
+{
+    if (m_nScrollPos == nPos) return;
     m_nScrollPos = std::clamp(nPos, 0, m_nRange);
     SetPos(m_rcItem);
 }
 
-int CScrollBarUI::GetLineSize() const {
+int CScrollBarUI::GetLineSize() const
+{
     return m_nLineSize;
 }
 
-void CScrollBarUI::SetLineSize(int nSize) {
+void CScrollBarUI::SetLineSize(int nSize)
+{
     m_nLineSize = nSize;
 }
 
-bool CScrollBarUI::IsShowButton1() const {
+bool CScrollBarUI::IsShowButton1() const
+{
     return m_bShowButton1;
 }
 
-void CScrollBarUI::SetShowButton1(bool bShow) {
+void CScrollBarUI::SetShowButton1(bool bShow)
+{
     m_bShowButton1 = bShow;
     SetPos(m_rcItem);
 }
 
-bool CScrollBarUI::IsShowButton2() const {
+bool CScrollBarUI::IsShowButton2() const
+{
     return m_bShowButton2;
 }
 
-void CScrollBarUI::SetShowButton2(bool bShow) {
+void CScrollBarUI::SetShowButton2(bool bShow)
+{
     m_bShowButton2 = bShow;
     SetPos(m_rcItem);
 }
 
-const RECT& CScrollBarUI::GetButton1Rect() const {
+const RECT& CScrollBarUI::GetButton1Rect() const
+{
     return m_rcButton1;
 }
 
-const RECT& CScrollBarUI::GetButton2Rect() const {
+const RECT& CScrollBarUI::GetButton2Rect() const
+{
     return m_rcButton2;
 }
 
-const RECT& CScrollBarUI::GetThumbRect() const {
+const RECT& CScrollBarUI::GetThumbRect() const
+{
     return m_rcThumb;
 }
 
-UINT CScrollBarUI::GetButton1State() const {
+UINT CScrollBarUI::GetButton1State() const
+{
     return m_uButton1State;
 }
 
-UINT CScrollBarUI::GetButton2State() const {
+UINT CScrollBarUI::GetButton2State() const
+{
     return m_uButton2State;
 }
 
-UINT CScrollBarUI::GetThumbState() const {
+UINT CScrollBarUI::GetThumbState() const
+{
     return m_uThumbState;
 }
 
-void CScrollBarUI::SetVisible(bool bVisible) {
-    if (m_bVisible == bVisible)
-        return;
+void CScrollBarUI::SetVisible(bool bVisible)
+{
+    if (m_bVisible == bVisible) return;
     m_bVisible = bVisible;
     m_bFocused = false;
 }
 
-void CScrollBarUI::SetEnabled(bool bEnable) {
+void CScrollBarUI::SetEnabled(bool bEnable)
+{
     CControlUI::SetEnabled(bEnable);
     if (!bEnable) {
         m_uButton1State = 0;
@@ -154,22 +173,26 @@ void CScrollBarUI::SetEnabled(bool bEnable) {
     }
 }
 
-void CScrollBarUI::SetFocus() {
+void CScrollBarUI::SetFocus()
+{
     if (m_pOwner != nullptr)
         m_pOwner->SetFocus();
     else
         CControlUI::SetFocus();
 }
 
-int CScrollBarUI::ButtonSize() const {
+int CScrollBarUI::ButtonSize() const
+{
     return Scaled(m_bHorizontal ? m_cxyFixed.cy : m_cxyFixed.cx);
 }
 
-int CScrollBarUI::BarLength() const {
+int CScrollBarUI::BarLength() const
+{
     return m_bHorizontal ? m_rcItem.right - m_rcItem.left : m_rcItem.bottom - m_rcItem.top;
 }
 
-void CScrollBarUI::SetPos(RECT rc) {
+void CScrollBarUI::SetPos(RECT rc)
+{
     CControlUI::SetPos(rc);
     TScrollBarMetrics metrics;
     metrics.rcItem = ToUIRect(m_rcItem);
@@ -185,12 +208,13 @@ void CScrollBarUI::SetPos(RECT rc) {
     m_rcThumb = ToRECT(parts.rcThumb);
 }
 
-void CScrollBarUI::NotifyScroll() {
-    if (m_pOwner == nullptr && m_pManager != nullptr)
-        m_pManager->SendNotify(this, "scroll");
+void CScrollBarUI::NotifyScroll()
+{
+    if (m_pOwner == nullptr && m_pManager != nullptr) m_pManager->SendNotify(this, "scroll");
 }
 
-void CScrollBarUI::LineBack() {
+void CScrollBarUI::LineBack()
+{
     if (m_pOwner == nullptr)
         SetScrollPos(m_nScrollPos - m_nLineSize);
     else if (m_bHorizontal)
@@ -199,7 +223,8 @@ void CScrollBarUI::LineBack() {
         m_pOwner->LineUp();
 }
 
-void CScrollBarUI::LineForward() {
+void CScrollBarUI::LineForward()
+{
     if (m_pOwner == nullptr)
         SetScrollPos(m_nScrollPos + m_nLineSize);
     else if (m_bHorizontal)
@@ -208,7 +233,8 @@ void CScrollBarUI::LineForward() {
         m_pOwner->LineDown();
 }
 
-void CScrollBarUI::PageBack() {
+void CScrollBarUI::PageBack()
+{
     if (m_pOwner == nullptr)
         SetScrollPos(m_nScrollPos - BarLength());
     else if (m_bHorizontal)
@@ -217,7 +243,8 @@ void CScrollBarUI::PageBack() {
         m_pOwner->PageUp();
 }
 
-void CScrollBarUI::PageForward() {
+void CScrollBarUI::PageForward()
+{
     if (m_pOwner == nullptr)
         SetScrollPos(m_nScrollPos + BarLength());
     else if (m_bHorizontal)
@@ -226,9 +253,9 @@ void CScrollBarUI::PageForward() {
         m_pOwner->PageDown();
 }
 
-void CScrollBarUI::DoEvent(TEventMsg& event) {
-    if (PassMouseWhenDisabled(event))
-        return;
+void CScrollBarUI::DoEvent(TEventMsg& event)
+{
+    if (PassMouseWhenDisabled(event)) return;
     switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:
@@ -236,8 +263,7 @@ void CScrollBarUI::DoEvent(TEventMsg& event) {
         return;
     case UIEVENT_BUTTONDOWN:
     case UIEVENT_DBLCLICK:
-        if (!IsEnabled())
-            break;
+        if (!IsEnabled()) break;
         OnButtonDown(event);
         return;
     case UIEVENT_BUTTONUP:
@@ -247,18 +273,15 @@ void CScrollBarUI::DoEvent(TEventMsg& event) {
         OnMouseMove(event);
         return;
     case UIEVENT_TIMER:
-        if (event.wParam != kTimerId)
-            break;
+        if (event.wParam != kTimerId) break;
         OnTimer();
         return;
     case UIEVENT_MOUSEENTER:
-        if (!IsEnabled())
-            break;
+        if (!IsEnabled()) break;
         OnMouseEnter(event);
         return;
     case UIEVENT_MOUSELEAVE:
-        if (!IsEnabled())
-            break;
+        if (!IsEnabled()) break;
         OnMouseLeave();
         return;
     default:
@@ -267,18 +290,19 @@ void CScrollBarUI::DoEvent(TEventMsg& event) {
     PassOn(event);
 }
 
-void CScrollBarUI::PassOn(TEventMsg& event) {
+void CScrollBarUI::PassOn(TEventMsg& event)
+{
     if (m_pOwner != nullptr)
         m_pOwner->DoEvent(event);
     else
         CControlUI::DoEvent(event);
 }
 
-void CScrollBarUI::OnButtonDown(const TEventMsg& event) {
+void CScrollBarUI::OnButtonDown(const TEventMsg& event)
+{
     m_nLastScrollOffset = 0;
     m_nScrollRepeatDelay = 0;
-    if (m_pManager != nullptr)
-        m_pManager->SetTimer(this, kTimerId, kTimerElapse);
+    if (m_pManager != nullptr) m_pManager->SetTimer(this, kTimerId, kTimerElapse);
     TScrollBarParts parts;
     parts.rcButton1 = ToUIRect(m_rcButton1);
     parts.rcButton2 = ToUIRect(m_rcButton2);
@@ -309,11 +333,11 @@ void CScrollBarUI::OnButtonDown(const TEventMsg& event) {
     NotifyScroll();
 }
 
-void CScrollBarUI::OnButtonUp() {
+void CScrollBarUI::OnButtonUp()
+{
     m_nScrollRepeatDelay = 0;
     m_nLastScrollOffset = 0;
-    if (m_pManager != nullptr)
-        m_pManager->KillTimer(this, kTimerId);
+    if (m_pManager != nullptr) m_pManager->KillTimer(this, kTimerId);
     if ((m_uThumbState & UISTATE_CAPTURED) != 0)
         m_uThumbState &= ~(UISTATE_CAPTURED | UISTATE_PUSHED);
     else if ((m_uButton1State & UISTATE_PUSHED) != 0)
@@ -325,7 +349,8 @@ void CScrollBarUI::OnButtonUp() {
     Invalidate();
 }
 
-void CScrollBarUI::OnMouseMove(const TEventMsg& event) {
+void CScrollBarUI::OnMouseMove(const TEventMsg& event)
+{
     if ((m_uThumbState & UISTATE_CAPTURED) != 0) {
         const int distance = m_bHorizontal ? event.ptMouse.x - m_ptLastMouse.x : event.ptMouse.y - m_ptLastMouse.y;
         const int thumb = m_bHorizontal ? m_rcThumb.right - m_rcThumb.left : m_rcThumb.bottom - m_rcThumb.top;
@@ -343,15 +368,16 @@ void CScrollBarUI::OnMouseMove(const TEventMsg& event) {
     }
 }
 
-POINT CScrollBarUI::GetCursorInWindow() const {
+POINT CScrollBarUI::GetCursorInWindow() const
+{
     POINT pt = {0, 0};
     ::GetCursorPos(&pt);
-    if (m_pManager != nullptr)
-        ::ScreenToClient(m_pManager->GetPaintWindow(), &pt);
+    if (m_pManager != nullptr) ::ScreenToClient(m_pManager->GetPaintWindow(), &pt);
     return pt;
 }
 
-void CScrollBarUI::OnTimer() {
+void CScrollBarUI::OnTimer()
+{
     ++m_nScrollRepeatDelay;
     if ((m_uThumbState & UISTATE_CAPTURED) != 0) {
         const int pos = m_nLastScrollPos + m_nLastScrollOffset;
@@ -381,22 +407,24 @@ void CScrollBarUI::OnTimer() {
     NotifyScroll();
 }
 
-void CScrollBarUI::OnMouseEnter(const TEventMsg& event) {
+void CScrollBarUI::OnMouseEnter(const TEventMsg& event)
+{
     m_uButton1State |= UISTATE_HOT;
     m_uButton2State |= UISTATE_HOT;
-    if (::PtInRect(&m_rcThumb, event.ptMouse))
-        m_uThumbState |= UISTATE_HOT;
+    if (::PtInRect(&m_rcThumb, event.ptMouse)) m_uThumbState |= UISTATE_HOT;
     Invalidate();
 }
 
-void CScrollBarUI::OnMouseLeave() {
+void CScrollBarUI::OnMouseLeave()
+{
     m_uButton1State &= ~UISTATE_HOT;
     m_uButton2State &= ~UISTATE_HOT;
     m_uThumbState &= ~UISTATE_HOT;
     Invalidate();
 }
 
-bool CScrollBarUI::SetPartImage(const char* pstrName, const char* pstrValue) {
+bool CScrollBarUI::SetPartImage(const char* pstrName, const char* pstrValue)
+{
     static const struct {
         const char* prefix;
         TPartImages CScrollBarUI::*images;
@@ -416,8 +444,7 @@ bool CScrollBarUI::SetPartImage(const char* pstrName, const char* pstrValue) {
     };
     for (const auto& part : kParts) {
         const size_t len = std::strlen(part.prefix);
-        if (std::strncmp(pstrName, part.prefix, len) != 0)
-            continue;
+        if (std::strncmp(pstrName, part.prefix, len) != 0) continue;
         for (const auto& state : kStates) {
             if (CUIName::Equals(pstrName + len, state.suffix)) {
                 (this->*part.images).*state.image = pstrValue;
@@ -429,13 +456,11 @@ bool CScrollBarUI::SetPartImage(const char* pstrName, const char* pstrValue) {
     return false;
 }
 
-void CScrollBarUI::SetAttribute(const char* pstrName, const char* pstrValue) {
-    if (pstrName == nullptr)
-        return;
-    if (pstrValue == nullptr)
-        pstrValue = "";
-    if (SetPartImage(pstrName, pstrValue))
-        return;
+void CScrollBarUI::SetAttribute(const char* pstrName, const char* pstrValue)
+{
+    if (pstrName == nullptr) return;
+    if (pstrValue == nullptr) pstrValue = "";
+    if (SetPartImage(pstrName, pstrValue)) return;
     if (CUIName::Equals(pstrName, "hor"))
         SetHorizontal(CAttributeValue::ParseBool(pstrValue));
     else if (CUIName::Equals(pstrName, "linesize"))
@@ -452,21 +477,20 @@ void CScrollBarUI::SetAttribute(const char* pstrName, const char* pstrValue) {
         CControlUI::SetAttribute(pstrName, pstrValue);
 }
 
-void CScrollBarUI::DoPaint(HDC hDC, const RECT& rcPaint) {
-    if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem))
-        return;
+void CScrollBarUI::DoPaint(HDC hDC, const RECT& rcPaint)
+{
+    if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
     PaintBackground(hDC);
-    if (m_bShowButton1)
-        PaintPart(hDC, m_button1Images, m_uButton1State, m_rcButton1);
-    if (m_bShowButton2)
-        PaintPart(hDC, m_button2Images, m_uButton2State, m_rcButton2);
+    if (m_bShowButton1) PaintPart(hDC, m_button1Images, m_uButton1State, m_rcButton1);
+    if (m_bShowButton2) PaintPart(hDC, m_button2Images, m_uButton2State, m_rcButton2);
     if (ScrollBarHasThumb(ToUIRect(m_rcThumb))) {
         PaintPart(hDC, m_thumbImages, m_uThumbState, m_rcThumb);
         PaintRail(hDC);
     }
 }
 
-bool CScrollBarUI::PaintImages(HDC hDC, TPartImages& images, UINT state, const char* pstrModify) {
+bool CScrollBarUI::PaintImages(HDC hDC, TPartImages& images, UINT state, const char* pstrModify)
+{
     CUIString* pick = nullptr;
     if ((state & UISTATE_DISABLED) != 0)
         pick = &images.disabled;
@@ -475,20 +499,18 @@ bool CScrollBarUI::PaintImages(HDC hDC, TPartImages& images, UINT state, const c
     else if ((state & UISTATE_HOT) != 0)
         pick = &images.hot;
     if (pick != nullptr && !pick->IsEmpty()) {
-        if (DrawImage(hDC, *pick, pstrModify))
-            return true;
+        if (DrawImage(hDC, *pick, pstrModify)) return true;
         pick->Empty();
     }
-    if (images.normal.IsEmpty())
-        return false;
-    if (DrawImage(hDC, images.normal, pstrModify))
-        return true;
+    if (images.normal.IsEmpty()) return false;
+    if (DrawImage(hDC, images.normal, pstrModify)) return true;
     images.normal.Empty();
     return false;
 }
 
 // An image description's "dest" is a skin length, scaled again when it is drawn.
-CUIString CScrollBarUI::DestModifier(const RECT& rcPart) const {
+CUIString CScrollBarUI::DestModifier(const RECT& rcPart) const
+{
     const CDpiScale& scale = GetDpiScale();
     CUIString modify;
     modify.SmallFormat("dest='%d,%d,%d,%d'", scale.Unscale(rcPart.left - m_rcItem.left),
@@ -497,19 +519,20 @@ CUIString CScrollBarUI::DestModifier(const RECT& rcPart) const {
     return modify;
 }
 
-bool CScrollBarUI::PaintPart(HDC hDC, TPartImages& images, UINT& state, const RECT& rcPart) {
+bool CScrollBarUI::PaintPart(HDC hDC, TPartImages& images, UINT& state, const RECT& rcPart)
+{
     if (IsEnabled())
         state &= ~UISTATE_DISABLED;
     else
         state |= UISTATE_DISABLED;
     m_sImageModify = DestModifier(rcPart);
-    if (PaintImages(hDC, images, state, m_sImageModify))
-        return true;
+    if (PaintImages(hDC, images, state, m_sImageModify)) return true;
     CUIRender::DrawRect(hDC, rcPart, Scaled(kOutlineSize), kOutlineColor);
     return false;
 }
 
-void CScrollBarUI::PaintBackground(HDC hDC) {
+void CScrollBarUI::PaintBackground(HDC hDC)
+{
     if (IsEnabled())
         m_uThumbState &= ~UISTATE_DISABLED;
     else
@@ -517,9 +540,10 @@ void CScrollBarUI::PaintBackground(HDC hDC) {
     PaintImages(hDC, m_bkImages, m_uThumbState, nullptr);
 }
 
-void CScrollBarUI::PaintRail(HDC hDC) {
+void CScrollBarUI::PaintRail(HDC hDC)
+{
     m_sImageModify = DestModifier(ToRECT(ScrollBarRailRect(ToUIRect(m_rcThumb), m_bHorizontal, ButtonSize())));
     PaintImages(hDC, m_railImages, m_uThumbState, m_sImageModify);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

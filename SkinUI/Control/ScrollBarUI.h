@@ -105,4 +105,4 @@ private:
     CUIString m_sImageModify;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

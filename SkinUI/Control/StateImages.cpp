@@ -10,8 +10,8 @@ bool CStateImages::SetAttribute(const char* pstrName, const char* pstrValue)
         CUIString CStateImages::*field;
     };
     static const TImage kImages[] = {
-        {"normalimage", &CStateImages::normal},   {"hotimage", &CStateImages::hot},
-        {"pushedimage", &CStateImages::pushed},   {"focusedimage", &CStateImages::focused},
+        {"normalimage", &CStateImages::normal},     {"hotimage", &CStateImages::hot},
+        {"pushedimage", &CStateImages::pushed},     {"focusedimage", &CStateImages::focused},
         {"disabledimage", &CStateImages::disabled},
     };
     for (const TImage& image : kImages) {

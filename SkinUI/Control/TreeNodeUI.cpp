@@ -3,7 +3,9 @@
 
 namespace SkinUI {
 
-CTreeNodeUI::CTreeNodeUI(CTreeNodeUI* pParentNode) : m_pParentNode(pParentNode) {}
+CTreeNodeUI::CTreeNodeUI(CTreeNodeUI* pParentNode)
+    : m_pParentNode(pParentNode)
+{}
 
 const char* CTreeNodeUI::GetClass() const
 {

@@ -14,9 +14,9 @@ const char* ScanTo(const char* p, char stop)
 
 } // namespace
 
-CAttributeList::CAttributeList(const char* text) : m_p(text)
-{
-}
+CAttributeList::CAttributeList(const char* text)
+    : m_p(text)
+{}
 
 bool CAttributeList::Next(CUIString& name, CUIString& value)
 {

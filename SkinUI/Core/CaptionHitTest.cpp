@@ -5,8 +5,8 @@ namespace SkinUI {
 
 bool CaptionContains(const CUIRect& rcClient, const CUIRect& rcCaption, const CUIPoint& pt)
 {
-    return pt.x >= rcClient.left + rcCaption.left && pt.x < rcClient.right - rcCaption.right &&
-           pt.y >= rcCaption.top && pt.y < rcCaption.bottom;
+    return pt.x >= rcClient.left + rcCaption.left && pt.x < rcClient.right - rcCaption.right && pt.y >= rcCaption.top &&
+           pt.y < rcCaption.bottom;
 }
 
 bool CaptionDragsOver(const char* pstrClass, unsigned int controlFlags)
@@ -19,4 +19,4 @@ bool CaptionDragsOver(const char* pstrClass, unsigned int controlFlags)
     return true;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

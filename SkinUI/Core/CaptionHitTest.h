@@ -11,4 +11,4 @@ bool CaptionContains(const CUIRect& rcClient, const CUIRect& rcCaption, const CU
 // buttons, options, text and every control that takes focus or cursor events keep the mouse.
 bool CaptionDragsOver(const char* pstrClass, unsigned int controlFlags);
 
-}  // namespace SkinUI
+} // namespace SkinUI

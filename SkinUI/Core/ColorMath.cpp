@@ -90,8 +90,8 @@ bool CColorMath::ToPremultiplied(const uint8_t* rgba, size_t pixels, uint32_t ma
     bool alpha = false;
     for (size_t i = 0; i < pixels; ++i) {
         const uint8_t* px = rgba + i * 4;
-        const uint32_t value = Premultiply((uint32_t{px[3]} << 24) | (uint32_t{px[0]} << 16) |
-                                           (uint32_t{px[1]} << 8) | px[2]);
+        const uint32_t value =
+            Premultiply((uint32_t{px[3]} << 24) | (uint32_t{px[0]} << 16) | (uint32_t{px[1]} << 8) | px[2]);
         if (px[3] < 255) alpha = true;
         if (value == mask) {
             out[i] = 0;

@@ -98,4 +98,4 @@ private:
     int PageWidth() const;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

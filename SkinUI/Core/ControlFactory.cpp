@@ -28,8 +28,7 @@ namespace SkinUI {
 
 namespace {
 
-template <class T>
-CControlUI* Make()
+template <class T> CControlUI* Make()
 {
     return new T();
 }

@@ -463,9 +463,7 @@ void CControlUI::Init()
     if (!OnInit.IsEmpty()) OnInit.Invoke(this);
 }
 
-void CControlUI::DoInit()
-{
-}
+void CControlUI::DoInit() {}
 
 void CControlUI::Event(TEventMsg& event)
 {
@@ -673,8 +671,7 @@ void CControlUI::PaintBkColor(HDC hDC)
         return;
     }
     if (m_dwBackColor3 == 0) {
-        CUIRender::DrawGradient(hDC, m_rcItem, GetAdjustColor(m_dwBackColor), GetAdjustColor(m_dwBackColor2),
-                                true, 16);
+        CUIRender::DrawGradient(hDC, m_rcItem, GetAdjustColor(m_dwBackColor), GetAdjustColor(m_dwBackColor2), true, 16);
         return;
     }
     RECT rc = m_rcItem;
@@ -692,13 +689,9 @@ void CControlUI::PaintBkImage(HDC hDC)
     if (!DrawImage(hDC, m_sBkImage)) m_sBkImage.Empty();
 }
 
-void CControlUI::PaintStatusImage(HDC /*hDC*/)
-{
-}
+void CControlUI::PaintStatusImage(HDC /*hDC*/) {}
 
-void CControlUI::PaintText(HDC /*hDC*/)
-{
-}
+void CControlUI::PaintText(HDC /*hDC*/) {}
 
 void CControlUI::PaintBorder(HDC hDC)
 {
@@ -737,9 +730,7 @@ void CControlUI::PaintSideBorders(HDC hDC)
         CUIRender::DrawLine(hDC, RECT{r.left, r.bottom, r.right, r.bottom}, sizes.bottom, color, m_nBorderStyle);
 }
 
-void CControlUI::DoPostPaint(HDC /*hDC*/, const RECT& /*rcPaint*/)
-{
-}
+void CControlUI::DoPostPaint(HDC /*hDC*/, const RECT& /*rcPaint*/) {}
 
 void CControlUI::Invalidate()
 {
@@ -1000,8 +991,10 @@ void CControlUI::InvalidateInManager(const RECT& rc)
 
 void CControlUI::SizeChanged()
 {
-    if (m_bFloat) NeedUpdate();
-    else NeedParentUpdate();
+    if (m_bFloat)
+        NeedUpdate();
+    else
+        NeedParentUpdate();
 }
 
 void CControlUI::DropManagerFocus()

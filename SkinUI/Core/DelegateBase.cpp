@@ -3,12 +3,14 @@
 
 namespace SkinUI {
 
-CDelegateBase::CDelegateBase(void* pObject, const void* pFn, size_t fnSize) : m_pObject(pObject)
+CDelegateBase::CDelegateBase(void* pObject, const void* pFn, size_t fnSize)
+    : m_pObject(pObject)
 {
     std::memcpy(m_fn, pFn, fnSize < sizeof(m_fn) ? fnSize : sizeof(m_fn));
 }
 
-CDelegateBase::CDelegateBase(const CDelegateBase& other) : m_pObject(other.m_pObject)
+CDelegateBase::CDelegateBase(const CDelegateBase& other)
+    : m_pObject(other.m_pObject)
 {
     std::memcpy(m_fn, other.m_fn, sizeof(m_fn));
 }

@@ -18,7 +18,6 @@ namespace SkinUI {
 
 namespace {
 
-
 bool IsResourceElement(const char* name)
 {
     return CUIName::Equals(name, "Image") || CUIName::Equals(name, "Font") || CUIName::Equals(name, "Default");
@@ -136,8 +135,10 @@ CControlUI* CDlgBuilder::Parse(CXmlElem& root, CControlUI* pParent, CPaintManage
         if (live) Configure(pControl, node, pManager, nullptr);
         // Without a parent the first control is the root, and no other has a place.
         TAttach attached = kAttached;
-        if (pParent != nullptr) attached = Attach(pControl, pParent);
-        else if (pFirst != nullptr) attached = kNoParent;
+        if (pParent != nullptr)
+            attached = Attach(pControl, pParent);
+        else if (pFirst != nullptr)
+            attached = kNoParent;
         if (attached != kAttached) {
             Drop(pControl, attached, pParent);
             if (attached == kNoContainer) break;
@@ -162,8 +163,10 @@ void CDlgBuilder::Include(CXmlElem& elem, CControlUI* pParent, CPaintManagerUI* 
     const int repeat = elem.GetAttributeValue("count", count) ? CAttributeValue::ParseInt(count) : 1;
     const UINT id = static_cast<UINT>(CAttributeValue::ParseInt(source)) & 0xFFFF;
     CUIString key;
-    if (m_sType.IsEmpty()) key = SourceKey(source);
-    else key.Format("res:%u:%s", id, m_sType.GetData());
+    if (m_sType.IsEmpty())
+        key = SourceKey(source);
+    else
+        key.Format("res:%u:%s", id, m_sType.GetData());
     // Markup that includes itself, directly or through others, would never end.
     if (IsIncluding(key)) {
         Fail(CUIString("SkinUI: include cycle skipped: ") + source);
@@ -183,8 +186,10 @@ void CDlgBuilder::Include(CXmlElem& elem, CControlUI* pParent, CPaintManagerUI* 
         builder.m_iBaseDepth = depth + 1;
         builder.m_pIncludes = m_pIncludes;
         builder.SetTraceProc(m_pTrace, m_pTraceContext);
-        if (m_sType.IsEmpty()) builder.Create(source, nullptr, m_pCallback, pManager, pParent);
-        else builder.CreateFromResource(id, m_sType, m_pCallback, pManager, pParent);
+        if (m_sType.IsEmpty())
+            builder.Create(source, nullptr, m_pCallback, pManager, pParent);
+        else
+            builder.CreateFromResource(id, m_sType, m_pCallback, pManager, pParent);
         // Traced already by the included build.
         if (m_sError.IsEmpty()) m_sError = builder.GetError();
     }
@@ -200,8 +205,7 @@ bool CDlgBuilder::IsIncluding(const CUIString& key) const
 
 bool CDlgBuilder::BuildTreeNode(CXmlElem& elem, CControlUI* pParent, CPaintManagerUI* pManager, int depth)
 {
-    auto* pParentNode =
-        pParent != nullptr ? static_cast<CTreeNodeUI*>(pParent->GetInterface("TreeNode")) : nullptr;
+    auto* pParentNode = pParent != nullptr ? static_cast<CTreeNodeUI*>(pParent->GetInterface("TreeNode")) : nullptr;
     auto* pNode = new CTreeNodeUI(pParentNode);
     if (pParentNode != nullptr && !pParentNode->AddChildNode(pNode)) {
         Drop(pNode, kRefused, pParent);
@@ -240,8 +244,7 @@ void CDlgBuilder::Drop(CControlUI* pControl, TAttach reason, CControlUI* pParent
 {
     const char* pstrClass = pControl->GetClass();
     if (reason == kNoContainer) {
-        Fail(CUIString("SkinUI: controls inside a control that holds no children are dropped: ") +
-             pParent->GetClass());
+        Fail(CUIString("SkinUI: controls inside a control that holds no children are dropped: ") + pParent->GetClass());
     } else if (reason == kNoParent) {
         Fail(CUIString("SkinUI: only one control can be at the top without a parent, this one is dropped: ") +
              pstrClass);

@@ -10,9 +10,12 @@ bool CDlgResourceReader::ReadImage(CXmlElem& elem, TImageDecl& decl)
     for (int i = 0; i < elem.GetAttributeCount(); ++i) {
         const char* name = elem.GetAttributeName(i);
         const char* value = elem.GetAttributeValue(i);
-        if (CUIName::Equals(name, "name")) decl.sName = value;
-        else if (CUIName::Equals(name, "restype")) decl.sType = value;
-        else if (CUIName::Equals(name, "mask")) decl.dwMask = CAttributeValue::ParseColor(value);
+        if (CUIName::Equals(name, "name"))
+            decl.sName = value;
+        else if (CUIName::Equals(name, "restype"))
+            decl.sType = value;
+        else if (CUIName::Equals(name, "mask"))
+            decl.dwMask = CAttributeValue::ParseColor(value);
     }
     return !decl.sName.IsEmpty();
 }
@@ -25,11 +28,16 @@ bool CDlgResourceReader::ReadFont(CXmlElem& elem, TFontDecl& decl)
         int size = 0;
         if (CUIName::Equals(name, "name")) decl.sName = value;
         // A size that is no positive number keeps the default rather than an unusable font.
-        else if (CUIName::Equals(name, "size") && CAttributeValue::ReadNumbers(value, &size, 1) && size > 0) decl.iSize = size;
-        else if (CUIName::Equals(name, "bold")) decl.bBold = CAttributeValue::ParseBool(value);
-        else if (CUIName::Equals(name, "underline")) decl.bUnderline = CAttributeValue::ParseBool(value);
-        else if (CUIName::Equals(name, "italic")) decl.bItalic = CAttributeValue::ParseBool(value);
-        else if (CUIName::Equals(name, "default")) decl.bDefault = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "size") && CAttributeValue::ReadNumbers(value, &size, 1) && size > 0)
+            decl.iSize = size;
+        else if (CUIName::Equals(name, "bold"))
+            decl.bBold = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "underline"))
+            decl.bUnderline = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "italic"))
+            decl.bItalic = CAttributeValue::ParseBool(value);
+        else if (CUIName::Equals(name, "default"))
+            decl.bDefault = CAttributeValue::ParseBool(value);
     }
     return !decl.sName.IsEmpty();
 }
@@ -38,8 +46,10 @@ bool CDlgResourceReader::ReadDefault(CXmlElem& elem, TDefaultDecl& decl)
 {
     for (int i = 0; i < elem.GetAttributeCount(); ++i) {
         const char* name = elem.GetAttributeName(i);
-        if (CUIName::Equals(name, "name")) decl.sName = elem.GetAttributeValue(i);
-        else if (CUIName::Equals(name, "value")) decl.sValue = elem.GetAttributeValue(i);
+        if (CUIName::Equals(name, "name"))
+            decl.sName = elem.GetAttributeValue(i);
+        else if (CUIName::Equals(name, "value"))
+            decl.sValue = elem.GetAttributeValue(i);
     }
     return !decl.sName.IsEmpty();
 }

@@ -10,9 +10,12 @@ void CDlgResources::Load(const CXmlElem& root, CPaintManagerUI& pm)
 {
     for (CXmlElem node = root.GetChild(); node.IsValid(); node = node.GetSibling()) {
         const char* name = node.GetName();
-        if (CUIName::Equals(name, "Image")) AddImage(node, pm);
-        else if (CUIName::Equals(name, "Font")) AddFont(node, pm);
-        else if (CUIName::Equals(name, "Default")) AddDefault(node, pm);
+        if (CUIName::Equals(name, "Image"))
+            AddImage(node, pm);
+        else if (CUIName::Equals(name, "Font"))
+            AddFont(node, pm);
+        else if (CUIName::Equals(name, "Default"))
+            AddDefault(node, pm);
     }
 }
 

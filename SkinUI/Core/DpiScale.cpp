@@ -18,7 +18,9 @@ int MulDivRound(int value, int num, int den)
 
 } // namespace
 
-CDpiScale::CDpiScale(int dpi) : m_dpi(dpi > 0 ? dpi : kBaseDpi) {}
+CDpiScale::CDpiScale(int dpi)
+    : m_dpi(dpi > 0 ? dpi : kBaseDpi)
+{}
 
 int CDpiScale::GetDpi() const
 {

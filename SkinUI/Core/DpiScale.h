@@ -24,8 +24,7 @@ public:
     int SpanCovering(int pixels) const;
 
     // Each edge on its own, so that edges that meet at 96 DPI meet at every DPI.
-    template <typename TRect>
-    TRect ScaleRect(TRect rc) const
+    template <typename TRect> TRect ScaleRect(TRect rc) const
     {
         rc.left = Scale(rc.left);
         rc.top = Scale(rc.top);
@@ -35,8 +34,7 @@ public:
     }
 
     // A window rectangle whose edges were scaled from skin lengths gets them back exactly.
-    template <typename TRect>
-    TRect UnscaleRect(TRect rc) const
+    template <typename TRect> TRect UnscaleRect(TRect rc) const
     {
         rc.left = Unscale(rc.left);
         rc.top = Unscale(rc.top);

@@ -23,8 +23,7 @@ std::vector<int> CharStarts(const char* text, int length)
 }
 
 // Index into starts of the longest prefix that fits.
-size_t FittingChars(const char* text, const std::vector<int>& starts, int space,
-                    const CHtmlLineFit::Measure& measure)
+size_t FittingChars(const char* text, const std::vector<int>& starts, int space, const CHtmlLineFit::Measure& measure)
 {
     size_t fit = 0;
     while (fit + 1 < starts.size() && measure(text, starts[fit + 1]) <= space) ++fit;
@@ -47,8 +46,8 @@ bool CHtmlLineFit::IsBreakChar(char c)
     return !letter || c == ' ';
 }
 
-THtmlFit CHtmlLineFit::Fit(const char* text, int length, int space, bool lineEmpty, bool wordBreak,
-                           bool ellipsis, const Measure& measure)
+THtmlFit CHtmlLineFit::Fit(const char* text, int length, int space, bool lineEmpty, bool wordBreak, bool ellipsis,
+                           const Measure& measure)
 {
     THtmlFit result;
     if (text == nullptr || length <= 0) return result;

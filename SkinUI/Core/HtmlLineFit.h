@@ -15,8 +15,8 @@ class CHtmlLineFit {
 public:
     using Measure = std::function<int(const char* text, int bytes)>;
 
-    static THtmlFit Fit(const char* text, int length, int space, bool lineEmpty, bool wordBreak,
-                        bool ellipsis, const Measure& measure);
+    static THtmlFit Fit(const char* text, int length, int space, bool lineEmpty, bool wordBreak, bool ellipsis,
+                        const Measure& measure);
     static int AlignOffset(int lineWidth, int width, unsigned int style);
     static bool IsBreakChar(char c);
 };

@@ -29,7 +29,10 @@ void DrawFrame(HDC hDC, const THtmlPiece& piece)
 } // namespace
 
 CHtmlTextPainter::CHtmlTextPainter(HDC hDC, CPaintManagerUI* manager, const RECT& rc, DWORD color, UINT style)
-    : m_hDC(hDC), m_pManager(manager), m_rc(rc), m_uStyle(style)
+    : m_hDC(hDC)
+    , m_pManager(manager)
+    , m_rc(rc)
+    , m_uStyle(style)
 {
     m_fonts.push_back(manager->GetDefaultFontInfo()->hFont);
     m_colors.push_back(color);
@@ -53,13 +56,20 @@ void CHtmlTextPainter::Layout(const char* text, const char* hoverLink)
         const bool closesImage = m_afterImage && token.kind == EHtmlToken::Close && token.tag == 'i';
         m_afterImage = false;
         switch (token.kind) {
-        case EHtmlToken::Text: AddText(token.text, token.length); break;
-        case EHtmlToken::Open: Open(token); break;
+        case EHtmlToken::Text:
+            AddText(token.text, token.length);
+            break;
+        case EHtmlToken::Open:
+            Open(token);
+            break;
         case EHtmlToken::Close:
             if (!closesImage) Close(token.tag);
             break;
-        case EHtmlToken::LineFeed: NewLine(); break;
-        default: break;
+        case EHtmlToken::LineFeed:
+            NewLine();
+            break;
+        default:
+            break;
         }
     }
     EndLine();
@@ -87,8 +97,12 @@ void CHtmlTextPainter::Open(const THtmlToken& token)
         m_link = static_cast<int>(m_linkTexts.size()) - 1;
         break;
     }
-    case 'b': PushFont(Derived(true, false, false)); break;
-    case 'u': PushFont(Derived(false, true, false)); break;
+    case 'b':
+        PushFont(Derived(true, false, false));
+        break;
+    case 'u':
+        PushFont(Derived(false, true, false));
+        break;
     case 'i':
         if (args.empty()) {
             ++m_italics;
@@ -98,25 +112,38 @@ void CHtmlTextPainter::Open(const THtmlToken& token)
             m_afterImage = true;
         }
         break;
-    case 'c': m_colors.push_back(CHtmlTagArgs::ParseColor(args)); break;
+    case 'c':
+        m_colors.push_back(CHtmlTagArgs::ParseColor(args));
+        break;
     case 'f': {
         const THtmlFontTag tag = CHtmlTagArgs::ParseFont(args);
-        HFONT font = tag.index >= 0 ? m_pManager->GetFont(tag.index)
-                                     : m_pManager->GetFont(tag.face.c_str(), tag.size, tag.bold, tag.underline, tag.italic);
-        if (font == nullptr) font = m_pManager->AddFont(tag.face.c_str(), tag.size, tag.bold, tag.underline, tag.italic);
+        HFONT font = tag.index >= 0
+                         ? m_pManager->GetFont(tag.index)
+                         : m_pManager->GetFont(tag.face.c_str(), tag.size, tag.bold, tag.underline, tag.italic);
+        if (font == nullptr)
+            font = m_pManager->AddFont(tag.face.c_str(), tag.size, tag.bold, tag.underline, tag.italic);
         PushFont(font != nullptr ? font : m_fonts.back());
         break;
     }
-    case 'n': NewLine(); break;
+    case 'n':
+        NewLine();
+        break;
     case 'p':
         if (m_pt.x != m_rc.left) NewLine();
         m_spacing.push_back(Scaled(CHtmlTagArgs::ParseInt(args)));
         m_lineHeight = std::max(m_lineHeight, FontHeight());
         break;
-    case 's': m_selected = true; break;
-    case 'x': m_pt.x += Scaled(CHtmlTagArgs::ParseInt(args)); break;
-    case 'y': m_lineHeight = Scaled(CHtmlTagArgs::ParseInt(args)); break;
-    default: break;
+    case 's':
+        m_selected = true;
+        break;
+    case 'x':
+        m_pt.x += Scaled(CHtmlTagArgs::ParseInt(args));
+        break;
+    case 'y':
+        m_lineHeight = Scaled(CHtmlTagArgs::ParseInt(args));
+        break;
+    default:
+        break;
     }
 }
 
@@ -133,7 +160,11 @@ void CHtmlTextPainter::Close(char tag)
         popFont();
         m_link = -1;
         break;
-    case 'b': case 'f': case 'u': popFont(); break;
+    case 'b':
+    case 'f':
+    case 'u':
+        popFont();
+        break;
     case 'i':
         // An inline image pushed no font: only an open italic tag has one to give back.
         if (m_italics > 0) {
@@ -141,13 +172,18 @@ void CHtmlTextPainter::Close(char tag)
             popFont();
         }
         break;
-    case 'c': if (m_colors.size() > 1) m_colors.pop_back(); break;
+    case 'c':
+        if (m_colors.size() > 1) m_colors.pop_back();
+        break;
     case 'p':
         if (m_spacing.size() > 1) m_spacing.pop_back();
         if (m_pt.x != m_rc.left) NewLine();
         break;
-    case 's': m_selected = false; break;
-    default: break;
+    case 's':
+        m_selected = false;
+        break;
+    default:
+        break;
     }
 }
 
@@ -178,15 +214,18 @@ void CHtmlTextPainter::AddText(const char* text, int length)
         text += fit.bytes;
         length -= fit.bytes;
         if (!fit.wrap) break;
-        if (fit.ellipsis || singleLine) m_done = true;
-        else NewLine();
+        if (fit.ellipsis || singleLine)
+            m_done = true;
+        else
+            NewLine();
     }
 }
 
 void CHtmlTextPainter::AddImage(const std::string& args)
 {
     const THtmlImageTag tag = CHtmlTagArgs::ParseImage(args);
-    const TImageRec* image = m_pManager->GetImageEx(tag.name.c_str(), tag.resType.empty() ? nullptr : tag.resType.c_str());
+    const TImageRec* image =
+        m_pManager->GetImageEx(tag.name.c_str(), tag.resType.empty() ? nullptr : tag.resType.c_str());
     if (image == nullptr) return;
     const int frames = std::max(1, tag.frames);
     const int frame = tag.frame >= 0 && tag.frame < frames ? tag.frame : 0;

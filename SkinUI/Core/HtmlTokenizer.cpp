@@ -37,9 +37,9 @@ bool IsCloseOfRaw(const char* p)
 
 } // namespace
 
-CHtmlTokenizer::CHtmlTokenizer(const char* text) : m_p(text)
-{
-}
+CHtmlTokenizer::CHtmlTokenizer(const char* text)
+    : m_p(text)
+{}
 
 THtmlToken CHtmlTokenizer::Next()
 {

@@ -21,4 +21,4 @@ protected:
     virtual ~IContainerUI() = default;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

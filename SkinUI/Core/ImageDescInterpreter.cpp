@@ -19,7 +19,9 @@ int Offset(int base, int offset)
 } // namespace
 
 CImageDescInterpreter::CImageDescInterpreter(const CUIRect& item, const CDpiScale& scale, DrawFn draw)
-    : m_rcItem(item), m_scale(scale), m_draw(std::move(draw))
+    : m_rcItem(item)
+    , m_scale(scale)
+    , m_draw(std::move(draw))
 {
     m_state.dest = item;
 }

@@ -26,9 +26,9 @@ bool IsKeyChar(char c)
 
 } // namespace
 
-CImageDescParser::CImageDescParser(const char* text) : m_p(text)
-{
-}
+CImageDescParser::CImageDescParser(const char* text)
+    : m_p(text)
+{}
 
 bool CImageDescParser::Next(std::string& key, std::string& value)
 {

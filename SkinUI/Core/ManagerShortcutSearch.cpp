@@ -4,7 +4,9 @@
 
 namespace SkinUI {
 
-CManagerShortcutSearch::CManagerShortcutSearch(char key) : m_chKey(ToUpper(key)) {}
+CManagerShortcutSearch::CManagerShortcutSearch(char key)
+    : m_chKey(ToUpper(key))
+{}
 
 CControlUI* CManagerShortcutSearch::Run(CControlUI* pRoot)
 {

@@ -26,9 +26,12 @@ long DecodeUtf8(const unsigned char* data, std::size_t left, std::size_t& length
     const unsigned char lead = data[0];
     if (lead < 0x80) return lead;
     std::size_t trail = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) trail = 1;
-    else if (lead >= 0xE0 && lead <= 0xEF) trail = 2;
-    else if (lead >= 0xF0 && lead <= 0xF4) trail = 3;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        trail = 1;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        trail = 2;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        trail = 3;
     if (trail == 0 || trail >= left) return -1;
     long point = lead & (0x3F >> trail);
     for (std::size_t i = 1; i <= trail; ++i) {

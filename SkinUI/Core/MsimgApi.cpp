@@ -12,8 +12,7 @@ HMODULE Library()
     return module;
 }
 
-template <typename Fn>
-Fn Lookup(const char* name)
+template <typename Fn> Fn Lookup(const char* name)
 {
     HMODULE module = Library();
     return module == nullptr ? nullptr : reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));

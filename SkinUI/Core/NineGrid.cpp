@@ -17,8 +17,7 @@ int Limit(int value, int low, int high)
 CUIRect Drawable(const CUIRect& rc)
 {
     return CUIRect(Limit(rc.left, -kMaxCoordinate, kMaxCoordinate), Limit(rc.top, -kMaxCoordinate, kMaxCoordinate),
-                    Limit(rc.right, -kMaxCoordinate, kMaxCoordinate),
-                    Limit(rc.bottom, -kMaxCoordinate, kMaxCoordinate));
+                   Limit(rc.right, -kMaxCoordinate, kMaxCoordinate), Limit(rc.bottom, -kMaxCoordinate, kMaxCoordinate));
 }
 
 void AddPiece(std::vector<TGridPiece>& pieces, const CUIRect& dest, const CUIRect& src)
@@ -29,8 +28,7 @@ void AddPiece(std::vector<TGridPiece>& pieces, const CUIRect& dest, const CUIRec
 
 CUIRect Inner(const CUIRect& rc, const CUIRect& corner)
 {
-    return CUIRect(rc.left + corner.left, rc.top + corner.top, rc.right - corner.right,
-                    rc.bottom - corner.bottom);
+    return CUIRect(rc.left + corner.left, rc.top + corner.top, rc.right - corner.right, rc.bottom - corner.bottom);
 }
 
 // The start of the first tile of a grid from origin that ends after from.
@@ -41,9 +39,8 @@ int FirstTile(int origin, int size, int from)
 
 } // namespace
 
-std::vector<TGridPiece> CNineGrid::Layout(const CUIRect& destIn, const CUIRect& srcIn,
-                                          const CUIRect& corners, const CUIRect& paintIn,
-                                          const TGridOptions& options)
+std::vector<TGridPiece> CNineGrid::Layout(const CUIRect& destIn, const CUIRect& srcIn, const CUIRect& corners,
+                                          const CUIRect& paintIn, const TGridOptions& options)
 {
     std::vector<TGridPiece> pieces;
     const CUIRect dest = Drawable(destIn);
@@ -53,19 +50,16 @@ std::vector<TGridPiece> CNineGrid::Layout(const CUIRect& destIn, const CUIRect& 
     const int srcWidth = std::max(src.GetWidth(), 0);
     const int srcHeight = std::max(src.GetHeight(), 0);
     const CUIRect corner = CUIRect(Limit(corners.left, 0, srcWidth), Limit(corners.top, 0, srcHeight),
-                                      Limit(corners.right, 0, srcWidth), Limit(corners.bottom, 0, srcHeight));
-    const bool noCorners = corner.left == 0 && corner.top == 0 && corner.right == 0 &&
-                           corner.bottom == 0;
-    if (!options.alpha && noCorners && dest.GetWidth() == src.GetWidth() &&
-        dest.GetHeight() == src.GetHeight()) {
+                                   Limit(corners.right, 0, srcWidth), Limit(corners.bottom, 0, srcHeight));
+    const bool noCorners = corner.left == 0 && corner.top == 0 && corner.right == 0 && corner.bottom == 0;
+    if (!options.alpha && noCorners && dest.GetWidth() == src.GetWidth() && dest.GetHeight() == src.GetHeight()) {
         const CUIRect part = CUIRect(std::max(dest.left, paint.left), std::max(dest.top, paint.top),
-                                        std::min(dest.right, paint.right),
-                                        std::min(dest.bottom, paint.bottom));
+                                     std::min(dest.right, paint.right), std::min(dest.bottom, paint.bottom));
         const int dx = part.left - dest.left;
         const int dy = part.top - dest.top;
-        AddPiece(pieces, part,
-                 CUIRect(src.left + dx, src.top + dy, src.left + dx + part.GetWidth(),
-                          src.top + dy + part.GetHeight()));
+        AddPiece(
+            pieces, part,
+            CUIRect(src.left + dx, src.top + dy, src.left + dx + part.GetWidth(), src.top + dy + part.GetHeight()));
         return pieces;
     }
     const CUIRect destCorner = options.scale.ScaleRect(corner);
@@ -79,8 +73,8 @@ std::vector<TGridPiece> CNineGrid::Layout(const CUIRect& destIn, const CUIRect& 
 
 // Only the tiles that can meet the paint rectangle are made, so a long tiled
 // middle costs no more than the part that is painted.
-void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
-                          const CUIRect& src, const CUIRect& paint, const TGridOptions& options)
+void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest, const CUIRect& src,
+                          const CUIRect& paint, const TGridOptions& options)
 {
     if (dest.IsEmpty() || src.IsEmpty()) return;
     const CDpiScale& scale = options.scale;
@@ -95,14 +89,13 @@ void CNineGrid::AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
         for (int x = FirstTile(dest.left, tileW, paint.left); x < right; x += tileW) {
             const int w = std::min(tileW, dest.right - x);
             const int srcW = options.xtiled ? std::max(1, std::min(src.GetWidth(), scale.Unscale(w))) : src.GetWidth();
-            AddPiece(pieces, CUIRect(x, y, x + w, y + h),
-                     CUIRect(src.left, src.top, src.left + srcW, src.top + srcH));
+            AddPiece(pieces, CUIRect(x, y, x + w, y + h), CUIRect(src.left, src.top, src.left + srcW, src.top + srcH));
         }
     }
 }
 
-void CNineGrid::AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& d, const CUIRect& s,
-                         const CUIRect& dc, const CUIRect& c)
+void CNineGrid::AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& d, const CUIRect& s, const CUIRect& dc,
+                         const CUIRect& c)
 {
     // Order: top-left, top, top-right, left, right, bottom-left, bottom, bottom-right.
     AddPiece(pieces, CUIRect(d.left, d.top, d.left + dc.left, d.top + dc.top),

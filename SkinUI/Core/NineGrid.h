@@ -24,18 +24,17 @@ struct TGridOptions {
 // The geometry of nine-grid drawing: which source part goes where.
 class CNineGrid {
 public:
-    static std::vector<TGridPiece> Layout(const CUIRect& dest, const CUIRect& src,
-                                          const CUIRect& corner, const CUIRect& paint,
-                                          const TGridOptions& options);
+    static std::vector<TGridPiece> Layout(const CUIRect& dest, const CUIRect& src, const CUIRect& corner,
+                                          const CUIRect& paint, const TGridOptions& options);
 
     // Cuts a source part to an image of the given size; false when nothing is left.
     static bool ClipSource(CUIRect& src, int width, int height);
 
 private:
-    static void AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest,
-                          const CUIRect& src, const CUIRect& paint, const TGridOptions& options);
-    static void AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& dest,
-                         const CUIRect& src, const CUIRect& destCorner, const CUIRect& corner);
+    static void AddMiddle(std::vector<TGridPiece>& pieces, const CUIRect& dest, const CUIRect& src,
+                          const CUIRect& paint, const TGridOptions& options);
+    static void AddEdges(std::vector<TGridPiece>& pieces, const CUIRect& dest, const CUIRect& src,
+                         const CUIRect& destCorner, const CUIRect& corner);
 };
 
 } // namespace SkinUI

@@ -23,10 +23,9 @@ bool CallEntry(const TNotifyMapEntry& entry, CNotifyPump* pump, TNotifyMsg& msg)
     }
 }
 
-}  // namespace
+} // namespace
 
-const TNotifyMapEntry* FindNotifyEntry(const TNotifyMapEntry* pEntries, const char* pstrType,
-                                       const char* pstrSender)
+const TNotifyMapEntry* FindNotifyEntry(const TNotifyMapEntry* pEntries, const char* pstrType, const char* pstrSender)
 {
     const TNotifyMapEntry* anyControl = nullptr;
     for (const TNotifyMapEntry* entry = pEntries; entry->nSig != kNotifySigEnd; ++entry) {
@@ -95,4 +94,4 @@ void CNotifyPump::NotifyPump(TNotifyMsg& msg)
     LoopDispatch(msg);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

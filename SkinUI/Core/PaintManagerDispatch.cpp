@@ -26,8 +26,7 @@ POINT PointOf(LPARAM lParam)
 
 // Copies the list so a listener may remove itself or another one during the walk;
 // a removed listener is not called any more.
-template <typename TListener, typename TCall>
-bool EachListener(const CPtrArrayUI& live, TCall call)
+template <typename TListener, typename TCall> bool EachListener(const CPtrArrayUI& live, TCall call)
 {
     const CPtrArrayUI snapshot(live);
     for (int i = 0; i < snapshot.GetSize(); ++i) {
@@ -43,7 +42,11 @@ bool EachListener(const CPtrArrayUI& live, TCall call)
 // any handler still running for them (a nested message loop may dispatch 0x8001).
 class CPaintManagerUI::CDispatchScope {
 public:
-    explicit CDispatchScope(CPaintManagerUI& manager) : m_manager(manager) { ++m_manager.m_nDispatchDepth; }
+    explicit CDispatchScope(CPaintManagerUI& manager)
+        : m_manager(manager)
+    {
+        ++m_manager.m_nDispatchDepth;
+    }
     ~CDispatchScope()
     {
         if (--m_manager.m_nDispatchDepth == 0 && m_manager.m_bCleanupPending) m_manager.DeleteDelayedControls();
@@ -588,9 +591,9 @@ void CPaintManagerUI::ShowToolTip(CControlUI* pControl)
     m_ToolTip.lpszText = &m_sToolTipText[0];
     m_ToolTip.rect = pControl->GetPos();
     if (m_hwndTooltip == nullptr) {
-        m_hwndTooltip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWndPaint,
-                                          nullptr, m_hInstance, nullptr);
+        m_hwndTooltip =
+            ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWndPaint, nullptr, m_hInstance, nullptr);
         if (m_hwndTooltip == nullptr) return;
         ::SendMessageW(m_hwndTooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
     }

@@ -81,8 +81,8 @@ void CPaintManagerUI::ReleaseBackground()
 void CPaintManagerUI::RescaleFonts()
 {
     const auto remake = [this](TFontInfo& font) {
-        HFONT made = CreateSkinFont(font.sFontName, GetDpiScale().Scale(font.iSize), font.bBold, font.bUnderline,
-                                    font.bItalic);
+        HFONT made =
+            CreateSkinFont(font.sFontName, GetDpiScale().Scale(font.iSize), font.bBold, font.bUnderline, font.bItalic);
         if (made == nullptr) return;
         if (font.hFont != nullptr) ::DeleteObject(font.hFont);
         font.hFont = made;
@@ -169,8 +169,7 @@ HFONT CPaintManagerUI::GetFont(const char* name, int size, bool bold, bool under
         const auto* font = static_cast<TFontInfo*>(m_aCustomFonts[i]);
         if (SameFont(*font, name != nullptr ? name : "", size, bold, underline, italic)) return font->hFont;
     }
-    return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetFont(name, size, bold, underline, italic)
-                                          : nullptr;
+    return m_pParentResourcePM != nullptr ? m_pParentResourcePM->GetFont(name, size, bold, underline, italic) : nullptr;
 }
 
 TFontInfo* CPaintManagerUI::GetFontInfo(int index)

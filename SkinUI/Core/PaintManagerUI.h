@@ -20,7 +20,7 @@ class CControlUI;
 struct TFontInfo {
     HFONT hFont = nullptr;
     CUIString sFontName;
-    int iSize = 0;  // at 96 DPI
+    int iSize = 0; // at 96 DPI
     bool bBold = false;
     bool bUnderline = false;
     bool bItalic = false;
@@ -182,8 +182,8 @@ private:
     void ReleaseOffscreen();
     void ReleaseBackground();
 
-    void DeliverEvent(CControlUI* pControl, int type, POINT pt, WPARAM wParam = 0, LPARAM lParam = 0,
-                      WORD keyState = 0, char key = 0);
+    void DeliverEvent(CControlUI* pControl, int type, POINT pt, WPARAM wParam = 0, LPARAM lParam = 0, WORD keyState = 0,
+                      char key = 0);
     bool RunMessageFilters(const CPtrArrayUI& filters, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     void DeleteDelayedControls();
     void DropFocus(CControlUI* pNewFocus);

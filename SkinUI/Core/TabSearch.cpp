@@ -3,7 +3,10 @@
 
 namespace SkinUI {
 
-CTabSearch::CTabSearch(CControlUI* pStart, bool forward) : m_pStart(pStart), m_bForward(forward) {}
+CTabSearch::CTabSearch(CControlUI* pStart, bool forward)
+    : m_pStart(pStart)
+    , m_bForward(forward)
+{}
 
 CControlUI* CTabSearch::Run(CControlUI* pRoot)
 {

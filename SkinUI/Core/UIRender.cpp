@@ -21,7 +21,7 @@ namespace {
 void CheckDC(HDC hDC)
 {
     (void)hDC;
-    assert(::GetObjectType(hDC)==3 || ::GetObjectType(hDC)==10);
+    assert(::GetObjectType(hDC) == 3 || ::GetObjectType(hDC) == 10);
 }
 
 COLORREF ToColorRef(DWORD argb)
@@ -77,7 +77,8 @@ void Blend(HDC hDC, const CUIRect& d, HDC src, const CUIRect& s, BYTE fade, bool
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, fade, static_cast<BYTE>(sourceAlpha ? AC_SRC_ALPHA : 0)};
     CMsimgApi::AlphaBlendFn alphaBlend = CMsimgApi::AlphaBlend();
     if (alphaBlend != nullptr) {
-        alphaBlend(hDC, d.left, d.top, d.GetWidth(), d.GetHeight(), src, s.left, s.top, s.GetWidth(), s.GetHeight(), blend);
+        alphaBlend(hDC, d.left, d.top, d.GetWidth(), d.GetHeight(), src, s.left, s.top, s.GetWidth(), s.GetHeight(),
+                   blend);
     } else {
         CUIRender::AlphaCopy(hDC, d.left, d.top, d.GetWidth(), d.GetHeight(), src, s.left, s.top, s.GetWidth(),
                              s.GetHeight(), blend);
@@ -132,8 +133,8 @@ TImageRec* CUIRender::LoadImageRec(const char* bitmap, const char* type, DWORD m
     int width = 0;
     int height = 0;
     int channels = 0;
-    unsigned char* pixels = stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width,
-                                                  &height, &channels, 4);
+    unsigned char* pixels =
+        stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4);
     bytes.clear();
     if (pixels == nullptr) return nullptr;
     void* bits = nullptr;
@@ -146,8 +147,8 @@ TImageRec* CUIRender::LoadImageRec(const char* bitmap, const char* type, DWORD m
     image->hBitmap = hBitmap;
     image->nX = width;
     image->nY = height;
-    image->alphaChannel = CColorMath::ToPremultiplied(pixels, static_cast<size_t>(width) * height, mask,
-                                                      static_cast<uint32_t*>(bits));
+    image->alphaChannel =
+        CColorMath::ToPremultiplied(pixels, static_cast<size_t>(width) * height, mask, static_cast<uint32_t*>(bits));
     stbi_image_free(pixels);
     return image;
 }
@@ -159,9 +160,9 @@ void CUIRender::FreeImage(TImageRec* image)
     delete image;
 }
 
-void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
-                          const RECT& rcBmpPart, const RECT& rcCorners, bool alphaChannel, BYTE fade,
-                          bool hole, bool xtiled, bool ytiled, const CDpiScale& scale)
+void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint, const RECT& rcBmpPart,
+                          const RECT& rcCorners, bool alphaChannel, BYTE fade, bool hole, bool xtiled, bool ytiled,
+                          const CDpiScale& scale)
 {
     CheckDC(hDC);
     if (hBitmap == nullptr) return;
@@ -171,7 +172,8 @@ void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& 
     options.xtiled = xtiled;
     options.ytiled = ytiled;
     options.scale = scale;
-    const auto pieces = CNineGrid::Layout(ToUIRect(rc), ToUIRect(rcBmpPart), ToUIRect(rcCorners), ToUIRect(rcPaint), options);
+    const auto pieces =
+        CNineGrid::Layout(ToUIRect(rc), ToUIRect(rcBmpPart), ToUIRect(rcCorners), ToUIRect(rcPaint), options);
     if (pieces.empty()) return;
     HDC memDC = ::CreateCompatibleDC(hDC);
     HGDIOBJ oldBitmap = ::SelectObject(memDC, hBitmap);
@@ -180,7 +182,8 @@ void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& 
         if (options.alpha) {
             Blend(hDC, p.dest, memDC, p.src, fade, true);
         } else if (p.dest.GetWidth() == p.src.GetWidth() && p.dest.GetHeight() == p.src.GetHeight()) {
-            ::BitBlt(hDC, p.dest.left, p.dest.top, p.dest.GetWidth(), p.dest.GetHeight(), memDC, p.src.left, p.src.top, SRCCOPY);
+            ::BitBlt(hDC, p.dest.left, p.dest.top, p.dest.GetWidth(), p.dest.GetHeight(), memDC, p.src.left, p.src.top,
+                     SRCCOPY);
         } else {
             ::StretchBlt(hDC, p.dest.left, p.dest.top, p.dest.GetWidth(), p.dest.GetHeight(), memDC, p.src.left,
                          p.src.top, p.src.GetWidth(), p.src.GetHeight(), SRCCOPY);
@@ -191,20 +194,21 @@ void CUIRender::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& 
     ::DeleteDC(memDC);
 }
 
-bool CUIRender::DrawImage(HDC hDC, CPaintManagerUI* manager, const RECT& rcItem, const RECT& rcPaint,
-                          const char* name, const char* resType, RECT rcDest, RECT rcBmpPart,
-                          RECT rcCorner, DWORD mask, BYTE fade, bool hole, bool xtiled, bool ytiled)
+bool CUIRender::DrawImage(HDC hDC, CPaintManagerUI* manager, const RECT& rcItem, const RECT& rcPaint, const char* name,
+                          const char* resType, RECT rcDest, RECT rcBmpPart, RECT rcCorner, DWORD mask, BYTE fade,
+                          bool hole, bool xtiled, bool ytiled)
 {
     if (manager == nullptr || name == nullptr || *name == '\0') return false;
-    const TImageRec* image = manager->GetImageEx(name, (resType != nullptr && *resType != '\0') ? resType : nullptr, mask);
+    const TImageRec* image =
+        manager->GetImageEx(name, (resType != nullptr && *resType != '\0') ? resType : nullptr, mask);
     if (image == nullptr) return false;
     CUIRect part = ToUIRect(rcBmpPart);
     if (!CNineGrid::ClipSource(part, image->nX, image->nY)) return true;
     const CUIRect dest = ToUIRect(rcDest);
     if (!dest.Meets(ToUIRect(rcItem)) || !dest.Meets(ToUIRect(rcPaint))) return true;
     rcBmpPart = ToRECT(part);
-    DrawImage(hDC, image->hBitmap, rcDest, rcPaint, rcBmpPart, rcCorner, image->alphaChannel, fade, hole,
-              xtiled, ytiled, manager->GetDpiScale());
+    DrawImage(hDC, image->hBitmap, rcDest, rcPaint, rcBmpPart, rcCorner, image->alphaChannel, fade, hole, xtiled,
+              ytiled, manager->GetDpiScale());
     return true;
 }
 
@@ -216,8 +220,8 @@ bool CUIRender::DrawImageString(HDC hDC, CPaintManagerUI* manager, const RECT& r
         const RECT dest = ToRECT(s.dest);
         const RECT source = ToRECT(s.source);
         const RECT corner = ToRECT(s.corner);
-        DrawImage(hDC, manager, rcItem, rcPaint, s.name.c_str(), s.resType.c_str(), dest, source, corner,
-                  s.mask, s.fade, s.hole, s.xtiled, s.ytiled);
+        DrawImage(hDC, manager, rcItem, rcPaint, s.name.c_str(), s.resType.c_str(), dest, source, corner, s.mask,
+                  s.fade, s.hole, s.xtiled, s.ytiled);
     });
     interpreter.Run(image, modify);
     return true;
@@ -309,8 +313,8 @@ void CUIRender::DrawRoundRect(HDC hDC, const RECT& rc, int size, int width, int 
     ::DeleteObject(pen);
 }
 
-void CUIRender::DrawPlainText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const char* text, DWORD color,
-                              int font, UINT style)
+void CUIRender::DrawPlainText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const char* text, DWORD color, int font,
+                              UINT style)
 {
     CheckDC(hDC);
     if (text == nullptr || manager == nullptr) return;
@@ -322,8 +326,8 @@ void CUIRender::DrawPlainText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const
     ::SelectObject(hDC, old);
 }
 
-void CUIRender::DrawHtmlText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const char* text, DWORD color,
-                             RECT* links, CUIString* linkTexts, int& linkCount, UINT style)
+void CUIRender::DrawHtmlText(HDC hDC, CPaintManagerUI* manager, RECT& rc, const char* text, DWORD color, RECT* links,
+                             CUIString* linkTexts, int& linkCount, UINT style)
 {
     CheckDC(hDC);
     if (text == nullptr || manager == nullptr) return;
@@ -356,8 +360,7 @@ void CUIRender::GenerateClip(HDC hDC, const RECT& rc, TClipRec& clip)
     clip.rcItem = rc;
 }
 
-void CUIRender::GenerateRoundClip(HDC hDC, const RECT& rc, const RECT& rcItem, int width, int height,
-                                  TClipRec& clip)
+void CUIRender::GenerateRoundClip(HDC hDC, const RECT& rc, const RECT& rcItem, int width, int height, TClipRec& clip)
 {
     GenerateClip(hDC, rc, clip);
     HRGN round = ::CreateRoundRectRgn(rcItem.left, rcItem.top, rcItem.right + 1, rcItem.bottom + 1, width, height);

@@ -15,7 +15,7 @@ int CentredStart(int frameStart, int frameEnd, int size, int workStart, int work
     return start;
 }
 
-}  // namespace
+} // namespace
 
 CUIPoint WindowCentrePosition(const CUIRect& rcWindow, const CUIRect& rcFrame, const CUIRect& rcWork)
 {
@@ -23,8 +23,7 @@ CUIPoint WindowCentrePosition(const CUIRect& rcWindow, const CUIRect& rcFrame, c
                     CentredStart(rcFrame.top, rcFrame.bottom, rcWindow.GetHeight(), rcWork.top, rcWork.bottom));
 }
 
-bool WindowRoundRegionRect(const CUIRect& rcWindow, const CUISize& szRoundCorner, bool bMinimised,
-                           CUIRect& rcRegion)
+bool WindowRoundRegionRect(const CUIRect& rcWindow, const CUISize& szRoundCorner, bool bMinimised, CUIRect& rcRegion)
 {
     if (bMinimised || (szRoundCorner.cx == 0 && szRoundCorner.cy == 0)) return false;
     rcRegion = CUIRect(0, 0, rcWindow.GetWidth() + 1, rcWindow.GetHeight() + 1);
@@ -58,4 +57,4 @@ TWindowTracking WindowTrackingSizes(const CUIRect& rcWorkOnMonitor, const CUISiz
     return tracking;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -8,8 +8,7 @@ namespace SkinUI {
 CUIPoint WindowCentrePosition(const CUIRect& rcWindow, const CUIRect& rcFrame, const CUIRect& rcWork);
 
 // The rectangle of the rounded window region, or false when no region applies.
-bool WindowRoundRegionRect(const CUIRect& rcWindow, const CUISize& szRoundCorner, bool bMinimised,
-                           CUIRect& rcRegion);
+bool WindowRoundRegionRect(const CUIRect& rcWindow, const CUISize& szRoundCorner, bool bMinimised, CUIRect& rcRegion);
 
 // The work area relative to its monitor's top-left corner.
 CUIRect WindowWorkAreaOnMonitor(const CUIRect& rcWork, const CUIRect& rcMonitor);
@@ -25,4 +24,4 @@ struct TWindowTracking {
 
 TWindowTracking WindowTrackingSizes(const CUIRect& rcWorkOnMonitor, const CUISize& szMinWindow);
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -18,7 +18,7 @@ bool RegisteredOrExists(bool registered)
     return ok;
 }
 
-}  // namespace
+} // namespace
 
 HWND CWindowWnd::GetHWND() const
 {
@@ -45,9 +45,7 @@ LRESULT CWindowWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     return ::CallWindowProcW(m_OldWndProc, m_hWnd, uMsg, wParam, lParam);
 }
 
-void CWindowWnd::OnFinalMessage(HWND /*hWnd*/)
-{
-}
+void CWindowWnd::OnFinalMessage(HWND /*hWnd*/) {}
 
 bool CWindowWnd::RegisterWindowClass()
 {
@@ -68,8 +66,7 @@ bool CWindowWnd::RegisterSuperclass()
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     const HINSTANCE hInstance = CPaintManagerUI::GetInstance();
-    if (!::GetClassInfoExW(nullptr, superName.c_str(), &wc) &&
-        !::GetClassInfoExW(hInstance, superName.c_str(), &wc)) {
+    if (!::GetClassInfoExW(nullptr, superName.c_str(), &wc) && !::GetClassInfoExW(hInstance, superName.c_str(), &wc)) {
         assert(!"Unable to locate window class");
         return false;
     }
@@ -80,24 +77,21 @@ bool CWindowWnd::RegisterSuperclass()
     return RegisteredOrExists(::RegisterClassExW(&wc) != 0);
 }
 
-HWND CWindowWnd::Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                        const RECT& rc)
+HWND CWindowWnd::Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle, const RECT& rc)
 {
-    return Create(hwndParent, pstrName, dwStyle, dwExStyle, rc.left, rc.top,
-                  rc.right - rc.left, rc.bottom - rc.top);
+    return Create(hwndParent, pstrName, dwStyle, dwExStyle, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
-HWND CWindowWnd::Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                        int x, int y, int cx, int cy)
+HWND CWindowWnd::Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx,
+                        int cy)
 {
-    const bool registered =
-        GetSuperClassName() != nullptr ? RegisterSuperclass() : RegisterWindowClass();
+    const bool registered = GetSuperClassName() != nullptr ? RegisterSuperclass() : RegisterWindowClass();
     if (!registered) return nullptr;
     // Wide windows, so that titles and typed text are not limited to the system's code page.
     const std::wstring className = CGbkText::ToWide(GetWindowClassName());
     const std::wstring title = CGbkText::ToWide(pstrName);
-    m_hWnd = ::CreateWindowExW(dwExStyle, className.c_str(), pstrName != nullptr ? title.c_str() : nullptr, dwStyle,
-                               x, y, cx, cy, hwndParent, nullptr, CPaintManagerUI::GetInstance(), this);
+    m_hWnd = ::CreateWindowExW(dwExStyle, className.c_str(), pstrName != nullptr ? title.c_str() : nullptr, dwStyle, x,
+                               y, cx, cy, hwndParent, nullptr, CPaintManagerUI::GetInstance(), this);
     assert(m_hWnd != nullptr && "m_hWnd!=0");
     return m_hWnd;
 }
@@ -107,8 +101,8 @@ HWND CWindowWnd::Subclass(HWND hWnd)
     assert(::IsWindow(hWnd) && !m_bSubclassed);
     if (!::IsWindow(hWnd) || m_bSubclassed) return nullptr;
     ::SetPropW(hWnd, kControlProp, this);
-    m_OldWndProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+    m_OldWndProc =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
     m_bSubclassed = true;
     m_hWnd = hWnd;
     return m_hWnd;
@@ -180,9 +174,7 @@ void CWindowWnd::CenterWindow()
     const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
-    ::GetMonitorInfoA(::MonitorFromWindow(hWndOwner != nullptr ? hWndOwner : m_hWnd,
-                                          MONITOR_DEFAULTTONEAREST),
-                      &info);
+    ::GetMonitorInfoA(::MonitorFromWindow(hWndOwner != nullptr ? hWndOwner : m_hWnd, MONITOR_DEFAULTTONEAREST), &info);
     RECT rcFrame = info.rcWork;
     if (hWndOwner != nullptr) ::GetWindowRect(hWndOwner, &rcFrame);
     const CUIPoint pt = WindowCentrePosition(ToUIRect(rcWindow), ToUIRect(rcFrame), ToUIRect(info.rcWork));
@@ -290,4 +282,4 @@ LRESULT CALLBACK CWindowWnd::ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LP
     return Route(pThis, hWnd, uMsg, wParam, lParam);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

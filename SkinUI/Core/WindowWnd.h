@@ -17,11 +17,9 @@ public:
     bool RegisterWindowClass();
     bool RegisterSuperclass();
 
-    HWND Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                const RECT& rc);
-    HWND Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                int x = CW_USEDEFAULT, int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT,
-                int cy = CW_USEDEFAULT);
+    HWND Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle, const RECT& rc);
+    HWND Create(HWND hwndParent, const char* pstrName, DWORD dwStyle, DWORD dwExStyle, int x = CW_USEDEFAULT,
+                int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT, int cy = CW_USEDEFAULT);
     HWND Subclass(HWND hWnd);
     void Unsubclass();
     void ShowWindow();
@@ -58,4 +56,4 @@ private:
     HWND m_hWndModalOwner = nullptr;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

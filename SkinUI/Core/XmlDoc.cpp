@@ -81,11 +81,16 @@ bool CXmlDoc::LoadFromPath(const char* path)
     Release();
     std::vector<unsigned char> bytes;
     switch (CFileBytes::Read(path, kMaxFileSize, bytes)) {
-    case CFileBytes::kRead: return LoadFromMem(bytes.data(), static_cast<unsigned long>(bytes.size()));
-    case CFileBytes::kCannotOpen: return FileFailed("Error opening file");
-    case CFileBytes::kEmpty: return FileFailed("File is empty");
-    case CFileBytes::kTooLarge: return FileFailed("File too large");
-    case CFileBytes::kShortRead: break;
+    case CFileBytes::kRead:
+        return LoadFromMem(bytes.data(), static_cast<unsigned long>(bytes.size()));
+    case CFileBytes::kCannotOpen:
+        return FileFailed("Error opening file");
+    case CFileBytes::kEmpty:
+        return FileFailed("File is empty");
+    case CFileBytes::kTooLarge:
+        return FileFailed("File too large");
+    case CFileBytes::kShortRead:
+        break;
     }
     return FileFailed("Could not read file");
 }
@@ -178,8 +183,10 @@ bool CXmlDoc::ParseElement(std::vector<TOpenElement>& open, unsigned int& lastTo
     const unsigned int index = ReserveElement();
     m_pElements[index].iName = Offset(m_pPos);
     m_pElements[index].iParent = parent;
-    if (last != 0) m_pElements[last].iNext = index;
-    else if (parent != 0) m_pElements[parent].iChild = index;
+    if (last != 0)
+        m_pElements[last].iNext = index;
+    else if (parent != 0)
+        m_pElements[parent].iChild = index;
 
     SkipName();
     if (AtEnd()) return Failed(kMsgElementName);

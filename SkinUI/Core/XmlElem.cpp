@@ -25,7 +25,10 @@ const char* SkipField(const char* p, const char* stop)
 
 } // namespace
 
-CXmlElem::CXmlElem(const CXmlDoc* doc, int index) : m_iPos(index), m_pOwner(doc) {}
+CXmlElem::CXmlElem(const CXmlDoc* doc, int index)
+    : m_iPos(index)
+    , m_pOwner(doc)
+{}
 
 bool CXmlElem::IsValid() const
 {

@@ -25,4 +25,4 @@ private:
     CLayoutSeparatorTracker m_separator;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

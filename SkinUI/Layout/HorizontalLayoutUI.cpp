@@ -3,14 +3,15 @@
 
 namespace SkinUI {
 
-const char* CHorizontalLayoutUI::GetClass() const {
+const char* CHorizontalLayoutUI::GetClass() const
+{
     return "HorizontalLayoutUI";
 }
 
-LPVOID CHorizontalLayoutUI::GetInterface(const char* pstrName) {
-    if (CUIName::Equals(pstrName, "HorizontalLayout"))
-        return this;
+LPVOID CHorizontalLayoutUI::GetInterface(const char* pstrName)
+{
+    if (CUIName::Equals(pstrName, "HorizontalLayout")) return this;
     return CBoxLayoutUI::GetInterface(pstrName);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

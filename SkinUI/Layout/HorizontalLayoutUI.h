@@ -6,10 +6,12 @@ namespace SkinUI {
 // Stacks its visible children left to right.
 class CHorizontalLayoutUI : public CBoxLayoutUI {
 public:
-    CHorizontalLayoutUI() : CBoxLayoutUI(false) {}
+    CHorizontalLayoutUI()
+        : CBoxLayoutUI(false)
+    {}
 
     const char* GetClass() const override;
     LPVOID GetInterface(const char* pstrName) override;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

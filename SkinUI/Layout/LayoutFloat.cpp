@@ -8,18 +8,21 @@ namespace SkinUI {
 namespace {
 
 // Placed in 64 bits; a coordinate beyond the int range stops at its end instead of wrapping.
-int Saturate(long long value) {
+int Saturate(long long value)
+{
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 // A share of a growth of up to 2^32 pixels, with the percentage bounded so that it fits 64 bits.
-long long Share(int percent, long long growth) {
+long long Share(int percent, long long growth)
+{
     return std::clamp(percent, -CMarkupBounds::kMaxLength, CMarkupBounds::kMaxLength) * growth / 100;
 }
 
-}  // namespace
+} // namespace
 
-TFloatPlacement LayoutFloat(const CUIRect& rcParent, const TFloatRequest& request) {
+TFloatPlacement LayoutFloat(const CUIRect& rcParent, const TFloatRequest& request)
+{
     TFloatPlacement out;
     long long left = 0;
     long long top = 0;
@@ -44,10 +47,9 @@ TFloatPlacement LayoutFloat(const CUIRect& rcParent, const TFloatRequest& reques
         right = left + request.cx + Share(request.nZoomXPercent, dx);
         bottom = top + request.cy + Share(request.nZoomYPercent, dy);
     }
-    if (request.bRelative)
-        out.szParent = CUISize(Saturate(width), Saturate(height));
+    if (request.bRelative) out.szParent = CUISize(Saturate(width), Saturate(height));
     out.rc = CUIRect(Saturate(left), Saturate(top), Saturate(right), Saturate(bottom));
     return out;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

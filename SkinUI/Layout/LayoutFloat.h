@@ -25,4 +25,4 @@ struct TFloatPlacement {
 
 TFloatPlacement LayoutFloat(const CUIRect& rcParent, const TFloatRequest& request);
 
-}  // namespace SkinUI
+} // namespace SkinUI

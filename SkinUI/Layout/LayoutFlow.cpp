@@ -7,7 +7,8 @@ namespace SkinUI {
 namespace {
 
 // Sums run in 64 bits; a coordinate beyond the int range stops at its end instead of wrapping.
-int Saturate(long long value) {
+int Saturate(long long value)
+{
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
@@ -27,7 +28,8 @@ struct TAxis {
     int CrossMax(const TFlowChild& c) const { return vertical ? c.cxMax : c.cyMax; }
     int CrossFixed(const TFlowChild& c) const { return vertical ? c.cxFixed : c.cyFixed; }
     CUISize Make(int main, int cross) const { return vertical ? CUISize(cross, main) : CUISize(main, cross); }
-    CUIRect MakeRect(int mainStart, int crossStart, int mainEnd, int crossEnd) const {
+    CUIRect MakeRect(int mainStart, int crossStart, int mainEnd, int crossEnd) const
+    {
         return vertical ? CUIRect(crossStart, mainStart, crossEnd, mainEnd)
                         : CUIRect(mainStart, crossStart, mainEnd, crossEnd);
     }
@@ -39,8 +41,9 @@ struct TFirstPass {
     int estimated = 0;
 };
 
-TFirstPass MeasureFixed(const TAxis& ax, const TFlowParams& params,
-                        const std::vector<TFlowChild>& children, const FlowEstimate& estimate) {
+TFirstPass MeasureFixed(const TAxis& ax, const TFlowParams& params, const std::vector<TFlowChild>& children,
+                        const FlowEstimate& estimate)
+{
     TFirstPass pass;
     for (size_t i = 0; i < children.size(); ++i) {
         const TFlowChild& c = children[i];
@@ -57,28 +60,26 @@ TFirstPass MeasureFixed(const TAxis& ax, const TFlowParams& params,
     return pass;
 }
 
-}  // namespace
+} // namespace
 
-int LayoutClamp(int value, int minimum, int maximum) {
-    if (value < minimum)
-        value = minimum;
-    if (value > maximum)
-        value = maximum;
+int LayoutClamp(int value, int minimum, int maximum)
+{
+    if (value < minimum) value = minimum;
+    if (value > maximum) value = maximum;
     return value;
 }
 
-CUIRect LayoutInnerRect(const CUIRect& rcItem, const CUIRect& rcInset, int cxVertBar, int cyHorzBar) {
+CUIRect LayoutInnerRect(const CUIRect& rcItem, const CUIRect& rcInset, int cxVertBar, int cyHorzBar)
+{
     CUIRect rc(rcItem.left + rcInset.left, rcItem.top + rcInset.top, rcItem.right - rcInset.right - cxVertBar,
                rcItem.bottom - rcInset.bottom - cyHorzBar);
-    if (rc.right < rc.left)
-        rc.right = rc.left;
-    if (rc.bottom < rc.top)
-        rc.bottom = rc.top;
+    if (rc.right < rc.left) rc.right = rc.left;
+    if (rc.bottom < rc.top) rc.bottom = rc.top;
     return rc;
 }
 
-TFlowResult LayoutFlow(const TFlowParams& params, const std::vector<TFlowChild>& children,
-                       const FlowEstimate& estimate) {
+TFlowResult LayoutFlow(const TFlowParams& params, const std::vector<TFlowChild>& children, const FlowEstimate& estimate)
+{
     const TAxis ax{params.bVertical};
     const TFirstPass pass = MeasureFixed(ax, params, children, estimate);
     const long long availMain = ax.Main(params.szAvailable);
@@ -102,8 +103,7 @@ TFlowResult LayoutFlow(const TFlowParams& params, const std::vector<TFlowChild>&
         if (length == 0) {
             ++stretchSeen;
             long long stretched = share;
-            if (stretchSeen == pass.stretchables)
-                stretched = std::max(0LL, remaining - padEnd - fixedRemaining);
+            if (stretchSeen == pass.stretchables) stretched = std::max(0LL, remaining - padEnd - fixedRemaining);
             length = LayoutClamp(Saturate(stretched), ax.MainMin(c), ax.MainMax(c));
         } else {
             length = LayoutClamp(length, ax.MainMin(c), ax.MainMax(c));
@@ -129,4 +129,4 @@ TFlowResult LayoutFlow(const TFlowParams& params, const std::vector<TFlowChild>&
     return result;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -43,4 +43,4 @@ CUIRect LayoutInnerRect(const CUIRect& rcItem, const CUIRect& rcInset, int cxVer
 
 int LayoutClamp(int value, int minimum, int maximum);
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -10,7 +10,8 @@ namespace SkinUI {
 namespace {
 
 // In skin lengths, as set on the control.
-TFlowChild Describe(const CControlUI& control) {
+TFlowChild Describe(const CControlUI& control)
+{
     TFlowChild child;
     child.rcPadding = ToUIRect(control.GetPadding());
     child.cxFixed = control.GetFixedWidth();
@@ -22,20 +23,23 @@ TFlowChild Describe(const CControlUI& control) {
     return child;
 }
 
-int VisiblePos(const CScrollBarUI* pBar) {
+int VisiblePos(const CScrollBarUI* pBar)
+{
     return pBar != nullptr && pBar->IsVisible() ? pBar->GetScrollPos() : 0;
 }
 
-int VisibleRange(const CScrollBarUI* pBar) {
+int VisibleRange(const CScrollBarUI* pBar)
+{
     return pBar != nullptr && pBar->IsVisible() ? pBar->GetScrollRange() : 0;
 }
 
-}  // namespace
+} // namespace
 
 // The flow runs in skin lengths from the inner rectangle's skin edges, and only then are
 // its edges scaled to window pixels: every edge falls where it falls at 96 DPI scaled, and
 // lengths rounded one by one cannot add up past the container's end.
-int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVertical) {
+int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVertical)
+{
     const CDpiScale& scale = container.GetDpiScale();
     const CScrollBarUI* pVert = container.GetVerticalScrollBar();
     const CScrollBarUI* pHorz = container.GetHorizontalScrollBar();
@@ -65,8 +69,7 @@ int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVerti
     size_t next = 0;
     for (int i = 0; i < container.GetCount(); ++i) {
         CControlUI* pControl = container.GetItemAt(i);
-        if (!pControl->IsVisible())
-            continue;
+        if (!pControl->IsVisible()) continue;
         if (pControl->IsFloat()) {
             container.SetFloatPos(i);
         } else if (next < result.rects.size()) {
@@ -78,4 +81,4 @@ int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVerti
     return scale.Scale(result.iNeeded);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -9,4 +9,4 @@ class CContainerUI;
 // inside rcInner (floating ones by their fixed position); returns the content length.
 int LayoutPlaceFlow(CContainerUI& container, const CUIRect& rcInner, bool bVertical);
 
-}  // namespace SkinUI
+} // namespace SkinUI

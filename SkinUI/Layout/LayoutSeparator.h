@@ -19,4 +19,4 @@ struct TSeparatorDrag {
 // resized rectangle in out. pointer and last are y (vertical) or x coordinates.
 bool LayoutSeparatorStep(const TSeparatorDrag& drag, const CUIRect& rcNew, int pointer, int last, CUIRect& out);
 
-}  // namespace SkinUI
+} // namespace SkinUI

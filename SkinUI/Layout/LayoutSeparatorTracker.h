@@ -41,4 +41,4 @@ private:
     bool m_bImmediateMode = false;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -8,23 +8,25 @@
 
 namespace SkinUI {
 
-const char* CTabLayoutUI::GetClass() const {
+const char* CTabLayoutUI::GetClass() const
+{
     return "TabLayoutUI";
 }
 
-LPVOID CTabLayoutUI::GetInterface(const char* pstrName) {
-    if (CUIName::Equals(pstrName, "TabLayout"))
-        return this;
+LPVOID CTabLayoutUI::GetInterface(const char* pstrName)
+{
+    if (CUIName::Equals(pstrName, "TabLayout")) return this;
     return CContainerUI::GetInterface(pstrName);
 }
 
-int CTabLayoutUI::GetCurSel() const {
+int CTabLayoutUI::GetCurSel() const
+{
     return m_iCurSel;
 }
 
-bool CTabLayoutUI::Add(CControlUI* pControl) {
-    if (!CContainerUI::Add(pControl))
-        return false;
+bool CTabLayoutUI::Add(CControlUI* pControl)
+{
+    if (!CContainerUI::Add(pControl)) return false;
     if (m_iCurSel == -1 && pControl->IsVisible())
         m_iCurSel = GetItemIndex(pControl);
     else
@@ -32,9 +34,9 @@ bool CTabLayoutUI::Add(CControlUI* pControl) {
     return true;
 }
 
-bool CTabLayoutUI::AddAt(CControlUI* pControl, int iIndex) {
-    if (!CContainerUI::AddAt(pControl, iIndex))
-        return false;
+bool CTabLayoutUI::AddAt(CControlUI* pControl, int iIndex)
+{
+    if (!CContainerUI::AddAt(pControl, iIndex)) return false;
     if (m_iCurSel == -1 && pControl->IsVisible())
         m_iCurSel = GetItemIndex(pControl);
     else if (iIndex <= m_iCurSel)
@@ -44,10 +46,10 @@ bool CTabLayoutUI::AddAt(CControlUI* pControl, int iIndex) {
     return true;
 }
 
-bool CTabLayoutUI::Remove(CControlUI* pControl) {
+bool CTabLayoutUI::Remove(CControlUI* pControl)
+{
     const int index = GetItemIndex(pControl);
-    if (!CContainerUI::Remove(pControl))
-        return false;
+    if (!CContainerUI::Remove(pControl)) return false;
     if (index == m_iCurSel) {
         if (GetCount() > 0) {
             m_iCurSel = 0;
@@ -62,13 +64,15 @@ bool CTabLayoutUI::Remove(CControlUI* pControl) {
     return true;
 }
 
-void CTabLayoutUI::RemoveAll() {
+void CTabLayoutUI::RemoveAll()
+{
     m_iCurSel = -1;
     CContainerUI::RemoveAll();
     NeedParentUpdate();
 }
 
-void CTabLayoutUI::PlacePage(CControlUI& page, const RECT& rcInset) {
+void CTabLayoutUI::PlacePage(CControlUI& page, const RECT& rcInset)
+{
     const CDpiScale& scale = page.GetDpiScale();
     const RECT padding = scale.ScaleRect(page.GetPadding());
     const RECT rc = {rcInset.left + padding.left, rcInset.top + padding.top, rcInset.right - padding.right,
@@ -76,22 +80,20 @@ void CTabLayoutUI::PlacePage(CControlUI& page, const RECT& rcInset) {
     const int width = rc.right - rc.left;
     const int height = rc.bottom - rc.top;
     SIZE sz = page.EstimateSize(SIZE{width, height});
-    if (sz.cx == 0)
-        sz.cx = std::max(0, width);
-    if (sz.cy == 0)
-        sz.cy = std::max(0, height);
+    if (sz.cx == 0) sz.cx = std::max(0, width);
+    if (sz.cy == 0) sz.cy = std::max(0, height);
     sz.cx = LayoutClamp(sz.cx, scale.Scale(page.GetMinWidth()), scale.Scale(page.GetMaxWidth()));
     sz.cy = LayoutClamp(sz.cy, scale.Scale(page.GetMinHeight()), scale.Scale(page.GetMaxHeight()));
     page.SetPos(RECT{rc.left, rc.top, rc.left + sz.cx, rc.top + sz.cy});
 }
 
-void CTabLayoutUI::SetPos(RECT rc) {
+void CTabLayoutUI::SetPos(RECT rc)
+{
     CControlUI::SetPos(rc);
     const RECT inset = InnerRectWith(0, 0);
     for (int i = 0; i < GetCount(); ++i) {
         CControlUI* pControl = GetItemAt(i);
-        if (!pControl->IsVisible())
-            continue;
+        if (!pControl->IsVisible()) continue;
         if (pControl->IsFloat())
             SetFloatPos(i);
         else if (i == m_iCurSel)
@@ -99,11 +101,10 @@ void CTabLayoutUI::SetPos(RECT rc) {
     }
 }
 
-bool CTabLayoutUI::SelectItem(int iIndex) {
-    if (iIndex < 0 || iIndex >= GetCount())
-        return false;
-    if (iIndex == m_iCurSel)
-        return true;
+bool CTabLayoutUI::SelectItem(int iIndex)
+{
+    if (iIndex < 0 || iIndex >= GetCount()) return false;
+    if (iIndex == m_iCurSel) return true;
     const int old = m_iCurSel;
     m_iCurSel = iIndex;
     for (int i = 0; i < GetCount(); ++i) {
@@ -124,10 +125,10 @@ bool CTabLayoutUI::SelectItem(int iIndex) {
     return true;
 }
 
-void CTabLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue) {
-    if (CUIName::Equals(pstrName, "selectedid"))
-        SelectItem(CAttributeValue::ParseInt(pstrValue));
+void CTabLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue)
+{
+    if (CUIName::Equals(pstrName, "selectedid")) SelectItem(CAttributeValue::ParseInt(pstrValue));
     CContainerUI::SetAttribute(pstrName, pstrValue);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -26,4 +26,4 @@ private:
     int m_iCurSel = -1;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -3,14 +3,15 @@
 
 namespace SkinUI {
 
-const char* CVerticalLayoutUI::GetClass() const {
+const char* CVerticalLayoutUI::GetClass() const
+{
     return "VerticalLayoutUI";
 }
 
-LPVOID CVerticalLayoutUI::GetInterface(const char* pstrName) {
-    if (CUIName::Equals(pstrName, "VerticalLayout"))
-        return this;
+LPVOID CVerticalLayoutUI::GetInterface(const char* pstrName)
+{
+    if (CUIName::Equals(pstrName, "VerticalLayout")) return this;
     return CBoxLayoutUI::GetInterface(pstrName);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -5,29 +5,34 @@
 
 namespace SkinUI {
 
-CPtrArrayUI::CPtrArrayUI(int preallocate) {
+CPtrArrayUI::CPtrArrayUI(int preallocate)
+{
     if (preallocate >= 1) {
         m_ppVoid = static_cast<void**>(malloc(preallocate * sizeof(void*)));
         if (m_ppVoid != nullptr) m_nAllocated = preallocate;
     }
 }
 
-CPtrArrayUI::CPtrArrayUI(const CPtrArrayUI& other) {
+CPtrArrayUI::CPtrArrayUI(const CPtrArrayUI& other)
+{
     for (int i = 0; i < other.GetSize(); ++i) Add(other.GetAt(i));
 }
 
-CPtrArrayUI::~CPtrArrayUI() {
+CPtrArrayUI::~CPtrArrayUI()
+{
     free(m_ppVoid);
 }
 
-void CPtrArrayUI::Empty() {
+void CPtrArrayUI::Empty()
+{
     free(m_ppVoid);
     m_ppVoid = nullptr;
     m_nCount = 0;
     m_nAllocated = 0;
 }
 
-void CPtrArrayUI::Resize(int size) {
+void CPtrArrayUI::Resize(int size)
+{
     Empty();
     if (size <= 0) return;
     m_ppVoid = static_cast<void**>(calloc(size, sizeof(void*)));
@@ -36,11 +41,13 @@ void CPtrArrayUI::Resize(int size) {
     m_nAllocated = size;
 }
 
-bool CPtrArrayUI::IsEmpty() const {
+bool CPtrArrayUI::IsEmpty() const
+{
     return m_nCount == 0;
 }
 
-int CPtrArrayUI::Find(void* item) const {
+int CPtrArrayUI::Find(void* item) const
+{
     for (int i = 0; i < m_nCount; ++i) {
         if (m_ppVoid[i] == item) return i;
     }
@@ -48,7 +55,8 @@ int CPtrArrayUI::Find(void* item) const {
 }
 
 // Keeps one slot spare: grows once the new count reaches the capacity.
-bool CPtrArrayUI::Grow() {
+bool CPtrArrayUI::Grow()
+{
     if (m_nCount + 1 < m_nAllocated) return true;
     if (m_nAllocated > INT_MAX / 2) return false;
     const int capacity = m_nAllocated == 0 ? 11 : m_nAllocated * 2;
@@ -59,13 +67,15 @@ bool CPtrArrayUI::Grow() {
     return true;
 }
 
-bool CPtrArrayUI::Add(void* item) {
+bool CPtrArrayUI::Add(void* item)
+{
     if (!Grow()) return false;
     m_ppVoid[m_nCount++] = item;
     return true;
 }
 
-bool CPtrArrayUI::InsertAt(int index, void* item) {
+bool CPtrArrayUI::InsertAt(int index, void* item)
+{
     if (index == m_nCount) return Add(item);
     if (index < 0 || index > m_nCount) return false;
     if (!Grow()) return false;
@@ -75,32 +85,38 @@ bool CPtrArrayUI::InsertAt(int index, void* item) {
     return true;
 }
 
-bool CPtrArrayUI::Remove(int index) {
+bool CPtrArrayUI::Remove(int index)
+{
     if (index < 0 || index >= m_nCount) return false;
     --m_nCount;
     memmove(&m_ppVoid[index], &m_ppVoid[index + 1], (m_nCount - index) * sizeof(void*));
     return true;
 }
 
-int CPtrArrayUI::GetSize() const {
+int CPtrArrayUI::GetSize() const
+{
     return m_nCount;
 }
 
-int CPtrArrayUI::GetCapacity() const {
+int CPtrArrayUI::GetCapacity() const
+{
     return m_nAllocated;
 }
 
-void** CPtrArrayUI::GetData() const {
+void** CPtrArrayUI::GetData() const
+{
     return m_ppVoid;
 }
 
-void* CPtrArrayUI::GetAt(int index) const {
+void* CPtrArrayUI::GetAt(int index) const
+{
     if (index < 0 || index >= m_nCount) return nullptr;
     return m_ppVoid[index];
 }
 
-void* CPtrArrayUI::operator[](int index) const {
+void* CPtrArrayUI::operator[](int index) const
+{
     return GetAt(index);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -31,4 +31,4 @@ private:
     int m_nAllocated = 0;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

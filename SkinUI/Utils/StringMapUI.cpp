@@ -4,24 +4,29 @@
 namespace SkinUI {
 
 struct CStringMapUI::TItem {
-    explicit TItem(const char* key) : Key(key) {}
+    explicit TItem(const char* key)
+        : Key(key)
+    {}
     CUIString Key;
     void* Data = nullptr;
     TItem* pPrev = nullptr;
     TItem* pNext = nullptr;
 };
 
-CStringMapUI::CStringMapUI() {
+CStringMapUI::CStringMapUI()
+{
     Resize(kDefaultBuckets);
 }
 
-CStringMapUI::~CStringMapUI() {
+CStringMapUI::~CStringMapUI()
+{
     DeleteItems();
     delete[] m_aT;
 }
 
 // Bytes are taken as signed, so 0x80 and above count as negative.
-uint32_t CStringMapUI::HashKey(const char* key) {
+uint32_t CStringMapUI::HashKey(const char* key)
+{
     uint32_t hash = 0;
     for (size_t i = strlen(key); i > 0; --i) {
         hash = hash * 33 + static_cast<uint32_t>(static_cast<int32_t>(static_cast<signed char>(key[i - 1])));
@@ -29,7 +34,8 @@ uint32_t CStringMapUI::HashKey(const char* key) {
     return hash;
 }
 
-void CStringMapUI::DeleteItems() {
+void CStringMapUI::DeleteItems()
+{
     for (int i = 0; i < m_nBuckets; ++i) {
         TItem* item = m_aT[i];
         while (item != nullptr) {
@@ -42,7 +48,8 @@ void CStringMapUI::DeleteItems() {
     m_nCount = 0;
 }
 
-void CStringMapUI::Resize(int buckets) {
+void CStringMapUI::Resize(int buckets)
+{
     DeleteItems();
     delete[] m_aT;
     m_aT = nullptr;
@@ -52,11 +59,13 @@ void CStringMapUI::Resize(int buckets) {
     m_nBuckets = buckets;
 }
 
-CStringMapUI::TItem** CStringMapUI::BucketOf(const char* key) const {
+CStringMapUI::TItem** CStringMapUI::BucketOf(const char* key) const
+{
     return &m_aT[HashKey(key) % static_cast<uint32_t>(m_nBuckets)];
 }
 
-CStringMapUI::TItem* CStringMapUI::Lookup(const char* key, bool moveToFront) const {
+CStringMapUI::TItem* CStringMapUI::Lookup(const char* key, bool moveToFront) const
+{
     if (key == nullptr || m_nBuckets == 0 || m_nCount == 0) return nullptr;
     TItem** head = BucketOf(key);
     for (TItem* item = *head; item != nullptr; item = item->pNext) {
@@ -74,12 +83,14 @@ CStringMapUI::TItem* CStringMapUI::Lookup(const char* key, bool moveToFront) con
     return nullptr;
 }
 
-void* CStringMapUI::Find(const char* key, bool moveToFront) const {
+void* CStringMapUI::Find(const char* key, bool moveToFront) const
+{
     TItem* item = Lookup(key, moveToFront);
     return item == nullptr ? nullptr : item->Data;
 }
 
-bool CStringMapUI::Insert(const char* key, void* data) {
+bool CStringMapUI::Insert(const char* key, void* data)
+{
     if (key == nullptr || m_nBuckets == 0) return false;
     if (Lookup(key, true) != nullptr) return false;
     TItem** head = BucketOf(key);
@@ -92,7 +103,8 @@ bool CStringMapUI::Insert(const char* key, void* data) {
     return true;
 }
 
-void* CStringMapUI::Set(const char* key, void* data) {
+void* CStringMapUI::Set(const char* key, void* data)
+{
     if (key == nullptr || m_nBuckets == 0) return data;
     TItem* item = Lookup(key, true);
     if (item == nullptr) {
@@ -104,7 +116,8 @@ void* CStringMapUI::Set(const char* key, void* data) {
     return old;
 }
 
-bool CStringMapUI::Remove(const char* key) {
+bool CStringMapUI::Remove(const char* key)
+{
     TItem* item = Lookup(key, false);
     if (item == nullptr) return false;
     if (item->pPrev != nullptr) {
@@ -118,7 +131,8 @@ bool CStringMapUI::Remove(const char* key) {
     return true;
 }
 
-const char* CStringMapUI::GetAt(int index) const {
+const char* CStringMapUI::GetAt(int index) const
+{
     if (index < 0) return nullptr;
     int seen = 0;
     for (int bucket = m_nBuckets - 1; bucket >= 0; --bucket) {
@@ -129,8 +143,9 @@ const char* CStringMapUI::GetAt(int index) const {
     return nullptr;
 }
 
-int CStringMapUI::GetSize() const {
+int CStringMapUI::GetSize() const
+{
     return m_nCount;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

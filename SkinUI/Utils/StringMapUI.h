@@ -36,4 +36,4 @@ private:
     int m_nCount = 0;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

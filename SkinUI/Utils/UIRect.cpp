@@ -41,4 +41,4 @@ bool CUIRect::operator==(const CUIRect& other) const
     return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

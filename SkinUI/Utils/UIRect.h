@@ -8,7 +8,10 @@ namespace SkinUI {
 class CUIPoint {
 public:
     CUIPoint() = default;
-    CUIPoint(int px, int py) : x(px), y(py) {}
+    CUIPoint(int px, int py)
+        : x(px)
+        , y(py)
+    {}
 
     int x = 0;
     int y = 0;
@@ -17,7 +20,10 @@ public:
 class CUISize {
 public:
     CUISize() = default;
-    CUISize(int width, int height) : cx(width), cy(height) {}
+    CUISize(int width, int height)
+        : cx(width)
+        , cy(height)
+    {}
 
     int cx = 0;
     int cy = 0;
@@ -27,7 +33,12 @@ public:
 class CUIRect {
 public:
     CUIRect() = default;
-    CUIRect(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
+    CUIRect(int l, int t, int r, int b)
+        : left(l)
+        , top(t)
+        , right(r)
+        , bottom(b)
+    {}
 
     int GetWidth() const;
     int GetHeight() const;
@@ -46,4 +57,4 @@ public:
     int bottom = 0;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -36,4 +36,4 @@ inline POINT ToPOINT(const CUIPoint& pt)
     return POINT{pt.x, pt.y};
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

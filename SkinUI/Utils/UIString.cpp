@@ -12,29 +12,35 @@ const int kHeapThreshold = CUIString::kInlineSize - 1;
 
 CUIString::CUIString() = default;
 
-CUIString::CUIString(const char* text, int length) {
+CUIString::CUIString(const char* text, int length)
+{
     Assign(text, length);
 }
 
-CUIString::CUIString(const CUIString& other) {
+CUIString::CUIString(const CUIString& other)
+{
     Assign(other.m_pstr, other.GetLength());
 }
 
-CUIString::~CUIString() {
+CUIString::~CUIString()
+{
     FreeHeap();
 }
 
-CUIString& CUIString::operator=(const CUIString& other) {
+CUIString& CUIString::operator=(const CUIString& other)
+{
     if (this != &other) Assign(other.m_pstr, other.GetLength());
     return *this;
 }
 
-CUIString& CUIString::operator=(const char* text) {
+CUIString& CUIString::operator=(const char* text)
+{
     Assign(text);
     return *this;
 }
 
-CUIString& CUIString::operator+=(const CUIString& other) {
+CUIString& CUIString::operator+=(const CUIString& other)
+{
     if (this == &other) {
         CUIString copy(other);
         Append(copy.m_pstr);
@@ -44,33 +50,39 @@ CUIString& CUIString::operator+=(const CUIString& other) {
     return *this;
 }
 
-CUIString& CUIString::operator+=(const char* text) {
+CUIString& CUIString::operator+=(const char* text)
+{
     Append(text);
     return *this;
 }
 
-CUIString CUIString::operator+(const CUIString& other) const {
+CUIString CUIString::operator+(const CUIString& other) const
+{
     CUIString result(*this);
     result.Append(other.m_pstr);
     return result;
 }
 
-CUIString CUIString::operator+(const char* text) const {
+CUIString CUIString::operator+(const char* text) const
+{
     CUIString result(*this);
     result.Append(text);
     return result;
 }
 
-bool CUIString::IsInline() const {
+bool CUIString::IsInline() const
+{
     return m_pstr == m_szBuffer;
 }
 
-void CUIString::FreeHeap() {
+void CUIString::FreeHeap()
+{
     if (!IsInline()) free(m_pstr);
     m_pstr = m_szBuffer;
 }
 
-void CUIString::Assign(const char* text, int count) {
+void CUIString::Assign(const char* text, int count)
+{
     if (text == nullptr) {
         Empty();
         return;
@@ -98,7 +110,8 @@ void CUIString::Assign(const char* text, int count) {
     m_pstr[count] = '\0';
 }
 
-void CUIString::Append(const char* text) {
+void CUIString::Append(const char* text)
+{
     if (text == nullptr) return;
     const int oldLength = GetLength();
     const int addLength = static_cast<int>(strlen(text));
@@ -117,57 +130,69 @@ void CUIString::Append(const char* text) {
     m_pstr = block;
 }
 
-void CUIString::Empty() {
+void CUIString::Empty()
+{
     FreeHeap();
     m_szBuffer[0] = '\0';
 }
 
-int CUIString::GetLength() const {
+int CUIString::GetLength() const
+{
     return static_cast<int>(strlen(m_pstr));
 }
 
-bool CUIString::IsEmpty() const {
+bool CUIString::IsEmpty() const
+{
     return m_pstr[0] == '\0';
 }
 
-const char* CUIString::GetData() const {
+const char* CUIString::GetData() const
+{
     return m_pstr;
 }
 
-CUIString::operator const char*() const {
+CUIString::operator const char*() const
+{
     return m_pstr;
 }
 
-char CUIString::GetAt(int index) const {
+char CUIString::GetAt(int index) const
+{
     if (index < 0 || index >= GetLength()) return '\0';
     return m_pstr[index];
 }
 
 // Byte-wise unsigned comparison orders GBK text exactly as the multibyte compare does.
-int CUIString::Compare(const char* text) const {
+int CUIString::Compare(const char* text) const
+{
     return strcmp(m_pstr, text == nullptr ? "" : text);
 }
 
-bool CUIString::operator==(const char* text) const {
+bool CUIString::operator==(const char* text) const
+{
     return Compare(text) == 0;
 }
 
-bool CUIString::operator!=(const char* text) const {
+bool CUIString::operator!=(const char* text) const
+{
     return Compare(text) != 0;
 }
 
-bool CUIString::operator<(const char* text) const {
+bool CUIString::operator<(const char* text) const
+{
     return Compare(text) < 0;
 }
 
-CUIString CUIString::Left(int count) const {
+CUIString CUIString::Left(int count) const
+{
     const int length = GetLength();
     if (count < 0) count = 0;
     if (count > length) count = length;
     return CUIString(m_pstr, count);
 }
 
-CUIString CUIString::Mid(int pos, int count) const {
+CUIString CUIString::Mid(int pos, int count) const
+{
     const int length = GetLength();
     if (pos < 0) pos = 0;
     if (pos >= length) return CUIString();
@@ -176,27 +201,31 @@ CUIString CUIString::Mid(int pos, int count) const {
     return CUIString(m_pstr + pos, count);
 }
 
-CUIString CUIString::Right(int count) const {
+CUIString CUIString::Right(int count) const
+{
     const int length = GetLength();
     if (count < 0) count = 0;
     if (count > length) count = length;
     return CUIString(m_pstr + length - count, count);
 }
 
-int CUIString::Find(char ch, int start) const {
+int CUIString::Find(char ch, int start) const
+{
     if (start < 0 || start > GetLength()) return -1;
     const char* found = strchr(m_pstr + start, ch);
     if (found == nullptr || ch == '\0') return -1;
     return static_cast<int>(found - m_pstr);
 }
 
-int CUIString::Find(const char* text, int start) const {
+int CUIString::Find(const char* text, int start) const
+{
     if (text == nullptr || start < 0 || start > GetLength()) return -1;
     const char* found = strstr(m_pstr + start, text);
     return found == nullptr ? -1 : static_cast<int>(found - m_pstr);
 }
 
-int CUIString::Replace(const char* from, const char* to) {
+int CUIString::Replace(const char* from, const char* to)
+{
     if (from == nullptr || from[0] == '\0') return 0;
     if (to == nullptr) to = "";
     const int fromLength = static_cast<int>(strlen(from));
@@ -215,7 +244,8 @@ int CUIString::Replace(const char* from, const char* to) {
     return count;
 }
 
-int CUIString::Format(const char* format, ...) {
+int CUIString::Format(const char* format, ...)
+{
     va_list args;
     va_start(args, format);
     va_list measure;
@@ -239,7 +269,8 @@ int CUIString::Format(const char* format, ...) {
     return length;
 }
 
-int CUIString::SmallFormat(const char* format, ...) {
+int CUIString::SmallFormat(const char* format, ...)
+{
     char buffer[kInlineSize] = {};
     va_list args;
     va_start(args, format);
@@ -249,4 +280,4 @@ int CUIString::SmallFormat(const char* format, ...) {
     return GetLength();
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -53,4 +53,4 @@ private:
     char m_szBuffer[kInlineSize] = {};
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -26,15 +26,16 @@ LRESULT NotHandled(bool& bHandled)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 SKINUI_BEGIN_NOTIFY_MAP(WindowImplBase, CNotifyPump)
 SKINUI_NOTIFY_TYPE("click", OnClickNotify)
 SKINUI_END_NOTIFY_MAP()
 
-WindowImplBase::WindowImplBase(int cxSkin, int cySkin) : m_cxSkin(cxSkin), m_cySkin(cySkin)
-{
-}
+WindowImplBase::WindowImplBase(int cxSkin, int cySkin)
+    : m_cxSkin(cxSkin)
+    , m_cySkin(cySkin)
+{}
 
 // The window must not outlive the object its procedure calls into.
 WindowImplBase::~WindowImplBase()
@@ -85,13 +86,9 @@ void WindowImplBase::OnFinalMessage(HWND /*hWnd*/)
     if (m_PaintManager.GetRoot() != nullptr) m_PaintManager.ReapObjects(m_PaintManager.GetRoot());
 }
 
-void WindowImplBase::OnSkinReady()
-{
-}
+void WindowImplBase::OnSkinReady() {}
 
-void WindowImplBase::OnClickNotify(TNotifyMsg& /*msg*/)
-{
-}
+void WindowImplBase::OnClickNotify(TNotifyMsg& /*msg*/) {}
 
 CUIString WindowImplBase::GetSkinFolder()
 {
@@ -144,8 +141,8 @@ LRESULT WindowImplBase::OnNcActivateMsg(UINT, WPARAM wParam, LPARAM, bool& bHand
 LRESULT WindowImplBase::OnNcCalcSizeMsg(UINT, WPARAM wParam, LPARAM lParam, bool&)
 {
     if (!::IsZoomed(m_hWnd)) return 0;
-    RECT* pRect = wParam != 0 ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
-                              : reinterpret_cast<RECT*>(lParam);
+    RECT* pRect =
+        wParam != 0 ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
     *pRect = ToRECT(WindowMaximisedClient(ToUIRect(*pRect), ToUIRect(MonitorWorkAreaOnMonitor())));
     return WVR_REDRAW;
 }
@@ -173,8 +170,8 @@ LRESULT WindowImplBase::OnGetMinMaxInfoMsg(UINT, WPARAM, LPARAM lParam, bool& bH
     auto* pInfo = reinterpret_cast<MINMAXINFO*>(lParam);
     const CDpiScale& scale = m_PaintManager.GetDpiScale();
     const SIZE minimum = m_PaintManager.GetMinInfo();
-    const TWindowTracking tracking =
-        WindowTrackingSizes(ToUIRect(MonitorWorkAreaOnMonitor()), CUISize(scale.Scale(minimum.cx), scale.Scale(minimum.cy)));
+    const TWindowTracking tracking = WindowTrackingSizes(ToUIRect(MonitorWorkAreaOnMonitor()),
+                                                         CUISize(scale.Scale(minimum.cx), scale.Scale(minimum.cy)));
     pInfo->ptMaxPosition = ToPOINT(tracking.ptMaxPosition);
     pInfo->ptMaxTrackSize = ToPOINT(tracking.ptMaxTrackSize);
     pInfo->ptMinTrackSize = ToPOINT(tracking.ptMinTrackSize);
@@ -199,8 +196,8 @@ LRESULT WindowImplBase::OnSizeMsg(UINT, WPARAM, LPARAM, bool& bHandled)
     const SIZE round = m_PaintManager.GetRoundCorner();
     const SIZE corner = {m_PaintManager.GetDpiScale().Scale(round.cx), m_PaintManager.GetDpiScale().Scale(round.cy)};
     if (WindowRoundRegionRect(ToUIRect(rcWindow), ToUISize(corner), ::IsIconic(m_hWnd) != FALSE, rcRegion)) {
-        HRGN hRgn = ::CreateRoundRectRgn(rcRegion.left, rcRegion.top, rcRegion.right, rcRegion.bottom,
-                                         corner.cx, corner.cy);
+        HRGN hRgn =
+            ::CreateRoundRectRgn(rcRegion.left, rcRegion.top, rcRegion.right, rcRegion.bottom, corner.cx, corner.cy);
         // The window owns the region once it is set.
         if (::SetWindowRgn(m_hWnd, hRgn, TRUE) == 0) ::DeleteObject(hRgn);
     }
@@ -294,28 +291,50 @@ LONG WindowImplBase::GetStyle()
 LRESULT WindowImplBase::DispatchSlot(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled)
 {
     switch (uMsg) {
-    case WM_CREATE: return OnCreateMsg(uMsg, wParam, lParam, bHandled);
-    case WM_DESTROY: return OnDestroyMsg(uMsg, wParam, lParam, bHandled);
-    case WM_SIZE: return OnSizeMsg(uMsg, wParam, lParam, bHandled);
-    case WM_SETFOCUS: return OnFocusGained(uMsg, wParam, lParam, bHandled);
-    case WM_KILLFOCUS: return OnFocusLost(uMsg, wParam, lParam, bHandled);
-    case WM_CLOSE: return OnCloseMsg(uMsg, wParam, lParam, bHandled);
-    case WM_GETMINMAXINFO: return OnGetMinMaxInfoMsg(uMsg, wParam, lParam, bHandled);
-    case WM_NCCALCSIZE: return OnNcCalcSizeMsg(uMsg, wParam, lParam, bHandled);
-    case WM_NCHITTEST: return OnNcHitTestMsg(uMsg, wParam, lParam, bHandled);
-    case WM_NCPAINT: return OnNcPaintMsg(uMsg, wParam, lParam, bHandled);
-    case WM_NCACTIVATE: return OnNcActivateMsg(uMsg, wParam, lParam, bHandled);
-    case WM_KEYDOWN: return OnKeyDownMsg(uMsg, wParam, lParam, bHandled);
-    case WM_KEYUP: return OnKeyUpMsg(uMsg, wParam, lParam, bHandled);
-    case WM_CHAR: return OnCharMsg(uMsg, wParam, lParam, bHandled);
-    case WM_SYSCOMMAND: return OnSysCommandMsg(uMsg, wParam, lParam, bHandled);
-    case WM_MOUSEMOVE: return OnMouseMoved(uMsg, wParam, lParam, bHandled);
-    case WM_LBUTTONDOWN: return OnLButtonDownMsg(uMsg, wParam, lParam, bHandled);
-    case WM_LBUTTONUP: return OnLButtonUpMsg(uMsg, wParam, lParam, bHandled);
-    case WM_MOUSEWHEEL: return OnMouseWheelMsg(uMsg, wParam, lParam, bHandled);
-    case WM_MOUSEHOVER: return OnMouseHoverMsg(uMsg, wParam, lParam, bHandled);
-    case WM_NCLBUTTONDBLCLK: return 0;
-    default: return NotHandled(bHandled);
+    case WM_CREATE:
+        return OnCreateMsg(uMsg, wParam, lParam, bHandled);
+    case WM_DESTROY:
+        return OnDestroyMsg(uMsg, wParam, lParam, bHandled);
+    case WM_SIZE:
+        return OnSizeMsg(uMsg, wParam, lParam, bHandled);
+    case WM_SETFOCUS:
+        return OnFocusGained(uMsg, wParam, lParam, bHandled);
+    case WM_KILLFOCUS:
+        return OnFocusLost(uMsg, wParam, lParam, bHandled);
+    case WM_CLOSE:
+        return OnCloseMsg(uMsg, wParam, lParam, bHandled);
+    case WM_GETMINMAXINFO:
+        return OnGetMinMaxInfoMsg(uMsg, wParam, lParam, bHandled);
+    case WM_NCCALCSIZE:
+        return OnNcCalcSizeMsg(uMsg, wParam, lParam, bHandled);
+    case WM_NCHITTEST:
+        return OnNcHitTestMsg(uMsg, wParam, lParam, bHandled);
+    case WM_NCPAINT:
+        return OnNcPaintMsg(uMsg, wParam, lParam, bHandled);
+    case WM_NCACTIVATE:
+        return OnNcActivateMsg(uMsg, wParam, lParam, bHandled);
+    case WM_KEYDOWN:
+        return OnKeyDownMsg(uMsg, wParam, lParam, bHandled);
+    case WM_KEYUP:
+        return OnKeyUpMsg(uMsg, wParam, lParam, bHandled);
+    case WM_CHAR:
+        return OnCharMsg(uMsg, wParam, lParam, bHandled);
+    case WM_SYSCOMMAND:
+        return OnSysCommandMsg(uMsg, wParam, lParam, bHandled);
+    case WM_MOUSEMOVE:
+        return OnMouseMoved(uMsg, wParam, lParam, bHandled);
+    case WM_LBUTTONDOWN:
+        return OnLButtonDownMsg(uMsg, wParam, lParam, bHandled);
+    case WM_LBUTTONUP:
+        return OnLButtonUpMsg(uMsg, wParam, lParam, bHandled);
+    case WM_MOUSEWHEEL:
+        return OnMouseWheelMsg(uMsg, wParam, lParam, bHandled);
+    case WM_MOUSEHOVER:
+        return OnMouseHoverMsg(uMsg, wParam, lParam, bHandled);
+    case WM_NCLBUTTONDBLCLK:
+        return 0;
+    default:
+        return NotHandled(bHandled);
     }
 }
 
@@ -370,4 +389,4 @@ RECT WindowImplBase::MonitorWorkAreaOnMonitor() const
     return ToRECT(WindowWorkAreaOnMonitor(ToUIRect(info.rcWork), ToUIRect(info.rcMonitor)));
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

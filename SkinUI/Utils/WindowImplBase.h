@@ -87,4 +87,4 @@ private:
     RECT MonitorWorkAreaOnMonitor() const;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -36,7 +36,7 @@ const char kSkinFrame[] =
     "<VerticalLayout name=\"main\" inset=\"2,2,2,2\" bkcolor=\"#FFD1E8F5\" bkcolor2=\"#FFC6E0F1\" "
     "bordersize=\"2\" bordercolor=\"#FF768D9B\"/></Window>";
 
-}  // namespace
+} // namespace
 
 CUIString WindowSkinMarkup(int cx, int cy)
 {
@@ -45,4 +45,4 @@ CUIString WindowSkinMarkup(int cx, int cy)
     return CUIString(kSkinHead) + size + kSkinFrame;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -7,4 +7,4 @@ namespace SkinUI {
 // scroll bar's default images and an empty body layout named "main", at the given size.
 CUIString WindowSkinMarkup(int cx, int cy);
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -45,7 +45,7 @@ CHorizontalLayoutUI* NewCorner(bool left)
     return corner;
 }
 
-}  // namespace
+} // namespace
 
 CGroupBoxUI::CGroupBoxUI(const char* title)
 {

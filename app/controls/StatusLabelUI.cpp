@@ -20,8 +20,7 @@ RECT CStatusLabelUI::BarRect() const
 {
     RECT bar = m_rcItem;
     bar.right -= Scaled(m_barGap);
-    if (bar.right < bar.left)
-        bar.right = bar.left;
+    if (bar.right < bar.left) bar.right = bar.left;
     return bar;
 }
 
@@ -32,8 +31,7 @@ void CStatusLabelUI::PaintBkColor(HDC hDC)
         return;
     }
     const RECT bar = BarRect();
-    if (bar.right > bar.left)
-        SkinUI::CUIRender::DrawColor(hDC, bar, kBarColor);
+    if (bar.right > bar.left) SkinUI::CUIRender::DrawColor(hDC, bar, kBarColor);
 }
 
 void CStatusLabelUI::PaintText(HDC hDC)
@@ -53,8 +51,7 @@ void CStatusLabelUI::PaintText(HDC hDC)
 // The whole text laid out over the label, drawn only inside part.
 void CStatusLabelUI::PaintTextWithin(HDC hDC, const RECT& part, DWORD color)
 {
-    if (m_sText.IsEmpty() || part.right <= part.left)
-        return;
+    if (m_sText.IsEmpty() || part.right <= part.left) return;
     SkinUI::TClipRec clip;
     SkinUI::CUIRender::GenerateClip(hDC, part, clip);
     DrawLabelText(hDC, TextArea(), color, m_uTextStyle | DT_SINGLELINE);

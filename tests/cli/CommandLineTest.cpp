@@ -27,7 +27,7 @@ Parsed Parse(const std::vector<std::string>& args)
     return parsed;
 }
 
-}  // namespace
+} // namespace
 
 TEST(CommandLine, ReadWithEveryOption)
 {
@@ -84,14 +84,20 @@ TEST(CommandLine, UpgradeTakesThePortAndTheFirmwareFile)
 TEST(CommandLine, RefusesValuesOutsideTheTables)
 {
     const std::vector<std::vector<std::string>> refused = {
-        {"read", "--port", "0"},        {"read", "--port", "256"},          {"read", "--port", ""},
+        {"read", "--port", "0"},
+        {"read", "--port", "256"},
+        {"read", "--port", ""},
 #ifdef _WIN32
-        {"read", "--port", "7x"},       {"read", "--port", "-1"},           {"read", "--port", "/dev/ttyUSB0"},
+        {"read", "--port", "7x"},
+        {"read", "--port", "-1"},
+        {"read", "--port", "/dev/ttyUSB0"},
 #endif
         {"read", "--port", "7", "--baud", "4800"},
-        {"read", "--port", "7", "--baud", ""},     {"read", "--port", "7", "--out", ""},
+        {"read", "--port", "7", "--baud", ""},
+        {"read", "--port", "7", "--out", ""},
         {"write", "--port", "2", "f", "--sn", "1234567890"},
-        {"write", "--port", "2", "f", "--hw", "H2.01"},  {"write", "--port", "2", "f", "--sn", ""},
+        {"write", "--port", "2", "f", "--hw", "H2.01"},
+        {"write", "--port", "2", "f", "--sn", ""},
     };
     for (const auto& args : refused) {
         Parsed parsed = Parse(args);
@@ -133,16 +139,14 @@ TEST(CommandLine, RefusesWrongUsage)
         {"read", "--port", "2", "--trace", ""},
         {"detect", "--trace"},
     };
-    for (const auto& args : refused)
-        EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);
+    for (const auto& args : refused) EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);
 }
 
 TEST(CommandLine, ReadWriteAndVerifyTakeSeveralPortsInOrder)
 {
     for (const char* command : {"read", "write", "verify"}) {
         Parsed parsed = Parse({command, "--port", "12", "--port", "3", "f.cfg", "--port", "7"});
-        if (std::string(command) == "read")
-            parsed = Parse({command, "--port", "12", "--port", "3", "--port", "7"});
+        if (std::string(command) == "read") parsed = Parse({command, "--port", "12", "--port", "3", "--port", "7"});
         ASSERT_TRUE(parsed.ok) << command << ": " << parsed.error;
         EXPECT_EQ(parsed.options.ports, (std::vector<std::string>{Com(12), Com(3), Com(7)})) << command;
     }
@@ -172,7 +176,8 @@ TEST(CommandLine, JsonAndTraceForEveryCommandThatTakesThem)
 #ifndef _WIN32
 TEST(CommandLine, PortsAreDevicePaths)
 {
-    Parsed parsed = Parse({"read", "--port", "/dev/ttyUSB0", "--port", "/dev/serial/by-id/usb-FTDI-if00", "--port", "1"});
+    Parsed parsed =
+        Parse({"read", "--port", "/dev/ttyUSB0", "--port", "/dev/serial/by-id/usb-FTDI-if00", "--port", "1"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.options.ports,
               (std::vector<std::string>{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI-if00", "/dev/ttyS0"}));

@@ -18,8 +18,7 @@ TEST(ConsoleUpgradeReporter, PrintsEachChangeOnceAndLeavesTheResultInTheStatus)
     EXPECT_EQ(path, "radio.dwn");
     EXPECT_EQ(reporter.BeginUpgrade(), 6);
 
-    for (int progress : {5, 5, 3750, 3750, 10000})
-        reporter.ShowProgress(progress);
+    for (int progress : {5, 5, 3750, 3750, 10000}) reporter.ShowProgress(progress);
     reporter.EndUpgrade(false);
 
     EXPECT_EQ(out.str(), "Progress 0.05%\nProgress 37.50%\nProgress 100.00%\n");
@@ -29,4 +28,4 @@ TEST(ConsoleUpgradeReporter, PrintsEachChangeOnceAndLeavesTheResultInTheStatus)
     EXPECT_EQ(panel.StatusText(), "Upgrade Firmware Success");
 }
 
-}  // namespace
+} // namespace

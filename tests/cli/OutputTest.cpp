@@ -16,8 +16,7 @@ std::vector<std::string> LinesOf(const std::string& path)
     std::ifstream file(path, std::ios::binary);
     std::vector<std::string> lines;
     for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();  // a text file on Windows
+        if (!line.empty() && line.back() == '\r') line.pop_back(); // a text file on Windows
         lines.push_back(line);
     }
     return lines;
@@ -27,17 +26,15 @@ std::vector<std::string> LinesOf(const std::string& path)
 bool IsTimeOfDay(const std::string& text)
 {
     const std::string shape = "00:00:00.000 ";
-    if (text.size() != shape.size())
-        return false;
+    if (text.size() != shape.size()) return false;
     for (std::size_t i = 0; i < shape.size(); ++i) {
         const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (shape[i] == '0' ? !digit : text[i] != shape[i])
-            return false;
+        if (shape[i] == '0' ? !digit : text[i] != shape[i]) return false;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Json, EveryByteComesOutAsValidJson)
 {
@@ -52,8 +49,7 @@ TEST(Json, EveryByteComesOutAsValidJson)
         {"\x86\xfe\x7f", "\"\\u0086\\u00fe\\u007f\""},
         {"", "\"\""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(JsonQuoted(c.text), c.quoted);
+    for (const auto& c : cases) EXPECT_EQ(JsonQuoted(c.text), c.quoted);
 }
 
 TEST(Json, ObjectsKeepTheirOrderAndIndentByTwo)
@@ -63,18 +59,17 @@ TEST(Json, ObjectsKeepTheirOrderAndIndentByTwo)
     object.Add("empty", CJsonValue::Array());
     object.Add("list", CJsonValue::Array().Push(CJsonValue::Number(38400)).Push(CJsonValue::TextOrNull("")));
     object.Add("inner", CJsonValue::Object().Add("ok", CJsonValue::Boolean(true)));
-    EXPECT_EQ(object.Format(),
-              "{\n"
-              "  \"result\": \"Success\",\n"
-              "  \"empty\": [],\n"
-              "  \"list\": [\n"
-              "    38400,\n"
-              "    null\n"
-              "  ],\n"
-              "  \"inner\": {\n"
-              "    \"ok\": true\n"
-              "  }\n"
-              "}");
+    EXPECT_EQ(object.Format(), "{\n"
+                               "  \"result\": \"Success\",\n"
+                               "  \"empty\": [],\n"
+                               "  \"list\": [\n"
+                               "    38400,\n"
+                               "    null\n"
+                               "  ],\n"
+                               "  \"inner\": {\n"
+                               "    \"ok\": true\n"
+                               "  }\n"
+                               "}");
 }
 
 TEST(Trace, BytesShowInHexAndAsText)
@@ -100,8 +95,7 @@ TEST(Trace, LinesReachTheFileAsTheyAreRecorded)
         const std::vector<std::string> lines = LinesOf(path);
         ASSERT_EQ(lines.size(), 5u);
         EXPECT_EQ(lines[0].rfind("# radiocfg read --port 7, ", 0), 0u) << lines[0];
-        for (std::size_t i = 1; i < lines.size(); ++i)
-            EXPECT_TRUE(IsTimeOfDay(lines[i].substr(0, 13))) << lines[i];
+        for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_TRUE(IsTimeOfDay(lines[i].substr(0, 13))) << lines[i];
         EXPECT_EQ(lines[1].substr(13), "COM7 open 38400");
         EXPECT_EQ(lines[2].substr(13), "COM7 send 63 66 67 5f 68 61 72 64 0d |cfg_hard.|");
         EXPECT_EQ(lines[3].substr(13), "COM7 recv " + TraceBytes(reply.data(), CTraceLog::kBytesPerLine));

@@ -21,7 +21,7 @@ Parsed Parse(std::vector<const char*> words)
     return parsed;
 }
 
-}  // namespace
+} // namespace
 
 TEST(LayoutDumpArgsTest, LanguageChoosesTheTextsAndOnlyZhOrEnAreTaken)
 {

@@ -44,7 +44,7 @@ void CheckSelections(const CMemoryRadioPanel& panel)
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -26,14 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             sum += page[i];
         }
         FUZZ_CHECK(packet[kPageSize] == (sum >> 8) && packet[kPageSize + 1] == (sum & 0xFF));
-        if (index == 0)
-            continue;
+        if (index == 0) continue;
         const int next = ProgressAfterPage(index, size);
         FUZZ_CHECK(next >= progress && next <= kFullProgress);
         progress = next;
     }
     // Whole pages to the end make the progress end at exactly 100 %.
-    if (pages > 1 && (size - kBodyOffset) % kPageSize == 0)
-        FUZZ_CHECK(progress == kFullProgress);
+    if (pages > 1 && (size - kBodyOffset) % kPageSize == 0) FUZZ_CHECK(progress == kFullProgress);
     return 0;
 }

@@ -8,10 +8,9 @@
 class CFuzzInput {
 public:
     CFuzzInput(const std::uint8_t* data, std::size_t size)
-        : m_data(data),
-          m_size(size)
-    {
-    }
+        : m_data(data)
+        , m_size(size)
+    {}
 
     bool AtEnd() const { return m_pos >= m_size; }
     // The next byte, 0 past the end.

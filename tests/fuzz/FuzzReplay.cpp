@@ -25,26 +25,23 @@ int Replay(const std::filesystem::path& file)
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path path(argv[i]);
-        if (!std::filesystem::exists(path))
-            continue;
+        if (!std::filesystem::exists(path)) continue;
         if (!std::filesystem::is_directory(path)) {
             inputs += Replay(path);
             continue;
         }
         std::vector<std::filesystem::path> files;
         for (const auto& entry : std::filesystem::directory_iterator(path))
-            if (entry.is_regular_file())
-                files.push_back(entry.path());
+            if (entry.is_regular_file()) files.push_back(entry.path());
         std::sort(files.begin(), files.end());
-        for (const auto& file : files)
-            inputs += Replay(file);
+        for (const auto& file : files) inputs += Replay(file);
     }
     std::printf("%d inputs replayed\n", inputs);
     return inputs > 0 ? 0 : 1;

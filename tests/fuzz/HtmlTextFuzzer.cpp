@@ -19,8 +19,7 @@ constexpr int kWidth = 60;
 int Measure(const char* text, int bytes)
 {
     int width = 0;
-    for (int i = 0; i < bytes; ++i)
-        width += 1 + static_cast<unsigned char>(text[i]) % 9;
+    for (int i = 0; i < bytes; ++i) width += 1 + static_cast<unsigned char>(text[i]) % 9;
     return width;
 }
 
@@ -62,26 +61,23 @@ int BreakIntoLines(const char* text, int length, int& x, bool wordBreak, bool el
         FUZZ_CHECK(fit.bytes > 0 || !lineEmpty || fit.ellipsis);
         // Never inside a double-byte character.
         int at = 0;
-        while (at < fit.bytes)
-            at += CMbcsText::CharLength(text + at) > 0 ? CMbcsText::CharLength(text + at) : 1;
+        while (at < fit.bytes) at += CMbcsText::CharLength(text + at) > 0 ? CMbcsText::CharLength(text + at) : 1;
         FUZZ_CHECK(at == fit.bytes || fit.bytes == length);
         x += Measure(text, fit.bytes);
         text += fit.bytes;
         length -= fit.bytes;
-        if (!fit.wrap || fit.ellipsis)
-            break;
+        if (!fit.wrap || fit.ellipsis) break;
         x = 0;
         ++lines;
     }
     return lines;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
-        return 0;
+    if (size == 0) return 0;
     const bool wordBreak = data[0] & 1;
     const bool ellipsis = data[0] & 2;
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);

@@ -23,11 +23,9 @@ bool Inside(const CUIRect& inner, const CUIRect& outer)
 void LayOut(const TImageDrawState& state, const CUIRect& item, const CUIRect& paint, const CDpiScale& scale)
 {
     CUIRect source = state.source;
-    if (!CNineGrid::ClipSource(source, 48, 32))
-        return;
+    if (!CNineGrid::ClipSource(source, 48, 32)) return;
     FUZZ_CHECK(Inside(source, CUIRect(0, 0, 48, 32)));
-    if (!state.dest.Meets(item) || !state.dest.Meets(paint))
-        return;
+    if (!state.dest.Meets(item) || !state.dest.Meets(paint)) return;
     TGridOptions options;
     options.alpha = state.fade < 255;
     options.hole = state.hole;
@@ -40,7 +38,7 @@ void LayOut(const TImageDrawState& state, const CUIRect& item, const CUIRect& pa
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

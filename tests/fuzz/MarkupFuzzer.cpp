@@ -35,8 +35,7 @@ void Walk(const CXmlDoc& doc, std::size_t size)
     std::vector<CXmlElem> pending;
     CXmlElem root = doc.GetRoot();
     FUZZ_CHECK(root.IsValid() == doc.IsValid());
-    if (root.IsValid())
-        pending.push_back(root);
+    if (root.IsValid()) pending.push_back(root);
     std::size_t elements = 0;
     while (!pending.empty()) {
         CXmlElem elem = pending.back();
@@ -45,12 +44,10 @@ void Walk(const CXmlDoc& doc, std::size_t size)
         FUZZ_CHECK(elem.GetName() != nullptr);
         ReadAttributes(elem);
         const CXmlElem sibling = elem.GetSibling();
-        if (sibling.IsValid())
-            pending.push_back(sibling);
+        if (sibling.IsValid()) pending.push_back(sibling);
         const CXmlElem child = elem.GetChild();
         FUZZ_CHECK(child.IsValid() == elem.HasChildren());
-        if (child.IsValid())
-            pending.push_back(child);
+        if (child.IsValid()) pending.push_back(child);
     }
 }
 
@@ -64,7 +61,7 @@ void CheckLoad(const CXmlDoc& doc, bool loaded, std::size_t size)
     FUZZ_CHECK(std::strlen(doc.GetLastErrorLocation()) < CXmlDoc::kErrorLocSize);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -19,10 +19,10 @@
 namespace {
 
 enum Option : std::uint8_t {
-    kPortFails = 1,      // the port does not open
-    kStaleBytes = 2,     // a piece arrives before each command's discard
+    kPortFails = 1, // the port does not open
+    kStaleBytes = 2, // a piece arrives before each command's discard
     kWritableValues = 4, // valid values are entered before the write
-    kUnlocked = 8,       // serial number and hardware are unlocked for the write
+    kUnlocked = 8, // serial number and hardware are unlocked for the write
     kChinese = 16,
 };
 
@@ -30,10 +30,9 @@ enum Option : std::uint8_t {
 class CFuzzRadio : public ISerialTransport {
 public:
     CFuzzRadio(CFuzzInput& input, std::uint8_t options)
-        : m_input(input),
-          m_options(options)
-    {
-    }
+        : m_input(input)
+        , m_options(options)
+    {}
 
     void SetReceiver(ISerialReceiver* receiver) { m_receiver = receiver; }
     bool IsOpen() const { return m_open; }
@@ -43,11 +42,9 @@ public:
     bool StartMonitor() override { return m_open; }
     bool Send(const void* bytes, std::size_t length) override
     {
-        if (!m_open)
-            return true;
+        if (!m_open) return true;
         m_sent.emplace_back(static_cast<const char*>(bytes), length);
-        if (m_options & kStaleBytes)
-            Deliver(m_input.Piece());
+        if (m_options & kStaleBytes) Deliver(m_input.Piece());
         m_receiver->OnInputDiscarded();
         Deliver(m_input.Piece());
         return true;
@@ -57,8 +54,7 @@ public:
 private:
     void Deliver(const std::string& bytes)
     {
-        for (char byte : bytes)
-            m_receiver->OnSerialByte(static_cast<unsigned char>(byte));
+        for (char byte : bytes) m_receiver->OnSerialByte(static_cast<unsigned char>(byte));
     }
 
     CFuzzInput& m_input;
@@ -144,8 +140,7 @@ void Operate(CFuzzInput& input)
     operations.ReadAllParameters();
     CheckPanel(panel, radio, RadioCommand::Read);
 
-    if (options & kWritableValues)
-        EnterWritableValues(panel);
+    if (options & kWritableValues) EnterWritableValues(panel);
     if (options & kUnlocked) {
         operations.UnlockField(RadioField::SerialNumber);
         operations.UnlockField(RadioField::Hardware);
@@ -168,7 +163,7 @@ void Operate(CFuzzInput& input)
     CheckPanel(panel, radio, RadioCommand::Disconnect);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

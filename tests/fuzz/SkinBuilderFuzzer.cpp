@@ -62,37 +62,30 @@ void ReadElement(CXmlElem& elem)
         FUZZ_CHECK(font.iSize > 0);
     } else if (CUIName::Equals(name, "Default")) {
         TDefaultDecl list;
-        if (CDlgResourceReader::ReadDefault(elem, list))
-            ApplyDefaultList(list.sValue);
+        if (CDlgResourceReader::ReadDefault(elem, list)) ApplyDefaultList(list.sValue);
     } else if (CUIName::Equals(name, "Include")) {
         char count[CXmlElem::kValueBufferSize] = {};
         char source[CXmlElem::kValueBufferSize] = {};
         elem.GetAttributeValue("source", source);
-        if (elem.GetAttributeValue("count", count))
-            CAttributeValue::ParseInt(count);
+        if (elem.GetAttributeValue("count", count)) CAttributeValue::ParseInt(count);
     }
-    for (int i = 0; i < elem.GetAttributeCount(); ++i)
-        ReadValue(elem.GetAttributeValue(i));
+    for (int i = 0; i < elem.GetAttributeCount(); ++i) ReadValue(elem.GetAttributeValue(i));
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CXmlDoc doc;
-    if (!doc.LoadFromMem(data, static_cast<unsigned long>(size)))
-        return 0;
+    if (!doc.LoadFromMem(data, static_cast<unsigned long>(size))) return 0;
     std::vector<CXmlElem> pending;
-    if (doc.GetRoot().IsValid())
-        pending.push_back(doc.GetRoot());
+    if (doc.GetRoot().IsValid()) pending.push_back(doc.GetRoot());
     while (!pending.empty()) {
         CXmlElem elem = pending.back();
         pending.pop_back();
         ReadElement(elem);
-        if (elem.GetSibling().IsValid())
-            pending.push_back(elem.GetSibling());
-        if (elem.GetChild().IsValid())
-            pending.push_back(elem.GetChild());
+        if (elem.GetSibling().IsValid()) pending.push_back(elem.GetSibling());
+        if (elem.GetChild().IsValid()) pending.push_back(elem.GetChild());
     }
     return 0;
 }

@@ -18,8 +18,7 @@ namespace {
 std::vector<char*> Argv(const std::vector<std::string>& arguments)
 {
     std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     return argv;
 }
@@ -33,8 +32,7 @@ int Spawn(const std::vector<std::string>& arguments, int outFd, int errFd)
     posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
     pid_t pid = -1;
     std::vector<char*> argv = Argv(arguments);
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
@@ -44,13 +42,12 @@ std::string Contents(std::FILE* file)
     std::string text;
     std::rewind(file);
     char chunk[4096];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        text.append(chunk, got);
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, got);
     std::fclose(file);
     return text;
 }
 
-}  // namespace
+} // namespace
 
 ChildOutcome RunChild(const std::vector<std::string>& arguments, int limitMs)
 {
@@ -68,8 +65,7 @@ ChildOutcome RunChild(const std::vector<std::string>& arguments, int limitMs)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    if (pid > 0 && WIFEXITED(status))
-        outcome.exitCode = WEXITSTATUS(status);
+    if (pid > 0 && WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
     outcome.out = Contents(out);
     outcome.err = Contents(err);
     return outcome;
@@ -85,8 +81,7 @@ int StartChild(const std::vector<std::string>& arguments)
 
 void StopChild(int pid)
 {
-    if (pid <= 0)
-        return;
+    if (pid <= 0) return;
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
 }

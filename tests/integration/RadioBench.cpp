@@ -31,7 +31,7 @@ Figures Measure(int baud, int connectionRateIndex, int port, bool write)
     panel.AddListItem(RadioList::ComPort, " COM" + std::to_string(port));
     panel.SelectListItem(RadioList::ComPort, 0);
     panel.SelectListItem(RadioList::ConnectionRate, connectionRateIndex);
-    operations.ReadAllParameters();  // also gives the write valid values
+    operations.ReadAllParameters(); // also gives the write valid values
 
     std::size_t bytesBefore = link.BytesSent() + link.BytesReceived();
     auto start = std::chrono::steady_clock::now();
@@ -46,7 +46,7 @@ Figures Measure(int baud, int connectionRateIndex, int port, bool write)
     return {elapsed.count() / kRuns, bytes * 10.0 * 1000.0 / baud, panel.StatusSuccess()};
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {
@@ -69,9 +69,11 @@ int main()
             double goal = 2.0 * figures.lineMs + kWaitGranuleMs * commands;
             bool within = figures.succeeded && figures.elapsedMs <= goal;
             allWithinGoal = allWithinGoal && within;
-            std::printf("%-6s %7d %12.1f %12.1f %12.1f  %s\n", write ? "write" : "read", rate.baud,
-                        figures.elapsedMs, figures.lineMs, goal,
-                        !figures.succeeded ? "FAILED" : within ? "within goal" : "over goal");
+            std::printf("%-6s %7d %12.1f %12.1f %12.1f  %s\n", write ? "write" : "read", rate.baud, figures.elapsedMs,
+                        figures.lineMs, goal,
+                        !figures.succeeded ? "FAILED"
+                        : within           ? "within goal"
+                                           : "over goal");
         }
     }
     radio.Start("");

@@ -20,14 +20,13 @@ bool Exists(const std::string& path)
 bool WaitForPaths(const std::string& first, const std::string& second)
 {
     for (int i = 0; i < 250; ++i) {
-        if (Exists(first) && Exists(second))
-            return true;
+        if (Exists(first) && Exists(second)) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return false;
 }
 
-}  // namespace
+} // namespace
 
 std::string RadiosimProgram()
 {
@@ -43,16 +42,14 @@ std::string MakeRunFolder(const std::string& prefix)
 }
 
 CRadioOnCable::CRadioOnCable(const std::string& folder, const std::string& name)
-    : m_device(folder + "/" + name + "-pc"),
-      m_radio(0, folder + "/" + name + ".log", folder + "/" + name + ".control")
+    : m_device(folder + "/" + name + "-pc")
+    , m_radio(0, folder + "/" + name + ".log", folder + "/" + name + ".control")
 {
     const std::string radioEnd = folder + "/" + name + "-radio";
     const std::string program = RadiosimProgram();
-    if (program.empty())
-        return;
+    if (program.empty()) return;
     m_socat = StartChild({"socat", "pty,raw,echo=0,link=" + m_device, "pty,raw,echo=0,link=" + radioEnd});
-    if (m_socat <= 0 || !WaitForPaths(m_device, radioEnd))
-        return;
+    if (m_socat <= 0 || !WaitForPaths(m_device, radioEnd)) return;
     // Its control file is there before the radio starts, as the bench's is.
     m_radio.Start("");
     m_radiosim = StartChild({program, "--device", radioEnd, "--pc-device", m_device, "--log",

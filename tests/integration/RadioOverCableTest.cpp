@@ -18,8 +18,7 @@ class RadioOverCableTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!radio.IsAvailable())
-            GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
+        if (!radio.IsAvailable()) GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
         radio.Start("");
         panel.OnProtocolSelected([this](int protocol) { operations.OfferLinkRates(protocol); });
         operations.FillValueLists();
@@ -34,8 +33,7 @@ protected:
         panel.SelectListItem(RadioList::ComPort, 0);
     }
 
-    template <typename Operation>
-    milliseconds Timed(Operation operation)
+    template <typename Operation> milliseconds Timed(Operation operation)
     {
         auto start = steady_clock::now();
         operation();
@@ -160,8 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, FaultTest,
                                            Fault{"--wrong-reply cfg_ch_n", "Read Failure", 1},
                                            Fault{"--wrong-reply cfg_ch_5", "Read Failure", 14},
                                            Fault{"--slow 600", "Read Failure", 1},
-                                           Fault{"--garbage", "Read Failure", 1},
-                                           Fault{"--echo", "Read Success", 18},
+                                           Fault{"--garbage", "Read Failure", 1}, Fault{"--echo", "Read Success", 18},
                                            Fault{"--no-reply cfg_baud", "Read Success", 18}));
 
 TEST_F(RadioOverCableTest, AckTerminatedRepliesAreAcceptedWithoutTheLetters)

@@ -34,14 +34,13 @@ Figures TimeWrites(const std::vector<std::unique_ptr<CRadioOnCable>>& radios, st
     arguments.push_back(file);
     Figures figures;
     const auto start = std::chrono::steady_clock::now();
-    for (int run = 0; run < kRuns; ++run)
-        figures.succeeded = RunChild(arguments).exitCode == 0 && figures.succeeded;
+    for (int run = 0; run < kRuns; ++run) figures.succeeded = RunChild(arguments).exitCode == 0 && figures.succeeded;
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     figures.elapsedMs = elapsed.count() / kRuns;
     return figures;
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {

@@ -23,8 +23,7 @@ std::vector<std::string> Lines(const std::string& text)
 {
     std::istringstream stream(text);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
     return lines;
 }
 
@@ -53,8 +52,7 @@ protected:
     static void SetUpTestSuite()
     {
         folder = MakeRunFolder("radiocfg-test");
-        if (RadiosimProgram().empty() || folder.empty())
-            return;
+        if (RadiosimProgram().empty() || folder.empty()) return;
         first = std::make_unique<CRadioOnCable>(folder, "radio");
         second = std::make_unique<CRadioOnCable>(folder, "radio2");
     }
@@ -62,8 +60,7 @@ protected:
     {
         first.reset();
         second.reset();
-        if (!folder.empty())
-            std::filesystem::remove_all(folder);
+        if (!folder.empty()) std::filesystem::remove_all(folder);
     }
     void SetUp() override
     {
@@ -113,7 +110,7 @@ std::string RadiocfgPosixTest::folder;
 std::unique_ptr<CRadioOnCable> RadiocfgPosixTest::first;
 std::unique_ptr<CRadioOnCable> RadiocfgPosixTest::second;
 
-}  // namespace
+} // namespace
 
 TEST_F(RadiocfgPosixTest, ReadPrintsTheParametersAndExportsThem)
 {
@@ -189,11 +186,16 @@ TEST_F(RadiocfgPosixTest, FaultScenariosEndTheReadAsTheyShould)
         const char* status;
         std::size_t commandsLogged;
     } faults[] = {
-        {"--silent", 1, "Read Failure", 1},          {"--no-reply cfg_sbau", 1, "Read Failure", 3},
-        {"--wrong-reply cfg_ch_n", 1, "Read Failure", 1}, {"--wrong-reply cfg_ch_5", 1, "Read Failure", 14},
-        {"--slow 600", 1, "Read Failure", 1},        {"--garbage", 1, "Read Failure", 1},
-        {"--echo", 0, "Read Success", 18},           {"--no-reply cfg_baud", 0, "Read Success", 18},
-        {"--stray-line", 0, "Read Success", 18},     {"--ack", 0, "Read Success", 18},
+        {"--silent", 1, "Read Failure", 1},
+        {"--no-reply cfg_sbau", 1, "Read Failure", 3},
+        {"--wrong-reply cfg_ch_n", 1, "Read Failure", 1},
+        {"--wrong-reply cfg_ch_5", 1, "Read Failure", 14},
+        {"--slow 600", 1, "Read Failure", 1},
+        {"--garbage", 1, "Read Failure", 1},
+        {"--echo", 0, "Read Success", 18},
+        {"--no-reply cfg_baud", 0, "Read Success", 18},
+        {"--stray-line", 0, "Read Success", 18},
+        {"--ack", 0, "Read Success", 18},
     };
     for (const auto& fault : faults) {
         std::remove(File().c_str());

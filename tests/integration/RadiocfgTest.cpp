@@ -24,8 +24,7 @@ std::string Drain(HANDLE pipe)
     std::string text;
     char chunk[4096];
     DWORD got = 0;
-    while (ReadFile(pipe, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        text.append(chunk, got);
+    while (ReadFile(pipe, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
     return text;
 }
 
@@ -35,8 +34,8 @@ HANDLE TemporaryFile(const char* prefix)
     GetTempPathA(sizeof folder, folder);
     GetTempFileNameA(folder, prefix, 0, name);
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return CreateFileA(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                       CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    return CreateFileA(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                       FILE_FLAG_DELETE_ON_CLOSE, nullptr);
 }
 
 std::string Contents(HANDLE file)
@@ -83,10 +82,8 @@ std::string LastLine(const std::string& text)
     std::istringstream lines(text);
     std::string line, last;
     while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            last = line;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) last = line;
     }
     return last;
 }
@@ -97,8 +94,7 @@ std::vector<std::string> Lines(const std::string& text)
     std::istringstream stream(text);
     std::vector<std::string> lines;
     for (std::string line; std::getline(stream, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
     return lines;
@@ -116,11 +112,9 @@ class RadiocfgTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!radio.IsAvailable())
-            GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
+        if (!radio.IsAvailable()) GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
         radio.Start("");
-        if (radio2.IsAvailable())
-            radio2.Start("");
+        if (radio2.IsAvailable()) radio2.Start("");
         char folder[MAX_PATH];
         GetTempPathA(sizeof folder, folder);
         configPath = std::string(folder) + "radiocfg-test-" + std::to_string(GetCurrentProcessId());
@@ -131,22 +125,21 @@ protected:
         DeleteFileA((configPath + ".dwn").c_str());
         DeleteFileA((configPath + ".trace").c_str());
         radio.Start("");
-        if (radio2.IsAvailable())
-            radio2.Start("");
+        if (radio2.IsAvailable()) radio2.Start("");
     }
 
     bool HasSecondRadio() const { return radio2.IsAvailable(); }
-    std::string BothPorts() const
-    {
-        return PortArgument() + " --port " + std::to_string(radio2.Port());
-    }
+    std::string BothPorts() const { return PortArgument() + " --port " + std::to_string(radio2.Port()); }
     std::string Name() const { return "COM" + std::to_string(radio.Port()); }
     std::string Name2() const { return "COM" + std::to_string(radio2.Port()); }
 
     std::string PortArgument() const { return "--port " + std::to_string(radio.Port()); }
     std::string FileArgument() const { return " \"" + configPath + ".cfg\""; }
     // The radio's own values, in a file.
-    void SaveRadiosFile() { ASSERT_EQ(Radiocfg("read " + PortArgument() + " --out \"" + configPath + "\"").exitCode, 0u); }
+    void SaveRadiosFile()
+    {
+        ASSERT_EQ(Radiocfg("read " + PortArgument() + " --out \"" + configPath + "\"").exitCode, 0u);
+    }
     // The file with channel 3 changed.
     void ChangeChannel3(const char* value)
     {
@@ -162,7 +155,7 @@ protected:
     std::string configPath;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(RadiocfgTest, ReadPrintsTheParametersAndExportsThem)
 {
@@ -271,8 +264,7 @@ TEST_F(RadiocfgTest, PortsListsTheRegisteredPorts)
 TEST_F(RadiocfgTest, DetectFindsTheRadiosPortAndRate)
 {
     radio.Start("--baud 57600");
-    if (HasSecondRadio())
-        radio2.Start("--silent");
+    if (HasSecondRadio()) radio2.Start("--silent");
     radio.NewCommands();
     Outcome found = Radiocfg("detect");
     EXPECT_EQ(found.exitCode, 0u) << found.err;
@@ -290,15 +282,15 @@ TEST_F(RadiocfgTest, DetectFindsTheRadiosPortAndRate)
 
     Outcome json = Radiocfg("detect --json");
     EXPECT_EQ(json.exitCode, 1u);
-    EXPECT_EQ(Lines(json.out), (std::vector<std::string>{"{", "  \"command\": \"detect\",",
-                                                         "  \"result\": \"Failure\",",
-                                                         "  \"status\": \"Find Radio Failure\",",
-                                                         "  \"port\": null,", "  \"baud\": null", "}"}));
+    EXPECT_EQ(Lines(json.out),
+              (std::vector<std::string>{"{", "  \"command\": \"detect\",", "  \"result\": \"Failure\",",
+                                        "  \"status\": \"Find Radio Failure\",", "  \"port\": null,",
+                                        "  \"baud\": null", "}"}));
     radio.Start("--baud 57600");
     json = Radiocfg("detect --json");
     EXPECT_EQ(json.exitCode, 0u);
-    EXPECT_NE(json.out.find("\"result\": \"Success\",\r\n  \"status\": \"Find Radio Success\",\r\n  \"port\": \""
-                            + Name() + "\",\r\n  \"baud\": 57600\r\n}"),
+    EXPECT_NE(json.out.find("\"result\": \"Success\",\r\n  \"status\": \"Find Radio Success\",\r\n  \"port\": \"" +
+                            Name() + "\",\r\n  \"baud\": 57600\r\n}"),
               std::string::npos)
         << json.out;
 }
@@ -385,8 +377,7 @@ TEST_F(RadiocfgTest, TraceRecordsEveryByteAsTheExchangeGoes)
 
     // A search among silent radios takes seconds; it is ended during the first ones.
     radio.Start("--silent");
-    if (HasSecondRadio())
-        radio2.Start("--silent");
+    if (HasSecondRadio()) radio2.Start("--silent");
     DeleteFileA(trace.c_str());
     Outcome hung = Radiocfg("detect --trace \"" + trace + "\"", 2000);
     EXPECT_EQ(hung.exitCode, 999u);
@@ -401,8 +392,7 @@ TEST_F(RadiocfgTest, TraceRecordsEveryByteAsTheExchangeGoes)
 
 TEST_F(RadiocfgTest, SeveralRadiosAtOnceGiveOneResultLineEach)
 {
-    if (!HasSecondRadio())
-        GTEST_SKIP() << "no second simulated radio";
+    if (!HasSecondRadio()) GTEST_SKIP() << "no second simulated radio";
     SaveRadiosFile();
     radio.NewCommands();
     radio2.NewCommands();
@@ -432,10 +422,12 @@ TEST_F(RadiocfgTest, SeveralRadiosAtOnceGiveOneResultLineEach)
     Outcome json = Radiocfg("verify --json " + BothPorts() + FileArgument());
     EXPECT_EQ(json.exitCode, 1u);
     EXPECT_NE(json.out.find("  \"command\": \"verify\",\r\n  \"result\": \"Failure\",\r\n  \"results\": [\r\n    {\r\n"
-                            "      \"port\": \"" + Name() + "\",\r\n      \"result\": \"Success\","),
+                            "      \"port\": \"" +
+                            Name() + "\",\r\n      \"result\": \"Success\","),
               std::string::npos)
         << json.out;
-    EXPECT_NE(json.out.find("      \"port\": \"" + Name2() + "\",\r\n      \"result\": \"Failure\","), std::string::npos);
+    EXPECT_NE(json.out.find("      \"port\": \"" + Name2() + "\",\r\n      \"result\": \"Failure\","),
+              std::string::npos);
 }
 
 // As on Windows, a port another program holds is refused, and the others still run.

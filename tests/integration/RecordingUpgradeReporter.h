@@ -10,7 +10,10 @@
 // Hands the upgrade a firmware file and a port and keeps what it reports.
 class CRecordingUpgradeReporter : public IUpgradeReporter {
 public:
-    CRecordingUpgradeReporter(std::string path, int port) : m_path(std::move(path)), m_port(port) {}
+    CRecordingUpgradeReporter(std::string path, int port)
+        : m_path(std::move(path))
+        , m_port(port)
+    {}
 
     bool ChooseFirmwareFile(std::string& path) override
     {
@@ -38,8 +41,7 @@ private:
 inline std::string FirmwareImage(std::size_t size)
 {
     std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 13 + i / 256 * 5) & 0xFF);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 13 + i / 256 * 5) & 0xFF);
     return bytes;
 }
 

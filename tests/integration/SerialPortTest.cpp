@@ -46,8 +46,7 @@ class SerialPortTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!radio.IsAvailable())
-            GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
+        if (!radio.IsAvailable()) GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
         radio.Start("");
     }
 
@@ -55,8 +54,7 @@ protected:
     bool PortIsFree() const
     {
         HANDLE other = radio.TakePort();
-        if (other == INVALID_HANDLE_VALUE)
-            return false;
+        if (other == INVALID_HANDLE_VALUE) return false;
         CloseHandle(other);
         return true;
     }
@@ -65,7 +63,7 @@ protected:
     LineCollector collector;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SerialPortTest, MonitorDiscardsUnreadInputThenDeliversTheRepliesBytes)
 {
@@ -88,7 +86,7 @@ TEST_F(SerialPortTest, CloseEndsTheMonitorAndFreesThePortAtOnce)
     EXPECT_FALSE(port.IsMonitoring());
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(PortIsFree());
-    port.Close();  // a second close is harmless
+    port.Close(); // a second close is harmless
 }
 
 TEST_F(SerialPortTest, NothingWritesIntoAPortObjectAfterItIsGone)
@@ -99,7 +97,7 @@ TEST_F(SerialPortTest, NothingWritesIntoAPortObjectAfterItIsGone)
         auto* port = new (storage.data()) CSerialPort(&collector);
         ASSERT_TRUE(port->Open(radio.Port(), 38400));
         ASSERT_TRUE(port->StartMonitor());
-        std::this_thread::sleep_for(milliseconds(20));  // the monitor is waiting for events
+        std::this_thread::sleep_for(milliseconds(20)); // the monitor is waiting for events
         port->~CSerialPort();
         std::fill(storage.begin(), storage.end(), kPattern);
         std::this_thread::sleep_for(milliseconds(100));

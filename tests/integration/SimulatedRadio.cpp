@@ -17,15 +17,14 @@ std::string Environment(const std::string& name)
     return value ? value : "";
 }
 
-}  // namespace
+} // namespace
 
 std::string WindowsPathOf(const std::string& unixPath)
 {
 #ifdef _WIN32
     std::string path = "Z:" + unixPath;
     for (char& c : path) {
-        if (c == '/')
-            c = '\\';
+        if (c == '/') c = '\\';
     }
     return path;
 #else
@@ -37,11 +36,12 @@ CSimulatedRadio::CSimulatedRadio(const std::string& variables)
     : CSimulatedRadio(std::atoi(Environment(variables + "_COM").c_str()),
                       WindowsPathOf(Environment(variables + "_LOG")),
                       WindowsPathOf(Environment(variables + "_CONTROL")))
-{
-}
+{}
 
 CSimulatedRadio::CSimulatedRadio(int port, std::string logPath, std::string controlPath)
-    : m_port(port), m_logPath(std::move(logPath)), m_controlPath(std::move(controlPath))
+    : m_port(port)
+    , m_logPath(std::move(logPath))
+    , m_controlPath(std::move(controlPath))
 {
     NewCommands();
 }
@@ -69,8 +69,7 @@ std::vector<std::string> CSimulatedRadio::NewCommands()
     std::string all = text.str();
     std::vector<std::string> lines;
     std::istringstream fresh(all.size() >= m_logOffset ? all.substr(m_logOffset) : all);
-    for (std::string line; std::getline(fresh, line);)
-        lines.push_back(line);
+    for (std::string line; std::getline(fresh, line);) lines.push_back(line);
     m_logOffset = all.size();
     return lines;
 }

@@ -34,8 +34,7 @@ std::string TemporaryPath()
     return std::string(folder) + "upgrade-bench-" + std::to_string(GetCurrentProcessId()) + ".dwn";
 }
 
-template <typename Work>
-double TimedMs(Work work)
+template <typename Work> double TimedMs(Work work)
 {
     auto start = std::chrono::steady_clock::now();
     work();
@@ -60,15 +59,15 @@ bool PageExchanges(int port, double& elapsedMs)
 {
     CMemoryRadioPanel panel;
     CComRadioLink link(panel);
-    if (!link.OpenPort(port, CRadioLink::kUpgradeBaud) || !link.SendCommand("boot_start"))
-        return false;
+    if (!link.OpenPort(port, CRadioLink::kUpgradeBaud) || !link.SendCommand("boot_start")) return false;
     FirmwarePacket::Packet packet = FirmwarePacket::BuildPacket(FirmwarePacket::Page{});
     bool answered = true;
     elapsedMs = TimedMs([&] {
-        for (int run = 0; run < kExchangeRuns && answered; ++run)
-            answered = link.SendCommand("write page") && link.SendAndWait(packet.data(), packet.size())
-                       && link.ReplyContains("write OK");
-    }) / kExchangeRuns;
+                    for (int run = 0; run < kExchangeRuns && answered; ++run)
+                        answered = link.SendCommand("write page") && link.SendAndWait(packet.data(), packet.size()) &&
+                                   link.ReplyContains("write OK");
+                }) /
+                kExchangeRuns;
     link.Close();
     return answered;
 }
@@ -79,7 +78,7 @@ void PrintRow(const char* name, double pages, double elapsedMs, double floorMs, 
                 succeeded ? verdict : "FAILED");
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {
@@ -102,7 +101,7 @@ int main()
     PrintRow("upgrade 64 KiB at 115200", pages, upgradeMs, floorMs, upgraded,
              upgradeMs <= floorMs * kGoalRatio ? "within goal (15 %)" : "over goal (15 %)");
     PrintRow("one page's exchanges", 1, exchangeMs, kLineMsPerPage, exchanged, "no pause");
-    std::printf("gap per page %.1f ms, of which reply latency beyond the line %.1f ms\n",
-                (upgradeMs - floorMs) / pages, exchangeMs - kLineMsPerPage);
+    std::printf("gap per page %.1f ms, of which reply latency beyond the line %.1f ms\n", (upgradeMs - floorMs) / pages,
+                exchangeMs - kLineMsPerPage);
     return 0;
 }

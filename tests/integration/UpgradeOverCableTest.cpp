@@ -43,8 +43,7 @@ class UpgradeOverCableTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!radio.IsAvailable())
-            GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
+        if (!radio.IsAvailable()) GTEST_SKIP() << "no simulated radio (run through tools/test.sh)";
         radio.NewCommands();
     }
     void TearDown() override
@@ -68,14 +67,13 @@ protected:
     CRecordingUpgradeReporter reporter{path, radio.Port()};
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(UpgradeOverCableTest, RadioTakesEveryWholePageInOrder)
 {
     std::string image = FirmwareImage(4096 + 256 * 6 + 40);
     std::string firmwareOut = FirmwareOutPath();
-    if (!firmwareOut.empty())
-        std::remove(firmwareOut.c_str());
+    if (!firmwareOut.empty()) std::remove(firmwareOut.c_str());
     radio.Start("");
 
     ASSERT_TRUE(Upgrade(image));
@@ -88,8 +86,7 @@ TEST_F(UpgradeOverCableTest, RadioTakesEveryWholePageInOrder)
     expected.push_back("ISP finish");
     EXPECT_EQ(radio.NewCommands(), expected);
     EXPECT_EQ(reporter.progress.size(), 6u);
-    if (firmwareOut.empty())
-        return;
+    if (firmwareOut.empty()) return;
     std::string taken;
     for (int attempt = 0; attempt < 50 && taken.empty(); ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

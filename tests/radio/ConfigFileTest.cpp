@@ -23,8 +23,7 @@ std::string ReadFile(const std::string& path)
 int FilesIn(const std::string& folder)
 {
     int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        count += entry.is_regular_file();
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) count += entry.is_regular_file();
     return count;
 }
 
@@ -33,8 +32,7 @@ protected:
     ConfigFileTest() { std::filesystem::create_directory(folder); }
     ~ConfigFileTest() override
     {
-        for (const char* name : {"a.cfg", "b.cfg", "ro.cfg"})
-            std::filesystem::remove(folder + name);
+        for (const char* name : {"a.cfg", "b.cfg", "ro.cfg"}) std::filesystem::remove(folder + name);
         std::filesystem::remove(folder);
     }
 
@@ -74,7 +72,8 @@ TEST_F(ConfigFileTest, ExportWritesSixteenLinesInOrderWithMinusOneForNoSelection
     std::string expected;
     for (int channel = 0; channel < kChannelCount; ++channel)
         expected += "Channel" + std::to_string(channel) + "," + Frequency(channel) + "\r\n";
-    expected += "ProtocolType,1\r\nCurrentChannel,4\r\nPortBaudRate,3\r\nLinkBaudRate,2\r\nHighPower,1\r\nLowPower,2\r\n";
+    expected +=
+        "ProtocolType,1\r\nCurrentChannel,4\r\nPortBaudRate,3\r\nLinkBaudRate,2\r\nHighPower,1\r\nLowPower,2\r\n";
     EXPECT_EQ(ReadFile(folder + "a.cfg"), expected);
     EXPECT_EQ(panel.StatusText(), "Export Config Success");
     EXPECT_TRUE(panel.StatusSuccess());
@@ -131,8 +130,7 @@ TEST_F(ConfigFileTest, ExportedFileRestoresEveryField)
     CConfigFile(fresh).ImportConfig();
     EXPECT_EQ(fresh.StatusText(), "Import Config Success");
     EXPECT_TRUE(fresh.FileDialogs().back().open);
-    for (int channel = 0; channel < kChannelCount; ++channel)
-        EXPECT_EQ(fresh.ChannelText(channel), Frequency(channel));
+    for (int channel = 0; channel < kChannelCount; ++channel) EXPECT_EQ(fresh.ChannelText(channel), Frequency(channel));
     for (RadioList list : {RadioList::Protocol, RadioList::CurrentChannel, RadioList::PortBaud, RadioList::LinkBaud,
                            RadioList::HighPower, RadioList::LowPower})
         EXPECT_EQ(fresh.SelectedIndex(list), panel.SelectedIndex(list));
@@ -183,8 +181,7 @@ TEST_F(ConfigFileTest, KeysMatchAsSubstringsAndOnlyTheSecondPieceIsTheValue)
     EXPECT_EQ(panel.SelectedIndex(RadioList::LowPower), 1);
     config.ApplyLine("Channel4,431.00000,junk,more");
     EXPECT_EQ(panel.ChannelText(4), "431.00000");
-    for (const char* line : {"Channel5,", "Channel5", "", "Unknown,3"})
-        config.ApplyLine(line);
+    for (const char* line : {"Channel5,", "Channel5", "", "Unknown,3"}) config.ApplyLine(line);
     EXPECT_EQ(panel.ChannelText(5), "");
 }
 
@@ -198,7 +195,7 @@ TEST_F(ConfigFileTest, ListValuesFollowTheSelectionRule)
     EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), -1);
     config.ApplyLine("PortBaudRate,x");
     EXPECT_EQ(panel.SelectedIndex(RadioList::PortBaud), 0);
-    config.ApplyConfig("LinkBaudRate,0\r\nProtocolType,1\r\n");  // the protocol's offer replaces the rate
+    config.ApplyConfig("LinkBaudRate,0\r\nProtocolType,1\r\n"); // the protocol's offer replaces the rate
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 9600");
     panel.SetChannelText(4, "469.00000");
     config.ApplyConfig("ProtocolType,2\r\nLinkBaudRate,0\r\nChannel3,411.00000\r\nChannel3,412.00000\r\n");
@@ -211,7 +208,7 @@ TEST_F(ConfigFileTest, ImportOfTheSelectedProtocolOffersItsLinkRatesAgain)
 {
     panel.SelectListItem(RadioList::Protocol, 1);
     panel.ClearList(RadioList::LinkBaud);
-    panel.AddListItem(RadioList::LinkBaud, "UNKNOW");  // as a read without a link rate leaves it
+    panel.AddListItem(RadioList::LinkBaud, "UNKNOW"); // as a read without a link rate leaves it
     panel.SelectListItem(RadioList::LinkBaud, 0);
     config.ApplyConfig("ProtocolType,1\r\nLinkBaudRate,2\r\n");
     EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3);
@@ -226,4 +223,4 @@ TEST_F(ConfigFileTest, LongLinesComeInPieces)
     EXPECT_EQ(panel.ChannelText(8), "433.00000");
 }
 
-}  // namespace
+} // namespace

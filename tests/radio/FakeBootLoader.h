@@ -12,11 +12,11 @@ class CFakeBootLoader : public ISerialTransport {
 public:
     ISerialReceiver* receiver = nullptr;
     bool openSucceeds = true;
-    int refusedWritePage = 0;  // this "write page" (from 1) lacks "get page"
-    int failedPage = 0;        // this page (from 1) is answered "write failed"
+    int refusedWritePage = 0; // this "write page" (from 1) lacks "get page"
+    int failedPage = 0; // this page (from 1) is answered "write failed"
     std::function<void(int)> onPage;
-    std::vector<std::string> sent;  // packets as "page"
-    std::string firmware;           // the pages taken, checksums stripped
+    std::vector<std::string> sent; // packets as "page"
+    std::string firmware; // the pages taken, checksums stripped
     int baud = 0;
     int port = 0;
     bool open = false;
@@ -46,14 +46,12 @@ public:
 private:
     std::string TakePage(const std::string& packet)
     {
-        if (onPage)
-            onPage(m_pages + 1);
+        if (onPage) onPage(m_pages + 1);
         unsigned sum = 0;
-        for (std::size_t i = 0; i < 256; ++i)
-            sum += static_cast<unsigned char>(packet[i]);
-        if (++m_pages == failedPage)
-            return "write failed";
-        if (static_cast<unsigned char>(packet[256]) != sum >> 8 || static_cast<unsigned char>(packet[257]) != (sum & 0xFF))
+        for (std::size_t i = 0; i < 256; ++i) sum += static_cast<unsigned char>(packet[i]);
+        if (++m_pages == failedPage) return "write failed";
+        if (static_cast<unsigned char>(packet[256]) != sum >> 8 ||
+            static_cast<unsigned char>(packet[257]) != (sum & 0xFF))
             return "checksum error";
         firmware += packet.substr(0, 256);
         return "write OK";

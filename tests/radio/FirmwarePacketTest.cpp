@@ -25,4 +25,4 @@ TEST(FirmwarePacketTest, ProgressOfLargeFilesStaysInRangeAndEndsFull)
     }
 }
 
-}  // namespace
+} // namespace

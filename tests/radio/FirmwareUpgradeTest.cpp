@@ -17,7 +17,9 @@ using Texts = std::vector<std::string>;
 // Records the calls, and whether the port was still open at the result.
 class CRecordingReporter : public IUpgradeReporter {
 public:
-    explicit CRecordingReporter(const CFakeBootLoader& boot) : m_boot(boot) {}
+    explicit CRecordingReporter(const CFakeBootLoader& boot)
+        : m_boot(boot)
+    {}
 
     bool ChooseFirmwareFile(std::string& chosen) override
     {
@@ -46,16 +48,14 @@ private:
 std::string Pattern(std::size_t size)
 {
     std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
     return bytes;
 }
 
 Texts Exchange(int pages)
 {
     Texts words{"boot_start"};
-    for (int page = 0; page < pages; ++page)
-        words.insert(words.end(), {"write page", "page"});
+    for (int page = 0; page < pages; ++page) words.insert(words.end(), {"write page", "page"});
     return words;
 }
 
@@ -63,7 +63,8 @@ class FirmwareUpgradeTest : public ::testing::Test {
 protected:
     ~FirmwareUpgradeTest() override { std::remove(reporter.path.c_str()); }
 
-    void Run(const std::string& file, const std::function<void()>& arrange = [] {})
+    void Run(
+        const std::string& file, const std::function<void()>& arrange = [] {})
     {
         boot = CFakeBootLoader{};
         boot.receiver = &link;
@@ -94,8 +95,8 @@ TEST_F(FirmwareUpgradeTest, SendsTheFirstPageAndTheWholePagesOfTheBody)
         std::vector<int> progress;
     } cases[] = {
         {Pattern(4096 + 256 * 3), 4, {5000, 7500, 10000}},
-        {Pattern(4096 + 256 * 2 + 100), 3, {5898, 8847}},  // the short tail is left out
-        {std::string(4097, '\xFF'), 1, {}},                // the fake checks the checksum bytes FF 00
+        {Pattern(4096 + 256 * 2 + 100), 3, {5898, 8847}}, // the short tail is left out
+        {std::string(4097, '\xFF'), 1, {}}, // the fake checks the checksum bytes FF 00
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.size());
@@ -125,7 +126,10 @@ TEST_F(FirmwareUpgradeTest, FailuresStopTheExchangeWhereTheyHappen)
         {"missing file", file, [&] { reporter.path += ".none"; }, {}, "choose begin failure"},
         {"port refused", file, [&] { boot.openSucceeds = false; }, {}, "choose begin failure"},
         {"cancelled", file, [&] { reporter.cancel = true; }, {}, "choose"},
-        {"refused write page", file, [&] { boot.refusedWritePage = 1; }, {"boot_start", "write page"},
+        {"refused write page",
+         file,
+         [&] { boot.refusedWritePage = 1; },
+         {"boot_start", "write page"},
          "choose begin failure"},
         {"failed page", file, [&] { boot.failedPage = 3; }, Exchange(3), "choose begin failure"},
         {"file shrinks", file,
@@ -147,4 +151,4 @@ TEST_F(FirmwareUpgradeTest, FailuresStopTheExchangeWhereTheyHappen)
     }
 }
 
-}  // namespace
+} // namespace

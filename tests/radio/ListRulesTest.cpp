@@ -20,18 +20,18 @@ class ListRulesTest : public RadioFixture {};
 
 TEST_F(ListRulesTest, ChoosingAProtocolOffersItsLinkRates)
 {
-    panel.SelectListItem(RadioList::Protocol, 3);  // TRIMMK3
+    panel.SelectListItem(RadioList::Protocol, 3); // TRIMMK3
     EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 1);
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
 
-    panel.SelectListItem(RadioList::Protocol, 1);  // TRANSMDS
+    panel.SelectListItem(RadioList::Protocol, 1); // TRANSMDS
     EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3);
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 9600");
     panel.SelectListItem(RadioList::LinkBaud, 2);
-    panel.SelectListItem(RadioList::Protocol, 1);  // the same again keeps the rate
+    panel.SelectListItem(RadioList::Protocol, 1); // the same again keeps the rate
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
 
-    panel.SelectListItem(RadioList::Protocol, 6);  // BURN-IN
+    panel.SelectListItem(RadioList::Protocol, 6); // BURN-IN
     EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 0);
     EXPECT_EQ(panel.SelectedIndex(RadioList::LinkBaud), -1);
 }
@@ -52,10 +52,17 @@ TEST_F(ListRulesTest, ChannelCheckNormalisesRefusesOrLeavesBlanks)
 {
     const struct {
         const char* typed;
-        const char* shown;  // nullptr: refused
-    } cases[] = {{"470", "470.00000"}, {" 410.5 ", "410.50000"}, {"450.123456", "450.12346"},
-                 {"415abc", "415.00000"}, {"", ""}, {"   ", "   "}, {"409.99999", nullptr},
-                 {"470.00001", nullptr}, {"abc", nullptr}, {"nan", nullptr}};
+        const char* shown; // nullptr: refused
+    } cases[] = {{"470", "470.00000"},
+                 {" 410.5 ", "410.50000"},
+                 {"450.123456", "450.12346"},
+                 {"415abc", "415.00000"},
+                 {"", ""},
+                 {"   ", "   "},
+                 {"409.99999", nullptr},
+                 {"470.00001", nullptr},
+                 {"abc", nullptr},
+                 {"nan", nullptr}};
     for (const auto& c : cases) {
         panel.SetChannelText(6, c.typed);
         const size_t errors = panel.Errors().size();

@@ -31,8 +31,7 @@ protected:
     static std::vector<std::string> Openings(int port, std::vector<int> bauds)
     {
         std::vector<std::string> openings;
-        for (int baud : bauds)
-            openings.push_back(std::to_string(port) + " " + std::to_string(baud));
+        for (int baud : bauds) openings.push_back(std::to_string(port) + " " + std::to_string(baud));
         return openings;
     }
 
@@ -51,8 +50,7 @@ TEST_F(RadioFinderTest, TriesEachPortAtEachRateUntilTheRadioAnswersThenTakesItOu
     EXPECT_EQ(found.port, 5);
     EXPECT_EQ(found.baud, 57600);
     std::vector<std::string> openings = Openings(3, {9600, 19200, 38400, 57600, 115200});
-    for (const std::string& opening : Openings(5, {9600, 19200, 38400, 57600}))
-        openings.push_back(opening);
+    for (const std::string& opening : Openings(5, {9600, 19200, 38400, 57600})) openings.push_back(opening);
     EXPECT_EQ(radio.Openings(), openings);
     std::vector<std::string> sent(9, "control\r");
     sent.push_back("exitcnt\r");
@@ -92,4 +90,4 @@ TEST_F(RadioFinderTest, AStopFromTheProgressEndsTheSearchBeforeItsTry)
     EXPECT_FALSE(radio.IsOpen());
 }
 
-}  // namespace
+} // namespace

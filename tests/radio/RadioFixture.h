@@ -39,7 +39,8 @@ protected:
         answer("cfg_sern\r", "RS2026001");
         answer("SREV\r", "S1.07");
         for (int channel = 0; channel < kChannelCount; ++channel)
-            answer("cfg_ch_" + std::to_string(channel) + "\r", "channel " + std::to_string(channel) + " " + Frequency(channel));
+            answer("cfg_ch_" + std::to_string(channel) + "\r",
+                   "channel " + std::to_string(channel) + " " + Frequency(channel));
     }
 
     // The fields as a read of that radio leaves them.
@@ -62,9 +63,8 @@ protected:
     // Every field valid and every list selected, nothing unlocked.
     void FillWritableValues()
     {
-        for (int channel = 0; channel < kChannelCount; ++channel)
-            panel.SetChannelText(channel, Frequency(channel));
-        panel.SelectListItem(RadioList::Protocol, 1);  // TRANSMDS, offers 4800 9600 19200
+        for (int channel = 0; channel < kChannelCount; ++channel) panel.SetChannelText(channel, Frequency(channel));
+        panel.SelectListItem(RadioList::Protocol, 1); // TRANSMDS, offers 4800 9600 19200
         panel.SelectListItem(RadioList::CurrentChannel, 4);
         panel.SelectListItem(RadioList::PortBaud, 3);
         panel.SelectListItem(RadioList::LinkBaud, 2);

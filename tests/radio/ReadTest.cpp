@@ -204,4 +204,4 @@ TEST_F(ReadTest, ConnectAndDisconnectLookForTheirAnswers)
     EXPECT_EQ(radio.Sent(), (std::vector<std::string>{"control\r", "exitcnt\r"}));
 }
 
-}  // namespace
+} // namespace

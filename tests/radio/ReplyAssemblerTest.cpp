@@ -12,8 +12,7 @@ namespace {
 
 void Feed(CReplyAssembler& assembler, const std::string& bytes)
 {
-    for (char byte : bytes)
-        assembler.OnByte(static_cast<unsigned char>(byte));
+    for (char byte : bytes) assembler.OnByte(static_cast<unsigned char>(byte));
 }
 
 // A reply begun, with unread input already discarded.
@@ -23,15 +22,15 @@ void BeginOpen(CReplyAssembler& assembler)
     assembler.Open();
 }
 
-}  // namespace
+} // namespace
 
 TEST(ReplyAssembly, CompleteRepliesOfByteSequences)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"\r\nOK\r\nlater\r\n", "\rOK"},
-        {"cfg_prtl\r\nprotocol HUACE\r\n", "\rprotocol HUACE"},  // the echo is dropped
-        {"\r\n\rA\r", "\rA"},                                    // an empty line neither ends nor extends
-        {"\r\nOKACKmore", "\rOK"},  // the letters end the reply and are not its text
+        {"cfg_prtl\r\nprotocol HUACE\r\n", "\rprotocol HUACE"}, // the echo is dropped
+        {"\r\n\rA\r", "\rA"}, // an empty line neither ends nor extends
+        {"\r\nOKACKmore", "\rOK"}, // the letters end the reply and are not its text
         {"\r\nACK", "\r"},
         {"\r\nAC", ""},
         {"ACK", ""},
@@ -82,8 +81,7 @@ TEST(ReplyAssembly, WaitTimesOutOnAnIncompleteReplyAndTheSnapshotStaysUsable)
     Feed(assembler, "\r\npartial");
     EXPECT_FALSE(assembler.WaitComplete(30ms));
     std::thread late([&] { Feed(assembler, std::string(10000, 'x')); });
-    for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(assembler.Snapshot().compare(0, 8, "\rpartial"), 0);
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(assembler.Snapshot().compare(0, 8, "\rpartial"), 0);
     late.join();
     EXPECT_EQ(assembler.Snapshot().size(), 8u + 10000u);
 }

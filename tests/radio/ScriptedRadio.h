@@ -44,8 +44,7 @@ public:
     bool StartMonitor() override { return m_open; }
     bool Send(const void* bytes, std::size_t length) override
     {
-        if (!m_open)
-            return true;
+        if (!m_open) return true;
         std::string command(static_cast<const char*>(bytes), length);
         m_sent.push_back(command);
         Deliver(m_late);
@@ -62,8 +61,7 @@ public:
 private:
     void Deliver(const std::string& bytes)
     {
-        for (char byte : bytes)
-            m_receiver->OnSerialByte(static_cast<unsigned char>(byte));
+        for (char byte : bytes) m_receiver->OnSerialByte(static_cast<unsigned char>(byte));
     }
 
     ISerialReceiver* m_receiver = nullptr;

@@ -36,6 +36,5 @@ TEST(PortItems, ItemNamesItsPortAndAnItemWithoutANumberNamesNone)
 {
     EXPECT_EQ(PortItem(7), " COM7");
     EXPECT_EQ(PortItemNumber(PortItem(255)), 255);
-    for (const char* item : {"", " COM", "COM7", " COMx"})
-        EXPECT_EQ(PortItemNumber(item), 0) << item;
+    for (const char* item : {"", " COM", "COM7", " COMx"}) EXPECT_EQ(PortItemNumber(item), 0) << item;
 }

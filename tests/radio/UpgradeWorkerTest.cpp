@@ -10,17 +10,18 @@ namespace {
 
 using namespace std::chrono;
 
-template <typename Condition>
-bool Eventually(Condition condition)
+template <typename Condition> bool Eventually(Condition condition)
 {
     const auto deadline = steady_clock::now() + seconds(2);
-    while (!condition() && steady_clock::now() < deadline)
-        std::this_thread::sleep_for(milliseconds(5));
+    while (!condition() && steady_clock::now() < deadline) std::this_thread::sleep_for(milliseconds(5));
     return condition();
 }
 
 // Long enough for a wrongly repeated run to start.
-void SeveralPolls() { std::this_thread::sleep_for(milliseconds(250)); }
+void SeveralPolls()
+{
+    std::this_thread::sleep_for(milliseconds(250));
+}
 
 TEST(UpgradeWorkerTest, EachRequestRunsOnceAndOneDuringARunIsAbsorbed)
 {
@@ -28,8 +29,7 @@ TEST(UpgradeWorkerTest, EachRequestRunsOnceAndOneDuringARunIsAbsorbed)
     std::atomic<bool> release{false};
     CUpgradeWorker worker([&] {
         ++runs;
-        while (!release)
-            std::this_thread::sleep_for(milliseconds(1));
+        while (!release) std::this_thread::sleep_for(milliseconds(1));
     });
     worker.Request();
     SeveralPolls();
@@ -67,4 +67,4 @@ TEST(UpgradeWorkerTest, StopWaitsForTheRunningUpgradeAndEndsTheThread)
     EXPECT_EQ(runs, 1) << "the worker ran again after Stop";
 }
 
-}  // namespace
+} // namespace

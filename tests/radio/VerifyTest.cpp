@@ -13,8 +13,7 @@ protected:
     void SetUp() override
     {
         AnswerLikeHealthyRadio();
-        for (int channel = 0; channel < kChannelCount; ++channel)
-            panel.SetChannelText(channel, Frequency(channel));
+        for (int channel = 0; channel < kChannelCount; ++channel) panel.SetChannelText(channel, Frequency(channel));
         panel.SetChannelText(1, "416.125");
         SelectHealthyValues();
     }
@@ -30,8 +29,7 @@ protected:
     // The box's lines, or nothing when no box was shown.
     Lines Reported() const
     {
-        if (panel.Reports().empty())
-            return {};
+        if (panel.Reports().empty()) return {};
         Lines lines(1);
         for (char c : panel.Reports().back().message) {
             if (c == '\n')
@@ -70,18 +68,17 @@ TEST_F(VerifyTest, EveryDifferenceIsListedAndTheWindowKeepsItsValues)
     EXPECT_FALSE(panel.StatusSuccess());
     ASSERT_EQ(panel.Reports().size(), 1u);
     EXPECT_EQ(panel.Reports().back().caption, "Verify Failure");
-    EXPECT_EQ(Reported(), (Lines{"Channel3: window 426.12500, radio 426.12501",
-                                 "Channel7: window 446.12500, radio 446.12499",
-                                 "Protocol Type: window TRANSMDS, radio HUACE",
-                                 "Current Channel: window Channel3, radio Channel10",
-                                 "Port BaudRate: window 57600, radio 9600", "Link BaudRate: window 19200, radio 4800"}));
+    EXPECT_EQ(Reported(),
+              (Lines{"Channel3: window 426.12500, radio 426.12501", "Channel7: window 446.12500, radio 446.12499",
+                     "Protocol Type: window TRANSMDS, radio HUACE", "Current Channel: window Channel3, radio Channel10",
+                     "Port BaudRate: window 57600, radio 9600", "Link BaudRate: window 19200, radio 4800"}));
     EXPECT_EQ(verifier.Differences().size(), 6u);
     std::vector<std::string> asValues;
     for (const VerifyMismatch& mismatch : result.differences)
         asValues.push_back(mismatch.key + " " + mismatch.held + " " + mismatch.radio);
-    EXPECT_EQ(asValues, (Lines{"Channel3 426.12500 426.12501", "Channel7 446.12500 446.12499",
-                               "ProtocolType TRANSMDS HUACE", "CurrentChannel Channel3 Channel10",
-                               "PortBaudRate 57600 9600", "LinkBaudRate 19200 4800"}));
+    EXPECT_EQ(asValues,
+              (Lines{"Channel3 426.12500 426.12501", "Channel7 446.12500 446.12499", "ProtocolType TRANSMDS HUACE",
+                     "CurrentChannel Channel3 Channel10", "PortBaudRate 57600 9600", "LinkBaudRate 19200 4800"}));
     EXPECT_EQ(panel.ChannelText(1), "416.125");
     EXPECT_EQ(panel.ChannelText(3), Frequency(3));
     EXPECT_EQ(panel.ListText(RadioList::Protocol), " TRANSMDS");
@@ -102,7 +99,8 @@ TEST_F(VerifyTest, ValuesTheReadCannotSelectAreComparedAsTheRadioNamesThem)
     radio.Answer("cfg_baud\r", Line("link baud 9600"));
     const RadioResult result = verifier.Verify();
     EXPECT_FALSE(result.success);
-    EXPECT_EQ(Reported(), (Lines{"Current Channel: window none, radio Channel3", "Link BaudRate: window 19200, radio 9600"}));
+    EXPECT_EQ(Reported(),
+              (Lines{"Current Channel: window none, radio Channel3", "Link BaudRate: window 19200, radio 9600"}));
     ASSERT_EQ(result.differences.size(), 2u);
     EXPECT_EQ(result.differences[0].held, "");
 
@@ -174,4 +172,4 @@ TEST(RadioConfigTest, ComparisonNamesEachDifferenceByKeyAndPlace)
     EXPECT_TRUE(CompareConfigs(held, held).empty());
 }
 
-}  // namespace
+} // namespace

@@ -62,7 +62,7 @@ TEST_F(WriteTest, InvalidValueIsNamedAndNothingIsSent)
         {[this] { panel.SetChannelText(5, "470.00001"); }, "Channel5: Invalid!"},
         {[this] { panel.SetChannelText(7, "450." + std::string(200, '0')); }, "Channel7: Invalid!"},
         {[this] { panel.SelectListItem(RadioList::PortBaud, -1); }, "Port BaudRate:Invalid!"},
-        {[this] { panel.SelectListItem(RadioList::Protocol, 6); }, "Link BaudRate:Invalid!"},  // BURN-IN
+        {[this] { panel.SelectListItem(RadioList::Protocol, 6); }, "Link BaudRate:Invalid!"}, // BURN-IN
         {[this] { panel.SetFieldText(RadioField::SerialNumber, ""); }, "SN:Invalid!"},
     };
     for (const auto& c : cases) {
@@ -96,7 +96,7 @@ TEST_F(WriteTest, CodesOfTT450SAndOfAnUnknownLinkRate)
     panel.SelectListItem(RadioList::Protocol, 8);
     operations.WriteParameters();
     EXPECT_EQ(radio.Sent().back(), "cfg_prtl 1\r");
-    EXPECT_EQ(radio.Sent()[12], "cfg_baud 2\r");  // its default, 9600
+    EXPECT_EQ(radio.Sent()[12], "cfg_baud 2\r"); // its default, 9600
 
     panel.ClearList(RadioList::LinkBaud);
     panel.AddListItem(RadioList::LinkBaud, "UNKNOW");
@@ -132,4 +132,4 @@ TEST_F(WriteTest, PortThatDoesNotOpenReportsFailureWithoutMessage)
     EXPECT_EQ(panel.StatusText(), "Write Failure");
 }
 
-}  // namespace
+} // namespace

@@ -11,7 +11,10 @@ namespace {
 
 class ComPortsTest : public ::testing::Test {
 protected:
-    ComPortsTest() { RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr); }
+    ComPortsTest()
+    {
+        RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    }
     ~ComPortsTest() override
     {
         RegCloseKey(key);
@@ -35,7 +38,7 @@ protected:
     HKEY key = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ComPortsTest, EmptyKeyGivesNoPorts)
 {

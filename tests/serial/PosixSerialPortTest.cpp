@@ -30,8 +30,7 @@ public:
         std::unique_lock<std::mutex> guard(m_lock);
         m_bytes.push_back(static_cast<char>(byte));
         m_changed.notify_all();
-        if (m_holdFirst && m_bytes.size() == 1)
-            m_changed.wait(guard, [this] { return m_released; });
+        if (m_holdFirst && m_bytes.size() == 1) m_changed.wait(guard, [this] { return m_released; });
     }
     void OnInputDiscarded() override { OnSerialByte('|'); }
 
@@ -84,8 +83,7 @@ protected:
     }
     void TearDown() override
     {
-        if (radio >= 0)
-            close(radio);
+        if (radio >= 0) close(radio);
     }
 
     std::unique_ptr<CPosixSerialPort> OpenedPort(Collector& receiver, int baud = 38400)
@@ -103,12 +101,10 @@ protected:
         const auto end = steady_clock::now() + limit;
         while (heard.size() < length && steady_clock::now() < end) {
             pollfd wait{radio, POLLIN, 0};
-            if (poll(&wait, 1, 50) <= 0)
-                continue;
+            if (poll(&wait, 1, 50) <= 0) continue;
             char chunk[512];
             const ssize_t got = read(radio, chunk, std::min(sizeof chunk, length - heard.size()));
-            if (got > 0)
-                heard.append(chunk, static_cast<std::size_t>(got));
+            if (got > 0) heard.append(chunk, static_cast<std::size_t>(got));
         }
         return heard;
     }
@@ -118,7 +114,7 @@ protected:
     Collector collector;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PosixSerialPortTest, SendGoesOutAfterTheNoticeAndTheReplyFollowsIt)
 {
@@ -140,7 +136,7 @@ TEST_F(PosixSerialPortTest, NothingReceivedBeforeASendComesAfterItsNotice)
     ASSERT_TRUE(port->Send("cfg_ch_n\r", 9));
     ASSERT_TRUE(collector.WaitFor("|"));
     RadioSays("late line\r\n");
-    std::this_thread::sleep_for(milliseconds(50));  // in the device, unread
+    std::this_thread::sleep_for(milliseconds(50)); // in the device, unread
     ASSERT_TRUE(port->Send("cfg_prtl\r", 9));
     collector.Release();
     EXPECT_EQ(RadioHears(18), "cfg_ch_n\rcfg_prtl\r");
@@ -153,15 +149,13 @@ TEST_F(PosixSerialPortTest, NothingReceivedBeforeASendComesAfterItsNotice)
 TEST_F(PosixSerialPortTest, BytesArriveInOrderAndWholeSendsGoOut)
 {
     auto port = OpenedPort(collector);
-    ASSERT_TRUE(port->Send("cfg_hard\r", 9));  // the monitor runs once its notice came
+    ASSERT_TRUE(port->Send("cfg_hard\r", 9)); // the monitor runs once its notice came
     ASSERT_TRUE(collector.WaitFor("|"));
     EXPECT_EQ(RadioHears(9), "cfg_hard\r");
     std::string stream = "|";
-    for (int i = 0; stream.size() < 6000; ++i)
-        stream += std::to_string(i) + ",";
+    for (int i = 0; stream.size() < 6000; ++i) stream += std::to_string(i) + ",";
     std::thread radioSide([&] {
-        for (std::size_t done = 1; done < stream.size(); done += 700)
-            RadioSays(stream.substr(done, 700));
+        for (std::size_t done = 1; done < stream.size(); done += 700) RadioSays(stream.substr(done, 700));
     });
     radioSide.join();
     EXPECT_TRUE(collector.WaitForCount(stream.size()));
@@ -185,7 +179,7 @@ TEST_F(PosixSerialPortTest, LineIsRaw8N1AtTheRate)
     EXPECT_EQ(line.c_iflag & (IXON | IXOFF | ICRNL), 0u);
     EXPECT_EQ(line.c_oflag & OPOST, 0u);
 
-    ASSERT_TRUE(port->Open(1, 9600));  // opening again stops the old monitor first
+    ASSERT_TRUE(port->Open(1, 9600)); // opening again stops the old monitor first
     ASSERT_TRUE(port->StartMonitor());
     ASSERT_EQ(tcgetattr(radio, &line), 0);
     EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B9600));
@@ -201,7 +195,7 @@ TEST_F(PosixSerialPortTest, APortInUseIsRefusedUntilItIsClosed)
     first->Close();
     EXPECT_FALSE(first->IsMonitoring());
     EXPECT_FALSE(first->IsOpen());
-    first->Close();  // a second close is harmless
+    first->Close(); // a second close is harmless
     EXPECT_TRUE(second.Open(1, 38400));
 }
 
@@ -209,11 +203,11 @@ TEST_F(PosixSerialPortTest, WhatIsNoSerialPortDoesNotOpen)
 {
     CPosixSerialPort port(&collector, {"/nonexistent/ttyUSB0", "/dev/null", device});
     EXPECT_FALSE(port.Open(1, 38400));
-    EXPECT_FALSE(port.Open(2, 38400));  // no line settings
+    EXPECT_FALSE(port.Open(2, 38400)); // no line settings
     EXPECT_FALSE(port.Open(0, 38400));
     EXPECT_FALSE(port.Open(4, 38400));
     EXPECT_FALSE(port.StartMonitor());
-    EXPECT_TRUE(port.Send("x", 1));  // goes nowhere, as on Windows
+    EXPECT_TRUE(port.Send("x", 1)); // goes nowhere, as on Windows
     port.Close();
     EXPECT_TRUE(port.Open(3, 38400));
 }
@@ -229,8 +223,7 @@ TEST_F(PosixSerialPortTest, APortGoesAwayWhileBytesPourIn)
     std::thread radioSide([&] {
         const std::string chunk(64, 'z');
         while (pouring)
-            if (write(radio, chunk.data(), chunk.size()) < 0)
-                std::this_thread::yield();
+            if (write(radio, chunk.data(), chunk.size()) < 0) std::this_thread::yield();
     });
     for (int round = 0; round < 20; ++round) {
         Collector receiver;

@@ -23,11 +23,12 @@ TEST(SerialDevices, StableNamesFirstThenUsbAndAcmDevicesByNumber)
 
     const std::vector<std::string> listed = ListSerialDevices(root.string());
     const std::string r = root.string();
-    EXPECT_EQ(listed, (std::vector<std::string>{r + "/serial/by-id/usb-Acme_A-if00", r + "/serial/by-id/usb-FTDI_B-if00-port0",
-                                                r + "/ttyACM0", r + "/ttyUSB0", r + "/ttyUSB2", r + "/ttyUSB10"}));
-    EXPECT_EQ(DistinctDevices(listed), (std::vector<std::string>{r + "/serial/by-id/usb-Acme_A-if00",
-                                                                 r + "/serial/by-id/usb-FTDI_B-if00-port0",
-                                                                 r + "/ttyUSB2", r + "/ttyUSB10"}));
+    EXPECT_EQ(listed,
+              (std::vector<std::string>{r + "/serial/by-id/usb-Acme_A-if00", r + "/serial/by-id/usb-FTDI_B-if00-port0",
+                                        r + "/ttyACM0", r + "/ttyUSB0", r + "/ttyUSB2", r + "/ttyUSB10"}));
+    EXPECT_EQ(DistinctDevices(listed),
+              (std::vector<std::string>{r + "/serial/by-id/usb-Acme_A-if00", r + "/serial/by-id/usb-FTDI_B-if00-port0",
+                                        r + "/ttyUSB2", r + "/ttyUSB10"}));
     fs::remove_all(root);
     EXPECT_TRUE(ListSerialDevices(root.string()).empty());
 }

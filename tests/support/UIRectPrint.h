@@ -10,4 +10,4 @@ inline void PrintTo(const CUIRect& r, std::ostream* os)
     *os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

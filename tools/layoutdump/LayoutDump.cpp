@@ -36,7 +36,7 @@ int PrintComPorts()
 // What plugging in a serial adapter tells every window; answers within 5 s or gives up.
 int AnnounceDeviceChange()
 {
-    const WPARAM kDevNodesChanged = 0x0007;  // DBT_DEVNODES_CHANGED
+    const WPARAM kDevNodesChanged = 0x0007; // DBT_DEVNODES_CHANGED
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutA(HWND_BROADCAST, WM_DEVICECHANGE, kDevNodesChanged, 0, SMTO_ABORTIFHUNG, 5000,
                                  &result) != 0
@@ -106,10 +106,11 @@ bool WriteWindowPicture(CLayoutDumpWindow& window, const TLayoutDumpArgs& args)
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels;
-    return CClientCapture::Capture(window, width, height, pixels) && CPngFile::WriteBgra(args.png, width, height, pixels);
+    return CClientCapture::Capture(window, width, height, pixels) &&
+           CPngFile::WriteBgra(args.png, width, height, pixels);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -37,7 +37,7 @@ bool ParseProgress(const std::string& value, TLayoutDumpArgs& args, std::string&
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool CLayoutDumpArgs::Parse(int argc, const char* const* argv, TLayoutDumpArgs& args, std::string& error)
 {

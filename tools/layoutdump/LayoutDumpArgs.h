@@ -9,7 +9,7 @@ struct TLayoutDumpArgs {
     bool renderWindow = false;
     std::string statusText;
     bool success = true;
-    int progress = -1;  // 0 to 10000 for a progress bar under the text, else a result
+    int progress = -1; // 0 to 10000 for a progress bar under the text, else a result
     std::string png;
     bool comPorts = false;
     bool messageBoxes = false;

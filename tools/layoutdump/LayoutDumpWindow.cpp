@@ -12,9 +12,12 @@ const int kSkinHeight = 489;
 // Enough rounds for a layout that asks for another one while painting.
 const int kPaintRounds = 8;
 
-}  // namespace
+} // namespace
 
-CLayoutDumpWindow::CLayoutDumpWindow(bool chinese) : WindowImplBase(kSkinWidth, kSkinHeight), m_chinese(chinese) {}
+CLayoutDumpWindow::CLayoutDumpWindow(bool chinese)
+    : WindowImplBase(kSkinWidth, kSkinHeight)
+    , m_chinese(chinese)
+{}
 
 void CLayoutDumpWindow::OnSkinReady()
 {

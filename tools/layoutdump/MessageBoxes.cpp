@@ -33,12 +33,10 @@ bool HasClass(HWND window, const char* name)
 
 BOOL CALLBACK PrintStaticLines(HWND child, LPARAM out)
 {
-    if (!HasClass(child, "Static"))
-        return TRUE;
+    if (!HasClass(child, "Static")) return TRUE;
     std::istringstream lines(TextOf(child));
     for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         std::fprintf(reinterpret_cast<std::FILE*>(out), "line %s\n", line.c_str());
     }
     return TRUE;
@@ -46,8 +44,7 @@ BOOL CALLBACK PrintStaticLines(HWND child, LPARAM out)
 
 BOOL CALLBACK PrintIfMessageBox(HWND window, LPARAM out)
 {
-    if (!::IsWindowVisible(window) || !HasClass(window, "#32770"))
-        return TRUE;
+    if (!::IsWindowVisible(window) || !HasClass(window, "#32770")) return TRUE;
     auto* file = reinterpret_cast<std::FILE*>(out);
     const HWND owner = ::GetWindow(window, GW_OWNER);
     std::fprintf(file, "box %s\n", TextOf(window).c_str());
@@ -56,7 +53,7 @@ BOOL CALLBACK PrintIfMessageBox(HWND window, LPARAM out)
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
 void PrintMessageBoxes(std::FILE* out)
 {

@@ -18,8 +18,8 @@
 #include <unistd.h>
 
 typedef int (*ioctl_fn)(int, unsigned long, ...);
-typedef int (*open_fn)(const char *, int, ...);
-typedef int (*openat_fn)(int, const char *, int, ...);
+typedef int (*open_fn)(const char*, int, ...);
+typedef int (*openat_fn)(int, const char*, int, ...);
 
 static int is_tty(int fd)
 {
@@ -31,17 +31,14 @@ static int is_tty(int fd)
 static int is_pty_slave(int fd)
 {
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode))
-        return 0;
+    if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return 0;
     return major(st.st_rdev) >= 136 && major(st.st_rdev) <= 143;
 }
 
 static int claim(int fd)
 {
-    if (fd < 0 || !is_pty_slave(fd))
-        return fd;
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
-        return fd;
+    if (fd < 0 || !is_pty_slave(fd)) return fd;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
     close(fd);
     errno = EBUSY;
     return -1;
@@ -52,30 +49,28 @@ static mode_t mode_arg(int flags, va_list ap)
     return (flags & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
 }
 
-#define OPEN_WRAPPER(name)                                                   \
-    int name(const char *path, int flags, ...)                               \
-    {                                                                        \
-        static open_fn real;                                                 \
-        va_list ap;                                                          \
-        va_start(ap, flags);                                                 \
-        mode_t mode = mode_arg(flags, ap);                                   \
-        va_end(ap);                                                          \
-        if (!real)                                                           \
-            real = (open_fn)dlsym(RTLD_NEXT, #name);                         \
-        return claim(real(path, flags, mode));                               \
+#define OPEN_WRAPPER(name)                                                                                             \
+    int name(const char* path, int flags, ...)                                                                         \
+    {                                                                                                                  \
+        static open_fn real;                                                                                           \
+        va_list ap;                                                                                                    \
+        va_start(ap, flags);                                                                                           \
+        mode_t mode = mode_arg(flags, ap);                                                                             \
+        va_end(ap);                                                                                                    \
+        if (!real) real = (open_fn)dlsym(RTLD_NEXT, #name);                                                            \
+        return claim(real(path, flags, mode));                                                                         \
     }
 
-#define OPENAT_WRAPPER(name)                                                 \
-    int name(int dir, const char *path, int flags, ...)                      \
-    {                                                                        \
-        static openat_fn real;                                               \
-        va_list ap;                                                          \
-        va_start(ap, flags);                                                 \
-        mode_t mode = mode_arg(flags, ap);                                   \
-        va_end(ap);                                                          \
-        if (!real)                                                           \
-            real = (openat_fn)dlsym(RTLD_NEXT, #name);                       \
-        return claim(real(dir, path, flags, mode));                          \
+#define OPENAT_WRAPPER(name)                                                                                           \
+    int name(int dir, const char* path, int flags, ...)                                                                \
+    {                                                                                                                  \
+        static openat_fn real;                                                                                         \
+        va_list ap;                                                                                                    \
+        va_start(ap, flags);                                                                                           \
+        mode_t mode = mode_arg(flags, ap);                                                                             \
+        va_end(ap);                                                                                                    \
+        if (!real) real = (openat_fn)dlsym(RTLD_NEXT, #name);                                                          \
+        return claim(real(dir, path, flags, mode));                                                                    \
     }
 
 OPEN_WRAPPER(open)
@@ -88,17 +83,15 @@ int ioctl(int fd, unsigned long request, ...)
     static ioctl_fn real_ioctl;
     va_list ap;
     va_start(ap, request);
-    void *arg = va_arg(ap, void *);
+    void* arg = va_arg(ap, void*);
     va_end(ap);
-    if (!real_ioctl)
-        real_ioctl = (ioctl_fn)dlsym(RTLD_NEXT, "ioctl");
+    if (!real_ioctl) real_ioctl = (ioctl_fn)dlsym(RTLD_NEXT, "ioctl");
 
     int rc = real_ioctl(fd, request, arg);
-    if (rc == 0 || (errno != EINVAL && errno != ENOTTY) || !is_tty(fd))
-        return rc;
+    if (rc == 0 || (errno != EINVAL && errno != ENOTTY) || !is_tty(fd)) return rc;
     switch (request) {
     case TIOCMGET:
-        *(int *)arg = TIOCM_CTS | TIOCM_DSR | TIOCM_CD;
+        *(int*)arg = TIOCM_CTS | TIOCM_DSR | TIOCM_CD;
         return 0;
     case TIOCMBIS:
     case TIOCMBIC:

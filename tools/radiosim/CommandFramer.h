@@ -11,8 +11,8 @@ public:
 
     struct Item {
         bool packet = false;
-        std::string text;  // the command without its CR, or the packet
-        std::string raw;   // as received, for the log
+        std::string text; // the command without its CR, or the packet
+        std::string raw; // as received, for the log
     };
 
     void ExpectPacket() { m_packetPending = true; }

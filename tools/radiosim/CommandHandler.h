@@ -7,7 +7,9 @@
 // The radio's answers to its configuration commands. Pure: no I/O.
 class CCommandHandler {
 public:
-    explicit CCommandHandler(RadioState& state) : m_state(state) {}
+    explicit CCommandHandler(RadioState& state)
+        : m_state(state)
+    {}
 
     // The reply text (without the surrounding CR LF) to one command line
     // given without its CR; sets changed when the state was modified.

@@ -28,21 +28,17 @@ std::string EscapeForLog(const std::string& bytes)
 
 CCommandLog::CCommandLog(const std::string& path)
 {
-    if (!path.empty())
-        m_fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    if (!path.empty()) m_fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
 }
 
 CCommandLog::~CCommandLog()
 {
-    if (m_fd >= 0)
-        close(m_fd);
+    if (m_fd >= 0) close(m_fd);
 }
 
 void CCommandLog::Write(const std::string& line)
 {
-    if (m_fd < 0)
-        return;
+    if (m_fd < 0) return;
     std::string text = line + "\n";
-    if (write(m_fd, text.data(), text.size()) < 0)
-        std::perror("radiosim: log");
+    if (write(m_fd, text.data(), text.size()) < 0) std::perror("radiosim: log");
 }

@@ -3,9 +3,11 @@
 #include "CommandLog.h"
 
 CRadioSimulator::CRadioSimulator(const RadioState& initial, const Scenario& defaults)
-    : m_initial(initial), m_state(initial), m_defaults(defaults), m_scenario(defaults)
-{
-}
+    : m_initial(initial)
+    , m_state(initial)
+    , m_defaults(defaults)
+    , m_scenario(defaults)
+{}
 
 CRadioSimulator::Response CRadioSimulator::Respond(const CCommandFramer::Item& item, int lineBaud)
 {
@@ -16,27 +18,22 @@ CRadioSimulator::Response CRadioSimulator::Respond(const CCommandFramer::Item& i
         return response;
     }
     std::string answer = Answer(item, response);
-    if (m_scenario.silent || answer.empty())
-        return response;
+    if (m_scenario.silent || answer.empty()) return response;
     std::string word = item.packet ? "" : item.text.substr(0, item.text.find(' '));
-    if (m_scenario.noReply.count(word))
-        return response;
-    if (m_scenario.wrongReply.count(word))
-        answer = "busy";
+    if (m_scenario.noReply.count(word)) return response;
+    if (m_scenario.wrongReply.count(word)) answer = "busy";
     response.bytes = Frame(item, answer);
     response.delayMs = m_scenario.slowMs;
     if (m_scenario.baud > 0)
         response.delayMs += static_cast<int>((item.raw.size() + response.bytes.size()) * 10 * 1000 / m_scenario.baud);
-    if (m_scenario.strayLine)
-        response.bytes += "\r\nOK\r\n";
+    if (m_scenario.strayLine) response.bytes += "\r\nOK\r\n";
     return response;
 }
 
 // The boot loader's words are heard at any rate: upgrades always run at 115200.
 bool CRadioSimulator::Hears(const CCommandFramer::Item& item, int lineBaud) const
 {
-    if (m_scenario.baud == 0 || lineBaud == 0 || lineBaud == m_scenario.baud)
-        return true;
+    if (m_scenario.baud == 0 || lineBaud == 0 || lineBaud == m_scenario.baud) return true;
     return item.packet || item.text == "boot_start" || item.text == "write page" || item.text == "ISP finish";
 }
 
@@ -45,8 +42,8 @@ std::string CRadioSimulator::Answer(const CCommandFramer::Item& item, Response& 
     if (item.packet) {
         m_expectPacket = false;
         bool valid = CBootLoader::IsChecksumValid(item.text);
-        response.logLine = "<page " + std::to_string(m_boot.PagesTaken() + 1) + " 258 bytes checksum " +
-                           (valid ? "ok" : "bad") + ">";
+        response.logLine =
+            "<page " + std::to_string(m_boot.PagesTaken() + 1) + " 258 bytes checksum " + (valid ? "ok" : "bad") + ">";
         return m_boot.TakePage(item.text, m_scenario.bootFailPage);
     }
     if (item.text == "boot_start") {
@@ -61,10 +58,8 @@ std::string CRadioSimulator::Answer(const CCommandFramer::Item& item, Response& 
         response.firmwareFinished = true;
         return "";
     }
-    if (item.text == "cfg_prtl" && m_scenario.unknownProtocol)
-        return "protocol UNKNOW";
-    if (IgnoresSet(item.text))
-        return "OK";
+    if (item.text == "cfg_prtl" && m_scenario.unknownProtocol) return "protocol UNKNOW";
+    if (IgnoresSet(item.text)) return "OK";
     return m_handler.Handle(item.text, response.stateChanged);
 }
 
@@ -78,12 +73,10 @@ std::string CRadioSimulator::Frame(const CCommandFramer::Item& item, const std::
 {
     std::string bytes = m_scenario.echo ? item.raw : "";
     if (m_scenario.garbage) {
-        for (int c = 0x80; c <= 0xff; ++c)
-            bytes += static_cast<char>(c);
+        for (int c = 0x80; c <= 0xff; ++c) bytes += static_cast<char>(c);
         return bytes + "\r\n";
     }
-    if (m_scenario.ack)
-        return bytes + "\r\n" + answer + "ACK";
+    if (m_scenario.ack) return bytes + "\r\n" + answer + "ACK";
     return bytes + "\r\n" + answer + "\r\n";
 }
 

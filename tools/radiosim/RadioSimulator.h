@@ -14,7 +14,7 @@ class CRadioSimulator {
 public:
     struct Response {
         std::string logLine;
-        std::string bytes;  // empty: no reply
+        std::string bytes; // empty: no reply
         int delayMs = 0;
         bool stateChanged = false;
         bool firmwareFinished = false;

@@ -14,8 +14,7 @@ RadioState::RadioState()
 std::string RadioState::ToText() const
 {
     std::string text;
-    for (std::size_t i = 0; i < channels.size(); ++i)
-        text += "channel" + std::to_string(i) + "=" + channels[i] + "\n";
+    for (std::size_t i = 0; i < channels.size(); ++i) text += "channel" + std::to_string(i) + "=" + channels[i] + "\n";
     text += "current=" + std::to_string(currentChannel) + "\n";
     text += "protocol=" + protocol + "\n";
     text += "port-baud=" + std::to_string(portBaud) + "\n";

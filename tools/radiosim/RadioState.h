@@ -5,8 +5,8 @@
 
 // What the simulated radio remembers, as the radio shows it.
 struct RadioState {
-    std::array<std::string, 10> channels{};  // index 0..9 as the tool numbers them
-    int currentChannel = 1;                  // 1..10
+    std::array<std::string, 10> channels{}; // index 0..9 as the tool numbers them
+    int currentChannel = 1; // 1..10
     std::string protocol = "TRIMTALK";
     int portBaud = 9600;
     int linkBaud = 9600;

@@ -7,8 +7,7 @@ namespace {
 
 bool TakeValue(const std::vector<std::string>& words, std::size_t& i, std::string& value)
 {
-    if (i + 1 >= words.size())
-        return false;
+    if (i + 1 >= words.size()) return false;
     value = words[++i];
     return true;
 }
@@ -16,13 +15,12 @@ bool TakeValue(const std::vector<std::string>& words, std::size_t& i, std::strin
 bool TakeNumber(const std::vector<std::string>& words, std::size_t& i, int& number)
 {
     std::string value;
-    if (!TakeValue(words, i, value))
-        return false;
+    if (!TakeValue(words, i, value)) return false;
     number = std::atoi(value.c_str());
     return number >= 0;
 }
 
-}  // namespace
+} // namespace
 
 bool ParseScenarioOption(const std::vector<std::string>& words, std::size_t& i, Scenario& scenario)
 {
@@ -64,8 +62,7 @@ std::vector<std::string> ControlWords(const std::string& text)
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream parts(line.substr(0, line.find('#')));
-        for (std::string word; parts >> word;)
-            words.push_back(word);
+        for (std::string word; parts >> word;) words.push_back(word);
     }
     return words;
 }

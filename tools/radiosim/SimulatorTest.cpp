@@ -22,7 +22,7 @@ std::string Page(unsigned char value, bool goodChecksum = true)
     return packet;
 }
 
-}  // namespace
+} // namespace
 
 TEST(RadioSimulator, QueriesAndSets)
 {
@@ -112,8 +112,7 @@ TEST(RadioSimulator, Framing)
     std::string stream = "\r\ncfg_prtl\rboot_startwrite page";
     std::vector<std::string> seen;
     for (char c : stream) {
-        if (framer.Feed(static_cast<unsigned char>(c), item))
-            seen.push_back(item.raw);
+        if (framer.Feed(static_cast<unsigned char>(c), item)) seen.push_back(item.raw);
     }
     EXPECT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0], "cfg_prtl\r");
@@ -122,8 +121,7 @@ TEST(RadioSimulator, Framing)
     framer.ExpectPacket();
     std::string packet = Page('\r');
     int completed = 0;
-    for (char c : packet)
-        completed += framer.Feed(static_cast<unsigned char>(c), item);
+    for (char c : packet) completed += framer.Feed(static_cast<unsigned char>(c), item);
     EXPECT_EQ(completed, 1);
     EXPECT_TRUE(item.packet);
     EXPECT_EQ(item.text, packet);

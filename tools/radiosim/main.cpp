@@ -40,14 +40,12 @@ struct Options {
 bool ParseStateOption(const std::vector<std::string>& args, std::size_t& i, RadioState& state)
 {
     const std::string& name = args[i];
-    if (i + 1 >= args.size())
-        return false;
+    if (i + 1 >= args.size()) return false;
     const std::string& value = args[++i];
     if (name == "--channel") {
         std::size_t equals = value.find('=');
         int channel = std::atoi(value.c_str());
-        if (equals == std::string::npos || channel < 0 || channel > 9)
-            return false;
+        if (equals == std::string::npos || channel < 0 || channel > 9) return false;
         state.channels[channel] = value.substr(equals + 1);
     } else if (name == "--current") {
         state.currentChannel = std::atoi(value.c_str());
@@ -75,15 +73,14 @@ bool ParseStateOption(const std::vector<std::string>& args, std::size_t& i, Radi
 bool ParsePath(const std::vector<std::string>& args, std::size_t& i, Options& options)
 {
     const std::string& name = args[i];
-    std::string* target = name == "--device" ? &options.device
-                          : name == "--pc-device" ? &options.pcDevice
-                          : name == "--log" ? &options.log
-                          : name == "--control" ? &options.control
-                          : name == "--state-out" ? &options.stateOut
+    std::string* target = name == "--device"         ? &options.device
+                          : name == "--pc-device"    ? &options.pcDevice
+                          : name == "--log"          ? &options.log
+                          : name == "--control"      ? &options.control
+                          : name == "--state-out"    ? &options.stateOut
                           : name == "--firmware-out" ? &options.firmwareOut
-                                                      : nullptr;
-    if (!target || i + 1 >= args.size())
-        return false;
+                                                     : nullptr;
+    if (!target || i + 1 >= args.size()) return false;
     *target = args[++i];
     return true;
 }
@@ -92,19 +89,16 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::size_t start = i;
-        if (ParsePath(args, i, options) || ParseScenarioOption(args, i, options.scenario))
-            continue;
+        if (ParsePath(args, i, options) || ParseScenarioOption(args, i, options.scenario)) continue;
         i = start;
-        if (!ParseStateOption(args, i, options.state))
-            return false;
+        if (!ParseStateOption(args, i, options.state)) return false;
     }
     return !options.device.empty();
 }
 
 void WriteWhole(const std::string& path, const std::string& text)
 {
-    if (!path.empty())
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    if (!path.empty()) std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 std::string ReadWhole(const std::string& path)
@@ -118,8 +112,7 @@ std::string ReadWhole(const std::string& path)
 int OpenDevice(const std::string& path)
 {
     int fd = open(path.c_str(), O_RDWR | O_NOCTTY);
-    if (fd < 0)
-        return -1;
+    if (fd < 0) return -1;
     termios settings{};
     if (tcgetattr(fd, &settings) == 0) {
         cfmakeraw(&settings);
@@ -135,30 +128,28 @@ int LineBaud(int pcFd)
     static const struct {
         speed_t speed;
         int baud;
-    } kRates[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},     {B9600, 9600},     {B19200, 19200},
+    } kRates[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},     {B9600, 9600},    {B19200, 19200},
                   {B38400, 38400}, {B57600, 57600}, {B115200, 115200}, {B230400, 230400}};
     termios settings{};
-    if (pcFd < 0 || tcgetattr(pcFd, &settings) != 0)
-        return 0;
+    if (pcFd < 0 || tcgetattr(pcFd, &settings) != 0) return 0;
     const speed_t speed = cfgetospeed(&settings);
     for (const auto& rate : kRates)
-        if (rate.speed == speed)
-            return rate.baud;
+        if (rate.speed == speed) return rate.baud;
     return 0;
 }
 
 // Re-applies the control file whenever its text changes.
 class ControlWatcher {
 public:
-    explicit ControlWatcher(const std::string& path) : m_path(path) {}
+    explicit ControlWatcher(const std::string& path)
+        : m_path(path)
+    {}
 
     void Refresh(CRadioSimulator& simulator)
     {
-        if (m_path.empty())
-            return;
+        if (m_path.empty()) return;
         std::string text = ReadWhole(m_path);
-        if (m_applied && text == m_text)
-            return;
+        if (m_applied && text == m_text) return;
         m_text = text;
         m_applied = true;
         if (!simulator.ApplyControl(text))
@@ -180,8 +171,7 @@ void Serve(const Options& options, int fd, int pcFd)
     control.Refresh(simulator);
     while (!g_stop) {
         pollfd waiting{fd, POLLIN, 0};
-        if (poll(&waiting, 1, 200) <= 0)
-            continue;
+        if (poll(&waiting, 1, 200) <= 0) continue;
         const int lineBaud = LineBaud(pcFd);
         unsigned char bytes[512];
         ssize_t got = read(fd, bytes, sizeof bytes);
@@ -192,27 +182,21 @@ void Serve(const Options& options, int fd, int pcFd)
         }
         for (ssize_t i = 0; i < got; ++i) {
             CCommandFramer::Item item;
-            if (!framer.Feed(bytes[i], item))
-                continue;
+            if (!framer.Feed(bytes[i], item)) continue;
             control.Refresh(simulator);
             CRadioSimulator::Response response = simulator.Respond(item, lineBaud);
-            if (simulator.ExpectsPacket())
-                framer.ExpectPacket();
+            if (simulator.ExpectsPacket()) framer.ExpectPacket();
             log.Write(response.logLine);
-            if (response.stateChanged)
-                WriteWhole(options.stateOut, simulator.State().ToText());
-            if (response.firmwareFinished)
-                WriteWhole(options.firmwareOut, simulator.Boot().Firmware());
-            if (response.bytes.empty())
-                continue;
+            if (response.stateChanged) WriteWhole(options.stateOut, simulator.State().ToText());
+            if (response.firmwareFinished) WriteWhole(options.firmwareOut, simulator.Boot().Firmware());
+            if (response.bytes.empty()) continue;
             std::this_thread::sleep_for(std::chrono::milliseconds(response.delayMs));
-            if (write(fd, response.bytes.data(), response.bytes.size()) < 0)
-                std::perror("radiosim: write");
+            if (write(fd, response.bytes.data(), response.bytes.size()) < 0) std::perror("radiosim: write");
         }
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -230,13 +214,11 @@ int main(int argc, char** argv)
     }
     // Held open for reading its line settings only; no byte is read through it.
     int pcFd = options.pcDevice.empty() ? -1 : open(options.pcDevice.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-    if (!options.pcDevice.empty() && pcFd < 0)
-        std::perror(("radiosim: " + options.pcDevice).c_str());
+    if (!options.pcDevice.empty() && pcFd < 0) std::perror(("radiosim: " + options.pcDevice).c_str());
     std::printf("radiosim: radio on %s\n", options.device.c_str());
     std::fflush(stdout);
     Serve(options, fd, pcFd);
-    if (pcFd >= 0)
-        close(pcFd);
+    if (pcFd >= 0) close(pcFd);
     close(fd);
     return 0;
 }

@@ -1,6 +1,9 @@
 #include "SkinViewWindow.h"
 
-CSkinViewWindow::CSkinViewWindow(const char* skinFile) : WindowImplBase(0, 0), m_sSkinFile(skinFile) {}
+CSkinViewWindow::CSkinViewWindow(const char* skinFile)
+    : WindowImplBase(0, 0)
+    , m_sSkinFile(skinFile)
+{}
 
 SkinUI::CUIString CSkinViewWindow::GetSkinFile()
 {

@@ -15,10 +15,7 @@ namespace SkinUI {
 struct TTraceLog {
     std::vector<std::string> lines;
 
-    static void Record(const char* text, void* context)
-    {
-        static_cast<TTraceLog*>(context)->lines.push_back(text);
-    }
+    static void Record(const char* text, void* context) { static_cast<TTraceLog*>(context)->lines.push_back(text); }
     void Attach(CDlgBuilder& builder) { builder.SetTraceProc(&TTraceLog::Record, this); }
     bool Contains(const std::string& part) const
     {

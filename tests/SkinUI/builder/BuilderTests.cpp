@@ -29,9 +29,10 @@ TEST(DlgBuilder, ReturnsTheFirstTopLevelControlDetachedAndFillsTheParent)
 {
     CVerticalLayoutUI parent;
     CDlgBuilder builder;
-    CControlUI* first = builder.Create(
-        "<Window><Font name=\"Arial\"/><Control name=\"x\" width=\"10\" name=\"a\" visible=\"false\"/>"
-        "<Control name=\"b\"/></Window>", nullptr, nullptr, nullptr, &parent);
+    CControlUI* first =
+        builder.Create("<Window><Font name=\"Arial\"/><Control name=\"x\" width=\"10\" name=\"a\" visible=\"false\"/>"
+                       "<Control name=\"b\"/></Window>",
+                       nullptr, nullptr, nullptr, &parent);
     EXPECT_EQ(ChildNames(&parent), "a,b");
     EXPECT_EQ(first, parent.GetItemAt(0));
     EXPECT_EQ(first->GetFixedWidth(), 10);
@@ -47,9 +48,9 @@ TEST(DlgBuilder, WithoutAParentOneControlIsTheRootAndNoOtherIsLostUnreported)
     TTraceLog trace;
     CDlgBuilder builder;
     trace.Attach(builder);
-    std::unique_ptr<CControlUI> root(builder.Create(
-        "<Window><Probe name=\"root\"/><Probe name=\"second\"/><Include source=\"part.xml\"/></Window>", nullptr,
-        &callback));
+    std::unique_ptr<CControlUI> root(
+        builder.Create("<Window><Probe name=\"root\"/><Probe name=\"second\"/><Include source=\"part.xml\"/></Window>",
+                       nullptr, &callback));
     EXPECT_EQ(NameOf(root.get()), "root");
     EXPECT_TRUE(trace.Contains("ProbeUI"));
     EXPECT_TRUE(trace.Contains("part.xml"));
@@ -63,10 +64,9 @@ TEST(DlgBuilder, WithoutAParentOneControlIsTheRootAndNoOtherIsLostUnreported)
 
 TEST(DlgBuilder, DefaultListsApplyBeforeTheElementsOwnAttributes)
 {
-    const char* markup =
-        "<Window><Default name=\"Control\" value=\"width=&quot;10&quot; height=&quot;20&quot;\"/>"
-        "<Default name=\"Control\" value=\"width=&quot;99&quot;\"/>"
-        "<VerticalLayout><Control height=\"30\"/><Control/><Container/></VerticalLayout></Window>";
+    const char* markup = "<Window><Default name=\"Control\" value=\"width=&quot;10&quot; height=&quot;20&quot;\"/>"
+                         "<Default name=\"Control\" value=\"width=&quot;99&quot;\"/>"
+                         "<VerticalLayout><Control height=\"30\"/><Control/><Container/></VerticalLayout></Window>";
     CPaintManagerUI pm;
     CDlgBuilder builder;
     std::unique_ptr<CControlUI> root(builder.Create(markup, nullptr, nullptr, &pm));
@@ -92,7 +92,8 @@ TEST(DlgBuilder, OnlyUnknownNamesGoToTheCallbackAndUnbuiltOnesAreSkippedWithThei
     std::unique_ptr<CControlUI> root(builder.Create(
         "<Window><VerticalLayout><Bogus><Control name=\"inner\"/><Probe/></Bogus><Probe name=\"p\" width=\"7\"/>"
         "<button/><Control name=\"leaf\"><Control name=\"lost\"/></Control><Control name=\"after\"/>"
-        "</VerticalLayout></Window>", nullptr, &callback));
+        "</VerticalLayout></Window>",
+        nullptr, &callback));
     EXPECT_EQ(ChildNames(root.get()), "p,leaf,after");
     EXPECT_STREQ(Child(root.get(), 0)->GetClass(), "ProbeUI");
     EXPECT_EQ(Child(root.get(), 0)->GetFixedWidth(), 7);
@@ -176,8 +177,8 @@ TEST(DlgBuilder, NestingIsBuiltWholeBelowTheLimitAndCutAtIt)
 
 TEST(DlgBuilder, TheFactoryNamesAreExactAndLeaveTreeNodesToTheBuilder)
 {
-    for (const char* name : {"button", "VERTICALLAYOUT", "Control ", "", "Include", "TreeNode",
-                             static_cast<const char*>(nullptr)}) {
+    for (const char* name :
+         {"button", "VERTICALLAYOUT", "Control ", "", "Include", "TreeNode", static_cast<const char*>(nullptr)}) {
         EXPECT_EQ(CControlFactory::Create(name), nullptr) << (name != nullptr ? name : "<null>");
     }
 }

@@ -74,9 +74,10 @@ TEST(DlgBuilderWindow, ControlsBuiltIntoAnAttachedParentStayAttached)
     ASSERT_TRUE(pm.AttachDialog(root));
     EXPECT_EQ(pm.FindControl("a")->GetParent(), root);
     CDlgBuilder more;
-    CControlUI* added = more.Create(
-        "<Window><Default name=\"Control\" value=\"height=&quot;12&quot;\"/><Container name=\"added\">"
-        "<Control name=\"inner\"/></Container></Window>", nullptr, nullptr, &pm, root);
+    CControlUI* added =
+        more.Create("<Window><Default name=\"Control\" value=\"height=&quot;12&quot;\"/><Container name=\"added\">"
+                    "<Control name=\"inner\"/></Container></Window>",
+                    nullptr, nullptr, &pm, root);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(ChildNames(root), "a,added[inner]");
     EXPECT_EQ(pm.FindControl("added"), added);

@@ -25,12 +25,15 @@ TEST(DlgBuilderInclude, CountNestingInlineSourcesAndBadCounts)
     folder.Write("outer.xml", "<Part><Control name=\"o\"/><Include source=\"inner.xml\" count=\"2\"/></Part>");
     folder.Write("inner.xml", "<Part><Control name=\"i\"/></Part>");
     CDlgBuilder builder;
-    EXPECT_EQ(BuiltNames(
-        "<Window><VerticalLayout><Include source=\"part.xml\" count=\"3\"><Control name=\"ignored\"/></Include>"
-        "<Include source=\"part.xml\" count=\"0\"/><Include source=\"part.xml\" count=\"-2\"/><Include/>"
-        "<Include count=\"2\"/><Include source=\"absent.xml\"/><Include source=\"part.xml\" count=\"x\"/>"
-        "<Include source=\"outer.xml\"/><Include source=\"&lt;P&gt;&lt;Control name=&quot;t&quot;/&gt;&lt;/P&gt;\"/>"
-        "<Control name=\"last\"/></VerticalLayout></Window>", builder),
+    EXPECT_EQ(
+        BuiltNames(
+            "<Window><VerticalLayout><Include source=\"part.xml\" count=\"3\"><Control name=\"ignored\"/></Include>"
+            "<Include source=\"part.xml\" count=\"0\"/><Include source=\"part.xml\" count=\"-2\"/><Include/>"
+            "<Include count=\"2\"/><Include source=\"absent.xml\"/><Include source=\"part.xml\" count=\"x\"/>"
+            "<Include source=\"outer.xml\"/><Include source=\"&lt;P&gt;&lt;Control "
+            "name=&quot;t&quot;/&gt;&lt;/P&gt;\"/>"
+            "<Control name=\"last\"/></VerticalLayout></Window>",
+            builder),
         "p,q,p,q,p,q,o,i,i,t,last");
     // Included controls are not the first control of a level.
     CVerticalLayoutUI parent;
@@ -45,9 +48,9 @@ TEST(DlgBuilderInclude, OneBuildRunsAThousandIncludesAtMostAndSaysSo)
     CSkinFolder folder;
     folder.Write("leaf.xml", "<Part><Control/></Part>");
     folder.Write("ten.xml", "<Part><Include source=\"leaf.xml\" count=\"10\"/></Part>");
-    for (const char* include : {"<Include source=\"leaf.xml\" count=\"2147483647\"/>",
-                                "<Include source=\"leaf.xml\" count=\"99999999999\"/>",
-                                "<Include source=\"ten.xml\" count=\"500\"/>"}) {
+    for (const char* include :
+         {"<Include source=\"leaf.xml\" count=\"2147483647\"/>", "<Include source=\"leaf.xml\" count=\"99999999999\"/>",
+          "<Include source=\"ten.xml\" count=\"500\"/>"}) {
         CDlgBuilder builder;
         std::unique_ptr<CControlUI> root(
             builder.Create((std::string("<Window><VerticalLayout>") + include + "</VerticalLayout></Window>").c_str()));
@@ -66,9 +69,10 @@ TEST(DlgBuilderInclude, IncludedMarkupSharesCallbackManagerAndTrace)
     CPaintManagerUI pm;
     CDlgBuilder builder;
     trace.Attach(builder);
-    std::unique_ptr<CControlUI> root(builder.Create(
-        "<Window><Default name=\"Probe\" value=\"width=&quot;4&quot;\"/><VerticalLayout>"
-        "<Include source=\"part.xml\"/></VerticalLayout></Window>", nullptr, &callback, &pm));
+    std::unique_ptr<CControlUI> root(
+        builder.Create("<Window><Default name=\"Probe\" value=\"width=&quot;4&quot;\"/><VerticalLayout>"
+                       "<Include source=\"part.xml\"/></VerticalLayout></Window>",
+                       nullptr, &callback, &pm));
     ASSERT_EQ(ChildNames(root.get(), true), "ProbeUI");
     EXPECT_EQ(Child(root.get(), 0)->GetFixedWidth(), 4);
     EXPECT_EQ(pm.GetFontInfo(0)->iSize, 9);
@@ -87,7 +91,9 @@ TEST(DlgBuilderInclude, IncludeCyclesAreCutAtTheRepeat)
     CDlgBuilder builder;
     trace.Attach(builder);
     EXPECT_EQ(BuiltNames("<Window><VerticalLayout><Include source=\"self.xml\"/><Include source=\"a.xml\"/>"
-                         "</VerticalLayout></Window>", builder), "s,a,b,b");
+                         "</VerticalLayout></Window>",
+                         builder),
+              "s,a,b,b");
     EXPECT_TRUE(trace.Contains("include cycle"));
     CDlgBuilder top;
     EXPECT_EQ(BuiltNames("top.xml", top), "t");
@@ -103,7 +109,10 @@ TEST(DlgBuilderInclude, ResourceIncludesInheritTheResourceType)
     CDlgBuilder self;
     std::unique_ptr<CControlUI> selfRoot(self.CreateFromResource(104, "SKIN"));
     EXPECT_EQ(ChildNames(selfRoot.get()), "self");
-    const struct { UINT id; const char* type; } missing[] = {{999, "SKIN"}, {101, "PNG"}, {101, nullptr}};
+    const struct {
+        UINT id;
+        const char* type;
+    } missing[] = {{999, "SKIN"}, {101, "PNG"}, {101, nullptr}};
     for (const auto& m : missing) {
         CDlgBuilder none;
         EXPECT_EQ(none.CreateFromResource(m.id, m.type), nullptr) << m.id;
@@ -112,5 +121,7 @@ TEST(DlgBuilderInclude, ResourceIncludesInheritTheResourceType)
     CSkinFolder folder;
     CDlgBuilder file;
     EXPECT_EQ(BuiltNames("<Window><VerticalLayout><Include source=\"102\"/><Control name=\"only\"/></VerticalLayout>"
-                         "</Window>", file), "only");
+                         "</Window>",
+                         file),
+              "only");
 }

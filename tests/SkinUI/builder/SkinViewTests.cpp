@@ -146,9 +146,15 @@ TEST(SkinView, FailuresReportWhyAndWriteNoPicture)
     const std::string empty = WriteTemp("empty.xml", "<Window size=\"50,50\"><Font name=\"Arial\"/></Window>");
     const std::string twoRoots = WriteTemp("tworoots.xml", "<Window><VerticalLayout/><Label/></Window>");
     ASSERT_FALSE(broken.empty() || empty.empty() || twoRoots.empty());
-    const struct { std::string skin; DWORD exitCode; const char* says; } cases[] = {
-        {broken, 1, "Expected attribute value"}, {broken, 1, "'single'"}, {empty, 1, "no control"},
-        {TempPath("absent.xml"), 1, "Error opening file"}, {twoRoots, 1, "dropped: LabelUI"}};
+    const struct {
+        std::string skin;
+        DWORD exitCode;
+        const char* says;
+    } cases[] = {{broken, 1, "Expected attribute value"},
+                 {broken, 1, "'single'"},
+                 {empty, 1, "no control"},
+                 {TempPath("absent.xml"), 1, "Error opening file"},
+                 {twoRoots, 1, "dropped: LabelUI"}};
     const std::string out = TempPath("failed.png");
     for (const auto& c : cases) {
         const TRun run = Render(c.skin, out);
@@ -167,8 +173,9 @@ TEST(SkinView, NumbersNoRealSkinUsesGiveAClampedPictureOrAReason)
     const std::string huge = WriteTemp("huge.xml", "<Window size=\"2147483648,2147483648\" "
                                                    "roundcorner=\"2147483648,2147483648\"><VerticalLayout/></Window>");
     const std::string part = WriteTemp("hostile_part.xml", "<Part><Control/></Part>");
-    const std::string many = WriteTemp("many.xml", "<Window><VerticalLayout><Include source=\"skinview_hostile_part.xml\" "
-                                                   "count=\"2147483647\"/></VerticalLayout></Window>");
+    const std::string many =
+        WriteTemp("many.xml", "<Window><VerticalLayout><Include source=\"skinview_hostile_part.xml\" "
+                              "count=\"2147483647\"/></VerticalLayout></Window>");
     const std::string out = TempPath("hostile.png");
     ASSERT_EQ(Render(huge, out).exitCode, 0u);
     TPicture picture;
@@ -184,7 +191,10 @@ TEST(SkinView, NumbersNoRealSkinUsesGiveAClampedPictureOrAReason)
 // Good command lines are run by the sample and size tests above.
 TEST(SkinViewArgs, BadCommandLinesAndSizes)
 {
-    const struct { std::vector<const char*> argv; const char* error; } cases[] = {
+    const struct {
+        std::vector<const char*> argv;
+        const char* error;
+    } cases[] = {
         {{"skinview"}, "no markup file"},
         {{"skinview", "a.xml", "b.xml"}, "only one"},
         {{"skinview", "a.xml", "--png"}, "--png needs"},

@@ -11,9 +11,9 @@ TEST(WindowAttributes, BadValuesAndNamesKeepTheSetting)
     ASSERT_TRUE(CDlgWindowAttributes::Apply(pm, "mininfo", "100,50"));
     ASSERT_TRUE(CDlgWindowAttributes::Apply(pm, "size", "300,200"));
     ASSERT_TRUE(CDlgWindowAttributes::Apply(pm, "alpha", "128"));
-    const char* bad[][2] = {{"mininfo", "-1,50"}, {"maxinfo", "10,-5"}, {"size", "wide,tall"}, {"size", "300"},
-                            {"roundcorner", "-3,-3"}, {"caption", "0,0,0"}, {"alpha", "half"},
-                            {"Size", "10,10"}, {"title", "x"}, {nullptr, "1"}, {"size", nullptr}};
+    const char* bad[][2] = {{"mininfo", "-1,50"},     {"maxinfo", "10,-5"}, {"size", "wide,tall"}, {"size", "300"},
+                            {"roundcorner", "-3,-3"}, {"caption", "0,0,0"}, {"alpha", "half"},     {"Size", "10,10"},
+                            {"title", "x"},           {nullptr, "1"},       {"size", nullptr}};
     for (const auto& entry : bad) {
         EXPECT_FALSE(CDlgWindowAttributes::Apply(pm, entry[0], entry[1])) << (entry[0] ? entry[0] : "");
     }

@@ -2,7 +2,8 @@
 #include <cstdlib>
 #include "tests/SkinUI/support/PixelSurface.h"
 
-CButtonsHost::CButtonsHost() : pm(window.GetManager())
+CButtonsHost::CButtonsHost()
+    : pm(window.GetManager())
 {
     root->SetBkColor(0xFFFFFFFF);
     pm.AttachDialog(root);

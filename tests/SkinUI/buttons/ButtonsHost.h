@@ -11,8 +11,7 @@ class CButtonsHost {
 public:
     CButtonsHost();
 
-    template <typename T>
-    T* Add(T* control, int cy)
+    template <typename T> T* Add(T* control, int cy)
     {
         control->SetFixedHeight(cy);
         root->Add(control);
@@ -24,8 +23,16 @@ public:
     void Down(int x, int y) { window.Send(WM_LBUTTONDOWN, MK_LBUTTON, SkinUI::CTestWindow::Point(x, y)); }
     void Move(int x, int y) { window.Send(WM_MOUSEMOVE, 0, SkinUI::CTestWindow::Point(x, y)); }
     void Up(int x, int y) { window.Send(WM_LBUTTONUP, 0, SkinUI::CTestWindow::Point(x, y)); }
-    void Click(int x, int y) { Down(x, y); Up(x, y); }
-    void Key(WPARAM vk) { window.Send(WM_KEYDOWN, vk, 1); window.Send(WM_KEYUP, vk, 0xC0000001); }
+    void Click(int x, int y)
+    {
+        Down(x, y);
+        Up(x, y);
+    }
+    void Key(WPARAM vk)
+    {
+        window.Send(WM_KEYDOWN, vk, 1);
+        window.Send(WM_KEYUP, vk, 0xC0000001);
+    }
     COLORREF Pixel(int x, int y) { return window.PrintPixel(x, y); }
     // Repaints, then counts the rectangle's pixels whose channel differences sum to at most the tolerance.
     int CountNear(const RECT& rc, COLORREF color, int tolerance = 60);

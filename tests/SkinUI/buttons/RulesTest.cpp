@@ -14,7 +14,7 @@ const unsigned int kBottom = CLabelRules::kBottom;
 const unsigned int kSingleLine = CLabelRules::kSingleLine;
 const unsigned int kWordBreak = 0x10;
 
-}  // namespace
+} // namespace
 
 TEST(LabelAlign, WordsAreSubstringsAppliedInOrder)
 {
@@ -28,8 +28,14 @@ TEST(LabelAlign, WordsAreSubstringsAppliedInOrder)
 
 TEST(LabelEffectRules, ShadowOffsetByAngle)
 {
-    const struct { int distance, angle; float x, y; } cases[] = {
-        {3, 45, -3.0f, -3.0f}, {3, -90, 0.0f, 3.0f}, {3, 180, 3.0f, -3.0f}, {3, -180, 3.0f, 0.0f}, {2, -91, 2.0f, 2.0f}};
+    const struct {
+        int distance, angle;
+        float x, y;
+    } cases[] = {{3, 45, -3.0f, -3.0f},
+                 {3, -90, 0.0f, 3.0f},
+                 {3, 180, 3.0f, -3.0f},
+                 {3, -180, 3.0f, 0.0f},
+                 {2, -91, 2.0f, 2.0f}};
     for (const auto& c : cases) {
         float x = 7.0f;
         float y = 7.0f;

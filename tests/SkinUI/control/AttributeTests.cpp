@@ -64,8 +64,14 @@ TEST(AttributeValue, IntegerReadsBlanksSignDigitsSaturatesAndReportsWhereItStopp
     const struct {
         const char* text;
         int want;
-    } cases[] = {{"  -17px", -17}, {"+8", 8}, {"abc", 0}, {"-", 0}, {nullptr, 0},
-                 {"99999999999999999999", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
+    } cases[] = {{"  -17px", -17},
+                 {"+8", 8},
+                 {"abc", 0},
+                 {"-", 0},
+                 {nullptr, 0},
+                 {"99999999999999999999", INT_MAX},
+                 {"-2147483648", INT_MIN},
+                 {"-99999999999999999999", INT_MIN}};
     for (const auto& c : cases) EXPECT_EQ(CAttributeValue::ParseInt(c.text), c.want) << (c.text ? c.text : "(null)");
     const char* text = " 12,5";
     const char* end = nullptr;
@@ -82,11 +88,16 @@ TEST(AttributeValue, ColourWithAndWithoutHashAndBlanks)
         const char* text;
         bool skipBlanks;
         unsigned want;
-    } cases[] = {{"FF112233", false, 0xFF112233u}, {"#ff00aaBB", false, 0xFF00AABBu},
+    } cases[] = {{"FF112233", false, 0xFF112233u},
+                 {"#ff00aaBB", false, 0xFF00AABBu},
                  {"#112233", false, 0x00112233u}, // six digits leave alpha 0: fully transparent
-                 {"#12G4", false, 0x12u}, {"#", false, 0u}, {nullptr, false, 0u}, {"##FF", false, 0u},
+                 {"#12G4", false, 0x12u},
+                 {"#", false, 0u},
+                 {nullptr, false, 0u},
+                 {"##FF", false, 0u},
                  {"#123456789", false, 0xFFFFFFFFu}, // too many digits saturate
-                 {"\t\r\n#FF0000FF", true, 0xFF0000FFu}, {"  #FF0000FF", false, 0u}};
+                 {"\t\r\n#FF0000FF", true, 0xFF0000FFu},
+                 {"  #FF0000FF", false, 0u}};
     for (const auto& c : cases)
         EXPECT_EQ(CAttributeValue::ParseColor(c.text, c.skipBlanks), c.want) << (c.text ? c.text : "(null)");
 }
@@ -95,7 +106,8 @@ TEST(AttributeValue, Lists)
 {
     EXPECT_EQ(List("-100, 10,-10,30", 4, 4), (std::vector<int>{-100, 10, -10, 30}));
     // The buffer continues after the terminator: the parser must not step over it.
-    const char text[] = "5,6\0" "7,8";
+    const char text[] = "5,6\0"
+                        "7,8";
     EXPECT_EQ(List(text, 4, 4), (std::vector<int>{5, 6, 0, 0}));
     EXPECT_EQ(List(nullptr, 2, 2), (std::vector<int>{0, 0}));
     // The second separator of ",," is read as the next number, giving 0; any character separates.

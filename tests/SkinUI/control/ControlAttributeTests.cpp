@@ -112,14 +112,33 @@ TEST(ControlAttribute, AttributeListAppliesPairsUntilAFaultAndIgnoresUnknownName
 // A null name names no interface and no attribute, and a null value is an empty one, for every class.
 TEST(ControlAttribute, NullNamesAndValuesReachNoClassUnchecked)
 {
-    const char* const classes[] = {"Control", "Container", "VerticalLayout", "HorizontalLayout", "TabLayout",
-                                   "Label", "Text", "Button", "Option", "CheckBox", "Edit", "RichEdit", "Combo",
-                                   "ComboBox", "ScrollBar", "Progress", "List", "ListHeader", "ListHeaderItem",
-                                   "ListTextElement", "ListLabelElement", "ListContainerElement", "TreeView"};
+    const char* const classes[] = {"Control",
+                                   "Container",
+                                   "VerticalLayout",
+                                   "HorizontalLayout",
+                                   "TabLayout",
+                                   "Label",
+                                   "Text",
+                                   "Button",
+                                   "Option",
+                                   "CheckBox",
+                                   "Edit",
+                                   "RichEdit",
+                                   "Combo",
+                                   "ComboBox",
+                                   "ScrollBar",
+                                   "Progress",
+                                   "List",
+                                   "ListHeader",
+                                   "ListHeaderItem",
+                                   "ListTextElement",
+                                   "ListLabelElement",
+                                   "ListContainerElement",
+                                   "TreeView"};
     // Names that classes handle themselves before their base sees them.
-    const char* const names[] = {"name", "text", "selected", "group", "normalimage", "arrowimage", "itemalign",
-                                 "itembkimage", "textpadding", "dropbox", "readonly", "hor", "sepheight",
-                                 "sepwidth", "selectedid", "inset", "bkimage"};
+    const char* const names[] = {"name",      "text",        "selected",    "group",   "normalimage", "arrowimage",
+                                 "itemalign", "itembkimage", "textpadding", "dropbox", "readonly",    "hor",
+                                 "sepheight", "sepwidth",    "selectedid",  "inset",   "bkimage"};
     for (const char* name : classes) {
         std::unique_ptr<CControlUI> c(CControlFactory::Create(name));
         ASSERT_NE(c, nullptr) << name;

@@ -26,7 +26,11 @@ public:
 // Appends its tag to a log and gives a fixed answer.
 class Listener {
 public:
-    explicit Listener(std::string* log, char tag, bool answer = true) : m_log(log), m_tag(tag), m_answer(answer) {}
+    explicit Listener(std::string* log, char tag, bool answer = true)
+        : m_log(log)
+        , m_tag(tag)
+        , m_answer(answer)
+    {}
 
     bool First(void* param)
     {

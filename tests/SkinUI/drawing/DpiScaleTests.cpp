@@ -45,13 +45,12 @@ TEST(DpiScale, LengthsRoundToTheNearestPixelAndStayAt96)
         int pixels;
     };
     const Case cases[] = {
-        {96, 0, 0},     {96, 1, 1},     {96, 7, 7},       {96, -5, -5},    {96, 588, 588},   {96, 9999, 9999},
-        {120, 1, 1},    {120, 2, 3},    {120, 4, 5},      {120, 33, 41},   {120, 588, 735},  {120, 489, 611},
-        {120, -8, -10}, {144, 1, 2},    {144, 3, 5},      {144, 588, 882}, {144, 489, 734},  {144, -3, -5},
-        {192, 1, 2},    {192, 13, 26},  {192, 9999, 19998}, {0, 12, 12},   {-1, 12, 12},
+        {96, 0, 0},     {96, 1, 1},    {96, 7, 7},         {96, -5, -5},    {96, 588, 588},  {96, 9999, 9999},
+        {120, 1, 1},    {120, 2, 3},   {120, 4, 5},        {120, 33, 41},   {120, 588, 735}, {120, 489, 611},
+        {120, -8, -10}, {144, 1, 2},   {144, 3, 5},        {144, 588, 882}, {144, 489, 734}, {144, -3, -5},
+        {192, 1, 2},    {192, 13, 26}, {192, 9999, 19998}, {0, 12, 12},     {-1, 12, 12},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CDpiScale(c.dpi).Scale(c.length), c.pixels) << c.length << " at " << c.dpi;
+    for (const Case& c : cases) EXPECT_EQ(CDpiScale(c.dpi).Scale(c.length), c.pixels) << c.length << " at " << c.dpi;
     EXPECT_EQ(CDpiScale(0).GetDpi(), 96);
     EXPECT_EQ(CDpiScale(192).Scale(INT_MAX), INT_MAX);
     EXPECT_EQ(CDpiScale(192).Scale(INT_MIN), INT_MIN);
@@ -102,9 +101,9 @@ TEST(DpiScale, NineGridCornersAndTilesTakeTheirSizeAtTheScale)
     // Tiles twice as high at 192 DPI, the last one cut with its share of the source.
     TGridOptions tiled = At(192);
     tiled.ytiled = true;
-    EXPECT_EQ(Pieces(CNineGrid::Layout(CUIRect{0, 0, 40, 50}, CUIRect{0, 0, 4, 10}, CUIRect{0, 0, 0, 0},
-                                       kEverywhere, tiled)),
-              "0,0,40,20<-0,0,4,10 0,20,40,40<-0,0,4,10 0,40,40,50<-0,0,4,5 ");
+    EXPECT_EQ(
+        Pieces(CNineGrid::Layout(CUIRect{0, 0, 40, 50}, CUIRect{0, 0, 4, 10}, CUIRect{0, 0, 0, 0}, kEverywhere, tiled)),
+        "0,0,40,20<-0,0,4,10 0,20,40,40<-0,0,4,10 0,40,40,50<-0,0,4,5 ");
 }
 
 TEST(DpiScale, ImageDestinationsAreSkinLengths)
@@ -118,7 +117,7 @@ TEST(DpiScale, ImageDestinationsAreSkinLengths)
         const CDpiScale scale(dpi);
         // Cut at the item's right and bottom, as at 96 DPI.
         EXPECT_EQ(Str(drawn[0].dest), Str(CUIRect{100 + scale.Scale(14), 50, std::min(400, 100 + scale.Scale(137)),
-                                                    std::min(90, 50 + scale.Scale(24))}))
+                                                  std::min(90, 50 + scale.Scale(24))}))
             << dpi;
         EXPECT_EQ(Str(drawn[0].corner), "2,4,2,4");
     }

@@ -44,7 +44,8 @@ int main()
     const int rounds = 1000;
     auto start = std::chrono::steady_clock::now();
     int drawn = 0;
-    for (int i = 0; i < rounds; ++i) drawn += CUIRender::DrawImageString(dc, &manager, item, item, desc.c_str()) ? 1 : 0;
+    for (int i = 0; i < rounds; ++i)
+        drawn += CUIRender::DrawImageString(dc, &manager, item, item, desc.c_str()) ? 1 : 0;
     ::GdiFlush();
     const double gridMs = Millis(start);
     std::printf("nine-grid image 380x280, %d draws: %.1f ms (%.3f ms each)\n", drawn, gridMs, gridMs / rounds);

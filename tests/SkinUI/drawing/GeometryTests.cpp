@@ -79,8 +79,8 @@ TEST(NineGrid, HugeInputStaysInRangeAndOnlyPaintedTilesAreMade)
               "3,47,97,50<-3,29,45,32 97,47,100,50<-45,29,48,32 ");
     TGridOptions tiled;
     tiled.xtiled = true;
-    const auto tiles = CNineGrid::Layout(R(-(1 << 30), 0, 1 << 30, 10), R(0, 0, 1, 10), R(0, 0, 0, 0),
-                                         R(0, 0, 100, 10), tiled);
+    const auto tiles =
+        CNineGrid::Layout(R(-(1 << 30), 0, 1 << 30, 10), R(0, 0, 1, 10), R(0, 0, 0, 0), R(0, 0, 100, 10), tiled);
     ASSERT_EQ(tiles.size(), 100u);
     EXPECT_EQ(Str(tiles.front().dest), "0,0,1,10");
     EXPECT_EQ(Str(tiles.back().dest), "99,0,100,10");

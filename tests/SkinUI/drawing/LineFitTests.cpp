@@ -22,18 +22,24 @@ THtmlFit FitIn(const char* text, int space, bool lineEmpty, bool wordBreak, bool
 
 TEST(HtmlLineFit, BytesThatFit)
 {
-    const struct { const char* text; int space; bool lineEmpty; bool wordBreak; int bytes; bool wrap; } cases[] = {
-        {"hello", 50, true, false, 5, false},
-        {"hello world", 45, true, false, 4, true},
-        // Word breaks use the last opportunity.
-        {"hello world", 85, true, true, 6, true},
-        {"ab-cdef", 55, true, true, 3, true},
-        // No opportunity: an empty line still cuts the word, a started line wraps it whole.
-        {"abcdefgh", 35, true, true, 3, true},
-        {"abcdefgh", 35, false, true, 0, true},
-        // Too narrow: an empty line still takes one character.
-        {"abc", 0, true, false, 1, true},
-        {"abc", -20, false, true, 0, true}};
+    const struct {
+        const char* text;
+        int space;
+        bool lineEmpty;
+        bool wordBreak;
+        int bytes;
+        bool wrap;
+    } cases[] = {{"hello", 50, true, false, 5, false},
+                 {"hello world", 45, true, false, 4, true},
+                 // Word breaks use the last opportunity.
+                 {"hello world", 85, true, true, 6, true},
+                 {"ab-cdef", 55, true, true, 3, true},
+                 // No opportunity: an empty line still cuts the word, a started line wraps it whole.
+                 {"abcdefgh", 35, true, true, 3, true},
+                 {"abcdefgh", 35, false, true, 0, true},
+                 // Too narrow: an empty line still takes one character.
+                 {"abc", 0, true, false, 1, true},
+                 {"abc", -20, false, true, 0, true}};
     for (const auto& c : cases) {
         const THtmlFit fit = FitIn(c.text, c.space, c.lineEmpty, c.wordBreak);
         EXPECT_EQ(fit.bytes, c.bytes) << c.text << " in " << c.space;

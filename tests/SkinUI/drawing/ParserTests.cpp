@@ -26,7 +26,8 @@ std::vector<std::string> Pairs(const char* text)
 std::vector<TImageDrawState> Interpret(const char* desc, const char* modifier, CUIRect item = {0, 0, 100, 20})
 {
     std::vector<TImageDrawState> drawn;
-    CImageDescInterpreter interpreter(item, SkinUI::CDpiScale(), [&drawn](const TImageDrawState& s) { drawn.push_back(s); });
+    CImageDescInterpreter interpreter(item, SkinUI::CDpiScale(),
+                                      [&drawn](const TImageDrawState& s) { drawn.push_back(s); });
     interpreter.Run(desc, modifier);
     return drawn;
 }
@@ -37,11 +38,20 @@ std::string Describe(const char* html)
     std::string out;
     for (THtmlToken t = tokenizer.Next(); t.kind != EHtmlToken::End; t = tokenizer.Next()) {
         switch (t.kind) {
-        case EHtmlToken::Text: out += "T(" + std::string(t.text, t.length) + ")"; break;
-        case EHtmlToken::Open: out += std::string("O") + t.tag + "(" + std::string(t.text, t.length) + ")"; break;
-        case EHtmlToken::Close: out += std::string("C") + t.tag; break;
-        case EHtmlToken::LineFeed: out += "N"; break;
-        case EHtmlToken::End: break;
+        case EHtmlToken::Text:
+            out += "T(" + std::string(t.text, t.length) + ")";
+            break;
+        case EHtmlToken::Open:
+            out += std::string("O") + t.tag + "(" + std::string(t.text, t.length) + ")";
+            break;
+        case EHtmlToken::Close:
+            out += std::string("C") + t.tag;
+            break;
+        case EHtmlToken::LineFeed:
+            out += "N";
+            break;
+        case EHtmlToken::End:
+            break;
         }
     }
     return out;
@@ -66,7 +76,8 @@ std::string Drawn(const TImageDrawState& s)
 TEST(ImageDescParser, PairsAndMalformedInput)
 {
     EXPECT_EQ(Pairs("file='a.png' corner = '1,2,3,4'"), (std::vector<std::string>{"file=a.png", "corner=1,2,3,4"}));
-    for (const char* bad : {"plain.png", "file", "file=", "file=a.png", "file='a.png", "", static_cast<const char*>(nullptr)}) {
+    for (const char* bad :
+         {"plain.png", "file", "file=", "file=a.png", "file='a.png", "", static_cast<const char*>(nullptr)}) {
         EXPECT_TRUE(Pairs(bad).empty()) << (bad != nullptr ? bad : "<null>");
     }
     EXPECT_EQ(Pairs("file='a' dest='1,2"), (std::vector<std::string>{"file=a"}));
@@ -91,17 +102,25 @@ TEST(ImageDescParser, RectsAndColours)
 
 TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
 {
-    const struct { const char* desc; const char* modifier; std::vector<std::string> drawn; } cases[] = {
+    const struct {
+        const char* desc;
+        const char* modifier;
+        std::vector<std::string> drawn;
+    } cases[] = {
         {"bk.png", nullptr, {"bk.png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000"}},
         // Two files: the first is drawn when the second key is read; the state carries over.
-        {"file='a.png' fade='100' file='b.png' hole='true'", nullptr,
+        {"file='a.png' fade='100' file='b.png' hole='true'",
+         nullptr,
          {"a.png|0,0,100,20|0,0,0,0|0,0,0,0|100|00000000", "b.png|0,0,100,20|0,0,0,0|0,0,0,0|100|hole|00000000"}},
-        {"res='1' restype='png' res='2' restype='png'", nullptr,
+        {"res='1' restype='png' res='2' restype='png'",
+         nullptr,
          {"1:png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000", "2:png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000"}},
-        {"file='a.png' source='0,0,10,10'", "source='10,0,20,10' mask='#FFFF00FF' xtiled='true'",
+        {"file='a.png' source='0,0,10,10'",
+         "source='10,0,20,10' mask='#FFFF00FF' xtiled='true'",
          {"a.png|0,0,100,20|10,0,20,10|0,0,0,0|255|FFFF00FF|x"}},
         // An empty value is ignored, so the name stays the whole description.
-        {"file='' fade='300' hole='yes' corner='3,3,3,3'", nullptr,
+        {"file='' fade='300' hole='yes' corner='3,3,3,3'",
+         nullptr,
          {"file='' fade='300' hole='yes' corner='3,3,3,3'|0,0,100,20|0,0,0,0|3,3,3,3|255|00000000"}},
         {"file='a' fade='-4'", nullptr, {"a|0,0,100,20|0,0,0,0|0,0,0,0|0|00000000"}},
         {"file='a.png' corner='1,1,1,1' fade='12", nullptr, {"a.png|0,0,100,20|0,0,0,0|1,1,1,1|255|00000000"}},
@@ -115,20 +134,26 @@ TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
     ASSERT_EQ(shifted.size(), 1u);
     EXPECT_EQ(Drawn(shifted[0]), "a|10,10,110,30|0,0,0,0|0,0,0,0|255|00000000");
     // Edges past the int range stay at its ends instead of wrapping around.
-    const auto huge = Interpret("file='a' dest='-2147483648,-9999999999,2147483647,9999999999'", nullptr,
-                                {10, 10, 110, 30});
+    const auto huge =
+        Interpret("file='a' dest='-2147483648,-9999999999,2147483647,9999999999'", nullptr, {10, 10, 110, 30});
     ASSERT_EQ(huge.size(), 1u);
     EXPECT_EQ(Drawn(huge[0]), "a|-2147483638,-2147483638,110,30|0,0,0,0|0,0,0,0|255|00000000");
 }
 
 TEST(HtmlTokenizer, TagsEscapesRawTextAndCutTags)
 {
-    const char* cases[][2] = {
-        {"{b}x<c #FF0000>y</c>{/b}", "Ob()T(x)Oc(#FF0000)T(y)CcCb"}, {"a\nb<n>", "T(a)NT(b)On()"},
-        {"<{>x<}>", "T({)T(x)T(})"}, {"{<}{>}", "T(<)T(>)"},
-        {"<B>", "T(<)T(B>)"}, {"x<b", "T(x)T(<)T(b)"}, {"x</b", "T(x)T(<)T(/b)"},
-        {"x<c #FF00", "T(x)"}, {"x{f 1", "T(x)"}, {"{a ", ""},
-        {"<r><b>x</b></r>y", "Or()T(<b>x</b>)CrT(y)"}, {"{r}<b", "Or()T(<b)"}};
+    const char* cases[][2] = {{"{b}x<c #FF0000>y</c>{/b}", "Ob()T(x)Oc(#FF0000)T(y)CcCb"},
+                              {"a\nb<n>", "T(a)NT(b)On()"},
+                              {"<{>x<}>", "T({)T(x)T(})"},
+                              {"{<}{>}", "T(<)T(>)"},
+                              {"<B>", "T(<)T(B>)"},
+                              {"x<b", "T(x)T(<)T(b)"},
+                              {"x</b", "T(x)T(<)T(/b)"},
+                              {"x<c #FF00", "T(x)"},
+                              {"x{f 1", "T(x)"},
+                              {"{a ", ""},
+                              {"<r><b>x</b></r>y", "Or()T(<b>x</b>)CrT(y)"},
+                              {"{r}<b", "Or()T(<b)"}};
     for (const auto& c : cases) EXPECT_EQ(Describe(c[0]), c[1]) << c[0];
 }
 
@@ -154,9 +179,15 @@ TEST(HtmlTagArgs, FontAndImageTags)
     const THtmlFontTag font = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
     EXPECT_TRUE(font.index == -1 && font.face == "Arial" && font.size == 14);
     EXPECT_TRUE(font.bold && font.italic && !font.underline);
-    const struct { const char* args; const char* name; int frames; int frame; } images[] = {
-        {"icons.png 4 2", "icons.png", 4, 2}, {"icons.png 0 7", "icons.png", 1, 0},
-        {"icons.png 3 5", "icons.png", 3, 0}, {"res='12' restype='png'", "12", 1, 0}};
+    const struct {
+        const char* args;
+        const char* name;
+        int frames;
+        int frame;
+    } images[] = {{"icons.png 4 2", "icons.png", 4, 2},
+                  {"icons.png 0 7", "icons.png", 1, 0},
+                  {"icons.png 3 5", "icons.png", 3, 0},
+                  {"res='12' restype='png'", "12", 1, 0}};
     for (const auto& c : images) {
         const THtmlImageTag tag = CHtmlTagArgs::ParseImage(c.args);
         EXPECT_EQ(tag.name, c.name) << c.args;

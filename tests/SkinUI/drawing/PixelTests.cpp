@@ -26,7 +26,11 @@ protected:
     }
     void TearDown() override { CMsimgApi::SetFallbackOnly(false); }
     uint32_t Px(int x, int y) const { return m_surface.At(x, y); }
-    struct TPixel { int x; int y; uint32_t rgb; };
+    struct TPixel {
+        int x;
+        int y;
+        uint32_t rgb;
+    };
     int Html(const char* text, RECT rc, RECT* links = nullptr, CUIString* texts = nullptr, int capacity = 0)
     {
         CUIRender::DrawHtmlText(m_dc, &m_manager, rc, text, 0xFF000000, links, texts, capacity, DT_SINGLELINE);
@@ -104,8 +108,15 @@ TEST_P(Pixels, NineGridCornersUnscaledEdgesStretched)
     const RECT item = {0, 0, 40, 30};
     const std::string desc = "file='" + path + "' corner='3,3,3,3'";
     ASSERT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, item, m_all, desc.c_str()));
-    ExpectPixels({{0, 0, 0x110000}, {2, 2, 0xFF0000}, {3, 3, 0xFFFF00}, {37, 0, 0x00FF00}, {36, 0, 0x808080},
-                  {0, 27, 0x0000FF}, {39, 29, 0x000000}, {20, 15, 0xFFFF00}, {40, 15, 0xFFFFFF}});
+    ExpectPixels({{0, 0, 0x110000},
+                  {2, 2, 0xFF0000},
+                  {3, 3, 0xFFFF00},
+                  {37, 0, 0x00FF00},
+                  {36, 0, 0x808080},
+                  {0, 27, 0x0000FF},
+                  {39, 29, 0x000000},
+                  {20, 15, 0xFFFF00},
+                  {40, 15, 0xFFFFFF}});
 }
 
 TEST_P(Pixels, MaskedPixelsAreTransparentFadeBlendsAndMissingImagesDrawNothing)
@@ -133,8 +144,8 @@ TEST_P(Pixels, TiledMiddleEndsWithACutTile)
     const RECT item = {0, 0, 10, 4};
     const std::string desc = "file='" + path + "' xtiled='true'";
     ASSERT_TRUE(CUIRender::DrawImageString(m_dc, &m_manager, item, m_all, desc.c_str()));
-    ExpectPixels({{0, 0, 0xFF0000}, {3, 3, 0x000000}, {4, 0, 0xFF0000}, {8, 1, 0xFF0000}, {9, 1, 0x00FF00},
-                  {10, 1, 0xFFFFFF}});
+    ExpectPixels(
+        {{0, 0, 0xFF0000}, {3, 3, 0x000000}, {4, 0, 0xFF0000}, {8, 1, 0xFF0000}, {9, 1, 0x00FF00}, {10, 1, 0xFFFFFF}});
 }
 
 TEST_P(Pixels, HtmlColourAndBold)
@@ -255,8 +266,8 @@ TEST_F(HtmlLayout, ClosingAnInlineImageKeepsTheFontsAroundIt)
     const RECT rc = {0, 0, 300, 20};
     CHtmlTextPainter painter(m_dc, &m_manager, rc, 0, DT_SINGLELINE);
     // Closed right after the image, later, or never: only italic tags pop their font.
-    painter.Layout("<b>A<i absent.png></i>B<i absent.png>C</i>D</b><i>E<i absent.png></i>F</i>G<i>H<i absent.png>I</i>J",
-                   nullptr);
+    painter.Layout(
+        "<b>A<i absent.png></i>B<i absent.png>C</i>D</b><i>E<i absent.png></i>F</i>G<i>H<i absent.png>I</i>J", nullptr);
     const auto& pieces = painter.Pieces();
     ASSERT_EQ(pieces.size(), 10u);
     const HFONT plain = m_manager.GetDefaultFontInfo()->hFont;

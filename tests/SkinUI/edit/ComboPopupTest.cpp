@@ -16,7 +16,9 @@ RECT WindowRect(HWND hWnd)
 
 class ComboPopupTest : public CComboTestBase {
 protected:
-    ComboPopupTest() : CComboTestBase(4) {}
+    ComboPopupTest()
+        : CComboTestBase(4)
+    {}
     void TearDown() override
     {
         PumpUntilClosed();
@@ -49,7 +51,7 @@ TEST_F(ComboPopupTest, OpensBelowWithTheItemsHeightAndLendsThemItsLayout)
 {
     HWND hWndPopup = Open();
     ASSERT_NE(hWndPopup, nullptr);
-    EXPECT_TRUE(combo->Activate());  // already open: no second popup
+    EXPECT_TRUE(combo->Activate()); // already open: no second popup
     EXPECT_EQ(log.Count("dropdown"), 1);
 
     const RECT rcPopup = WindowRect(hWndPopup);
@@ -64,7 +66,7 @@ TEST_F(ComboPopupTest, OpensBelowWithTheItemsHeightAndLendsThemItsLayout)
     ::UpdateWindow(hWndPopup);
     const RECT rcShown = item->GetPos();
     EXPECT_EQ(rcShown.bottom - rcShown.top, ItemHeight());
-    combo->SetPos(combo->GetPos());  // the window's layout must not pull the items out of the list
+    combo->SetPos(combo->GetPos()); // the window's layout must not pull the items out of the list
     EXPECT_TRUE(::EqualRect(&rcShown, &item->GetPos()));
 
     Key(hWndPopup, VK_RETURN);

@@ -10,7 +10,9 @@ namespace {
 
 class ComboTest : public CComboTestBase {
 protected:
-    ComboTest() : CComboTestBase(5) {}
+    ComboTest()
+        : CComboTestBase(5)
+    {}
     IListItemUI* Item(int i) { return static_cast<IListItemUI*>(combo->GetItemAt(i)->GetInterface("ListItem")); }
     // The selection's index and text, and every item's index in order.
     void ExpectSelected(int index, const char* text)
@@ -32,9 +34,9 @@ TEST_F(ComboTest, SelectItemNotifiesNewAndPreviousAndShowsTheText)
     EXPECT_EQ(log.Last("itemselect")->lParam, 2);
     EXPECT_FALSE(Item(2)->IsSelected());
     EXPECT_TRUE(Item(4)->IsSelected());
-    EXPECT_TRUE(combo->SelectItem(4));  // already selected: nothing sent
+    EXPECT_TRUE(combo->SelectItem(4)); // already selected: nothing sent
     EXPECT_EQ(log.Count("itemselect"), 2);
-    EXPECT_TRUE(combo->SelectItem(99));  // clamped to the last item
+    EXPECT_TRUE(combo->SelectItem(99)); // clamped to the last item
     ExpectSelected(4, "item4");
 }
 
@@ -90,16 +92,16 @@ TEST_F(ComboTest, KeysAndWheelMoveTheSelectionOverEnabledItemsWithoutOpening)
     const char kWheelUp = 1;
     const char kWheelDown = 2;
     struct TCase {
-        unsigned disabled;  // bit i: item i disabled
+        unsigned disabled; // bit i: item i disabled
         int start;
         char key;
         int expected;
     };
     const TCase cases[] = {
-        {0, 1, VK_DOWN, 2},     {0, 1, VK_UP, 0},       {0, 0, VK_UP, 0},          {0, 1, VK_END, 4},
-        {0, 3, VK_HOME, 0},     {0x12, 0, VK_NEXT, 2},  {0x12, 2, VK_NEXT, 3},     {0x12, 3, VK_NEXT, 3},
-        {0x12, 0, VK_END, 3},   {0x12, 2, VK_PRIOR, 0}, {0x13, 2, VK_HOME, 2},     {0, 2, kWheelDown, 3},
-        {0, 2, kWheelUp, 1},    {0x12, 0, kWheelDown, 2},
+        {0, 1, VK_DOWN, 2},   {0, 1, VK_UP, 0},         {0, 0, VK_UP, 0},      {0, 1, VK_END, 4},
+        {0, 3, VK_HOME, 0},   {0x12, 0, VK_NEXT, 2},    {0x12, 2, VK_NEXT, 3}, {0x12, 3, VK_NEXT, 3},
+        {0x12, 0, VK_END, 3}, {0x12, 2, VK_PRIOR, 0},   {0x13, 2, VK_HOME, 2}, {0, 2, kWheelDown, 3},
+        {0, 2, kWheelUp, 1},  {0x12, 0, kWheelDown, 2},
     };
     for (const TCase& c : cases) {
         for (int i = 0; i < combo->GetCount(); ++i) combo->GetItemAt(i)->SetEnabled((c.disabled >> i & 1) == 0);
@@ -189,20 +191,20 @@ TEST_F(ComboTest, RemovingTheSelectedItemSelectsAFittingNeighbour)
 {
     combo->SelectItem(2);
     log.seen.clear();
-    ASSERT_TRUE(combo->RemoveAt(2));  // "item3" moves into its place
+    ASSERT_TRUE(combo->RemoveAt(2)); // "item3" moves into its place
     ExpectSelected(2, "item3");
     ASSERT_EQ(log.Count("itemselect"), 1);
     EXPECT_EQ(log.Last("itemselect")->wParam, 2u);
 
-    combo->GetItemAt(3)->SetEnabled(false);  // "item4"
-    ASSERT_TRUE(combo->RemoveAt(2));  // the one moving in is disabled: the one before
+    combo->GetItemAt(3)->SetEnabled(false); // "item4"
+    ASSERT_TRUE(combo->RemoveAt(2)); // the one moving in is disabled: the one before
     ExpectSelected(1, "item1");
 
     combo->GetItemAt(0)->SetEnabled(false);
     AddItem("extra");
-    ASSERT_TRUE(combo->RemoveAt(1));  // nothing selectable at or before: the first selectable after
+    ASSERT_TRUE(combo->RemoveAt(1)); // nothing selectable at or before: the first selectable after
     ExpectSelected(2, "extra");
-    ASSERT_TRUE(combo->RemoveAt(2));  // nothing selectable left
+    ASSERT_TRUE(combo->RemoveAt(2)); // nothing selectable left
     EXPECT_EQ(combo->GetCurSel(), -1);
 }
 
@@ -213,7 +215,7 @@ TEST_F(ComboTest, TheBoxShowsTheSelectedItemsTextInsideItsTextArea)
     combo->DoPaint(canvas.dc(), canvas.Rect());
     EXPECT_EQ(canvas.CountNot(0), 0);
     combo->SelectItem(1);
-    combo->GetItemStyle()->dwSelectedTextColor = 0xFFFFFFFF;  // the box shows the selected colours
+    combo->GetItemStyle()->dwSelectedTextColor = 0xFFFFFFFF; // the box shows the selected colours
     combo->DoPaint(canvas.dc(), canvas.Rect());
     EXPECT_GT(canvas.CountNot(0), 0);
     combo->SetTextPadding(RECT{0, 0, 150, 0});

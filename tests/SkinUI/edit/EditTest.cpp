@@ -97,7 +97,7 @@ TEST_F(EditTest, FocusOpensTheNativeEditorOverTheTextAreaAndItFollowsMoves)
     EXPECT_EQ(::GetParent(hWndNative), host.hWnd);
     EXPECT_EQ(::GetFocus(), hWndNative);
     EXPECT_EQ(NativeText(hWndNative), "hello");
-    EXPECT_EQ(log.Count("textchanged"), 0);  // filling the editor is no change
+    EXPECT_EQ(log.Count("textchanged"), 0); // filling the editor is no change
     const auto expectOver = [&] {
         const RECT rcWindow = ClientRectOf(hWndNative, host.hWnd);
         const RECT rcNative = edit->GetNativeRect();
@@ -160,7 +160,7 @@ TEST_F(EditTest, MaxCharTakesEffectAtOnceWhileEditing)
     Type(hWndNative, "abcde");
     EXPECT_STREQ(edit->GetText().GetData(), "abc");
     LeaveAndClose(edit);
-    hWndNative = Focus(edit);  // a new editor gets the limit too
+    hWndNative = Focus(edit); // a new editor gets the limit too
     ::SendMessageA(hWndNative, EM_SETSEL, 3, 3);
     Type(hWndNative, "z");
     EXPECT_STREQ(edit->GetText().GetData(), "abc");
@@ -263,7 +263,7 @@ TEST_F(EditTest, PasswordPaintsOneMaskPerCharacter)
     other->SetText("***");
     paint(*edit, masked);
     paint(*other, plain);
-    EXPECT_GT(plain.CountNot(0xFFFFFF), 0);  // the text was drawn at all
+    EXPECT_GT(plain.CountNot(0xFFFFFF), 0); // the text was drawn at all
     EXPECT_TRUE(masked.SameAs(plain));
     other->SetText("****");
     paint(*other, plain);

@@ -3,7 +3,9 @@
 
 using namespace SkinUI;
 
-CEditTestHost::CEditTestHost() : pm(window.GetManager()), hWnd(window.GetHWND())
+CEditTestHost::CEditTestHost()
+    : pm(window.GetManager())
+    , hWnd(window.GetHWND())
 {
     CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
     root = new CVerticalLayoutUI;

@@ -35,7 +35,9 @@ void PumpMessages();
 // A combo of the items "item0", "item1", ... in the shared window, with a notification log.
 class CComboTestBase : public ::testing::Test {
 protected:
-    explicit CComboTestBase(int count) : m_count(count) {}
+    explicit CComboTestBase(int count)
+        : m_count(count)
+    {}
     void SetUp() override;
     void TearDown() override;
     SkinUI::CListLabelElementUI* AddItem(const std::string& text);

@@ -134,7 +134,7 @@ TEST_F(ListItemTest, HidingTheSelectedItemClearsTheOwnersSelection)
     items[1].Select(true);
     items[1].SetVisible(false);
     EXPECT_FALSE(items[1].IsSelected());
-    items[0].SetVisible(false);  // not selected: the owner is left alone
+    items[0].SetVisible(false); // not selected: the owner is left alone
     EXPECT_EQ(owner.selectCalls, (std::vector<int>{1, -1}));
 }
 
@@ -148,7 +148,7 @@ TEST_F(ListItemTest, InvalidationIsClippedToTheOwnersClientArea)
         ::ValidateRect(host.hWnd, nullptr);
         items[2].Invalidate();
         const bool any = ::GetUpdateRect(host.hWnd, &rcUpdate, FALSE) != FALSE;
-        EXPECT_EQ(any, top == 30);  // 45 is entirely below the client area
+        EXPECT_EQ(any, top == 30); // 45 is entirely below the client area
         if (top != 30) continue;
         EXPECT_EQ(rcUpdate.top, 30);
         EXPECT_EQ(rcUpdate.bottom, 40);
@@ -163,11 +163,11 @@ TEST_F(ListItemTest, BackgroundFollowsStateAlternationHotAndLineColour)
     owner.style.dwHotBkColor = 0xFF00FFFF;
     owner.style.bAlternateBk = true;
     EXPECT_EQ(Painted(0, 10), 0xFF0000u);
-    EXPECT_EQ(Painted(1, 30), 0u);  // odd row: no background colour
+    EXPECT_EQ(Painted(1, 30), 0u); // odd row: no background colour
     items[1].Select(true);
     items[2].SetEnabled(false);
-    EXPECT_EQ(Painted(1, 30), 0x00FF00u);  // selected wins over the alternation
-    EXPECT_EQ(Painted(2, 50), 0x0000FFu);  // disabled wins over everything
+    EXPECT_EQ(Painted(1, 30), 0x00FF00u); // selected wins over the alternation
+    EXPECT_EQ(Painted(2, 50), 0x0000FFu); // disabled wins over everything
     Send(0, UIEVENT_MOUSEENTER);
     EXPECT_EQ(Painted(0, 10), 0x00FFFFu);
     Send(0, UIEVENT_MOUSELEAVE);

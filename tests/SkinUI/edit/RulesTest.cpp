@@ -66,8 +66,8 @@ TEST(ComboArrowImage, ModifierPicksTheStateCellAtTheRightEndOrNothing)
 {
     CUIString modify;
     int cx = 0;
-    ASSERT_TRUE(CComboArrowImage::BuildModifier("res='12' source='0,0,100,20' corner='1,1,1,1'", 2,
-                                                CUISize{120, 24}, 1, modify, cx));
+    ASSERT_TRUE(CComboArrowImage::BuildModifier("res='12' source='0,0,100,20' corner='1,1,1,1'", 2, CUISize{120, 24}, 1,
+                                                modify, cx));
     EXPECT_EQ(cx, 20);
     EXPECT_STREQ(modify.GetData(), "res='12' source='40,0,60,20' dest='99,1,119,23' corner='1,1,1,1'");
     for (const char* bad : {"res='1'", "source='1,2,3", "source='1,2'", static_cast<const char*>(nullptr)}) {

@@ -8,23 +8,27 @@ using namespace SkinUI;
 
 namespace {
 
-CControlUI* CALLBACK HitProc(CControlUI* pControl, LPVOID) {
+CControlUI* CALLBACK HitProc(CControlUI* pControl, LPVOID)
+{
     return pControl;
 }
 
-CControlUI* CALLBACK CountProc(CControlUI* pControl, LPVOID pData) {
+CControlUI* CALLBACK CountProc(CControlUI* pControl, LPVOID pData)
+{
     static_cast<std::vector<CControlUI*>*>(pData)->push_back(pControl);
     return nullptr;
 }
 
-CControlUI* HitTest(CContainerUI& c, int x, int y, UINT extra = 0) {
+CControlUI* HitTest(CContainerUI& c, int x, int y, UINT extra = 0)
+{
     POINT pt = {x, y};
     return c.FindControl(HitProc, &pt, UIFIND_VISIBLE | UIFIND_HITTEST | extra);
 }
 
-}  // namespace
+} // namespace
 
-TEST(Container, ChildManagementRefusesBadInput) {
+TEST(Container, ChildManagementRefusesBadInput)
+{
     int destroyed = 0;
     CContainerUI c;
     auto* a = new CProbeControl(&destroyed);
@@ -32,7 +36,7 @@ TEST(Container, ChildManagementRefusesBadInput) {
     EXPECT_FALSE(c.Add(nullptr));
     EXPECT_FALSE(c.Add(&c));
     EXPECT_TRUE(c.Add(a));
-    EXPECT_FALSE(c.Add(a));  // a second entry would be deleted twice
+    EXPECT_FALSE(c.Add(a)); // a second entry would be deleted twice
     EXPECT_FALSE(c.AddAt(b, 5));
     EXPECT_EQ(b->GetParent(), nullptr);
     EXPECT_TRUE(c.AddAt(b, 0));
@@ -52,7 +56,8 @@ TEST(Container, ChildManagementRefusesBadInput) {
     EXPECT_EQ(destroyed, 0);
 }
 
-TEST(Container, AutoDestroyDecidesWhetherRemovedChildrenAreDeleted) {
+TEST(Container, AutoDestroyDecidesWhetherRemovedChildrenAreDeleted)
+{
     int destroyed = 0;
     {
         CContainerUI c;
@@ -76,7 +81,8 @@ TEST(Container, AutoDestroyDecidesWhetherRemovedChildrenAreDeleted) {
     EXPECT_EQ(destroyed, 2);
 }
 
-TEST(Container, AChildHasOneParentAndForgetsAContainerThatLetsItGo) {
+TEST(Container, AChildHasOneParentAndForgetsAContainerThatLetsItGo)
+{
     int destroyed = 0;
     CProbeControl lent(&destroyed);
     {
@@ -103,7 +109,8 @@ TEST(Container, AChildHasOneParentAndForgetsAContainerThatLetsItGo) {
     EXPECT_EQ(destroyed, 1);
 }
 
-TEST(Container, VisibilityReachesChildrenAddedBeforeAndAfter) {
+TEST(Container, VisibilityReachesChildrenAddedBeforeAndAfter)
+{
     CContainerUI outer;
     auto* inner = new CContainerUI();
     auto* leaf = new CProbeControl();
@@ -119,7 +126,8 @@ TEST(Container, VisibilityReachesChildrenAddedBeforeAndAfter) {
     EXPECT_FALSE(late->IsVisible());
 }
 
-TEST(ContainerFindControl, HitTestPrefersTheTopmostChildInsideTheInnerArea) {
+TEST(ContainerFindControl, HitTestPrefersTheTopmostChildInsideTheInnerArea)
+{
     CContainerUI c;
     auto* a = new CProbeControl();
     auto* b = new CProbeControl();
@@ -143,7 +151,8 @@ TEST(ContainerFindControl, HitTestPrefersTheTopmostChildInsideTheInnerArea) {
     EXPECT_EQ(HitTest(c, 50, 50), &c);
 }
 
-TEST(ContainerFindControl, VisibilityAndEnabledFlagsAndTheFullWalk) {
+TEST(ContainerFindControl, VisibilityAndEnabledFlagsAndTheFullWalk)
+{
     CContainerUI c;
     auto* a = new CProbeControl();
     auto* b = new CProbeControl();

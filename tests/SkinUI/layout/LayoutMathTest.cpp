@@ -12,11 +12,13 @@ using namespace SkinUI;
 namespace {
 
 // Children that always estimate the same main-axis length (0 = stretchable).
-FlowEstimate Lengths(const std::vector<int>& lengths, bool vertical) {
+FlowEstimate Lengths(const std::vector<int>& lengths, bool vertical)
+{
     return [=](size_t i, CUISize) { return vertical ? CUISize{0, lengths[i]} : CUISize{lengths[i], 0}; };
 }
 
-TFlowParams Params(bool vertical, int cx, int cy, int childPadding = 0) {
+TFlowParams Params(bool vertical, int cx, int cy, int childPadding = 0)
+{
     TFlowParams p;
     p.bVertical = vertical;
     p.szAvailable = {cx, cy};
@@ -24,7 +26,8 @@ TFlowParams Params(bool vertical, int cx, int cy, int childPadding = 0) {
     return p;
 }
 
-TScrollBarMetrics Vertical(int height, int range, int pos, bool button1 = true, bool button2 = true) {
+TScrollBarMetrics Vertical(int height, int range, int pos, bool button1 = true, bool button2 = true)
+{
     TScrollBarMetrics m;
     m.rcItem = {100, 0, 116, height};
     m.nRange = range;
@@ -34,14 +37,15 @@ TScrollBarMetrics Vertical(int height, int range, int pos, bool button1 = true, 
     return m;
 }
 
-}  // namespace
+} // namespace
 
-TEST(LayoutFlow, PaddingsAndLimitsStayInsideTheChildRectangle) {
+TEST(LayoutFlow, PaddingsAndLimitsStayInsideTheChildRectangle)
+{
     std::vector<TFlowChild> children(4);
     children[0].rcPadding = {1, 2, 3, 4};
-    children[1].cyMin = 30;  // estimate 10 raised to 30
-    children[2].cyMax = 15;  // estimate 50 lowered to 15
-    children[3].cyMax = 20;  // stretchable, share lowered to 20
+    children[1].cyMin = 30; // estimate 10 raised to 30
+    children[2].cyMax = 15; // estimate 50 lowered to 15
+    children[3].cyMax = 20; // stretchable, share lowered to 20
     children[3].cxMax = 12;
     TFlowParams p = Params(true, 30, 200);
     p.ptOrigin = {10, 20};
@@ -56,7 +60,8 @@ TEST(LayoutFlow, PaddingsAndLimitsStayInsideTheChildRectangle) {
     EXPECT_EQ(LayoutFlow(Params(false, 100, 30), row, Lengths({10}, false)).rects[0], (CUIRect{1, 2, 14, 26}));
 }
 
-TEST(LayoutFlow, OverfullSpaceGivesStretchablesZeroThenTheirMinimum) {
+TEST(LayoutFlow, OverfullSpaceGivesStretchablesZeroThenTheirMinimum)
+{
     std::vector<TFlowChild> children(3);
     children[2].cyMin = 7;
     TFlowResult r = LayoutFlow(Params(true, 20, 30), children, Lengths({50, 0, 0}, true));
@@ -65,7 +70,8 @@ TEST(LayoutFlow, OverfullSpaceGivesStretchablesZeroThenTheirMinimum) {
     EXPECT_EQ(r.iNeeded, 57);
 }
 
-TEST(LayoutFlow, NegativeAvailableSpaceNeverInvertsARectangle) {
+TEST(LayoutFlow, NegativeAvailableSpaceNeverInvertsARectangle)
+{
     std::vector<TFlowChild> children(2);
     children[0].rcPadding = {5, 0, 5, 0};
     for (const CUIRect& rc : LayoutFlow(Params(true, -10, -10), children, Lengths({0, 0}, true)).rects) {
@@ -75,7 +81,8 @@ TEST(LayoutFlow, NegativeAvailableSpaceNeverInvertsARectangle) {
     EXPECT_EQ(LayoutInnerRect({10, 10, 20, 20}, {8, 8, 8, 8}, 0, 0), (CUIRect{18, 18, 18, 18}));
 }
 
-TEST(LayoutFlow, ExtremeLengthsAndGapsNeitherWrapNorInvert) {
+TEST(LayoutFlow, ExtremeLengthsAndGapsNeitherWrapNorInvert)
+{
     std::vector<TFlowChild> children(4);
     for (TFlowChild& c : children) {
         c.cyMax = INT_MAX;
@@ -93,7 +100,8 @@ TEST(LayoutFlow, ExtremeLengthsAndGapsNeitherWrapNorInvert) {
     EXPECT_GE(r.iNeeded, 0);
 }
 
-TEST(LayoutFloat, ExtremeSharesAndSizesNeitherWrapNorInvert) {
+TEST(LayoutFloat, ExtremeSharesAndSizesNeitherWrapNorInvert)
+{
     TFloatRequest req;
     req.szXY = {-INT_MAX, INT_MAX};
     req.cx = INT_MAX;
@@ -107,7 +115,8 @@ TEST(LayoutFloat, ExtremeSharesAndSizesNeitherWrapNorInvert) {
     EXPECT_GE(rc.bottom, rc.top);
 }
 
-TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {
+TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth)
+{
     TFloatRequest req;
     req.szXY = {10, 10};
     req.cx = 20;
@@ -126,7 +135,8 @@ TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth) {
     EXPECT_EQ(LayoutFloat({0, 0, 200, 100}, req).rc.left, 9);
 }
 
-TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits) {
+TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits)
+{
     EXPECT_EQ(LayoutSeparatorRect({10, 20, 110, 70}, 80, true), (CUIRect{10, 20, 110, 70}));
     struct TCase {
         const char* what;
@@ -161,7 +171,8 @@ TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits) {
     }
 }
 
-TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition) {
+TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition)
+{
     const CUIRect none(0, 0, 0, 0);
     struct TCase {
         const char* what;
@@ -173,7 +184,10 @@ TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition) {
     horizontal.rcItem = {0, 50, 200, 66};
     // Track 200 - 32 = 168; thumb 200 * 168 / 300 = 112.
     const TCase cases[] = {
-        {"thumb no shorter than a button", Vertical(100, 100000, 100000), {100, 0, 116, 16}, {100, 84, 116, 100},
+        {"thumb no shorter than a button",
+         Vertical(100, 100000, 100000),
+         {100, 0, 116, 16},
+         {100, 84, 116, 100},
          {100, 68, 116, 84}},
         {"short bar", Vertical(40, 100, 0), {100, 0, 116, 16}, {100, 24, 116, 40}, none},
         {"half buttons", Vertical(20, 100, 0), {100, 0, 116, 10}, {100, 10, 116, 20}, none},
@@ -195,7 +209,8 @@ TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition) {
     EXPECT_LE(huge.rcThumb.bottom, 30000 - 16);
 }
 
-TEST(ScrollBarGeometry, DragOffsetScalesByTheFreeLengthWithoutOverflow) {
+TEST(ScrollBarGeometry, DragOffsetScalesByTheFreeLengthWithoutOverflow)
+{
     int offset = 7;
     EXPECT_FALSE(ScrollBarDragOffset(10, 100, 200, 168, 16, offset));
     EXPECT_EQ(offset, 7);

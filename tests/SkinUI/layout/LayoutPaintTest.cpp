@@ -15,19 +15,21 @@ const int kSize = 64;
 const uint32_t kWhite = 0xFFFFFF;
 const RECT kAll = {0, 0, kSize, kSize};
 
-CProbeControl* AddColoured(CContainerUI& c, DWORD argb) {
+CProbeControl* AddColoured(CContainerUI& c, DWORD argb)
+{
     auto* child = new CProbeControl();
     child->SetBkColor(argb);
     c.Add(child);
     return child;
 }
 
-}  // namespace
+} // namespace
 
-TEST(LayoutPaint, ScrollBarWithoutImagesOutlinesItsPartsInsideThePaintArea) {
+TEST(LayoutPaint, ScrollBarWithoutImagesOutlinesItsPartsInsideThePaintArea)
+{
     CPixelSurface s(kSize, kSize);
     CScrollBarUI bar;
-    bar.SetPos({0, 0, 16, kSize});  // buttons 0-16 and 48-64, thumb 16-32
+    bar.SetPos({0, 0, 16, kSize}); // buttons 0-16 and 48-64, thumb 16-32
     bar.DoPaint(s.dc(), RECT{20, 0, kSize, kSize});
     EXPECT_EQ(s.At(0, 0), kWhite);
     bar.DoPaint(s.dc(), kAll);
@@ -40,7 +42,8 @@ TEST(LayoutPaint, ScrollBarWithoutImagesOutlinesItsPartsInsideThePaintArea) {
     EXPECT_EQ(s.At(30, 8), kWhite);
 }
 
-TEST(LayoutPaint, ChildrenAreClippedToTheInnerAreaButFloatingOnesMayCoverTheInset) {
+TEST(LayoutPaint, ChildrenAreClippedToTheInnerAreaButFloatingOnesMayCoverTheInset)
+{
     CPixelSurface s(kSize, kSize);
     CContainerUI c;
     CProbeControl* child = AddColoured(c, 0xFFFF0000);
@@ -50,7 +53,7 @@ TEST(LayoutPaint, ChildrenAreClippedToTheInnerAreaButFloatingOnesMayCoverTheInse
     hidden->SetVisible(false);
     c.SetInset({10, 10, 10, 10});
     c.SetPos(kAll);
-    child->SetPos(kAll);  // as if scrolled over the inset
+    child->SetPos(kAll); // as if scrolled over the inset
     badge->SetPos({0, 0, 8, 8});
     hidden->SetPos({20, 20, 40, 40});
     c.DoPaint(s.dc(), kAll);
@@ -61,7 +64,8 @@ TEST(LayoutPaint, ChildrenAreClippedToTheInnerAreaButFloatingOnesMayCoverTheInse
     EXPECT_EQ(s.At(2, 2), 0x0000FFu);
 }
 
-TEST(LayoutPaint, TrackedSeparatorDrawsATranslucentBarWhileDragging) {
+TEST(LayoutPaint, TrackedSeparatorDrawsATranslucentBarWhileDragging)
+{
     CPixelSurface s(kSize, kSize);
     CVerticalLayoutUI pane;
     pane.SetSepSize(4);

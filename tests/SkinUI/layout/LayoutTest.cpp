@@ -13,22 +13,24 @@ namespace {
 // Records what reaches it, so forwarding can be seen.
 class CProbeLayout : public CVerticalLayoutUI {
 public:
-    void DoEvent(TEventMsg& event) override {
+    void DoEvent(TEventMsg& event) override
+    {
         events.push_back(event.Type);
         CVerticalLayoutUI::DoEvent(event);
     }
     std::vector<int> events;
 };
 
-CProbeControl* AddChild(CContainerUI& layout, int cx, int cy) {
+CProbeControl* AddChild(CContainerUI& layout, int cx, int cy)
+{
     auto* child = new CProbeControl(nullptr, cy);
-    if (cx > 0)
-        child->SetFixedWidth(cx);
+    if (cx > 0) child->SetFixedWidth(cx);
     layout.Add(child);
     return child;
 }
 
-CProbeControl* AddFloat(CContainerUI& layout, SIZE xy) {
+CProbeControl* AddFloat(CContainerUI& layout, SIZE xy)
+{
     CProbeControl* child = AddChild(layout, 20, 10);
     child->SetFloat(true);
     child->SetFixedXY(xy);
@@ -36,22 +38,24 @@ CProbeControl* AddFloat(CContainerUI& layout, SIZE xy) {
 }
 
 // Five 40 px rows in a 100 x 100 layout with a vertical bar: range 100.
-std::vector<CProbeControl*> FillOverflowing(CContainerUI& layout) {
+std::vector<CProbeControl*> FillOverflowing(CContainerUI& layout)
+{
     layout.EnableScrollBar(true, false);
     std::vector<CProbeControl*> rows;
-    for (int i = 0; i < 5; ++i)
-        rows.push_back(AddChild(layout, 0, 40));
+    for (int i = 0; i < 5; ++i) rows.push_back(AddChild(layout, 0, 40));
     layout.SetPos({0, 0, 100, 100});
     return rows;
 }
 
-CControlUI* CALLBACK Self(CControlUI* pControl, LPVOID) {
+CControlUI* CALLBACK Self(CControlUI* pControl, LPVOID)
+{
     return pControl;
 }
 
-}  // namespace
+} // namespace
 
-TEST(Layout, LastStretchableChildKeepsTheGapsOfTheFirstPassInBothDirections) {
+TEST(Layout, LastStretchableChildKeepsTheGapsOfTheFirstPassInBothDirections)
+{
     CVerticalLayoutUI vertical;
     CHorizontalLayoutUI horizontal;
     for (CContainerUI* layout : {static_cast<CContainerUI*>(&vertical), static_cast<CContainerUI*>(&horizontal)}) {
@@ -70,7 +74,8 @@ TEST(Layout, LastStretchableChildKeepsTheGapsOfTheFirstPassInBothDirections) {
     }
 }
 
-TEST(VerticalLayout, FloatingChildrenAreOutOfTheFlowAndAnchoredByTheirSign) {
+TEST(VerticalLayout, FloatingChildrenAreOutOfTheFlowAndAnchoredByTheirSign)
+{
     CVerticalLayoutUI layout;
     CProbeControl* row = AddChild(layout, 0, 0);
     CProbeControl* topLeft = AddFloat(layout, {10, 5});
@@ -81,7 +86,8 @@ TEST(VerticalLayout, FloatingChildrenAreOutOfTheFlowAndAnchoredByTheirSign) {
     EXPECT_EQ(bottomRight->GetPos(), (RECT{170, 85, 190, 95}));
 }
 
-TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack) {
+TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack)
+{
     CVerticalLayoutUI layout;
     std::vector<CProbeControl*> rows = FillOverflowing(layout);
     CScrollBarUI* bar = layout.GetVerticalScrollBar();
@@ -102,7 +108,8 @@ TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack) 
     EXPECT_EQ(rows[0]->GetPos(), (RECT{0, 0, 100, 40}));
 }
 
-TEST(VerticalLayout, KeysWheelAndScrollPositionMoveTheChildrenWithinTheRange) {
+TEST(VerticalLayout, KeysWheelAndScrollPositionMoveTheChildrenWithinTheRange)
+{
     CVerticalLayoutUI layout;
     std::vector<CProbeControl*> rows = FillOverflowing(layout);
     const struct {
@@ -110,10 +117,10 @@ TEST(VerticalLayout, KeysWheelAndScrollPositionMoveTheChildrenWithinTheRange) {
         char key;
         WPARAM wParam;
         int pos;
-    } steps[] = {{UIEVENT_KEYDOWN, VK_DOWN, 0, 8},  {UIEVENT_KEYDOWN, VK_END, 0, 100},
-                 {UIEVENT_KEYDOWN, VK_UP, 0, 92},   {UIEVENT_KEYDOWN, VK_PRIOR, 0, 0},
+    } steps[] = {{UIEVENT_KEYDOWN, VK_DOWN, 0, 8},   {UIEVENT_KEYDOWN, VK_END, 0, 100},
+                 {UIEVENT_KEYDOWN, VK_UP, 0, 92},    {UIEVENT_KEYDOWN, VK_PRIOR, 0, 0},
                  {UIEVENT_KEYDOWN, VK_NEXT, 0, 100}, {UIEVENT_KEYDOWN, VK_HOME, 0, 0},
-                 {UIEVENT_SCROLLWHEEL, 0, 1, 8},    {UIEVENT_SCROLLWHEEL, 0, 0, 0}};
+                 {UIEVENT_SCROLLWHEEL, 0, 1, 8},     {UIEVENT_SCROLLWHEEL, 0, 0, 0}};
     for (const auto& s : steps) {
         Send(layout, s.type, 10, 10, s.wParam, s.key);
         EXPECT_EQ(layout.GetScrollPos().cy, s.pos) << int(s.key) << "/" << s.wParam;
@@ -130,12 +137,12 @@ TEST(VerticalLayout, KeysWheelAndScrollPositionMoveTheChildrenWithinTheRange) {
     EXPECT_EQ(layout.GetScrollPos().cy, 30);
 }
 
-TEST(VerticalLayout, PageSizeNeverGoesNegative) {
+TEST(VerticalLayout, PageSizeNeverGoesNegative)
+{
     CVerticalLayoutUI layout;
     layout.SetInset({0, 30, 0, 30});
     layout.EnableScrollBar(true, false);
-    for (int i = 0; i < 3; ++i)
-        AddChild(layout, 0, 40);
+    for (int i = 0; i < 3; ++i) AddChild(layout, 0, 40);
     layout.SetPos({0, 0, 100, 50});
     layout.SetScrollPos({0, 50});
     const int before = layout.GetScrollPos().cy;
@@ -143,12 +150,12 @@ TEST(VerticalLayout, PageSizeNeverGoesNegative) {
     EXPECT_GE(layout.GetScrollPos().cy, before);
 }
 
-TEST(HorizontalLayout, HorizontalBarScrollsColumnsByKeys) {
+TEST(HorizontalLayout, HorizontalBarScrollsColumnsByKeys)
+{
     CHorizontalLayoutUI layout;
     layout.EnableScrollBar(false, true);
     std::vector<CProbeControl*> cols;
-    for (int i = 0; i < 4; ++i)
-        cols.push_back(AddChild(layout, 50, 0));
+    for (int i = 0; i < 4; ++i) cols.push_back(AddChild(layout, 50, 0));
     layout.SetPos({0, 0, 100, 60});
     // The horizontal bar sits below the inner area; its range is left to the owner.
     EXPECT_EQ(layout.GetHorizontalScrollBar()->GetPos(), (RECT{0, 44, 100, 60}));
@@ -160,13 +167,14 @@ TEST(HorizontalLayout, HorizontalBarScrollsColumnsByKeys) {
     EXPECT_EQ(cols[3]->GetPos().right, 100);
 }
 
-TEST(VerticalLayout, DisabledMouseSendsTheWheelToTheParent) {
+TEST(VerticalLayout, DisabledMouseSendsTheWheelToTheParent)
+{
     CProbeLayout outer;
     auto* inner = new CVerticalLayoutUI();
     outer.Add(inner);
     FillOverflowing(*inner);
     inner->SetMouseEnabled(false);
-    outer.SetManager(nullptr, nullptr, false);  // parents the children without a window
+    outer.SetManager(nullptr, nullptr, false); // parents the children without a window
     EXPECT_FALSE(inner->GetVerticalScrollBar()->IsMouseEnabled());
     Send(*inner, UIEVENT_SCROLLWHEEL, 10, 10, 1);
     EXPECT_EQ(inner->GetScrollPos().cy, 0);
@@ -174,7 +182,8 @@ TEST(VerticalLayout, DisabledMouseSendsTheWheelToTheParent) {
 }
 
 // Every control that takes a click lets it through to its parent while its mouse is off.
-TEST(VerticalLayout, ControlsWithTheMouseOffPassAClickToTheParent) {
+TEST(VerticalLayout, ControlsWithTheMouseOffPassAClickToTheParent)
+{
     for (const char* name : {"Button", "Option", "CheckBox", "Edit", "Combo", "ListLabelElement", "ScrollBar"}) {
         CProbeLayout outer;
         CControlUI* control = CControlFactory::Create(name);
@@ -188,7 +197,8 @@ TEST(VerticalLayout, ControlsWithTheMouseOffPassAClickToTheParent) {
     }
 }
 
-TEST(VerticalLayout, SeparatorDragStopsAtTheMinimumHeight) {
+TEST(VerticalLayout, SeparatorDragStopsAtTheMinimumHeight)
+{
     CVerticalLayoutUI layout;
     layout.SetAttribute("sepheight", "4");
     layout.SetAttribute("sepimm", "true");
@@ -206,7 +216,8 @@ TEST(VerticalLayout, SeparatorDragStopsAtTheMinimumHeight) {
     EXPECT_EQ(layout.GetFixedHeight(), 30);
 }
 
-TEST(VerticalLayout, WithoutMouseChildrenHitsLandOnTheBarOrTheLayout) {
+TEST(VerticalLayout, WithoutMouseChildrenHitsLandOnTheBarOrTheLayout)
+{
     CVerticalLayoutUI layout;
     FillOverflowing(layout);
     POINT onBar = {90, 50};

@@ -16,8 +16,11 @@ namespace {
 // Removes itself from its parent when clicked, as a "close" button would.
 class CSelfRemover : public CProbeControl {
 public:
-    explicit CSelfRemover(int* pDestroyed) : CProbeControl(pDestroyed) {}
-    void DoEvent(TEventMsg& event) override {
+    explicit CSelfRemover(int* pDestroyed)
+        : CProbeControl(pDestroyed)
+    {}
+    void DoEvent(TEventMsg& event) override
+    {
         if (event.Type == UIEVENT_BUTTONDOWN) {
             static_cast<CContainerUI*>(GetParent()->GetInterface("Container"))->Remove(this);
             // Still alive here: the handler may go on using its object.
@@ -29,21 +32,25 @@ public:
 
 class ManagedLayout : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         pm.AddNotifier(&log);
         pm.AttachDialog(root);
         root->SetPos({0, 0, 200, 200});
     }
     void TearDown() override { pm.RemoveNotifier(&log); }
-    void RunDelayedCleanup() {
+    void RunDelayedCleanup()
+    {
         LRESULT lRes = 0;
         pm.MessageHandler(WM_APP + 1, 0, 0, lRes);
     }
-    void Event(CControlUI* control, int type, int x, int y, WPARAM wParam = 0) {
+    void Event(CControlUI* control, int type, int x, int y, WPARAM wParam = 0)
+    {
         TEventMsg event = MakeEvent(type, x, y, wParam);
         control->Event(event);
     }
-    CScrollBarUI* AddStandaloneBar() {
+    CScrollBarUI* AddStandaloneBar()
+    {
         auto* bar = new CScrollBarUI();
         bar->SetFloat(true);
         root->Add(bar);
@@ -57,9 +64,10 @@ protected:
     CVerticalLayoutUI* root = new CVerticalLayoutUI();
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(ManagedLayout, RemovedChildrenAreDeletedLaterUnlessDelayIsOff) {
+TEST_F(ManagedLayout, RemovedChildrenAreDeletedLaterUnlessDelayIsOff)
+{
     int destroyed = 0;
     auto* child = new CSelfRemover(&destroyed);
     root->Add(child);
@@ -80,7 +88,8 @@ TEST_F(ManagedLayout, RemovedChildrenAreDeletedLaterUnlessDelayIsOff) {
     EXPECT_EQ(destroyed, 3);
 }
 
-TEST_F(ManagedLayout, TabSelectionNotifiesOnlyARealChange) {
+TEST_F(ManagedLayout, TabSelectionNotifiesOnlyARealChange)
+{
     auto* tabs = new CTabLayoutUI();
     root->Add(tabs);
     CProbeControl* pages[3];
@@ -99,7 +108,8 @@ TEST_F(ManagedLayout, TabSelectionNotifiesOnlyARealChange) {
     EXPECT_EQ(log.Count("tabselect"), 1);
 }
 
-TEST_F(ManagedLayout, OnlyAStandaloneBarNotifiesScrollAndItsReleaseStopsTheTimer) {
+TEST_F(ManagedLayout, OnlyAStandaloneBarNotifiesScrollAndItsReleaseStopsTheTimer)
+{
     CScrollBarUI* bar = AddStandaloneBar();
     Event(bar, UIEVENT_BUTTONDOWN, 8, 195);
     EXPECT_EQ(bar->GetScrollPos(), 8);
@@ -110,15 +120,15 @@ TEST_F(ManagedLayout, OnlyAStandaloneBarNotifiesScrollAndItsReleaseStopsTheTimer
     pm.KillTimer(bar, CScrollBarUI::kTimerId);
 
     root->EnableScrollBar(true, false);
-    for (int i = 0; i < 10; ++i)
-        root->Add(new CProbeControl(nullptr, 50));
+    for (int i = 0; i < 10; ++i) root->Add(new CProbeControl(nullptr, 50));
     root->SetPos({0, 0, 200, 200});
     Event(root->GetVerticalScrollBar(), UIEVENT_BUTTONDOWN, 190, 195);
     EXPECT_GT(root->GetScrollPos().cy, 0);
     EXPECT_EQ(log.Count("scroll"), 1);
 }
 
-TEST_F(ManagedLayout, TrackedSeparatorRegistersForPostPaintOnce) {
+TEST_F(ManagedLayout, TrackedSeparatorRegistersForPostPaintOnce)
+{
     auto* pane = new CVerticalLayoutUI();
     pane->SetFixedHeight(100);
     pane->SetSepSize(4);
@@ -134,24 +144,22 @@ TEST_F(ManagedLayout, TrackedSeparatorRegistersForPostPaintOnce) {
     EXPECT_EQ(pane->GetPos(), (RECT{0, 0, 200, 122}));
 }
 
-TEST_F(ManagedLayout, HeldTrackPagesAgainFromTheSixthTickTowardsTheCursor) {
+TEST_F(ManagedLayout, HeldTrackPagesAgainFromTheSixthTickTowardsTheCursor)
+{
     CScrollBarUI* bar = AddStandaloneBar();
     bar->SetScrollRange(1000);
     POINT held = {8, 150};
     POINT screen = held;
     ::ClientToScreen(window.GetHWND(), &screen);
-    if (!::SetCursorPos(screen.x, screen.y))
-        GTEST_SKIP() << "no pointer to move";
+    if (!::SetCursorPos(screen.x, screen.y)) GTEST_SKIP() << "no pointer to move";
     Event(bar, UIEVENT_BUTTONDOWN, held.x, held.y);
     EXPECT_EQ(bar->GetScrollPos(), 200);
-    for (int i = 0; i < 5; ++i)
-        Event(bar, UIEVENT_TIMER, 0, 0, CScrollBarUI::kTimerId);
+    for (int i = 0; i < 5; ++i) Event(bar, UIEVENT_TIMER, 0, 0, CScrollBarUI::kTimerId);
     EXPECT_EQ(bar->GetScrollPos(), 200);
     Event(bar, UIEVENT_TIMER, 0, 0, CScrollBarUI::kTimerId);
     EXPECT_EQ(bar->GetScrollPos(), 400);
     // Paging stops once the thumb reaches the cursor.
-    for (int i = 0; i < 6; ++i)
-        Event(bar, UIEVENT_TIMER, 0, 0, CScrollBarUI::kTimerId);
+    for (int i = 0; i < 6; ++i) Event(bar, UIEVENT_TIMER, 0, 0, CScrollBarUI::kTimerId);
     EXPECT_EQ(bar->GetScrollPos(), 800);
     EXPECT_TRUE(::PtInRect(&bar->GetThumbRect(), held));
     EXPECT_EQ(log.Count("scroll"), 8);

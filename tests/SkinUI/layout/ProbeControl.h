@@ -2,30 +2,35 @@
 #include <ostream>
 #include "SkinUI/Core/ControlUI.h"
 
-inline bool operator==(const RECT& a, const RECT& b) {
+inline bool operator==(const RECT& a, const RECT& b)
+{
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
+inline std::ostream& operator<<(std::ostream& os, const RECT& r)
+{
     return os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
 }
 
 // A leaf control that reports its destruction.
 class CProbeControl : public SkinUI::CControlUI {
 public:
-    explicit CProbeControl(int* pDestroyed = nullptr, int cy = 0) : m_pDestroyed(pDestroyed) {
-        if (cy > 0)
-            SetFixedHeight(cy);
+    explicit CProbeControl(int* pDestroyed = nullptr, int cy = 0)
+        : m_pDestroyed(pDestroyed)
+    {
+        if (cy > 0) SetFixedHeight(cy);
     }
-    ~CProbeControl() override {
-        if (m_pDestroyed != nullptr)
-            ++*m_pDestroyed;
+    ~CProbeControl() override
+    {
+        if (m_pDestroyed != nullptr) ++*m_pDestroyed;
     }
+
 private:
     int* m_pDestroyed = nullptr;
 };
 
-inline SkinUI::TEventMsg MakeEvent(int type, int x = 0, int y = 0, WPARAM wParam = 0, char key = 0) {
+inline SkinUI::TEventMsg MakeEvent(int type, int x = 0, int y = 0, WPARAM wParam = 0, char key = 0)
+{
     SkinUI::TEventMsg event;
     event.Type = type;
     event.ptMouse = {x, y};
@@ -35,7 +40,8 @@ inline SkinUI::TEventMsg MakeEvent(int type, int x = 0, int y = 0, WPARAM wParam
 }
 
 // Sends one event straight to a control's DoEvent.
-inline void Send(SkinUI::CControlUI& control, int type, int x, int y, WPARAM wParam = 0, char key = 0) {
+inline void Send(SkinUI::CControlUI& control, int type, int x, int y, WPARAM wParam = 0, char key = 0)
+{
     SkinUI::TEventMsg event = MakeEvent(type, x, y, wParam, key);
     control.DoEvent(event);
 }

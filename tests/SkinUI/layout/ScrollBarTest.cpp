@@ -13,17 +13,18 @@ class StandaloneBar : public ::testing::Test {
 protected:
     void SetUp() override { bar.SetPos({0, 0, 16, 200}); }
     void Send(int type, int y, WPARAM wParam = 0) { ::Send(bar, type, 8, y, wParam); }
-    void Tick(int times = 1) {
-        for (int i = 0; i < times; ++i)
-            Send(UIEVENT_TIMER, 0, CScrollBarUI::kTimerId);
+    void Tick(int times = 1)
+    {
+        for (int i = 0; i < times; ++i) Send(UIEVENT_TIMER, 0, CScrollBarUI::kTimerId);
     }
 
     CScrollBarUI bar;
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(StandaloneBar, RangeAndPositionAreClamped) {
+TEST_F(StandaloneBar, RangeAndPositionAreClamped)
+{
     bar.SetScrollPos(150);
     EXPECT_EQ(bar.GetScrollPos(), 100);
     bar.SetScrollPos(-5);
@@ -37,7 +38,8 @@ TEST_F(StandaloneBar, RangeAndPositionAreClamped) {
     EXPECT_EQ(bar.GetThumbRect(), (RECT{0, 16, 16, 184}));
 }
 
-TEST_F(StandaloneBar, ButtonsScrollAtThePressAndRepeatFromTheSixthTickTrackPages) {
+TEST_F(StandaloneBar, ButtonsScrollAtThePressAndRepeatFromTheSixthTickTrackPages)
+{
     bar.SetScrollPos(50);
     Send(UIEVENT_BUTTONDOWN, 5);
     EXPECT_EQ(bar.GetScrollPos(), 42);
@@ -65,7 +67,8 @@ TEST_F(StandaloneBar, ButtonsScrollAtThePressAndRepeatFromTheSixthTickTrackPages
     Send(UIEVENT_BUTTONUP, 0);
 }
 
-TEST_F(StandaloneBar, ThumbDragMovesOnlyOnTimerTicks) {
+TEST_F(StandaloneBar, ThumbDragMovesOnlyOnTimerTicks)
+{
     Send(UIEVENT_BUTTONDOWN, 50);
     Send(UIEVENT_MOUSEMOVE, 78);
     EXPECT_EQ(bar.GetScrollPos(), 0);
@@ -75,7 +78,7 @@ TEST_F(StandaloneBar, ThumbDragMovesOnlyOnTimerTicks) {
     Send(UIEVENT_MOUSEMOVE, 50 + 200);
     Tick();
     EXPECT_EQ(bar.GetScrollPos(), 100);
-    Send(UIEVENT_MOUSEMOVE, 36);  // drag back by 14 px from the start: -25
+    Send(UIEVENT_MOUSEMOVE, 36); // drag back by 14 px from the start: -25
     Tick();
     EXPECT_EQ(bar.GetScrollPos(), 0);
     Send(UIEVENT_MOUSEMOVE, 64);
@@ -85,7 +88,8 @@ TEST_F(StandaloneBar, ThumbDragMovesOnlyOnTimerTicks) {
     EXPECT_EQ(bar.GetScrollPos(), 0);
 }
 
-TEST_F(StandaloneBar, DisabledBarIgnoresPressesAndClearsItsStates) {
+TEST_F(StandaloneBar, DisabledBarIgnoresPressesAndClearsItsStates)
+{
     Send(UIEVENT_MOUSEENTER, 50);
     EXPECT_NE(bar.GetThumbState() & UISTATE_HOT, 0u);
     bar.SetEnabled(false);
@@ -96,7 +100,8 @@ TEST_F(StandaloneBar, DisabledBarIgnoresPressesAndClearsItsStates) {
     EXPECT_EQ(bar.GetScrollPos(), 50);
 }
 
-TEST_F(StandaloneBar, HiddenButtonsGiveTheTrackToTheThumbButNotToTheDragRatio) {
+TEST_F(StandaloneBar, HiddenButtonsGiveTheTrackToTheThumbButNotToTheDragRatio)
+{
     bar.SetAttribute("showbutton1", "false");
     bar.SetAttribute("showbutton2", "false");
     bar.SetScrollRange(0);
@@ -117,11 +122,13 @@ namespace {
 // Counts the line steps its bar asks for.
 class CStepCountingLayout : public CVerticalLayoutUI {
 public:
-    void LineUp() override {
+    void LineUp() override
+    {
         ++linesUp;
         CVerticalLayoutUI::LineUp();
     }
-    void LineDown() override {
+    void LineDown() override
+    {
         ++linesDown;
         CVerticalLayoutUI::LineDown();
     }
@@ -132,7 +139,8 @@ public:
 // The bar of a 100 x 100 layout with five 40 px rows: range 100, thumb 34 long.
 class OwnedBar : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         layout.EnableScrollBar(true, false);
         for (int i = 0; i < 5; ++i) {
             rows.push_back(new CProbeControl(nullptr, 40));
@@ -148,9 +156,10 @@ protected:
     CScrollBarUI* bar = nullptr;
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(OwnedBar, ButtonsTrackThumbAndWheelDriveTheOwnersScrolling) {
+TEST_F(OwnedBar, ButtonsTrackThumbAndWheelDriveTheOwnersScrolling)
+{
     Send(UIEVENT_BUTTONDOWN, 95);
     EXPECT_EQ(rows[0]->GetPos().top, -8);
     Send(UIEVENT_BUTTONUP, 95);
@@ -169,7 +178,8 @@ TEST_F(OwnedBar, ButtonsTrackThumbAndWheelDriveTheOwnersScrolling) {
     Send(UIEVENT_BUTTONUP, 0);
 }
 
-TEST_F(OwnedBar, EmptyRangeStillLetsTheButtonsAskTheOwner) {
+TEST_F(OwnedBar, EmptyRangeStillLetsTheButtonsAskTheOwner)
+{
     bar->SetScrollRange(0);
     EXPECT_EQ(bar->GetThumbRect(), (RECT{84, 16, 100, 84}));
     Send(UIEVENT_BUTTONDOWN, 95);

@@ -8,7 +8,8 @@ namespace {
 
 class Tabs : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         for (CProbeControl*& page : pages) {
             page = new CProbeControl(&destroyed);
             tabs.Add(page);
@@ -21,9 +22,10 @@ protected:
     CTabLayoutUI tabs;
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(Tabs, SelectItemShowsOnePageWithInsetPaddingAndLimits) {
+TEST_F(Tabs, SelectItemShowsOnePageWithInsetPaddingAndLimits)
+{
     EXPECT_EQ(tabs.GetCurSel(), 0);
     EXPECT_TRUE(pages[0]->IsVisible());
     EXPECT_FALSE(pages[2]->IsVisible());
@@ -41,7 +43,8 @@ TEST_F(Tabs, SelectItemShowsOnePageWithInsetPaddingAndLimits) {
     EXPECT_EQ(tabs.GetCurSel(), 1);
 }
 
-TEST_F(Tabs, InsertingBeforeTheSelectionShiftsItAndKeepsTheNewPageVisible) {
+TEST_F(Tabs, InsertingBeforeTheSelectionShiftsItAndKeepsTheNewPageVisible)
+{
     tabs.SelectItem(1);
     auto* inserted = new CProbeControl(&destroyed);
     EXPECT_TRUE(tabs.AddAt(inserted, 0));
@@ -53,7 +56,8 @@ TEST_F(Tabs, InsertingBeforeTheSelectionShiftsItAndKeepsTheNewPageVisible) {
     EXPECT_EQ(tabs.GetCurSel(), 2);
 }
 
-TEST_F(Tabs, RemovingTheSelectionFallsBackToPageZeroAndRemoveAllClearsIt) {
+TEST_F(Tabs, RemovingTheSelectionFallsBackToPageZeroAndRemoveAllClearsIt)
+{
     tabs.SelectItem(2);
     EXPECT_TRUE(tabs.Remove(pages[2]));
     EXPECT_EQ(destroyed, 1);

@@ -9,9 +9,10 @@ namespace SkinUI {
 class CProbeUI : public CControlUI {
 public:
     explicit CProbeUI(const char* className = "ProbeUI", UINT flags = UIFLAG_TABSTOP, bool* pDestroyed = nullptr)
-        : m_pClassName(className), m_uFlags(flags), m_pDestroyed(pDestroyed)
-    {
-    }
+        : m_pClassName(className)
+        , m_uFlags(flags)
+        , m_pDestroyed(pDestroyed)
+    {}
     ~CProbeUI() override
     {
         if (m_pDestroyed != nullptr) *m_pDestroyed = true;

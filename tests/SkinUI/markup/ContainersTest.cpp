@@ -8,10 +8,14 @@
 using namespace SkinUI;
 
 namespace {
-void* P(int n) { return reinterpret_cast<void*>(static_cast<intptr_t>(n)); }
-}  // namespace
+void* P(int n)
+{
+    return reinterpret_cast<void*>(static_cast<intptr_t>(n));
+}
+} // namespace
 
-TEST(PtrArrayUI, GrowthKeepsTheItemsAndOutOfRangeIsRefused) {
+TEST(PtrArrayUI, GrowthKeepsTheItemsAndOutOfRangeIsRefused)
+{
     CPtrArrayUI a;
     for (int i = 1; i <= 11; ++i) EXPECT_TRUE(a.Add(P(i)));
     EXPECT_EQ(P(11), a[10]);
@@ -28,7 +32,8 @@ TEST(PtrArrayUI, GrowthKeepsTheItemsAndOutOfRangeIsRefused) {
     EXPECT_EQ(10, a.Find(P(12)));
 }
 
-TEST(PtrArrayUI, ResizeFillsWithNullAndCopiesAreIndependent) {
+TEST(PtrArrayUI, ResizeFillsWithNullAndCopiesAreIndependent)
+{
     CPtrArrayUI a;
     a.Add(P(7));
     a.Resize(3);
@@ -41,7 +46,8 @@ TEST(PtrArrayUI, ResizeFillsWithNullAndCopiesAreIndependent) {
     EXPECT_EQ(nullptr, a.GetData());
 }
 
-TEST(StringMapUI, InsertKeepsOldData) {
+TEST(StringMapUI, InsertKeepsOldData)
+{
     CStringMapUI map;
     EXPECT_TRUE(map.Insert("x", P(1)));
     EXPECT_FALSE(map.Insert("x", P(2)));
@@ -52,7 +58,8 @@ TEST(StringMapUI, InsertKeepsOldData) {
     EXPECT_FALSE(map.Remove("x"));
 }
 
-TEST(StringMapUI, NoBucketsRefusesEverythingSafely) {
+TEST(StringMapUI, NoBucketsRefusesEverythingSafely)
+{
     CStringMapUI map;
     map.Insert("a", P(1));
     map.Resize(0);
@@ -64,7 +71,8 @@ TEST(StringMapUI, NoBucketsRefusesEverythingSafely) {
     EXPECT_EQ(nullptr, map.GetAt(0));
 }
 
-TEST(StringMapUI, EnumerationReachesEveryItemOnce) {
+TEST(StringMapUI, EnumerationReachesEveryItemOnce)
+{
     CStringMapUI map;
     std::set<std::string> keys, seen;
     for (int i = 0; i < 300; ++i) {
@@ -77,7 +85,8 @@ TEST(StringMapUI, EnumerationReachesEveryItemOnce) {
     EXPECT_EQ(nullptr, map.GetAt(-1));
 }
 
-TEST(UIRect, JoinMeetsAndContainsUseTheOpenRightAndBottom) {
+TEST(UIRect, JoinMeetsAndContainsUseTheOpenRightAndBottom)
+{
     CUIRect a(0, 0, 10, 5);
     a.Join(CUIRect(-2, 3, 4, 9));
     EXPECT_TRUE(a.left == -2 && a.top == 0 && a.right == 10 && a.bottom == 9);

@@ -14,12 +14,17 @@ std::string MakeMarkup(size_t target)
     std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Window size=\"800,600\">\n";
     for (int group = 0; text.size() < target; ++group) {
         const std::string g = std::to_string(group);
-        text += " <VerticalLayout name=\"group" + g + "\" padding=\"2,2,2,2\">\n  <!-- group -->\n  <HorizontalLayout>\n";
+        text +=
+            " <VerticalLayout name=\"group" + g + "\" padding=\"2,2,2,2\">\n  <!-- group -->\n  <HorizontalLayout>\n";
         for (int i = 0; i < 4; ++i) {
             const std::string n = g + "_" + std::to_string(i);
-            text += "   <Label name=\"l" + n + "\" text=\"A &amp; B &lt;x&gt;\" textcolor=\"#FF000000\"/>\n"
-                    "   <Button name=\"b" + n + "\" text=\"&quot;OK&quot;\" normalimage=\"res='175' "
-                    "corner='3,3,3,3'\">tip &apos;" + n + "&apos;</Button>\n";
+            text += "   <Label name=\"l" + n +
+                    "\" text=\"A &amp; B &lt;x&gt;\" textcolor=\"#FF000000\"/>\n"
+                    "   <Button name=\"b" +
+                    n +
+                    "\" text=\"&quot;OK&quot;\" normalimage=\"res='175' "
+                    "corner='3,3,3,3'\">tip &apos;" +
+                    n + "&apos;</Button>\n";
         }
         text += "  </HorizontalLayout>\n </VerticalLayout>\n";
     }
@@ -36,7 +41,7 @@ int CountElements(CXmlElem elem, int& attributes)
     return count;
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {

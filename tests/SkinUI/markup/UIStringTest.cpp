@@ -4,7 +4,8 @@
 
 using SkinUI::CUIString;
 
-TEST(UIString, TextSurvivesGrowingAndShrinkingAcrossTheInlineBuffer) {
+TEST(UIString, TextSurvivesGrowingAndShrinkingAcrossTheInlineBuffer)
+{
     const std::string b62(62, 'x'), b63(63, 'y');
     CUIString s62(b62.c_str()), s63(b63.c_str());
     EXPECT_EQ(b63, s63.GetData());
@@ -14,7 +15,8 @@ TEST(UIString, TextSurvivesGrowingAndShrinkingAcrossTheInlineBuffer) {
     EXPECT_STREQ("short", s63);
 }
 
-TEST(UIString, NullAndSelfOverlappingSources) {
+TEST(UIString, NullAndSelfOverlappingSources)
+{
     EXPECT_STREQ("", CUIString(nullptr));
     EXPECT_STREQ("abc", CUIString("abcdef", 3));
     CUIString s("text");
@@ -34,7 +36,8 @@ TEST(UIString, NullAndSelfOverlappingSources) {
     EXPECT_STREQ("qqqqqqqqqq", heap);
 }
 
-TEST(UIString, ReplaceDoesNotRescanInsertedText) {
+TEST(UIString, ReplaceDoesNotRescanInsertedText)
+{
     CUIString s("aaa");
     EXPECT_EQ(3, s.Replace("a", "aa"));
     EXPECT_STREQ("aaaaaa", s);
@@ -44,21 +47,25 @@ TEST(UIString, ReplaceDoesNotRescanInsertedText) {
     EXPECT_STREQ("bb", t);
 }
 
-TEST(UIString, FindAndSubstringsClampTheirRanges) {
+TEST(UIString, FindAndSubstringsClampTheirRanges)
+{
     const CUIString s("hello world");
     EXPECT_EQ(-1, s.Find('\0'));
     EXPECT_EQ(-1, s.Find("world", 7));
     EXPECT_EQ(-1, s.Find("d", 12));
     EXPECT_EQ(-1, s.Find("h", -1));
-    const struct { CUIString got; const char* want; } cases[] = {
-        {s.Left(-2), ""}, {s.Left(99), "hello world"}, {s.Mid(6, 100), "world"}, {s.Mid(50), ""},
-        {s.Mid(-3, 2), "he"}, {s.Right(50), "hello world"}, {s.Right(-1), ""}};
+    const struct {
+        CUIString got;
+        const char* want;
+    } cases[] = {{s.Left(-2), ""},     {s.Left(99), "hello world"},  {s.Mid(6, 100), "world"}, {s.Mid(50), ""},
+                 {s.Mid(-3, 2), "he"}, {s.Right(50), "hello world"}, {s.Right(-1), ""}};
     for (const auto& c : cases) EXPECT_STREQ(c.want, c.got);
     EXPECT_EQ('\0', s.GetAt(11));
     EXPECT_EQ('\0', s.GetAt(-1));
 }
 
-TEST(UIString, FormatKeepsAllShortFormatKeeps63) {
+TEST(UIString, FormatKeepsAllShortFormatKeeps63)
+{
     const std::string hundred(100, 'k');
     CUIString full, small;
     EXPECT_EQ(100, full.Format("%s", hundred.c_str()));
@@ -67,7 +74,8 @@ TEST(UIString, FormatKeepsAllShortFormatKeeps63) {
     EXPECT_EQ(hundred.substr(0, 63), small.GetData());
 }
 
-TEST(UIString, CompareTakesBytesAsUnsigned) {
+TEST(UIString, CompareTakesBytesAsUnsigned)
+{
     EXPECT_TRUE(CUIString("z") < "\xB0\xA1");
     EXPECT_TRUE(CUIString("\xB0\xA1") < "\xB0\xA2");
     EXPECT_TRUE(CUIString("") == nullptr);

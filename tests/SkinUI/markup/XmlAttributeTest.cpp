@@ -32,9 +32,10 @@ std::string AttrOf(const std::string& value, bool preserve = true)
     return Value(doc.GetRoot(), "v");
 }
 
-}  // namespace
+} // namespace
 
-TEST(XmlAttribute, NamesValuesAndElementsWithoutAttributes) {
+TEST(XmlAttribute, NamesValuesAndElementsWithoutAttributes)
+{
     CXmlDoc doc;
     ASSERT_TRUE(doc.Load("<r><a  x = \"1\"\ty=\"\" k=\"first\" k=\"second\" >\"q\" z=\"w\"</a><e/>"
                          "<d x=\"&lt;&quot;\" y=\"2\"z=\"&amp;\"/></r>"));
@@ -48,7 +49,8 @@ TEST(XmlAttribute, NamesValuesAndElementsWithoutAttributes) {
     EXPECT_EQ("x=<\";y=2;z=&;", Attributes(a.GetSibling().GetSibling()));
 }
 
-TEST(XmlAttribute, The65thAttributeIsNotVisible) {
+TEST(XmlAttribute, The65thAttributeIsNotVisible)
+{
     std::string text = "<a";
     for (int i = 0; i < 65; ++i) text += " a" + std::to_string(i) + "=\"v" + std::to_string(i) + "\"";
     CXmlDoc doc;
@@ -60,7 +62,8 @@ TEST(XmlAttribute, The65thAttributeIsNotVisible) {
     EXPECT_STREQ("", a.GetAttributeName(64));
 }
 
-TEST(XmlAttribute, ValueCopyIsCappedAt499Bytes) {
+TEST(XmlAttribute, ValueCopyIsCappedAt499Bytes)
+{
     for (const size_t length : {498u, 499u, 500u, 600u}) {
         const std::string value(length, 'q');
         CXmlDoc doc;
@@ -80,10 +83,19 @@ TEST(XmlAttribute, ValueCopyIsCappedAt499Bytes) {
     EXPECT_STREQ("abc", small);
 }
 
-TEST(XmlAttribute, EntitiesAndWhitespace) {
-    const struct { const char* raw; const char* decoded; bool preserve; } cases[] = {
-        {"&amp;&lt;&gt;&quot;&apos;", "&<>\"'", true}, {"&nbsp;", "&nbsp;", true}, {"&", "&", true},
-        {"&amp", "&amp", true}, {"&&amp;", "&&", true}, {"a   b \t c", "a   b \t c", true},
-        {"a   b \t\r\n c", "a b c", false}, {"   x   ", " x ", false}};
+TEST(XmlAttribute, EntitiesAndWhitespace)
+{
+    const struct {
+        const char* raw;
+        const char* decoded;
+        bool preserve;
+    } cases[] = {{"&amp;&lt;&gt;&quot;&apos;", "&<>\"'", true},
+                 {"&nbsp;", "&nbsp;", true},
+                 {"&", "&", true},
+                 {"&amp", "&amp", true},
+                 {"&&amp;", "&&", true},
+                 {"a   b \t c", "a   b \t c", true},
+                 {"a   b \t\r\n c", "a b c", false},
+                 {"   x   ", " x ", false}};
     for (const auto& c : cases) EXPECT_EQ(c.decoded, AttrOf(c.raw, c.preserve)) << c.raw;
 }

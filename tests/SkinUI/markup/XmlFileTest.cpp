@@ -40,9 +40,10 @@ bool LoadBytes(CXmlDoc& doc, const std::string& bytes, size_t length)
     return doc.LoadFromMem(reinterpret_cast<const unsigned char*>(bytes.data()), length);
 }
 
-}  // namespace
+} // namespace
 
-TEST(XmlFile, MissingDirectoryEmptyAndShortReadFail) {
+TEST(XmlFile, MissingDirectoryEmptyAndShortReadFail)
+{
     ExpectFileError(TempPath("missing.xml"), "Error opening file");
     ExpectFileError(TempPath(nullptr), "Error opening file");
     const std::string empty = WriteTemp("empty.xml", "");
@@ -58,7 +59,8 @@ TEST(XmlFile, MissingDirectoryEmptyAndShortReadFail) {
     if (std::filesystem::exists(sysfs)) ExpectFileError(sysfs, "Could not read file");
 }
 
-TEST(XmlFile, FourMebibytesAreTheLimit) {
+TEST(XmlFile, FourMebibytesAreTheLimit)
+{
     const std::string open = "<r a=\"1\">", close = "</r>";
     const std::string exactText = open + std::string(4194304 - open.size() - close.size(), 'x') + close;
     const std::string exact = WriteTemp("exact.xml", exactText);
@@ -72,7 +74,8 @@ TEST(XmlFile, FourMebibytesAreTheLimit) {
     std::remove(over.c_str());
 }
 
-TEST(XmlBytes, ByteOrderMarkLengthAndCutUtf8) {
+TEST(XmlBytes, ByteOrderMarkLengthAndCutUtf8)
+{
     CXmlDoc doc;
     ASSERT_TRUE(LoadBytes(doc, "\xEF\xBB\xBF<a v=\"x\"/>", 13));
     EXPECT_STREQ("x", doc.GetRoot().GetAttributeValue(0));

@@ -5,10 +5,11 @@
 using SkinUI::CXmlDoc;
 using SkinUI::CXmlElem;
 
-
-TEST(XmlGbk, ChineseUtf8ArrivesAsGbk) {
+TEST(XmlGbk, ChineseUtf8ArrivesAsGbk)
+{
     // "中文" and "确定" in UTF-8; the literals below are GBK (the sources' execution charset).
-    const std::string utf8 = "<Window><Button text=\"\xE4\xB8\xAD\xE6\x96\x87\" tip=\"\xE7\xA1\xAE\xE5\xAE\x9A &amp; x\"/></Window>";
+    const std::string utf8 =
+        "<Window><Button text=\"\xE4\xB8\xAD\xE6\x96\x87\" tip=\"\xE7\xA1\xAE\xE5\xAE\x9A &amp; x\"/></Window>";
     for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8}) {
         CXmlDoc doc;
         ASSERT_TRUE(doc.LoadFromMem(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
@@ -18,7 +19,8 @@ TEST(XmlGbk, ChineseUtf8ArrivesAsGbk) {
     }
 }
 
-TEST(XmlGbk, LeadAndTrailBytesStepTogether) {
+TEST(XmlGbk, LeadAndTrailBytesStepTogether)
+{
     CXmlDoc doc;
     ASSERT_TRUE(doc.Load("<a x=\"\xD6\xD0\" y=\"\xB0\x5C\"/>"));
     EXPECT_STREQ("\xB0\x5C", doc.GetRoot().GetAttributeValue(1));

@@ -33,9 +33,10 @@ std::string ShapeOf(const std::string& text)
     return doc.Load(text.c_str()) ? Shape(doc.GetRoot()) : std::string("<error> ") + doc.GetLastErrorMessage();
 }
 
-}  // namespace
+} // namespace
 
-TEST(XmlParse, ErrorMessagesAndLocations) {
+TEST(XmlParse, ErrorMessagesAndLocations)
+{
     ExpectError("abc", "Expected start tag", "abc");
     ExpectError("<a/>junk", "Expected start tag", "junk");
     ExpectError("<a", "Error parsing element name", "");
@@ -52,7 +53,8 @@ TEST(XmlParse, ErrorMessagesAndLocations) {
     ExpectError("<a/>" + tail, "Expected start tag", tail.substr(0, 49));
 }
 
-TEST(XmlParse, FailedLoadEmptiesDocumentAndNextLoadClearsTheError) {
+TEST(XmlParse, FailedLoadEmptiesDocumentAndNextLoadClearsTheError)
+{
     CXmlDoc doc;
     ASSERT_TRUE(doc.Load("<a><b/></a>"));
     EXPECT_FALSE(doc.Load("<a></b>"));
@@ -66,8 +68,12 @@ TEST(XmlParse, FailedLoadEmptiesDocumentAndNextLoadClearsTheError) {
     EXPECT_FALSE(doc.Load(nullptr));
 }
 
-TEST(XmlParse, TreeShapes) {
-    const struct { const char* text; const char* shape; } cases[] = {
+TEST(XmlParse, TreeShapes)
+{
+    const struct {
+        const char* text;
+        const char* shape;
+    } cases[] = {
         {"<r>\n <a><a1/><a2></a2></a>\n <b/>\n <c>text</c >\n</r >", "r[a[a1 a2 ] b c ] "},
         // Missing end tags at the end of the text are fine for the root and its children.
         {"<Window size=\"1,2\"><Label text=\"t\"/>", "Window[Label ] "},
@@ -85,7 +91,8 @@ TEST(XmlParse, TreeShapes) {
     for (const auto& c : cases) EXPECT_EQ(c.shape, ShapeOf(c.text)) << c.text;
 }
 
-TEST(XmlParse, NoElementHandle) {
+TEST(XmlParse, NoElementHandle)
+{
     CXmlElem none;
     EXPECT_FALSE(none.GetSibling().IsValid());
     EXPECT_FALSE(none.GetChild().IsValid());
@@ -95,7 +102,8 @@ TEST(XmlParse, NoElementHandle) {
     EXPECT_FALSE(none.GetAttributeValue("x", buffer));
 }
 
-TEST(XmlParse, ManySiblingsAndDeepNesting) {
+TEST(XmlParse, ManySiblingsAndDeepNesting)
+{
     std::string text = "<r>";
     for (int i = 0; i < 3000; ++i) text += "<e i=\"" + std::to_string(i) + "\"/>";
     CXmlDoc doc;
@@ -115,15 +123,16 @@ TEST(XmlParse, ManySiblingsAndDeepNesting) {
     EXPECT_EQ(depth, levels);
 }
 
-TEST(XmlParse, EveryPrefixParsesOrFailsCleanly) {
+TEST(XmlParse, EveryPrefixParsesOrFailsCleanly)
+{
     const std::string text = "<?xml version=\"1.0\"?>\n<!-- skin -->\n<Window size=\"400,300\">"
                              "<Font name=\"&quot;Tahoma&quot;\"/><VerticalLayout bkcolor=\"#FFF0F0F0\">"
                              "<Label text=\"a &amp; b\"/><Button name=\"ok\">x</Button></VerticalLayout>"
                              "<Label text=\"tail\">chars &lt; more</Label>\n</Window>\n";
-    const std::set<std::string> messages = {
-        "Expected start tag", "Error parsing element name", "Expected start-tag closing",
-        "Expected end-tag start", "Unmatched closing tag", "Error while parsing attributes",
-        "Expected attribute value", "Error while parsing attribute string"};
+    const std::set<std::string> messages = {"Expected start tag",         "Error parsing element name",
+                                            "Expected start-tag closing", "Expected end-tag start",
+                                            "Unmatched closing tag",      "Error while parsing attributes",
+                                            "Expected attribute value",   "Error while parsing attribute string"};
     for (size_t n = 0; n <= text.size(); ++n) {
         const std::string prefix = text.substr(0, n);
         CXmlDoc doc;

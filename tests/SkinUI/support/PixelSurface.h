@@ -6,7 +6,9 @@
 // A top-down 32-bit memory bitmap to paint into and read back as 0xRRGGBB.
 class CPixelSurface {
 public:
-    explicit CPixelSurface(int width, int height, uint32_t fill = 0xFFFFFF) : m_width(width), m_height(height)
+    explicit CPixelSurface(int width, int height, uint32_t fill = 0xFFFFFF)
+        : m_width(width)
+        , m_height(height)
     {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);

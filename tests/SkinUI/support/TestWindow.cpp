@@ -101,8 +101,8 @@ HWND CTestWindow::Host()
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = kHostClassName;
     ::RegisterClassA(&wc);
-    host = ::CreateWindowExA(0, kHostClassName, "SkinUI test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                             640, 480, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    host = ::CreateWindowExA(0, kHostClassName, "SkinUI test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 640,
+                             480, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     return host;
 }
 

@@ -67,25 +67,21 @@ TNotifyMsg Make(const char* type, CControlUI* sender, const char* virtualWnd = "
     return msg;
 }
 
-}  // namespace
+} // namespace
 
 TEST(NotifyPump, DispatchPrefersTheNamedEntryThenAnyControlThenTheBaseMap)
 {
     struct TCase {
         const char* type;
-        const char* sender;  // null: no sender
+        const char* sender; // null: no sender
         bool handled;
         const char* log;
     };
     const TCase cases[] = {
-        {"click", "ok", true, "ok-click;"},
-        {"click", "cancel", true, "any-click;"},
-        {"click", nullptr, true, "any-click;"},
-        {"selectchanged", "box", true, "base-select:selectchanged;"},
-        {"itemselect", "box", false, ""},
-        {"Click", "box", false, ""},
-        {"scroll", "bar", true, "scroll;"},
-        {"scroll", "other", false, ""},
+        {"click", "ok", true, "ok-click;"},     {"click", "cancel", true, "any-click;"},
+        {"click", nullptr, true, "any-click;"}, {"selectchanged", "box", true, "base-select:selectchanged;"},
+        {"itemselect", "box", false, ""},       {"Click", "box", false, ""},
+        {"scroll", "bar", true, "scroll;"},     {"scroll", "other", false, ""},
         {"scroll", nullptr, false, ""},
     };
     for (const TCase& c : cases) {
@@ -121,7 +117,7 @@ TEST(NotifyPump, VirtualWindowsGoToTheirSubPumpFirstElseTheOwnMap)
         const char* windowLog;
     } cases[] = {
         {"click", &ok, "page", "base-click;", ""},
-        {"scroll", &bar, "page", "base-click;", "scroll;"},  // unhandled by the page
+        {"scroll", &bar, "page", "base-click;", "scroll;"}, // unhandled by the page
         {"click", &ok, "elsewhere", "base-click;", "scroll;ok-click;"},
         {"click", &ok, "", "base-click;", "scroll;ok-click;ok-click;"},
     };
@@ -178,7 +174,7 @@ public:
     const TNotifyMap* GetNotifyMap() const override { return &kSelfMap; }
 };
 
-}  // namespace
+} // namespace
 
 TEST(NotifyPump, BrokenMapsEndTheDispatchUnhandled)
 {

@@ -15,7 +15,7 @@ int Count(const std::string& text, const std::string& what)
     return n;
 }
 
-}  // namespace
+} // namespace
 
 TEST(WindowSkinMarkup, SizeGoesBetweenTheFixedPiecesEvenAtTheExtremes)
 {

@@ -19,7 +19,8 @@ LRESULT HitTest(CTestDialog& dialog, int x, int y)
 // A skin file under a resource path of its own, restored afterwards.
 class CSkinFile {
 public:
-    explicit CSkinFile(const char* markup) : m_previous(CPaintManagerUI::GetResourcePath())
+    explicit CSkinFile(const char* markup)
+        : m_previous(CPaintManagerUI::GetResourcePath())
     {
         char dir[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, dir);
@@ -54,7 +55,7 @@ void CountFailure(const char* reason)
     g_reason = reason;
 }
 
-}  // namespace
+} // namespace
 
 TEST(WindowImplBase, BuiltInSkinShapesTheWindow)
 {
@@ -163,7 +164,8 @@ TEST(WindowImplBase, NonClientAnswersOfACaptionlessWindow)
 
 TEST(WindowImplBase, MinAndMaxTrackingFromTheMarkupAndNoRegionWithoutRoundCorners)
 {
-    CSkinFile skin("<Window size=\"200,150\" mininfo=\"120,90\" maxinfo=\"400,0\"><VerticalLayout name=\"root\"/></Window>");
+    CSkinFile skin(
+        "<Window size=\"200,150\" mininfo=\"120,90\" maxinfo=\"400,0\"><VerticalLayout name=\"root\"/></Window>");
     CTestDialog dialog;
     dialog.skinSource = 0;
     dialog.skinFile = CSkinFile::name;
@@ -207,7 +209,10 @@ TEST(WindowImplBase, RoundCornersFollowResizes)
 
 TEST(WindowImplBase, SkinThatDoesNotBuildOrLeavesControlsOutReportsWhyAndCreatesNoWindow)
 {
-    const struct { const char* markup; const char* reason; } skins[] = {
+    const struct {
+        const char* markup;
+        const char* reason;
+    } skins[] = {
         {nullptr, "Error opening file"},
         {"<Window><VerticalLayout/><Label/></Window>", "LabelUI"},
     };
@@ -244,7 +249,7 @@ TEST(WindowImplBase, CaptionDragsOnRealLabelsButNotOnRealButtonsOptionsOrText)
     EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 25));
     EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 35));
     EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 45));
-    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 55));  // the layout below its children
+    EXPECT_EQ(HTCAPTION, HitTest(dialog, 20, 55)); // the layout below its children
     EXPECT_EQ(HTCLIENT, HitTest(dialog, 20, 65));
 }
 

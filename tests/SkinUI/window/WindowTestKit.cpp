@@ -3,9 +3,9 @@
 
 namespace WindowTest {
 
-CTestDialog::CTestDialog(int cx, int cy) : WindowImplBase(cx, cy)
-{
-}
+CTestDialog::CTestDialog(int cx, int cy)
+    : WindowImplBase(cx, cy)
+{}
 
 HWND CTestDialog::CreateTopLevel(HWND owner, int x, int y)
 {
@@ -40,7 +40,7 @@ LRESULT CALLBACK OwnerProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-}  // namespace
+} // namespace
 
 HWND CreateOwner(int x, int y, int cx, int cy)
 {
@@ -49,8 +49,8 @@ HWND CreateOwner(int x, int y, int cx, int cy)
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "SkinUIWindowTestOwner";
     ::RegisterClassA(&wc);
-    return ::CreateWindowExA(0, wc.lpszClassName, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, cx, cy,
-                             nullptr, nullptr, wc.hInstance, nullptr);
+    return ::CreateWindowExA(0, wc.lpszClassName, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, cx, cy, nullptr,
+                             nullptr, wc.hInstance, nullptr);
 }
 
 void Pump()
@@ -74,7 +74,9 @@ bool TakeQuit(int* exitCode)
 }
 
 CWatchdog::CWatchdog(DWORD delayMs)
-    : m_dwThread(::GetCurrentThreadId()), m_dwDelay(delayMs), m_hCancel(::CreateEventA(nullptr, TRUE, FALSE, nullptr))
+    : m_dwThread(::GetCurrentThreadId())
+    , m_dwDelay(delayMs)
+    , m_hCancel(::CreateEventA(nullptr, TRUE, FALSE, nullptr))
 {
     m_hThread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
@@ -104,4 +106,4 @@ DWORD WINAPI CWatchdog::Run(LPVOID self)
     return 0;
 }
 
-}  // namespace WindowTest
+} // namespace WindowTest

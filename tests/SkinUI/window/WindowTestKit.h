@@ -51,4 +51,4 @@ private:
     volatile LONG m_nFired = 0;
 };
 
-}  // namespace WindowTest
+} // namespace WindowTest

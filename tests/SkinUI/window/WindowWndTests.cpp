@@ -15,9 +15,9 @@ const UINT kRun = WM_APP + 1;
 class CPlainWnd : public CWindowWnd {
 public:
     explicit CPlainWnd(const char* className = "SkinUIWindowTestPlain", const char* superName = nullptr)
-        : m_pstrClass(className), m_pstrSuper(superName)
-    {
-    }
+        : m_pstrClass(className)
+        , m_pstrSuper(superName)
+    {}
 
     HWND CreatePopup(HWND owner = nullptr, int x = 10, int y = 10, int cx = 200, int cy = 100)
     {
@@ -76,7 +76,7 @@ void PostRun(CPlainWnd& wnd, std::function<void()> fn)
     wnd.PostMessage(kRun);
 }
 
-}  // namespace
+} // namespace
 
 TEST(WindowWnd, CreateBindsTheObjectAlsoForARegisteredClassAndDestroyUnbindsIt)
 {
@@ -188,7 +188,7 @@ DWORD WINAPI SendFromThread(LPVOID hWnd)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(WindowWndModal, ReturnsTheCloseParameterAndEnablesTheOwnerBeforeTheWindowGoes)
 {

@@ -35,9 +35,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     const HWND hWnd = OpenDialog();
     if (hWnd == nullptr) return;
-    auto* pDialog = static_cast<DlgAbout*>(reinterpret_cast<SkinUI::CWindowWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA)));
-    if (g_nextStep < g_steps.size()) g_steps[g_nextStep++](hWnd, pDialog->GetPaintManager().GetRoot());
-    else if (++g_overtimeTicks > 30) ::DestroyWindow(hWnd);
+    auto* pDialog =
+        static_cast<DlgAbout*>(reinterpret_cast<SkinUI::CWindowWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA)));
+    if (g_nextStep < g_steps.size())
+        g_steps[g_nextStep++](hWnd, pDialog->GetPaintManager().GetRoot());
+    else if (++g_overtimeTicks > 30)
+        ::DestroyWindow(hWnd);
 }
 
 // True when every step ran and the dialog then closed by itself.
@@ -57,7 +60,8 @@ bool RunDialog(bool chinese, std::vector<Step> steps)
 CControlUI* At(CControlUI* pControl, std::initializer_list<int> path)
 {
     for (int index : path) {
-        auto* pContainer = pControl ? static_cast<SkinUI::IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
+        auto* pContainer =
+            pControl ? static_cast<SkinUI::IContainerUI*>(pControl->GetInterface("IContainer")) : nullptr;
         pControl = pContainer ? pContainer->GetItemAt(index) : nullptr;
     }
     return pControl;
@@ -78,7 +82,11 @@ std::vector<std::string> ShownTexts(HWND hWnd, CControlUI* pMain)
 
 std::vector<std::string> Expected(const char* title, const char* ok)
 {
-    return {title, title, ok, "VM_RAV(V001.01.03)", "{u}{a}http://www.velmar.test{/a}{/u}",
+    return {title,
+            title,
+            ok,
+            "VM_RAV(V001.01.03)",
+            "{u}{a}http://www.velmar.test{/a}{/u}",
             "{u}{a}email:sales@velmar.test{/a}{/u}"};
 }
 
@@ -99,7 +107,7 @@ void ExpectOwnerGivenBack()
     EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-}  // namespace
+} // namespace
 
 TEST(AboutDialog, ChineseTextsLayoutAndLinksThatOpenWithoutClosingUntilOk)
 {
@@ -107,20 +115,28 @@ TEST(AboutDialog, ChineseTextsLayoutAndLinksThatOpenWithoutClosingUntilOk)
     std::vector<int> sizes;
     BOOL ownerEnabled = TRUE, openAfterLinks = FALSE;
     EXPECT_TRUE(RunDialog(true, {
-        [&](HWND hWnd, CControlUI* pMain) {
-            ::UpdateWindow(hWnd);
-            texts = ShownTexts(hWnd, pMain);
-            ownerEnabled = ::IsWindowEnabled(SkinUI::CTestWindow::Host());
-            for (CControlUI* pControl : {At(pMain, {0}), At(pMain, {1, 1, 1})}) sizes.push_back(pControl ? pControl->GetHeight() : -1);
-            for (CControlUI* pControl : {At(pMain, {1, 0}), At(pMain, {1, 1})}) sizes.push_back(pControl ? pControl->GetWidth() : -1);
-            Click(hWnd, At(pMain, {1, 0, 1}));
-        },
-        [&](HWND hWnd, CControlUI* pMain) { openedAfterWeb = g_opened; Click(hWnd, At(pMain, {1, 0, 2})); },
-        [&](HWND hWnd, CControlUI* pMain) { openAfterLinks = ::IsWindowVisible(hWnd); Click(hWnd, At(pMain, {1, 1, 1})); },
-    }));
+                                    [&](HWND hWnd, CControlUI* pMain) {
+                                        ::UpdateWindow(hWnd);
+                                        texts = ShownTexts(hWnd, pMain);
+                                        ownerEnabled = ::IsWindowEnabled(SkinUI::CTestWindow::Host());
+                                        for (CControlUI* pControl : {At(pMain, {0}), At(pMain, {1, 1, 1})})
+                                            sizes.push_back(pControl ? pControl->GetHeight() : -1);
+                                        for (CControlUI* pControl : {At(pMain, {1, 0}), At(pMain, {1, 1})})
+                                            sizes.push_back(pControl ? pControl->GetWidth() : -1);
+                                        Click(hWnd, At(pMain, {1, 0, 1}));
+                                    },
+                                    [&](HWND hWnd, CControlUI* pMain) {
+                                        openedAfterWeb = g_opened;
+                                        Click(hWnd, At(pMain, {1, 0, 2}));
+                                    },
+                                    [&](HWND hWnd, CControlUI* pMain) {
+                                        openAfterLinks = ::IsWindowVisible(hWnd);
+                                        Click(hWnd, At(pMain, {1, 1, 1}));
+                                    },
+                                }));
     EXPECT_EQ(Expected("关于...", "确定"), texts);
     EXPECT_FALSE(ownerEnabled);
-    EXPECT_EQ((std::vector<int>{33, 22, 150, 70}), sizes);  // title bar, OK; text and button columns
+    EXPECT_EQ((std::vector<int>{33, 22, 150, 70}), sizes); // title bar, OK; text and button columns
     EXPECT_EQ(std::vector<std::string>{kWeb}, openedAfterWeb);
     EXPECT_EQ((std::vector<std::string>{kWeb, kMail}), g_opened);
     EXPECT_TRUE(openAfterLinks);
@@ -131,7 +147,10 @@ TEST(AboutDialog, ChineseTextsLayoutAndLinksThatOpenWithoutClosingUntilOk)
 TEST(AboutDialog, EnglishTextsAndCloseButtonEscapeAndSystemCloseEachCloseOnlyTheDialog)
 {
     const std::vector<std::pair<const char*, Step>> closers{
-        {"Close button", [](HWND hWnd, CControlUI* pMain) { Click(hWnd, At(pMain, {0, 3})); }},
+        {"Close button",
+         [](HWND hWnd, CControlUI* pMain) {
+             Click(hWnd, At(pMain, {0, 3}));
+         }},
         {"Escape", [](HWND hWnd, CControlUI*) { ::PostMessageA(hWnd, WM_KEYDOWN, VK_ESCAPE, 0); }},
         {"system close", [](HWND hWnd, CControlUI*) { ::PostMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
@@ -139,10 +158,10 @@ TEST(AboutDialog, EnglishTextsAndCloseButtonEscapeAndSystemCloseEachCloseOnlyThe
         SCOPED_TRACE(closer.first);
         std::vector<std::string> texts;
         EXPECT_TRUE(RunDialog(false, {[&](HWND hWnd, CControlUI* pMain) {
-            ::UpdateWindow(hWnd);
-            texts = ShownTexts(hWnd, pMain);
-            closer.second(hWnd, pMain);
-        }}));
+                                  ::UpdateWindow(hWnd);
+                                  texts = ShownTexts(hWnd, pMain);
+                                  closer.second(hWnd, pMain);
+                              }}));
         EXPECT_EQ(Expected("About...", "OK"), texts);
         EXPECT_TRUE(g_opened.empty());
         ExpectOwnerGivenBack();

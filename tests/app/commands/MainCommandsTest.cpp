@@ -49,9 +49,9 @@ TEST_F(MainWindowTest, OpeningAListNormalisesThePendingChannel)
 TEST_F(MainWindowTest, ProtocolChoiceOffersItsLinkRates)
 {
     SkinUI::CComboBoxUI* linkRates = controls.List(RadioList::LinkBaud);
-    controls.List(RadioList::Protocol)->SelectItem(6, false);  // " BURN-IN"
+    controls.List(RadioList::Protocol)->SelectItem(6, false); // " BURN-IN"
     EXPECT_EQ(linkRates->GetCount(), 0);
-    controls.List(RadioList::Protocol)->SelectItem(3, false);  // " TRIMMK3"
+    controls.List(RadioList::Protocol)->SelectItem(3, false); // " TRIMMK3"
     EXPECT_EQ(linkRates->GetCount(), 1);
     EXPECT_EQ(Text(linkRates), " 19200");
 }

@@ -3,7 +3,7 @@
 namespace {
 const char kHotTitle[] = "res='175' restype='png' corner='3,3,3,3'";
 const char kOpenTitle[] = "res='184' restype='png' corner='2,2,2,2'";
-}  // namespace
+} // namespace
 
 class MainMenusTest : public MainWindowTest {
 protected:
@@ -79,17 +79,16 @@ TEST_F(MainMenusTest, ItemsRunTheirCommandsEachTimeTheyArePressed)
         int menu;
         SkinUI::CButtonUI* item;
     } presses[] = {
-        {MainControls::HelpMenu, controls.aboutItem},    {MainControls::HelpMenu, controls.aboutItem},
-        {MainControls::FileMenu, controls.upgradeItem},  {MainControls::FileMenu, controls.exitItem},
+        {MainControls::HelpMenu, controls.aboutItem},        {MainControls::HelpMenu, controls.aboutItem},
+        {MainControls::FileMenu, controls.upgradeItem},      {MainControls::FileMenu, controls.exitItem},
         {MainControls::LanguageMenu, controls.languageItem}, {MainControls::FileMenu, controls.connectItem},
-        {MainControls::FileMenu, controls.exportItem},   {MainControls::FileMenu, controls.findRadioItem},
+        {MainControls::FileMenu, controls.exportItem},       {MainControls::FileMenu, controls.findRadioItem},
     };
     for (const auto& press : presses) {
         Click(Title(press.menu));
         Click(press.item);
     }
-    EXPECT_EQ(actions.calls,
-              (std::vector<std::string>{"About", "About", "Upgrade", "Quit", "Language", "FindRadio"}));
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"About", "About", "Upgrade", "Quit", "Language", "FindRadio"}));
     EXPECT_EQ(Text(controls.statusLabel), Text(controls.connectButton) + " Failure");
     EXPECT_EQ(panel.dialogs.size(), 1u);
     ExpectClosed();

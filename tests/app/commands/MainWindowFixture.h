@@ -27,8 +27,7 @@ struct RecordingPanel : CMainRadioPanel {
     {
         errors.push_back(message);
         MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
     }
     void ShowReport(const std::string& message, const std::string&) override { reports.push_back(message); }
     bool ChooseFile(std::string&, const FileDialogRequest& request) override
@@ -86,8 +85,8 @@ protected:
         ApplyLanguage(controls, texts, false);
         panel.SetChinese(false);
         operations.FillValueLists();
-        for (RadioField field : {RadioField::Firmware, RadioField::SubFirmware, RadioField::Hardware,
-                                 RadioField::SerialNumber})
+        for (RadioField field :
+             {RadioField::Firmware, RadioField::SubFirmware, RadioField::Hardware, RadioField::SerialNumber})
             panel.SetFieldEnabled(field, false);
         window.Repaint();
     }
@@ -95,8 +94,7 @@ protected:
 
     void Notify(SkinUI::TNotifyMsg& msg) override
     {
-        if (!commands.Notify(msg))
-            notPassedOn.push_back(msg.pSender);
+        if (!commands.Notify(msg)) notPassedOn.push_back(msg.pSender);
     }
     void Click(SkinUI::CControlUI* control)
     {
@@ -116,8 +114,7 @@ protected:
     // Clicks into the edit unless its native editor, which takes real clicks, is open; then types.
     void Type(SkinUI::CEditUI* edit, const char* text)
     {
-        if (edit->GetNativeWindow() == nullptr)
-            Click(edit);
+        if (edit->GetNativeWindow() == nullptr) Click(edit);
         ::SendMessageA(edit->GetNativeWindow(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
         for (const char* c = text; *c != '\0'; ++c)
             ::SendMessageA(edit->GetNativeWindow(), WM_CHAR, static_cast<unsigned char>(*c), 0);

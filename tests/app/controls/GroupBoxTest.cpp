@@ -13,7 +13,10 @@ CContainerUI* Box(CControlUI* control)
 }
 
 // The frame's top row: corner, title, corner.
-CContainerUI* TopRow(CGroupBoxUI& box) { return Box(Box(box.GetItemAt(0))->GetItemAt(0)); }
+CContainerUI* TopRow(CGroupBoxUI& box)
+{
+    return Box(Box(box.GetItemAt(0))->GetItemAt(0));
+}
 
 // A plain control that only fills space.
 bool IsGap(CControlUI* control)
@@ -22,17 +25,15 @@ bool IsGap(CControlUI* control)
            control->GetBkColor() == 0;
 }
 
-}  // namespace
+} // namespace
 
 TEST(GroupBoxTest, TitleWidthPerByteAtConstructionAndAfterSetTitle)
 {
     const struct {
         const char* title;
-        int built;     // bytes x 6.3 + 2, truncated
-        int retitled;  // bytes x 6.7 + 2, truncated
-    } cases[] = {{"TX Frequency(MHZ)", 109, 115},
-                 {"A", 8, 8},
-                 {"0123456789012345678901234567890123456789", 254, 270}};
+        int built; // bytes x 6.3 + 2, truncated
+        int retitled; // bytes x 6.7 + 2, truncated
+    } cases[] = {{"TX Frequency(MHZ)", 109, 115}, {"A", 8, 8}, {"0123456789012345678901234567890123456789", 254, 270}};
     for (const auto& c : cases) {
         CGroupBoxUI box(c.title);
         ASSERT_NE(box.GetTitleLabel(), nullptr) << c.title;
@@ -75,8 +76,7 @@ TEST(GroupBoxTest, ChildrenAlternateWithGapsAndARefusedChildAddsNone)
     EXPECT_FALSE(box.Add(nullptr));
     CContainerUI* content = box.GetContent();
     ASSERT_EQ(content->GetCount(), 5);
-    for (int gap : {0, 2, 4})
-        EXPECT_TRUE(IsGap(content->GetItemAt(gap))) << gap;
+    for (int gap : {0, 2, 4}) EXPECT_TRUE(IsGap(content->GetItemAt(gap))) << gap;
     EXPECT_EQ(content->GetItemAt(1), first);
     EXPECT_EQ(content->GetItemAt(3), second);
     EXPECT_NE(content->GetItemAt(0), content->GetItemAt(2));
@@ -101,16 +101,12 @@ TEST(GroupBoxWindowTest, LinesFrameTheBoxAroundTheTitleAndRowsSpreadEvenly)
 
     const RECT title = box->GetTitleLabel()->GetPos();
     EXPECT_EQ(title.left, 11);
-    EXPECT_EQ(title.right, 11 + 33);  // 5 bytes x 6.3 + 2
+    EXPECT_EQ(title.right, 11 + 33); // 5 bytes x 6.3 + 2
     EXPECT_EQ(title.bottom, 12);
-    for (int y : {6, 50, kHeight - 1})
-        EXPECT_TRUE(grey(0, y) && grey(kWidth - 1, y)) << y;
-    for (int x : {1, 10, 44, kWidth - 2})
-        EXPECT_TRUE(grey(x, 6) && grey(x, kHeight - 1)) << x;
-    for (int x : {0, kWidth - 1})
-        EXPECT_FALSE(grey(x, 5)) << x;
-    for (int x : {11, 27, 43})
-        EXPECT_FALSE(grey(x, 6)) << x;
+    for (int y : {6, 50, kHeight - 1}) EXPECT_TRUE(grey(0, y) && grey(kWidth - 1, y)) << y;
+    for (int x : {1, 10, 44, kWidth - 2}) EXPECT_TRUE(grey(x, 6) && grey(x, kHeight - 1)) << x;
+    for (int x : {0, kWidth - 1}) EXPECT_FALSE(grey(x, 5)) << x;
+    for (int x : {11, 27, 43}) EXPECT_FALSE(grey(x, 6)) << x;
     EXPECT_FALSE(grey(1, 7));
     EXPECT_FALSE(grey(kWidth / 2, 50));
 

@@ -51,14 +51,14 @@ protected:
     CLabelUI* m_listLabel = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(LabelRowWindowTest, RowsLayOutLabelThenField)
 {
     EXPECT_STREQ(m_editLabel->GetText().GetData(), "Edit");
     EXPECT_EQ(Rect(m_editLabel->GetPos()), "0,0,50,23");
     EXPECT_EQ(Rect(m_edit->GetPos()), "50,0,200,23");
-    EXPECT_EQ(Rect(m_listLabel->GetPos()), "0,24,50,44");  // the list row has an inset of 1 above and below
+    EXPECT_EQ(Rect(m_listLabel->GetPos()), "0,24,50,44"); // the list row has an inset of 1 above and below
     EXPECT_EQ(Rect(m_list->GetPos()), "50,24,200,44");
     EXPECT_EQ(m_editLabel->GetTextStyle(), static_cast<UINT>(DT_RIGHT | DT_VCENTER));
     const UINT placement = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_RIGHT;

@@ -24,13 +24,23 @@ using SkinUI::CControlUI;
 
 std::string Rect(int left, int top, int right, int bottom)
 {
-    return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(right) + "," + std::to_string(bottom);
+    return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(right) + "," +
+           std::to_string(bottom);
 }
 
-std::string Rect(const RECT& rc) { return Rect(rc.left, rc.top, rc.right, rc.bottom); }
-std::string Rect(const CControlUI* control) { return Rect(control->GetPos()); }
+std::string Rect(const RECT& rc)
+{
+    return Rect(rc.left, rc.top, rc.right, rc.bottom);
+}
+std::string Rect(const CControlUI* control)
+{
+    return Rect(control->GetPos());
+}
 
-std::string Text(const CControlUI* control) { return control->GetText().GetData(); }
+std::string Text(const CControlUI* control)
+{
+    return control->GetText().GetData();
+}
 
 // Every edge falls where it falls at 96 DPI, scaled, except that a label or an Unlock button
 // that widens to its text moves the edge it shares with the value beside it by a few pixels.
@@ -47,7 +57,9 @@ int PlaceTolerance(const std::string& name, const SkinUI::CDpiScale& scale)
 class MainLayoutBase {
 public:
     MainLayoutBase(bool chinese, int dpi)
-        : chinese(chinese), scale(dpi), window(scale.Scale(588), scale.Scale(489))
+        : chinese(chinese)
+        , scale(dpi)
+        , window(scale.Scale(588), scale.Scale(489))
     {
         manager().SetDpi(dpi);
         SkinUI::CDlgBuilder skin;
@@ -102,7 +114,9 @@ public:
 
 class MainLayoutTest : public ::testing::TestWithParam<bool>, protected MainLayoutBase {
 protected:
-    MainLayoutTest() : MainLayoutBase(GetParam(), SkinUI::CDpiScale::kBaseDpi) {}
+    MainLayoutTest()
+        : MainLayoutBase(GetParam(), SkinUI::CDpiScale::kBaseDpi)
+    {}
 };
 
 // Body x 20..568, y 81..469 in columns of 151, 15, 216, 15, 150. Right column: logo 24, gap 28,
@@ -112,7 +126,7 @@ TEST_P(MainLayoutTest, BodyColumnsStatusLabelPortGroupAndButtons)
     EXPECT_EQ(Rect(controls.frequencyGroup), Rect(20, 81, 171, 469));
     EXPECT_EQ(Rect(controls.statusLabel->GetParent()->GetParent()), Rect(186, 81, 402, 469));
     EXPECT_EQ(Rect(controls.portGroup->GetParent()), Rect(417, 81, 567, 469));
-    const int fontHeight = manager().GetFontInfo(0)->tm.tmHeight;  // the label is as high as its font needs
+    const int fontHeight = manager().GetFontInfo(0)->tm.tmHeight; // the label is as high as its font needs
     EXPECT_EQ(Rect(controls.statusLabel), Rect(187, 448, 401, 448 + fontHeight + 4));
     EXPECT_EQ(Rect(controls.portGroup), Rect(417, 133, 567, 223));
     EXPECT_EQ(Rect(controls.listRows[static_cast<int>(RadioList::ComPort)]), Rect(430, 156, 554, 178));
@@ -120,8 +134,7 @@ TEST_P(MainLayoutTest, BodyColumnsStatusLabelPortGroupAndButtons)
     EXPECT_EQ(ListLabel(RadioList::ConnectionRate)->GetFixedWidth(), Pick(42, 32));
     const CControlUI* buttons[] = {controls.connectButton,    controls.readButton,   controls.writeButton,
                                    controls.disconnectButton, controls.importButton, controls.exportButton};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Rect(buttons[i]), Rect(417, 239 + i * 41, 567, 264 + i * 41)) << i;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(Rect(buttons[i]), Rect(417, 239 + i * 41, 567, 264 + i * 41)) << i;
     EXPECT_EQ(controls.serialUnlockButton->GetHeight(), 22);
     // The serial number row: Unlock, its label, the edit to the box's inset.
     EXPECT_EQ(Rect(controls.serialUnlockButton), Rect(188, 265, 188 + Pick(30, 40), 287));
@@ -139,8 +152,7 @@ TEST_P(MainLayoutTest, ChannelRowsSpreadEvenlyWithLanguageLabelWidths)
         EXPECT_EQ(Text(controls.channelLabels[i]), (Chinese() ? "频道" : "Channel") + std::to_string(i) + ":");
     }
     EXPECT_EQ(Rect(controls.defaultButton), Rect(33, 421, 158, 443));
-    for (int i : {0, 9})
-        EXPECT_EQ(controls.channelRows[i]->GetParent(), nullptr);
+    for (int i : {0, 9}) EXPECT_EQ(controls.channelRows[i]->GetParent(), nullptr);
 }
 
 // Menu bar 35..64 with inset 8,10 -> titles from x 10, y 45..64.
@@ -155,7 +167,8 @@ TEST_P(MainLayoutTest, MenuTitlesAndPanelsFollowTheLanguage)
         panel->SetVisible(true);
     }
     window.Repaint();
-    EXPECT_EQ(Rect(controls.menuPanels[MainControls::HelpMenu]), Chinese() ? Rect(94, 63, 184, 85) : Rect(124, 63, 244, 85));
+    EXPECT_EQ(Rect(controls.menuPanels[MainControls::HelpMenu]),
+              Chinese() ? Rect(94, 63, 184, 85) : Rect(124, 63, 244, 85));
     EXPECT_EQ(Rect(controls.menuPanels[MainControls::LanguageMenu]), Rect(52, 63, Pick(142, 172), 85));
     EXPECT_EQ(Rect(controls.aboutItem), Chinese() ? Rect(95, 64, 183, 84) : Rect(125, 64, 243, 84));
     EXPECT_EQ(Rect(controls.languageItem), Rect(53, 64, Pick(141, 171), 84));
@@ -185,7 +198,8 @@ TEST_P(MainLayoutTest, SwitchingAwayAndBackRestoresTheLayout)
 TEST_P(MainLayoutTest, DirectTextsAndGroupTitles)
 {
     EXPECT_EQ(Text(controls.hardwareUnlockButton), Chinese() ? "解锁" : "Unlock");
-    EXPECT_STREQ(controls.FieldEdit(RadioField::Hardware)->GetToolTip().GetData(), Chinese() ? "最长4个字符" : "Max Char:4");
+    EXPECT_STREQ(controls.FieldEdit(RadioField::Hardware)->GetToolTip().GetData(),
+                 Chinese() ? "最长4个字符" : "Max Char:4");
     // Title widths after a change: bytes x 6.7 + 2, truncated ("端口设置" is 8 bytes in GBK, 13 for "发射频率(MHZ)").
     EXPECT_EQ(Text(controls.portGroup->GetTitleLabel()), Chinese() ? "端口设置" : "Communication Port");
     EXPECT_EQ(controls.portGroup->GetTitleLabel()->GetFixedWidth(), Pick(55, 122));
@@ -217,8 +231,7 @@ std::vector<MainLayoutBase::Fit> MainLayoutBase::EveryValueAndText()
     value("hardware", controls.FieldEdit(RadioField::Hardware), "H9.9");
     value("firmware", controls.FieldEdit(RadioField::Firmware), "V001.01.03");
     value("sub-firmware", controls.FieldEdit(RadioField::SubFirmware), "V001.01.03");
-    for (const SkinUI::CLabelUI* fieldLabel : controls.fieldLabels)
-        label(fieldLabel, 0);
+    for (const SkinUI::CLabelUI* fieldLabel : controls.fieldLabels) label(fieldLabel, 0);
 
     // A list shows its item left of the arrow, 21 skin pixels at the right of its image.
     const auto items = [&](RadioList list, const std::vector<std::string>& texts) {
@@ -248,13 +261,13 @@ std::vector<MainLayoutBase::Fit> MainLayoutBase::EveryValueAndText()
     label(controls.titleLabel, 0);
 
     const int statusRoom = inside(controls.statusLabel);
-    for (const SkinUI::CControlUI* control : {controls.connectButton, controls.readButton, controls.writeButton,
-                                              controls.disconnectButton, controls.importButton, controls.exportButton,
-                                              controls.upgradeItem, controls.findRadioItem})
+    for (const SkinUI::CControlUI* control :
+         {controls.connectButton, controls.readButton, controls.writeButton, controls.disconnectButton,
+          controls.importButton, controls.exportButton, controls.upgradeItem, controls.findRadioItem})
         fits.push_back({"status", Text(control) + RadioTexts::ResultSuffix(Chinese(), false), -1, statusRoom, 0});
     fits.push_back({"status", Text(controls.upgradeItem) + " " + RadioTexts::Percent(10000), -1, statusRoom, 0});
-    fits.push_back({"status", Text(controls.findRadioItem) + " " + RadioTexts::PortAndRate(255, 115200), -1,
-                    statusRoom, 0});
+    fits.push_back(
+        {"status", Text(controls.findRadioItem) + " " + RadioTexts::PortAndRate(255, 115200), -1, statusRoom, 0});
 
     const SkinUI::CVerticalLayoutUI* file = controls.menuPanels[MainControls::FileMenu];
     const RECT inset = scale.ScaleRect(file->GetInset());
@@ -358,7 +371,9 @@ INSTANTIATE_TEST_SUITE_P(Languages, MainLayoutTest, ::testing::Values(true, fals
 // The window at 120, 144 and 192 DPI: every length scaled, every text still readable.
 class MainLayoutAtDpiTest : public ::testing::TestWithParam<std::tuple<bool, int>>, protected MainLayoutBase {
 protected:
-    MainLayoutAtDpiTest() : MainLayoutBase(std::get<0>(GetParam()), std::get<1>(GetParam())) {}
+    MainLayoutAtDpiTest()
+        : MainLayoutBase(std::get<0>(GetParam()), std::get<1>(GetParam()))
+    {}
 };
 
 TEST_P(MainLayoutAtDpiTest, EveryValueAndTextFitsItsControl)
@@ -384,7 +399,7 @@ TEST_P(MainLayoutAtDpiTest, EveryControlTakesItsPlaceAt96DpiScaled)
     const std::vector<NamedRect> at96 = DescribeMainLayout(MainLayoutBase(Chinese(), 96).controls);
     ASSERT_EQ(here.size(), at96.size());
     for (size_t i = 0; i < here.size(); ++i) {
-        if (::IsRectEmpty(&at96[i].rect)) continue;  // rows that are not shown
+        if (::IsRectEmpty(&at96[i].rect)) continue; // rows that are not shown
         const RECT want = scale.ScaleRect(at96[i].rect);
         const RECT got = here[i].rect;
         SCOPED_TRACE(here[i].name + " at " + std::to_string(scale.GetDpi()) + " DPI: " + Rect(got) + " for " +
@@ -427,19 +442,21 @@ TEST(MainTextsGbk, ChineseTextsAreGbkAndLimitsAreSet)
     MainControls controls;
     CMainWindowBuilder builder(controls);
     SkinUI::CVerticalLayoutUI main;
-    for (CControlUI* part : {builder.BuildTitleBar(), builder.BuildMenuBar(), builder.BuildBody()})
-        main.Add(part);
+    for (CControlUI* part : {builder.BuildTitleBar(), builder.BuildMenuBar(), builder.BuildBody()}) main.Add(part);
     builder.BuildMenuPanels(&main);
     CTextList texts;
     AddTextPairs(texts, controls);
-    EXPECT_EQ(texts.Count(), 45u);  // 43, and the Verify and Find Radio items'
+    EXPECT_EQ(texts.Count(), 45u); // 43, and the Verify and Find Radio items'
     texts.ApplyTexts(true);
-    EXPECT_STREQ(controls.channelLabels[0]->GetText().GetData(), "\xC6\xB5\xB5\xC0" "0:");  // "频道0:"
-    EXPECT_STREQ(controls.verifyItem->GetText().GetData(), "\xD0\xA3\xD1\xE9");                  // "校验"
-    EXPECT_NE(std::strstr(controls.channelEdits[0]->GetToolTip().GetData(), "MHZ\xA1\xAB" "470"), nullptr);
+    EXPECT_STREQ(controls.channelLabels[0]->GetText().GetData(), "\xC6\xB5\xB5\xC0"
+                                                                 "0:"); // "频道0:"
+    EXPECT_STREQ(controls.verifyItem->GetText().GetData(), "\xD0\xA3\xD1\xE9"); // "校验"
+    EXPECT_NE(std::strstr(controls.channelEdits[0]->GetToolTip().GetData(), "MHZ\xA1\xAB"
+                                                                            "470"),
+              nullptr);
     EXPECT_EQ(controls.channelEdits[9]->GetMaxChar(), 9u);
     EXPECT_EQ(controls.FieldEdit(RadioField::SerialNumber)->GetMaxChar(), 9u);
     EXPECT_EQ(controls.FieldEdit(RadioField::Hardware)->GetMaxChar(), 4u);
 }
 
-}  // namespace
+} // namespace

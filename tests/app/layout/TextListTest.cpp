@@ -61,4 +61,4 @@ TEST_F(TextListTest, RecordsKeepOwnCopiesAndSkipNullControls)
     EXPECT_EQ(std::string(extra.GetText().GetData()), "xyz");
 }
 
-}  // namespace
+} // namespace

@@ -17,8 +17,8 @@ protected:
     MainPanelTest()
     {
         SkinUI::CDlgBuilder skin;
-        SkinUI::CControlUI* root = skin.Create(SkinUI::WindowSkinMarkup(588, 489), nullptr, nullptr,
-                                               &window.GetManager());
+        SkinUI::CControlUI* root =
+            skin.Create(SkinUI::WindowSkinMarkup(588, 489), nullptr, nullptr, &window.GetManager());
         window.GetManager().AttachDialog(root);
         auto* main = static_cast<SkinUI::CContainerUI*>(window.GetManager().FindControl("main"));
         CMainWindowBuilder builder(controls);
@@ -37,7 +37,7 @@ protected:
     CMainRadioPanel panel{controls};
 };
 
-}  // namespace
+} // namespace
 
 // Items are list label elements; the combo's own text is apart from them.
 TEST_F(MainPanelTest, ListItemsAndTheListsOwnText)
@@ -46,7 +46,7 @@ TEST_F(MainPanelTest, ListItemsAndTheListsOwnText)
     panel.AddListItem(RadioList::ComPort, " COM12");
     EXPECT_EQ(panel.ListItemText(RadioList::ComPort, 1), " COM12");
     EXPECT_EQ(panel.ListItemText(RadioList::ComPort, 2), "");
-    panel.SelectListItem(RadioList::ComPort, 7);  // past the end: the last
+    panel.SelectListItem(RadioList::ComPort, 7); // past the end: the last
     EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM12");
     panel.SetListOwnText(RadioList::ComPort, " UNKNOW");
     EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM12");
@@ -60,8 +60,7 @@ TEST_F(MainPanelTest, TextsOfCommandsAndLabelsAreTheEnglishInterfacesLikeTheMemo
     const CMemoryRadioPanel memory;
     for (RadioCommand command : {RadioCommand::Connect, RadioCommand::Disconnect, RadioCommand::Read,
                                  RadioCommand::Write, RadioCommand::ImportConfig, RadioCommand::ExportConfig,
-                                 RadioCommand::UpgradeFirmware, RadioCommand::Verify,
-                                 RadioCommand::FindRadio})
+                                 RadioCommand::UpgradeFirmware, RadioCommand::Verify, RadioCommand::FindRadio})
         EXPECT_EQ(panel.CommandText(command), memory.CommandText(command)) << static_cast<int>(command);
     for (RadioLabel label : {RadioLabel::Protocol, RadioLabel::CurrentChannel, RadioLabel::PortBaud,
                              RadioLabel::LinkBaud, RadioLabel::SerialNumber, RadioLabel::Hardware})
@@ -72,7 +71,7 @@ TEST_F(MainPanelTest, TextsOfCommandsAndLabelsAreTheEnglishInterfacesLikeTheMemo
 
 TEST_F(MainPanelTest, FieldsChannelsAndStatusAreTheControls)
 {
-    panel.SetChannelText(9, "415.00000");  // an unplaced row still holds its value
+    panel.SetChannelText(9, "415.00000"); // an unplaced row still holds its value
     EXPECT_EQ(panel.ChannelText(9), "415.00000");
     EXPECT_EQ(std::string(controls.channelEdits[9]->GetText().GetData()), "415.00000");
 

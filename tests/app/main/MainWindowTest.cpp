@@ -35,18 +35,20 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds)
                 ::DispatchMessageA(&msg);
             }
         }
-        if (quit || done())
-            break;
+        if (quit || done()) break;
         ::Sleep(5);
     }
     return quit;
 }
 
-bool PumpForQuit(int milliseconds = 500) { return PumpUntil([] { return false; }, milliseconds); }
+bool PumpForQuit(int milliseconds = 500)
+{
+    return PumpUntil([] { return false; }, milliseconds);
+}
 
 void Click(HWND window, SkinUI::CControlUI* control)
 {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);  // lays the controls out
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); // lays the controls out
     const RECT rc = control->GetPos();
     const LPARAM point = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
     ::SendMessageA(window, WM_MOUSEMOVE, 0, point);
@@ -66,7 +68,10 @@ std::string WindowTitle(HWND window)
     return SkinUI::CGbkText::FromWide(text);
 }
 
-std::string Text(const SkinUI::CControlUI* control) { return control->GetText().GetData(); }
+std::string Text(const SkinUI::CControlUI* control)
+{
+    return control->GetText().GetData();
+}
 
 // The system's serial ports replaced by the given ones for one test.
 class PortList {
@@ -97,7 +102,7 @@ protected:
     CRegistrySnapshot m_keepSettings{HKEY_CURRENT_USER, TestRegistry::kSettings};
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindowTest, FirstStartIsChineseWithTheFirstPortAndSwitchingKeepsSelections)
 {
@@ -113,12 +118,12 @@ TEST_F(MainWindowTest, FirstStartIsChineseWithTheFirstPortAndSwitchingKeepsSelec
     EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM21");
     EXPECT_EQ(panel.ListText(RadioList::ConnectionRate), " 38400");
     EXPECT_TRUE(c.connectButton->IsEnabled());
-    for (RadioField field : {RadioField::SerialNumber, RadioField::Hardware, RadioField::Firmware,
-                             RadioField::SubFirmware})
+    for (RadioField field :
+         {RadioField::SerialNumber, RadioField::Hardware, RadioField::Firmware, RadioField::SubFirmware})
         EXPECT_FALSE(c.fieldRows[static_cast<int>(field)]->IsEnabled());
 
     // Switching language keeps what is selected.
-    panel.SelectListItem(RadioList::Protocol, 3);  // " TRIMMK3"
+    panel.SelectListItem(RadioList::Protocol, 3); // " TRIMMK3"
     panel.SelectListItem(RadioList::ConnectionRate, 1);
     panel.SelectListItem(RadioList::CurrentChannel, 4);
     window.SwitchLanguage();
@@ -132,12 +137,12 @@ TEST_F(MainWindowTest, FirstStartIsChineseWithTheFirstPortAndSwitchingKeepsSelec
 
     // The link rate is kept by its value: one the protocol's list lacks, and
     // none at all, stay unselected, so that Write refuses rather than invents.
-    panel.SelectListItem(RadioList::Protocol, 1);  // " TRANSMDS": 4800, 9600, 19200
+    panel.SelectListItem(RadioList::Protocol, 1); // " TRANSMDS": 4800, 9600, 19200
     panel.SelectListItem(RadioList::LinkBaud, 0);
     window.SwitchLanguage();
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 4800");
     panel.ClearList(RadioList::LinkBaud);
-    panel.AddListItem(RadioList::LinkBaud, "UNKNOW");  // as a read without a link rate leaves it
+    panel.AddListItem(RadioList::LinkBaud, "UNKNOW"); // as a read without a link rate leaves it
     panel.SelectListItem(RadioList::LinkBaud, 0);
     for (int round = 0; round < 2; ++round) {
         window.SwitchLanguage();
@@ -150,7 +155,7 @@ TEST_F(MainWindowTest, StoredSettingsApplyAndEveryClosePathEndsTheLoopAndSaves)
 {
     PortList ports{"COM21", "COM22"};
     Store("Chinese", "0");
-    Store("Port", "3");  // only two ports
+    Store("Port", "3"); // only two ports
     Store("Baud", "4");
     DlgMain window;
     CMainRadioPanel& panel = window.Panel();
@@ -177,11 +182,10 @@ TEST_F(MainWindowTest, StoredSettingsApplyAndEveryClosePathEndsTheLoopAndSaves)
     for (const ClosePath& path : paths) {
         panel.SelectListItem(RadioList::ConnectionRate, baud);
         panel.SelectListItem(RadioList::ComPort, (baud + 1) % 2);
-        if (baud == 2)
-            window.SwitchLanguage();
+        if (baud == 2) window.SwitchLanguage();
         path.close();
         EXPECT_TRUE(PumpForQuit()) << path.name;
-        EXPECT_TRUE(::IsWindow(hwnd)) << path.name;  // the loop ends; the window goes with DlgMain
+        EXPECT_TRUE(::IsWindow(hwnd)) << path.name; // the loop ends; the window goes with DlgMain
         EXPECT_EQ(Setting("Baud"), std::to_string(baud)) << path.name;
         EXPECT_EQ(Setting("Port"), std::to_string((baud + 1) % 2)) << path.name;
         EXPECT_EQ(Setting("Chinese"), baud < 2 ? "0" : "1") << path.name;
@@ -203,7 +207,7 @@ TEST_F(MainWindowTest, PortsFollowTheSystemAndEscapeClosesWhatIsOpenFirst)
             TestRegistry::SetText(HKEY_LOCAL_MACHINE, TestRegistry::kSerialComm, name, port);
         else
             ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, TestRegistry::kSerialComm, name);
-        ::SendMessageA(window, WM_DEVICECHANGE, 0x0007, 0);  // DBT_DEVNODES_CHANGED
+        ::SendMessageA(window, WM_DEVICECHANGE, 0x0007, 0); // DBT_DEVNODES_CHANGED
     };
     EXPECT_FALSE(c.connectButton->IsEnabled());
 
@@ -215,11 +219,11 @@ TEST_F(MainWindowTest, PortsFollowTheSystemAndEscapeClosesWhatIsOpenFirst)
     panel.SelectListItem(RadioList::ComPort, 1);
     plug("\\Device\\MainTest0", nullptr);
     EXPECT_EQ(panel.ListItemCount(RadioList::ComPort), 1);
-    EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM32");  // still the operator's choice
+    EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM32"); // still the operator's choice
     plug("\\Device\\MainTest1", nullptr);
     EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), -1);
     EXPECT_FALSE(c.readButton->IsEnabled());
-    EXPECT_TRUE(c.readItem->IsEnabled());  // a menu command still runs and reports its failure
+    EXPECT_TRUE(c.readItem->IsEnabled()); // a menu command still runs and reports its failure
     window.FindRadio();
     PumpUntil([&] { return Text(c.statusLabel) == "Find Radio Failure"; }, 3000);
     EXPECT_EQ(Text(c.statusLabel), "Find Radio Failure");
@@ -283,12 +287,12 @@ TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgre
     EXPECT_FALSE(c.verifyItem->IsEnabled());
     EXPECT_FALSE(c.findRadioItem->IsEnabled());
     EXPECT_TRUE(c.upgradeItem->IsEnabled());
-    EXPECT_EQ(window.PortNumber(), 0);  // nothing selected: no number, no overrun
+    EXPECT_EQ(window.PortNumber(), 0); // nothing selected: no number, no overrun
     status(0, DlgMain::kCodeBusy);
     EXPECT_TRUE(c.connectItem->IsEnabled());
     EXPECT_TRUE(c.verifyItem->IsEnabled());
     EXPECT_TRUE(c.findRadioItem->IsEnabled());
-    EXPECT_FALSE(c.connectButton->IsEnabled());  // still no port to use
+    EXPECT_FALSE(c.connectButton->IsEnabled()); // still no port to use
 
     status(reinterpret_cast<WPARAM>(c.upgradeItem), DlgMain::kCodeSuccess);
     EXPECT_EQ(Text(c.statusLabel), "Upgrade Firmware Success");
@@ -329,8 +333,7 @@ TEST_F(MainWindowTest, QuitDuringAnUpgradeWaitsForItsEnd)
         ++runs;
         portGiven = reporter.BeginUpgrade();
         started = true;
-        while (!release)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
         reporter.ShowProgress(10000);
         reporter.EndUpgrade(true);
     });
@@ -348,7 +351,7 @@ TEST_F(MainWindowTest, QuitDuringAnUpgradeWaitsForItsEnd)
     EXPECT_TRUE(window.IsQuitPending());
     EXPECT_NE(WindowTitle(window).find("升级结束后关闭"), std::string::npos);
     EXPECT_NE(Text(c.titleLabel).find("升级结束后关闭"), std::string::npos);
-    EXPECT_EQ(Setting("Port"), "1");  // saved at once all the same
+    EXPECT_EQ(Setting("Port"), "1"); // saved at once all the same
 
     release = true;
     EXPECT_TRUE(PumpForQuit(3000));

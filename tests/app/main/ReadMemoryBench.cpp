@@ -34,8 +34,7 @@ double BusyBytes(HANDLE heap)
     PROCESS_HEAP_ENTRY entry = {};
     ::HeapLock(heap);
     while (::HeapWalk(heap, &entry)) {
-        if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0)
-            bytes += entry.cbData;
+        if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) bytes += entry.cbData;
     }
     ::HeapUnlock(heap);
     return bytes;
@@ -49,8 +48,7 @@ Memory Measure()
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                            sizeof counters);
     // Both are the committed private bytes; Wine fills only the second.
-    memory.committed =
-        static_cast<double>(counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage);
+    memory.committed = static_cast<double>(counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage);
     memory.processHeap = BusyBytes(::GetProcessHeap());
     memory.runtimeHeap = BusyBytes(reinterpret_cast<HANDLE>(_get_heap_handle()));
     memory.gdiObjects = SkinUI::CountGdiObjects();
@@ -61,8 +59,7 @@ void PumpMessages()
 {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (SkinUI::CPaintManagerUI::TranslateMessage(&msg))
-            continue;
+        if (SkinUI::CPaintManagerUI::TranslateMessage(&msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
@@ -85,8 +82,7 @@ bool SelectPort(DlgMain& window, int port)
     const std::string wanted = " COM" + std::to_string(port);
     for (int i = 0; i < panel.ListItemCount(RadioList::ComPort); ++i) {
         panel.SelectListItem(RadioList::ComPort, i);
-        if (panel.ListText(RadioList::ComPort) == wanted)
-            return true;
+        if (panel.ListText(RadioList::ComPort) == wanted) return true;
     }
     return false;
 }
@@ -96,7 +92,7 @@ bool LastReadSucceeded(const DlgMain& window)
     return window.Controls().statusLabel->GetBkColor() == CMainRadioPanel::kSuccessColor;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -116,8 +112,7 @@ int main(int argc, char** argv)
     }
     const HWND hWnd = window->GetHWND();
     const SkinUI::CControlUI* read = window->Controls().readButton;
-    for (int i = 0; i < kWarmUpReads; ++i)
-        Press(hWnd, read);
+    for (int i = 0; i < kWarmUpReads; ++i) Press(hWnd, read);
     const Memory before = Measure();
     const DWORD start = ::GetTickCount();
     int failures = 0;

@@ -8,8 +8,7 @@ const char* const kSettings = "Software\\DurazeR";
 void SetText(HKEY root, const char* path, const char* name, const char* text)
 {
     HKEY key = nullptr;
-    if (::RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
+    if (::RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
     ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), lstrlenA(text) + 1);
     ::RegCloseKey(key);
 }
@@ -17,14 +16,12 @@ void SetText(HKEY root, const char* path, const char* name, const char* text)
 std::string Text(HKEY root, const char* path, const char* name, DWORD* length)
 {
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "<missing>";
+    if (::RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return "<missing>";
     char data[512] = {};
     DWORD size = sizeof data - 1;
     const LONG status = ::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
     ::RegCloseKey(key);
-    if (length != nullptr)
-        *length = size;
+    if (length != nullptr) *length = size;
     return status == ERROR_SUCCESS ? std::string(data) : "<missing>";
 }
 
@@ -33,13 +30,14 @@ void DeleteKey(HKEY root, const char* path)
     ::RegDeleteKeyA(root, path);
 }
 
-}  // namespace TestRegistry
+} // namespace TestRegistry
 
-CRegistrySnapshot::CRegistrySnapshot(HKEY root, const char* path) : m_root(root), m_path(path)
+CRegistrySnapshot::CRegistrySnapshot(HKEY root, const char* path)
+    : m_root(root)
+    , m_path(path)
 {
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
+    if (::RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
     m_existed = true;
     for (DWORD index = 0;; ++index) {
         char name[256] = {};
@@ -47,8 +45,7 @@ CRegistrySnapshot::CRegistrySnapshot(HKEY root, const char* path) : m_root(root)
         DWORD nameLength = sizeof name;
         DWORD dataLength = sizeof data;
         DWORD type = 0;
-        if (::RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS)
-            break;
+        if (::RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS) break;
         m_values.push_back({name, type, std::vector<BYTE>(data, data + dataLength)});
     }
     ::RegCloseKey(key);
@@ -57,15 +54,12 @@ CRegistrySnapshot::CRegistrySnapshot(HKEY root, const char* path) : m_root(root)
 void CRegistrySnapshot::Clear()
 {
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_READ | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return;
+    if (::RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_READ | KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
     for (;;) {
         char name[256] = {};
         DWORD nameLength = sizeof name;
-        if (::RegEnumValueA(key, 0, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        if (::RegDeleteValueA(key, name) != ERROR_SUCCESS)
-            break;
+        if (::RegEnumValueA(key, 0, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (::RegDeleteValueA(key, name) != ERROR_SUCCESS) break;
     }
     ::RegCloseKey(key);
 }

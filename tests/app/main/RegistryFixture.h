@@ -41,4 +41,4 @@ void SetText(HKEY root, const char* path, const char* name, const char* text);
 std::string Text(HKEY root, const char* path, const char* name, DWORD* length = nullptr);
 void DeleteKey(HKEY root, const char* path);
 
-}  // namespace TestRegistry
+} // namespace TestRegistry

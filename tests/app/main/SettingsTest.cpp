@@ -12,24 +12,23 @@ StoredSettings Applied(const char* name, const char* text, int portCount = 2)
     return settings;
 }
 
-}  // namespace
+} // namespace
 
 TEST(StoredValueTest, IndexesInsideTheListAreTakenOthersIgnored)
 {
     EXPECT_EQ(Applied("Port", "1").port, 1);
-    EXPECT_EQ(Applied("Port", "2").port, -1);  // two ports: 0 and 1
+    EXPECT_EQ(Applied("Port", "2").port, -1); // two ports: 0 and 1
     EXPECT_EQ(Applied("Port", "-1").port, -1);
-    EXPECT_EQ(Applied("Port", "0", 0).port, -1);  // no port at all
+    EXPECT_EQ(Applied("Port", "0", 0).port, -1); // no port at all
     EXPECT_EQ(Applied("Baud", "4").baud, 4);
     EXPECT_EQ(Applied("Baud", "5").baud, -1);
-    EXPECT_EQ(Applied("Baud", " 3x").baud, 3);  // read as atoi reads
+    EXPECT_EQ(Applied("Baud", " 3x").baud, 3); // read as atoi reads
 }
 
 TEST(StoredValueTest, ChineseOnlyForOneAndNamesMatchWholeWithCase)
 {
     EXPECT_TRUE(Applied("Chinese", "1").chinese);
-    for (const char* text : {"0", "abc", "2", ""})
-        EXPECT_FALSE(Applied("Chinese", text).chinese) << text;
+    for (const char* text : {"0", "abc", "2", ""}) EXPECT_FALSE(Applied("Chinese", text).chinese) << text;
     for (const char* name : {"port", "Ports", "Por", "baud", "chinese", "Chinese "}) {
         const StoredSettings settings = Applied(name, "0");
         EXPECT_TRUE(settings.port == -1 && settings.baud == -1 && settings.chinese) << name;
@@ -48,7 +47,7 @@ TEST(SettingsRegistryTest, SavedValuesReadBackAndAreStoredAsLongTexts)
     EXPECT_EQ(TestRegistry::Text(HKEY_CURRENT_USER, TestRegistry::kSettings, "Chinese"), "0");
 
     const StoredSettings loaded = MainSettings::Load(StoredSettings{1, 2, true}, 2, 5);
-    EXPECT_EQ(loaded.port, 1);  // "-1" is ignored: the default stays
+    EXPECT_EQ(loaded.port, 1); // "-1" is ignored: the default stays
     EXPECT_EQ(loaded.baud, 3);
     EXPECT_FALSE(loaded.chinese);
 }
@@ -62,8 +61,8 @@ TEST(SettingsRegistryTest, MissingKeyKeepsDefaultsAndTheValueTypeIsNotLookedAt)
 
     // One byte "1" of binary type, without a terminating zero.
     HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, TestRegistry::kSettings, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                &key, nullptr),
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, TestRegistry::kSettings, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                                nullptr),
               ERROR_SUCCESS);
     const BYTE one = '1';
     ::RegSetValueExA(key, "Port", 0, REG_BINARY, &one, 1);

@@ -24,13 +24,12 @@ struct Figures {
 
 std::string ProgramPath(int argc, char** argv)
 {
-    if (argc > 1)
-        return argv[1];
+    if (argc > 1) return argv[1];
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     folder = folder.substr(0, folder.find_last_of("\\/"));
-    return folder + "\\..\\..\\..\\app\\RadioConfig.exe";  // tests/app/main -> app
+    return folder + "\\..\\..\\..\\app\\RadioConfig.exe"; // tests/app/main -> app
 }
 
 struct Search {
@@ -45,8 +44,7 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param)
     ::GetWindowThreadProcessId(window, &owner);
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
-    if (owner != search->processId || std::string(className) != "^_^" || !::IsWindowVisible(window))
-        return TRUE;
+    if (owner != search->processId || std::string(className) != "^_^" || !::IsWindowVisible(window)) return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -61,8 +59,7 @@ bool IsTitleBarColour(COLORREF colour)
 bool HasPainted(HWND window)
 {
     RECT rc = {};
-    if (!::GetWindowRect(window, &rc))
-        return false;
+    if (!::GetWindowRect(window, &rc)) return false;
     HDC screen = ::GetDC(nullptr);
     // Right of the 300-pixel title, left of the two buttons, in the title bar.
     const COLORREF colour = ::GetPixel(screen, rc.left + 400, rc.top + 18);
@@ -94,8 +91,7 @@ bool RunOnce(const std::string& program, Figures& figures)
     const DWORD begin = ::GetTickCount();
     bool ok = false;
     while (::GetTickCount() - begin < kStartTimeoutMs) {
-        if (search.found == nullptr)
-            ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr && HasPainted(search.found)) {
             ok = true;
             break;
@@ -105,15 +101,15 @@ bool RunOnce(const std::string& program, Figures& figures)
     ::QueryPerformanceCounter(&painted);
     figures.seconds = Seconds(start, painted);
     if (ok) {
-        ::Sleep(300);  // let start-up settle before measuring memory
+        ::Sleep(300); // let start-up settle before measuring memory
         PROCESS_MEMORY_COUNTERS_EX memory = {};
         memory.cb = sizeof memory;
         if (::GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                                    sizeof memory))
             // Both are the committed private bytes; Wine fills only the second.
-            figures.megabytes = static_cast<double>(memory.PrivateUsage != 0 ? memory.PrivateUsage
-                                                                             : memory.PagefileUsage) /
-                                (1024.0 * 1024.0);
+            figures.megabytes =
+                static_cast<double>(memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage) /
+                (1024.0 * 1024.0);
         ::PostMessageA(search.found, WM_CLOSE, 0, 0);
     } else {
         std::printf("no painted window within %lu ms\n", kStartTimeoutMs);
@@ -121,14 +117,13 @@ bool RunOnce(const std::string& program, Figures& figures)
     DWORD exitCode = 1;
     figures.closed = ::WaitForSingleObject(process.hProcess, 15000) == WAIT_OBJECT_0 &&
                      ::GetExitCodeProcess(process.hProcess, &exitCode) && exitCode == 0;
-    if (!figures.closed)
-        ::TerminateProcess(process.hProcess, 1);
+    if (!figures.closed) ::TerminateProcess(process.hProcess, 1);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     return ok;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -139,8 +134,7 @@ int main(int argc, char** argv)
     bool allClosed = true;
     for (int run = 0; run < kRuns; ++run) {
         Figures figures;
-        if (!RunOnce(program, figures))
-            return 1;
+        if (!RunOnce(program, figures)) return 1;
         std::printf("run %d: first paint %.3f s, private memory %.1f MB, %s\n", run + 1, figures.seconds,
                     figures.megabytes, figures.closed ? "closed by WM_CLOSE" : "did not exit after WM_CLOSE");
         best.seconds = std::min(best.seconds, figures.seconds);

@@ -19,12 +19,17 @@ using SkinUI::TImageRec;
 
 namespace {
 
-HMODULE Self() { return ::GetModuleHandleA(nullptr); }
+HMODULE Self()
+{
+    return ::GetModuleHandleA(nullptr);
+}
 
 // An image loaded the way the windows load "res='N' restype='png'".
 class CLoadedImage {
 public:
-    CLoadedImage(int id, DWORD mask) : m_image(CUIRender::LoadImageRec(MAKEINTRESOURCEA(id), "png", mask)) {}
+    CLoadedImage(int id, DWORD mask)
+        : m_image(CUIRender::LoadImageRec(MAKEINTRESOURCEA(id), "png", mask))
+    {}
     ~CLoadedImage() { CUIRender::FreeImage(m_image); }
     CLoadedImage(const CLoadedImage&) = delete;
     CLoadedImage& operator=(const CLoadedImage&) = delete;
@@ -61,8 +66,7 @@ BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param)
 std::string Resource(int id, int type)
 {
     HRSRC found = ::FindResourceA(Self(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(type));
-    if (found == nullptr)
-        return "";
+    if (found == nullptr) return "";
     return std::string(static_cast<const char*>(::LockResource(::LoadResource(Self(), found))),
                        ::SizeofResource(Self(), found));
 }
@@ -72,10 +76,10 @@ TEST_F(ResourcesTest, EveryImageDecodesAtItsSizeAndNoOtherIsLinked)
     const struct {
         int id, cx, cy;
     } images[] = {
-        {144, 45, 17}, {145, 45, 17}, {146, 45, 17}, {150, 26, 17}, {151, 26, 17}, {152, 26, 17},
-        {159, 70, 177}, {160, 5, 29}, {161, 5, 31}, {162, 5, 30}, {164, 5, 11}, {169, 5, 29},
-        {170, 5, 9}, {174, 21, 20}, {175, 9, 20}, {179, 123, 24}, {180, 24, 18}, {181, 24, 18},
-        {183, 24, 18}, {184, 5, 20}, {185, 45, 17}, {186, 45, 17}, {187, 45, 17},
+        {144, 45, 17},  {145, 45, 17}, {146, 45, 17}, {150, 26, 17},  {151, 26, 17}, {152, 26, 17},
+        {159, 70, 177}, {160, 5, 29},  {161, 5, 31},  {162, 5, 30},   {164, 5, 11},  {169, 5, 29},
+        {170, 5, 9},    {174, 21, 20}, {175, 9, 20},  {179, 123, 24}, {180, 24, 18}, {181, 24, 18},
+        {183, 24, 18},  {184, 5, 20},  {185, 45, 17}, {186, 45, 17},  {187, 45, 17},
     };
     std::set<int> expected;
     for (const auto& entry : images) {
@@ -99,8 +103,7 @@ TEST_F(ResourcesTest, ScrollBarPartsLieOnTheSheetAndDifferByState)
     std::vector<RECT> sources;
     for (size_t at = markup.find("source='"); at != std::string::npos; at = markup.find("source='", at + 1)) {
         RECT rc = {};
-        if (std::sscanf(markup.c_str() + at, "source='%ld,%ld,%ld,%ld'", &rc.left, &rc.top, &rc.right,
-                        &rc.bottom) == 4)
+        if (std::sscanf(markup.c_str() + at, "source='%ld,%ld,%ld,%ld'", &rc.left, &rc.top, &rc.right, &rc.bottom) == 4)
             sources.push_back(rc);
     }
     ASSERT_EQ(sources.size(), 20u);
@@ -122,13 +125,13 @@ TEST_F(ResourcesTest, ScrollBarPartsLieOnTheSheetAndDifferByState)
 
 TEST_F(ResourcesTest, IconHoldsThreeSizes)
 {
-    const std::string group = Resource(1, 14);  // RT_GROUP_ICON
+    const std::string group = Resource(1, 14); // RT_GROUP_ICON
     ASSERT_GE(group.size(), 6u);
     std::set<int> sizes;
     for (size_t entry = 6; entry + 14 <= group.size(); entry += 14) {
-        const int id = static_cast<unsigned char>(group[entry + 12])
-                       | static_cast<unsigned char>(group[entry + 13]) << 8;
-        std::string image = Resource(id, 3);  // RT_ICON
+        const int id = static_cast<unsigned char>(group[entry + 12]) | static_cast<unsigned char>(group[entry + 13])
+                                                                           << 8;
+        std::string image = Resource(id, 3); // RT_ICON
         HICON icon = ::CreateIconFromResourceEx(reinterpret_cast<BYTE*>(&image[0]), static_cast<DWORD>(image.size()),
                                                 TRUE, 0x00030000, 0, 0, 0);
         ASSERT_NE(icon, nullptr) << id;
@@ -141,7 +144,7 @@ TEST_F(ResourcesTest, IconHoldsThreeSizes)
 // Aware of each monitor's DPI, so that the system sends WM_DPICHANGED instead of stretching the window.
 TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAsInvokerAwareOfEachMonitor)
 {
-    const std::string text = Resource(1, 24);  // RT_MANIFEST
+    const std::string text = Resource(1, 24); // RT_MANIFEST
     EXPECT_NE(text.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos);
@@ -155,10 +158,9 @@ TEST_F(ResourcesTest, VersionNamesTheProduct)
     DWORD handle = 0;
     std::vector<char> info(::GetFileVersionInfoSizeA(path, &handle));
     ASSERT_TRUE(!info.empty() && ::GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
-    const std::pair<const char*, const char*> strings[] = {
-        {"ProductName", "Velmar Configuration Tool"},
-        {"OriginalFilename", "RadioConfig.exe"},
-        {"FileVersion", "V001.01.03"}};
+    const std::pair<const char*, const char*> strings[] = {{"ProductName", "Velmar Configuration Tool"},
+                                                           {"OriginalFilename", "RadioConfig.exe"},
+                                                           {"FileVersion", "V001.01.03"}};
     for (const auto& [name, value] : strings) {
         char* text = nullptr;
         UINT size = 0;
@@ -168,4 +170,4 @@ TEST_F(ResourcesTest, VersionNamesTheProduct)
     }
 }
 
-}  // namespace
+} // namespace
