@@ -25,19 +25,27 @@ protected:
 
 } // namespace
 
-TEST_F(ComboTest, SelectItemNotifiesNewAndPreviousAndShowsTheText)
+TEST_F(ComboTest, SelectItemNotifiesNewAndPreviousShowsTheTextAndRefusesWhatCannotBeSelected)
 {
     ASSERT_TRUE(combo->SelectItem(2));
-    ASSERT_TRUE(combo->SelectItem(4));
+    ASSERT_TRUE(combo->SelectItem(99)); // clamped to the last item
     ASSERT_EQ(log.Count("itemselect"), 2);
     EXPECT_EQ(log.Last("itemselect")->wParam, 4u);
     EXPECT_EQ(log.Last("itemselect")->lParam, 2);
     EXPECT_FALSE(Item(2)->IsSelected());
     EXPECT_TRUE(Item(4)->IsSelected());
-    EXPECT_TRUE(combo->SelectItem(4)); // already selected: nothing sent
-    EXPECT_EQ(log.Count("itemselect"), 2);
-    EXPECT_TRUE(combo->SelectItem(99)); // clamped to the last item
     ExpectSelected(4, "item4");
+    EXPECT_TRUE(combo->SelectItem(4)); // already selected: nothing sent
+    // Hiding the selection clears it silently.
+    combo->GetItemAt(4)->SetVisible(false);
+    EXPECT_EQ(combo->GetCurSel(), -1);
+    EXPECT_EQ(log.Count("itemselect"), 2);
+    // Hidden, disabled and foreign children are refused.
+    combo->GetItemAt(1)->SetEnabled(false);
+    combo->Add(new CControlUI);
+    for (int i : {1, 4, 5}) EXPECT_FALSE(combo->SelectItem(i)) << i;
+    EXPECT_EQ(combo->GetCurSel(), -1);
+    EXPECT_EQ(log.Count("itemselect"), 2);
 }
 
 TEST_F(ComboTest, AnItemSelectedElsewhereOrWhileDisabledCanStillBePicked)
@@ -66,25 +74,6 @@ TEST_F(ComboTest, AnItemSelectedElsewhereOrWhileDisabledCanStillBePicked)
     // Deselecting the selected item clears the combo's selection as well.
     EXPECT_TRUE(Item(1)->Select(false));
     EXPECT_EQ(combo->GetCurSel(), -1);
-}
-
-TEST_F(ComboTest, SelectItemRefusesHiddenDisabledAndForeignChildren)
-{
-    combo->GetItemAt(1)->SetEnabled(false);
-    combo->GetItemAt(2)->SetVisible(false);
-    combo->Add(new CControlUI);
-    for (int i : {1, 2, 5}) EXPECT_FALSE(combo->SelectItem(i)) << i;
-    EXPECT_EQ(combo->GetCurSel(), -1);
-    EXPECT_EQ(log.Count("itemselect"), 0);
-}
-
-TEST_F(ComboTest, HidingTheSelectedItemClearsTheSelectionSilently)
-{
-    combo->SelectItem(3);
-    log.seen.clear();
-    combo->GetItemAt(3)->SetVisible(false);
-    EXPECT_EQ(combo->GetCurSel(), -1);
-    EXPECT_EQ(log.Count("itemselect"), 0);
 }
 
 TEST_F(ComboTest, KeysAndWheelMoveTheSelectionOverEnabledItemsWithoutOpening)
@@ -126,7 +115,7 @@ TEST_F(ComboTest, KeysAndWheelMoveTheSelectionOverEnabledItemsWithoutOpening)
     }
 }
 
-TEST_F(ComboTest, InsertingAndMovingKeepTheSameItemSelected)
+TEST_F(ComboTest, InsertingAndMovingKeepTheSameItemSelectedAndADuplicateIsRefused)
 {
     combo->SelectItem(2);
     ASSERT_TRUE(combo->AddAt(new CListLabelElementUI, 0));
@@ -143,13 +132,10 @@ TEST_F(ComboTest, InsertingAndMovingKeepTheSameItemSelected)
     ExpectSelected(5, "item2");
     EXPECT_FALSE(combo->SetItemIndex(combo->GetItemAt(0), 9));
     EXPECT_EQ(combo->GetCurSel(), 5);
-}
-
-TEST_F(ComboTest, ARefusedDuplicateKeepsItsIndex)
-{
+    // A refused duplicate keeps its index.
     EXPECT_FALSE(combo->Add(combo->GetItemAt(1)));
-    ExpectSelected(-1, "");
-    EXPECT_EQ(combo->GetCount(), 5);
+    ExpectSelected(5, "item2");
+    EXPECT_EQ(combo->GetCount(), 7);
 }
 
 TEST_F(ComboTest, WithoutAManagerOrAPopupWindowTheComboStaysClosed)
@@ -172,7 +158,7 @@ TEST_F(ComboTest, WithoutAManagerOrAPopupWindowTheComboStaysClosed)
     ExpectSelected(1, "item1");
 }
 
-TEST_F(ComboTest, RemovingOtherItemsShiftsTheSelectionSilently)
+TEST_F(ComboTest, RemovingShiftsTheSelectionSilentlyOrSelectsAFittingNeighbour)
 {
     combo->SelectItem(3);
     log.seen.clear();
@@ -182,67 +168,54 @@ TEST_F(ComboTest, RemovingOtherItemsShiftsTheSelectionSilently)
     EXPECT_EQ(log.Count("itemselect"), 0);
     EXPECT_FALSE(combo->RemoveAt(10));
     EXPECT_FALSE(combo->Remove(nullptr));
-    combo->RemoveAll();
-    EXPECT_EQ(combo->GetCount(), 0);
-    ExpectSelected(-1, "");
-}
-
-TEST_F(ComboTest, RemovingTheSelectedItemSelectsAFittingNeighbour)
-{
-    combo->SelectItem(2);
-    log.seen.clear();
-    ASSERT_TRUE(combo->RemoveAt(2)); // "item3" moves into its place
-    ExpectSelected(2, "item3");
+    AddItem("item4");
+    AddItem("item5");
+    ASSERT_TRUE(combo->RemoveAt(2)); // "item4" moves into its place
+    ExpectSelected(2, "item4");
     ASSERT_EQ(log.Count("itemselect"), 1);
     EXPECT_EQ(log.Last("itemselect")->wParam, 2u);
-
-    combo->GetItemAt(3)->SetEnabled(false); // "item4"
+    combo->GetItemAt(3)->SetEnabled(false); // "item5"
     ASSERT_TRUE(combo->RemoveAt(2)); // the one moving in is disabled: the one before
-    ExpectSelected(1, "item1");
-
+    ExpectSelected(1, "item2");
     combo->GetItemAt(0)->SetEnabled(false);
     AddItem("extra");
     ASSERT_TRUE(combo->RemoveAt(1)); // nothing selectable at or before: the first selectable after
     ExpectSelected(2, "extra");
     ASSERT_TRUE(combo->RemoveAt(2)); // nothing selectable left
     EXPECT_EQ(combo->GetCurSel(), -1);
+    combo->RemoveAll();
+    ExpectSelected(-1, "");
 }
 
-TEST_F(ComboTest, TheBoxShowsTheSelectedItemsTextInsideItsTextArea)
+TEST_F(ComboTest, TheBoxShowsTheSelectedTextInsideItsTextAreaAndBesideTheArrow)
 {
     CPixelSurface canvas(200, 100, 0);
-    combo->SetPos(RECT{0, 0, 200, 24});
-    combo->DoPaint(canvas.dc(), canvas.Rect());
-    EXPECT_EQ(canvas.CountNot(0), 0);
+    const auto column = [&](CComboUI& box, int x) {
+        canvas.Fill(0);
+        box.SetPos(RECT{0, 0, 200, 24});
+        box.DoPaint(canvas.dc(), canvas.Rect());
+        int drawn = 0;
+        for (int y = 0; y < 24; ++y) drawn += canvas.At(x, y) != 0 ? 1 : 0;
+        return drawn;
+    };
+    column(*combo, 100);
+    EXPECT_EQ(canvas.CountNot(0), 0); // nothing selected, nothing shown
+    combo->GetItemAt(1)->SetText("wide wide wide wide wide wide wide wide");
     combo->SelectItem(1);
     combo->GetItemStyle()->dwSelectedTextColor = 0xFFFFFFFF; // the box shows the selected colours
-    combo->DoPaint(canvas.dc(), canvas.Rect());
-    EXPECT_GT(canvas.CountNot(0), 0);
+    EXPECT_GT(column(*combo, 100), 0);
     combo->SetTextPadding(RECT{0, 0, 150, 0});
-    canvas.Fill(0);
-    combo->DoPaint(canvas.dc(), canvas.Rect());
-    for (int y = 0; y < 24; ++y) EXPECT_EQ(canvas.At(60, y), 0u);
-}
-
-TEST_F(ComboTest, ComboBoxArrowNarrowsTheTextAndSurvivesAMissingImage)
-{
+    EXPECT_EQ(column(*combo, 60), 0);
+    // The arrow narrows the text even when its image is missing.
     CComboBoxUI box;
     host.Add(&box, 24);
-    auto* item = new CListLabelElementUI;
-    item->SetText("wide wide wide wide wide wide wide wide");
-    box.Add(item);
+    box.Add(new CListLabelElementUI);
+    box.GetItemAt(0)->SetText("wide wide wide wide wide wide wide wide");
     box.SelectItem(0);
     box.GetItemStyle()->dwSelectedTextColor = 0xFFFFFFFF;
     box.SetArrowImage("file='missing-arrow.png' source='0,0,100,20'");
-    box.SetPos(RECT{0, 0, 200, 24});
-    CPixelSurface canvas(200, 100, 0);
-    box.DoPaint(canvas.dc(), canvas.Rect());
+    EXPECT_GT(column(box, 100), 0);
+    EXPECT_EQ(column(box, 190), 0);
     EXPECT_EQ(box.GetArrowWidth(), 20);
-    int drawn = 0;
-    for (int y = 0; y < 24; ++y) {
-        EXPECT_EQ(canvas.At(190, y), 0u) << y;
-        drawn += canvas.At(100, y) != 0 ? 1 : 0;
-    }
-    EXPECT_GT(drawn, 0);
     host.root->Remove(&box);
 }

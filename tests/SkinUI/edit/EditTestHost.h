@@ -9,43 +9,78 @@
 #include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
-// A test window with a vertical layout as root that does not own the controls the tests add.
-class CEditTestHost {
-public:
-    CEditTestHost();
-    CEditTestHost(const CEditTestHost&) = delete;
-    CEditTestHost& operator=(const CEditTestHost&) = delete;
-
-    // One window for the whole program.
-    static CEditTestHost& Shared();
-
+// One test window for the whole program, with a vertical layout as root that does not own the controls the tests add.
+struct TEditTestHost {
+    static TEditTestHost& Shared()
+    {
+        static TEditTestHost host;
+        return host;
+    }
     // Adds a control of fixed height and lays the root out again.
-    void Add(SkinUI::CControlUI* pControl, int cy);
-    void Layout();
+    void Add(SkinUI::CControlUI* pControl, int cy)
+    {
+        pControl->SetFixedHeight(cy);
+        root->Add(pControl);
+        Layout();
+    }
+    void Layout()
+    {
+        RECT rc = {0, 0, 0, 0};
+        ::GetClientRect(hWnd, &rc);
+        root->SetPos(rc);
+    }
 
     SkinUI::CTestWindow window{300, 300};
-    SkinUI::CPaintManagerUI& pm;
-    HWND hWnd = nullptr;
-    SkinUI::CVerticalLayoutUI* root = nullptr;
+    SkinUI::CPaintManagerUI& pm = window.GetManager();
+    HWND hWnd = window.GetHWND();
+    SkinUI::CVerticalLayoutUI* root = new SkinUI::CVerticalLayoutUI;
+
+private:
+    TEditTestHost()
+    {
+        SkinUI::CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
+        root->SetAutoDestroy(false);
+        pm.AttachDialog(root);
+        ::SetFocus(hWnd);
+        window.PumpMessages();
+    }
 };
 
 // Runs the thread's pending messages, including those posted while running them.
-void PumpMessages();
+inline void PumpMessages()
+{
+    for (int round = 0; round < 3; ++round) {
+        TEditTestHost::Shared().window.PumpMessages();
+        ::Sleep(5);
+    }
+}
 
 // A combo of the items "item0", "item1", ... in the shared window, with a notification log.
 class CComboTestBase : public ::testing::Test {
 protected:
     explicit CComboTestBase(int count)
-        : m_count(count)
-    {}
-    void SetUp() override;
-    void TearDown() override;
-    SkinUI::CListLabelElementUI* AddItem(const std::string& text);
+    {
+        host.pm.AddNotifier(&log);
+        host.Add(combo, 24);
+        for (int i = 0; i < count; ++i) AddItem("item" + std::to_string(i));
+    }
+    ~CComboTestBase() override
+    {
+        if (combo != nullptr) {
+            host.root->Remove(combo);
+            delete combo;
+        }
+        host.pm.RemoveNotifier(&log);
+    }
+    SkinUI::CListLabelElementUI* AddItem(const std::string& text)
+    {
+        auto* item = new SkinUI::CListLabelElementUI;
+        item->SetText(text.c_str());
+        combo->Add(item);
+        return item;
+    }
 
-    CEditTestHost& host = CEditTestHost::Shared();
+    TEditTestHost& host = TEditTestHost::Shared();
     CNotifyLog log;
     SkinUI::CComboUI* combo = new SkinUI::CComboUI;
-
-private:
-    int m_count = 0;
 };

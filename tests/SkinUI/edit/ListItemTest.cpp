@@ -71,7 +71,7 @@ protected:
         return canvas.At(100, y);
     }
 
-    CEditTestHost& host = CEditTestHost::Shared();
+    TEditTestHost& host = TEditTestHost::Shared();
     CNotifyLog log;
     CFakeOwner owner;
     CListLabelElementUI items[3];
@@ -80,36 +80,21 @@ protected:
 
 } // namespace
 
-TEST(ListElement, WithoutOwnerEstimatesNothingAndSelectsAlone)
-{
-    CListLabelElementUI item;
-    item.SetText("text");
-    item.SetFixedHeight(30);
-    EXPECT_EQ(item.EstimateSize(SIZE{100, 100}).cx, 0);
-    EXPECT_EQ(item.EstimateSize(SIZE{100, 100}).cy, 0);
-    EXPECT_TRUE(item.Select(true));
-    EXPECT_TRUE(item.IsSelected());
-}
-
-TEST_F(ListItemTest, SelectingAsksTheOwnerOnceAndDisabledItemsCannotChange)
+TEST_F(ListItemTest, SelectingAsksTheOwnerOncePressesClickAndSelectEnabledRowsOnly)
 {
     EXPECT_TRUE(items[2].Select(true));
     EXPECT_TRUE(items[2].Select(true));
     EXPECT_TRUE(items[2].Select(false));
     EXPECT_FALSE(items[2].IsSelected());
     EXPECT_EQ(owner.selectCalls, (std::vector<int>{2, -1}));
-    items[1].SetEnabled(false);
-    EXPECT_FALSE(items[1].Select(true));
-    EXPECT_FALSE(items[1].IsSelected());
-}
-
-TEST_F(ListItemTest, PressesClickAndSelectEnabledRowsOnly)
-{
+    owner.selectCalls.clear();
     items[2].SetEnabled(false);
+    EXPECT_FALSE(items[2].Select(true));
     Send(2, UIEVENT_BUTTONDOWN);
     Send(2, UIEVENT_DBLCLICK);
     EXPECT_TRUE(log.seen.empty());
     EXPECT_TRUE(owner.selectCalls.empty());
+    EXPECT_FALSE(items[2].IsSelected());
     Send(1, UIEVENT_BUTTONDOWN);
     Send(0, UIEVENT_RBUTTONDOWN);
     ASSERT_EQ(log.Count("itemclick"), 2);
@@ -127,15 +112,6 @@ TEST_F(ListItemTest, DoubleClickAndReturnActivateOtherKeysGoToTheOwner)
     Send(0, UIEVENT_SCROLLWHEEL);
     EXPECT_EQ(owner.events, (std::vector<int>{UIEVENT_KEYDOWN, UIEVENT_SCROLLWHEEL}));
     EXPECT_EQ(log.Count("itemactivate"), 2);
-}
-
-TEST_F(ListItemTest, HidingTheSelectedItemClearsTheOwnersSelection)
-{
-    items[1].Select(true);
-    items[1].SetVisible(false);
-    EXPECT_FALSE(items[1].IsSelected());
-    items[0].SetVisible(false); // not selected: the owner is left alone
-    EXPECT_EQ(owner.selectCalls, (std::vector<int>{1, -1}));
 }
 
 TEST_F(ListItemTest, InvalidationIsClippedToTheOwnersClientArea)

@@ -3,28 +3,19 @@
 #include "SkinUI/Control/ComboPopupGeometry.h"
 #include "SkinUI/Control/EditRules.h"
 #include "SkinUI/Core/ControlState.h"
+#include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
 
-namespace {
-
-void ExpectRect(const CUIRect& rc, int l, int t, int r, int b)
-{
-    EXPECT_EQ(rc.left, l);
-    EXPECT_EQ(rc.top, t);
-    EXPECT_EQ(rc.right, r);
-    EXPECT_EQ(rc.bottom, b);
-}
-
-} // namespace
-
 TEST(ComboPopupGeometry, OpensBelowWhenItFitsAndAboveNearTheBottom)
 {
-    const CUIRect work = {0, 0, 1280, 1000};
+    const auto place = [](CUIRect combo, CUISize drop, int cy) {
+        return CComboPopupGeometry::Place(combo, drop, cy, CUIRect{0, 0, 1280, 1000});
+    };
     // Exactly reaching the bottom still fits.
-    ExpectRect(CComboPopupGeometry::Place(CUIRect{10, 900, 110, 936}, CUISize{0, 150}, 60, work), 10, 936, 110, 1000);
-    ExpectRect(CComboPopupGeometry::Place(CUIRect{10, 901, 110, 937}, CUISize{0, 150}, 60, work), 10, 837, 110, 901);
-    ExpectRect(CComboPopupGeometry::Place(CUIRect{10, 960, 110, 984}, CUISize{200, 150}, 400, work), 10, 810, 210, 960);
+    EXPECT_EQ(place({10, 900, 110, 936}, {0, 150}, 60), (CUIRect{10, 936, 110, 1000}));
+    EXPECT_EQ(place({10, 901, 110, 937}, {0, 150}, 60), (CUIRect{10, 837, 110, 901}));
+    EXPECT_EQ(place({10, 960, 110, 984}, {200, 150}, 400), (CUIRect{10, 810, 210, 960}));
 }
 
 TEST(ComboPopupGeometry, ScrollDeltaBringsTheItemIntoView)
@@ -42,8 +33,8 @@ TEST(EditRules, NativeRectIsTheTextAreaNarrowedToTheFont)
 {
     const CUIRect item = {10, 10, 110, 40};
     const CUIRect pad = {4, 3, 4, 3};
-    ExpectRect(CEditRules::NativeRect(item, pad, 14), 14, 18, 106, 32);
-    ExpectRect(CEditRules::NativeRect(item, pad, 30), 14, 13, 106, 37);
+    EXPECT_EQ(CEditRules::NativeRect(item, pad, 14), (CUIRect{14, 18, 106, 32}));
+    EXPECT_EQ(CEditRules::NativeRect(item, pad, 30), (CUIRect{14, 13, 106, 37}));
 }
 
 TEST(EditRulesGbk, PasswordCountsADoubleByteCharacterOnce)
