@@ -1,31 +1,9 @@
 #include <gtest/gtest.h>
-#include <vector>
 #include "ProbeControl.h"
-#include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Core/ContainerUI.h"
+#include "SkinUI/Layout/TabLayoutUI.h"
 
 using namespace SkinUI;
-
-namespace {
-
-CControlUI* CALLBACK HitProc(CControlUI* pControl, LPVOID)
-{
-    return pControl;
-}
-
-CControlUI* CALLBACK CountProc(CControlUI* pControl, LPVOID pData)
-{
-    static_cast<std::vector<CControlUI*>*>(pData)->push_back(pControl);
-    return nullptr;
-}
-
-CControlUI* HitTest(CContainerUI& c, int x, int y, UINT extra = 0)
-{
-    POINT pt = {x, y};
-    return c.FindControl(HitProc, &pt, UIFIND_VISIBLE | UIFIND_HITTEST | extra);
-}
-
-} // namespace
 
 TEST(Container, ChildManagementRefusesBadInput)
 {
@@ -43,70 +21,45 @@ TEST(Container, ChildManagementRefusesBadInput)
     EXPECT_EQ(c.GetItemAt(2), nullptr);
     EXPECT_EQ(c.GetItemAt(-1), nullptr);
     EXPECT_EQ(c.GetItemIndex(a), 1);
-    EXPECT_FALSE(c.RemoveAt(2));
-    EXPECT_FALSE(c.RemoveAt(-1));
-    EXPECT_FALSE(c.Remove(nullptr));
-    EXPECT_FALSE(c.SetItemIndex(a, 2));
-    EXPECT_FALSE(c.SetItemIndex(a, -1));
     CProbeControl stranger;
-    EXPECT_FALSE(c.SetItemIndex(&stranger, 0));
+    EXPECT_FALSE(c.RemoveAt(2) || c.RemoveAt(-1) || c.Remove(nullptr));
+    EXPECT_FALSE(c.SetItemIndex(a, 2) || c.SetItemIndex(a, -1) || c.SetItemIndex(&stranger, 0));
     EXPECT_EQ(c.GetCount(), 2);
     EXPECT_TRUE(c.SetItemIndex(a, 0));
     EXPECT_EQ(c.GetItemAt(1), b);
     EXPECT_EQ(destroyed, 0);
 }
 
-TEST(Container, AutoDestroyDecidesWhetherRemovedChildrenAreDeleted)
-{
-    int destroyed = 0;
-    {
-        CContainerUI c;
-        c.Add(new CProbeControl(&destroyed));
-        c.Add(new CProbeControl(&destroyed));
-        EXPECT_TRUE(c.RemoveAt(1));
-        EXPECT_EQ(destroyed, 1);
-    }
-    EXPECT_EQ(destroyed, 2);
-    CProbeControl a(&destroyed);
-    CProbeControl b(&destroyed);
-    {
-        CContainerUI c;
-        c.SetAutoDestroy(false);
-        c.Add(&a);
-        c.Add(&b);
-        EXPECT_TRUE(c.Remove(&a));
-        c.RemoveAll();
-        c.Add(&b);
-    }
-    EXPECT_EQ(destroyed, 2);
-}
-
-TEST(Container, AChildHasOneParentAndForgetsAContainerThatLetsItGo)
+TEST(Container, AutoDestroyDecidesWhoDeletesAndAChildHasOneParent)
 {
     int destroyed = 0;
     CProbeControl lent(&destroyed);
+    auto* owned = new CProbeControl(&destroyed);
     {
+        CContainerUI owner;
         CContainerUI borrower;
         borrower.SetAutoDestroy(false);
+        owner.Add(new CProbeControl(&destroyed));
+        ASSERT_TRUE(owner.Add(owned));
+        EXPECT_TRUE(owner.RemoveAt(0));
+        EXPECT_EQ(destroyed, 1);
         ASSERT_TRUE(borrower.Add(&lent));
         EXPECT_EQ(lent.GetParent(), &borrower);
         EXPECT_TRUE(borrower.Remove(&lent));
         EXPECT_EQ(lent.GetParent(), nullptr);
         ASSERT_TRUE(borrower.Add(&lent));
-    }
-    EXPECT_EQ(lent.GetParent(), nullptr);
-    auto* owned = new CProbeControl(&destroyed);
-    {
-        CContainerUI first;
-        CContainerUI second;
-        ASSERT_TRUE(first.Add(owned));
         // A second owner would delete it twice.
-        EXPECT_FALSE(second.Add(owned));
-        EXPECT_FALSE(second.AddAt(owned, 0));
-        EXPECT_EQ(owned->GetParent(), &first);
-        EXPECT_EQ(second.GetCount(), 0);
+        EXPECT_FALSE(borrower.Add(owned));
+        EXPECT_FALSE(borrower.AddAt(owned, 0));
+        EXPECT_EQ(owned->GetParent(), &owner);
+        EXPECT_EQ(borrower.GetCount(), 1);
+        borrower.RemoveAll();
+        ASSERT_TRUE(borrower.Add(&lent));
+        EXPECT_EQ(destroyed, 1);
     }
-    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(destroyed, 2);
+    // A container that lets its children go forgets them.
+    EXPECT_EQ(lent.GetParent(), nullptr);
 }
 
 TEST(Container, VisibilityReachesChildrenAddedBeforeAndAfter)
@@ -126,7 +79,7 @@ TEST(Container, VisibilityReachesChildrenAddedBeforeAndAfter)
     EXPECT_FALSE(late->IsVisible());
 }
 
-TEST(ContainerFindControl, HitTestPrefersTheTopmostChildInsideTheInnerArea)
+TEST(Container, HitTestPrefersTheTopmostChildInsideTheInnerArea)
 {
     CContainerUI c;
     auto* a = new CProbeControl();
@@ -149,21 +102,72 @@ TEST(ContainerFindControl, HitTestPrefersTheTopmostChildInsideTheInnerArea)
     EXPECT_EQ(HitTest(c, 50, 2, UIFIND_TOP_FIRST), f);
     c.SetMouseChildEnabled(false);
     EXPECT_EQ(HitTest(c, 50, 50), &c);
+    c.SetEnabled(false);
+    EXPECT_EQ(HitTest(c, 50, 50, UIFIND_ENABLED), nullptr);
 }
 
-TEST(ContainerFindControl, VisibilityAndEnabledFlagsAndTheFullWalk)
+namespace {
+
+class Tabs : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (CProbeControl*& page : pages) {
+            page = new CProbeControl(&destroyed);
+            tabs.Add(page);
+        }
+        tabs.SetPos({0, 0, 100, 80});
+    }
+
+    int destroyed = 0;
+    CProbeControl* pages[3] = {};
+    CTabLayoutUI tabs;
+};
+
+} // namespace
+
+TEST_F(Tabs, SelectItemShowsOnePageWithInsetPaddingAndLimits)
 {
-    CContainerUI c;
-    auto* a = new CProbeControl();
-    auto* b = new CProbeControl();
-    c.Add(a);
-    c.Add(b);
-    c.EnableScrollBar(true, false);
-    b->SetVisible(false);
-    std::vector<CControlUI*> seen;
-    c.FindControl(CountProc, &seen, UIFIND_VISIBLE);
-    // The bar is visible until a layout hides it.
-    EXPECT_EQ(seen, (std::vector<CControlUI*>{c.GetVerticalScrollBar(), a, &c}));
-    c.SetEnabled(false);
-    EXPECT_EQ(c.FindControl(HitProc, nullptr, UIFIND_ENABLED), nullptr);
+    EXPECT_EQ(tabs.GetCurSel(), 0);
+    EXPECT_TRUE(pages[0]->IsVisible());
+    EXPECT_FALSE(pages[2]->IsVisible());
+    tabs.SetInset({2, 2, 2, 2});
+    pages[2]->SetPadding({1, 1, 1, 1});
+    pages[2]->SetMaxWidth(50);
+    EXPECT_TRUE(tabs.SelectItem(2));
+    EXPECT_FALSE(pages[0]->IsVisible());
+    EXPECT_TRUE(pages[2]->IsVisible());
+    EXPECT_EQ(pages[2]->GetPos(), (RECT{3, 3, 53, 77}));
+    EXPECT_FALSE(tabs.SelectItem(3) || tabs.SelectItem(-1));
+    EXPECT_EQ(tabs.GetCurSel(), 2);
+    tabs.SetAttribute("selectedid", "1");
+    EXPECT_EQ(tabs.GetCurSel(), 1);
+}
+
+TEST_F(Tabs, InsertingBeforeTheSelectionShiftsItRemovingItFallsBackToPageZero)
+{
+    tabs.SelectItem(1);
+    auto* inserted = new CProbeControl(&destroyed);
+    EXPECT_TRUE(tabs.AddAt(inserted, 0));
+    EXPECT_EQ(tabs.GetCurSel(), 2);
+    EXPECT_TRUE(inserted->IsVisible());
+    auto* after = new CProbeControl(&destroyed);
+    EXPECT_TRUE(tabs.AddAt(after, 4));
+    EXPECT_FALSE(after->IsVisible());
+    EXPECT_EQ(tabs.GetCurSel(), 2);
+    EXPECT_TRUE(tabs.Remove(pages[1]));
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(tabs.GetCurSel(), 0);
+    EXPECT_TRUE(inserted->IsVisible());
+    tabs.SelectItem(1);
+    EXPECT_TRUE(tabs.Remove(inserted));
+    EXPECT_EQ(tabs.GetCurSel(), 0);
+    EXPECT_EQ(tabs.GetItemAt(0), pages[0]);
+    tabs.RemoveAll();
+    EXPECT_EQ(tabs.GetCurSel(), -1);
+    EXPECT_EQ(destroyed, 5);
+    auto* page = new CProbeControl();
+    tabs.Add(page);
+    EXPECT_EQ(tabs.GetCurSel(), 0);
+    EXPECT_TRUE(page->IsVisible());
 }

@@ -11,29 +11,27 @@ using namespace SkinUI;
 
 namespace {
 
-// Children that always estimate the same main-axis length (0 = stretchable).
-FlowEstimate Lengths(const std::vector<int>& lengths, bool vertical)
-{
-    return [=](size_t i, CUISize) { return vertical ? CUISize{0, lengths[i]} : CUISize{lengths[i], 0}; };
-}
-
-TFlowParams Params(bool vertical, int cx, int cy, int childPadding = 0)
+// A flow whose children always estimate the same main-axis length (0 = stretchable).
+TFlowResult Flow(bool vertical, CUISize available, const std::vector<TFlowChild>& children,
+                 const std::vector<int>& lengths, int childPadding = 0, CUIPoint origin = {})
 {
     TFlowParams p;
     p.bVertical = vertical;
-    p.szAvailable = {cx, cy};
+    p.szAvailable = available;
     p.iChildPadding = childPadding;
-    return p;
+    p.ptOrigin = origin;
+    return LayoutFlow(p, children, [&](size_t i, CUISize) {
+        return vertical ? CUISize{0, lengths[i]} : CUISize{lengths[i], 0};
+    });
 }
 
-TScrollBarMetrics Vertical(int height, int range, int pos, bool button1 = true, bool button2 = true)
+TScrollBarMetrics Vertical(int height, int range, int pos, bool button1 = true)
 {
     TScrollBarMetrics m;
     m.rcItem = {100, 0, 116, height};
     m.nRange = range;
     m.nPos = pos;
     m.bShowButton1 = button1;
-    m.bShowButton2 = button2;
     return m;
 }
 
@@ -47,75 +45,47 @@ TEST(LayoutFlow, PaddingsAndLimitsStayInsideTheChildRectangle)
     children[2].cyMax = 15; // estimate 50 lowered to 15
     children[3].cyMax = 20; // stretchable, share lowered to 20
     children[3].cxMax = 12;
-    TFlowParams p = Params(true, 30, 200);
-    p.ptOrigin = {10, 20};
-    TFlowResult r = LayoutFlow(p, children, Lengths({10, 10, 50, 0}, true));
+    const TFlowResult r = Flow(true, {30, 200}, children, {10, 10, 50, 0}, 0, {10, 20});
     // Width 30 - 1 - 3; the bottom padding 4 is part of the rectangle.
-    EXPECT_EQ(r.rects[0], (CUIRect{11, 22, 37, 36}));
-    EXPECT_EQ(r.rects[1], (CUIRect{10, 36, 40, 66}));
-    EXPECT_EQ(r.rects[2], (CUIRect{10, 66, 40, 81}));
-    EXPECT_EQ(r.rects[3], (CUIRect{10, 81, 22, 101}));
-    std::vector<TFlowChild> row(1);
-    row[0].rcPadding = {1, 2, 3, 4};
-    EXPECT_EQ(LayoutFlow(Params(false, 100, 30), row, Lengths({10}, false)).rects[0], (CUIRect{1, 2, 14, 26}));
+    const std::vector<CUIRect> expected = {{11, 22, 37, 36}, {10, 36, 40, 66}, {10, 66, 40, 81}, {10, 81, 22, 101}};
+    EXPECT_EQ(r.rects, expected);
+    children.resize(1);
+    EXPECT_EQ(Flow(false, {100, 30}, children, {10}).rects[0], (CUIRect{1, 2, 14, 26}));
 }
 
 TEST(LayoutFlow, OverfullSpaceGivesStretchablesZeroThenTheirMinimum)
 {
     std::vector<TFlowChild> children(3);
     children[2].cyMin = 7;
-    TFlowResult r = LayoutFlow(Params(true, 20, 30), children, Lengths({50, 0, 0}, true));
+    const TFlowResult r = Flow(true, {20, 30}, children, {50, 0, 0});
     EXPECT_EQ(r.rects[1].bottom - r.rects[1].top, 0);
     EXPECT_EQ(r.rects[2].bottom - r.rects[2].top, 7);
     EXPECT_EQ(r.iNeeded, 57);
 }
 
-TEST(LayoutFlow, NegativeAvailableSpaceNeverInvertsARectangle)
+TEST(LayoutFlow, NegativeSpaceAndExtremeLengthsAndGapsNeitherWrapNorInvert)
 {
-    std::vector<TFlowChild> children(2);
-    children[0].rcPadding = {5, 0, 5, 0};
-    for (const CUIRect& rc : LayoutFlow(Params(true, -10, -10), children, Lengths({0, 0}, true)).rects) {
-        EXPECT_GE(rc.right, rc.left);
-        EXPECT_GE(rc.bottom, rc.top);
+    std::vector<TFlowChild> padded(2);
+    padded[0].rcPadding = {5, 0, 5, 0};
+    std::vector<TFlowChild> extreme(4);
+    for (TFlowChild& c : extreme) {
+        c.cyMax = INT_MAX;
+        c.rcPadding = {0, INT_MAX / 2, 0, INT_MAX / 2};
+    }
+    for (const TFlowResult& r :
+         {Flow(true, {-10, -10}, padded, {0, 0}),
+          Flow(true, {100, INT_MAX}, extreme, {INT_MAX, INT_MAX, 0, INT_MAX}, INT_MAX, {0, INT_MAX / 2})}) {
+        for (size_t i = 0; i < r.rects.size(); ++i) {
+            EXPECT_GE(r.rects[i].right, r.rects[i].left) << i;
+            EXPECT_GE(r.rects[i].bottom, r.rects[i].top) << i;
+            EXPECT_GE(r.rects[i].top, r.rects[i > 0 ? i - 1 : 0].top) << i;
+        }
+        EXPECT_GE(r.iNeeded, 0);
     }
     EXPECT_EQ(LayoutInnerRect({10, 10, 20, 20}, {8, 8, 8, 8}, 0, 0), (CUIRect{18, 18, 18, 18}));
 }
 
-TEST(LayoutFlow, ExtremeLengthsAndGapsNeitherWrapNorInvert)
-{
-    std::vector<TFlowChild> children(4);
-    for (TFlowChild& c : children) {
-        c.cyMax = INT_MAX;
-        c.rcPadding = {0, INT_MAX / 2, 0, INT_MAX / 2};
-    }
-    TFlowParams p = Params(true, 100, INT_MAX, INT_MAX);
-    p.ptOrigin = {0, INT_MAX / 2};
-    const TFlowResult r = LayoutFlow(p, children, Lengths({INT_MAX, INT_MAX, 0, INT_MAX}, true));
-    for (size_t i = 0; i < r.rects.size(); ++i) {
-        EXPECT_GE(r.rects[i].bottom, r.rects[i].top) << i;
-        if (i > 0) {
-            EXPECT_GE(r.rects[i].top, r.rects[i - 1].top) << i;
-        }
-    }
-    EXPECT_GE(r.iNeeded, 0);
-}
-
-TEST(LayoutFloat, ExtremeSharesAndSizesNeitherWrapNorInvert)
-{
-    TFloatRequest req;
-    req.szXY = {-INT_MAX, INT_MAX};
-    req.cx = INT_MAX;
-    req.cy = INT_MAX;
-    req.bRelative = true;
-    req.szParent = {-INT_MAX, -INT_MAX};
-    req.nMoveXPercent = INT_MAX;
-    req.nZoomYPercent = INT_MAX;
-    const CUIRect rc = LayoutFloat({-100, -100, INT_MAX, INT_MAX}, req).rc;
-    EXPECT_GE(rc.right, rc.left);
-    EXPECT_GE(rc.bottom, rc.top);
-}
-
-TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth)
+TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowthAndExtremesNeitherWrapNorInvert)
 {
     TFloatRequest req;
     req.szXY = {10, 10};
@@ -126,13 +96,17 @@ TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowth)
     req.nMoveXPercent = 50;
     req.nMoveYPercent = 100;
     req.nZoomXPercent = 25;
-    TFloatPlacement out = LayoutFloat({0, 0, 300, 140}, req);
+    const TFloatPlacement out = LayoutFloat({0, 0, 300, 140}, req);
     EXPECT_EQ(out.rc, (CUIRect{60, 50, 105, 70}));
     EXPECT_EQ(out.szParent.cx, 300);
     // Shrinking truncates toward zero: -3 * 50 / 100 = -1.
     req.szParent = {203, 100};
     req.nZoomXPercent = 0;
     EXPECT_EQ(LayoutFloat({0, 0, 200, 100}, req).rc.left, 9);
+    req = TFloatRequest{{-INT_MAX, INT_MAX}, INT_MAX, INT_MAX, true, {-INT_MAX, -INT_MAX}, INT_MAX, 0, 0, INT_MAX};
+    const CUIRect rc = LayoutFloat({-100, -100, INT_MAX, INT_MAX}, req).rc;
+    EXPECT_GE(rc.right, rc.left);
+    EXPECT_GE(rc.bottom, rc.top);
 }
 
 TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits)
@@ -144,18 +118,17 @@ TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits)
         int sepSize, minSize, maxSize;
         CUIRect pos;
         int point, last;
-        bool moved;
-        CUIRect expected;
+        CUIRect expected; // empty: not moved
     };
     const TCase cases[] = {
-        {"bottom edge", true, 4, 0, 9999, {0, 0, 50, 100}, 108, 98, true, {0, 0, 50, 110}},
-        {"down from above the strip", true, 4, 0, 9999, {0, 0, 50, 100}, 90, 80, false, {}},
-        {"top edge", true, -4, 0, 9999, {0, 50, 50, 100}, 45, 52, true, {0, 43, 50, 100}},
-        {"top edge, down from below", true, -4, 0, 9999, {0, 50, 50, 100}, 60, 70, false, {}},
-        {"at the minimum already", true, 4, 30, 9999, {0, 0, 50, 30}, 28, 30, false, {}},
-        {"top edge stops at the minimum", true, -4, 30, 9999, {0, 0, 50, 40}, 30, 1, true, {0, 10, 50, 40}},
-        {"stops at the maximum", true, 4, 0, 60, {0, 0, 50, 50}, 80, 48, true, {0, 0, 50, 60}},
-        {"right edge at the minimum", false, 4, 20, 9999, {0, 0, 50, 10}, 5, 49, true, {0, 0, 20, 10}},
+        {"bottom edge", true, 4, 0, 9999, {0, 0, 50, 100}, 108, 98, {0, 0, 50, 110}},
+        {"down from above the strip", true, 4, 0, 9999, {0, 0, 50, 100}, 90, 80, {}},
+        {"top edge", true, -4, 0, 9999, {0, 50, 50, 100}, 45, 52, {0, 43, 50, 100}},
+        {"top edge, down from below", true, -4, 0, 9999, {0, 50, 50, 100}, 60, 70, {}},
+        {"at the minimum already", true, 4, 30, 9999, {0, 0, 50, 30}, 28, 30, {}},
+        {"top edge stops at the minimum", true, -4, 30, 9999, {0, 0, 50, 40}, 30, 1, {0, 10, 50, 40}},
+        {"stops at the maximum", true, 4, 0, 60, {0, 0, 50, 50}, 80, 48, {0, 0, 50, 60}},
+        {"right edge at the minimum", false, 4, 20, 9999, {0, 0, 50, 10}, 5, 49, {0, 0, 20, 10}},
     };
     for (const TCase& c : cases) {
         TSeparatorDrag drag;
@@ -164,8 +137,9 @@ TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits)
         drag.nMin = c.minSize;
         drag.nMax = c.maxSize;
         CUIRect out = {-1, -1, -1, -1};
-        EXPECT_EQ(LayoutSeparatorStep(drag, c.pos, c.point, c.last, out), c.moved) << c.what;
-        if (c.moved) {
+        const bool moved = c.expected.right != 0;
+        EXPECT_EQ(LayoutSeparatorStep(drag, c.pos, c.point, c.last, out), moved) << c.what;
+        if (moved) {
             EXPECT_EQ(out, c.expected) << c.what;
         }
     }
@@ -173,11 +147,10 @@ TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits)
 
 TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition)
 {
-    const CUIRect none(0, 0, 0, 0);
     struct TCase {
         const char* what;
         TScrollBarMetrics metrics;
-        CUIRect button1, button2, thumb;
+        CUIRect button1, button2, thumb; // empty thumb: none
     };
     TScrollBarMetrics horizontal = Vertical(0, 100, 100);
     horizontal.bHorizontal = true;
@@ -189,8 +162,8 @@ TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition)
          {100, 0, 116, 16},
          {100, 84, 116, 100},
          {100, 68, 116, 84}},
-        {"short bar", Vertical(40, 100, 0), {100, 0, 116, 16}, {100, 24, 116, 40}, none},
-        {"half buttons", Vertical(20, 100, 0), {100, 0, 116, 10}, {100, 10, 116, 20}, none},
+        {"short bar", Vertical(40, 100, 0), {100, 0, 116, 16}, {100, 24, 116, 40}, {}},
+        {"half buttons", Vertical(20, 100, 0), {100, 0, 116, 10}, {100, 10, 116, 20}, {}},
         {"no first button", Vertical(200, 0, 0, false), {100, 0, 100, 0}, {100, 184, 116, 200}, {100, 0, 116, 184}},
         {"horizontal", horizontal, {0, 50, 16, 66}, {184, 50, 200, 66}, {72, 50, 184, 66}},
     };
@@ -198,13 +171,12 @@ TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition)
         const TScrollBarParts p = ScrollBarLayoutParts(c.metrics);
         EXPECT_EQ(p.rcButton1, c.button1) << c.what;
         EXPECT_EQ(p.rcButton2, c.button2) << c.what;
-        if (c.thumb == none) {
-            EXPECT_FALSE(ScrollBarHasThumb(p.rcThumb)) << c.what;
-        } else {
+        EXPECT_EQ(ScrollBarHasThumb(p.rcThumb), c.thumb.right != 0) << c.what;
+        if (c.thumb.right != 0) {
             EXPECT_EQ(p.rcThumb, c.thumb) << c.what;
         }
     }
-    TScrollBarParts huge = ScrollBarLayoutParts(Vertical(30000, 2000000000, 1999999999));
+    const TScrollBarParts huge = ScrollBarLayoutParts(Vertical(30000, 2000000000, 1999999999));
     EXPECT_GT(huge.rcThumb.top, 29000);
     EXPECT_LE(huge.rcThumb.bottom, 30000 - 16);
 }

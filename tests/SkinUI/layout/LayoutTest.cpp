@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 #include "ProbeControl.h"
 #include "SkinUI/Control/ScrollBarUI.h"
 #include "SkinUI/Core/ControlFactory.h"
 #include "SkinUI/Layout/HorizontalLayoutUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
+#include "tests/SkinUI/support/PixelSurface.h"
 
 using namespace SkinUI;
 
@@ -21,19 +23,12 @@ public:
     std::vector<int> events;
 };
 
-CProbeControl* AddChild(CContainerUI& layout, int cx, int cy)
+CProbeControl* AddChild(CContainerUI& layout, int cx, int cy, DWORD colour = 0)
 {
     auto* child = new CProbeControl(nullptr, cy);
     if (cx > 0) child->SetFixedWidth(cx);
+    child->SetBkColor(colour);
     layout.Add(child);
-    return child;
-}
-
-CProbeControl* AddFloat(CContainerUI& layout, SIZE xy)
-{
-    CProbeControl* child = AddChild(layout, 20, 10);
-    child->SetFloat(true);
-    child->SetFixedXY(xy);
     return child;
 }
 
@@ -45,11 +40,6 @@ std::vector<CProbeControl*> FillOverflowing(CContainerUI& layout)
     for (int i = 0; i < 5; ++i) rows.push_back(AddChild(layout, 0, 40));
     layout.SetPos({0, 0, 100, 100});
     return rows;
-}
-
-CControlUI* CALLBACK Self(CControlUI* pControl, LPVOID)
-{
-    return pControl;
 }
 
 } // namespace
@@ -78,12 +68,16 @@ TEST(VerticalLayout, FloatingChildrenAreOutOfTheFlowAndAnchoredByTheirSign)
 {
     CVerticalLayoutUI layout;
     CProbeControl* row = AddChild(layout, 0, 0);
-    CProbeControl* topLeft = AddFloat(layout, {10, 5});
-    CProbeControl* bottomRight = AddFloat(layout, {-10, -5});
+    CProbeControl* anchored[2] = {};
+    for (SIZE xy : {SIZE{10, 5}, SIZE{-10, -5}}) {
+        anchored[xy.cx < 0] = AddChild(layout, 20, 10);
+        anchored[xy.cx < 0]->SetFloat(true);
+        anchored[xy.cx < 0]->SetFixedXY(xy);
+    }
     layout.SetPos({0, 0, 200, 100});
     EXPECT_EQ(row->GetPos(), (RECT{0, 0, 200, 100}));
-    EXPECT_EQ(topLeft->GetPos(), (RECT{10, 5, 30, 15}));
-    EXPECT_EQ(bottomRight->GetPos(), (RECT{170, 85, 190, 95}));
+    EXPECT_EQ(anchored[0]->GetPos(), (RECT{10, 5, 30, 15}));
+    EXPECT_EQ(anchored[1]->GetPos(), (RECT{170, 85, 190, 95}));
 }
 
 TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack)
@@ -106,6 +100,15 @@ TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack)
     EXPECT_FALSE(bar->IsVisible());
     EXPECT_EQ(bar->GetScrollRange(), 0);
     EXPECT_EQ(rows[0]->GetPos(), (RECT{0, 0, 100, 40}));
+    // A page is never negative, however large the inset.
+    CVerticalLayoutUI inset;
+    inset.SetInset({0, 30, 0, 30});
+    FillOverflowing(inset);
+    inset.SetPos({0, 0, 100, 50});
+    inset.SetScrollPos({0, 50});
+    const int before = inset.GetScrollPos().cy;
+    inset.PageDown();
+    EXPECT_GE(inset.GetScrollPos().cy, before);
 }
 
 TEST(VerticalLayout, KeysWheelAndScrollPositionMoveTheChildrenWithinTheRange)
@@ -137,19 +140,6 @@ TEST(VerticalLayout, KeysWheelAndScrollPositionMoveTheChildrenWithinTheRange)
     EXPECT_EQ(layout.GetScrollPos().cy, 30);
 }
 
-TEST(VerticalLayout, PageSizeNeverGoesNegative)
-{
-    CVerticalLayoutUI layout;
-    layout.SetInset({0, 30, 0, 30});
-    layout.EnableScrollBar(true, false);
-    for (int i = 0; i < 3; ++i) AddChild(layout, 0, 40);
-    layout.SetPos({0, 0, 100, 50});
-    layout.SetScrollPos({0, 50});
-    const int before = layout.GetScrollPos().cy;
-    layout.PageDown();
-    EXPECT_GE(layout.GetScrollPos().cy, before);
-}
-
 TEST(HorizontalLayout, HorizontalBarScrollsColumnsByKeys)
 {
     CHorizontalLayoutUI layout;
@@ -167,33 +157,26 @@ TEST(HorizontalLayout, HorizontalBarScrollsColumnsByKeys)
     EXPECT_EQ(cols[3]->GetPos().right, 100);
 }
 
-TEST(VerticalLayout, DisabledMouseSendsTheWheelToTheParent)
+// Every control that takes a click, and a layout the wheel, lets it through to its parent while its mouse is off.
+TEST(VerticalLayout, ControlsWithTheMouseOffPassClicksAndTheWheelToTheParent)
 {
-    CProbeLayout outer;
-    auto* inner = new CVerticalLayoutUI();
-    outer.Add(inner);
-    FillOverflowing(*inner);
-    inner->SetMouseEnabled(false);
-    outer.SetManager(nullptr, nullptr, false); // parents the children without a window
-    EXPECT_FALSE(inner->GetVerticalScrollBar()->IsMouseEnabled());
-    Send(*inner, UIEVENT_SCROLLWHEEL, 10, 10, 1);
-    EXPECT_EQ(inner->GetScrollPos().cy, 0);
-    EXPECT_EQ(outer.events, std::vector<int>{UIEVENT_SCROLLWHEEL});
-}
-
-// Every control that takes a click lets it through to its parent while its mouse is off.
-TEST(VerticalLayout, ControlsWithTheMouseOffPassAClickToTheParent)
-{
-    for (const char* name : {"Button", "Option", "CheckBox", "Edit", "Combo", "ListLabelElement", "ScrollBar"}) {
+    for (const char* name :
+         {"Button", "Option", "CheckBox", "Edit", "Combo", "ListLabelElement", "ScrollBar", "VerticalLayout"}) {
         CProbeLayout outer;
         CControlUI* control = CControlFactory::Create(name);
         ASSERT_NE(control, nullptr) << name;
         outer.Add(control);
-        control->SetPos({0, 0, 50, 20});
+        auto* layout = std::string(name) == "VerticalLayout" ? static_cast<CVerticalLayoutUI*>(control) : nullptr;
+        if (layout != nullptr) FillOverflowing(*layout);
+        if (layout == nullptr) control->SetPos({0, 0, 50, 20});
         control->SetMouseEnabled(false);
-        outer.SetManager(nullptr, nullptr, false);
-        Send(*control, UIEVENT_BUTTONDOWN, 10, 10);
-        EXPECT_EQ(outer.events, std::vector<int>{UIEVENT_BUTTONDOWN}) << name;
+        outer.SetManager(nullptr, nullptr, false); // parents the children without a window
+        const int type = layout != nullptr ? UIEVENT_SCROLLWHEEL : UIEVENT_BUTTONDOWN;
+        Send(*control, type, 10, 10, 1);
+        EXPECT_EQ(outer.events, std::vector<int>{type}) << name;
+        if (layout == nullptr) continue;
+        EXPECT_FALSE(layout->GetVerticalScrollBar()->IsMouseEnabled());
+        EXPECT_EQ(layout->GetScrollPos().cy, 0);
     }
 }
 
@@ -220,11 +203,71 @@ TEST(VerticalLayout, WithoutMouseChildrenHitsLandOnTheBarOrTheLayout)
 {
     CVerticalLayoutUI layout;
     FillOverflowing(layout);
-    POINT onBar = {90, 50};
-    POINT onRow = {40, 50};
-    const UINT flags = UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST;
-    EXPECT_EQ(layout.FindControl(Self, &onRow, flags), layout.GetItemAt(1));
+    EXPECT_EQ(HitTest(layout, 40, 50, UIFIND_TOP_FIRST), layout.GetItemAt(1));
     layout.SetMouseChildEnabled(false);
-    EXPECT_EQ(layout.FindControl(Self, &onBar, flags), layout.GetVerticalScrollBar());
-    EXPECT_EQ(layout.FindControl(Self, &onRow, flags), &layout);
+    EXPECT_EQ(HitTest(layout, 90, 50, UIFIND_TOP_FIRST), layout.GetVerticalScrollBar());
+    EXPECT_EQ(HitTest(layout, 40, 50, UIFIND_TOP_FIRST), &layout);
+}
+
+namespace {
+
+const uint32_t kWhite = 0xFFFFFF;
+const RECT kAll = {0, 0, 64, 64};
+
+} // namespace
+
+TEST(LayoutPaint, ScrollBarWithoutImagesOutlinesItsPartsInsideThePaintArea)
+{
+    CPixelSurface s(64, 64);
+    CScrollBarUI bar;
+    bar.SetPos({0, 0, 16, 64}); // buttons 0-16 and 48-64, thumb 16-32
+    bar.DoPaint(s.dc(), RECT{20, 0, 64, 64});
+    EXPECT_EQ(s.At(0, 0), kWhite);
+    bar.DoPaint(s.dc(), kAll);
+    // Outlines of both buttons and the thumb; the track after the thumb and everything beside the bar untouched.
+    const struct {
+        int x, y;
+        uint32_t rgb;
+    } pixels[] = {{0, 0, 0x85E4FF},  {8, 8, kWhite},  {0, 63, 0x85E4FF},
+                  {0, 20, 0x85E4FF}, {8, 40, kWhite}, {30, 8, kWhite}};
+    for (const auto& p : pixels) EXPECT_EQ(s.At(p.x, p.y), p.rgb) << p.x << "," << p.y;
+}
+
+TEST(LayoutPaint, ChildrenAreClippedToTheInnerAreaButFloatingOnesMayCoverTheInset)
+{
+    CPixelSurface s(64, 64);
+    CContainerUI c;
+    CProbeControl* child = AddChild(c, 0, 0, 0xFFFF0000);
+    CProbeControl* badge = AddChild(c, 0, 0, 0xFF0000FF);
+    badge->SetFloat(true);
+    CProbeControl* hidden = AddChild(c, 0, 0, 0xFF00FF00);
+    hidden->SetVisible(false);
+    c.SetInset({10, 10, 10, 10});
+    c.SetPos(kAll);
+    child->SetPos(kAll); // as if scrolled over the inset
+    badge->SetPos({0, 0, 8, 8});
+    hidden->SetPos({20, 20, 40, 40});
+    c.DoPaint(s.dc(), kAll);
+    EXPECT_EQ(s.At(15, 15), 0xFF0000u);
+    EXPECT_EQ(s.At(30, 30), 0xFF0000u);
+    EXPECT_EQ(s.At(5, 32), kWhite);
+    EXPECT_EQ(s.At(60, 60), kWhite);
+    EXPECT_EQ(s.At(2, 2), 0x0000FFu);
+}
+
+TEST(LayoutPaint, TrackedSeparatorDrawsATranslucentBarWhileDragging)
+{
+    CPixelSurface s(64, 64);
+    CVerticalLayoutUI pane;
+    pane.SetSepSize(4);
+    pane.SetPos({0, 0, 64, 40});
+    Send(pane, UIEVENT_BUTTONDOWN, 10, 38);
+    Send(pane, UIEVENT_MOUSEMOVE, 10, 48);
+    pane.DoPostPaint(s.dc(), kAll);
+    EXPECT_TRUE(NearColor(s.At(10, 47), 0x555555)) << std::hex << s.At(10, 47);
+    EXPECT_EQ(s.At(10, 38), kWhite);
+    Send(pane, UIEVENT_BUTTONUP, 10, 48);
+    CPixelSurface after(64, 64);
+    pane.DoPostPaint(after.dc(), kAll);
+    EXPECT_EQ(after.At(10, 47), kWhite);
 }

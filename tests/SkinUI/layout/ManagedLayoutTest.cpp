@@ -46,7 +46,10 @@ protected:
     }
     void Event(CControlUI* control, int type, int x, int y, WPARAM wParam = 0)
     {
-        TEventMsg event = MakeEvent(type, x, y, wParam);
+        TEventMsg event;
+        event.Type = type;
+        event.ptMouse = {x, y};
+        event.wParam = wParam;
         control->Event(event);
     }
     CScrollBarUI* AddStandaloneBar()

@@ -1,10 +1,10 @@
 #pragma once
 #include <ostream>
-#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/ContainerUI.h"
 
 inline bool operator==(const RECT& a, const RECT& b)
 {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    return ::EqualRect(&a, &b) != FALSE;
 }
 
 inline std::ostream& operator<<(std::ostream& os, const RECT& r)
@@ -29,19 +29,21 @@ private:
     int* m_pDestroyed = nullptr;
 };
 
-inline SkinUI::TEventMsg MakeEvent(int type, int x = 0, int y = 0, WPARAM wParam = 0, char key = 0)
+// Sends one event straight to a control's DoEvent.
+inline void Send(SkinUI::CControlUI& control, int type, int x, int y, WPARAM wParam = 0, char key = 0)
 {
     SkinUI::TEventMsg event;
     event.Type = type;
     event.ptMouse = {x, y};
     event.wParam = wParam;
     event.chKey = key;
-    return event;
+    control.DoEvent(event);
 }
 
-// Sends one event straight to a control's DoEvent.
-inline void Send(SkinUI::CControlUI& control, int type, int x, int y, WPARAM wParam = 0, char key = 0)
+// The control a press at (x, y) would reach.
+inline SkinUI::CControlUI* HitTest(SkinUI::CContainerUI& c, int x, int y, UINT extra = 0)
 {
-    SkinUI::TEventMsg event = MakeEvent(type, x, y, wParam, key);
-    control.DoEvent(event);
+    POINT pt = {x, y};
+    return c.FindControl([](SkinUI::CControlUI* pControl, LPVOID) { return pControl; }, &pt,
+                         SkinUI::UIFIND_VISIBLE | SkinUI::UIFIND_HITTEST | extra);
 }

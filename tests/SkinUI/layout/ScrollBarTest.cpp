@@ -23,7 +23,7 @@ protected:
 
 } // namespace
 
-TEST_F(StandaloneBar, RangeAndPositionAreClamped)
+TEST_F(StandaloneBar, RangeAndPositionAreClampedAndADisabledBarIgnoresPresses)
 {
     bar.SetScrollPos(150);
     EXPECT_EQ(bar.GetScrollPos(), 100);
@@ -36,6 +36,16 @@ TEST_F(StandaloneBar, RangeAndPositionAreClamped)
     EXPECT_EQ(bar.GetScrollRange(), 0);
     EXPECT_EQ(bar.GetScrollPos(), 0);
     EXPECT_EQ(bar.GetThumbRect(), (RECT{0, 16, 16, 184}));
+    // Disabled, it clears its states and ignores presses.
+    Send(UIEVENT_MOUSEENTER, 50);
+    EXPECT_NE(bar.GetThumbState() & UISTATE_HOT, 0u);
+    bar.SetEnabled(false);
+    EXPECT_EQ(bar.GetThumbState(), 0u);
+    EXPECT_EQ(bar.GetButton1State(), 0u);
+    bar.SetScrollRange(100);
+    bar.SetScrollPos(50);
+    Send(UIEVENT_BUTTONDOWN, 5);
+    EXPECT_EQ(bar.GetScrollPos(), 50);
 }
 
 TEST_F(StandaloneBar, ButtonsScrollAtThePressAndRepeatFromTheSixthTickTrackPages)
@@ -86,18 +96,6 @@ TEST_F(StandaloneBar, ThumbDragMovesOnlyOnTimerTicks)
     EXPECT_EQ(bar.GetThumbState() & (UISTATE_CAPTURED | UISTATE_PUSHED), 0u);
     Tick();
     EXPECT_EQ(bar.GetScrollPos(), 0);
-}
-
-TEST_F(StandaloneBar, DisabledBarIgnoresPressesAndClearsItsStates)
-{
-    Send(UIEVENT_MOUSEENTER, 50);
-    EXPECT_NE(bar.GetThumbState() & UISTATE_HOT, 0u);
-    bar.SetEnabled(false);
-    EXPECT_EQ(bar.GetThumbState(), 0u);
-    EXPECT_EQ(bar.GetButton1State(), 0u);
-    bar.SetScrollPos(50);
-    Send(UIEVENT_BUTTONDOWN, 5);
-    EXPECT_EQ(bar.GetScrollPos(), 50);
 }
 
 TEST_F(StandaloneBar, HiddenButtonsGiveTheTrackToTheThumbButNotToTheDragRatio)
