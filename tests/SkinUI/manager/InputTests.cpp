@@ -1,3 +1,4 @@
+#include "SkinUI/Core/TimerTable.h"
 #include "tests/SkinUI/manager/ManagerFixture.h"
 
 using namespace SkinUI;
@@ -51,16 +52,24 @@ TEST_F(ManagerTest, TimersGetWindowIdsFromSeventeenAndKilledRecordsRestart)
     EXPECT_EQ(first->Count(UIEVENT_TIMER), 3);
 }
 
-TEST_F(ManagerTest, MouseMovesEnterAndLeaveAndTheSelfSentMoveEndsTheHover)
+TEST_F(ManagerTest, MouseMovesEnterAndLeaveTheSelfSentMoveEndsTheHoverAndAnotherManagersControlIsLeftAlone)
 {
     CProbeUI* top = AddRow();
     CProbeUI* below = AddRow();
+    CProbeUI* foreign = AddRow();
     Attach();
     m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 5));
     EXPECT_EQ(top->Count(UIEVENT_MOUSEENTER), 1);
     m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 25));
     EXPECT_EQ(top->Count(UIEVENT_MOUSELEAVE), 1);
     EXPECT_EQ(below->Count(UIEVENT_MOUSEENTER), 1);
+    CTestWindow other(50, 50);
+    foreign->SetManager(&other.GetManager(), m_pRoot, false);
+    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 45));
+    EXPECT_EQ(below->Count(UIEVENT_MOUSELEAVE), 0);
+    EXPECT_TRUE(foreign->m_events.empty());
+    EXPECT_EQ(m_manager.GetMousePos().y, 45);
+    foreign->SetManager(&m_manager, m_pRoot, false);
     m_window.Send(WM_MOUSELEAVE);
     ASSERT_EQ(below->Count(UIEVENT_MOUSELEAVE), 1);
     EXPECT_EQ(m_manager.GetMousePos().x, -1);
@@ -68,21 +77,6 @@ TEST_F(ManagerTest, MouseMovesEnterAndLeaveAndTheSelfSentMoveEndsTheHover)
     // Tracking is off now: another leave sends no move.
     m_window.Send(WM_MOUSELEAVE);
     EXPECT_EQ(below->Count(UIEVENT_MOUSELEAVE), 1);
-}
-
-TEST_F(ManagerTest, MouseMoveOverAnotherManagersControlChangesNothing)
-{
-    CProbeUI* own = AddRow();
-    CProbeUI* foreign = AddRow();
-    Attach();
-    CTestWindow other(50, 50);
-    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 5));
-    foreign->SetManager(&other.GetManager(), m_pRoot, false);
-    m_window.Send(WM_MOUSEMOVE, 0, CTestWindow::Point(5, 25));
-    EXPECT_EQ(own->Count(UIEVENT_MOUSELEAVE), 0);
-    EXPECT_EQ(foreign->m_events.size(), 0u);
-    EXPECT_EQ(m_manager.GetMousePos().y, 25);
-    foreign->SetManager(&m_manager, m_pRoot, false);
 }
 
 TEST_F(ManagerTest, ButtonDownFocusesAndCapturesDoubleClickDoesNotFocus)
@@ -178,4 +172,27 @@ TEST_F(ManagerTest, WheelSaysWhichWayCommandsAreReflectedAndSetCursorOnlyInTheCl
     EXPECT_TRUE(m_manager.MessageHandler(WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, 0), result));
     m_manager.ReleaseCapture();
     EXPECT_EQ(probe->Count(UIEVENT_SETCURSOR), 0);
+}
+
+TEST(TimerTable, IdsStartAtSeventeenWrapPastZeroSkipThoseOfTheWindowAndRunOut)
+{
+    const auto window = [](int n) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(n)); };
+    auto* const control = reinterpret_cast<CControlUI*>(0x10);
+    CTimerTable table;
+    table.Add(control, 1, window(1), 1);
+    table.Add(control, 2, window(1), 2);
+    EXPECT_EQ(table.NextWinTimerId(window(1)), 17u);
+    EXPECT_EQ(table.NextWinTimerId(window(2)), 18u);
+    UINT id = 0;
+    for (int i = 0; i < 254 - 19 + 1; ++i) id = table.NextWinTimerId(window(1));
+    EXPECT_EQ(id, 254u);
+    // 0 is no timer id; 1 and 2 belong to records of this window (a killed one may be restarted).
+    EXPECT_EQ(table.NextWinTimerId(window(1)), 3u);
+    // Another window may reuse them.
+    for (int i = 0; i < 251; ++i) table.NextWinTimerId(window(1));
+    EXPECT_EQ(table.NextWinTimerId(window(2)), 1u);
+    for (UINT i = 3; i < 255; ++i) table.Add(control, i, window(1), i);
+    EXPECT_EQ(table.NextWinTimerId(window(1)), 0u);
+    table.RemoveAt(99);
+    EXPECT_EQ(table.NextWinTimerId(window(1)), 100u);
 }

@@ -38,7 +38,7 @@ TEST_F(ManagerTest, WindowInitIsSentOnceAfterTheFirstLayout)
     m_manager.RemoveNotifier(&recorder);
 }
 
-TEST_F(ManagerTest, ReplacedRootIsDeletedOnlyWhenItsMessageArrives)
+TEST_F(ManagerTest, ReplacedRootOrAQueuedControlIsDeletedOnceWhenItsMessageArrives)
 {
     bool destroyed = false;
     auto* old = new CProbeUI("ProbeUI", UIFLAG_TABSTOP, &destroyed);
@@ -51,8 +51,14 @@ TEST_F(ManagerTest, ReplacedRootIsDeletedOnlyWhenItsMessageArrives)
     // The old tree gets nothing any more, not even by name.
     EXPECT_EQ(m_manager.FindControl("old"), nullptr);
     EXPECT_EQ(m_manager.GetRoot(), m_pRoot);
+    // Queued twice, a control is still deleted once.
+    bool queuedDestroyed = false;
+    auto* queued = new CProbeUI("ProbeUI", 0, &queuedDestroyed);
+    m_manager.AddDelayedCleanup(queued);
+    m_manager.AddDelayedCleanup(queued);
     m_window.PumpMessages();
     EXPECT_TRUE(destroyed);
+    EXPECT_TRUE(queuedDestroyed);
 }
 
 TEST_F(ManagerTest, ControlRemovedDuringItsOwnEventOutlivesNestedMessageLoops)
@@ -74,23 +80,10 @@ TEST_F(ManagerTest, ControlRemovedDuringItsOwnEventOutlivesNestedMessageLoops)
     EXPECT_TRUE(destroyed);
 }
 
-TEST_F(ManagerTest, QueuingAControlTwiceDeletesItOnce)
-{
-    bool destroyed = false;
-    auto* probe = new CProbeUI("ProbeUI", 0, &destroyed);
-    Attach();
-    m_manager.AddDelayedCleanup(probe);
-    m_manager.AddDelayedCleanup(probe);
-    m_window.PumpMessages();
-    EXPECT_TRUE(destroyed);
-}
-
 TEST_F(ManagerTest, DeletedControlIsForgottenNamesMapToTheLatestControl)
 {
     bool destroyed = false;
-    auto* a = new CProbeUI("ProbeUI", UIFLAG_TABSTOP, &destroyed);
-    a->SetFixedHeight(20);
-    m_pRoot->Add(a);
+    CProbeUI* a = AddRow(UIFLAG_TABSTOP, "ProbeUI", &destroyed);
     CProbeUI* second = AddRow();
     CProbeUI* third = AddRow();
     a->SetName("a");

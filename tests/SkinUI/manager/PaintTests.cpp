@@ -130,21 +130,6 @@ TEST_F(ManagerPaint, HoverShowsTheToolTipWindowOfTheControl)
     EXPECT_EQ(::SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0), 300);
 }
 
-TEST(ManagerTransparency, TopLevelWindowIsLayeredOnlyWithinRange)
-{
-    CTestWindow top(100, 50, nullptr);
-    CPaintManagerUI& manager = top.GetManager();
-    manager.SetTransparent(128);
-    BYTE alpha = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(top.GetHWND(), nullptr, &alpha, nullptr));
-    EXPECT_EQ(alpha, 128);
-    manager.SetTransparent(300);
-    EXPECT_EQ(manager.GetTransparent(), 255);
-    EXPECT_EQ(::GetWindowLongA(top.GetHWND(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
-    manager.SetTransparent(-4);
-    EXPECT_EQ(manager.GetTransparent(), 0);
-}
-
 TEST_F(ManagerTest, MinAndMaxInfoApplyOnlyWhenPositive)
 {
     m_manager.SetMinInfo(120, 0);

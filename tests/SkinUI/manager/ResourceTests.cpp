@@ -30,22 +30,6 @@ TEST(PaintManager, ImagesLoadOnceUnderTheirNameResolvedAgainstTheResourcePath)
     EXPECT_STREQ(CPaintManagerUI::GetResourcePath(), "");
 }
 
-TEST(PaintManager, FontsByIndexAndByValues)
-{
-    CPaintManagerUI manager;
-    HFONT defaultFont = manager.GetDefaultFontInfo()->hFont;
-    ASSERT_NE(defaultFont, nullptr);
-    HFONT added = manager.AddFont("Arial", 14, true, false, false);
-    ASSERT_NE(added, nullptr);
-    EXPECT_EQ(manager.GetFont(0), added);
-    EXPECT_EQ(manager.GetFont(1), defaultFont);
-    EXPECT_EQ(manager.GetFont(-1), defaultFont);
-    EXPECT_EQ(manager.GetFont("Arial", 14, true, false, false), added);
-    EXPECT_EQ(manager.GetFont("Arial", 14, false, false, false), nullptr);
-    EXPECT_GT(manager.GetFontInfo(added)->tm.tmHeight, 0);
-    EXPECT_EQ(manager.GetFontInfo(static_cast<HFONT>(nullptr)), manager.GetDefaultFontInfo());
-}
-
 TEST(PaintManager, FontSizesBeyondAnyRealSkinAreClampedAndFoundAgain)
 {
     CPaintManagerUI manager;
@@ -57,19 +41,6 @@ TEST(PaintManager, FontSizesBeyondAnyRealSkinAreClampedAndFoundAgain)
     EXPECT_EQ(manager.GetFont("Arial", 65535, false, false, false), huge);
     manager.SetDefaultFont("Arial", 2147483647, false, false, false);
     EXPECT_EQ(manager.GetDefaultFontInfo()->iSize, max);
-}
-
-TEST_F(ManagerTest, InitialSizeResizesTheWindowOnlyBeforeTheRoot)
-{
-    m_manager.SetInitSize(150, 60);
-    RECT rc = {};
-    ::GetClientRect(m_window.GetHWND(), &rc);
-    EXPECT_EQ(rc.right, 150);
-    EXPECT_EQ(rc.bottom, 60);
-    Attach();
-    m_manager.SetInitSize(80, 40);
-    ::GetClientRect(m_window.GetHWND(), &rc);
-    EXPECT_EQ(rc.right, 150);
 }
 
 TEST(PaintManager, DefaultAttributeListsKeepTheFirstAndTheResourceParentLendsWhatIsMissing)
