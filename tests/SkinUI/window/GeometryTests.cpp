@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "SkinUI/Core/CaptionHitTest.h"
 #include "SkinUI/Core/WindowGeometry.h"
+#include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
 
@@ -33,22 +34,14 @@ TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOriginUnlessSquareOrMinimise
     EXPECT_EQ(7, region.right);
     EXPECT_TRUE(WindowRoundRegionRect({0, 0, 100, 100}, {0, 3}, false, region));
     ASSERT_TRUE(WindowRoundRegionRect({50, 60, 350, 260}, {5, 5}, false, region));
-    EXPECT_EQ(0, region.left);
-    EXPECT_EQ(0, region.top);
-    EXPECT_EQ(301, region.right);
-    EXPECT_EQ(201, region.bottom);
+    EXPECT_EQ(region, (CUIRect{0, 0, 301, 201}));
 }
 
 TEST(WindowMaximise, ClientTakesTheWorkAreaSizeFromItsOwnCorner)
 {
     const CUIRect work = WindowWorkAreaOnMonitor({1280, 30, 2560, 1024}, {1280, 0, 2560, 1024});
-    EXPECT_EQ(0, work.left);
-    EXPECT_EQ(30, work.top);
-    const CUIRect client = WindowMaximisedClient({-8, -8, 1288, 1032}, work);
-    EXPECT_EQ(-8, client.left);
-    EXPECT_EQ(-8, client.top);
-    EXPECT_EQ(-8 + 1280, client.right);
-    EXPECT_EQ(-8 + 994, client.bottom);
+    EXPECT_EQ(work, (CUIRect{0, 30, 1280, 1024}));
+    EXPECT_EQ(WindowMaximisedClient({-8, -8, 1288, 1032}, work), (CUIRect{-8, -8, -8 + 1280, -8 + 994}));
 }
 
 TEST(CaptionBand, InsetsAreFromTheClientEdgesAndInputControlsKeepTheMouse)
