@@ -19,9 +19,8 @@ class CNotifyLog : public SkinUI::INotifyUI {
 public:
     void Notify(SkinUI::TNotifyMsg& msg) override
     {
-        TSeenNotify s{msg.sType.GetData(), msg.pSender, msg.wParam, msg.lParam, {}};
-        if (msg.pSender != nullptr) s.senderText = msg.pSender->GetText().GetData();
-        seen.push_back(s);
+        seen.push_back({msg.sType.GetData(), msg.pSender, msg.wParam, msg.lParam,
+                        msg.pSender != nullptr ? msg.pSender->GetText().GetData() : ""});
         if (hook) hook(msg);
     }
 

@@ -16,7 +16,6 @@ public:
         info.bmiHeader.biHeight = -height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
-        m_dc = ::CreateCompatibleDC(nullptr);
         m_bmp = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
         m_old = ::SelectObject(m_dc, m_bmp);
         Fill(fill);
@@ -37,33 +36,33 @@ public:
         ::GdiFlush();
         for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = rgb;
     }
-    uint32_t At(int x, int y) const
-    {
-        ::GdiFlush();
-        return m_bits[y * m_width + x] & 0xFFFFFF;
-    }
+    uint32_t At(int x, int y) const { return Pixel(y * m_width + x); }
     int Count(uint32_t rgb) const
     {
-        ::GdiFlush();
         int n = 0;
-        for (int i = 0; i < m_width * m_height; ++i) n += (m_bits[i] & 0xFFFFFF) == rgb ? 1 : 0;
+        for (int i = 0; i < m_width * m_height; ++i) n += Pixel(i) == rgb ? 1 : 0;
         return n;
     }
     int CountNot(uint32_t rgb) const { return m_width * m_height - Count(rgb); }
     bool SameAs(const CPixelSurface& other) const
     {
-        ::GdiFlush();
         if (other.m_width != m_width || other.m_height != m_height) return false;
         for (int i = 0; i < m_width * m_height; ++i) {
-            if ((m_bits[i] & 0xFFFFFF) != (other.m_bits[i] & 0xFFFFFF)) return false;
+            if (Pixel(i) != other.Pixel(i)) return false;
         }
         return true;
     }
 
 private:
+    uint32_t Pixel(int i) const
+    {
+        ::GdiFlush();
+        return m_bits[i] & 0xFFFFFF;
+    }
+
     int m_width = 0;
     int m_height = 0;
-    HDC m_dc = nullptr;
+    HDC m_dc = ::CreateCompatibleDC(nullptr);
     HBITMAP m_bmp = nullptr;
     HGDIOBJ m_old = nullptr;
     uint32_t* m_bits = nullptr;
@@ -73,9 +72,8 @@ private:
 inline bool NearColor(uint32_t got, uint32_t want, int tolerance = 8)
 {
     for (int shift = 0; shift < 24; shift += 8) {
-        const int g = static_cast<int>((got >> shift) & 0xFF);
-        const int w = static_cast<int>((want >> shift) & 0xFF);
-        if (std::abs(g - w) > tolerance) return false;
+        if (std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) > tolerance)
+            return false;
     }
     return true;
 }

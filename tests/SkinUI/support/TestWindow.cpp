@@ -1,31 +1,29 @@
 #include "tests/SkinUI/support/TestWindow.h"
+#include "tests/SkinUI/support/PixelSurface.h"
 
 namespace SkinUI {
 
 namespace {
-const char kClassName[] = "SkinUITestWindow";
 
-const char kHostClassName[] = "SkinUITestHost";
-
-void RegisterOnce(WNDPROC proc)
+const char* RegisterOnce(const char* name, WNDPROC proc, UINT style)
 {
-    static bool registered = false;
-    if (registered) return;
     WNDCLASSA wc = {};
-    wc.style = CS_DBLCLKS;
+    wc.style = style;
     wc.lpfnWndProc = proc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    wc.lpszClassName = kClassName;
-    registered = ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    wc.lpszClassName = name;
+    ::RegisterClassA(&wc);
+    return name;
 }
+
 } // namespace
 
 CTestWindow::CTestWindow(int width, int height, HWND parent)
 {
-    RegisterOnce(&CTestWindow::WndProc);
+    static const char* className = RegisterOnce("SkinUITestWindow", &CTestWindow::WndProc, CS_DBLCLKS);
     const DWORD style = parent != nullptr ? (WS_CHILD | WS_VISIBLE) : (WS_POPUP | WS_VISIBLE);
-    m_hWnd = ::CreateWindowExA(0, kClassName, "SkinUI test", style, 10, 10, width, height, parent, nullptr,
+    m_hWnd = ::CreateWindowExA(0, className, "SkinUI test", style, 10, 10, width, height, parent, nullptr,
                                ::GetModuleHandleA(nullptr), this);
     PumpMessages();
 }
@@ -34,21 +32,6 @@ CTestWindow::~CTestWindow()
 {
     if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
     PumpMessages();
-}
-
-HWND CTestWindow::GetHWND() const
-{
-    return m_hWnd;
-}
-
-CPaintManagerUI& CTestWindow::GetManager()
-{
-    return m_manager;
-}
-
-LRESULT CTestWindow::Send(UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    return ::SendMessageA(m_hWnd, uMsg, wParam, lParam);
 }
 
 void CTestWindow::PumpMessages()
@@ -79,36 +62,20 @@ COLORREF CTestWindow::PrintPixel(int x, int y)
 {
     RECT rc = {};
     ::GetClientRect(m_hWnd, &rc);
-    HDC screen = ::GetDC(m_hWnd);
-    HDC mem = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, rc.right, rc.bottom);
-    HGDIOBJ old = ::SelectObject(mem, bitmap);
-    Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
-    const COLORREF color = ::GetPixel(mem, x, y);
-    ::SelectObject(mem, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(mem);
-    ::ReleaseDC(m_hWnd, screen);
-    return color;
+    CPixelSurface surface(rc.right, rc.bottom);
+    Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.dc()), PRF_CLIENT);
+    const uint32_t rgb = surface.At(x, y);
+    return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
 HWND CTestWindow::Host()
 {
     static HWND host = nullptr;
     if (host != nullptr && ::IsWindow(host)) return host;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = kHostClassName;
-    ::RegisterClassA(&wc);
-    host = ::CreateWindowExA(0, kHostClassName, "SkinUI test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 640,
-                             480, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    static const char* className = RegisterOnce("SkinUITestHost", ::DefWindowProcA, 0);
+    host = ::CreateWindowExA(0, className, "SkinUI test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 640, 480,
+                             nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     return host;
-}
-
-LPARAM CTestWindow::Point(int x, int y)
-{
-    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
 
 LRESULT CALLBACK CTestWindow::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -122,11 +89,10 @@ LRESULT CALLBACK CTestWindow::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARA
     } else if (uMsg == WM_NCDESTROY && self != nullptr) {
         ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
         self->m_hWnd = nullptr;
-        return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
+        self = nullptr;
     }
-    if (self == nullptr) return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
     LRESULT result = 0;
-    if (self->m_manager.MessageHandler(uMsg, wParam, lParam, result)) return result;
+    if (self != nullptr && self->m_manager.MessageHandler(uMsg, wParam, lParam, result)) return result;
     return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 

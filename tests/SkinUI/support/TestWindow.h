@@ -16,9 +16,12 @@ public:
     CTestWindow(const CTestWindow&) = delete;
     CTestWindow& operator=(const CTestWindow&) = delete;
 
-    HWND GetHWND() const;
-    CPaintManagerUI& GetManager();
-    LRESULT Send(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
+    HWND GetHWND() const { return m_hWnd; }
+    CPaintManagerUI& GetManager() { return m_manager; }
+    LRESULT Send(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return ::SendMessageA(m_hWnd, uMsg, wParam, lParam);
+    }
     // Dispatches every message already queued for this thread (through TranslateMessage of the managers).
     void PumpMessages();
     // Invalidates the whole client area and paints it now (WM_PAINT through UpdateWindow).
@@ -28,7 +31,7 @@ public:
     // Client-area pixel as painted by WM_PRINTCLIENT into a memory bitmap.
     COLORREF PrintPixel(int x, int y);
 
-    static LPARAM Point(int x, int y);
+    static LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
     static HWND Host();
 
 private:
