@@ -1,39 +1,24 @@
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include "SkinUI/Utils/GbkText.h"
 
 using SkinUI::CGbkText;
 
-namespace {
-
 // The narrow literals are GBK (the sources' execution character set), the wide ones UTF-16.
-struct Pair {
-    std::string gbk;
-    std::wstring wide;
-};
-
-const Pair kPairs[] = {
-    {"", L""},
-    {"Velmar Configuration Tool-V001.01.03", L"Velmar Configuration Tool-V001.01.03"},
-    {"维曼外置电台配置工具-V001.01.03", L"维曼外置电台配置工具-V001.01.03"},
-    {"410.00000MHZ～470.00000MHZ", L"410.00000MHZ～470.00000MHZ"},
-    {"频道3: 窗口 441.50000，电台 441.00000", L"频道3: 窗口 441.50000，电台 441.00000"},
-    // A trail byte in the ASCII range ("\x5C" is a backslash on its own).
-    {"\xB0\x5C", L"\x7668"},
-};
-
-} // namespace
-
 TEST(GbkText, ConvertsBothWaysWhateverTheCodePage)
 {
-    for (const Pair& pair : kPairs) {
-        EXPECT_EQ(CGbkText::ToWide(pair.gbk.c_str()), pair.wide) << pair.gbk;
-        EXPECT_EQ(CGbkText::FromWide(pair.wide.c_str()), pair.gbk) << pair.gbk;
+    const std::pair<const char*, const wchar_t*> pairs[] = {
+        {"", L""},
+        {"Velmar Configuration Tool-V001.01.03", L"Velmar Configuration Tool-V001.01.03"},
+        {"维曼外置电台配置工具-V001.01.03", L"维曼外置电台配置工具-V001.01.03"},
+        {"频道3: 窗口 441.50000，电台 441.00000～470.00000MHZ", L"频道3: 窗口 441.50000，电台 441.00000～470.00000MHZ"},
+        // A trail byte in the ASCII range ("\x5C" is a backslash on its own).
+        {"\xB0\x5C", L"\x7668"}};
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(CGbkText::ToWide(pair.first), pair.second) << pair.first;
+        EXPECT_EQ(CGbkText::FromWide(pair.second), pair.first) << pair.first;
     }
-}
-
-TEST(GbkText, TakesLengthsWithTerminatorsInside)
-{
     // A file dialog's filter: name, NUL, pattern, NUL.
     static const char kFilter[] = "程序文件(*.dwn)\0*.dwn\0";
     static const wchar_t kWideFilter[] = L"程序文件(*.dwn)\0*.dwn\0";
