@@ -6,18 +6,12 @@
 #include "SkinUI/Core/HtmlTextPainter.h"
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Core/UIRender.h"
+#include "tests/SkinUI/support/PixelSurface.h"
 #include "tests/SkinUI/support/TempBmp.h"
 
 using namespace SkinUI;
 
 namespace {
-
-std::string WriteGridImage()
-{
-    std::vector<uint32_t> pixels(32 * 32);
-    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0x80000000u | (static_cast<uint32_t>(i) * 2654435761u >> 8);
-    return WriteBmp("skinui_bench.bmp", 32, 32, pixels);
-}
 
 double Millis(std::chrono::steady_clock::time_point start)
 {
@@ -28,24 +22,17 @@ double Millis(std::chrono::steady_clock::time_point start)
 
 int main()
 {
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = 400;
-    bi.bmiHeader.biHeight = -300;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bmp = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(dc, bmp);
+    CPixelSurface surface(400, 300);
     CPaintManagerUI manager;
-    const std::string desc = "file='" + WriteGridImage() + "' corner='6,6,6,6'";
+    std::vector<uint32_t> pixels(32 * 32);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0x80000000u | (static_cast<uint32_t>(i) * 2654435761u >> 8);
+    const std::string desc = "file='" + WriteBmp("skinui_bench.bmp", 32, 32, pixels) + "' corner='6,6,6,6'";
     const RECT item = {10, 10, 390, 290};
     const int rounds = 1000;
     auto start = std::chrono::steady_clock::now();
     int drawn = 0;
     for (int i = 0; i < rounds; ++i)
-        drawn += CUIRender::DrawImageString(dc, &manager, item, item, desc.c_str()) ? 1 : 0;
+        drawn += CUIRender::DrawImageString(surface.dc(), &manager, item, item, desc.c_str()) ? 1 : 0;
     ::GdiFlush();
     const double gridMs = Millis(start);
     std::printf("nine-grid image 380x280, %d draws: %.1f ms (%.3f ms each)\n", drawn, gridMs, gridMs / rounds);
@@ -53,14 +40,9 @@ int main()
     const char* html = "<p>Radio <b>channel</b> list: <c #FF0000>warning</c> see <a help>the help page</a> "
                        "or {a docs}docs{/a}.</p><p 4>Second paragraph with enough words to wrap a few times "
                        "in a narrow box.</p>";
-    const RECT box = {0, 0, 160, 300};
     start = std::chrono::steady_clock::now();
-    CHtmlTextPainter painter(dc, &manager, box, 0xFF000000, DT_WORDBREAK);
+    CHtmlTextPainter painter(surface.dc(), &manager, RECT{0, 0, 160, 300}, 0xFF000000, DT_WORDBREAK);
     painter.Layout(html, nullptr);
-    const double layoutMs = Millis(start);
-    std::printf("html layout, %zu pieces: %.3f ms\n", painter.Pieces().size(), layoutMs);
-    ::SelectObject(dc, old);
-    ::DeleteObject(bmp);
-    ::DeleteDC(dc);
+    std::printf("html layout, %zu pieces: %.3f ms\n", painter.Pieces().size(), Millis(start));
     return drawn == rounds ? 0 : 1;
 }

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <vector>
 #include "SkinUI/Core/ColorMath.h"
+#include "SkinUI/Core/DpiScale.h"
+#include "SkinUI/Core/ImageDescInterpreter.h"
 #include "SkinUI/Core/NineGrid.h"
 
 using namespace SkinUI;
@@ -20,8 +24,10 @@ std::string Str(const CUIRect& r)
            std::to_string(r.bottom);
 }
 
+const CUIRect kEverywhere{-10000, -10000, 10000, 10000};
+
 // Each piece as "dest<-src", in drawing order.
-std::string Pieces(const CUIRect& dest, const CUIRect& src, const CUIRect& corner, const CUIRect& paint,
+std::string Pieces(const CUIRect& dest, const CUIRect& src, const CUIRect& corner, const CUIRect& paint = kEverywhere,
                    const TGridOptions& options = {})
 {
     std::string out;
@@ -31,74 +37,61 @@ std::string Pieces(const CUIRect& dest, const CUIRect& src, const CUIRect& corne
     return out;
 }
 
-const CUIRect kEverywhere{-10000, -10000, 10000, 10000};
+TGridOptions Options(int dpi, bool xtiled = false, bool ytiled = false, bool hole = false)
+{
+    TGridOptions options;
+    options.scale = CDpiScale(dpi);
+    options.xtiled = xtiled;
+    options.ytiled = ytiled;
+    options.hole = hole;
+    return options;
+}
+
+const int kDpis[] = {96, 120, 144, 168, 192, 240};
 
 } // namespace
 
-TEST(NineGrid, HoleAndPaintRectFilter)
+TEST(NineGrid, HolePaintRectAndTiledMiddlesEndingWithACutTile)
 {
-    TGridOptions hole;
-    hole.hole = true;
-    EXPECT_EQ(CNineGrid::Layout(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), kEverywhere, hole).size(), 8u);
+    EXPECT_EQ(CNineGrid::Layout(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), kEverywhere,
+                                Options(96, false, false, true))
+                  .size(),
+              8u);
     EXPECT_EQ(Pieces(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), R(0, 0, 2, 2)), "0,0,3,3<-0,0,3,3 ");
     // Opaque and unscaled: only the painted part is copied.
     EXPECT_EQ(Pieces(R(10, 10, 30, 30), R(0, 0, 20, 20), R(0, 0, 0, 0), R(20, 0, 100, 15)), "20,10,30,15<-10,0,20,5 ");
-}
-
-TEST(NineGrid, TiledMiddlesEndWithACutTile)
-{
-    TGridOptions tiled;
-    tiled.ytiled = true;
-    EXPECT_EQ(Pieces(R(0, 0, 40, 25), R(0, 0, 4, 10), R(0, 0, 0, 0), kEverywhere, tiled),
+    EXPECT_EQ(Pieces(R(0, 0, 40, 25), R(0, 0, 4, 10), R(0, 0, 0, 0), kEverywhere, Options(96, false, true)),
               "0,0,40,10<-0,0,4,10 0,10,40,20<-0,0,4,10 0,20,40,25<-0,0,4,5 ");
-    tiled.xtiled = true;
-    const auto pieces = CNineGrid::Layout(R(0, 0, 25, 15), R(0, 0, 10, 10), R(0, 0, 0, 0), kEverywhere, tiled);
+    const auto pieces =
+        CNineGrid::Layout(R(0, 0, 25, 15), R(0, 0, 10, 10), R(0, 0, 0, 0), kEverywhere, Options(96, true, true));
     ASSERT_EQ(pieces.size(), 6u);
     EXPECT_EQ(Str(pieces.back().dest) + "<-" + Str(pieces.back().src), "20,10,25,15<-0,0,5,5");
-    for (const TGridPiece& p : pieces) {
-        EXPECT_EQ(p.dest.GetWidth(), p.src.GetWidth());
-        EXPECT_EQ(p.dest.GetHeight(), p.src.GetHeight());
-    }
 }
 
-TEST(NineGrid, DegenerateInputGivesNoEndlessTiling)
+TEST(NineGrid, DegenerateOrHugeInputGivesNoEndlessTilingAndStaysInRange)
 {
-    TGridOptions tiled;
-    tiled.xtiled = true;
     // Corners eat the whole source middle: no middle at all.
-    EXPECT_EQ(CNineGrid::Layout(R(0, 0, 50, 50), R(0, 0, 6, 6), R(3, 3, 3, 3), kEverywhere, tiled).size(), 4u);
-    EXPECT_EQ(Pieces(R(0, 0, 0, 0), R(0, 0, 6, 6), R(0, 0, 0, 0), kEverywhere), "");
-    EXPECT_EQ(Pieces(R(0, 0, 10, 10), R(0, 0, 6, 6), R(-3, -3, 0, 0), kEverywhere), "0,0,10,10<-0,0,6,6 ");
-}
-
-TEST(NineGrid, HugeInputStaysInRangeAndOnlyPaintedTilesAreMade)
-{
+    EXPECT_EQ(CNineGrid::Layout(R(0, 0, 50, 50), R(0, 0, 6, 6), R(3, 3, 3, 3), kEverywhere, Options(96, true)).size(),
+              4u);
+    EXPECT_EQ(Pieces(R(0, 0, 0, 0), R(0, 0, 6, 6), R(0, 0, 0, 0)), "");
+    EXPECT_EQ(Pieces(R(0, 0, 10, 10), R(0, 0, 6, 6), R(-3, -3, 0, 0)), "0,0,10,10<-0,0,6,6 ");
     // A corner is cut to the source part: here the top row takes the part's whole height.
-    EXPECT_EQ(Pieces(R(0, 0, 100, 50), R(0, 0, 48, 32), R(3, INT_MAX, 3, 3), kEverywhere),
+    EXPECT_EQ(Pieces(R(0, 0, 100, 50), R(0, 0, 48, 32), R(3, INT_MAX, 3, 3)),
               "0,0,3,32<-0,0,3,32 3,0,97,32<-3,0,45,32 97,0,100,32<-45,0,48,32 0,47,3,50<-0,29,3,32 "
               "3,47,97,50<-3,29,45,32 97,47,100,50<-45,29,48,32 ");
-    TGridOptions tiled;
-    tiled.xtiled = true;
-    const auto tiles =
-        CNineGrid::Layout(R(-(1 << 30), 0, 1 << 30, 10), R(0, 0, 1, 10), R(0, 0, 0, 0), R(0, 0, 100, 10), tiled);
+    // Only the tiles that meet the painted area are made.
+    const auto tiles = CNineGrid::Layout(R(-(1 << 30), 0, 1 << 30, 10), R(0, 0, 1, 10), R(0, 0, 0, 0), R(0, 0, 100, 10),
+                                         Options(96, true));
     ASSERT_EQ(tiles.size(), 100u);
     EXPECT_EQ(Str(tiles.front().dest), "0,0,1,10");
     EXPECT_EQ(Str(tiles.back().dest), "99,0,100,10");
-}
-
-TEST(NineGrid, ClipSourceToTheImage)
-{
-    CUIRect whole{0, 0, 0, 0};
-    EXPECT_TRUE(CNineGrid::ClipSource(whole, 16, 8));
-    EXPECT_EQ(Str(whole), "0,0,16,8");
-    CUIRect beyond{-5, 2, 40, 40};
-    EXPECT_TRUE(CNineGrid::ClipSource(beyond, 16, 8));
-    EXPECT_EQ(Str(beyond), "0,2,16,8");
-    CUIRect outside{20, 0, 30, 8};
+    CUIRect whole{0, 0, 0, 0}, beyond{-5, 2, 40, 40}, outside{20, 0, 30, 8};
+    EXPECT_TRUE(CNineGrid::ClipSource(whole, 16, 8) && CNineGrid::ClipSource(beyond, 16, 8));
+    EXPECT_EQ(Str(whole) + " " + Str(beyond), "0,0,16,8 0,2,16,8");
     EXPECT_FALSE(CNineGrid::ClipSource(outside, 16, 8));
 }
 
-TEST(ColorMath, PremultiplyAndMask)
+TEST(ColorMath, PremultiplyMaskBlendAndAdjust)
 {
     const uint8_t rgba[] = {255, 0, 0, 128, 255, 0, 255, 255, 10, 20, 30, 255};
     uint32_t out[3] = {};
@@ -110,14 +103,77 @@ TEST(ColorMath, PremultiplyAndMask)
     // The mask is compared with the premultiplied value.
     CColorMath::ToPremultiplied(rgba, 1, 0x80FF0000, out);
     EXPECT_EQ(out[0], 0x80800000u);
-}
-
-TEST(ColorMath, BlendSourceOverAndAdjustColour)
-{
     EXPECT_EQ(CColorMath::BlendPixel(0x80800000, 0xFFFFFFFF, 255) & 0xFFFFFF, 0xFF7F7Fu);
     EXPECT_EQ(CColorMath::BlendPixel(0xFF00FF00, 0xFF0000FF, 0), 0xFF0000FFu);
     EXPECT_EQ(CColorMath::AdjustColor(0x80123456, 180, 100, 100), 0x80123456u);
     EXPECT_EQ(CColorMath::AdjustColor(0xFFFF0000, 300, 100, 100), 0xFF00FF00u);
     EXPECT_EQ(CColorMath::AdjustColor(0x7FFF0000, 180, 0, 100), 0x7F808080u);
     EXPECT_EQ(CColorMath::AdjustColor(0xFF808080, 180, 100, 0), 0xFF000000u);
+}
+
+TEST(DpiScale, LengthsRoundToTheNearestPixelAndNeighboursStillMeet)
+{
+    const int cases[][3] = {
+        {96, 0, 0},     {96, 1, 1},    {96, 7, 7},         {96, -5, -5},    {96, 588, 588},  {96, 9999, 9999},
+        {120, 1, 1},    {120, 2, 3},   {120, 4, 5},        {120, 33, 41},   {120, 588, 735}, {120, 489, 611},
+        {120, -8, -10}, {144, 1, 2},   {144, 3, 5},        {144, 588, 882}, {144, 489, 734}, {144, -3, -5},
+        {192, 1, 2},    {192, 13, 26}, {192, 9999, 19998}, {0, 12, 12},     {-1, 12, 12},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CDpiScale(c[0]).Scale(c[1]), c[2]) << c[1] << " at " << c[0];
+    EXPECT_EQ(CDpiScale(0).GetDpi(), 96);
+    EXPECT_EQ(CDpiScale(192).Scale(INT_MAX), INT_MAX);
+    EXPECT_EQ(CDpiScale(192).Scale(INT_MIN), INT_MIN);
+    // Edges scale on their own, so neighbours still meet.
+    for (int dpi : kDpis) {
+        const CDpiScale scale(dpi);
+        EXPECT_EQ(scale.ScaleRect(R(0, 0, 33, 10)).right, scale.ScaleRect(R(33, 0, 67, 10)).left) << dpi;
+    }
+    EXPECT_EQ(Str(CDpiScale(144).ScaleRect(R(1, 1, 2, 2))), "2,2,3,3");
+}
+
+TEST(DpiScale, SkinLengthsComeBackFromWindowPixels)
+{
+    for (int dpi : kDpis) {
+        const CDpiScale scale(dpi);
+        for (int length = -300; length <= 300; ++length)
+            ASSERT_EQ(scale.Unscale(scale.Scale(length)), length) << length << " at " << dpi;
+        for (int pixels = 0; pixels <= 400; ++pixels) {
+            const int cover = scale.UnscaleToCover(pixels);
+            ASSERT_GE(scale.Scale(cover), pixels) << pixels << " at " << dpi;
+            ASSERT_TRUE(cover == 0 || scale.Scale(cover - 1) < pixels) << pixels << " at " << dpi;
+            // A measured text's span, wherever its edges are placed.
+            const int span = scale.SpanCovering(pixels);
+            for (int start = 0; start < 8; ++start)
+                ASSERT_GE(scale.Scale(start + span) - scale.Scale(start), pixels) << pixels << " at " << dpi;
+            ASSERT_LE(span, cover + 1);
+        }
+    }
+    EXPECT_EQ(CDpiScale(96).SpanCovering(37), 37);
+}
+
+TEST(DpiScale, NineGridCornersTilesAndImageDestinationsTakeTheirSizeAtTheScale)
+{
+    // Source corners stay image pixels; on the window they are 3 pixels at 144 DPI.
+    EXPECT_EQ(Pieces(R(0, 0, 60, 30), R(0, 0, 10, 10), R(2, 2, 2, 2), R(0, 0, 3, 3), Options(144)),
+              "0,0,3,3<-0,0,2,2 ");
+    const auto pieces = CNineGrid::Layout(R(0, 0, 60, 30), R(0, 0, 10, 10), R(2, 2, 2, 2), kEverywhere, Options(144));
+    ASSERT_EQ(pieces.size(), 9u);
+    EXPECT_EQ(Str(pieces[0].dest) + "<-" + Str(pieces[0].src), "3,3,57,27<-2,2,8,8");
+    EXPECT_EQ(Str(pieces.back().dest) + "<-" + Str(pieces.back().src), "57,27,60,30<-8,8,10,10");
+    // Tiles twice as high at 192 DPI, the last one cut with its share of the source.
+    EXPECT_EQ(Pieces(R(0, 0, 40, 50), R(0, 0, 4, 10), R(0, 0, 0, 0), kEverywhere, Options(192, false, true)),
+              "0,0,40,20<-0,0,4,10 0,20,40,40<-0,0,4,10 0,40,40,50<-0,0,4,5 ");
+    for (int dpi : kDpis) {
+        std::vector<TImageDrawState> drawn;
+        CImageDescInterpreter interpreter(R(100, 50, 400, 90), CDpiScale(dpi),
+                                          [&drawn](const TImageDrawState& s) { drawn.push_back(s); });
+        interpreter.Run("res='179' restype='png' dest='14,0,137,24' corner='2,4,2,4'", nullptr);
+        ASSERT_EQ(drawn.size(), 1u);
+        const CDpiScale scale(dpi);
+        // Cut at the item's right and bottom, as at 96 DPI.
+        EXPECT_EQ(Str(drawn[0].dest), Str(R(100 + scale.Scale(14), 50, std::min(400, 100 + scale.Scale(137)),
+                                            std::min(90, 50 + scale.Scale(24)))))
+            << dpi;
+        EXPECT_EQ(Str(drawn[0].corner), "2,4,2,4");
+    }
 }

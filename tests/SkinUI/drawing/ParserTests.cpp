@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
+#include "SkinUI/Core/HtmlLineFit.h"
 #include "SkinUI/Core/HtmlTagArgs.h"
 #include "SkinUI/Core/HtmlTokenizer.h"
 #include "SkinUI/Core/ImageDescInterpreter.h"
@@ -23,13 +25,28 @@ std::vector<std::string> Pairs(const char* text)
     return out;
 }
 
-std::vector<TImageDrawState> Interpret(const char* desc, const char* modifier, CUIRect item = {0, 0, 100, 20})
+std::string Str(const CUIRect& r)
 {
-    std::vector<TImageDrawState> drawn;
-    CImageDescInterpreter interpreter(item, SkinUI::CDpiScale(),
-                                      [&drawn](const TImageDrawState& s) { drawn.push_back(s); });
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+// The images drawn, each as name|dest and the fields that differ from their defaults, joined by " + ".
+std::string Interpret(const char* desc, const char* modifier, CUIRect item = {0, 0, 100, 20})
+{
+    std::string out;
+    CImageDescInterpreter interpreter(item, CDpiScale(), [&out](const TImageDrawState& s) {
+        char mask[16];
+        std::snprintf(mask, sizeof(mask), "%08X", static_cast<unsigned>(s.mask));
+        const CUIRect none{0, 0, 0, 0};
+        out += (out.empty() ? "" : " + ") + s.name + (s.resType.empty() ? "" : ":" + s.resType) + "|" + Str(s.dest) +
+               (s.source == none ? "" : "|src=" + Str(s.source)) +
+               (s.corner == none ? "" : "|corner=" + Str(s.corner)) +
+               (s.fade == 255 ? "" : "|fade=" + std::to_string(s.fade)) + (s.hole ? "|hole" : "") +
+               (s.mask == 0 ? "" : std::string("|mask=") + mask) + (s.xtiled ? "|x" : "") + (s.ytiled ? "|y" : "");
+    });
     interpreter.Run(desc, modifier);
-    return drawn;
+    return out;
 }
 
 std::string Describe(const char* html)
@@ -37,43 +54,30 @@ std::string Describe(const char* html)
     CHtmlTokenizer tokenizer(html);
     std::string out;
     for (THtmlToken t = tokenizer.Next(); t.kind != EHtmlToken::End; t = tokenizer.Next()) {
-        switch (t.kind) {
-        case EHtmlToken::Text:
-            out += "T(" + std::string(t.text, t.length) + ")";
-            break;
-        case EHtmlToken::Open:
-            out += std::string("O") + t.tag + "(" + std::string(t.text, t.length) + ")";
-            break;
-        case EHtmlToken::Close:
-            out += std::string("C") + t.tag;
-            break;
-        case EHtmlToken::LineFeed:
-            out += "N";
-            break;
-        case EHtmlToken::End:
-            break;
-        }
+        const std::string text(t.text, t.length);
+        if (t.kind == EHtmlToken::Text) out += "T(" + text + ")";
+        if (t.kind == EHtmlToken::Open) out += std::string("O") + t.tag + "(" + text + ")";
+        if (t.kind == EHtmlToken::Close) out += std::string("C") + t.tag;
+        if (t.kind == EHtmlToken::LineFeed) out += "N";
     }
     return out;
 }
 
-// A drawn image as name|dest|source|corner|fade|hole|mask|tiling.
-std::string Drawn(const TImageDrawState& s)
+// Every byte is 10 pixels wide.
+int TenPerByte(const char*, int bytes)
 {
-    const auto rect = [](const CUIRect& r) {
-        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-               std::to_string(r.bottom);
-    };
-    char mask[16];
-    std::snprintf(mask, sizeof(mask), "%08X", static_cast<unsigned>(s.mask));
-    return s.name + (s.resType.empty() ? "" : ":" + s.resType) + "|" + rect(s.dest) + "|" + rect(s.source) + "|" +
-           rect(s.corner) + "|" + std::to_string(s.fade) + (s.hole ? "|hole" : "") + "|" + mask +
-           (s.xtiled ? "|x" : "") + (s.ytiled ? "|y" : "");
+    return bytes * 10;
+}
+
+THtmlFit FitIn(const char* text, int space, bool lineEmpty, bool wordBreak, bool ellipsis = false)
+{
+    return CHtmlLineFit::Fit(text, static_cast<int>(std::strlen(text)), space, lineEmpty, wordBreak, ellipsis,
+                             TenPerByte);
 }
 
 } // namespace
 
-TEST(ImageDescParser, PairsAndMalformedInput)
+TEST(ImageDescParser, PairsRectsColoursAndMalformedInput)
 {
     EXPECT_EQ(Pairs("file='a.png' corner = '1,2,3,4'"), (std::vector<std::string>{"file=a.png", "corner=1,2,3,4"}));
     for (const char* bad :
@@ -85,16 +89,11 @@ TEST(ImageDescParser, PairsAndMalformedInput)
     EXPECT_EQ(Pairs("file='a'fade='3'"), (std::vector<std::string>{"file=a"}));
     // GBK character whose trail byte is 0x7B ('{'), inside a value.
     EXPECT_EQ(Pairs("file='\xB0\x7B.png' fade='1'"), (std::vector<std::string>{"file=\xB0\x7B.png", "fade=1"}));
-}
-
-TEST(ImageDescParser, RectsAndColours)
-{
-    const CUIRect part = CImageDescParser::ParseRect("5,6");
-    EXPECT_TRUE(part.left == 5 && part.top == 6 && part.right == 0 && part.bottom == 0);
+    EXPECT_EQ(Str(CImageDescParser::ParseRect("5,6")), "5,6,0,0");
     EXPECT_EQ(CImageDescParser::ParseRect("x").left, 0);
     // Past the int range a number saturates, whatever the width of long.
-    const CUIRect huge = CImageDescParser::ParseRect("4294967306,-4294967306,99999999999");
-    EXPECT_TRUE(huge.left == INT_MAX && huge.top == INT_MIN && huge.right == INT_MAX);
+    EXPECT_EQ(Str(CImageDescParser::ParseRect("4294967306,-4294967306,99999999999")),
+              std::to_string(INT_MAX) + "," + std::to_string(INT_MIN) + "," + std::to_string(INT_MAX) + ",0");
     EXPECT_EQ(CImageDescParser::ParseColor("#FFFF00FF"), 0xFFFF00FFu);
     EXPECT_EQ(CImageDescParser::ParseColor("80112233"), 0x80112233u);
     EXPECT_EQ(CImageDescParser::ParseColor("#100000000"), 0xFFFFFFFFu);
@@ -102,42 +101,25 @@ TEST(ImageDescParser, RectsAndColours)
 
 TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
 {
-    const struct {
-        const char* desc;
-        const char* modifier;
-        std::vector<std::string> drawn;
-    } cases[] = {
-        {"bk.png", nullptr, {"bk.png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000"}},
+    const char* cases[][3] = {
+        {"bk.png", nullptr, "bk.png|0,0,100,20"},
         // Two files: the first is drawn when the second key is read; the state carries over.
-        {"file='a.png' fade='100' file='b.png' hole='true'",
-         nullptr,
-         {"a.png|0,0,100,20|0,0,0,0|0,0,0,0|100|00000000", "b.png|0,0,100,20|0,0,0,0|0,0,0,0|100|hole|00000000"}},
-        {"res='1' restype='png' res='2' restype='png'",
-         nullptr,
-         {"1:png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000", "2:png|0,0,100,20|0,0,0,0|0,0,0,0|255|00000000"}},
-        {"file='a.png' source='0,0,10,10'",
-         "source='10,0,20,10' mask='#FFFF00FF' xtiled='true'",
-         {"a.png|0,0,100,20|10,0,20,10|0,0,0,0|255|FFFF00FF|x"}},
+        {"file='a.png' fade='100' file='b.png' hole='true'", nullptr,
+         "a.png|0,0,100,20|fade=100 + b.png|0,0,100,20|fade=100|hole"},
+        {"res='1' restype='png' res='2' restype='png'", nullptr, "1:png|0,0,100,20 + 2:png|0,0,100,20"},
+        {"file='a.png' source='0,0,10,10'", "source='10,0,20,10' mask='#FFFF00FF' xtiled='true'",
+         "a.png|0,0,100,20|src=10,0,20,10|mask=FFFF00FF|x"},
         // An empty value is ignored, so the name stays the whole description.
-        {"file='' fade='300' hole='yes' corner='3,3,3,3'",
-         nullptr,
-         {"file='' fade='300' hole='yes' corner='3,3,3,3'|0,0,100,20|0,0,0,0|3,3,3,3|255|00000000"}},
-        {"file='a' fade='-4'", nullptr, {"a|0,0,100,20|0,0,0,0|0,0,0,0|0|00000000"}},
-        {"file='a.png' corner='1,1,1,1' fade='12", nullptr, {"a.png|0,0,100,20|0,0,0,0|1,1,1,1|255|00000000"}},
+        {"file='' fade='300' hole='yes' corner='3,3,3,3'", nullptr,
+         "file='' fade='300' hole='yes' corner='3,3,3,3'|0,0,100,20|corner=3,3,3,3"},
+        {"file='a' fade='-4'", nullptr, "a|0,0,100,20|fade=0"},
+        {"file='a.png' corner='1,1,1,1' fade='12", nullptr, "a.png|0,0,100,20|corner=1,1,1,1"},
     };
-    for (const auto& c : cases) {
-        std::vector<std::string> drawn;
-        for (const TImageDrawState& s : Interpret(c.desc, c.modifier)) drawn.push_back(Drawn(s));
-        EXPECT_EQ(drawn, c.drawn) << c.desc;
-    }
-    const auto shifted = Interpret("file='a' dest='0,0,500,500'", nullptr, {10, 10, 110, 30});
-    ASSERT_EQ(shifted.size(), 1u);
-    EXPECT_EQ(Drawn(shifted[0]), "a|10,10,110,30|0,0,0,0|0,0,0,0|255|00000000");
+    for (const auto& c : cases) EXPECT_EQ(Interpret(c[0], c[1]), c[2]) << c[0];
+    EXPECT_EQ(Interpret("file='a' dest='0,0,500,500'", nullptr, {10, 10, 110, 30}), "a|10,10,110,30");
     // Edges past the int range stay at its ends instead of wrapping around.
-    const auto huge =
-        Interpret("file='a' dest='-2147483648,-9999999999,2147483647,9999999999'", nullptr, {10, 10, 110, 30});
-    ASSERT_EQ(huge.size(), 1u);
-    EXPECT_EQ(Drawn(huge[0]), "a|-2147483638,-2147483638,110,30|0,0,0,0|0,0,0,0|255|00000000");
+    EXPECT_EQ(Interpret("file='a' dest='-2147483648,-9999999999,2147483647,9999999999'", nullptr, {10, 10, 110, 30}),
+              "a|-2147483638,-2147483638,110,30");
 }
 
 TEST(HtmlTokenizer, TagsEscapesRawTextAndCutTags)
@@ -179,22 +161,16 @@ TEST(HtmlTagArgs, FontAndImageTags)
     const THtmlFontTag font = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
     EXPECT_TRUE(font.index == -1 && font.face == "Arial" && font.size == 14);
     EXPECT_TRUE(font.bold && font.italic && !font.underline);
-    const struct {
-        const char* args;
-        const char* name;
-        int frames;
-        int frame;
-    } images[] = {{"icons.png 4 2", "icons.png", 4, 2},
-                  {"icons.png 0 7", "icons.png", 1, 0},
-                  {"icons.png 3 5", "icons.png", 3, 0},
-                  {"res='12' restype='png'", "12", 1, 0}};
+    const char* images[][2] = {{"icons.png 4 2", "icons.png 4 2"},
+                               {"icons.png 0 7", "icons.png 1 0"},
+                               {"icons.png 3 5", "icons.png 3 0"},
+                               {"res='12' restype='png'", "12:png 1 0"}};
     for (const auto& c : images) {
-        const THtmlImageTag tag = CHtmlTagArgs::ParseImage(c.args);
-        EXPECT_EQ(tag.name, c.name) << c.args;
-        EXPECT_EQ(tag.frames, c.frames) << c.args;
-        EXPECT_EQ(tag.frame, c.frame) << c.args;
+        const THtmlImageTag tag = CHtmlTagArgs::ParseImage(c[0]);
+        EXPECT_EQ(tag.name + (tag.resType.empty() ? "" : ":" + tag.resType) + " " + std::to_string(tag.frames) + " " +
+                      std::to_string(tag.frame),
+                  c[1]);
     }
-    EXPECT_EQ(CHtmlTagArgs::ParseImage("res='12' restype='png'").resType, "png");
 }
 
 // Run under code page 936 (the _gbk test) for the double-byte branch.
@@ -208,4 +184,42 @@ TEST(MbcsText, NamesCompareIgnoringAsciiCaseOnly)
         EXPECT_FALSE(CMbcsText::EqualNoCase("\xB0\x41", "\xB0\x61"));
         EXPECT_TRUE(CMbcsText::EqualNoCase("\xB0\x41X", "\xB0\x41x"));
     }
+}
+
+// Run under code page 936 (the _gbk test) for the double-byte branch.
+TEST(HtmlLineFit, BytesThatFitWrapsAndEllipsis)
+{
+    const struct {
+        const char* text;
+        int space;
+        bool lineEmpty;
+        bool wordBreak;
+        int bytes;
+        bool wrap;
+    } cases[] = {{"hello", 50, true, false, 5, false},
+                 {"hello world", 45, true, false, 4, true},
+                 // Word breaks use the last opportunity.
+                 {"hello world", 85, true, true, 6, true},
+                 {"ab-cdef", 55, true, true, 3, true},
+                 // No opportunity: an empty line still cuts the word, a started line wraps it whole.
+                 {"abcdefgh", 35, true, true, 3, true},
+                 {"abcdefgh", 35, false, true, 0, true},
+                 // Too narrow: an empty line still takes one character.
+                 {"abc", 0, true, false, 1, true},
+                 {"abc", -20, false, true, 0, true},
+                 // "中文" in GBK: two characters of two bytes each, never split.
+                 {"中文", 35, true, false, 2, true}};
+    for (const auto& c : cases) {
+        const THtmlFit fit = FitIn(c.text, c.space, c.lineEmpty, c.wordBreak);
+        EXPECT_EQ(fit.bytes, c.bytes) << c.text << " in " << c.space;
+        EXPECT_EQ(fit.wrap, c.wrap) << c.text << " in " << c.space;
+    }
+    EXPECT_EQ(CHtmlLineFit::Fit(nullptr, 5, 100, true, false, false, TenPerByte).bytes, 0);
+    EXPECT_EQ(CHtmlLineFit::Fit("abc", 0, 100, true, false, false, TenPerByte).bytes, 0);
+    // An ellipsis cuts two characters earlier, never below zero.
+    const THtmlFit e = FitIn("abcdefgh", 55, true, false, true);
+    EXPECT_TRUE(e.ellipsis);
+    EXPECT_EQ(e.bytes, 3);
+    EXPECT_EQ(FitIn("abcdefgh", 15, true, false, true).bytes, 0);
+    EXPECT_FALSE(FitIn("abc", 55, true, false, true).ellipsis);
 }
