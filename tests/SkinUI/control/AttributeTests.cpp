@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <climits>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+#include "SkinUI/Control/IListItemUI.h"
 #include "SkinUI/Core/AttributeList.h"
 #include "SkinUI/Core/AttributeValue.h"
+#include "SkinUI/Core/ControlFactory.h"
+#include "SkinUI/Core/ControlUI.h"
+#include "SkinUI/Core/MarkupBounds.h"
 
-using SkinUI::CAttributeList;
-using SkinUI::CAttributeValue;
-using SkinUI::CUIString;
+using namespace SkinUI;
 
 namespace {
 
@@ -32,47 +36,43 @@ std::vector<int> List(const char* text, int count, int capacity)
     return v;
 }
 
+// The fixed place and size as "x,y wxh".
+std::string Fixed(const CControlUI& c)
+{
+    return std::to_string(c.GetFixedXY().cx) + "," + std::to_string(c.GetFixedXY().cy) + " " +
+           std::to_string(c.GetFixedWidth()) + "x" + std::to_string(c.GetFixedHeight());
+}
+
 } // namespace
 
-TEST(AttributeList, ReadsQuotedPairsAndStopsAtTheFirstFault)
+TEST(AttributeList, ReadsQuotedPairsStepsDoubleByteCharactersWholeAndStopsAtTheFirstFault)
 {
     EXPECT_EQ(ReadAll("width=\"10\" bkimage=\"file='a.png' corner='1,1,1,1'\" name=\"\""),
               (Pairs{{"width", "10"}, {"bkimage", "file='a.png' corner='1,1,1,1'"}, {"name", ""}}));
     // A second space becomes part of the next name.
     EXPECT_EQ(ReadAll("a=\"1\"  b=\"2\""), (Pairs{{"a", "1"}, {" b", "2"}}));
+    // "\x81\x22" is one GBK character whose trail byte is a quote.
+    EXPECT_EQ(ReadAll("text=\"\x81\x22x\" b=\"2\""), (Pairs{{"text", "\x81\x22x"}, {"b", "2"}}));
     for (const char* faulty : {"a=\"1\" b", "a=\"1\" b=2", "a=\"1\" b=\"unterminated", "a=\"1\"b=\"2\"", "a=\"1\" "})
         EXPECT_EQ(ReadAll(faulty), (Pairs{{"a", "1"}})) << faulty;
     EXPECT_TRUE(ReadAll("=").empty());
     EXPECT_TRUE(ReadAll(nullptr).empty());
 }
 
-TEST(AttributeList, DoubleByteCharactersAreSteppedWhole)
-{
-    // "\x81\x22" is one GBK character whose trail byte is a quote.
-    EXPECT_EQ(ReadAll("text=\"\x81\x22x\" b=\"2\""), (Pairs{{"text", "\x81\x22x"}, {"b", "2"}}));
-}
-
-TEST(AttributeValue, BooleanIsTrueOnlyForExactText)
+TEST(AttributeValue, BooleansIntegersColoursAndLists)
 {
     EXPECT_TRUE(CAttributeValue::ParseBool("true"));
     for (const char* text : {"TRUE", "1", " true", "true ", "", static_cast<const char*>(nullptr)})
         EXPECT_FALSE(CAttributeValue::ParseBool(text)) << (text ? text : "(null)");
-}
-
-TEST(AttributeValue, IntegerReadsBlanksSignDigitsSaturatesAndReportsWhereItStopped)
-{
-    const struct {
-        const char* text;
-        int want;
-    } cases[] = {{"  -17px", -17},
-                 {"+8", 8},
-                 {"abc", 0},
-                 {"-", 0},
-                 {nullptr, 0},
-                 {"99999999999999999999", INT_MAX},
-                 {"-2147483648", INT_MIN},
-                 {"-99999999999999999999", INT_MIN}};
-    for (const auto& c : cases) EXPECT_EQ(CAttributeValue::ParseInt(c.text), c.want) << (c.text ? c.text : "(null)");
+    const std::pair<const char*, int> ints[] = {{"  -17px", -17},
+                                                {"+8", 8},
+                                                {"abc", 0},
+                                                {"-", 0},
+                                                {nullptr, 0},
+                                                {"99999999999999999999", INT_MAX},
+                                                {"-2147483648", INT_MIN},
+                                                {"-99999999999999999999", INT_MIN}};
+    for (const auto& c : ints) EXPECT_EQ(CAttributeValue::ParseInt(c.first), c.second) << (c.first ? c.first : "");
     const char* text = " 12,5";
     const char* end = nullptr;
     EXPECT_EQ(CAttributeValue::ParseInt(text, &end), 12);
@@ -80,39 +80,120 @@ TEST(AttributeValue, IntegerReadsBlanksSignDigitsSaturatesAndReportsWhereItStopp
     const char* bad = "x1";
     EXPECT_EQ(CAttributeValue::ParseInt(bad, &end), 0);
     EXPECT_EQ(end, bad);
-}
-
-TEST(AttributeValue, ColourWithAndWithoutHashAndBlanks)
-{
-    const struct {
-        const char* text;
-        bool skipBlanks;
-        unsigned want;
-    } cases[] = {{"FF112233", false, 0xFF112233u},
-                 {"#ff00aaBB", false, 0xFF00AABBu},
-                 {"#112233", false, 0x00112233u}, // six digits leave alpha 0: fully transparent
-                 {"#12G4", false, 0x12u},
-                 {"#", false, 0u},
-                 {nullptr, false, 0u},
-                 {"##FF", false, 0u},
-                 {"#123456789", false, 0xFFFFFFFFu}, // too many digits saturate
-                 {"\t\r\n#FF0000FF", true, 0xFF0000FFu},
-                 {"  #FF0000FF", false, 0u}};
-    for (const auto& c : cases)
-        EXPECT_EQ(CAttributeValue::ParseColor(c.text, c.skipBlanks), c.want) << (c.text ? c.text : "(null)");
-}
-
-TEST(AttributeValue, Lists)
-{
+    // Six digits leave alpha 0 (fully transparent); too many digits saturate.
+    const std::pair<const char*, unsigned> colours[] = {{"FF112233", 0xFF112233u},
+                                                        {"#ff00aaBB", 0xFF00AABBu},
+                                                        {"#112233", 0x00112233u},
+                                                        {"#12G4", 0x12u},
+                                                        {"#", 0u},
+                                                        {nullptr, 0u},
+                                                        {"#123456789", 0xFFFFFFFFu},
+                                                        {"  #FF0000FF", 0u}};
+    for (const auto& c : colours)
+        EXPECT_EQ(CAttributeValue::ParseColor(c.first), c.second) << (c.first ? c.first : "(null)");
+    EXPECT_EQ(CAttributeValue::ParseColor("\t\r\n#FF0000FF", true), 0xFF0000FFu);
     EXPECT_EQ(List("-100, 10,-10,30", 4, 4), (std::vector<int>{-100, 10, -10, 30}));
     // The buffer continues after the terminator: the parser must not step over it.
-    const char text[] = "5,6\0"
-                        "7,8";
-    EXPECT_EQ(List(text, 4, 4), (std::vector<int>{5, 6, 0, 0}));
+    const char stops[] = "5,6\0"
+                         "7,8";
+    EXPECT_EQ(List(stops, 4, 4), (std::vector<int>{5, 6, 0, 0}));
     EXPECT_EQ(List(nullptr, 2, 2), (std::vector<int>{0, 0}));
     // The second separator of ",," is read as the next number, giving 0; any character separates.
     EXPECT_EQ(List("1,,2,3", 4, 4), (std::vector<int>{1, 0, 2, 3}));
     EXPECT_EQ(List("1;2x3 4", 4, 4), (std::vector<int>{1, 2, 3, 4}));
     // An overlong list leaves what lies past the count alone.
     EXPECT_EQ(List("1,2,3,4,5,6", 2, 3), (std::vector<int>{1, 2, 77}));
+}
+
+TEST(ControlAttribute, PosAnchorsNegativeEdgesRefusesNegativeSizesAndClampsLengths)
+{
+    CControlUI c;
+    c.SetAttribute("pos", "-100,10,-10,30");
+    EXPECT_EQ(Fixed(c), "-10,10 90x20");
+    // right and bottom read as 0: negative sizes are refused, the earlier ones stay.
+    c.SetAttribute("pos", "10,20");
+    EXPECT_EQ(Fixed(c), "10,20 90x20");
+    c.SetFixedWidth(-1);
+    c.SetFixedHeight(-1);
+    c.SetMinWidth(5);
+    c.SetMinWidth(-1);
+    c.SetMaxHeight(70);
+    c.SetMaxHeight(-1);
+    c.SetFixedXY(SIZE{-20, -30});
+    EXPECT_EQ(Fixed(c), "-20,-30 90x20");
+    EXPECT_EQ(c.GetMinWidth(), 5);
+    EXPECT_EQ(c.GetMaxHeight(), 70);
+    // Lengths beyond any real skin are clamped, and extreme numbers do not overflow.
+    const int max = CMarkupBounds::kMaxLength;
+    const std::string m = std::to_string(max);
+    c.SetAttribute("pos", "-2147483648,0,2147483647,10");
+    EXPECT_GE(c.GetFixedWidth(), 0);
+    EXPECT_EQ(c.GetFixedHeight(), 10);
+    c.SetAttribute("pos", "-2147483648,-2147483648,-99999999,2147483647");
+    EXPECT_EQ(Fixed(c), "-" + m + "," + m + " " + m + "x" + m);
+    for (const char* name : {"minwidth", "maxwidth", "minheight", "maxheight"}) c.SetAttribute(name, "2147483647");
+    EXPECT_EQ(c.GetMinWidth(), max);
+    EXPECT_EQ(c.GetMaxHeight(), max);
+    c.SetAttribute("padding", "-2147483648,2147483647,40000,5");
+    EXPECT_EQ(c.GetPadding().left, -max);
+    EXPECT_EQ(c.GetPadding().top, max);
+    EXPECT_EQ(c.GetPadding().bottom, 5);
+    c.SetAttribute("bordersize", "2147483647");
+    c.SetAttribute("borderround", "2147483647,40000");
+    EXPECT_EQ(c.GetBorderSize(), max);
+    EXPECT_EQ(c.GetBorderRound().cx, max);
+    EXPECT_EQ(c.GetBorderRound().cy, max);
+}
+
+TEST(ControlAttribute, BorderSizesTooltipsAndAttributeLists)
+{
+    CControlUI c;
+    c.SetAttribute("bordersize", "1,2,3,4");
+    EXPECT_EQ(c.GetBorderSize(), 0);
+    EXPECT_EQ(c.GetSideBorderSize().bottom, 4);
+    // A single size clears the sides, four leave it unchanged.
+    c.SetAttribute("bordersize", "5");
+    EXPECT_EQ(c.GetBorderSize(), 5);
+    EXPECT_EQ(c.GetSideBorderSize().left + c.GetSideBorderSize().bottom, 0);
+    c.SetAttribute("bordersize", "0,7,0,0");
+    EXPECT_EQ(c.GetBorderSize(), 5);
+    EXPECT_EQ(c.GetSideBorderSize().top, 7);
+    c.SetAttribute("tooltip", "first<n>second<n>");
+    EXPECT_STREQ(c.GetToolTip(), "first\r\nsecond\r\n");
+    // Pairs apply until a fault; unknown names (" height" after a second space, "Visible") are ignored.
+    c.ApplyAttributeList("name=\"x\" width=\"30\" height=40 text=\"never\"");
+    EXPECT_STREQ(c.GetName(), "x");
+    EXPECT_EQ(c.GetFixedWidth(), 30);
+    EXPECT_EQ(c.GetFixedHeight(), 0);
+    EXPECT_STREQ(c.GetText(), "");
+    c.ApplyAttributeList("visible=\"false\"  height=\"40\" Visible=\"true\"");
+    EXPECT_EQ(c.GetFixedHeight(), 0);
+    EXPECT_FALSE(c.IsVisible());
+}
+
+// A null name names no interface and no attribute, and a null value is an empty one, for every class.
+TEST(ControlAttribute, NullNamesAndValuesReachNoClassUnchecked)
+{
+    std::istringstream classes(
+        "Control Container VerticalLayout HorizontalLayout TabLayout Label Text Button Option "
+        "CheckBox Edit RichEdit Combo ComboBox ScrollBar Progress List ListHeader ListHeaderItem "
+        "ListTextElement ListLabelElement ListContainerElement TreeView");
+    // Names that classes handle themselves before their base sees them.
+    const char* const names[] = {"name",      "text",        "selected",    "group",   "normalimage", "arrowimage",
+                                 "itemalign", "itembkimage", "textpadding", "dropbox", "readonly",    "hor",
+                                 "sepheight", "sepwidth",    "selectedid",  "inset",   "bkimage"};
+    for (std::string name; classes >> name;) {
+        std::unique_ptr<CControlUI> c(CControlFactory::Create(name.c_str()));
+        ASSERT_NE(c, nullptr) << name;
+        EXPECT_EQ(c->GetInterface(nullptr), nullptr) << name;
+        EXPECT_NE(c->GetInterface("Control"), nullptr) << name;
+        c->SetAttribute("name", "kept");
+        c->SetAttribute(nullptr, "lost");
+        EXPECT_STREQ(c->GetName(), "kept") << name;
+        for (const char* attribute : names) c->SetAttribute(attribute, nullptr);
+        EXPECT_STREQ(c->GetName(), "") << name;
+        EXPECT_STREQ(c->GetText(), "") << name;
+        auto* item = static_cast<IListItemUI*>(c->GetInterface("ListItem"));
+        EXPECT_TRUE(item == nullptr || !item->IsSelected()) << name;
+    }
 }

@@ -23,7 +23,7 @@ public:
     int inits = 0;
 };
 
-// Appends its tag to a log and gives a fixed answer.
+// Appends its tag (upper case from Second) to a log and gives a fixed answer.
 class Listener {
 public:
     explicit Listener(std::string* log, char tag, bool answer = true)
@@ -31,7 +31,6 @@ public:
         , m_tag(tag)
         , m_answer(answer)
     {}
-
     bool First(void* param)
     {
         *m_log += m_tag;
@@ -52,7 +51,7 @@ private:
     bool m_answer = true;
 };
 
-TEventMsg MakeEvent(int type)
+TEventMsg Event(int type)
 {
     TEventMsg e;
     e.Type = type;
@@ -81,44 +80,38 @@ TEST(EventSource, CallsInInsertionOrderSkipsDuplicatesAndFalseStopsTheWalk)
     int value = 0;
     EXPECT_TRUE(source.Invoke(&value));
     EXPECT_EQ(log, "aA");
-    EXPECT_EQ(a.lastParam, &value);
     CEventSourceUI stopping;
     stopping += MakeDelegate(&refuser, &Listener::First);
     stopping += MakeDelegate(&a, &Listener::First);
-    log.clear();
-    EXPECT_FALSE(stopping.Invoke(nullptr));
-    EXPECT_EQ(log, "r");
+    EXPECT_FALSE(stopping.Invoke(&value));
+    EXPECT_EQ(log, "aAr");
+    EXPECT_EQ(refuser.lastParam, &value);
 }
 
-TEST(ControlEvent, FocusTimerAndCursorAreConsumedOtherKindsGoToTheParent)
+TEST(ControlEvent, FocusTimerAndCursorAreConsumedOtherKindsGoToTheParentAndOnEventCanVeto)
 {
     RecordingControl parent;
     CControlUI child;
     child.SetManager(nullptr, &parent, false);
-    TEventMsg e = MakeEvent(UIEVENT_SETFOCUS);
+    TEventMsg e = Event(UIEVENT_SETFOCUS);
     child.Event(e);
     EXPECT_TRUE(child.IsFocused());
     ::SetCursor(::LoadCursor(nullptr, IDC_CROSS));
     for (int type : {UIEVENT_KILLFOCUS, UIEVENT_TIMER, UIEVENT_SETCURSOR, UIEVENT_MOUSEMOVE, UIEVENT_KEYDOWN,
                      UIEVENT_WINDOWSIZE}) {
-        e = MakeEvent(type);
+        e = Event(type);
         child.Event(e);
     }
     EXPECT_FALSE(child.IsFocused());
     EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_ARROW));
     EXPECT_EQ(parent.kinds, (std::vector<int>{UIEVENT_MOUSEMOVE, UIEVENT_KEYDOWN, UIEVENT_WINDOWSIZE}));
-}
-
-TEST(ControlEvent, OnEventCanVetoTheDefaultHandling)
-{
     std::string log;
     Listener veto(&log, 'v', false);
-    CControlUI c;
-    c.OnEvent += MakeDelegate(&veto, &Listener::First);
-    TEventMsg e = MakeEvent(UIEVENT_SETFOCUS);
-    c.Event(e);
+    child.OnEvent += MakeDelegate(&veto, &Listener::First);
+    e = Event(UIEVENT_SETFOCUS);
+    child.Event(e);
     EXPECT_EQ(veto.lastParam, &e);
-    EXPECT_FALSE(c.IsFocused());
+    EXPECT_FALSE(child.IsFocused());
 }
 
 TEST(ControlEvent, InitRunsOnlyWithAParentAndInitRequestedDestroyReportsTheControl)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <string>
 #include <vector>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/Delegate.h"
@@ -10,16 +11,6 @@
 using namespace SkinUI;
 
 namespace {
-
-class SizeCounter {
-public:
-    bool OnSize(void*)
-    {
-        ++calls;
-        return true;
-    }
-    int calls = 0;
-};
 
 // A parent that records forwarded events.
 class ParentControl : public CControlUI {
@@ -41,38 +32,43 @@ protected:
     {
         pm.AddNotifier(&log);
         root.SetManager(&pm, nullptr, false);
-        root.SetPos(RECT{0, 0, 100, 100});
+        Relayout();
         pm.InitControls(&child, &root);
     }
     void TearDown() override { pm.RemoveNotifier(&log); }
 
-    // The window's dirty area, emptied afterwards.
-    RECT TakeDirty()
+    // The window's dirty area as "l,t,r,b", emptied afterwards.
+    std::string TakeDirty()
     {
         RECT rc = {0, 0, 0, 0};
         ::GetUpdateRect(s_window->GetHWND(), &rc, FALSE);
         ::ValidateRect(s_window->GetHWND(), nullptr);
-        return rc;
-    }
-    void ExpectDirty(const RECT& want)
-    {
-        const RECT got = TakeDirty();
-        EXPECT_TRUE(::EqualRect(&got, &want)) << got.left << "," << got.top << "," << got.right << "," << got.bottom;
+        return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+               std::to_string(rc.bottom);
     }
     void Relayout() { root.SetPos(RECT{0, 0, 100, 100}); }
 
+public:
+    bool OnSize(void*)
+    {
+        ++sizes;
+        return true;
+    }
+
+protected:
     static CTestWindow* s_window;
     CPaintManagerUI& pm = s_window->GetManager();
     CNotifyLog log;
     ParentControl root;
     CControlUI child;
+    int sizes = 0;
 };
 
 CTestWindow* ManagedTest::s_window = nullptr;
 
 } // namespace
 
-TEST_F(ManagedTest, ContextMenuNotifiesOnlyWhenTheMenuIsUsed)
+TEST_F(ManagedTest, ContextMenuAndWindowTimerNotify)
 {
     TEventMsg e;
     e.Type = UIEVENT_CONTEXTMENU;
@@ -81,13 +77,21 @@ TEST_F(ManagedTest, ContextMenuNotifiesOnlyWhenTheMenuIsUsed)
     EXPECT_EQ(log.Count("menu"), 0);
     child.SetAttribute("menu", "true");
     child.Event(e);
-    ASSERT_EQ(log.Count("menu"), 1);
-    EXPECT_EQ(log.seen.back().sender, &child);
-    EXPECT_EQ(log.seen.back().wParam, 1u);
+    ASSERT_EQ(log.Count("menu", &child), 1);
+    EXPECT_EQ(log.Last("menu")->wParam, 1u);
     EXPECT_EQ(root.forwarded, std::vector<int>{UIEVENT_CONTEXTMENU});
+    ASSERT_TRUE(pm.SetTimer(&child, 5, 1));
+    for (int i = 0; i < 200 && log.Count("timer") == 0; ++i) {
+        ::Sleep(5);
+        s_window->PumpMessages();
+    }
+    pm.KillTimer(&child, 5);
+    ASSERT_GE(log.Count("timer", &child), 1);
+    EXPECT_EQ(log.Last("timer")->wParam, 5u);
+    EXPECT_EQ(root.forwarded.size(), 1u);
 }
 
-TEST_F(ManagedTest, HidingTheFocusedControlDropsTheFocusHidingAnotherKeepsIt)
+TEST_F(ManagedTest, HiddenDestroyedOrDetachedFocusedControlIsForgotten)
 {
     CControlUI other;
     pm.InitControls(&other, &root);
@@ -104,10 +108,6 @@ TEST_F(ManagedTest, HidingTheFocusedControlDropsTheFocusHidingAnotherKeepsIt)
     ASSERT_EQ(pm.GetFocus(), &child);
     child.SetInternVisible(false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
-}
-
-TEST_F(ManagedTest, DestroyedOrDetachedFocusedControlIsForgotten)
-{
     CControlUI* doomed = new CControlUI;
     doomed->SetName("doomed");
     pm.InitControls(doomed, &root);
@@ -116,33 +116,29 @@ TEST_F(ManagedTest, DestroyedOrDetachedFocusedControlIsForgotten)
     delete doomed;
     EXPECT_EQ(pm.GetFocus(), nullptr);
     EXPECT_EQ(pm.FindControl("doomed"), nullptr);
-    child.SetFocus();
-    child.SetManager(&pm, &root, false);
-    ASSERT_EQ(pm.GetFocus(), &child);
-    child.SetManager(nullptr, nullptr, false);
+    other.SetVisible(true);
+    other.SetFocus();
+    other.SetManager(&pm, &root, false);
+    ASSERT_EQ(pm.GetFocus(), &other);
+    other.SetManager(nullptr, nullptr, false);
     EXPECT_EQ(pm.GetFocus(), nullptr);
 }
 
-TEST_F(ManagedTest, SetPosRunsOnSizeAndInvalidatesOldAndNewClippedByAncestors)
+TEST_F(ManagedTest, SetPosAndSettersInvalidateOnlyWhatChangesAndShows)
 {
-    SizeCounter counter;
-    child.OnSize += MakeDelegate(&counter, &SizeCounter::OnSize);
+    child.OnSize += MakeDelegate<ManagedTest>(this, &ManagedTest::OnSize);
     EXPECT_TRUE(child.IsUpdateNeeded());
     child.SetPos(RECT{10, 10, 20, 20});
     EXPECT_FALSE(child.IsUpdateNeeded());
-    EXPECT_EQ(counter.calls, 1);
+    EXPECT_EQ(sizes, 1);
     TakeDirty();
+    // The old and the new place, clipped by the ancestors; outside them nothing.
     child.SetPos(RECT{60, 60, 150, 150});
-    ExpectDirty(RECT{10, 10, 100, 100});
-    // Outside every ancestor, nothing is invalidated.
+    EXPECT_EQ(TakeDirty(), "10,10,100,100");
     child.SetPos(RECT{120, 120, 150, 150});
     TakeDirty();
     child.SetPos(RECT{130, 130, 160, 160});
-    ExpectDirty(RECT{0, 0, 0, 0});
-}
-
-TEST_F(ManagedTest, SettersInvalidateOnlyVisibleControlsWhoseValueChanges)
-{
+    EXPECT_EQ(TakeDirty(), "0,0,0,0");
     child.SetPos(RECT{10, 10, 30, 40});
     child.SetText("a");
     child.SetBkImage("x.png");
@@ -151,31 +147,15 @@ TEST_F(ManagedTest, SettersInvalidateOnlyVisibleControlsWhoseValueChanges)
     child.SetText("a");
     child.SetBkImage("x.png");
     child.SetEnabled(false);
-    ExpectDirty(RECT{0, 0, 0, 0});
+    EXPECT_EQ(TakeDirty(), "0,0,0,0");
     child.SetText("b");
-    ExpectDirty(RECT{10, 10, 30, 40});
+    EXPECT_EQ(TakeDirty(), "10,10,30,40");
     child.SetBkColor2(0xFF000001);
-    ExpectDirty(RECT{10, 10, 30, 40});
+    EXPECT_EQ(TakeDirty(), "10,10,30,40");
     child.SetVisible(false);
     TakeDirty();
     child.Invalidate();
-    ExpectDirty(RECT{0, 0, 0, 0});
-}
-
-TEST(ControlManaged, NeedUpdateMarksTheControlAndTheManagerOnlyWhenVisible)
-{
-    CPaintManagerUI fresh;
-    CControlUI c;
-    c.SetManager(&fresh, nullptr, false);
-    c.SetPos(RECT{0, 0, 10, 10});
-    c.SetInternVisible(false);
-    c.NeedUpdate();
-    EXPECT_FALSE(c.IsUpdateNeeded());
-    EXPECT_FALSE(fresh.IsLayoutUpdateNeeded());
-    c.SetInternVisible(true);
-    c.NeedUpdate();
-    EXPECT_TRUE(c.IsUpdateNeeded());
-    EXPECT_TRUE(fresh.IsLayoutUpdateNeeded());
+    EXPECT_EQ(TakeDirty(), "0,0,0,0");
 }
 
 TEST_F(ManagedTest, SizeAndVisibilityChangesMarkTheParentForLayoutFloatingOnesOnlyTheControl)
@@ -199,6 +179,9 @@ TEST_F(ManagedTest, SizeAndVisibilityChangesMarkTheParentForLayoutFloatingOnesOn
     Relayout();
     child.SetVisible(false);
     EXPECT_FALSE(root.IsUpdateNeeded());
+    // Nor does a control hidden by an ancestor ask for a layout.
+    child.NeedUpdate();
+    EXPECT_FALSE(child.IsUpdateNeeded());
     child.SetInternVisible(true);
     child.SetVisible(true);
     child.SetFloat(true);
@@ -218,42 +201,13 @@ TEST_F(ManagedTest, FloatingSetPosRecordsTheOffsetFromTheAnchoredEdges)
     child.SetFloat(true);
     root.SetPos(RECT{10, 20, 110, 120});
     child.SetPos(RECT{30, 50, 70, 60});
-    EXPECT_EQ(child.GetFixedXY().cx, 20);
-    EXPECT_EQ(child.GetFixedXY().cy, 30);
-    EXPECT_EQ(child.GetFixedWidth(), 40);
-    EXPECT_EQ(child.GetFixedHeight(), 10);
+    const auto fixed = [this] {
+        return std::to_string(child.GetFixedXY().cx) + "," + std::to_string(child.GetFixedXY().cy) + " " +
+               std::to_string(child.GetFixedWidth()) + "x" + std::to_string(child.GetFixedHeight());
+    };
+    EXPECT_EQ(fixed(), "20,30 40x10");
     child.SetAttribute("pos", "-50,-30,-10,-10");
     Relayout();
     child.SetPos(RECT{40, 60, 95, 98});
-    EXPECT_EQ(child.GetFixedXY().cx, -5);
-    EXPECT_EQ(child.GetFixedXY().cy, -2);
-    EXPECT_EQ(child.GetFixedWidth(), 55);
-}
-
-TEST_F(ManagedTest, WindowTimerReachesTheControlAsATimerNotification)
-{
-    ASSERT_TRUE(pm.SetTimer(&child, 5, 1));
-    for (int i = 0; i < 200 && log.Count("timer") == 0; ++i) {
-        ::Sleep(5);
-        s_window->PumpMessages();
-    }
-    pm.KillTimer(&child, 5);
-    ASSERT_GE(log.Count("timer"), 1);
-    EXPECT_EQ(log.seen.back().sender, &child);
-    EXPECT_EQ(log.seen.back().wParam, 5u);
-    EXPECT_TRUE(root.forwarded.empty());
-}
-
-TEST(ControlWindow, RootIsPaintedThroughTheWindow)
-{
-    CTestWindow window(60, 40);
-    CControlUI* root = new CControlUI;
-    root->SetBkColor(0xFF2040C0);
-    root->SetBorderColor(0xFF00FF00);
-    root->SetBorderSize(1);
-    ASSERT_TRUE(window.GetManager().AttachDialog(root));
-    window.Repaint();
-    EXPECT_EQ(window.PrintPixel(30, 20), RGB(0x20, 0x40, 0xC0));
-    EXPECT_EQ(window.PrintPixel(0, 20), RGB(0, 0xFF, 0));
-    EXPECT_EQ(root->GetWidth(), 60);
+    EXPECT_EQ(fixed(), "-5,-2 55x38");
 }
