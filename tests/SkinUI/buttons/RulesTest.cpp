@@ -5,43 +5,27 @@
 
 using namespace SkinUI;
 
-namespace {
-
-const unsigned int kCenter = CLabelRules::kCenter;
-const unsigned int kRight = CLabelRules::kRight;
-const unsigned int kVCenter = CLabelRules::kVCenter;
-const unsigned int kBottom = CLabelRules::kBottom;
-const unsigned int kSingleLine = CLabelRules::kSingleLine;
-const unsigned int kWordBreak = 0x10;
-
-} // namespace
-
 TEST(LabelAlign, WordsAreSubstringsAppliedInOrder)
 {
+    using R = CLabelRules;
+    const unsigned int wordBreak = 0x10;
     // "vcenter" contains "center": horizontal centring comes along.
-    EXPECT_EQ(CLabelRules::ApplyAlign(0, "vcenter"), kCenter | kVCenter | kSingleLine);
-    EXPECT_EQ(CLabelRules::ApplyAlign(0, "right vcenter") & (kRight | kCenter), kRight | kCenter);
-    EXPECT_EQ(CLabelRules::ApplyAlign(kCenter | kVCenter | kSingleLine | kWordBreak, "left"), kWordBreak);
-    EXPECT_EQ(CLabelRules::ApplyAlign(kVCenter | kBottom, "top"), kSingleLine);
-    EXPECT_EQ(CLabelRules::ApplyAlign(kVCenter, nullptr), kVCenter);
+    EXPECT_EQ(R::ApplyAlign(0, "vcenter"), R::kCenter | R::kVCenter | R::kSingleLine);
+    EXPECT_EQ(R::ApplyAlign(0, "right vcenter") & (R::kRight | R::kCenter), R::kRight | R::kCenter);
+    EXPECT_EQ(R::ApplyAlign(R::kCenter | R::kVCenter | R::kSingleLine | wordBreak, "left"), wordBreak);
+    EXPECT_EQ(R::ApplyAlign(R::kVCenter | R::kBottom, "top"), R::kSingleLine);
+    EXPECT_EQ(R::ApplyAlign(R::kVCenter, nullptr), R::kVCenter);
 }
 
 TEST(LabelEffectRules, ShadowOffsetByAngle)
 {
-    const struct {
-        int distance, angle;
-        float x, y;
-    } cases[] = {{3, 45, -3.0f, -3.0f},
-                 {3, -90, 0.0f, 3.0f},
-                 {3, 180, 3.0f, -3.0f},
-                 {3, -180, 3.0f, 0.0f},
-                 {2, -91, 2.0f, 2.0f}};
+    const float cases[][4] = {{3, 45, -3, -3}, {3, -90, 0, 3}, {3, 180, 3, -3}, {3, -180, 3, 0}, {2, -91, 2, 2}};
     for (const auto& c : cases) {
         float x = 7.0f;
         float y = 7.0f;
-        ASSERT_TRUE(CLabelRules::ShadowOffset(c.distance, c.angle, x, y)) << c.angle;
-        EXPECT_FLOAT_EQ(x, c.x) << c.angle;
-        EXPECT_FLOAT_EQ(y, c.y) << c.angle;
+        ASSERT_TRUE(CLabelRules::ShadowOffset(static_cast<int>(c[0]), static_cast<int>(c[1]), x, y)) << c[1];
+        EXPECT_FLOAT_EQ(x, c[2]) << c[1];
+        EXPECT_FLOAT_EQ(y, c[3]) << c[1];
     }
     float x = 9.0f;
     float y = 9.0f;
