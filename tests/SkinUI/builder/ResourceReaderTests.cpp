@@ -13,14 +13,10 @@ TEST(WindowAttributes, NumbersNeedEveryNumberAndColoursAHexDigit)
     // Any single separator will do, and extra numbers are ignored.
     EXPECT_TRUE(CAttributeValue::ReadNumbers("10x20,30", v, 2));
     EXPECT_EQ(v[1], 20);
-    for (const char* bad : {"10,", "10,,20", "", "-"}) {
-        EXPECT_FALSE(CAttributeValue::ReadNumbers(bad, v, 2)) << bad;
-    }
+    for (const char* bad : {"10,", "10,,20", "", "-"}) EXPECT_FALSE(CAttributeValue::ReadNumbers(bad, v, 2)) << bad;
     unsigned int color = 5;
     EXPECT_TRUE(CAttributeValue::ReadColor("ff00ff00", color));
-    for (const char* bad : {"#", "", "red", " #FF000000"}) {
-        EXPECT_FALSE(CAttributeValue::ReadColor(bad, color)) << bad;
-    }
+    for (const char* bad : {"#", "", "red", " #FF000000"}) EXPECT_FALSE(CAttributeValue::ReadColor(bad, color)) << bad;
     EXPECT_EQ(color, 0xFF00FF00u);
 }
 
@@ -32,16 +28,16 @@ TEST(DlgResourceReader, BadFontSizesFallBackAndNamelessElementsAreRefused)
                          "<Default value=\"x\"/><Image name=\"\"/></W>"));
     CXmlElem elem = doc.GetRoot().GetChild();
     for (int i = 0; i < 3; ++i, elem = elem.GetSibling()) {
-        TFontDecl decl;
-        ASSERT_TRUE(CDlgResourceReader::ReadFont(elem, decl));
-        EXPECT_EQ(decl.iSize, 12) << i;
-        EXPECT_FALSE(decl.bItalic) << i;
+        TFontDecl font;
+        ASSERT_TRUE(CDlgResourceReader::ReadFont(elem, font));
+        EXPECT_EQ(font.iSize, 12) << i;
+        EXPECT_FALSE(font.bItalic) << i;
     }
-    TFontDecl fontDecl;
-    TImageDecl imageDecl;
-    TDefaultDecl defaultDecl;
-    EXPECT_FALSE(CDlgResourceReader::ReadFont(elem, fontDecl));
-    EXPECT_FALSE(CDlgResourceReader::ReadImage(elem = elem.GetSibling(), imageDecl));
-    EXPECT_FALSE(CDlgResourceReader::ReadDefault(elem = elem.GetSibling(), defaultDecl));
-    EXPECT_FALSE(CDlgResourceReader::ReadImage(elem = elem.GetSibling(), imageDecl));
+    TFontDecl font;
+    TImageDecl image;
+    TDefaultDecl list;
+    EXPECT_FALSE(CDlgResourceReader::ReadFont(elem, font));
+    EXPECT_FALSE(CDlgResourceReader::ReadImage(elem = elem.GetSibling(), image));
+    EXPECT_FALSE(CDlgResourceReader::ReadDefault(elem = elem.GetSibling(), list));
+    EXPECT_FALSE(CDlgResourceReader::ReadImage(elem = elem.GetSibling(), image));
 }
