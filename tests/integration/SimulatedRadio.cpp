@@ -4,9 +4,12 @@
 #include <windows.h>
 #endif
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -18,6 +21,13 @@ std::string Environment(const std::string& name)
 }
 
 } // namespace
+
+std::string ReadWhole(const std::string& path)
+{
+    std::stringstream text;
+    text << std::ifstream(std::filesystem::u8path(path), std::ios::binary).rdbuf();
+    return text.str();
+}
 
 std::string WindowsPathOf(const std::string& unixPath)
 {
@@ -61,15 +71,18 @@ void* CSimulatedRadio::TakePort() const
 }
 #endif
 
-std::vector<std::string> CSimulatedRadio::NewCommands()
+std::vector<std::string> CSimulatedRadio::NewCommands(std::size_t count)
 {
-    std::ifstream log(m_logPath, std::ios::binary);
-    std::stringstream text;
-    text << log.rdbuf();
-    std::string all = text.str();
-    std::vector<std::string> lines;
-    std::istringstream fresh(all.size() >= m_logOffset ? all.substr(m_logOffset) : all);
-    for (std::string line; std::getline(fresh, line);) lines.push_back(line);
-    m_logOffset = all.size();
-    return lines;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (;;) {
+        const std::string all = ReadWhole(m_logPath);
+        std::vector<std::string> lines;
+        std::istringstream fresh(all.size() >= m_logOffset ? all.substr(m_logOffset) : all);
+        for (std::string line; std::getline(fresh, line);) lines.push_back(line);
+        if (lines.size() >= count || std::chrono::steady_clock::now() > deadline) {
+            m_logOffset = all.size();
+            return lines;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }

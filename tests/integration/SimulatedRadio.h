@@ -22,8 +22,10 @@ public:
     // when it is taken.
     void* TakePort() const;
 #endif
-    // The commands logged since the last call.
-    std::vector<std::string> NewCommands();
+    // The lines logged since the last call, once there are at least `count`
+    // or five seconds have passed: the radio logs a reply it holds back only
+    // after the operation that asked for it has given up.
+    std::vector<std::string> NewCommands(std::size_t count = 0);
 
 private:
     int m_port = 0;
@@ -32,6 +34,9 @@ private:
     std::size_t m_logOffset = 0;
     int m_controlSerial = 0;
 };
+
+// A file's bytes; empty when it cannot be read.
+std::string ReadWhole(const std::string& path);
 
 // A Unix path as this program sees it: under Wine, as Wine's processes do.
 std::string WindowsPathOf(const std::string& unixPath);

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,24 +15,15 @@
 
 namespace {
 
-// Where the simulated radio writes the firmware it took, if the run asked it to.
-std::string FirmwareOutPath()
-{
-    const char* path = std::getenv("RADIOSIM_FIRMWARE");
-    return path && *path ? WindowsPathOf(path) : "";
-}
+using Lines = std::vector<std::string>;
 
-std::string ReadWhole(const std::string& path)
+// The radio's log of an upgrade that got this far.
+Lines Exchange(int pages)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-std::string PageLine(int number)
-{
-    return "<page " + std::to_string(number) + " 258 bytes checksum ok>";
+    Lines lines{"boot_start"};
+    for (int page = 1; page <= pages; ++page)
+        lines.insert(lines.end(), {"write page", "<page " + std::to_string(page) + " 258 bytes checksum ok>"});
+    return lines;
 }
 
 class UpgradeOverCableTest : public ::testing::Test {
@@ -52,13 +39,13 @@ protected:
         radio.Start("");
     }
 
-    bool Upgrade(const std::string& image)
+    bool Upgrade(const std::string& scenario, const std::string& image)
     {
+        radio.Start(scenario);
         WriteFirmwareFile(path, image);
         CMemoryRadioPanel panel;
         CComRadioLink link(panel);
-        CFirmwareUpgrade upgrade(link, reporter);
-        upgrade.UpgradeFirmware();
+        CFirmwareUpgrade(link, reporter).UpgradeFirmware();
         return reporter.ended && reporter.succeeded;
     }
 
@@ -71,18 +58,14 @@ protected:
 
 TEST_F(UpgradeOverCableTest, RadioTakesEveryWholePageInOrder)
 {
-    std::string image = FirmwareImage(4096 + 256 * 6 + 40);
-    std::string firmwareOut = FirmwareOutPath();
-    if (!firmwareOut.empty()) std::remove(firmwareOut.c_str());
-    radio.Start("");
+    const std::string image = FirmwareImage(4096 + 256 * 6 + 40);
+    const char* out = std::getenv("RADIOSIM_FIRMWARE"); // where the radio keeps what it took, if the run asked
+    const std::string firmwareOut = out && *out ? WindowsPathOf(out) : "";
+    std::remove(firmwareOut.c_str());
 
-    ASSERT_TRUE(Upgrade(image));
+    ASSERT_TRUE(Upgrade("", image));
 
-    std::vector<std::string> expected = {"boot_start"};
-    for (int page = 1; page <= 7; ++page) {
-        expected.push_back("write page");
-        expected.push_back(PageLine(page));
-    }
+    Lines expected = Exchange(7);
     expected.push_back("ISP finish");
     EXPECT_EQ(radio.NewCommands(), expected);
     EXPECT_EQ(reporter.progress.size(), 6u);
@@ -97,13 +80,7 @@ TEST_F(UpgradeOverCableTest, RadioTakesEveryWholePageInOrder)
 
 TEST_F(UpgradeOverCableTest, PageTheBootLoaderRefusesEndsTheUpgrade)
 {
-    radio.Start("--boot-fail 3");
-
-    EXPECT_FALSE(Upgrade(FirmwareImage(4096 + 256 * 6)));
-
-    std::vector<std::string> commands = radio.NewCommands();
-    ASSERT_FALSE(commands.empty());
-    EXPECT_EQ(commands.back(), PageLine(3));
-    EXPECT_EQ(commands.size(), 7u);
+    EXPECT_FALSE(Upgrade("--boot-fail 3", FirmwareImage(4096 + 256 * 6)));
+    EXPECT_EQ(radio.NewCommands(), Exchange(3));
     EXPECT_EQ(reporter.progress.size(), 1u);
 }

@@ -27,6 +27,7 @@ CRadioSimulator::Response CRadioSimulator::Respond(const CCommandFramer::Item& i
     if (m_scenario.baud > 0)
         response.delayMs += static_cast<int>((item.raw.size() + response.bytes.size()) * 10 * 1000 / m_scenario.baud);
     if (m_scenario.strayLine) response.bytes += "\r\nOK\r\n";
+    if (m_scenario.slowMs > 0) response.sentLogLine = "<reply sent after " + std::to_string(response.delayMs) + " ms>";
     return response;
 }
 

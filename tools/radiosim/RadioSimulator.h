@@ -16,6 +16,9 @@ public:
         std::string logLine;
         std::string bytes; // empty: no reply
         int delayMs = 0;
+        // Logged once a reply held back on purpose has gone out, for tests
+        // that must not start while it is still due.
+        std::string sentLogLine;
         bool stateChanged = false;
         bool firmwareFinished = false;
     };

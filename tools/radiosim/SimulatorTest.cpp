@@ -70,6 +70,8 @@ TEST(RadioSimulator, Scenarios)
     EXPECT_EQ(garbage.bytes.size(), 130u);
     EXPECT_EQ(static_cast<unsigned char>(garbage.bytes[0]), 0x80u);
     EXPECT_EQ(garbage.delayMs, 600 + (9 + 130) * 10);
+    EXPECT_EQ(garbage.sentLogLine, "<reply sent after 1990 ms>");
+    EXPECT_EQ(plain.Respond(Line("cfg_firm")).sentLogLine, "");
     radio.ApplyControl("--ignore-set cfg_ch_3 --stray-line");
     EXPECT_EQ(radio.Respond(Line("cfg_ch_3 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");
     EXPECT_EQ(radio.Respond(Line("cfg_ch_4 440.00000")).bytes, "\r\nOK\r\n\r\nOK\r\n");

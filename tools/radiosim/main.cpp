@@ -192,6 +192,7 @@ void Serve(const Options& options, int fd, int pcFd)
             if (response.bytes.empty()) continue;
             std::this_thread::sleep_for(std::chrono::milliseconds(response.delayMs));
             if (write(fd, response.bytes.data(), response.bytes.size()) < 0) std::perror("radiosim: write");
+            if (!response.sentLogLine.empty()) log.Write(response.sentLogLine);
         }
     }
 }
