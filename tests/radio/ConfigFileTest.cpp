@@ -32,7 +32,7 @@ protected:
     ConfigFileTest() { std::filesystem::create_directory(folder); }
     ~ConfigFileTest() override
     {
-        for (const char* name : {"a.cfg", "b.cfg", "ro.cfg"}) std::filesystem::remove(folder + name);
+        for (const char* name : {"a.cfg", "ro.cfg"}) std::filesystem::remove(folder + name);
         std::filesystem::remove(folder);
     }
 
@@ -92,7 +92,7 @@ TEST_F(ConfigFileTest, CancelledDialogsChangeNothing)
     EXPECT_EQ(FilesIn(folder), 0);
 }
 
-TEST_F(ConfigFileTest, FailedExportKeepsTheExistingFileAndSaysSo)
+TEST_F(ConfigFileTest, FailedExportKeepsTheExistingFileAndFailuresAreShown)
 {
 #ifdef _WIN32
     std::ofstream(folder + "ro.cfg", std::ios::binary) << "precious";
@@ -112,21 +112,29 @@ TEST_F(ConfigFileTest, FailedExportKeepsTheExistingFileAndSaysSo)
     panel.SetChosenFile(folder + "missing/a.cfg");
     config.ExportConfig();
     EXPECT_EQ(panel.StatusText(), "Export Config Failure");
-    panel.SetChosenFile(folder + "none.cfg");
-    config.ImportConfig();
-    EXPECT_EQ(panel.StatusText(), "Import Config Failure");
+    // Bytes that are no UTF-8 name no file.
+    for (const char* name : {"none.cfg", "\xFF.cfg"}) {
+        panel.SetChosenFile(folder + name);
+        config.ImportConfig();
+        EXPECT_EQ(panel.StatusText(), "Import Config Failure");
+    }
 }
 
-TEST_F(ConfigFileTest, ExportedFileRestoresEveryField)
+// A file name in UTF-8 with characters no single code page holds is written,
+// and read back under that very name into a window that restores every field.
+TEST_F(ConfigFileTest, ExportedFileOfAnyNameRestoresEveryField)
 {
     FillEverything();
-    panel.SetChosenFile(folder + "b.cfg");
+    const std::string name = folder + u8"\u914d\u7f6e J\u00f6rg \u0141\u00f3d\u017a.cfg";
+    panel.SetChosenFile(name);
     config.ExportConfig();
+    EXPECT_EQ(panel.StatusText(), "Export Config Success");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::u8path(name)));
 
     CMemoryRadioPanel fresh;
     fresh.OnProtocolSelected([&](int protocol) { CRadioOperations(fresh, link).OfferLinkRates(protocol); });
     CRadioOperations(fresh, link).FillValueLists();
-    fresh.SetChosenFile(folder + "b.cfg");
+    fresh.SetChosenFile(name);
     CConfigFile(fresh).ImportConfig();
     EXPECT_EQ(fresh.StatusText(), "Import Config Success");
     EXPECT_TRUE(fresh.FileDialogs().back().open);
@@ -134,29 +142,7 @@ TEST_F(ConfigFileTest, ExportedFileRestoresEveryField)
     for (RadioList list : {RadioList::Protocol, RadioList::CurrentChannel, RadioList::PortBaud, RadioList::LinkBaud,
                            RadioList::HighPower, RadioList::LowPower})
         EXPECT_EQ(fresh.SelectedIndex(list), panel.SelectedIndex(list));
-}
-
-// A file name in UTF-8 with characters no single code page holds is written and read back
-// under that very name.
-TEST_F(ConfigFileTest, FilesOfAnyNameAreExportedAndImported)
-{
-    FillEverything();
-    const std::string name = folder + u8"\u914d\u7f6e J\u00f6rg \u0141\u00f3d\u017a.cfg";
-    panel.SetChosenFile(name);
-    config.ExportConfig();
-    EXPECT_EQ(panel.StatusText(), "Export Config Success");
-    const std::filesystem::path written = std::filesystem::u8path(name);
-    EXPECT_TRUE(std::filesystem::is_regular_file(written));
-    CMemoryRadioPanel fresh;
-    fresh.SetChosenFile(name);
-    CConfigFile(fresh).ImportConfig();
-    EXPECT_EQ(fresh.StatusText(), "Import Config Success");
-    EXPECT_EQ(fresh.ChannelText(5), Frequency(5));
-    EXPECT_TRUE(std::filesystem::remove(written));
-    // Bytes that are no UTF-8 name no file.
-    fresh.SetChosenFile(folder + "\xFF.cfg");
-    CConfigFile(fresh).ImportConfig();
-    EXPECT_EQ(fresh.StatusText(), "Import Config Failure");
+    EXPECT_TRUE(std::filesystem::remove(std::filesystem::u8path(name)));
 }
 
 TEST_F(ConfigFileTest, EveryLineEndingImportsTheSameValues)
@@ -172,7 +158,8 @@ TEST_F(ConfigFileTest, EveryLineEndingImportsTheSameValues)
     }
 }
 
-TEST_F(ConfigFileTest, KeysMatchAsSubstringsAndOnlyTheSecondPieceIsTheValue)
+// Only the second piece of a line is its value.
+TEST_F(ConfigFileTest, KeysMatchAsSubstringsAndLongLinesComeInPieces)
 {
     config.ApplyLine("Channel10,420.00000");
     EXPECT_EQ(panel.ChannelText(1), "420.00000");
@@ -183,6 +170,10 @@ TEST_F(ConfigFileTest, KeysMatchAsSubstringsAndOnlyTheSecondPieceIsTheValue)
     EXPECT_EQ(panel.ChannelText(4), "431.00000");
     for (const char* line : {"Channel5,", "Channel5", "", "Unknown,3"}) config.ApplyLine(line);
     EXPECT_EQ(panel.ChannelText(5), "");
+    config.ApplyConfig("Channel7," + std::string(300, '4'));
+    EXPECT_EQ(panel.ChannelText(7), std::string(CConfigFile::kMaxPieceLength - 9, '4'));
+    config.ApplyConfig(std::string(CConfigFile::kMaxPieceLength, 'x') + "Channel8,433.00000");
+    EXPECT_EQ(panel.ChannelText(8), "433.00000");
 }
 
 TEST_F(ConfigFileTest, ListValuesFollowTheSelectionRule)
@@ -202,25 +193,13 @@ TEST_F(ConfigFileTest, ListValuesFollowTheSelectionRule)
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 4800");
     EXPECT_EQ(panel.ChannelText(3), "412.00000");
     EXPECT_EQ(panel.ChannelText(4), "469.00000");
-}
-
-TEST_F(ConfigFileTest, ImportOfTheSelectedProtocolOffersItsLinkRatesAgain)
-{
-    panel.SelectListItem(RadioList::Protocol, 1);
+    // Importing the protocol already selected offers its rates again, as after a read without a link rate.
     panel.ClearList(RadioList::LinkBaud);
-    panel.AddListItem(RadioList::LinkBaud, "UNKNOW"); // as a read without a link rate leaves it
+    panel.AddListItem(RadioList::LinkBaud, "UNKNOW");
     panel.SelectListItem(RadioList::LinkBaud, 0);
-    config.ApplyConfig("ProtocolType,1\r\nLinkBaudRate,2\r\n");
+    config.ApplyConfig("ProtocolType,2\r\nLinkBaudRate,2\r\n");
     EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3);
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
-}
-
-TEST_F(ConfigFileTest, LongLinesComeInPieces)
-{
-    config.ApplyConfig("Channel7," + std::string(300, '4'));
-    EXPECT_EQ(panel.ChannelText(7), std::string(CConfigFile::kMaxPieceLength - 9, '4'));
-    config.ApplyConfig(std::string(CConfigFile::kMaxPieceLength, 'x') + "Channel8,433.00000");
-    EXPECT_EQ(panel.ChannelText(8), "433.00000");
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "radio/FirmwarePacket.h"
 #include "radio/FirmwareUpgrade.h"
 #include "radio/MemoryRadioPanel.h"
 #include "tests/radio/FakeBootLoader.h"
@@ -148,6 +150,23 @@ TEST_F(FirmwareUpgradeTest, FailuresStopTheExchangeWhereTheyHappen)
         Run(c.file, c.arrange);
         EXPECT_EQ(boot.sent, c.sent);
         EXPECT_EQ(reporter.calls, c.calls);
+    }
+}
+
+TEST(FirmwarePacketTest, ProgressOfLargeFilesStaysInRangeAndEndsFull)
+{
+    for (std::uint64_t pages : {1u, 240u, 20000u}) {
+        SCOPED_TRACE(pages);
+        std::uint64_t size = 4096 + 256 * pages;
+        int previous = 0;
+        for (std::uint64_t index = 1; index <= pages; ++index) {
+            int progress = FirmwarePacket::ProgressAfterPage(index, size);
+            ASSERT_GE(progress, previous) << "page " << index;
+            ASSERT_LE(progress, 10000) << "page " << index;
+            previous = progress;
+        }
+        EXPECT_EQ(previous, 10000);
+        EXPECT_EQ(FirmwarePacket::PageCount(size + 255), pages + 1);
     }
 }
 

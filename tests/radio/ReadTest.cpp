@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/radio/RadioFixture.h"
 
 namespace {
@@ -35,16 +37,11 @@ TEST_F(ReadTest, HealthyRadioFillsEveryFieldInEighteenCommands)
     ExpectHealthyValues();
 }
 
-TEST_F(ReadTest, AckEndsARepliesTextWithoutBeingPartOfIt)
+// "ACK" ends a reply's text without being part of it, and a line that follows
+// a reply never answers the next command.
+TEST_F(ReadTest, AckAndTrailingLinesLeaveTheValuesAlone)
 {
     AnswerLikeHealthyRadio("ACK");
-    operations.ReadAllParameters();
-    EXPECT_EQ(panel.StatusText(), "Read Success");
-    ExpectHealthyValues();
-}
-
-TEST_F(ReadTest, LineAfterAReplyNeverAnswersTheNextCommand)
-{
     radio.Trail(Line("protocol TRIMTALK serial baud 9600 current channel 7"));
     operations.ReadAllParameters();
     EXPECT_EQ(panel.StatusText(), "Read Success");
@@ -62,15 +59,53 @@ TEST_F(ReadTest, CurrentChannelReplies)
     EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
 }
 
-TEST_F(ReadTest, ProtocolWithoutKeywordFailsAndLeavesLaterFields)
+// Each reply a step cannot use ends the read there, leaving what that step
+// and the later ones would have set.
+TEST_F(ReadTest, ReadStopsAtTheStepWhoseReplyFails)
 {
-    panel.SetFieldText(RadioField::Firmware, "old");
-    EXPECT_EQ(ReadWith("cfg_prtl\r", Line("protocol ?")), "Read Failure");
-    EXPECT_FALSE(panel.StatusSuccess());
-    EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
-    EXPECT_EQ(panel.FieldText(RadioField::Firmware), "old");
-    ASSERT_EQ(panel.ListItemCount(RadioList::LinkBaud), 1);
-    EXPECT_EQ(panel.ListItemText(RadioList::LinkBaud, 0), "UNKNOW");
+    const struct {
+        const char* command;
+        std::string reply;
+        std::size_t sent;
+        std::function<void()> check;
+    } cases[] = {
+        // Only the protocol's own reply may be unknown.
+        {"cfg_ch_n\r", Line("UNKNOWN COMMAND"), 1,
+         [this] {
+             EXPECT_EQ(panel.List(RadioList::Protocol).OwnText(), "");
+             EXPECT_EQ(panel.ListText(RadioList::Protocol), " HUACE");
+         }},
+        {"cfg_prtl\r", Line("protocol ?"), 2,
+         [this] {
+             EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
+             ASSERT_EQ(panel.ListItemCount(RadioList::LinkBaud), 1);
+             EXPECT_EQ(panel.ListItemText(RadioList::LinkBaud, 0), "UNKNOW");
+         }},
+        {"cfg_sbau\r", Line("serial baud 1200"), 3, [] {}},
+        {"cfg_baud\r", Line("link baud ?"), 4, [this] { EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200"); }},
+        // A text cut at its NUL byte would show a blank value under Success.
+        {"cfg_firm\r", std::string("\r\n\0V2.31\r\n", 10), 5, [] {}},
+        {"cfg_ch_4\r", Line("channel four"), 13,
+         [this] {
+             EXPECT_EQ(panel.ChannelText(2), "455.00000 MHz");
+             EXPECT_EQ(panel.ChannelText(4), "");
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        panel.SetFieldText(RadioField::Firmware, "old");
+        for (int channel = 0; channel < kChannelCount; ++channel) panel.SetChannelText(channel, "");
+        panel.SelectListItem(RadioList::Protocol, 2);
+        AnswerLikeHealthyRadio();
+        radio.Answer("cfg_ch_2\r", Line("ch 2 455.00000 MHz"));
+        const std::size_t before = radio.Sent().size();
+        EXPECT_EQ(ReadWith(c.command, c.reply), "Read Failure");
+        EXPECT_FALSE(panel.StatusSuccess());
+        EXPECT_EQ(radio.Sent().size() - before, c.sent);
+        EXPECT_EQ(radio.Sent().back(), c.command);
+        EXPECT_EQ(panel.FieldText(RadioField::Firmware), c.sent <= 5 ? "old" : "V2.31"); // the fifth reply
+        c.check();
+    }
 }
 
 // The result holds the radio's word where no item is selected, and the rates
@@ -93,31 +128,19 @@ TEST_F(ReadTest, UnknownProtocolIsShownAndTheReadGoesOn)
     EXPECT_EQ(burnIn.config.linkBaud.text, "19200");
 }
 
-TEST_F(ReadTest, UnknownAnswerToTheCurrentChannelFailsTheRead)
-{
-    panel.SelectListItem(RadioList::Protocol, 2);
-    EXPECT_EQ(ReadWith("cfg_ch_n\r", Line("UNKNOWN COMMAND")), "Read Failure");
-    EXPECT_EQ(radio.Sent(), (std::vector<std::string>{"cfg_ch_n\r"}));
-    EXPECT_EQ(panel.List(RadioList::Protocol).OwnText(), "");
-    EXPECT_EQ(panel.ListText(RadioList::Protocol), " HUACE");
-}
-
-// A link rate without a complete reply leaves "UNKNOW"; the next good read of the same protocol
-// offers that protocol's rates again and picks the radio's.
-TEST_F(ReadTest, GoodReadReplacesAStaleUnknownLinkRate)
-{
-    radio.Answer("cfg_baud\r", "\r\nlink baud UNKNOW");
-    operations.ReadAllParameters();
-    ASSERT_EQ(panel.ListText(RadioList::LinkBaud), "UNKNOW");
-
-    EXPECT_EQ(ReadWith("cfg_baud\r", Line("link baud 19200")), "Read Success");
-    EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3);
-    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
-}
-
+// Only the link rate's own silence is forgiven: it leaves "UNKNOW", and the
+// next good read of the same protocol offers that protocol's rates again.
 TEST_F(ReadTest, LinkRateIsPickedFromTheProtocolsOffer)
 {
+    radio.Silence("cfg_baud\r");
+    operations.ReadAllParameters();
+    EXPECT_EQ(panel.StatusText(), "Read Success");
+    ASSERT_EQ(panel.ListItemCount(RadioList::LinkBaud), 1);
+    EXPECT_EQ(panel.ListItemText(RadioList::LinkBaud, 0), "UNKNOW");
+    EXPECT_EQ(panel.ChannelText(9), Frequency(9));
+
     EXPECT_EQ(ReadWith("cfg_baud\r", Line("link baud 4800")), "Read Success");
+    EXPECT_EQ(panel.ListItemCount(RadioList::LinkBaud), 3);
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 4800");
     // TRIMMK3 offers only 19200, which stays selected whatever the radio says.
     radio.Answer("cfg_prtl\r", Line("TRANSEOT TRIMA"));
@@ -126,49 +149,12 @@ TEST_F(ReadTest, LinkRateIsPickedFromTheProtocolsOffer)
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
 }
 
-TEST_F(ReadTest, LinkRateReplyWithoutRateFailsWithTheLastItemSelected)
-{
-    EXPECT_EQ(ReadWith("cfg_baud\r", Line("link baud ?")), "Read Failure");
-    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
-    EXPECT_EQ(radio.Sent().back(), "cfg_baud\r");
-}
-
 TEST_F(ReadTest, SerialNumberAndHardwareAreCutToTheirFieldLimits)
 {
     radio.Answer("cfg_sern\r", Line("123456789ABC"));
     ReadWith("cfg_hard\r", Line("H2.0.17"));
     EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "123456789");
     EXPECT_EQ(panel.FieldText(RadioField::Hardware), "H2.0");
-}
-
-// A text cut at its NUL byte would show a blank value under Success.
-TEST_F(ReadTest, ReplyHoldingANulByteFailsTheRead)
-{
-    panel.SetFieldText(RadioField::Firmware, "old");
-    EXPECT_EQ(ReadWith("cfg_firm\r", std::string("\r\n\0V2.31\r\n", 10)), "Read Failure");
-    EXPECT_EQ(panel.FieldText(RadioField::Firmware), "old");
-    EXPECT_EQ(radio.Sent().back(), "cfg_firm\r");
-}
-
-TEST_F(ReadTest, ChannelLoopStopsAtTheFirstChannelThatFails)
-{
-    radio.Answer("cfg_ch_2\r", Line("ch 2 455.00000 MHz"));
-    EXPECT_EQ(ReadWith("cfg_ch_4\r", Line("channel four")), "Read Failure");
-    EXPECT_EQ(panel.ChannelText(2), "455.00000 MHz");
-    EXPECT_EQ(panel.ChannelText(4), "");
-    EXPECT_EQ(radio.Sent().back(), "cfg_ch_4\r");
-}
-
-TEST_F(ReadTest, OnlyTheLinkRatesOwnSilenceIsForgiven)
-{
-    radio.Silence("cfg_baud\r");
-    operations.ReadAllParameters();
-    EXPECT_EQ(panel.StatusText(), "Read Success");
-    EXPECT_EQ(panel.ListItemText(RadioList::LinkBaud, 0), "UNKNOW");
-    EXPECT_EQ(panel.ChannelText(9), Frequency(9));
-
-    EXPECT_EQ(ReadWith("cfg_sbau\r", Line("serial baud 1200")), "Read Failure");
-    EXPECT_EQ(radio.Sent().back(), "cfg_sbau\r");
 }
 
 TEST_F(ReadTest, SilentOrClosedPortFailsAtOnce)
@@ -185,15 +171,7 @@ TEST_F(ReadTest, SilentOrClosedPortFailsAtOnce)
     EXPECT_TRUE(panel.Errors().empty());
 }
 
-TEST_F(ReadTest, ChineseStatusHasNoBlankBeforeTheResult)
-{
-    panel.SetChinese(true);
-    panel.SetCommandText(RadioCommand::Read, "读取");
-    operations.ReadAllParameters();
-    EXPECT_EQ(panel.StatusText(), "读取成功");
-}
-
-TEST_F(ReadTest, ConnectAndDisconnectLookForTheirAnswers)
+TEST_F(ReadTest, ConnectAndDisconnectLookForTheirAnswersAndChineseStatusHasNoBlank)
 {
     radio.Answer("control\r", Line("into config mode"));
     radio.Answer("exitcnt\r", Line("config mode"));
@@ -202,6 +180,11 @@ TEST_F(ReadTest, ConnectAndDisconnectLookForTheirAnswers)
     operations.LeaveConfigMode();
     EXPECT_EQ(panel.StatusText(), "Disconnect Failure");
     EXPECT_EQ(radio.Sent(), (std::vector<std::string>{"control\r", "exitcnt\r"}));
+
+    panel.SetChinese(true);
+    panel.SetCommandText(RadioCommand::Read, "读取");
+    operations.ReadAllParameters();
+    EXPECT_EQ(panel.StatusText(), "读取成功");
 }
 
 } // namespace

@@ -105,12 +105,18 @@ TEST_F(WriteTest, CodesOfTT450SAndOfAnUnknownLinkRate)
     EXPECT_EQ(radio.Sent()[14 + 12], "cfg_baud 0\r");
 }
 
-TEST_F(WriteTest, StopsAtTheFirstCommandNotAcknowledged)
+TEST_F(WriteTest, StopsAtTheFirstCommandNotAcknowledgedOrAtAPortThatDoesNotOpen)
 {
     radio.Answer("cfg_ch_n 5\r", Line("ERROR"));
     operations.WriteParameters();
     EXPECT_EQ(radio.Sent().size(), 11u);
     EXPECT_EQ(radio.Sent().back(), "cfg_ch_n 5\r");
+    EXPECT_EQ(panel.StatusText(), "Write Failure");
+
+    radio.SetOpenSucceeds(false);
+    operations.WriteParameters();
+    EXPECT_EQ(radio.Sent().size(), 11u);
+    EXPECT_TRUE(panel.Errors().empty());
     EXPECT_EQ(panel.StatusText(), "Write Failure");
 }
 
@@ -122,14 +128,6 @@ TEST_F(WriteTest, LongestTextThatFitsTheCommandBufferGoesOutWhole)
     ASSERT_EQ(radio.Sent().size(), 14u);
     EXPECT_EQ(radio.Sent()[7], "cfg_ch_7 " + longest + "\r");
     EXPECT_EQ(radio.Sent()[7].size(), CRadioOperations::kCommandBufferSize - 1);
-}
-
-TEST_F(WriteTest, PortThatDoesNotOpenReportsFailureWithoutMessage)
-{
-    radio.SetOpenSucceeds(false);
-    operations.WriteParameters();
-    EXPECT_TRUE(panel.Errors().empty());
-    EXPECT_EQ(panel.StatusText(), "Write Failure");
 }
 
 } // namespace
