@@ -1,6 +1,7 @@
 // The radio's byte stream: the reply assembler over arbitrary bytes, then
 // connect, read, write, verify and disconnect against a radio whose every
 // answer comes from the input.
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -14,9 +15,32 @@
 #include "radio/ReplyAssembler.h"
 #include "serial/SerialTransport.h"
 #include "tests/fuzz/FuzzCheck.h"
-#include "tests/fuzz/FuzzInput.h"
 
 namespace {
+
+// The input as a byte of options, then pieces of one length byte and that
+// many bytes (fewer at the end); 0 and empty pieces past the end.
+class CFuzzInput {
+public:
+    CFuzzInput(const std::uint8_t* data, std::size_t size)
+        : m_data(data)
+        , m_size(size)
+    {}
+
+    std::uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    std::string Piece()
+    {
+        const std::size_t length = std::min<std::size_t>(Byte(), m_size - m_pos);
+        std::string piece(reinterpret_cast<const char*>(m_data + m_pos), length);
+        m_pos += length;
+        return piece;
+    }
+
+private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+    std::size_t m_pos = 0;
+};
 
 enum Option : std::uint8_t {
     kPortFails = 1, // the port does not open
