@@ -235,8 +235,6 @@ TEST_F(RadiocfgTest, ReadPrintsTheParametersAndExportsThem)
     EXPECT_EQ(lines[2], "  \"port\": \"" + Name() + "\",");
     EXPECT_EQ(lines[3], "  \"result\": \"Success\",");
     EXPECT_EQ(lines[10], "    \"Channel3\": \"414.12500\",");
-    EXPECT_EQ(lines[17], "    \"ProtocolType\": \"TRIMTALK\",");
-    EXPECT_EQ(lines[18], "    \"CurrentChannel\": \"Channel1\",");
     EXPECT_EQ(lines[24], "    \"SerialNumber\": \"SN0012345\"");
 }
 

@@ -3,43 +3,17 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "serial/SerialPort.h"
 #include "tests/integration/SimulatedRadio.h"
+#include "tests/serial/ByteCollector.h"
 
 using Lines = std::vector<std::string>;
 
 namespace {
-
-// Collects received bytes; a discard of unread input shows as "|".
-class LineCollector : public ISerialReceiver {
-public:
-    void OnSerialByte(unsigned char byte) override
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        m_bytes.push_back(static_cast<char>(byte));
-        m_arrived.notify_all();
-    }
-    void OnInputDiscarded() override { OnSerialByte('|'); }
-
-    bool WaitFor(const std::string& text)
-    {
-        std::unique_lock<std::mutex> guard(m_lock);
-        return m_arrived.wait_for(guard, std::chrono::seconds(2),
-                                  [&] { return m_bytes.find(text) != std::string::npos; });
-    }
-
-private:
-    std::mutex m_lock;
-    std::condition_variable m_arrived;
-    std::string m_bytes;
-};
 
 class SerialPortTest : public ::testing::Test {
 protected:
@@ -60,7 +34,7 @@ protected:
     }
 
     CSimulatedRadio radio;
-    LineCollector collector;
+    CByteCollector collector;
 };
 
 } // namespace

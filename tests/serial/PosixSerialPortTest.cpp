@@ -8,62 +8,17 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 
 #include "serial/PosixSerialPort.h"
+#include "tests/serial/ByteCollector.h"
 
 using namespace std::chrono;
 
 namespace {
-
-// Collects received bytes; a discard of unread input shows as "|". The
-// first delivery can be held, to let input pile up behind it.
-class Collector : public ISerialReceiver {
-public:
-    void OnSerialByte(unsigned char byte) override
-    {
-        std::unique_lock<std::mutex> guard(m_lock);
-        m_bytes.push_back(static_cast<char>(byte));
-        m_changed.notify_all();
-        if (m_holdFirst && m_bytes.size() == 1) m_changed.wait(guard, [this] { return m_released; });
-    }
-    void OnInputDiscarded() override { OnSerialByte('|'); }
-
-    void HoldFirstDelivery() { m_holdFirst = true; }
-    void Release()
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        m_released = true;
-        m_changed.notify_all();
-    }
-    bool WaitFor(const std::string& text, milliseconds limit = milliseconds(2000))
-    {
-        std::unique_lock<std::mutex> guard(m_lock);
-        return m_changed.wait_for(guard, limit, [&] { return m_bytes.find(text) != std::string::npos; });
-    }
-    bool WaitForCount(std::size_t count)
-    {
-        std::unique_lock<std::mutex> guard(m_lock);
-        return m_changed.wait_for(guard, milliseconds(2000), [&] { return m_bytes.size() >= count; });
-    }
-    std::string Bytes()
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        return m_bytes;
-    }
-
-private:
-    std::mutex m_lock;
-    std::condition_variable m_changed;
-    std::string m_bytes;
-    bool m_holdFirst = false;
-    bool m_released = false;
-};
 
 // A pseudo-terminal: the port opens its device end, the test plays the radio
 // on the other.
@@ -86,7 +41,7 @@ protected:
         if (radio >= 0) close(radio);
     }
 
-    std::unique_ptr<CPosixSerialPort> OpenedPort(Collector& receiver, int baud = 38400)
+    std::unique_ptr<CPosixSerialPort> OpenedPort(CByteCollector& receiver, int baud = 38400)
     {
         auto port = std::make_unique<CPosixSerialPort>(&receiver, std::vector<std::string>{device});
         EXPECT_TRUE(port->Open(1, baud));
@@ -111,7 +66,7 @@ protected:
 
     int radio = -1;
     std::string device;
-    Collector collector;
+    CByteCollector collector;
 };
 
 } // namespace
@@ -149,7 +104,7 @@ TEST_F(PosixSerialPortTest, BytesArriveInOrderAndWholeSendsGoOut)
         for (std::size_t done = 1; done < stream.size(); done += 700) RadioSays(stream.substr(done, 700));
     });
     radioSide.join();
-    EXPECT_TRUE(collector.WaitForCount(stream.size()));
+    EXPECT_TRUE(collector.WaitFor(stream));
     EXPECT_TRUE(collector.Bytes() == stream) << collector.Bytes().size() << " bytes";
 
     const std::string full(CPosixSerialPort::kTransmitBufferSize, 'x');
@@ -207,7 +162,7 @@ TEST_F(PosixSerialPortTest, APortGoesAwayWhileBytesPourIn)
             if (write(radio, chunk.data(), chunk.size()) < 0) std::this_thread::yield();
     });
     for (int round = 0; round < 20; ++round) {
-        Collector receiver;
+        CByteCollector receiver;
         auto port = OpenedPort(receiver);
         ASSERT_TRUE(receiver.WaitFor("z"));
         port.reset();
