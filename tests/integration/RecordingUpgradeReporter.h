@@ -22,14 +22,9 @@ public:
     }
     int BeginUpgrade() override { return m_port; }
     void ShowProgress(int value) override { progress.push_back(value); }
-    void EndUpgrade(bool success) override
-    {
-        ended = true;
-        succeeded = success;
-    }
+    void EndUpgrade(bool success) override { succeeded = success; }
 
     std::vector<int> progress;
-    bool ended = false;
     bool succeeded = false;
 
 private:
