@@ -119,7 +119,13 @@ bool CComboUI::SelectItem(int iIndex, bool bTakeFocus)
 {
     const bool wasOpen = m_pWindow != nullptr;
     if (wasOpen) m_pWindow->Close();
+    if (iIndex >= 0 && GetCount() > 0) iIndex = std::min(iIndex, GetCount() - 1);
     if (iIndex == m_iCurSel) return true;
+    CControlUI* pControl = iIndex >= 0 ? GetItemAt(iIndex) : nullptr;
+    IListItemUI* pItem = AsListItem(pControl);
+    const bool selectable = pItem != nullptr && pControl->IsVisible() && pControl->IsEnabled();
+    // Only -1 clears the selection: an item that cannot be selected leaves it as it is.
+    if (iIndex >= 0 && !selectable) return false;
     const int iOldSel = m_iCurSel;
     if (m_iCurSel >= 0) {
         IListItemUI* pOld = AsListItem(GetItemAt(m_iCurSel));
@@ -128,11 +134,7 @@ bool CComboUI::SelectItem(int iIndex, bool bTakeFocus)
         m_iCurSel = -1;
         pOld->Select(false);
     }
-    if (iIndex < 0 || GetCount() == 0) return false;
-    iIndex = std::min(iIndex, GetCount() - 1);
-    CControlUI* pControl = GetItemAt(iIndex);
-    IListItemUI* pItem = AsListItem(pControl);
-    if (pControl == nullptr || !pControl->IsVisible() || !pControl->IsEnabled() || pItem == nullptr) return false;
+    if (!selectable) return false;
     m_iCurSel = iIndex;
     if (wasOpen || bTakeFocus) pControl->SetFocus();
     pItem->Select(true);

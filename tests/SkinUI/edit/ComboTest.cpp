@@ -35,17 +35,23 @@ TEST_F(ComboTest, SelectItemNotifiesNewAndPreviousShowsTheTextAndRefusesWhatCann
     EXPECT_FALSE(Item(2)->IsSelected());
     EXPECT_TRUE(Item(4)->IsSelected());
     ExpectSelected(4, "item4");
-    EXPECT_TRUE(combo->SelectItem(4)); // already selected: nothing sent
+    // Already selected, also through the clamp: nothing sent.
+    EXPECT_TRUE(combo->SelectItem(4));
+    EXPECT_TRUE(combo->SelectItem(99));
+    EXPECT_EQ(log.Count("itemselect"), 2);
     // Hiding the selection clears it silently.
     combo->GetItemAt(4)->SetVisible(false);
     EXPECT_EQ(combo->GetCurSel(), -1);
     EXPECT_EQ(log.Count("itemselect"), 2);
-    // Hidden, disabled and foreign children are refused.
+    // Hidden, disabled and foreign children are refused and leave the selection as it is.
+    ASSERT_TRUE(combo->SelectItem(0));
     combo->GetItemAt(1)->SetEnabled(false);
     combo->Add(new CControlUI);
     for (int i : {1, 4, 5}) EXPECT_FALSE(combo->SelectItem(i)) << i;
-    EXPECT_EQ(combo->GetCurSel(), -1);
-    EXPECT_EQ(log.Count("itemselect"), 2);
+    EXPECT_EQ(combo->GetCurSel(), 0);
+    EXPECT_TRUE(Item(0)->IsSelected());
+    EXPECT_STREQ(combo->GetText().GetData(), "item0");
+    EXPECT_EQ(log.Count("itemselect"), 3);
 }
 
 TEST_F(ComboTest, AnItemSelectedElsewhereOrWhileDisabledCanStillBePicked)
