@@ -7,17 +7,15 @@
 
 #include "SkinUI/Core/INotifyUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
-#include "app/LanguageLayout.h"
 #include "app/MainCommands.h"
 #include "app/MainMenus.h"
 #include "app/MainRadioPanel.h"
-#include "app/MainTexts.h"
 #include "app/MainWindowActions.h"
-#include "app/MainWindowBuilder.h"
 #include "radio/ConfigFile.h"
 #include "radio/RadioOperations.h"
 #include "radio/RadioVerifier.h"
 #include "tests/SkinUI/support/TestWindow.h"
+#include "tests/app/MainWindowParts.h"
 
 // The window's panel with error boxes, reports and file dialogs recorded instead of shown.
 struct RecordingPanel : CMainRadioPanel {
@@ -74,15 +72,9 @@ protected:
     MainWindowTest()
     {
         auto* main = new SkinUI::CVerticalLayoutUI;
-        CMainWindowBuilder builder(controls);
-        main->Add(builder.BuildTitleBar());
-        main->Add(builder.BuildMenuBar());
-        main->Add(builder.BuildBody());
-        builder.BuildMenuPanels(main);
+        BuildMainWindow(main, controls, texts, false);
         window.GetManager().AttachDialog(main);
         window.GetManager().AddNotifier(this);
-        AddTextPairs(texts, controls);
-        ApplyLanguage(controls, texts, false);
         panel.SetChinese(false);
         operations.FillValueLists();
         for (RadioField field :

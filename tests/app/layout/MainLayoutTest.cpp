@@ -5,41 +5,37 @@
 #include <cstring>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Core/UIRender.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
-#include "app/LanguageLayout.h"
 #include "app/MainLayoutDump.h"
-#include "app/MainTexts.h"
-#include "app/MainWindowBuilder.h"
 #include "radio/RadioTables.h"
 #include "radio/RadioTexts.h"
 #include "tests/SkinUI/support/TestWindow.h"
+#include "tests/app/MainWindowParts.h"
 
 namespace {
 
 using SkinUI::CControlUI;
 
-std::string Rect(int left, int top, int right, int bottom)
-{
-    return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(right) + "," +
-           std::to_string(bottom);
-}
-
 std::string Rect(const RECT& rc)
 {
-    return Rect(rc.left, rc.top, rc.right, rc.bottom);
-}
-std::string Rect(const CControlUI* control)
-{
-    return Rect(control->GetPos());
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+           std::to_string(rc.bottom);
 }
 
 std::string Text(const CControlUI* control)
 {
     return control->GetText().GetData();
+}
+
+void ExpectSameLayout(const std::vector<NamedRect>& seen, const std::vector<NamedRect>& expected)
+{
+    ASSERT_EQ(seen.size(), expected.size());
+    for (size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(Rect(seen[i].rect), Rect(expected[i].rect)) << seen[i].name;
 }
 
 // Every edge falls where it falls at 96 DPI, scaled, except that a label or an Unlock button
@@ -63,16 +59,10 @@ public:
     {
         manager().SetDpi(dpi);
         SkinUI::CDlgBuilder skin;
-        SkinUI::CControlUI* root = skin.Create(SkinUI::WindowSkinMarkup(588, 489), nullptr, nullptr, &manager());
-        EXPECT_TRUE(manager().AttachDialog(root));
+        EXPECT_TRUE(
+            manager().AttachDialog(skin.Create(SkinUI::WindowSkinMarkup(588, 489), nullptr, nullptr, &manager())));
         main = static_cast<SkinUI::CContainerUI*>(manager().FindControl("main"));
-        CMainWindowBuilder builder(controls);
-        main->Add(builder.BuildTitleBar());
-        main->Add(builder.BuildMenuBar());
-        main->Add(builder.BuildBody());
-        builder.BuildMenuPanels(main);
-        AddTextPairs(texts, controls);
-        ApplyLanguage(controls, texts, chinese);
+        BuildMainWindow(main, controls, texts, chinese);
         window.Repaint();
     }
 
@@ -85,20 +75,12 @@ public:
                                          DT_SINGLELINE | DT_CALCRECT);
         return rc.right - rc.left;
     }
-    bool Chinese() const { return chinese; }
     int Pick(int inChinese, int inEnglish) const { return chinese ? inChinese : inEnglish; }
-    CControlUI* ListLabel(RadioList list) const { return controls.listLabels[static_cast<int>(list)]; }
 
     struct Fit {
-        std::string where;
-        std::string text;
-        int font;
-        int room;
-        int spare;
+        std::string where, text;
+        int font, room, spare;
     };
-    // Every text against the room its control gives it: values with two pixels to spare
-    // (a glyph may reach past its advance), labels to the last pixel, button texts inside
-    // the button's frame of one skin pixel with one pixel to spare.
     std::vector<Fit> EveryValueAndText();
     void ExpectEveryValueAndTextFits();
     void ExpectEveryControlInsideItsParent();
@@ -120,99 +102,96 @@ protected:
 };
 
 // Body x 20..568, y 81..469 in columns of 151, 15, 216, 15, 150. Right column: logo 24, gap 28,
-// port group 90, gap 16, then buttons of 25 each followed by 16.
-TEST_P(MainLayoutTest, BodyColumnsStatusLabelPortGroupAndButtons)
+// port group 90, gap 16, then buttons of 25 each followed by 16. Channel group content
+// x 33..158, y 93..468: ten spacers of 16 around eight rows of 23 and the button. Menu bar
+// 35..64 with inset 8,10.
+TEST_P(MainLayoutTest, ControlsTakeTheirPlacesAndLabelsWidenToTheLanguage)
 {
-    EXPECT_EQ(Rect(controls.frequencyGroup), Rect(20, 81, 171, 469));
-    EXPECT_EQ(Rect(controls.statusLabel->GetParent()->GetParent()), Rect(186, 81, 402, 469));
-    EXPECT_EQ(Rect(controls.portGroup->GetParent()), Rect(417, 81, 567, 469));
     const int fontHeight = manager().GetFontInfo(0)->tm.tmHeight; // the label is as high as its font needs
-    EXPECT_EQ(Rect(controls.statusLabel), Rect(187, 448, 401, 448 + fontHeight + 4));
-    EXPECT_EQ(Rect(controls.portGroup), Rect(417, 133, 567, 223));
-    EXPECT_EQ(Rect(controls.listRows[static_cast<int>(RadioList::ComPort)]), Rect(430, 156, 554, 178));
-    EXPECT_EQ(Rect(controls.listRows[static_cast<int>(RadioList::ConnectionRate)]), Rect(430, 189, 554, 211));
-    EXPECT_EQ(ListLabel(RadioList::ConnectionRate)->GetFixedWidth(), Pick(42, 32));
+    const int language = Pick(42, 72);
+    std::vector<std::pair<const CControlUI*, RECT>> places = {
+        {controls.frequencyGroup, {20, 81, 171, 469}},
+        {controls.statusLabel->GetParent()->GetParent(), {186, 81, 402, 469}},
+        {controls.portGroup->GetParent(), {417, 81, 567, 469}},
+        {controls.statusLabel, {187, 448, 401, 448 + fontHeight + 4}},
+        {controls.portGroup, {417, 133, 567, 223}},
+        {controls.listRows[static_cast<int>(RadioList::ComPort)], {430, 156, 554, 178}},
+        {controls.listRows[static_cast<int>(RadioList::ConnectionRate)], {430, 189, 554, 211}},
+        {controls.listLabels[static_cast<int>(RadioList::ConnectionRate)], {430, 189, 430 + Pick(42, 32), 211}},
+        // The serial number row: Unlock, its label, the edit to the box's inset.
+        {controls.serialUnlockButton, {188, 265, 188 + Pick(30, 40), 287}},
+        {controls.FieldEdit(RadioField::SerialNumber), {188 + Pick(86, 100), 265, 387, 288}},
+        {controls.defaultButton, {33, 421, 158, 443}},
+        {controls.menuTitles[MainControls::FileMenu], {10, 45, 52, 64}},
+        {controls.menuTitles[MainControls::LanguageMenu], {52, 45, 52 + language, 64}},
+        {controls.menuTitles[MainControls::HelpMenu], {52 + language, 45, 94 + language, 64}},
+    };
     const CControlUI* buttons[] = {controls.connectButton,    controls.readButton,   controls.writeButton,
                                    controls.disconnectButton, controls.importButton, controls.exportButton};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(Rect(buttons[i]), Rect(417, 239 + i * 41, 567, 264 + i * 41)) << i;
-    EXPECT_EQ(controls.serialUnlockButton->GetHeight(), 22);
-    // The serial number row: Unlock, its label, the edit to the box's inset.
-    EXPECT_EQ(Rect(controls.serialUnlockButton), Rect(188, 265, 188 + Pick(30, 40), 287));
-    EXPECT_EQ(Rect(controls.FieldEdit(RadioField::SerialNumber)), Rect(188 + Pick(86, 100), 265, 387, 288));
-}
-
-// Group content x 33..158, y 93..468: ten spacers of 16 around eight rows of 23 and the button.
-TEST_P(MainLayoutTest, ChannelRowsSpreadEvenlyWithLanguageLabelWidths)
-{
+    for (int i = 0; i < 6; ++i) places.push_back({buttons[i], {417, 239 + i * 41, 567, 264 + i * 41}});
     for (int i = 1; i <= 8; ++i) {
-        const int top = 109 + (i - 1) * 39;
-        SCOPED_TRACE(i);
-        EXPECT_EQ(Rect(controls.channelRows[i]), Rect(33, top, 158, top + 23));
-        EXPECT_EQ(Rect(controls.channelLabels[i]), Rect(33, top, 33 + Pick(36, 56), top + 23));
-        EXPECT_EQ(Text(controls.channelLabels[i]), (Chinese() ? "频道" : "Channel") + std::to_string(i) + ":");
+        const LONG top = 109 + (i - 1) * 39;
+        places.push_back({controls.channelRows[i], {33, top, 158, top + 23}});
+        places.push_back({controls.channelLabels[i], {33, top, 33 + Pick(36, 56), top + 23}});
+        EXPECT_EQ(Text(controls.channelLabels[i]), (chinese ? "频道" : "Channel") + std::to_string(i) + ":");
     }
-    EXPECT_EQ(Rect(controls.defaultButton), Rect(33, 421, 158, 443));
+    for (const auto& [control, rc] : places) EXPECT_EQ(Rect(control->GetPos()), Rect(rc)) << control->GetClass();
     for (int i : {0, 9}) EXPECT_EQ(controls.channelRows[i]->GetParent(), nullptr);
-}
 
-// Menu bar 35..64 with inset 8,10 -> titles from x 10, y 45..64.
-TEST_P(MainLayoutTest, MenuTitlesAndPanelsFollowTheLanguage)
-{
-    const int language = Pick(42, 72);
-    EXPECT_EQ(Rect(controls.menuTitles[MainControls::FileMenu]), Rect(10, 45, 52, 64));
-    EXPECT_EQ(Rect(controls.menuTitles[MainControls::LanguageMenu]), Rect(52, 45, 52 + language, 64));
-    EXPECT_EQ(Rect(controls.menuTitles[MainControls::HelpMenu]), Rect(52 + language, 45, 94 + language, 64));
+    // The menu panels, hidden until shown. Ten items of 20 and three separators below the top
+    // inset: Exit ends at 64+200+3 = 267, inside the File panel, which reaches 268 to show it.
     for (auto* panel : controls.menuPanels) {
         EXPECT_FALSE(panel->IsVisible());
         panel->SetVisible(true);
     }
     window.Repaint();
-    EXPECT_EQ(Rect(controls.menuPanels[MainControls::HelpMenu]),
-              Chinese() ? Rect(94, 63, 184, 85) : Rect(124, 63, 244, 85));
-    EXPECT_EQ(Rect(controls.menuPanels[MainControls::LanguageMenu]), Rect(52, 63, Pick(142, 172), 85));
-    EXPECT_EQ(Rect(controls.aboutItem), Chinese() ? Rect(95, 64, 183, 84) : Rect(125, 64, 243, 84));
-    EXPECT_EQ(Rect(controls.languageItem), Rect(53, 64, Pick(141, 171), 84));
-    // Ten items of 20 and three separators below the top inset: Exit ends at 64+200+3 = 267,
-    // inside the panel, which reaches 268 to show it.
-    EXPECT_EQ(Rect(controls.menuPanels[MainControls::FileMenu]), Rect(10, 63, Pick(100, 130), 268));
-    EXPECT_EQ(Rect(controls.connectItem), Rect(11, 64, Pick(99, 129), 84));
-    EXPECT_EQ(Rect(controls.verifyItem), Rect(11, 124, Pick(99, 129), 144));
-    EXPECT_EQ(Rect(controls.findRadioItem), Rect(11, 164, Pick(99, 129), 184));
-    EXPECT_EQ(Rect(controls.exitItem), Rect(11, 247, Pick(99, 129), 267));
+    const int file = Pick(99, 129), help = Pick(94, 124), width = Pick(90, 120);
+    const std::pair<const CControlUI*, RECT> items[] = {
+        {controls.menuPanels[MainControls::HelpMenu], {help, 63, help + width, 85}},
+        {controls.aboutItem, {help + 1, 64, help + width - 1, 84}},
+        {controls.menuPanels[MainControls::LanguageMenu], {52, 63, Pick(142, 172), 85}},
+        {controls.languageItem, {53, 64, Pick(141, 171), 84}},
+        {controls.menuPanels[MainControls::FileMenu], {10, 63, file + 1, 268}},
+        {controls.connectItem, {11, 64, file, 84}},
+        {controls.verifyItem, {11, 124, file, 144}},
+        {controls.findRadioItem, {11, 164, file, 184}},
+        {controls.exitItem, {11, 247, file, 267}},
+    };
+    for (const auto& [control, rc] : items) EXPECT_EQ(Rect(control->GetPos()), Rect(rc)) << Text(control);
 }
 
 TEST_P(MainLayoutTest, SwitchingAwayAndBackRestoresTheLayout)
 {
     const std::vector<NamedRect> before = DescribeMainLayout(controls);
-    const std::string label = Rect(controls.channelLabels[1]);
-    ApplyLanguage(controls, texts, !Chinese());
+    const std::string label = Rect(controls.channelLabels[1]->GetPos());
+    ApplyLanguage(controls, texts, !chinese);
     window.Repaint();
-    EXPECT_NE(Rect(controls.channelLabels[1]), label);
-    ApplyLanguage(controls, texts, Chinese());
+    EXPECT_NE(Rect(controls.channelLabels[1]->GetPos()), label);
+    ApplyLanguage(controls, texts, chinese);
     window.Repaint();
-    const std::vector<NamedRect> after = DescribeMainLayout(controls);
-    ASSERT_EQ(after.size(), before.size());
-    for (size_t i = 0; i < after.size(); ++i) EXPECT_EQ(Rect(after[i].rect), Rect(before[i].rect)) << after[i].name;
+    ExpectSameLayout(DescribeMainLayout(controls), before);
 }
 
 TEST_P(MainLayoutTest, DirectTextsAndGroupTitles)
 {
-    EXPECT_EQ(Text(controls.hardwareUnlockButton), Chinese() ? "解锁" : "Unlock");
+    EXPECT_EQ(Text(controls.hardwareUnlockButton), chinese ? "解锁" : "Unlock");
     EXPECT_STREQ(controls.FieldEdit(RadioField::Hardware)->GetToolTip().GetData(),
-                 Chinese() ? "最长4个字符" : "Max Char:4");
+                 chinese ? "最长4个字符" : "Max Char:4");
     // Title widths after a change: bytes x 6.7 + 2, truncated ("端口设置" is 8 bytes in GBK, 13 for "发射频率(MHZ)").
-    EXPECT_EQ(Text(controls.portGroup->GetTitleLabel()), Chinese() ? "端口设置" : "Communication Port");
+    EXPECT_EQ(Text(controls.portGroup->GetTitleLabel()), chinese ? "端口设置" : "Communication Port");
     EXPECT_EQ(controls.portGroup->GetTitleLabel()->GetFixedWidth(), Pick(55, 122));
     EXPECT_EQ(controls.frequencyGroup->GetTitleLabel()->GetFixedWidth(), Pick(89, 115));
-    EXPECT_EQ(Text(controls.languageItem), Chinese() ? "英语" : "Chinese");
-    EXPECT_EQ(Text(controls.titleLabel), MainTexts::kWindowTitle.Pick(Chinese()));
+    EXPECT_EQ(Text(controls.languageItem), chinese ? "英语" : "Chinese");
+    EXPECT_EQ(Text(controls.titleLabel), MainTexts::kWindowTitle.Pick(chinese));
 }
 
+// Every text against the room its control gives it: values with two pixels to spare
+// (a glyph may reach past its advance), labels to the last pixel, button texts inside
+// the button's frame of one skin pixel with one pixel to spare.
 std::vector<MainLayoutBase::Fit> MainLayoutBase::EveryValueAndText()
 {
     std::vector<Fit> fits;
     const int spare = 2;
-    const int frame = scale.Scale(1);
     const auto inside = [this](const SkinUI::CLabelUI* c) {
         const RECT rc = c->GetPos(), padding = scale.ScaleRect(c->GetTextPadding());
         return static_cast<int>(rc.right - rc.left - padding.left - padding.right);
@@ -220,54 +199,54 @@ std::vector<MainLayoutBase::Fit> MainLayoutBase::EveryValueAndText()
     const auto value = [&](const std::string& where, const SkinUI::CLabelUI* edit, const char* text) {
         fits.push_back({where, text, edit->GetFont(), inside(edit), spare});
     };
-    const auto label = [&](const SkinUI::CLabelUI* c, int labelSpare) {
-        fits.push_back({"label", Text(c), c->GetFont(), inside(c), labelSpare});
+    const auto label = [&](const SkinUI::CLabelUI* c) {
+        fits.push_back({"label", Text(c), c->GetFont(), inside(c), 0});
     };
     for (int i = 1; i <= 8; ++i) {
         value("channel " + std::to_string(i), controls.channelEdits[i], "455.55555");
-        label(controls.channelLabels[i], 0);
+        label(controls.channelLabels[i]);
     }
     value("serial number", controls.FieldEdit(RadioField::SerialNumber), "SN0012345");
     value("hardware", controls.FieldEdit(RadioField::Hardware), "H9.9");
     value("firmware", controls.FieldEdit(RadioField::Firmware), "V001.01.03");
     value("sub-firmware", controls.FieldEdit(RadioField::SubFirmware), "V001.01.03");
-    for (const SkinUI::CLabelUI* fieldLabel : controls.fieldLabels) label(fieldLabel, 0);
+    for (const SkinUI::CLabelUI* fieldLabel : controls.fieldLabels) label(fieldLabel);
 
     // A list shows its item left of the arrow, 21 skin pixels at the right of its image.
     const auto items = [&](RadioList list, const std::vector<std::string>& texts) {
-        const SkinUI::CComboBoxUI* combo = controls.List(list);
-        const RECT rc = combo->GetPos();
+        const RECT rc = controls.List(list)->GetPos();
         for (const std::string& text : texts)
             fits.push_back({"list " + std::to_string(static_cast<int>(list)), text, -1,
                             static_cast<int>(rc.right - rc.left - scale.Scale(21)), spare});
-        label(controls.listLabels[static_cast<int>(list)], 0);
+        label(controls.listLabels[static_cast<int>(list)]);
     };
-    std::vector<std::string> protocols, serialRates, linkRates;
-    for (const ValueEntry& entry : ProtocolTable) protocols.push_back(entry.item);
-    for (const ValueEntry& entry : SerialBaudTable) serialRates.push_back(entry.item);
-    for (const ValueEntry& entry : LinkBaudTable) linkRates.push_back(entry.item);
-    items(RadioList::Protocol, protocols);
-    items(RadioList::CurrentChannel, {RadioTexts::CurrentChannelItem(Chinese(), 10)});
-    items(RadioList::PortBaud, serialRates);
-    items(RadioList::LinkBaud, linkRates);
-    items(RadioList::ConnectionRate, serialRates);
+    const auto itemsOf = [](const auto& table) {
+        std::vector<std::string> texts;
+        for (const ValueEntry& entry : table) texts.push_back(entry.item);
+        return texts;
+    };
+    items(RadioList::Protocol, itemsOf(ProtocolTable));
+    items(RadioList::CurrentChannel, {RadioTexts::CurrentChannelItem(chinese, 10)});
+    items(RadioList::PortBaud, itemsOf(SerialBaudTable));
+    items(RadioList::LinkBaud, itemsOf(LinkBaudTable));
+    items(RadioList::ConnectionRate, itemsOf(SerialBaudTable));
     items(RadioList::ComPort, {" COM255"});
 
     for (const SkinUI::CButtonUI* button :
          {controls.serialUnlockButton, controls.hardwareUnlockButton, controls.defaultButton, controls.connectButton,
           controls.readButton, controls.writeButton, controls.disconnectButton, controls.importButton,
           controls.exportButton})
-        fits.push_back({"button", Text(button), button->GetFont(), inside(button) - 2 * frame, 1});
-    label(controls.titleLabel, 0);
+        fits.push_back({"button", Text(button), button->GetFont(), inside(button) - 2 * scale.Scale(1), 1});
+    label(controls.titleLabel);
 
     const int statusRoom = inside(controls.statusLabel);
-    for (const SkinUI::CControlUI* control :
+    const auto status = [&](const std::string& text) { fits.push_back({"status", text, -1, statusRoom, 0}); };
+    for (const CControlUI* control :
          {controls.connectButton, controls.readButton, controls.writeButton, controls.disconnectButton,
           controls.importButton, controls.exportButton, controls.upgradeItem, controls.findRadioItem})
-        fits.push_back({"status", Text(control) + RadioTexts::ResultSuffix(Chinese(), false), -1, statusRoom, 0});
-    fits.push_back({"status", Text(controls.upgradeItem) + " " + RadioTexts::Percent(10000), -1, statusRoom, 0});
-    fits.push_back(
-        {"status", Text(controls.findRadioItem) + " " + RadioTexts::PortAndRate(255, 115200), -1, statusRoom, 0});
+        status(Text(control) + RadioTexts::ResultSuffix(chinese, false));
+    status(Text(controls.upgradeItem) + " " + RadioTexts::Percent(10000));
+    status(Text(controls.findRadioItem) + " " + RadioTexts::PortAndRate(255, 115200));
 
     const SkinUI::CVerticalLayoutUI* file = controls.menuPanels[MainControls::FileMenu];
     const RECT inset = scale.ScaleRect(file->GetInset());
@@ -327,21 +306,9 @@ void MainLayoutBase::ExpectEveryControlInsideItsParent()
         const RECT allowed = scale.ScaleRect(PastParent(at96[i]));
         EXPECT_TRUE(past.left <= allowed.left && past.top <= allowed.top && past.right <= allowed.right &&
                     past.bottom <= allowed.bottom)
-            << here[i]->GetClass() << " " << Rect(here[i]) << " in " << Rect(here[i]->GetParent()) << " at "
-            << scale.GetDpi() << " DPI";
+            << here[i]->GetClass() << " " << Rect(here[i]->GetPos()) << " in " << Rect(here[i]->GetParent()->GetPos())
+            << " at " << scale.GetDpi() << " DPI";
     }
-}
-
-TEST_P(MainLayoutTest, EveryControlLiesInsideItsParent)
-{
-    ExpectEveryControlInsideItsParent();
-}
-
-// The window's font names are GBK; they reach the system as their own names whatever the
-// code page, so the fonts measured here are those the window gets on any system.
-TEST_P(MainLayoutTest, EveryValueAndTextFitsItsControlInGbk)
-{
-    ExpectEveryValueAndTextFits();
 }
 
 // While the program waits for an upgrade to end, the longer title still fits,
@@ -351,7 +318,7 @@ void MainLayoutBase::ExpectTheTitleWhileClosingFits()
     FitTitleWidth(controls.titleLabel);
     EXPECT_EQ(controls.titleLabel->GetFixedWidth(), 300);
     const std::string closing =
-        std::string(MainTexts::kWindowTitle.Pick(Chinese())) + MainTexts::kQuitPendingSuffix.Pick(Chinese());
+        std::string(MainTexts::kWindowTitle.Pick(chinese)) + MainTexts::kQuitPendingSuffix.Pick(chinese);
     controls.titleLabel->SetText(closing.c_str());
     FitTitleWidth(controls.titleLabel);
     window.Repaint();
@@ -360,8 +327,12 @@ void MainLayoutBase::ExpectTheTitleWhileClosingFits()
     EXPECT_LE(title.right, controls.minimizeButton->GetPos().left);
 }
 
-TEST_P(MainLayoutTest, TheTitleWhileClosingFitsTheTitleBarInGbk)
+// The window's font names are GBK; they reach the system as their own names whatever the
+// code page, so the fonts measured here are those the window gets on any system.
+TEST_P(MainLayoutTest, EveryTextFitsAndEveryControlLiesInsideItsParentInGbk)
 {
+    ExpectEveryValueAndTextFits();
+    ExpectEveryControlInsideItsParent();
     ExpectTheTitleWhileClosingFits();
 }
 
@@ -376,18 +347,10 @@ protected:
     {}
 };
 
-TEST_P(MainLayoutAtDpiTest, EveryValueAndTextFitsItsControl)
+TEST_P(MainLayoutAtDpiTest, EveryTextFitsAndEveryControlLiesInsideItsParent)
 {
     ExpectEveryValueAndTextFits();
-}
-
-TEST_P(MainLayoutAtDpiTest, EveryControlLiesInsideItsParent)
-{
     ExpectEveryControlInsideItsParent();
-}
-
-TEST_P(MainLayoutAtDpiTest, TheTitleWhileClosingFitsTheTitleBar)
-{
     ExpectTheTitleWhileClosingFits();
 }
 
@@ -395,19 +358,19 @@ TEST_P(MainLayoutAtDpiTest, TheTitleWhileClosingFitsTheTitleBar)
 // at 96 DPI scaled puts it: the skin is laid out in its own lengths and only then scaled.
 TEST_P(MainLayoutAtDpiTest, EveryControlTakesItsPlaceAt96DpiScaled)
 {
+    MainLayoutBase base(chinese, 96);
     const std::vector<NamedRect> here = DescribeMainLayout(controls);
-    const std::vector<NamedRect> at96 = DescribeMainLayout(MainLayoutBase(Chinese(), 96).controls);
+    const std::vector<NamedRect> at96 = DescribeMainLayout(base.controls);
     ASSERT_EQ(here.size(), at96.size());
     for (size_t i = 0; i < here.size(); ++i) {
         if (::IsRectEmpty(&at96[i].rect)) continue; // rows that are not shown
-        const RECT want = scale.ScaleRect(at96[i].rect);
-        const RECT got = here[i].rect;
+        const RECT want = scale.ScaleRect(at96[i].rect), got = here[i].rect;
         SCOPED_TRACE(here[i].name + " at " + std::to_string(scale.GetDpi()) + " DPI: " + Rect(got) + " for " +
                      Rect(want));
         for (const auto edge : {&RECT::left, &RECT::top, &RECT::right, &RECT::bottom})
             EXPECT_LE(std::abs(got.*edge - want.*edge), PlaceTolerance(here[i].name, scale));
     }
-    const int height96 = MainLayoutBase(Chinese(), 96).manager().GetFontInfo(0)->tm.tmHeight;
+    const int height96 = base.manager().GetFontInfo(0)->tm.tmHeight;
     EXPECT_LE(std::abs(manager().GetFontInfo(0)->tm.tmHeight - scale.Scale(height96)), 1);
 }
 
@@ -415,18 +378,15 @@ TEST_P(MainLayoutAtDpiTest, EveryControlTakesItsPlaceAt96DpiScaled)
 // looks exactly as one built at that DPI, at the place the system suggests.
 TEST_P(MainLayoutAtDpiTest, MovingToAnotherDpiLaysOutAsBuiltThere)
 {
-    MainLayoutBase moved(Chinese(), 96);
+    MainLayoutBase moved(chinese, 96);
     RECT suggested = {4, 6, 4 + scale.Scale(588), 6 + scale.Scale(489)};
     moved.window.Send(0x02E0, MAKEWPARAM(scale.GetDpi(), scale.GetDpi()), reinterpret_cast<LPARAM>(&suggested));
     moved.window.Repaint();
     EXPECT_EQ(moved.manager().GetDpiScale().GetDpi(), scale.GetDpi());
     RECT client = {};
     ::GetClientRect(moved.window.GetHWND(), &client);
-    EXPECT_EQ(Rect(client), Rect(0, 0, scale.Scale(588), scale.Scale(489)));
-    const std::vector<NamedRect> there = DescribeMainLayout(controls);
-    const std::vector<NamedRect> after = DescribeMainLayout(moved.controls);
-    ASSERT_EQ(after.size(), there.size());
-    for (size_t i = 0; i < after.size(); ++i) EXPECT_EQ(Rect(after[i].rect), Rect(there[i].rect)) << after[i].name;
+    EXPECT_EQ(Rect(client), Rect({0, 0, scale.Scale(588), scale.Scale(489)}));
+    ExpectSameLayout(DescribeMainLayout(moved.controls), DescribeMainLayout(controls));
     EXPECT_EQ(moved.manager().GetFontInfo(1)->tm.tmHeight, manager().GetFontInfo(1)->tm.tmHeight);
 }
 
@@ -440,14 +400,9 @@ INSTANTIATE_TEST_SUITE_P(Dpis, MainLayoutAtDpiTest,
 TEST(MainTextsGbk, ChineseTextsAreGbkAndLimitsAreSet)
 {
     MainControls controls;
-    CMainWindowBuilder builder(controls);
     SkinUI::CVerticalLayoutUI main;
-    for (CControlUI* part : {builder.BuildTitleBar(), builder.BuildMenuBar(), builder.BuildBody()}) main.Add(part);
-    builder.BuildMenuPanels(&main);
     CTextList texts;
-    AddTextPairs(texts, controls);
-    EXPECT_EQ(texts.Count(), 45u); // 43, and the Verify and Find Radio items'
-    texts.ApplyTexts(true);
+    BuildMainWindow(&main, controls, texts, true);
     EXPECT_STREQ(controls.channelLabels[0]->GetText().GetData(), "\xC6\xB5\xB5\xC0"
                                                                  "0:"); // "频道0:"
     EXPECT_STREQ(controls.verifyItem->GetText().GetData(), "\xD0\xA3\xD1\xE9"); // "校验"

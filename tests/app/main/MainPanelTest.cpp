@@ -2,12 +2,10 @@
 
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
-#include "app/LanguageLayout.h"
 #include "app/MainRadioPanel.h"
-#include "app/MainTexts.h"
-#include "app/MainWindowBuilder.h"
 #include "radio/MemoryRadioPanel.h"
 #include "tests/SkinUI/support/TestWindow.h"
+#include "tests/app/MainWindowParts.h"
 
 namespace {
 
@@ -20,14 +18,8 @@ protected:
         SkinUI::CControlUI* root =
             skin.Create(SkinUI::WindowSkinMarkup(588, 489), nullptr, nullptr, &window.GetManager());
         window.GetManager().AttachDialog(root);
-        auto* main = static_cast<SkinUI::CContainerUI*>(window.GetManager().FindControl("main"));
-        CMainWindowBuilder builder(controls);
-        main->Add(builder.BuildTitleBar());
-        main->Add(builder.BuildMenuBar());
-        main->Add(builder.BuildBody());
-        builder.BuildMenuPanels(main);
-        AddTextPairs(texts, controls);
-        ApplyLanguage(controls, texts, false);
+        BuildMainWindow(static_cast<SkinUI::CContainerUI*>(window.GetManager().FindControl("main")), controls, texts,
+                        false);
         panel.SetChinese(false);
     }
 
