@@ -27,31 +27,6 @@ bool IsGap(CControlUI* control)
 
 } // namespace
 
-TEST(GroupBoxTest, TitleWidthPerByteAtConstructionAndAfterSetTitle)
-{
-    const struct {
-        const char* title;
-        int built; // bytes x 6.3 + 2, truncated
-        int retitled; // bytes x 6.7 + 2, truncated
-    } cases[] = {{"TX Frequency(MHZ)", 109, 115}, {"A", 8, 8}, {"0123456789012345678901234567890123456789", 254, 270}};
-    for (const auto& c : cases) {
-        CGroupBoxUI box(c.title);
-        ASSERT_NE(box.GetTitleLabel(), nullptr) << c.title;
-        EXPECT_STREQ(box.GetTitleLabel()->GetText().GetData(), c.title);
-        EXPECT_EQ(box.GetTitleLabel()->GetFixedWidth(), c.built) << c.title;
-        box.SetTitle(c.title);
-        EXPECT_EQ(box.GetTitleLabel()->GetFixedWidth(), c.retitled) << c.title;
-    }
-}
-
-TEST(GroupBoxTest, GbkRetitleCountsBytes)
-{
-    CGroupBoxUI box("TX Frequency(MHZ)");
-    box.SetTitle("发射频率(MHZ)");
-    EXPECT_STREQ(box.GetTitleLabel()->GetText().GetData(), "发射频率(MHZ)");
-    EXPECT_EQ(box.GetTitleLabel()->GetFixedWidth(), 89);
-}
-
 TEST(GroupBoxTest, EmptyTitleHasOnlyTheCornersAndIgnoresSetTitle)
 {
     for (const char* title : {"", static_cast<const char*>(nullptr)}) {
