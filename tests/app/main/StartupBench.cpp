@@ -49,29 +49,16 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param)
     return FALSE;
 }
 
-// The title bar is drawn in 0xD1E8F5 fading to 0xC9E3F4.
-bool IsTitleBarColour(COLORREF colour)
-{
-    const int r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
-    return r >= 0xC4 && r <= 0xD6 && g >= 0xDE && g <= 0xED && b >= 0xEF && b <= 0xF9;
-}
-
+// Right of the 300-pixel title, left of the two buttons, the title bar is drawn in 0xD1E8F5 fading to 0xC9E3F4.
 bool HasPainted(HWND window)
 {
     RECT rc = {};
     if (!::GetWindowRect(window, &rc)) return false;
     HDC screen = ::GetDC(nullptr);
-    // Right of the 300-pixel title, left of the two buttons, in the title bar.
     const COLORREF colour = ::GetPixel(screen, rc.left + 400, rc.top + 18);
     ::ReleaseDC(nullptr, screen);
-    return IsTitleBarColour(colour);
-}
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    const int r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
+    return r >= 0xC4 && r <= 0xD6 && g >= 0xDE && g <= 0xED && b >= 0xEF && b <= 0xF9;
 }
 
 bool RunOnce(const std::string& program, Figures& figures)
@@ -80,7 +67,8 @@ bool RunOnce(const std::string& program, Figures& figures)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::string commandLine = "\"" + program + "\"";
-    LARGE_INTEGER start, painted;
+    LARGE_INTEGER start, painted, frequency;
+    ::QueryPerformanceFrequency(&frequency);
     ::QueryPerformanceCounter(&start);
     if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process)) {
@@ -99,7 +87,7 @@ bool RunOnce(const std::string& program, Figures& figures)
         ::Sleep(1);
     }
     ::QueryPerformanceCounter(&painted);
-    figures.seconds = Seconds(start, painted);
+    figures.seconds = static_cast<double>(painted.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     if (ok) {
         ::Sleep(300); // let start-up settle before measuring memory
         PROCESS_MEMORY_COUNTERS_EX memory = {};
@@ -128,10 +116,7 @@ bool RunOnce(const std::string& program, Figures& figures)
 int main(int argc, char** argv)
 {
     const std::string program = ProgramPath(argc, argv);
-    Figures best;
-    best.seconds = 1e9;
-    best.megabytes = 1e9;
-    bool allClosed = true;
+    Figures best{1e9, 1e9, true};
     for (int run = 0; run < kRuns; ++run) {
         Figures figures;
         if (!RunOnce(program, figures)) return 1;
@@ -139,10 +124,10 @@ int main(int argc, char** argv)
                     figures.megabytes, figures.closed ? "closed by WM_CLOSE" : "did not exit after WM_CLOSE");
         best.seconds = std::min(best.seconds, figures.seconds);
         best.megabytes = std::min(best.megabytes, figures.megabytes);
-        allClosed = allClosed && figures.closed;
+        best.closed = best.closed && figures.closed;
     }
     std::printf("startup to first paint: %.3f s (goal %.1f s)\n", best.seconds, kTimeGoalSeconds);
     std::printf("private memory after start-up: %.1f MB (goal %.0f MB)\n", best.megabytes, kMemoryGoalMegabytes);
-    std::printf("exit on WM_CLOSE: %s\n", allClosed ? "yes" : "NO");
-    return allClosed ? 0 : 1;
+    std::printf("exit on WM_CLOSE: %s\n", best.closed ? "yes" : "NO");
+    return best.closed ? 0 : 1;
 }
