@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "cli/CommandLine.h"
 
 namespace {
@@ -27,58 +31,64 @@ Parsed Parse(const std::vector<std::string>& args)
     return parsed;
 }
 
+// The options as one line: the command, then each option that differs from its default.
+std::string Describe(const CliOptions& o)
+{
+    std::string text = o.command;
+    for (const std::string& port : o.ports) text += " port=" + port;
+    if (o.baud != 38400) text += " baud=" + std::to_string(o.baud);
+    const std::pair<const char*, const std::string*> files[] = {
+        {"out", &o.outFile}, {"cfg", &o.configFile}, {"dwn", &o.firmwareFile}, {"trace", &o.traceFile}};
+    for (const auto& [name, value] : files)
+        if (!value->empty()) text += std::string(" ") + name + "=" + *value;
+    if (o.setSerialNumber) text += " sn=" + o.serialNumber;
+    if (o.setHardware) text += " hw=" + o.hardware;
+    if (o.verify) text += " verify";
+    if (o.json) text += " json";
+    return text;
+}
+
 } // namespace
 
-TEST(CommandLine, ReadWithEveryOption)
+TEST(CommandLine, EveryCommandTakesItsOptionsInAnyOrder)
 {
-    Parsed parsed = Parse({"read", "--port", "7", "--baud", "115200", "--out", "x.cfg"});
-    ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.options.command, "read");
-    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{Com(7)});
-    EXPECT_EQ(parsed.options.baud, 115200);
-    EXPECT_EQ(parsed.options.outFile, "x.cfg");
-}
-
-TEST(CommandLine, DefaultsToTheWindowsConnectionRate)
-{
-    Parsed parsed = Parse({"connect", "--port", "3"});
-    ASSERT_TRUE(parsed.ok);
-    EXPECT_EQ(parsed.options.baud, 38400);
-    EXPECT_TRUE(Parse({"ports"}).ok);
-    EXPECT_TRUE(Parse({"detect"}).ok);
-}
-
-TEST(CommandLine, WriteTakesTheFileAndIdentity)
-{
-    Parsed parsed = Parse({"write", "--port", "2", "radio.cfg", "--sn", "123456789", "--hw", "H2.0"});
-    ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.options.configFile, "radio.cfg");
-    EXPECT_TRUE(parsed.options.setSerialNumber);
-    EXPECT_EQ(parsed.options.serialNumber, "123456789");
-    EXPECT_TRUE(parsed.options.setHardware);
-    EXPECT_EQ(parsed.options.hardware, "H2.0");
-    EXPECT_FALSE(Parse({"write", "--port", "2", "radio.cfg"}).options.setSerialNumber);
-    EXPECT_FALSE(parsed.options.verify);
-    EXPECT_TRUE(Parse({"write", "--verify", "--port", "2", "radio.cfg"}).options.verify);
-}
-
-TEST(CommandLine, VerifyTakesThePortAndTheFile)
-{
-    Parsed parsed = Parse({"verify", "--port", "2", "--baud", "9600", "radio.cfg"});
-    ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.options.command, "verify");
-    EXPECT_EQ(parsed.options.baud, 9600);
-    EXPECT_EQ(parsed.options.configFile, "radio.cfg");
-}
-
-TEST(CommandLine, UpgradeTakesThePortAndTheFirmwareFile)
-{
-    Parsed parsed = Parse({"upgrade", "radio.dwn", "--port", "4"});
-    ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.options.command, "upgrade");
-    EXPECT_EQ(parsed.options.ports, std::vector<std::string>{Com(4)});
-    EXPECT_EQ(parsed.options.firmwareFile, "radio.dwn");
-    EXPECT_TRUE(parsed.options.configFile.empty());
+    const std::string p7 = " port=" + Com(7), p2 = " port=" + Com(2);
+    const struct {
+        std::vector<std::string> args;
+        std::string options;
+    } cases[] = {
+        {{"read", "--port", "7", "--baud", "115200", "--out", "x.cfg"}, "read" + p7 + " baud=115200 out=x.cfg"},
+        // The window's connection rate by default.
+        {{"connect", "--port", "3"}, "connect port=" + Com(3)},
+        {{"ports"}, "ports"},
+        {{"detect"}, "detect"},
+        {{"write", "--port", "2", "radio.cfg", "--sn", "123456789", "--hw", "H2.0"},
+         "write" + p2 + " cfg=radio.cfg sn=123456789 hw=H2.0"},
+        {{"write", "--port", "2", "radio.cfg"}, "write" + p2 + " cfg=radio.cfg"},
+        {{"write", "--verify", "--port", "2", "radio.cfg"}, "write" + p2 + " cfg=radio.cfg verify"},
+        {{"verify", "--port", "2", "--baud", "9600", "radio.cfg"}, "verify" + p2 + " baud=9600 cfg=radio.cfg"},
+        {{"upgrade", "radio.dwn", "--port", "4"}, "upgrade port=" + Com(4) + " dwn=radio.dwn"},
+        // Read, write and verify take several ports, in order.
+        {{"read", "--port", "12", "--port", "3", "--port", "7"}, "read port=" + Com(12) + " port=" + Com(3) + p7},
+        {{"write", "--port", "12", "--port", "3", "f.cfg", "--port", "7"},
+         "write port=" + Com(12) + " port=" + Com(3) + p7 + " cfg=f.cfg"},
+        {{"verify", "--port", "12", "--port", "3", "f.cfg", "--port", "7"},
+         "verify port=" + Com(12) + " port=" + Com(3) + p7 + " cfg=f.cfg"},
+        // JSON and a trace for every command that takes them.
+        {{"ports", "--json", "--trace", "t.txt"}, "ports trace=t.txt json"},
+        {{"detect", "--trace", "t.txt", "--json"}, "detect trace=t.txt json"},
+        {{"read", "--port", "7", "--json", "--trace", "t.txt"}, "read" + p7 + " trace=t.txt json"},
+        {{"verify", "--json", "--port", "7", "f.cfg", "--trace", "t.txt"},
+         "verify" + p7 + " cfg=f.cfg trace=t.txt json"},
+        {{"write", "--port", "7", "--verify", "--json", "f.cfg", "--trace", "t.txt"},
+         "write" + p7 + " cfg=f.cfg trace=t.txt verify json"},
+        {{"upgrade", "--port", "7", "--trace", "t.txt", "f.dwn"}, "upgrade" + p7 + " dwn=f.dwn trace=t.txt"},
+    };
+    for (const auto& c : cases) {
+        const Parsed parsed = Parse(c.args);
+        EXPECT_TRUE(parsed.ok) << c.options << ": " << parsed.error;
+        EXPECT_EQ(Describe(parsed.options), c.options);
+    }
 }
 
 TEST(CommandLine, RefusesValuesOutsideTheTables)
@@ -140,37 +150,6 @@ TEST(CommandLine, RefusesWrongUsage)
         {"detect", "--trace"},
     };
     for (const auto& args : refused) EXPECT_FALSE(Parse(args).ok) << (args.empty() ? "" : args[0]);
-}
-
-TEST(CommandLine, ReadWriteAndVerifyTakeSeveralPortsInOrder)
-{
-    for (const char* command : {"read", "write", "verify"}) {
-        Parsed parsed = Parse({command, "--port", "12", "--port", "3", "f.cfg", "--port", "7"});
-        if (std::string(command) == "read") parsed = Parse({command, "--port", "12", "--port", "3", "--port", "7"});
-        ASSERT_TRUE(parsed.ok) << command << ": " << parsed.error;
-        EXPECT_EQ(parsed.options.ports, (std::vector<std::string>{Com(12), Com(3), Com(7)})) << command;
-    }
-}
-
-TEST(CommandLine, JsonAndTraceForEveryCommandThatTakesThem)
-{
-    const std::vector<std::vector<std::string>> calls = {
-        {"ports", "--json", "--trace", "t.txt"},
-        {"detect", "--trace", "t.txt", "--json"},
-        {"read", "--port", "7", "--json", "--trace", "t.txt"},
-        {"verify", "--json", "--port", "7", "f.cfg", "--trace", "t.txt"},
-        {"write", "--port", "7", "--verify", "--json", "f.cfg", "--trace", "t.txt"},
-    };
-    for (const auto& args : calls) {
-        Parsed parsed = Parse(args);
-        ASSERT_TRUE(parsed.ok) << args[0] << ": " << parsed.error;
-        EXPECT_TRUE(parsed.options.json) << args[0];
-        EXPECT_EQ(parsed.options.traceFile, "t.txt") << args[0];
-    }
-    Parsed upgrade = Parse({"upgrade", "--port", "7", "--trace", "t.txt", "f.dwn"});
-    ASSERT_TRUE(upgrade.ok) << upgrade.error;
-    EXPECT_EQ(upgrade.options.traceFile, "t.txt");
-    EXPECT_FALSE(Parse({"read", "--port", "7"}).options.json);
 }
 
 #ifndef _WIN32
