@@ -5,9 +5,9 @@ server against a simulated radio of its own on COM8.
     e2e_tests.py GROUP...      groups: radio menus upgrade faults ports find cp936 cp1252
                                dpi96 dpi120 dpi144 dpi192
 
-Each group starts the program once and runs its scenarios in order; a scenario
-that fails leaves a screenshot in $BENCH_DIR/artifacts/e2e/. Exit status 0 when
-every scenario passed, 1 otherwise, 77 when the bench environment is missing.
+Each group starts the program once and runs its scenarios in order; a failed scenario
+leaves a screenshot in $BENCH_DIR/artifacts/e2e/. Exit status 0 when all passed, 1
+otherwise, 77 when the bench environment is missing.
 """
 
 import os
@@ -22,8 +22,7 @@ import guidriver as gd  # noqa: E402
 COM = 8
 SETTINGS = ("Port", "Baud", "Chinese")
 ARTIFACTS = os.path.join(gd.RUN, "artifacts", "e2e")
-# The pictures of the code page and DPI groups.
-PICTURES = os.path.join(gd.RUN, "artifacts", "pictures")
+PICTURES = os.path.join(gd.RUN, "artifacts", "pictures")  # of the code page and DPI groups
 WORK = os.path.join(gd.RUN, "e2e")
 
 # The radio's tables as the operator meets them.
@@ -35,10 +34,8 @@ LINK_RATES = {"TRIMTALK": [9600], "TRANSMDS": [4800, 9600, 19200], "HUACE": [480
 LINK_CODES = {4800: 1, 9600: 2, 19200: 3}
 READ_COMMANDS = ["cfg_ch_n\\r", "cfg_prtl\\r", "cfg_sbau\\r", "cfg_baud\\r", "cfg_firm\\r", "cfg_hard\\r",
                  "cfg_sern\\r", "SREV\\r"] + ["cfg_ch_%d\\r" % i for i in range(10)]
-
-# The texts of the commands the scenarios run, by language.
-COMMANDS = {"en": {"read": "Read", "write": "Write", "verify": "Verify"},
-            "zh": {"read": "读取", "write": "写入", "verify": "校验"}}
+COMMANDS = {"en": {"read": "Read", "write": "Write", "verify": "Verify", "connect": "Connect"},
+            "zh": {"read": "读取", "write": "写入", "verify": "校验", "connect": "连接"}}
 
 # The results the scenarios wait for, drawn ahead.
 STATUSES = [(text + word, success, "en")
@@ -53,36 +50,31 @@ STATUSES = [(text + word, success, "en")
 RADIO = {"channels": ["%.5f" % (452.5 + i * 1.25) for i in range(10)], "current": 3, "protocol": "TRANSMDS",
          "port_baud": 19200, "link_baud": 4800, "firmware": "V3.2.1", "subfirmware": "V0.9.8",
          "hardware": "H9.9", "serial": "SN7654321"}
+# What the round trip imports: HUACE at 19200, current channel 7, radio port at 57600.
+IMPORTED = {"channels": ["%.5f" % (461.0 + i * 0.5) for i in range(10)], "current": 7, "port_baud": 57600,
+            "link_baud": 19200, "protocol": "HUACE"}
 
 
 def radio_options(radio):
-    options = []
-    for i, frequency in enumerate(radio["channels"]):
-        options += ["--channel", "%d=%s" % (i, frequency)]
-    return options + ["--current", str(radio["current"]), "--protocol", radio["protocol"],
-                      "--port-baud", str(radio["port_baud"]), "--link-baud", str(radio["link_baud"]),
-                      "--firmware", radio["firmware"], "--subfirmware", radio["subfirmware"],
-                      "--hardware", radio["hardware"], "--serial", radio["serial"]]
+    options = sum((["--channel", "%d=%s" % channel] for channel in enumerate(radio["channels"])), [])
+    return options + sum((["--" + key.replace("_", "-"), str(radio[key])] for key in (
+        "current", "protocol", "port_baud", "link_baud", "firmware", "subfirmware", "hardware", "serial")), [])
 
 
-def config_lines(channels, protocol, current, port_baud, link_baud, high=-1, low=-1):
-    """A configuration file's sixteen lines for these values (list positions, -1 for none)."""
-    lines = ["Channel%d,%s" % (i, frequency) for i, frequency in enumerate(channels)]
-    return lines + ["ProtocolType,%d" % protocol, "CurrentChannel,%d" % current, "PortBaudRate,%d" % port_baud,
-                    "LinkBaudRate,%d" % link_baud, "HighPower,%d" % high, "LowPower,%d" % low]
-
-
-def radio_config_lines(radio, high=-1, low=-1):
+def config_lines(radio, high=-1, low=-1):
+    """A configuration file's sixteen lines for these values (power as list positions, -1 for none)."""
     protocol = radio["protocol"]
-    return config_lines(radio["channels"], PROTOCOLS.index(protocol), radio["current"] - 1,
-                        SERIAL_BAUDS.index(radio["port_baud"]), LINK_RATES[protocol].index(radio["link_baud"]),
-                        high, low)
+    return ["Channel%d,%s" % channel for channel in enumerate(radio["channels"])] + [
+        "ProtocolType,%d" % PROTOCOLS.index(protocol), "CurrentChannel,%d" % (radio["current"] - 1),
+        "PortBaudRate,%d" % SERIAL_BAUDS.index(radio["port_baud"]),
+        "LinkBaudRate,%d" % LINK_RATES[protocol].index(radio["link_baud"]), "HighPower,%d" % high,
+        "LowPower,%d" % low]
 
 
-def write_commands(channels, current, port_baud, link_baud, protocol):
-    commands = ["cfg_ch_%d %s\\r" % (i, frequency) for i, frequency in enumerate(channels)]
-    return commands + ["cfg_ch_n %d\\r" % current, "cfg_sbau %d\\r" % (SERIAL_BAUDS.index(port_baud) + 1),
-                       "cfg_baud %d\\r" % LINK_CODES[link_baud], "cfg_prtl %d\\r" % (PROTOCOLS.index(protocol) + 1)]
+def write_commands(radio):
+    return ["cfg_ch_%d %s\\r" % channel for channel in enumerate(radio["channels"])] + [
+        "cfg_ch_n %d\\r" % radio["current"], "cfg_sbau %d\\r" % (SERIAL_BAUDS.index(radio["port_baud"]) + 1),
+        "cfg_baud %d\\r" % LINK_CODES[radio["link_baud"]], "cfg_prtl %d\\r" % (PROTOCOLS.index(radio["protocol"]) + 1)]
 
 
 def read_lines(path):
@@ -109,17 +101,17 @@ def fresh_path(name):
 def wait_commands(radio, count, timeout=5):
     """The commands the radio logged, once there are count of them (or the timeout passed)."""
     commands = []
-
-    def enough():
-        commands.extend(radio.new_commands())
-        return len(commands) >= count
-
     try:
-        gd.wait_for("%d commands" % count, enough, timeout)
+        gd.wait_for("%d commands" % count, lambda: commands.extend(radio.new_commands()) or len(commands) >= count,
+                    timeout)
     except gd.DriverError:
         pass
     time.sleep(0.3)
     return commands + radio.new_commands()
+
+
+def pages_of(commands):
+    return len([c for c in commands if c.startswith("<page")])
 
 
 def export_config(app, path):
@@ -129,59 +121,59 @@ def export_config(app, path):
     return read_lines(path)
 
 
+def import_config(app, path):
+    app.click("importButton")
+    gd.choose_file("Import Config", path)
+    app.wait_status("Import Config", True)
+
+
 def clear_and_type(text):
     gd.press("End", *["BackSpace"] * 12)
     gd.type_text(text)
 
 
-class SerialPortsSet:
-    """The system's serial port list emptied for a group, so that the group's own simulated
-    radios are all the ports there are, and put back afterwards."""
+def press_and_wait(app, button, operation, success=True):
+    app.click(button)
+    app.wait_status(operation, success)
 
-    def __init__(self):
-        self.saved = {}
 
-    def empty(self):
-        self.saved = gd.reg_values(gd.PORTS_KEY)
-        for name in self.saved:
-            gd.reg_delete(gd.PORTS_KEY, name)
-
-    def restore(self):
-        for name, value in self.saved.items():
-            gd.reg_set(gd.PORTS_KEY, name, value)
-        self.saved = {}
+def close_box(box):
+    gd.focus(box)
+    gd.press("Return")
+    gd.wait_window_gone(box)
 
 
 class Group:
     """One start of the program with its radio, and the scenarios run against it. With own_ports
-    the radios of the group are the only serial ports (others is a list of (name, COM, options)
-    for radios beside the group's)."""
+    the group's radios are the only serial ports (others: (name, COM, options) of radios beside
+    the group's); unplugged, the program starts without any and the scenarios plug them in."""
 
-    def __init__(self, name, language, own_ports=False, others=(), locale=gd.CHINESE_LOCALE, dpi=96, tag=None):
-        self.name, self.language = name, language
-        # The pictures of a tagged group are named after its tag.
-        self.tag, self.dpi = tag, dpi
-        self.radio_state = RADIO
-        self.radio = gd.SimulatedRadio("e2e", COM, radio_options(self.radio_state))
+    def __init__(self, name, language, own_ports=False, others=(), locale=gd.CHINESE_LOCALE, dpi=96, tag=None,
+                 plugged=True):
+        self.name, self.language, self.tag, self.dpi, self.plugged = name, language, tag, dpi, plugged
+        self.own_ports = own_ports or not plugged
+        self.radio = gd.SimulatedRadio("e2e", COM, radio_options(RADIO))
         self.others = [gd.SimulatedRadio(other, com, options) for other, com, options in others]
         self.app = gd.RadioConfigWindow(language, ARTIFACTS, locale)
-        self.saved_settings = {}
-        self.ports = SerialPortsSet() if own_ports else None
+        self.saved_settings, self.saved_ports = {}, {}
+        self.port_index = None
 
     def set_up(self):
         gd.set_dpi(self.dpi)
         saved = gd.reg_values(gd.USER_KEY)
         self.saved_settings = {name: saved.get(name) for name in SETTINGS}
-        if self.ports:
-            self.ports.empty()
-        for other in self.others:
-            other.start()
-        self.radio.start()
-        ports = gd.com_ports()
-        if COM not in ports:
-            raise gd.DriverError("COM%d is not among the ports %r" % (COM, ports))
-        self.port_index = ports.index(COM)
-        gd.reg_apply(gd.USER_KEY, {"Port": str(self.port_index), "Baud": None,
+        if self.own_ports:
+            self.saved_ports = gd.reg_values(gd.PORTS_KEY)
+            for name in self.saved_ports:
+                gd.reg_delete(gd.PORTS_KEY, name)
+        if self.plugged:
+            for radio in self.others + [self.radio]:
+                radio.start()
+            ports = gd.com_ports()
+            if COM not in ports:
+                raise gd.DriverError("COM%d is not among the ports %r" % (COM, ports))
+            self.port_index = ports.index(COM)
+        gd.reg_apply(gd.USER_KEY, {"Port": None if self.port_index is None else str(self.port_index), "Baud": None,
                                    "Chinese": "1" if self.language == "zh" else "0"})
         self.app.start()
         self.radio.new_commands()
@@ -190,37 +182,36 @@ class Group:
         self.app.kill()
         for radio in [self.radio] + self.others:
             radio.stop()
-        if self.ports:
-            self.ports.restore()
+        for name, value in self.saved_ports.items():
+            gd.reg_set(gd.PORTS_KEY, name, value)
         if self.saved_settings:
             gd.reg_apply(gd.USER_KEY, self.saved_settings)
         gd.set_dpi(96)
 
     def picture(self, kind):
-        """Where a picture of this group goes: main-zh-cp1252.png and the like."""
+        """Where a picture of this tagged group goes: main-zh-cp1252.png and the like."""
         os.makedirs(PICTURES, exist_ok=True)
         return os.path.join(PICTURES, "%s-%s-%s.png" % (kind, self.language, self.tag))
+
+    def text(self, command):
+        return COMMANDS[self.language][command]
 
 
 # --- scenarios: each takes the group; a raised exception is its failure ------------
 
 def connect(group):
-    app, radio = group.app, group.radio
-    app.click("connectButton")
-    app.wait_status("Connect" if group.language == "en" else "连接", True)
-    expect_equal("commands of Connect", wait_commands(radio, 1), ["control\\r"])
+    press_and_wait(group.app, "connectButton", group.text("connect"))
+    expect_equal("commands of Connect", wait_commands(group.radio, 1), ["control\\r"])
 
 
 def read(group):
-    app, radio = group.app, group.radio
-    app.click("readButton")
-    app.wait_status(COMMANDS[group.language]["read"], True)
-    expect_equal("commands of Read", wait_commands(radio, 18), READ_COMMANDS)
+    press_and_wait(group.app, "readButton", group.text("read"))
+    expect_equal("commands of Read", wait_commands(group.radio, 18), READ_COMMANDS)
 
 
 def export_after_read(group):
-    lines = export_config(group.app, fresh_path("after-read.cfg"))
-    expect_equal("exported file after Read", lines, radio_config_lines(group.radio_state))
+    expect_equal("exported file after Read", export_config(group.app, fresh_path("after-read.cfg")),
+                 config_lines(RADIO))
 
 
 def refuse_channel(group):
@@ -237,6 +228,8 @@ def refuse_channel(group):
                  [{"caption": caption, "owner": gd.WINDOW_TITLES[group.language], "lines": [message]}])
     x, y, width, height = gd.window_geometry(box)
     before = gd.grab_screen(x, y, width, height)
+    if group.tag:
+        before.save(group.picture("box"))
     radio.new_commands()
     app.click("connectButton")
     app.click("exportButton")
@@ -245,67 +238,50 @@ def refuse_channel(group):
     expect_equal("commands the radio got behind the box", radio.new_commands(), [])
     if gd.grab_screen(x, y, width, height).differing_pixels(before) > width * height // 100:
         raise gd.DriverError("the error box did not stay in front of the window")
-    gd.focus(box)
-    gd.press("Return")
-    gd.wait_window_gone(box)
+    close_box(box)
 
 
 def error_box_in_front(group):
-    """The refused channel then gets back the radio's value, which Verify later finds unchanged."""
+    # The refused channel gets back the radio's value, which a later Verify finds unchanged.
     refuse_channel(group)
     gd.focus(group.app.window)
-    clear_and_type(group.radio_state["channels"][3])
+    clear_and_type(RADIO["channels"][3])
 
 
 def invalid_channel_refused(group):
-    app = group.app
     refuse_channel(group)
     if gd.visible_windows("Export Config"):
         raise gd.DriverError("the export dialog opened although the channel was refused")
     # The focus is back in the refused field, so what is typed now (no click) goes there.
-    gd.focus(app.window)
+    gd.focus(group.app.window)
     clear_and_type("433")
-    lines = export_config(app, fresh_path("after-fix.cfg"))
+    lines = export_config(group.app, fresh_path("after-fix.cfg"))
     # Channel 5, typed before Write, was checked and put in normal form when channel 3 took the focus.
     expect_equal("channels 3 and 5 after the fix", (lines[3], lines[5]), ("Channel3,433.00000", "Channel5,447.12500"))
 
 
 def write(group):
-    """Write sends a typed frequency as typed: pressing Write does not run the field check."""
-    app, radio, state = group.app, group.radio, group.radio_state
-    channels = list(state["channels"])
-    channels[5] = "447.125"
-    app.click("channelEdit5")
-    clear_and_type(channels[5])
-    app.click("writeButton")
-    app.wait_status("Write", True)
-    expected = write_commands(channels, state["current"], state["port_baud"], state["link_baud"], state["protocol"])
-    expect_equal("commands of Write", wait_commands(radio, len(expected)), expected)
-    expect_equal("channel 5 the radio holds", radio.state().get("channel5"), "447.125")
-
-
-# What the round trip imports: HUACE at 19200, current channel 7, radio port at 57600.
-IMPORTED = {"channels": ["%.5f" % (461.0 + i * 0.5) for i in range(10)], "current": 7, "port_baud": 57600,
-            "link_baud": 19200, "protocol": "HUACE"}
+    # Write sends a typed frequency as typed: pressing Write does not run the field check.
+    radio = dict(RADIO, channels=RADIO["channels"][:5] + ["447.125"] + RADIO["channels"][6:])
+    group.app.click("channelEdit5")
+    clear_and_type("447.125")
+    press_and_wait(group.app, "writeButton", "Write")
+    expected = write_commands(radio)
+    expect_equal("commands of Write", wait_commands(group.radio, len(expected)), expected)
+    expect_equal("channel 5 the radio holds", group.radio.state().get("channel5"), "447.125")
 
 
 def import_export_round_trip(group):
-    app, radio = group.app, group.radio
-    channels = IMPORTED["channels"]
     # High power 25 W and low power 5 W too, which only files reach.
-    wanted = radio_config_lines(IMPORTED, 1, 2)
+    wanted = config_lines(IMPORTED, 1, 2)
     source = fresh_path("import.cfg")
     with open(source, "wb") as f:
         f.write("".join(line + "\r\n" for line in wanted).encode("ascii"))
-    app.click("importButton")
-    gd.choose_file("Import Config", source)
-    app.wait_status("Import Config", True)
-    expect_equal("export of the imported file", export_config(app, fresh_path("reexport.cfg")), wanted)
-    app.click("writeButton")
-    app.wait_status("Write", True)
-    expected = write_commands(channels, IMPORTED["current"], IMPORTED["port_baud"], IMPORTED["link_baud"],
-                              IMPORTED["protocol"])
-    expect_equal("commands of Write after Import", wait_commands(radio, len(expected)), expected)
+    import_config(group.app, source)
+    expect_equal("export of the imported file", export_config(group.app, fresh_path("reexport.cfg")), wanted)
+    press_and_wait(group.app, "writeButton", "Write")
+    expected = write_commands(IMPORTED)
+    expect_equal("commands of Write after Import", wait_commands(group.radio, len(expected)), expected)
 
 
 def unlock_and_write_serial(group):
@@ -315,15 +291,12 @@ def unlock_and_write_serial(group):
     app.click("serialUnlockButton")
     app.click("serialNumberEdit")
     clear_and_type("RS7")
-    app.click("writeButton")
-    app.wait_status("Write", True)
-    plain = write_commands(IMPORTED["channels"], IMPORTED["current"], IMPORTED["port_baud"], IMPORTED["link_baud"],
-                           IMPORTED["protocol"])
+    press_and_wait(app, "writeButton", "Write")
+    plain = write_commands(IMPORTED)
     expect_equal("commands of Write with the serial number", wait_commands(radio, 15), plain + ["cfg_sern RS7\\r"])
     expect_equal("serial number the radio holds", radio.state().get("serial"), "RS7")
     connect(group)
-    app.click("writeButton")
-    app.wait_status("Write", True)
+    press_and_wait(app, "writeButton", "Write")
     expect_equal("commands of the next Write", wait_commands(radio, 14), plain)
 
 
@@ -331,7 +304,7 @@ def unlock_and_write_serial(group):
 
 def run_verify(group):
     gd.open_menu_item(group.app, "fileMenu", "verifyItem")
-    return COMMANDS[group.language]["verify"]
+    return group.text("verify")
 
 
 def expect_no_box(caption):
@@ -342,48 +315,41 @@ def expect_no_box(caption):
 
 def verify_success(group):
     """The radio holds what the window holds: a green result, no box, the read's commands only."""
-    app, radio = group.app, group.radio
-    radio.new_commands()
+    group.radio.new_commands()
     verify = run_verify(group)
-    app.wait_status(verify, True)
-    expect_no_box(app.status_text(verify, False))
-    expect_equal("commands of Verify", wait_commands(radio, 18), READ_COMMANDS)
+    group.app.wait_status(verify, True)
+    expect_no_box(group.app.status_text(verify, False))
+    expect_equal("commands of Verify", wait_commands(group.radio, 18), READ_COMMANDS)
 
 
 def verify_catches_an_ignored_set(group):
     """The radio acknowledges channel 3 without taking it: Write succeeds, Verify names the channel."""
     app, radio = group.app, group.radio
-    texts = COMMANDS[group.language]
     radio.set_scenario("--ignore-set cfg_ch_3")
     radio.new_commands()
     app.click("channelEdit3")
     clear_and_type("450")
-    app.click("writeButton")
-    app.wait_status(texts["write"], True)
+    press_and_wait(app, "writeButton", group.text("write"))
     verify = run_verify(group)
     caption = app.status_text(verify, False)
     box = gd.wait_window(caption, 8)
-    kept = RADIO["channels"][3]
-    line = ("频道3: 窗口 450.00000，电台 %s" if group.language == "zh" else "Channel3: window 450.00000, radio %s") % kept
-    expect_equal("the Verify box", gd.message_boxes(),
-                 [{"caption": caption, "owner": gd.WINDOW_TITLES[group.language], "lines": [line]}])
-    gd.focus(box)
-    gd.press("Return")
-    gd.wait_window_gone(box)
+    line = ("频道3: 窗口 450.00000，电台 %s" if group.language == "zh" else "Channel3: window 450.00000, radio %s")
+    expect_equal("the Verify box", gd.message_boxes(), [{"caption": caption, "owner": gd.WINDOW_TITLES[group.language],
+                                                         "lines": [line % RADIO["channels"][3]]}])
+    close_box(box)
     app.wait_status(verify, False)
     expect_equal("commands of Verify after Write", wait_commands(radio, 14 + 18)[14:], READ_COMMANDS)
     radio.set_scenario("")
 
 
 def verify_unreadable_radio(group):
-    app, radio = group.app, group.radio
-    radio.set_scenario("--silent")
-    radio.new_commands()
+    group.radio.set_scenario("--silent")
+    group.radio.new_commands()
     verify = run_verify(group)
-    app.wait_status(verify, False)
-    expect_no_box(app.status_text(verify, False))
-    expect_equal("commands of Verify", wait_commands(radio, 1), ["cfg_ch_n\\r"])
-    radio.set_scenario("")
+    group.app.wait_status(verify, False)
+    expect_no_box(group.app.status_text(verify, False))
+    expect_equal("commands of Verify", wait_commands(group.radio, 1), ["cfg_ch_n\\r"])
+    group.radio.set_scenario("")
 
 
 RADIO_SCENARIOS = [connect, read, export_after_read, write, invalid_channel_refused, import_export_round_trip,
@@ -403,12 +369,21 @@ def near(color, target, tolerance=0x18):
 def panel_shown(app, panel):
     """The panel's yellow frame with its light grey inside is on the screen at its place."""
     image = app.grab(panel)
-    middle = image.height // 2
-    frame = [image.pixel(0, middle), image.pixel(image.width - 1, middle), image.pixel(image.width // 2, 0),
-             image.pixel(image.width // 2, image.height - 1)]
+    w, h = image.width, image.height
+    frame = [image.pixel(0, h // 2), image.pixel(w - 1, h // 2), image.pixel(w // 2, 0), image.pixel(w // 2, h - 1)]
     # The background is drawn translucent, so it is near its colour, not equal to it.
-    return all(color == PANEL_BORDER for color in frame) and near(image.pixel(image.width - 3, middle),
-                                                                  PANEL_BACKGROUND)
+    return all(color == PANEL_BORDER for color in frame) and near(image.pixel(w - 3, h // 2), PANEL_BACKGROUND)
+
+
+def open_panel(app, menu, panel):
+    app.click(menu)
+    app.hover(menu)
+    gd.wait_for("the %s panel" % menu, lambda: panel_shown(app, panel), 3)
+
+
+def escape_closes_panel(app, panel):
+    gd.press("Escape")
+    gd.wait_for("Escape to close %s" % panel, lambda: not panel_shown(app, panel), 3)
 
 
 # Where a field draws its value: an edit inside its text padding of 4,3; a list left of the
@@ -426,8 +401,7 @@ def ink_columns(image, area, tolerance=32):
     counts = {}
     for y in range(top, bottom):
         for x in range(left, right):
-            color = image.pixel(x, y)
-            counts[color] = counts.get(color, 0) + 1
+            counts[image.pixel(x, y)] = counts.get(image.pixel(x, y), 0) + 1
     ground = max(counts, key=counts.get)
     return [x for x in range(left, right)
             if any(not near(image.pixel(x, y), ground, tolerance) for y in range(top, bottom))]
@@ -436,8 +410,7 @@ def ink_columns(image, area, tolerance=32):
 def values_readable(group):
     """Every field shows its value whole: ink inside it, and none at the edge where a cut glyph
     would end. The window's picture is kept as the README's screenshot."""
-    app = group.app
-    cut = []
+    app, cut = group.app, []
     for name, padding in VALUE_AREAS.items():
         pad_left, pad_top, pad_right, pad_bottom = (gd.scaled(length) for length in padding)
         image = app.grab(name)
@@ -450,16 +423,14 @@ def values_readable(group):
         raise gd.DriverError("values not shown whole: %s" % ", ".join(cut))
     gd.move(0, 0)  # no control drawn hot in the picture
     time.sleep(0.5)
-    if group.tag:
-        app.grab_window().save(group.picture("main"))
-        return
     os.makedirs(os.path.dirname(ARTIFACTS), exist_ok=True)
-    app.grab_window().save(os.path.join(os.path.dirname(ARTIFACTS), "main-%s.png" % group.language))
+    app.grab_window().save(group.picture("main") if group.tag else
+                           os.path.join(os.path.dirname(ARTIFACTS), "main-%s.png" % group.language))
 
 
 def status_follows_the_language(group):
-    """The last result, Verify's failure in Chinese, is shown again in the language switched to."""
-    group.app.wait_status(COMMANDS[group.language]["verify"], False, timeout=3)
+    # The last result, Verify's failure in Chinese, is shown again in the language switched to.
+    group.app.wait_status(group.text("verify"), False, timeout=3)
 
 
 def chinese_title(group):
@@ -470,9 +441,7 @@ def menus_follow_the_mouse(group):
     app = group.app
     if panel_shown(app, "filePanel") or panel_shown(app, "helpPanel"):
         raise gd.DriverError("a menu panel is shown before any title was pressed")
-    app.click("fileMenu")
-    app.hover("fileMenu")
-    gd.wait_for("the File panel", lambda: panel_shown(app, "filePanel"), 3)
+    open_panel(app, "fileMenu", "filePanel")
     app.hover("helpMenu")
     gd.wait_for("the Help panel", lambda: panel_shown(app, "helpPanel"), 3)
     gd.wait_for("the File panel to hide", lambda: not panel_shown(app, "filePanel"), 3)
@@ -490,9 +459,8 @@ ABOUT_SIZE = (275, 184)
 def about_opens_and_closes(group):
     """About opens at its size for the DPI (its picture kept in a tagged group) and OK closes it."""
     app = group.app
-    title = "关于..." if group.language == "zh" else "About..."
     gd.open_menu_item(app, "helpMenu", "aboutItem")
-    about = gd.wait_window(title, 8)
+    about = gd.wait_window("关于..." if group.language == "zh" else "About...", 8)
     x, y, width, height = gd.window_geometry(about)
     expect_equal("the About dialog's size", (width, height), tuple(gd.scaled(n) for n in ABOUT_SIZE))
     if group.tag:
@@ -501,38 +469,48 @@ def about_opens_and_closes(group):
         gd.grab_screen(x, y, width, height).save(group.picture("about"))
     gd.click(x + gd.scaled(ABOUT_OK[0]), y + gd.scaled(ABOUT_OK[1]))
     gd.wait_window_gone(about, 5)
-    if not group.app.is_running():
+    if not app.is_running():
         raise gd.DriverError("closing About ended the program")
 
 
+def switch_language(group):
+    gd.open_menu_item(group.app, "languageMenu", "languageItem")
+    group.language = group.app.language = "zh" if group.language == "en" else "en"
+
+
 def switch_to_english(group):
-    app = group.app
-    gd.open_menu_item(app, "languageMenu", "languageItem")
-    gd.wait_for("the English title", lambda: gd.window_name(app.window) == gd.WINDOW_TITLES["en"], 5)
-    group.language = app.language = "en"
+    switch_language(group)
+    gd.wait_for("the English title", lambda: gd.window_name(group.app.window) == gd.WINDOW_TITLES["en"], 5)
 
 
 def read_from_the_file_menu(group):
+    # The same item again runs the command again (a Connect between, to see the result arrive).
     app, radio = group.app, group.radio
-    gd.open_menu_item(app, "fileMenu", "readItem")
-    app.wait_status("Read", True)
-    expect_equal("commands of File > Read", wait_commands(radio, 18), READ_COMMANDS)
-    # The same item again runs the command again.
-    app.click("connectButton")
-    app.wait_status("Connect", True)
-    radio.new_commands()
-    gd.open_menu_item(app, "fileMenu", "readItem")
-    app.wait_status("Read", True)
-    expect_equal("commands of File > Read, twice", wait_commands(radio, 18), READ_COMMANDS)
+    for again in (False, True):
+        if again:
+            press_and_wait(app, "connectButton", "Connect")
+            radio.new_commands()
+        gd.open_menu_item(app, "fileMenu", "readItem")
+        app.wait_status("Read", True)
+        expect_equal("commands of File > Read, again %s" % again, wait_commands(radio, 18), READ_COMMANDS)
+
+
+def exit_by_menu(group):
+    gd.open_menu_item(group.app, "fileMenu", "exitItem")
+    group.app.wait_exit(15)
 
 
 def exit_saves_the_settings(group):
-    app = group.app
-    gd.open_menu_item(app, "fileMenu", "exitItem")
-    app.wait_exit(15)
+    exit_by_menu(group)
     values = gd.reg_values(gd.USER_KEY)
-    saved = {name: values.get(name) for name in SETTINGS}
-    expect_equal("settings saved at exit", saved, {"Port": str(group.port_index), "Baud": "2", "Chinese": "0"})
+    expect_equal("settings saved at exit", {name: values.get(name) for name in SETTINGS},
+                 {"Port": str(group.port_index), "Baud": "2", "Chinese": "0"})
+
+
+MENU_SCENARIOS = [chinese_title, connect, read, values_readable, error_box_in_front, menus_follow_the_mouse,
+                  about_opens_and_closes, verify_success, verify_catches_an_ignored_set, switch_to_english,
+                  status_follows_the_language, about_opens_and_closes, read_from_the_file_menu, values_readable,
+                  exit_saves_the_settings]
 
 
 # --- any code page, any DPI --------------------------------------------------------
@@ -540,23 +518,20 @@ def exit_saves_the_settings(group):
 # Texts that stay as the program draws them before any value: the same pixels as in
 # layoutdump's picture of the window, which runs in the Chinese code page. (The labels of
 # the display-only fields are drawn disabled in the program only.)
-FIXED_TEXTS = (["titleLabel", "fileMenu", "languageMenu", "helpMenu"]
-               + ["channelLabel%d" % i for i in range(1, 9)]
+FIXED_TEXTS = (["titleLabel", "fileMenu", "languageMenu", "helpMenu"] + ["channelLabel%d" % i for i in range(1, 9)]
                + [name + "Label" for name in ("protocol", "currentChannel", "connectionRate", "portBaud", "linkBaud",
                                               "comPort")])
 
 
 def texts_as_drawn(group):
-    """Every fixed text of the window looks as drawn in the Chinese code page: no text of the
-    window reaches the system in the code page the program runs in."""
-    app = group.app
+    """Every fixed text looks as drawn in the Chinese code page: no text of the window reaches
+    the system in the code page the program runs in."""
+    app, differing = group.app, []
     gd.move(0, 0)
     time.sleep(0.5)
     reference = gd.render_window(group.language)
-    differing = []
     for name in FIXED_TEXTS:
-        left, top, right, bottom = app.layout()[name]
-        seen, expected = app.grab(name), reference.crop(left, top, right, bottom)
+        seen, expected = app.grab(name), reference.crop(*app.layout()[name])
         if seen.differing_pixels(expected) > 0:
             differing.append(name)
             app.keep_picture("text-seen-" + name, seen)
@@ -565,54 +540,21 @@ def texts_as_drawn(group):
         raise gd.DriverError("texts not drawn as in the Chinese code page: %s" % ", ".join(differing))
 
 
-def chinese_error_box(group):
-    """The error box of a refused channel, in Chinese: its caption and text reach the system as their
-    characters; its picture is kept."""
-    app = group.app
-    app.click("channelEdit3")
-    clear_and_type("500")
-    app.click("exportButton")
-    box = gd.wait_window("错误", 8)
-    expect_equal("the error box", gd.message_boxes(),
-                 [{"caption": "错误", "owner": gd.WINDOW_TITLES["zh"], "lines": ["频道3: 无效！"]}])
-    x, y, width, height = gd.window_geometry(box)
-    gd.grab_screen(x, y, width, height).save(group.picture("box"))
-    gd.focus(box)
-    gd.press("Return")
-    gd.wait_window_gone(box)
-    gd.focus(app.window)
-    clear_and_type(group.radio_state["channels"][3])
-
-
 def files_of_any_name(group):
     """Export and Import through the dialogs under a name no single code page holds (in English,
     whose dialog titles these are). Only where Wine's own locale is installed: the Chinese
     locale it is started in here is not, so it can make no file of a name beyond ASCII."""
-    app = group.app
     path = fresh_path("配置 Jörg Łódź.cfg")
-    expect_equal("exported file of any name", export_config(app, path), radio_config_lines(group.radio_state))
-    app.click("importButton")
-    gd.choose_file("Import Config", path)
-    app.wait_status("Import Config", True)
-
-
-def exit_by_menu(group):
-    gd.open_menu_item(group.app, "fileMenu", "exitItem")
-    group.app.wait_exit(15)
+    expect_equal("exported file of any name", export_config(group.app, path), config_lines(RADIO))
+    import_config(group.app, path)
 
 
 CODE_PAGE_SCENARIOS = {
-    page: [chinese_title, connect, read, texts_as_drawn, values_readable, chinese_error_box, switch_to_english,
+    page: [chinese_title, connect, read, texts_as_drawn, values_readable, error_box_in_front, switch_to_english,
            read, texts_as_drawn, values_readable] + ([files_of_any_name] if page == 1252 else []) + [exit_by_menu]
     for page in gd.CODE_PAGE_LOCALES}
 DPI_SCENARIOS = [chinese_title, connect, read, values_readable, about_opens_and_closes, switch_to_english, read,
                  values_readable, about_opens_and_closes, exit_by_menu]
-
-
-MENU_SCENARIOS = [chinese_title, connect, read, values_readable, error_box_in_front, menus_follow_the_mouse,
-                  about_opens_and_closes, verify_success, verify_catches_an_ignored_set, switch_to_english,
-                  status_follows_the_language, about_opens_and_closes, read_from_the_file_menu, values_readable,
-                  exit_saves_the_settings]
 
 
 # --- firmware upgrade -------------------------------------------------------------
@@ -628,9 +570,8 @@ def firmware_file(name, pages, tail):
 
 
 def progress_columns(app):
-    """The bar's width, measured above the text written over it."""
-    image = app.grab("statusLabel")
-    return image.columns_with(gd.PROGRESS_COLOR, 1)
+    # The bar's width, measured above the text written over it.
+    return app.grab("statusLabel").columns_with(gd.PROGRESS_COLOR, 1)
 
 
 def upgrade(app, path):
@@ -638,10 +579,16 @@ def upgrade(app, path):
     gd.choose_file("Select File", path)
 
 
+def expect_firmware(radio, sent):
+    firmware = radio.firmware()
+    if firmware != sent:
+        raise gd.DriverError("the radio's firmware (%s bytes) differs from the %d bytes expected"
+                             % (None if firmware is None else len(firmware), len(sent)))
+
+
 def upgrade_with_progress(group):
     """The bar grows while the pages go; Connect is not taken meanwhile; the radio gets every whole page."""
-    app, radio = group.app, group.radio
-    pages = 40
+    app, radio, pages = group.app, group.radio, 40
     path, sent = firmware_file("upgrade.dwn", pages, 100)
     upgrade(app, path)
     widths = []
@@ -665,56 +612,41 @@ def upgrade_with_progress(group):
     commands = wait_commands(radio, 3 + 2 * (pages + 1))
     expect_equal("first and last boot loader commands", (commands[:3], commands[-1]),
                  (["boot_start", "write page", "<page 1 258 bytes checksum ok>"], "ISP finish"))
-    expect_equal("pages the radio took", len([c for c in commands if c.startswith("<page")]), pages + 1)
+    expect_equal("pages the radio took", pages_of(commands), pages + 1)
     if "control\\r" in commands:
         raise gd.DriverError("Connect reached the radio during the upgrade")
     expect_firmware(radio, sent)
 
 
-def expect_firmware(radio, sent):
-    firmware = radio.firmware()
-    if firmware != sent:
-        raise gd.DriverError("the radio's firmware (%s bytes) differs from the %d bytes expected"
-                             % (None if firmware is None else len(firmware), len(sent)))
-
-
 def upgrade_refused_page(group):
-    app, radio = group.app, group.radio
-    radio.set_scenario("--boot-fail 3")
-    path, _ = firmware_file("refused.dwn", 6, 0)
-    upgrade(app, path)
-    app.wait_status("Upgrade Firmware", False, timeout=15)
-    commands = wait_commands(radio, 7)
-    expect_equal("pages offered before the refusal", len([c for c in commands if c.startswith("<page")]), 3)
+    group.radio.set_scenario("--boot-fail 3")
+    upgrade(group.app, firmware_file("refused.dwn", 6, 0)[0])
+    group.app.wait_status("Upgrade Firmware", False, timeout=15)
+    commands = wait_commands(group.radio, 7)
+    expect_equal("pages offered before the refusal", pages_of(commands), 3)
     if "ISP finish" in commands:
         raise gd.DriverError("ISP finish was sent after a refused page")
-    radio.set_scenario("")
-    # The commands are enabled again after the upgrade.
-    connect(group)
-
-
-def switch_language(app):
-    gd.open_menu_item(app, "languageMenu", "languageItem")
-    app.language = "zh" if app.language == "en" else "en"
+    group.radio.set_scenario("")
+    connect(group)  # the commands are enabled again after the upgrade
 
 
 def upgrade_progress_in_both_languages(group):
     """The percentage is written over the bar, and follows a switch of language."""
     app, radio = group.app, group.radio
     # Seven pages after the first: the progress goes by eighths, 25% (2500) to 100%.
-    steps = [(name + " %d%%" % (p // 100), True, p) for p in range(2500, 10001, 1250)
-             for name in ("Upgrade Firmware", "升级程序")]
-    gd.prepare_pictures([], [(text, success, "en" if text[0] == "U" else "zh", p) for text, success, p in steps])
+    steps = {language: [(name + " %d%%" % (p // 100), True, p) for p in range(2500, 10001, 1250)]
+             for language, name in (("en", "Upgrade Firmware"), ("zh", "升级程序"))}
+    gd.prepare_pictures([], [(text, success, language, p) for language in steps
+                             for text, success, p in steps[language]])
     radio.set_scenario("--slow 400")
-    path, _ = firmware_file("slow.dwn", 7, 0)
-    upgrade(app, path)
-    app.wait_status_among([step for step in steps if step[0][0] == "U"], timeout=15, interval=0.05)
-    switch_language(app)
-    app.wait_status_among([step for step in steps if step[0][0] != "U"], timeout=10, interval=0.05)
+    upgrade(app, firmware_file("slow.dwn", 7, 0)[0])
+    app.wait_status_among(steps["en"], timeout=15, interval=0.05)
+    switch_language(group)
+    app.wait_status_among(steps["zh"], timeout=10, interval=0.05)
     app.wait_status("升级程序", True, timeout=15)
-    switch_language(app)
+    switch_language(group)
     app.wait_status("Upgrade Firmware", True, timeout=5)
-    expect_equal("pages the radio took", len([c for c in wait_commands(radio, 19) if c.startswith("<page")]), 8)
+    expect_equal("pages the radio took", pages_of(wait_commands(radio, 19)), 8)
     radio.set_scenario("")
 
 
@@ -727,7 +659,7 @@ def title_ink_end(app):
 
 
 def expect_whole_closing_title(app):
-    """The title with its closing words runs past the 300 pixels the title usually has."""
+    # The title with its closing words runs past the 300 pixels the title usually has.
     end = gd.wait_for("the closing title", lambda: title_ink_end(app) > 305 and title_ink_end(app), 5)
     print("  closing title (%s) ends %d pixels right of the label's left edge" % (app.language, end))
 
@@ -745,7 +677,7 @@ def close_during_upgrade(group):
         raise gd.DriverError("the usual title runs past 300 pixels")
     app.click("closeButton")
     expect_whole_closing_title(app)
-    switch_language(app)
+    switch_language(group)
     expect_whole_closing_title(app)
 
     def upgrade_done():
@@ -788,8 +720,7 @@ def fault(scenario, button, operation, commands=None, success=False, limit=4.0):
             expect_equal("commands the radio logged", len(logged), commands)
         radio.set_scenario("")
         # A different result next, so that the next scenario's result is seen to arrive.
-        app.click("disconnectButton")
-        app.wait_status("Disconnect", True)
+        press_and_wait(app, "disconnectButton", "Disconnect")
         radio.new_commands()
     run.__name__ = "%s_%s" % (operation.lower(), scenario.strip("-").replace(" ", "_").replace("-", "_"))
     return run
@@ -820,18 +751,13 @@ FAULT_SCENARIOS = [
 
 # --- Find Radio (in Chinese; the group's two radios are the only ports) ------------
 
-def find_radio(app):
-    gd.open_menu_item(app, "fileMenu", "findRadioItem")
-
-
 def find_radio_at_another_rate(group):
     """The radio at 19200, the window at 38400 and a silent COM9 beside it: the search finds the
     radio, leaves it out of configuration mode, and the window then connects there."""
-    app, radio = group.app, group.radio
-    radio.set_scenario("--baud 19200")
-    find_radio(app)
-    app.wait_status("查找电台", True, timeout=20)
-    expect_equal("commands of the search", wait_commands(radio, 3),
+    group.radio.set_scenario("--baud 19200")
+    gd.open_menu_item(group.app, "fileMenu", "findRadioItem")
+    group.app.wait_status("查找电台", True, timeout=20)
+    expect_equal("commands of the search", wait_commands(group.radio, 3),
                  ["<at 9600 baud> control\\r", "control\\r", "exitcnt\\r"])
     connect(group)
 
@@ -846,25 +772,20 @@ def find_radio_without_a_radio(group):
     radio.set_scenario("--silent")
     radio.new_commands()
     silent.new_commands()
-    find_radio(app)
+    gd.open_menu_item(app, "fileMenu", "findRadioItem")
     app.wait_status_among(tries, timeout=6, interval=0.05)
-    app.click("helpMenu")
-    app.hover("helpMenu")
-    gd.wait_for("the Help panel during the search", lambda: panel_shown(app, "helpPanel"), 3)
+    open_panel(app, "helpMenu", "helpPanel")
     if app.status_color() == gd.FAILURE_COLOR:
         raise gd.DriverError("the search was over before the window answered")
-    gd.press("Escape")
-    gd.wait_for("Escape to close the Help panel", lambda: not panel_shown(app, "helpPanel"), 3)
+    escape_closes_panel(app, "helpPanel")
     app.wait_status("查找电台", False, timeout=15)
     expect_equal("tries of each port", (wait_commands(radio, 5), silent.new_commands()),
                  (["control\\r"] * 5, ["control\\r"] * 5))
 
 
 def find_status_in_english(group):
-    """The failure is shown again in the language switched to; the port and rate found before
-    stay chosen."""
-    switch_language(group.app)
-    group.language = "en"
+    # The failure is shown again in the language switched to; the port and rate found before stay chosen.
+    switch_language(group)
     group.app.wait_status("Find Radio", False, timeout=3)
     group.radio.set_scenario("--baud 19200")
     connect(group)
@@ -874,20 +795,6 @@ FIND_SCENARIOS = [find_radio_at_another_rate, find_radio_without_a_radio, find_s
 
 
 # --- serial adapters coming and going (no port at the start), and Escape ----------
-
-class PortsGroup(Group):
-    """The program starts without any serial port; the group's radios are plugged in later."""
-
-    def __init__(self):
-        super().__init__("ports", "en", own_ports=True, others=[("e2e9", 9, [])])
-
-    def set_up(self):
-        saved = gd.reg_values(gd.USER_KEY)
-        self.saved_settings = {name: saved.get(name) for name in SETTINGS}
-        self.ports.empty()
-        gd.reg_apply(gd.USER_KEY, {"Port": None, "Baud": None, "Chinese": "0"})
-        self.app.start()
-
 
 def button_does_nothing(app, button):
     before = app.grab("statusLabel")
@@ -909,7 +816,7 @@ def plugged_in_port_frees_the_commands(group):
 
 
 def list_reads_the_ports_as_it_opens(group):
-    """A second adapter that nobody announced is in the list once it drops down."""
+    # A second adapter that nobody announced is in the list once it drops down.
     app, radio, second = group.app, group.radio, group.others[0]
     second.start()
     ports = gd.com_ports()
@@ -917,8 +824,7 @@ def list_reads_the_ports_as_it_opens(group):
     time.sleep(1)
     gd.focus(app.window)
     gd.press("Down" if ports.index(second.com) > ports.index(radio.com) else "Up")
-    app.click("disconnectButton")
-    app.wait_status("Disconnect", True)
+    press_and_wait(app, "disconnectButton", "Disconnect")
     expect_equal("commands of the two radios", (radio.new_commands(), wait_commands(second, 1)),
                  ([], ["exitcnt\\r"]))
 
@@ -929,16 +835,14 @@ def chosen_port_stays_while_listed(group):
     app, radio, second = group.app, group.radio, group.others[0]
     radio.stop()
     gd.announce_device_change()
-    app.click("connectButton")
-    app.wait_status("Connect", True)
+    press_and_wait(app, "connectButton", "Connect")
     expect_equal("commands of the chosen radio", wait_commands(second, 1), ["control\\r"])
     second.stop()
     gd.announce_device_change()
     button_does_nothing(app, "disconnectButton")
     radio.start()
     gd.announce_device_change()
-    app.click("disconnectButton")
-    app.wait_status("Disconnect", True)
+    press_and_wait(app, "disconnectButton", "Disconnect")
     expect_equal("commands of the radio plugged in again", wait_commands(radio, 1), ["exitcnt\\r"])
 
 
@@ -956,11 +860,8 @@ def escape_closes_what_is_open_first(group):
         gd.wait_for("the protocol list to drop down", lambda: below().differing_pixels(closed) > 100, 3)
         gd.press("Escape")
         gd.wait_for("Escape to close the list", lambda: below().differing_pixels(closed) == 0, 3)
-        app.click("fileMenu")
-        app.hover("fileMenu")
-        gd.wait_for("the File panel", lambda: panel_shown(app, "filePanel"), 3)
-        gd.press("Escape")
-        gd.wait_for("Escape to close the File panel", lambda: not panel_shown(app, "filePanel"), 3)
+        open_panel(app, "fileMenu", "filePanel")
+        escape_closes_panel(app, "filePanel")
         if not app.is_running():
             raise gd.DriverError("Escape on an open list or menu ended the program")
     gd.press("Escape")
@@ -980,13 +881,10 @@ def run_group(group, scenarios):
         print("FAIL %s: the group did not start\n%s" % (group.name, traceback.format_exc()), flush=True)
         group.tear_down()
         return len(scenarios)
-    failures = 0
     try:
-        for scenario in scenarios:
-            failures += 0 if run_scenario(group, scenario) else 1
+        return sum(0 if run_scenario(group, scenario) else 1 for scenario in scenarios)
     finally:
         group.tear_down()
-    return failures
 
 
 def run_scenario(group, scenario):
@@ -1009,13 +907,12 @@ GROUPS = {
     "menus": lambda: (Group("menus", "zh"), MENU_SCENARIOS),
     "upgrade": lambda: (Group("upgrade", "en"), UPGRADE_SCENARIOS),
     "faults": lambda: (Group("faults", "en"), [read] + FAULT_SCENARIOS),
-    "ports": lambda: (PortsGroup(), PORTS_SCENARIOS),
+    "ports": lambda: (Group("ports", "en", others=[("e2e9", 9, [])], plugged=False), PORTS_SCENARIOS),
     "find": lambda: (Group("find", "zh", own_ports=True, others=[("e2e9", 9, ["--silent"])]), FIND_SCENARIOS),
 }
 for _page, _locale in gd.CODE_PAGE_LOCALES.items():
-    GROUPS["cp%d" % _page] = (lambda page=_page, locale=_locale:
-                              (Group("cp%d" % page, "zh", locale=locale, tag="cp%d" % page),
-                               CODE_PAGE_SCENARIOS[page]))
+    GROUPS["cp%d" % _page] = (lambda page=_page, locale=_locale: (
+        Group("cp%d" % page, "zh", locale=locale, tag="cp%d" % page), CODE_PAGE_SCENARIOS[page]))
 for _dpi in (96, 120, 144, 192):
     GROUPS["dpi%d" % _dpi] = (lambda dpi=_dpi: (Group("dpi%d" % dpi, "zh", dpi=dpi, tag="%ddpi" % dpi), DPI_SCENARIOS))
 
@@ -1031,8 +928,7 @@ def missing_environment():
 
 
 def main(names):
-    unknown = [n for n in names if n not in GROUPS]
-    if not names or unknown:
+    if not names or any(n not in GROUPS for n in names):
         print(__doc__, file=sys.stderr)
         return 2
     reason = missing_environment()
@@ -1043,8 +939,7 @@ def main(names):
     failures = 0
     for name in names:
         group, scenarios = GROUPS[name]()
-        # The pictures the group compares with are drawn at its DPI.
-        gd.set_dpi(group.dpi)
+        gd.set_dpi(group.dpi)  # the pictures the group compares with are drawn at its DPI
         gd.prepare_pictures(("zh", "en"), STATUSES)
         failures += run_group(group, scenarios)
     return 1 if failures else 0

@@ -162,15 +162,12 @@ def expect_window(language, process=None):
     return app
 
 
-def program_running():
-    return "radioconfig.exe" in wine(["tasklist"])[1].lower()
-
-
 def close_window(app):
     gd.focus(app.window)
     gd.press("Escape")
     gd.wait_window_gone(app.window, 15)
-    gd.wait_for("the program to end", lambda: not program_running(), 15, interval=0.5)
+    gd.wait_for("the program to end", lambda: "radioconfig.exe" not in wine(["tasklist"])[1].lower(), 15,
+                interval=0.5)
 
 
 # --- zip -----------------------------------------------------------------------
@@ -180,20 +177,24 @@ def zip_unpacked(group):
     group.env = chinese_windows_env()
 
 
-def radiocfg_ports(group):
-    code, out = wine(["radiocfg.exe", "ports"], cwd=group.folder, env=group.env)
+def expect_radiocfg_ports(folder, env=None):
+    code, out = wine(["radiocfg.exe", "ports"], cwd=folder, env=env)
     expect(code == 0 and "COM%d" % COM in out.split(), "radiocfg ports gave %d: %r" % (code, out))
 
 
+def radiocfg_ports(group):
+    expect_radiocfg_ports(group.folder, group.env)
+
+
 def sample_written_and_read_back(group):
-    code, out = wine(["radiocfg.exe", "write", "--port", str(COM), "sample.cfg"], cwd=group.folder, env=group.env)
+    def radiocfg(*args):
+        return wine(["radiocfg.exe", args[0], "--port", str(COM)] + list(args[1:]), cwd=group.folder, env=group.env)
+    code, out = radiocfg("write", "sample.cfg")
     expect(code == 0 and out.splitlines()[-1:] == ["Write Success"], "write gave %d: %r" % (code, out))
-    code, out = wine(["radiocfg.exe", "read", "--port", str(COM), "--out", "读回.cfg"], cwd=group.folder,
-                     env=group.env)
+    code, out = radiocfg("read", "--out", "读回.cfg")
     expect(code == 0, "read gave %d: %r" % (code, out))
-    read_back = open(os.path.join(group.folder, "读回.cfg"), "rb").read()
-    expect(read_back == open(os.path.join(group.folder, "sample.cfg"), "rb").read(),
-           "the radio gave back %r" % read_back)
+    read_back, sample = (open(os.path.join(group.folder, name), "rb").read() for name in ("读回.cfg", "sample.cfg"))
+    expect(read_back == sample, "the radio gave back %r" % read_back)
 
 
 def window_from_the_zip(group):
@@ -234,10 +235,14 @@ def expect_installed(folder, version):
     expect(os.path.exists(unix_path(SHORTCUT)), "no Start menu shortcut")
 
 
+def install(expected_code=0):
+    code, _ = wine([SETUP, "/S"])
+    expect(code == expected_code, "the installer exited %d" % code)
+
+
 def installs_into_program_files(group):
     gd.reg_apply(gd.USER_KEY, group.settings)
-    code, _ = wine([SETUP, "/S"])
-    expect(code == 0, "the installer exited %d" % code)
+    install()
     expect_installed(INSTALL_DIR, VERSION)
 
 
@@ -245,14 +250,12 @@ def starts_from_the_start_menu(_):
     code, _ = wine(["start", SHORTCUT])
     expect(code == 0, "start gave %d" % code)
     app = expect_window("en")
-    code, _ = wine([SETUP, "/S"])
-    expect(code == 2, "installing over the running program gave %d" % code)
+    install(2)  # not over the running program
     close_window(app)
 
 
 def radiocfg_from_the_install_folder(_):
-    code, out = wine(["radiocfg.exe", "ports"], cwd=unix_path(INSTALL_DIR))
-    expect(code == 0 and "COM%d" % COM in out.split(), "radiocfg ports gave %d: %r" % (code, out))
+    expect_radiocfg_ports(unix_path(INSTALL_DIR))
 
 
 def uninstall_keeps_the_settings(group):
@@ -283,8 +286,7 @@ def older_installer():
 def upgrades_an_older_installation_in_place(_):
     expect(wine([older_installer(), "/S", "/D=" + OTHER_DIR])[0] == 0, "the older installer failed")
     expect(gd.reg_values(UNINSTALL_KEY).get("DisplayVersion") == "1.1.2.0", "the older version is not listed")
-    code, _ = wine([SETUP, "/S"])
-    expect(code == 0, "the installer exited %d" % code)
+    install()
     expect_installed(OTHER_DIR, VERSION)
     expect(open(os.path.join(unix_path(OTHER_DIR), "README.txt"), "rb").read().startswith(b"\xef\xbb\xbf"),
            "README.txt is still the older one")
@@ -308,9 +310,7 @@ class Group:
     def __init__(self, name, checks, wine_needed=True, before=None):
         self.name, self.checks, self.wine_needed, self.before = name, checks, wine_needed, before
         self.radio = gd.SimulatedRadio("package", COM) if wine_needed else None
-        self.saved = {}
-        self.folder = None
-        self.env = None
+        self.saved, self.folder, self.env = {}, None, None
         self.settings = {"Port": "0", "Baud": "4", "Chinese": "0"}
 
     def run(self):
@@ -354,21 +354,13 @@ GROUPS = {
 }
 
 
-def missing_environment(names):
-    if any(name != "files" for name in names):
-        for variable in ("WINEPREFIX", "DISPLAY"):
-            if not os.environ.get(variable):
-                return "%s is not set (run through tools/test.sh)" % variable
-    return None
-
-
 def main(names):
     if not names or any(name not in GROUPS for name in names):
         print(__doc__, file=sys.stderr)
         return 2
-    reason = missing_environment(names)
-    if reason:
-        print("SKIP: " + reason)
+    missing = [v for v in ("WINEPREFIX", "DISPLAY") if not os.environ.get(v)] if set(names) != {"files"} else []
+    if missing:
+        print("SKIP: %s is not set (run through tools/test.sh)" % missing[0])
         return 77
     if not os.path.exists(ZIP) or not os.path.exists(SETUP):
         print("FAIL: %s holds no download of version %s (tools/package.sh makes it)" % (DIST, VERSION))
