@@ -307,19 +307,25 @@ def run_verify(group):
     return group.text("verify")
 
 
-def expect_no_box(caption):
-    time.sleep(0.5)
-    if gd.visible_windows(caption):
-        raise gd.DriverError("a %r box is shown" % caption)
+def verify_without_a_box(name, scenario, success, commands):
+    """Verify against the radio playing scenario: its result, no box, and the commands of the read."""
+    def run(group):
+        group.radio.set_scenario(scenario)
+        group.radio.new_commands()
+        verify = run_verify(group)
+        group.app.wait_status(verify, success)
+        time.sleep(0.5)
+        if gd.visible_windows(group.app.status_text(verify, False)):
+            raise gd.DriverError("a Verify box is shown")
+        expect_equal("commands of Verify", wait_commands(group.radio, len(commands)), commands)
+        group.radio.set_scenario("")
+    run.__name__ = name
+    return run
 
 
-def verify_success(group):
-    """The radio holds what the window holds: a green result, no box, the read's commands only."""
-    group.radio.new_commands()
-    verify = run_verify(group)
-    group.app.wait_status(verify, True)
-    expect_no_box(group.app.status_text(verify, False))
-    expect_equal("commands of Verify", wait_commands(group.radio, 18), READ_COMMANDS)
+# The radio holds what the window holds; a radio that cannot be read.
+verify_success = verify_without_a_box("verify_success", "", True, READ_COMMANDS)
+verify_unreadable_radio = verify_without_a_box("verify_unreadable_radio", "--silent", False, ["cfg_ch_n\\r"])
 
 
 def verify_catches_an_ignored_set(group):
@@ -340,16 +346,6 @@ def verify_catches_an_ignored_set(group):
     app.wait_status(verify, False)
     expect_equal("commands of Verify after Write", wait_commands(radio, 14 + 18)[14:], READ_COMMANDS)
     radio.set_scenario("")
-
-
-def verify_unreadable_radio(group):
-    group.radio.set_scenario("--silent")
-    group.radio.new_commands()
-    verify = run_verify(group)
-    group.app.wait_status(verify, False)
-    expect_no_box(group.app.status_text(verify, False))
-    expect_equal("commands of Verify", wait_commands(group.radio, 1), ["cfg_ch_n\\r"])
-    group.radio.set_scenario("")
 
 
 RADIO_SCENARIOS = [connect, read, export_after_read, write, invalid_channel_refused, import_export_round_trip,

@@ -1,5 +1,5 @@
 // The program's resources as linked into this test program: images by number,
-// icon, manifest and version.
+// icon and manifest.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "SkinUI/Core/PaintManagerUI.h"
@@ -149,25 +148,6 @@ TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAsInvokerAwareOfEachMonito
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos);
     EXPECT_NE(text.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
-}
-
-TEST_F(ResourcesTest, VersionNamesTheProduct)
-{
-    char path[MAX_PATH] = {};
-    ASSERT_GT(::GetModuleFileNameA(Self(), path, MAX_PATH), 0u);
-    DWORD handle = 0;
-    std::vector<char> info(::GetFileVersionInfoSizeA(path, &handle));
-    ASSERT_TRUE(!info.empty() && ::GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
-    const std::pair<const char*, const char*> strings[] = {{"ProductName", "Velmar Configuration Tool"},
-                                                           {"OriginalFilename", "RadioConfig.exe"},
-                                                           {"FileVersion", "V001.01.03"}};
-    for (const auto& [name, value] : strings) {
-        char* text = nullptr;
-        UINT size = 0;
-        const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
-        ASSERT_TRUE(::VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&text), &size)) << name;
-        EXPECT_STREQ(text, value);
-    }
 }
 
 } // namespace
