@@ -117,7 +117,7 @@ TEST_P(MainLayoutTest, ControlsTakeTheirPlacesAndLabelsWidenToTheLanguage)
         {controls.portGroup, {417, 133, 567, 223}},
         {controls.listRows[static_cast<int>(RadioList::ComPort)], {430, 156, 554, 178}},
         {controls.listRows[static_cast<int>(RadioList::ConnectionRate)], {430, 189, 554, 211}},
-        {controls.listLabels[static_cast<int>(RadioList::ConnectionRate)], {430, 189, 430 + Pick(42, 32), 211}},
+        {controls.listLabels[static_cast<int>(RadioList::ConnectionRate)], {430, 190, 430 + Pick(42, 32), 210}},
         // The serial number row: Unlock, its label, the edit to the box's inset.
         {controls.serialUnlockButton, {188, 265, 188 + Pick(30, 40), 287}},
         {controls.FieldEdit(RadioField::SerialNumber), {188 + Pick(86, 100), 265, 387, 288}},
