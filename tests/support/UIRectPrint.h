@@ -1,5 +1,6 @@
 #pragma once
 #include <ostream>
+#include <string>
 #include "SkinUI/Utils/UIRect.h"
 
 namespace SkinUI {
@@ -8,6 +9,13 @@ namespace SkinUI {
 inline void PrintTo(const CUIRect& r, std::ostream* os)
 {
     *os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
+}
+
+// A rectangle (a RECT or a CUIRect) as "l,t,r,b", for comparisons whose failure shows it whole.
+template <typename TRect> std::string RectText(const TRect& rc)
+{
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+           std::to_string(rc.bottom);
 }
 
 } // namespace SkinUI

@@ -43,8 +43,7 @@ protected:
         RECT rc = {0, 0, 0, 0};
         ::GetUpdateRect(s_window->GetHWND(), &rc, FALSE);
         ::ValidateRect(s_window->GetHWND(), nullptr);
-        return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-               std::to_string(rc.bottom);
+        return RectText(rc);
     }
     void Relayout() { root.SetPos(RECT{0, 0, 100, 100}); }
 

@@ -6,6 +6,7 @@
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "tests/SkinUI/support/TempBmp.h"
 #include "tests/SkinUI/support/PixelSurface.h"
+#include "tests/SkinUI/support/TestWindow.h"
 
 using namespace SkinUI;
 
@@ -47,10 +48,7 @@ TEST_F(PaintTest, LayersInFixedOrderOnlyForTheDirtyPartOfTheItem)
     layers.SetPos(RECT{10, 10, 30, 30});
     layers.DoPaint(s.dc(), RECT{0, 0, 20, 40});
     EXPECT_EQ(layers.log, "cistb");
-    const RECT& p = layers.GetPaintRect();
-    EXPECT_EQ(std::to_string(p.left) + "," + std::to_string(p.top) + "," + std::to_string(p.right) + "," +
-                  std::to_string(p.bottom),
-              "10,10,20,30");
+    EXPECT_EQ(RectText(layers.GetPaintRect()), "10,10,20,30");
     layers.log.clear();
     layers.DoPaint(s.dc(), RECT{30, 30, 40, 40});
     EXPECT_EQ(layers.log, "");

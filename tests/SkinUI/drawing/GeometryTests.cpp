@@ -8,6 +8,7 @@
 #include "SkinUI/Core/DpiScale.h"
 #include "SkinUI/Core/ImageDescInterpreter.h"
 #include "SkinUI/Core/NineGrid.h"
+#include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
 
@@ -18,12 +19,6 @@ CUIRect R(int l, int t, int r, int b)
     return CUIRect{l, t, r, b};
 }
 
-std::string Str(const CUIRect& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
 const CUIRect kEverywhere{-10000, -10000, 10000, 10000};
 
 // Each piece as "dest<-src", in drawing order.
@@ -32,7 +27,7 @@ std::string Pieces(const CUIRect& dest, const CUIRect& src, const CUIRect& corne
 {
     std::string out;
     for (const TGridPiece& p : CNineGrid::Layout(dest, src, corner, paint, options)) {
-        out += Str(p.dest) + "<-" + Str(p.src) + " ";
+        out += RectText(p.dest) + "<-" + RectText(p.src) + " ";
     }
     return out;
 }
@@ -65,7 +60,7 @@ TEST(NineGrid, HolePaintRectAndTiledMiddlesEndingWithACutTile)
     const auto pieces =
         CNineGrid::Layout(R(0, 0, 25, 15), R(0, 0, 10, 10), R(0, 0, 0, 0), kEverywhere, Options(96, true, true));
     ASSERT_EQ(pieces.size(), 6u);
-    EXPECT_EQ(Str(pieces.back().dest) + "<-" + Str(pieces.back().src), "20,10,25,15<-0,0,5,5");
+    EXPECT_EQ(RectText(pieces.back().dest) + "<-" + RectText(pieces.back().src), "20,10,25,15<-0,0,5,5");
 }
 
 TEST(NineGrid, DegenerateOrHugeInputGivesNoEndlessTilingAndStaysInRange)
@@ -83,11 +78,11 @@ TEST(NineGrid, DegenerateOrHugeInputGivesNoEndlessTilingAndStaysInRange)
     const auto tiles = CNineGrid::Layout(R(-(1 << 30), 0, 1 << 30, 10), R(0, 0, 1, 10), R(0, 0, 0, 0), R(0, 0, 100, 10),
                                          Options(96, true));
     ASSERT_EQ(tiles.size(), 100u);
-    EXPECT_EQ(Str(tiles.front().dest), "0,0,1,10");
-    EXPECT_EQ(Str(tiles.back().dest), "99,0,100,10");
+    EXPECT_EQ(RectText(tiles.front().dest), "0,0,1,10");
+    EXPECT_EQ(RectText(tiles.back().dest), "99,0,100,10");
     CUIRect whole{0, 0, 0, 0}, beyond{-5, 2, 40, 40}, outside{20, 0, 30, 8};
     EXPECT_TRUE(CNineGrid::ClipSource(whole, 16, 8) && CNineGrid::ClipSource(beyond, 16, 8));
-    EXPECT_EQ(Str(whole) + " " + Str(beyond), "0,0,16,8 0,2,16,8");
+    EXPECT_EQ(RectText(whole) + " " + RectText(beyond), "0,0,16,8 0,2,16,8");
     EXPECT_FALSE(CNineGrid::ClipSource(outside, 16, 8));
 }
 
@@ -128,7 +123,7 @@ TEST(DpiScale, LengthsRoundToTheNearestPixelAndNeighboursStillMeet)
         const CDpiScale scale(dpi);
         EXPECT_EQ(scale.ScaleRect(R(0, 0, 33, 10)).right, scale.ScaleRect(R(33, 0, 67, 10)).left) << dpi;
     }
-    EXPECT_EQ(Str(CDpiScale(144).ScaleRect(R(1, 1, 2, 2))), "2,2,3,3");
+    EXPECT_EQ(RectText(CDpiScale(144).ScaleRect(R(1, 1, 2, 2))), "2,2,3,3");
 }
 
 TEST(DpiScale, SkinLengthsComeBackFromWindowPixels)
@@ -158,8 +153,8 @@ TEST(DpiScale, NineGridCornersTilesAndImageDestinationsTakeTheirSizeAtTheScale)
               "0,0,3,3<-0,0,2,2 ");
     const auto pieces = CNineGrid::Layout(R(0, 0, 60, 30), R(0, 0, 10, 10), R(2, 2, 2, 2), kEverywhere, Options(144));
     ASSERT_EQ(pieces.size(), 9u);
-    EXPECT_EQ(Str(pieces[0].dest) + "<-" + Str(pieces[0].src), "3,3,57,27<-2,2,8,8");
-    EXPECT_EQ(Str(pieces.back().dest) + "<-" + Str(pieces.back().src), "57,27,60,30<-8,8,10,10");
+    EXPECT_EQ(RectText(pieces[0].dest) + "<-" + RectText(pieces[0].src), "3,3,57,27<-2,2,8,8");
+    EXPECT_EQ(RectText(pieces.back().dest) + "<-" + RectText(pieces.back().src), "57,27,60,30<-8,8,10,10");
     // Tiles twice as high at 192 DPI, the last one cut with its share of the source.
     EXPECT_EQ(Pieces(R(0, 0, 40, 50), R(0, 0, 4, 10), R(0, 0, 0, 0), kEverywhere, Options(192, false, true)),
               "0,0,40,20<-0,0,4,10 0,20,40,40<-0,0,4,10 0,40,40,50<-0,0,4,5 ");
@@ -171,9 +166,9 @@ TEST(DpiScale, NineGridCornersTilesAndImageDestinationsTakeTheirSizeAtTheScale)
         ASSERT_EQ(drawn.size(), 1u);
         const CDpiScale scale(dpi);
         // Cut at the item's right and bottom, as at 96 DPI.
-        EXPECT_EQ(Str(drawn[0].dest), Str(R(100 + scale.Scale(14), 50, std::min(400, 100 + scale.Scale(137)),
-                                            std::min(90, 50 + scale.Scale(24)))))
+        EXPECT_EQ(RectText(drawn[0].dest), RectText(R(100 + scale.Scale(14), 50, std::min(400, 100 + scale.Scale(137)),
+                                                      std::min(90, 50 + scale.Scale(24)))))
             << dpi;
-        EXPECT_EQ(Str(drawn[0].corner), "2,4,2,4");
+        EXPECT_EQ(RectText(drawn[0].corner), "2,4,2,4");
     }
 }

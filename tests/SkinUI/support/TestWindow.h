@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include "SkinUI/Core/PaintManagerUI.h"
+#include "tests/support/UIRectPrint.h"
 
 namespace SkinUI {
 

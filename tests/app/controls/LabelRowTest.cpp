@@ -9,12 +9,6 @@ using namespace SkinUI;
 
 namespace {
 
-std::string Rect(const RECT& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
-
 // An edit row over a list row, 50-wide labels, in a 200 x 100 window.
 class LabelRowWindowTest : public ::testing::Test {
 protected:
@@ -56,10 +50,10 @@ protected:
 TEST_F(LabelRowWindowTest, RowsLayOutLabelThenField)
 {
     EXPECT_STREQ(m_editLabel->GetText().GetData(), "Edit");
-    EXPECT_EQ(Rect(m_editLabel->GetPos()), "0,0,50,23");
-    EXPECT_EQ(Rect(m_edit->GetPos()), "50,0,200,23");
-    EXPECT_EQ(Rect(m_listLabel->GetPos()), "0,24,50,44"); // the list row has an inset of 1 above and below
-    EXPECT_EQ(Rect(m_list->GetPos()), "50,24,200,44");
+    EXPECT_EQ(RectText(m_editLabel->GetPos()), "0,0,50,23");
+    EXPECT_EQ(RectText(m_edit->GetPos()), "50,0,200,23");
+    EXPECT_EQ(RectText(m_listLabel->GetPos()), "0,24,50,44"); // the list row has an inset of 1 above and below
+    EXPECT_EQ(RectText(m_list->GetPos()), "50,24,200,44");
     EXPECT_EQ(m_editLabel->GetTextStyle(), static_cast<UINT>(DT_RIGHT | DT_VCENTER));
     const UINT placement = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_RIGHT;
     EXPECT_EQ(m_listLabel->GetTextStyle() & placement, UINT(DT_RIGHT));

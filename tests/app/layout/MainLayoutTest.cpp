@@ -20,12 +20,7 @@
 namespace {
 
 using SkinUI::CControlUI;
-
-std::string Rect(const RECT& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
+using SkinUI::RectText;
 
 std::string Text(const CControlUI* control)
 {
@@ -35,7 +30,8 @@ std::string Text(const CControlUI* control)
 void ExpectSameLayout(const std::vector<NamedRect>& seen, const std::vector<NamedRect>& expected)
 {
     ASSERT_EQ(seen.size(), expected.size());
-    for (size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(Rect(seen[i].rect), Rect(expected[i].rect)) << seen[i].name;
+    for (size_t i = 0; i < seen.size(); ++i)
+        EXPECT_EQ(RectText(seen[i].rect), RectText(expected[i].rect)) << seen[i].name;
 }
 
 // Every edge falls where it falls at 96 DPI, scaled, except that a label or an Unlock button
@@ -135,7 +131,8 @@ TEST_P(MainLayoutTest, ControlsTakeTheirPlacesAndLabelsWidenToTheLanguage)
         places.push_back({controls.channelLabels[i], {33, top, 33 + Pick(36, 56), top + 23}});
         EXPECT_EQ(Text(controls.channelLabels[i]), (chinese ? "频道" : "Channel") + std::to_string(i) + ":");
     }
-    for (const auto& [control, rc] : places) EXPECT_EQ(Rect(control->GetPos()), Rect(rc)) << control->GetClass();
+    for (const auto& [control, rc] : places)
+        EXPECT_EQ(RectText(control->GetPos()), RectText(rc)) << control->GetClass();
     for (int i : {0, 9}) EXPECT_EQ(controls.channelRows[i]->GetParent(), nullptr);
 
     // The menu panels, hidden until shown. Ten items of 20 and three separators below the top
@@ -157,16 +154,16 @@ TEST_P(MainLayoutTest, ControlsTakeTheirPlacesAndLabelsWidenToTheLanguage)
         {controls.findRadioItem, {11, 164, file, 184}},
         {controls.exitItem, {11, 247, file, 267}},
     };
-    for (const auto& [control, rc] : items) EXPECT_EQ(Rect(control->GetPos()), Rect(rc)) << Text(control);
+    for (const auto& [control, rc] : items) EXPECT_EQ(RectText(control->GetPos()), RectText(rc)) << Text(control);
 }
 
 TEST_P(MainLayoutTest, SwitchingAwayAndBackRestoresTheLayout)
 {
     const std::vector<NamedRect> before = DescribeMainLayout(controls);
-    const std::string label = Rect(controls.channelLabels[1]->GetPos());
+    const std::string label = RectText(controls.channelLabels[1]->GetPos());
     ApplyLanguage(controls, texts, !chinese);
     window.Repaint();
-    EXPECT_NE(Rect(controls.channelLabels[1]->GetPos()), label);
+    EXPECT_NE(RectText(controls.channelLabels[1]->GetPos()), label);
     ApplyLanguage(controls, texts, chinese);
     window.Repaint();
     ExpectSameLayout(DescribeMainLayout(controls), before);
@@ -306,8 +303,8 @@ void MainLayoutBase::ExpectEveryControlInsideItsParent()
         const RECT allowed = scale.ScaleRect(PastParent(at96[i]));
         EXPECT_TRUE(past.left <= allowed.left && past.top <= allowed.top && past.right <= allowed.right &&
                     past.bottom <= allowed.bottom)
-            << here[i]->GetClass() << " " << Rect(here[i]->GetPos()) << " in " << Rect(here[i]->GetParent()->GetPos())
-            << " at " << scale.GetDpi() << " DPI";
+            << here[i]->GetClass() << " " << RectText(here[i]->GetPos()) << " in "
+            << RectText(here[i]->GetParent()->GetPos()) << " at " << scale.GetDpi() << " DPI";
     }
 }
 
@@ -365,8 +362,8 @@ TEST_P(MainLayoutAtDpiTest, EveryControlTakesItsPlaceAt96DpiScaled)
     for (size_t i = 0; i < here.size(); ++i) {
         if (::IsRectEmpty(&at96[i].rect)) continue; // rows that are not shown
         const RECT want = scale.ScaleRect(at96[i].rect), got = here[i].rect;
-        SCOPED_TRACE(here[i].name + " at " + std::to_string(scale.GetDpi()) + " DPI: " + Rect(got) + " for " +
-                     Rect(want));
+        SCOPED_TRACE(here[i].name + " at " + std::to_string(scale.GetDpi()) + " DPI: " + RectText(got) + " for " +
+                     RectText(want));
         for (const auto edge : {&RECT::left, &RECT::top, &RECT::right, &RECT::bottom})
             EXPECT_LE(std::abs(got.*edge - want.*edge), PlaceTolerance(here[i].name, scale));
     }
@@ -385,7 +382,7 @@ TEST_P(MainLayoutAtDpiTest, MovingToAnotherDpiLaysOutAsBuiltThere)
     EXPECT_EQ(moved.manager().GetDpiScale().GetDpi(), scale.GetDpi());
     RECT client = {};
     ::GetClientRect(moved.window.GetHWND(), &client);
-    EXPECT_EQ(Rect(client), Rect({0, 0, scale.Scale(588), scale.Scale(489)}));
+    EXPECT_EQ(RectText(client), RectText(RECT{0, 0, scale.Scale(588), scale.Scale(489)}));
     ExpectSameLayout(DescribeMainLayout(moved.controls), DescribeMainLayout(controls));
     EXPECT_EQ(moved.manager().GetFontInfo(1)->tm.tmHeight, manager().GetFontInfo(1)->tm.tmHeight);
 }

@@ -94,11 +94,11 @@ TEST_F(MainPanelTest, StatusShowsResultsAndProgressInTheLanguageInForce)
     panel.ShowResult(RadioCommand::Read, false);
     EXPECT_EQ(text(), "读取失败");
     EXPECT_EQ(controls.statusLabel->BarGap(), -1);
-    EXPECT_EQ(controls.statusLabel->GetBkColor(), CMainRadioPanel::kFailureColor);
+    EXPECT_EQ(controls.statusLabel->GetBkColor(), 0xFFFF9999u); // light red
     switchTo(false);
     EXPECT_EQ(text(), "Read Failure");
     panel.ShowResult(RadioCommand::ImportConfig, true);
-    EXPECT_EQ(controls.statusLabel->GetBkColor(), CMainRadioPanel::kSuccessColor);
+    EXPECT_EQ(controls.statusLabel->GetBkColor(), 0xFF99FF99u); // light green
     switchTo(true);
     EXPECT_EQ(text(), "导入配置成功");
 }
