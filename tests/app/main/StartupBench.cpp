@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -32,21 +33,23 @@ std::string ProgramPath(int argc, char** argv)
     return folder + "\\..\\..\\..\\app\\RadioConfig.exe"; // tests/app/main -> app
 }
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param)
+// The program's visible main window, or null.
+HWND ProcessWindow(DWORD processId)
 {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char className[16] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (owner != search->processId || std::string(className) != "^_^" || !::IsWindowVisible(window)) return TRUE;
-    search->found = window;
-    return FALSE;
+    std::pair<DWORD, HWND> search{processId, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* wanted = reinterpret_cast<std::pair<DWORD, HWND>*>(param);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            char className[16] = {};
+            ::GetClassNameA(window, className, sizeof className);
+            if (owner != wanted->first || std::string(className) != "^_^" || !::IsWindowVisible(window)) return TRUE;
+            wanted->second = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 // Right of the 300-pixel title, left of the two buttons, the title bar is drawn in 0xD1E8F5 fading to 0xC9E3F4.
@@ -75,16 +78,13 @@ bool RunOnce(const std::string& program, Figures& figures)
         std::printf("cannot start %s (error %lu)\n", program.c_str(), ::GetLastError());
         return false;
     }
-    Search search = {process.dwProcessId, nullptr};
+    HWND window = nullptr;
     const DWORD begin = ::GetTickCount();
     bool ok = false;
-    while (::GetTickCount() - begin < kStartTimeoutMs) {
-        if (search.found == nullptr) ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr && HasPainted(search.found)) {
-            ok = true;
-            break;
-        }
-        ::Sleep(1);
+    while (!ok && ::GetTickCount() - begin < kStartTimeoutMs) {
+        if (window == nullptr) window = ProcessWindow(process.dwProcessId);
+        ok = window != nullptr && HasPainted(window);
+        if (!ok) ::Sleep(1);
     }
     ::QueryPerformanceCounter(&painted);
     figures.seconds = static_cast<double>(painted.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
@@ -98,7 +98,7 @@ bool RunOnce(const std::string& program, Figures& figures)
             figures.megabytes =
                 static_cast<double>(memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage) /
                 (1024.0 * 1024.0);
-        ::PostMessageA(search.found, WM_CLOSE, 0, 0);
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
     } else {
         std::printf("no painted window within %lu ms\n", kStartTimeoutMs);
     }
