@@ -173,13 +173,16 @@ TEST_F(ReadTest, SilentOrClosedPortFailsAtOnce)
 
 TEST_F(ReadTest, ConnectAndDisconnectLookForTheirAnswersAndChineseStatusHasNoBlank)
 {
+    radio.Answer("control\r", Line("busy"));
+    operations.EnterConfigMode();
+    EXPECT_EQ(panel.StatusText(), "Connect Failure");
     radio.Answer("control\r", Line("into config mode"));
     radio.Answer("exitcnt\r", Line("config mode"));
     operations.EnterConfigMode();
     EXPECT_EQ(panel.StatusText(), "Connect Success");
     operations.LeaveConfigMode();
     EXPECT_EQ(panel.StatusText(), "Disconnect Failure");
-    EXPECT_EQ(radio.Sent(), (std::vector<std::string>{"control\r", "exitcnt\r"}));
+    EXPECT_EQ(radio.Sent(), (std::vector<std::string>{"control\r", "control\r", "exitcnt\r"}));
 
     panel.SetChinese(true);
     panel.SetCommandText(RadioCommand::Read, "读取");
