@@ -235,7 +235,6 @@ TEST_F(RadiocfgTest, ReadPrintsTheParametersAndExportsThem)
     EXPECT_EQ(lines[2], "  \"port\": \"" + Name() + "\",");
     EXPECT_EQ(lines[3], "  \"result\": \"Success\",");
     EXPECT_EQ(lines[10], "    \"Channel3\": \"414.12500\",");
-    EXPECT_EQ(lines[24], "    \"SerialNumber\": \"SN0012345\"");
 }
 
 // A file name with characters no single code page holds, given on the command line.
@@ -292,12 +291,6 @@ TEST_F(RadiocfgTest, VerifyComparesTheRadioWithAFileAndAnInvalidFileIsRefused)
               std::string::npos)
         << json.out;
 
-    Radio().Start("--silent");
-    Outcome unread = Radiocfg({"verify", "--port", Port(), File()});
-    EXPECT_EQ(unread.exitCode, 1);
-    EXPECT_EQ(LastLine(unread.out), "Verify Failure");
-    EXPECT_EQ(unread.err, "");
-
     ChangeChannel3("480.0");
     Radio().NewCommands();
     Outcome refused = Radiocfg({"write", "--port", Port(), File()});
@@ -309,9 +302,10 @@ TEST_F(RadiocfgTest, VerifyComparesTheRadioWithAFileAndAnInvalidFileIsRefused)
     EXPECT_NE(refused.out.find("\"messages\": [\n    \"Channel3: Invalid!\"\n  ],"), std::string::npos) << refused.out;
 }
 
-// Each fault ends the read with its status where the radio failed; a failed
-// read exports nothing. A slow radio logs its late reply once it has gone
-// out, and the wait for that line keeps it out of the next run.
+// The faults whose outcome depends on a real port (which step each other
+// fault stops at is ReadTest's); a failed read exports nothing. A slow radio
+// logs its late reply once it has gone out, and the wait for that line keeps
+// it out of the next run.
 TEST_F(RadiocfgTest, FaultScenariosEndTheReadAsTheyShould)
 {
     const struct {
@@ -321,15 +315,8 @@ TEST_F(RadiocfgTest, FaultScenariosEndTheReadAsTheyShould)
         const char* lastLine;
     } faults[] = {
         {"--silent", 1, 1, "cfg_ch_n\\r"},
-        {"--no-reply cfg_sbau", 1, 3, "cfg_sbau\\r"},
-        {"--wrong-reply cfg_ch_n", 1, 1, "cfg_ch_n\\r"},
-        {"--wrong-reply cfg_ch_5", 1, 14, "cfg_ch_5\\r"},
         {"--slow 600", 1, 2, "<reply sent after 600 ms>"},
-        {"--garbage", 1, 1, "cfg_ch_n\\r"},
         {"--echo", 0, 18, "cfg_ch_9\\r"},
-        {"--no-reply cfg_baud", 0, 18, "cfg_ch_9\\r"},
-        {"--stray-line", 0, 18, "cfg_ch_9\\r"},
-        {"--ack", 0, 18, "cfg_ch_9\\r"},
     };
     for (const auto& fault : faults) {
         SCOPED_TRACE(fault.scenario);
@@ -350,9 +337,6 @@ TEST_F(RadiocfgTest, FaultScenariosEndTheReadAsTheyShould)
 TEST_F(RadiocfgTest, WrongUsageAndAbsentPortsHaveTheirExitStatus)
 {
     Outcome usage = Radiocfg({"read", "--port", Port(), "--baud", "1200"});
-    EXPECT_EQ(usage.exitCode, 2);
-    EXPECT_NE(usage.err.find("usage"), std::string::npos);
-    usage = Radiocfg({"upgrade", "--port", Port()});
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_NE(usage.err.find("usage"), std::string::npos);
 #ifdef _WIN32
@@ -390,7 +374,6 @@ TEST_F(RadiocfgTest, SeveralRadiosAtOnceGiveOneResultLineEach)
     const Lines lines = LinesOf(read.out);
     ASSERT_EQ(lines.size(), 20u) << read.out;
     EXPECT_EQ(lines[0], Name() + ": Protocol Type:    TRIMTALK");
-    EXPECT_EQ(lines[11], Name() + ": Channel3:         440.00000");
     EXPECT_EQ(lines[18], Name() + " Read Success");
     EXPECT_EQ(lines[19], Name(1) + " Read Failure");
     Outcome json = Radiocfg({"verify", "--json", "--port", Port(), "--port", Port(1), File()});
@@ -436,8 +419,15 @@ TEST_F(RadiocfgTest, TraceRecordsTheExchange)
     EXPECT_EQ(lines[4].substr(12), port + "close");
 }
 
+// The boot loader takes every whole page; a page it refuses ends the upgrade there.
 TEST_F(RadiocfgTest, UpgradePrintsEveryProgressStepAndTheResult)
 {
+    const auto exchange = [](int pages) {
+        Lines lines{"boot_start"};
+        for (int page = 1; page <= pages; ++page)
+            lines.insert(lines.end(), {"write page", "<page " + std::to_string(page) + " 258 bytes checksum ok>"});
+        return lines;
+    };
     WriteFirmwareFile(base + ".dwn", FirmwareImage(4096 + 256 * 4));
     Outcome upgrade = Radiocfg({"upgrade", "--port", Port(), base + ".dwn"});
     EXPECT_EQ(upgrade.exitCode, 0) << upgrade.err;
@@ -445,12 +435,15 @@ TEST_F(RadiocfgTest, UpgradePrintsEveryProgressStepAndTheResult)
               std::string::npos)
         << upgrade.out;
     EXPECT_EQ(LastLine(upgrade.out), "Upgrade Firmware Success");
-    EXPECT_EQ(Radio().NewCommands().back(), "ISP finish");
+    Lines expected = exchange(5);
+    expected.push_back("ISP finish");
+    EXPECT_EQ(Radio().NewCommands(), expected);
 
     Radio().Start("--boot-fail 2");
     Outcome refused = Radiocfg({"upgrade", "--port", Port(), base + ".dwn"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(LastLine(refused.out), "Upgrade Firmware Failure");
+    EXPECT_EQ(Radio().NewCommands(5), exchange(2));
 }
 
 #ifdef _WIN32
