@@ -1,7 +1,7 @@
 """Drives the real RadioConfig window under Wine on an X display, as an operator would.
 
 Input goes through the X server (xdotool), results are read back from the screen
-(ImageMagick's import) and from the simulated radio's log and state files.
+(ImageMagick's import) and from the simulated radio's log and firmware files.
 Control positions come from layoutdump.exe, which builds the main window's
 controls as the program does and prints their client rectangles.
 
@@ -279,7 +279,7 @@ class SimulatedRadio:
         base = os.path.join(RUN, name)
         self.pc_end, self.radio_end = base + "-pc", base + "-radio"
         self.log, self.control = base + ".log", base + ".control"
-        self.state_out, self.firmware_out = base + ".state", base + ".firmware"
+        self.firmware_out = base + ".firmware"
         self.device_name = "\\Device\\Bench" + name
         self._processes = []
         self._log_offset = 0
@@ -287,7 +287,7 @@ class SimulatedRadio:
 
     def start(self):
         os.makedirs(RUN, exist_ok=True)
-        for path in (self.pc_end, self.radio_end, self.log, self.state_out, self.firmware_out):
+        for path in (self.pc_end, self.radio_end, self.log, self.firmware_out):
             if os.path.lexists(path):
                 os.remove(path)
         self._serial = 0
@@ -302,7 +302,7 @@ class SimulatedRadio:
         reg_set(PORTS_KEY, self.device_name, "COM%d" % self.com)
         radiosim = os.path.join(BUILD, "host", "radiosim", "radiosim")
         self._spawn([radiosim, "--device", self.radio_end, "--pc-device", self.pc_end, "--log", self.log,
-                     "--control", self.control, "--state-out", self.state_out, "--firmware-out", self.firmware_out]
+                     "--control", self.control, "--firmware-out", self.firmware_out]
                     + self.options,
                     output=os.path.join(RUN, self.name + "-radiosim.out"))
         wait_for("radiosim to open its end", lambda: self._said_ready(), 5)
@@ -345,13 +345,6 @@ class SimulatedRadio:
             fresh = log.read()
         self._log_offset += len(fresh)
         return fresh.decode("latin-1").splitlines()
-
-    def state(self):
-        """The parameters after the last change, or {} when nothing was written yet."""
-        if not os.path.exists(self.state_out):
-            return {}
-        with open(self.state_out) as state:
-            return dict(line.rstrip("\n").split("=", 1) for line in state if "=" in line)
 
     def forget_firmware(self):
         """Removes what the last finished upgrade left, so that the next one shows."""

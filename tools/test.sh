@@ -10,12 +10,10 @@ bench_setup
 
 # COM7: the simulated radio the integration tests drive through its control file.
 bench_cable radio 7
-bench_radiosim radio --log "$BENCH_DIR/radio.log" --control "$BENCH_DIR/radio.control" \
-    --firmware-out "$BENCH_DIR/radio.firmware"
+bench_radiosim radio --log "$BENCH_DIR/radio.log" --control "$BENCH_DIR/radio.control"
 export RADIOSIM_COM=7
 export RADIOSIM_LOG="$BENCH_DIR/radio.log"
 export RADIOSIM_CONTROL="$BENCH_DIR/radio.control"
-export RADIOSIM_FIRMWARE="$BENCH_DIR/radio.firmware"
 # COM10: a second radio, for radiocfg on several ports at once.
 bench_cable radio2 10
 bench_radiosim radio2 --log "$BENCH_DIR/radio2.log" --control "$BENCH_DIR/radio2.control"
