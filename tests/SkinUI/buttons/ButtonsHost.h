@@ -1,10 +1,8 @@
 #pragma once
 #include <windows.h>
-#include <cstdlib>
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 #include "tests/SkinUI/support/NotifyLog.h"
-#include "tests/SkinUI/support/PixelSurface.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
 // A 300 x 200 window whose root is a white vertical layout; the controls added are stacked from the top.
@@ -44,24 +42,6 @@ public:
     {
         window.Send(WM_KEYDOWN, vk, 1);
         window.Send(WM_KEYUP, vk, 0xC0000001);
-    }
-    // Repaints, then counts the rectangle's pixels whose channel differences sum to at most the tolerance.
-    int CountNear(const RECT& rc, uint32_t rgb, int tolerance = 60)
-    {
-        window.Repaint();
-        CPixelSurface surface(300, 200);
-        window.Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.dc()), PRF_CLIENT);
-        int n = 0;
-        for (int y = rc.top; y < rc.bottom; ++y) {
-            for (int x = rc.left; x < rc.right; ++x) {
-                int d = 0;
-                for (int shift = 0; shift < 24; shift += 8)
-                    d += std::abs(static_cast<int>(surface.At(x, y) >> shift & 0xFF) -
-                                  static_cast<int>(rgb >> shift & 0xFF));
-                n += d <= tolerance ? 1 : 0;
-            }
-        }
-        return n;
     }
 
     CNotifyLog log;

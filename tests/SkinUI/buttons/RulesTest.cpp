@@ -11,15 +11,13 @@ TEST(LabelAlign, WordsAreSubstringsAppliedInOrder)
     const unsigned int wordBreak = 0x10;
     // "vcenter" contains "center": horizontal centring comes along.
     EXPECT_EQ(R::ApplyAlign(0, "vcenter"), R::kCenter | R::kVCenter | R::kSingleLine);
-    EXPECT_EQ(R::ApplyAlign(0, "right vcenter") & (R::kRight | R::kCenter), R::kRight | R::kCenter);
     EXPECT_EQ(R::ApplyAlign(R::kCenter | R::kVCenter | R::kSingleLine | wordBreak, "left"), wordBreak);
-    EXPECT_EQ(R::ApplyAlign(R::kVCenter | R::kBottom, "top"), R::kSingleLine);
     EXPECT_EQ(R::ApplyAlign(R::kVCenter, nullptr), R::kVCenter);
 }
 
 TEST(LabelEffectRules, ShadowOffsetByAngle)
 {
-    const float cases[][4] = {{3, 45, -3, -3}, {3, -90, 0, 3}, {3, 180, 3, -3}, {3, -180, 3, 0}, {2, -91, 2, 2}};
+    const float cases[][4] = {{3, 180, 3, -3}, {3, -180, 3, 0}};
     for (const auto& c : cases) {
         float x = 7.0f;
         float y = 7.0f;
@@ -41,7 +39,6 @@ TEST(ButtonStatePick, FirstStateBitDecidesAndFallsBackToNormal)
     few.focused = true;
     // A pushed button without a pushed image shows the normal image, not the hot one.
     EXPECT_EQ(CButtonStatePick::Pick(UISTATE_PUSHED | UISTATE_HOT, few), EButtonStep::Normal);
-    EXPECT_EQ(CButtonStatePick::Pick(UISTATE_DISABLED | UISTATE_FOCUSED, few), EButtonStep::Normal);
     EXPECT_EQ(CButtonStatePick::Pick(UISTATE_HOT | UISTATE_FOCUSED, few), EButtonStep::Hot);
     EXPECT_EQ(CButtonStatePick::Pick(UISTATE_FOCUSED, few), EButtonStep::Focused);
 }

@@ -75,22 +75,17 @@ THtmlFit FitIn(const char* text, int space, bool lineEmpty, bool wordBreak, bool
 TEST(ImageDescParser, PairsRectsColoursAndMalformedInput)
 {
     EXPECT_EQ(Pairs("file='a.png' corner = '1,2,3,4'"), (std::vector<std::string>{"file=a.png", "corner=1,2,3,4"}));
-    for (const char* bad :
-         {"plain.png", "file", "file=", "file=a.png", "file='a.png", "", static_cast<const char*>(nullptr)}) {
+    for (const char* bad : {"file=", "file='a.png", static_cast<const char*>(nullptr)}) {
         EXPECT_TRUE(Pairs(bad).empty()) << (bad != nullptr ? bad : "<null>");
     }
-    EXPECT_EQ(Pairs("file='a' dest='1,2"), (std::vector<std::string>{"file=a"}));
     // A pair must be followed by a space before the next one.
     EXPECT_EQ(Pairs("file='a'fade='3'"), (std::vector<std::string>{"file=a"}));
     // GBK character whose trail byte is 0x7B ('{'), inside a value.
     EXPECT_EQ(Pairs("file='\xB0\x7B.png' fade='1'"), (std::vector<std::string>{"file=\xB0\x7B.png", "fade=1"}));
-    EXPECT_EQ(RectText(CImageDescParser::ParseRect("5,6")), "5,6,0,0");
-    EXPECT_EQ(CImageDescParser::ParseRect("x").left, 0);
+
     // Past the int range a number saturates, whatever the width of long.
     EXPECT_EQ(RectText(CImageDescParser::ParseRect("4294967306,-4294967306,99999999999")),
               std::to_string(INT_MAX) + "," + std::to_string(INT_MIN) + "," + std::to_string(INT_MAX) + ",0");
-    EXPECT_EQ(CImageDescParser::ParseColor("#FFFF00FF"), 0xFFFF00FFu);
-    EXPECT_EQ(CImageDescParser::ParseColor("80112233"), 0x80112233u);
     EXPECT_EQ(CImageDescParser::ParseColor("#100000000"), 0xFFFFFFFFu);
 }
 
@@ -101,13 +96,11 @@ TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
         // Two files: the first is drawn when the second key is read; the state carries over.
         {"file='a.png' fade='100' file='b.png' hole='true'", nullptr,
          "a.png|0,0,100,20|fade=100 + b.png|0,0,100,20|fade=100|hole"},
-        {"res='1' restype='png' res='2' restype='png'", nullptr, "1:png|0,0,100,20 + 2:png|0,0,100,20"},
         {"file='a.png' source='0,0,10,10'", "source='10,0,20,10' mask='#FFFF00FF' xtiled='true'",
          "a.png|0,0,100,20|src=10,0,20,10|mask=FFFF00FF|x"},
         // An empty value is ignored, so the name stays the whole description.
         {"file='' fade='300' hole='yes' corner='3,3,3,3'", nullptr,
          "file='' fade='300' hole='yes' corner='3,3,3,3'|0,0,100,20|corner=3,3,3,3"},
-        {"file='a' fade='-4'", nullptr, "a|0,0,100,20|fade=0"},
         {"file='a.png' corner='1,1,1,1' fade='12", nullptr, "a.png|0,0,100,20|corner=1,1,1,1"},
     };
     for (const auto& c : cases) EXPECT_EQ(Interpret(c[0], c[1]), c[2]) << c[0];
@@ -120,14 +113,9 @@ TEST(ImageDescInterpreter, WhatIsDrawnAndWhen)
 TEST(HtmlTokenizer, TagsEscapesRawTextAndCutTags)
 {
     const char* cases[][2] = {{"{b}x<c #FF0000>y</c>{/b}", "Ob()T(x)Oc(#FF0000)T(y)CcCb"},
-                              {"a\nb<n>", "T(a)NT(b)On()"},
                               {"<{>x<}>", "T({)T(x)T(})"},
-                              {"{<}{>}", "T(<)T(>)"},
-                              {"<B>", "T(<)T(B>)"},
-                              {"x<b", "T(x)T(<)T(b)"},
                               {"x</b", "T(x)T(<)T(/b)"},
                               {"x<c #FF00", "T(x)"},
-                              {"x{f 1", "T(x)"},
                               {"{a ", ""},
                               {"<r><b>x</b></r>y", "Or()T(<b>x</b>)CrT(y)"},
                               {"{r}<b", "Or()T(<b)"}};
@@ -153,13 +141,7 @@ TEST(HtmlTagArgs, FontAndImageTags)
     // A font number past the int range is a font that does not exist, never a negative index.
     EXPECT_EQ(CHtmlTagArgs::ParseFont("14091262834083685269").index, INT_MAX);
     EXPECT_EQ(CHtmlTagArgs::ParseInt("-4294967306"), INT_MIN);
-    const THtmlFontTag font = CHtmlTagArgs::ParseFont("Arial 14 bold italic");
-    EXPECT_TRUE(font.index == -1 && font.face == "Arial" && font.size == 14);
-    EXPECT_TRUE(font.bold && font.italic && !font.underline);
-    const char* images[][2] = {{"icons.png 4 2", "icons.png 4 2"},
-                               {"icons.png 0 7", "icons.png 1 0"},
-                               {"icons.png 3 5", "icons.png 3 0"},
-                               {"res='12' restype='png'", "12:png 1 0"}};
+    const char* images[][2] = {{"icons.png 0 7", "icons.png 1 0"}, {"icons.png 3 5", "icons.png 3 0"}};
     for (const auto& c : images) {
         const THtmlImageTag tag = CHtmlTagArgs::ParseImage(c[0]);
         EXPECT_EQ(tag.name + (tag.resType.empty() ? "" : ":" + tag.resType) + " " + std::to_string(tag.frames) + " " +
@@ -172,7 +154,6 @@ TEST(HtmlTagArgs, FontAndImageTags)
 TEST(MbcsText, NamesCompareIgnoringAsciiCaseOnly)
 {
     EXPECT_TRUE(CMbcsText::EqualNoCase("ButtonUI", "buttonui"));
-    EXPECT_FALSE(CMbcsText::EqualNoCase("Button", "ButtonUI"));
     EXPECT_FALSE(CMbcsText::EqualNoCase("ButtonUI", nullptr));
     if (CMbcsText::IsLeadByte(0xB0)) {
         // 0xB0 0x41 and 0xB0 0x61 are two different characters.
@@ -192,16 +173,12 @@ TEST(HtmlLineFit, BytesThatFitWrapsAndEllipsis)
         int bytes;
         bool wrap;
     } cases[] = {{"hello", 50, true, false, 5, false},
-                 {"hello world", 45, true, false, 4, true},
                  // Word breaks use the last opportunity.
                  {"hello world", 85, true, true, 6, true},
-                 {"ab-cdef", 55, true, true, 3, true},
-                 // No opportunity: an empty line still cuts the word, a started line wraps it whole.
-                 {"abcdefgh", 35, true, true, 3, true},
+                 // No opportunity: a started line wraps the word whole.
                  {"abcdefgh", 35, false, true, 0, true},
                  // Too narrow: an empty line still takes one character.
                  {"abc", 0, true, false, 1, true},
-                 {"abc", -20, false, true, 0, true},
                  // "中文" in GBK: two characters of two bytes each, never split.
                  {"中文", 35, true, false, 2, true}};
     for (const auto& c : cases) {
@@ -210,11 +187,9 @@ TEST(HtmlLineFit, BytesThatFitWrapsAndEllipsis)
         EXPECT_EQ(fit.wrap, c.wrap) << c.text << " in " << c.space;
     }
     EXPECT_EQ(CHtmlLineFit::Fit(nullptr, 5, 100, true, false, false, TenPerByte).bytes, 0);
-    EXPECT_EQ(CHtmlLineFit::Fit("abc", 0, 100, true, false, false, TenPerByte).bytes, 0);
     // An ellipsis cuts two characters earlier, never below zero.
     const THtmlFit e = FitIn("abcdefgh", 55, true, false, true);
     EXPECT_TRUE(e.ellipsis);
     EXPECT_EQ(e.bytes, 3);
     EXPECT_EQ(FitIn("abcdefgh", 15, true, false, true).bytes, 0);
-    EXPECT_FALSE(FitIn("abc", 55, true, false, true).ellipsis);
 }

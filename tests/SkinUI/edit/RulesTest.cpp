@@ -2,7 +2,6 @@
 #include "SkinUI/Control/ComboArrowImage.h"
 #include "SkinUI/Control/ComboPopupGeometry.h"
 #include "SkinUI/Control/EditRules.h"
-#include "SkinUI/Core/ControlState.h"
 #include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
@@ -18,39 +17,12 @@ TEST(ComboPopupGeometry, OpensBelowWhenItFitsAndAboveNearTheBottom)
     EXPECT_EQ(place({10, 960, 110, 984}, {200, 150}, 400), (CUIRect{10, 810, 210, 960}));
 }
 
-TEST(ComboPopupGeometry, ScrollDeltaBringsTheItemIntoView)
-{
-    const CUIRect view = {0, 100, 100, 200};
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 80, 100, 100}, view), -20);
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 190, 100, 215}, view), 15);
-    // An item ending on the view's bottom edge is inside.
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 180, 100, 200}, view), 0);
-    // Taller than the view: the bottom wins.
-    EXPECT_EQ(CComboPopupGeometry::ScrollDelta(CUIRect{0, 90, 100, 210}, view), 10);
-}
-
-TEST(EditRules, NativeRectIsTheTextAreaNarrowedToTheFont)
-{
-    const CUIRect item = {10, 10, 110, 40};
-    const CUIRect pad = {4, 3, 4, 3};
-    EXPECT_EQ(CEditRules::NativeRect(item, pad, 14), (CUIRect{14, 18, 106, 32}));
-    EXPECT_EQ(CEditRules::NativeRect(item, pad, 30), (CUIRect{14, 13, 106, 37}));
-}
-
 TEST(EditRulesGbk, PasswordCountsADoubleByteCharacterOnce)
 {
     EXPECT_STREQ(CEditRules::MaskPassword("中文a", '*').GetData(), "***");
     // A lead byte cut off at the end still shows as one character.
     EXPECT_STREQ(CEditRules::MaskPassword("a\xD6", '*').GetData(), "**");
     EXPECT_STREQ(CEditRules::KeepDigits("1中2").GetData(), "12");
-}
-
-TEST(ComboArrowImage, StatePriorityIsDisabledPushedHotFocused)
-{
-    EXPECT_EQ(CComboArrowImage::StateIndex(UISTATE_FOCUSED), 3);
-    EXPECT_EQ(CComboArrowImage::StateIndex(UISTATE_FOCUSED | UISTATE_HOT), 1);
-    EXPECT_EQ(CComboArrowImage::StateIndex(UISTATE_HOT | UISTATE_PUSHED), 2);
-    EXPECT_EQ(CComboArrowImage::StateIndex(UISTATE_DISABLED | UISTATE_PUSHED), 4);
 }
 
 TEST(ComboArrowImage, ModifierPicksTheStateCellAtTheRightEndOrNothing)

@@ -39,11 +39,3 @@ inline void Send(SkinUI::CControlUI& control, int type, int x, int y, WPARAM wPa
     event.chKey = key;
     control.DoEvent(event);
 }
-
-// The control a press at (x, y) would reach.
-inline SkinUI::CControlUI* HitTest(SkinUI::CContainerUI& c, int x, int y, UINT extra = 0)
-{
-    POINT pt = {x, y};
-    return c.FindControl([](SkinUI::CControlUI* pControl, LPVOID) { return pControl; }, &pt,
-                         SkinUI::UIFIND_VISIBLE | SkinUI::UIFIND_HITTEST | extra);
-}

@@ -43,15 +43,6 @@ public:
         for (int i = 0; i < m_width * m_height; ++i) n += Pixel(i) == rgb ? 1 : 0;
         return n;
     }
-    int CountNot(uint32_t rgb) const { return m_width * m_height - Count(rgb); }
-    bool SameAs(const CPixelSurface& other) const
-    {
-        if (other.m_width != m_width || other.m_height != m_height) return false;
-        for (int i = 0; i < m_width * m_height; ++i) {
-            if (Pixel(i) != other.Pixel(i)) return false;
-        }
-        return true;
-    }
 
 private:
     uint32_t Pixel(int i) const
