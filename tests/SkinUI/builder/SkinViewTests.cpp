@@ -134,8 +134,6 @@ TEST(SkinView, FailuresReportWhyAndWriteNoPicture)
         EXPECT_NE(run.output.find(c.second), std::string::npos) << run.output;
         EXPECT_EQ(::GetFileAttributesA(out.c_str()), INVALID_FILE_ATTRIBUTES) << c.first;
     }
-    const TRun usage = RunSkinView("--size 0,10 x.xml");
-    EXPECT_EQ(usage.exitCode, 2u);
-    EXPECT_NE(usage.output.find("usage:"), std::string::npos) << usage.output;
+    EXPECT_EQ(RunSkinView("--size 0,10 x.xml").exitCode, 2u);
     for (const std::string& skin : {broken, twoRoots, part, many}) ::DeleteFileA(skin.c_str());
 }

@@ -5,16 +5,6 @@
 
 using namespace SkinUI;
 
-TEST(LabelAlign, WordsAreSubstringsAppliedInOrder)
-{
-    using R = CLabelRules;
-    const unsigned int wordBreak = 0x10;
-    // "vcenter" contains "center": horizontal centring comes along.
-    EXPECT_EQ(R::ApplyAlign(0, "vcenter"), R::kCenter | R::kVCenter | R::kSingleLine);
-    EXPECT_EQ(R::ApplyAlign(R::kCenter | R::kVCenter | R::kSingleLine | wordBreak, "left"), wordBreak);
-    EXPECT_EQ(R::ApplyAlign(R::kVCenter, nullptr), R::kVCenter);
-}
-
 TEST(LabelEffectRules, ShadowOffsetByAngle)
 {
     const float cases[][4] = {{3, 180, 3, -3}, {3, -180, 3, 0}};

@@ -31,13 +31,12 @@ std::string Pieces(const CUIRect& dest, const CUIRect& src, const CUIRect& corne
     return out;
 }
 
-TGridOptions Options(int dpi, bool xtiled = false, bool ytiled = false, bool hole = false)
+TGridOptions Options(int dpi, bool xtiled = false, bool ytiled = false)
 {
     TGridOptions options;
     options.scale = CDpiScale(dpi);
     options.xtiled = xtiled;
     options.ytiled = ytiled;
-    options.hole = hole;
     return options;
 }
 
@@ -45,12 +44,8 @@ const int kDpis[] = {96, 120, 144, 168, 192, 240};
 
 } // namespace
 
-TEST(NineGrid, HolePaintRectAndTiledMiddlesEndingWithACutTile)
+TEST(NineGrid, PaintRectAndTiledMiddlesEndingWithACutTile)
 {
-    EXPECT_EQ(CNineGrid::Layout(R(0, 0, 100, 50), R(0, 0, 10, 10), R(3, 3, 3, 3), kEverywhere,
-                                Options(96, false, false, true))
-                  .size(),
-              8u);
     // Opaque and unscaled: only the painted part is copied.
     EXPECT_EQ(Pieces(R(10, 10, 30, 30), R(0, 0, 20, 20), R(0, 0, 0, 0), R(20, 0, 100, 15)), "20,10,30,15<-10,0,20,5 ");
     const auto pieces =
@@ -120,9 +115,6 @@ TEST(DpiScale, NineGridCornersTilesAndImageDestinationsTakeTheirSizeAtTheScale)
     // Source corners stay image pixels; on the window they are 3 pixels at 144 DPI.
     EXPECT_EQ(Pieces(R(0, 0, 60, 30), R(0, 0, 10, 10), R(2, 2, 2, 2), R(0, 0, 3, 3), Options(144)),
               "0,0,3,3<-0,0,2,2 ");
-    const auto pieces = CNineGrid::Layout(R(0, 0, 60, 30), R(0, 0, 10, 10), R(2, 2, 2, 2), kEverywhere, Options(144));
-    ASSERT_EQ(pieces.size(), 9u);
-    EXPECT_EQ(RectText(pieces.back().dest) + "<-" + RectText(pieces.back().src), "57,27,60,30<-8,8,10,10");
     for (int dpi : kDpis) {
         std::vector<TImageDrawState> drawn;
         CImageDescInterpreter interpreter(R(100, 50, 400, 90), CDpiScale(dpi),

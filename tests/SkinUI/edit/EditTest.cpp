@@ -144,7 +144,6 @@ TEST_F(EditTest, FocusLossOrHidingClosesTheEditorAndKeepsTheTextUnlessTheFocusCo
     Focus(edit);
     Type("kept");
     LeaveAndClose(edit);
-    EXPECT_EQ(edit->GetNativeWindow(), nullptr);
     EXPECT_FALSE(::IsWindow(native));
     EXPECT_EQ(Text(edit), "kept");
     // The focus went to the other edit: it comes back to the first before the other's posted close.
@@ -155,12 +154,8 @@ TEST_F(EditTest, FocusLossOrHidingClosesTheEditorAndKeepsTheTextUnlessTheFocusCo
     PumpMessages();
     EXPECT_EQ(other->GetNativeWindow(), hWndOther);
     EXPECT_EQ(::GetFocus(), hWndOther);
-    EXPECT_EQ(host.pm.GetFocus(), other);
-    WaitClosed(edit);
-    EXPECT_EQ(edit->GetNativeWindow(), nullptr);
     other->SetVisible(false);
     WaitClosed(other);
-    EXPECT_EQ(other->GetNativeWindow(), nullptr);
     EXPECT_FALSE(::IsWindow(hWndOther));
     EXPECT_EQ(host.pm.GetFocus(), nullptr);
 }

@@ -1,21 +1,9 @@
 #include <gtest/gtest.h>
 #include "SkinUI/Control/ComboArrowImage.h"
-#include "SkinUI/Control/ComboPopupGeometry.h"
 #include "SkinUI/Control/EditRules.h"
 #include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
-
-TEST(ComboPopupGeometry, OpensBelowWhenItFitsAndAboveNearTheBottom)
-{
-    const auto place = [](CUIRect combo, CUISize drop, int cy) {
-        return CComboPopupGeometry::Place(combo, drop, cy, CUIRect{0, 0, 1280, 1000});
-    };
-    // Exactly reaching the bottom still fits.
-    EXPECT_EQ(place({10, 900, 110, 936}, {0, 150}, 60), (CUIRect{10, 936, 110, 1000}));
-    EXPECT_EQ(place({10, 901, 110, 937}, {0, 150}, 60), (CUIRect{10, 837, 110, 901}));
-    EXPECT_EQ(place({10, 960, 110, 984}, {200, 150}, 400), (CUIRect{10, 810, 210, 960}));
-}
 
 TEST(EditRulesGbk, PasswordCountsADoubleByteCharacterOnce)
 {

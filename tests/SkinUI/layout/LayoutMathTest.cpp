@@ -4,7 +4,6 @@
 #include "SkinUI/Control/ScrollBarGeometry.h"
 #include "SkinUI/Layout/LayoutFloat.h"
 #include "SkinUI/Layout/LayoutFlow.h"
-#include "SkinUI/Layout/LayoutSeparator.h"
 #include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
@@ -66,20 +65,6 @@ TEST(LayoutFloat, RelativeMovesAndZoomsBySharesOfTheGrowthAndExtremesNeitherWrap
     const CUIRect rc = LayoutFloat({-100, -100, INT_MAX, INT_MAX}, req).rc;
     EXPECT_GE(rc.right, rc.left);
     EXPECT_GE(rc.bottom, rc.top);
-}
-
-TEST(LayoutSeparator, EdgeFollowsThePointerWithinTheLimits)
-{
-    TSeparatorDrag drag;
-    drag.nSepSize = 4;
-    drag.nMax = 60;
-    CUIRect out = {-1, -1, -1, -1};
-    ASSERT_TRUE(LayoutSeparatorStep(drag, {0, 0, 50, 50}, 80, 48, out));
-    EXPECT_EQ(out, (CUIRect{0, 0, 50, 60}));
-    drag.bVertical = false;
-    drag.nMin = 20;
-    ASSERT_TRUE(LayoutSeparatorStep(drag, {0, 0, 50, 10}, 5, 49, out));
-    EXPECT_EQ(out, (CUIRect{0, 0, 20, 10}));
 }
 
 TEST(ScrollBarGeometry, ButtonsAndThumbFromSizeRangeAndPosition)

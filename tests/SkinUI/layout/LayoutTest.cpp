@@ -2,23 +2,11 @@
 #include <vector>
 #include "ProbeControl.h"
 #include "SkinUI/Control/ScrollBarUI.h"
-#include "SkinUI/Core/ControlFactory.h"
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 
 using namespace SkinUI;
 
 namespace {
-
-// Records what reaches it, so forwarding can be seen.
-class CProbeLayout : public CVerticalLayoutUI {
-public:
-    void DoEvent(TEventMsg& event) override
-    {
-        events.push_back(event.Type);
-        CVerticalLayoutUI::DoEvent(event);
-    }
-    std::vector<int> events;
-};
 
 // Five 40 px rows in a 100 x 100 layout with a vertical bar: range 100.
 std::vector<CProbeControl*> FillOverflowing(CContainerUI& layout)
@@ -56,17 +44,4 @@ TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack)
     const int before = inset.GetScrollPos().cy;
     inset.PageDown();
     EXPECT_GE(inset.GetScrollPos().cy, before);
-}
-
-// The control base passes a click to the parent while the control's mouse is off.
-TEST(VerticalLayout, ControlsWithTheMouseOffPassClicksToTheParent)
-{
-    CProbeLayout outer;
-    CControlUI* control = CControlFactory::Create("Button");
-    outer.Add(control);
-    control->SetPos({0, 0, 50, 20});
-    control->SetMouseEnabled(false);
-    outer.SetManager(nullptr, nullptr, false); // parents the children without a window
-    Send(*control, UIEVENT_BUTTONDOWN, 10, 10);
-    EXPECT_EQ(outer.events, std::vector<int>{UIEVENT_BUTTONDOWN});
 }

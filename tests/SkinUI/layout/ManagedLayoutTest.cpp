@@ -38,17 +38,11 @@ protected:
         root->SetPos({0, 0, 200, 200});
     }
     void TearDown() override { pm.RemoveNotifier(&log); }
-    void RunDelayedCleanup()
-    {
-        LRESULT lRes = 0;
-        pm.MessageHandler(WM_APP + 1, 0, 0, lRes);
-    }
-    void Event(CControlUI* control, int type, int x, int y, WPARAM wParam = 0)
+    void Event(CControlUI* control, int type, int x, int y)
     {
         TEventMsg event;
         event.Type = type;
         event.ptMouse = {x, y};
-        event.wParam = wParam;
         control->Event(event);
     }
 
@@ -70,7 +64,7 @@ TEST_F(ManagedLayout, RemovedChildrenAreDeletedLaterUnlessDelayIsOff)
     Event(child, UIEVENT_BUTTONDOWN, 5, 5);
     EXPECT_TRUE(child->removedAlive);
     EXPECT_EQ(destroyed, 0);
-    RunDelayedCleanup();
+    window.PumpMessages();
     EXPECT_EQ(destroyed, 1);
     root->SetDelayedDestroy(false);
     EXPECT_TRUE(root->RemoveAt(0));

@@ -5,43 +5,28 @@
 
 using namespace SkinUI;
 
-namespace {
-
-// A standalone vertical bar 200 high: thumb 112 long, free length 56 at range 100.
-class StandaloneBar : public ::testing::Test {
-protected:
-    void SetUp() override { bar.SetPos({0, 0, 16, 200}); }
-    void Send(int type, int y, WPARAM wParam = 0) { ::Send(bar, type, 8, y, wParam); }
-    void Tick(int times = 1)
-    {
-        for (int i = 0; i < times; ++i) Send(UIEVENT_TIMER, 0, CScrollBarUI::kTimerId);
-    }
-
-    CScrollBarUI bar;
-};
-
-} // namespace
-
-TEST_F(StandaloneBar, ButtonsScrollAtThePressAndRepeatFromTheSixthTickTrackPages)
+// A standalone vertical bar 200 high at range 100.
+TEST(StandaloneBar, ButtonsScrollAtThePressAndRepeatFromTheSixthTickTrackPages)
 {
+    CScrollBarUI bar;
+    bar.SetPos({0, 0, 16, 200});
     bar.SetScrollPos(50);
-    Send(UIEVENT_BUTTONDOWN, 5);
+    Send(bar, UIEVENT_BUTTONDOWN, 8, 5);
     EXPECT_EQ(bar.GetScrollPos(), 42);
-    Tick(5);
-    EXPECT_EQ(bar.GetScrollPos(), 42);
-    Tick(2);
-    EXPECT_EQ(bar.GetScrollPos(), 26);
-    Send(UIEVENT_BUTTONUP, 5);
-
+    for (int tick = 1; tick <= 7; ++tick) {
+        Send(bar, UIEVENT_TIMER, 0, 0, CScrollBarUI::kTimerId);
+        EXPECT_EQ(bar.GetScrollPos(), tick < 6 ? 42 : 42 - 8 * (tick - 5)) << tick;
+    }
+    Send(bar, UIEVENT_BUTTONUP, 8, 5);
     bar.SetScrollRange(1000);
     bar.SetScrollPos(500);
     // The first pixel after the thumb and the last one before it belong to the track.
-    Send(UIEVENT_BUTTONDOWN, bar.GetThumbRect().bottom);
+    Send(bar, UIEVENT_BUTTONDOWN, 8, bar.GetThumbRect().bottom);
     EXPECT_EQ(bar.GetScrollPos(), 700);
-    Send(UIEVENT_BUTTONUP, 0);
-    Send(UIEVENT_BUTTONDOWN, bar.GetThumbRect().top - 1);
+    Send(bar, UIEVENT_BUTTONUP, 8, 0);
+    Send(bar, UIEVENT_BUTTONDOWN, 8, bar.GetThumbRect().top - 1);
     EXPECT_EQ(bar.GetScrollPos(), 500);
-    Send(UIEVENT_BUTTONUP, 0);
+    Send(bar, UIEVENT_BUTTONUP, 8, 0);
 }
 
 namespace {

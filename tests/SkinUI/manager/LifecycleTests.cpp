@@ -2,24 +2,6 @@
 
 using namespace SkinUI;
 
-TEST_F(ManagerTest, WindowInitIsSentOnceAfterTheFirstLayout)
-{
-    CProbeUI* probe = AddRow();
-    CNotifyLog recorder;
-    m_manager.AddNotifier(&recorder);
-    LONG bottomAtInit = -1;
-    recorder.hook = [&](TNotifyMsg& msg) {
-        if (msg.sType == "windowinit") bottomAtInit = probe->GetPos().bottom;
-    };
-    Attach();
-    ASSERT_EQ(recorder.Count("windowinit"), 1);
-    // The tree is laid out when the window hears of it.
-    EXPECT_EQ(bottomAtInit, 20);
-    m_window.Repaint();
-    EXPECT_EQ(recorder.Count("windowinit"), 1);
-    m_manager.RemoveNotifier(&recorder);
-}
-
 TEST_F(ManagerTest, ReplacedRootOrAQueuedControlIsDeletedOnceWhenItsMessageArrives)
 {
     bool destroyed = false;
@@ -61,7 +43,7 @@ TEST_F(ManagerTest, ControlRemovedDuringItsOwnEventOutlivesNestedMessageLoops)
     EXPECT_TRUE(destroyed);
 }
 
-TEST_F(ManagerTest, DeletedControlIsForgottenNamesMapToTheLatestControl)
+TEST_F(ManagerTest, RemovedControlIsForgottenAndGetsNoTimerOrPostPaintBeforeItsDeletion)
 {
     bool destroyed = false;
     CProbeUI* a = AddRow(UIFLAG_TABSTOP, "ProbeUI", &destroyed);

@@ -43,13 +43,6 @@ public:
         for (const TEventMsg& event : m_events) count += event.Type == type ? 1 : 0;
         return count;
     }
-    const TEventMsg* Last(int type) const
-    {
-        for (auto it = m_events.rbegin(); it != m_events.rend(); ++it) {
-            if (it->Type == type) return &*it;
-        }
-        return nullptr;
-    }
 
     std::vector<TEventMsg> m_events;
     std::function<void(TEventMsg&)> m_onEvent;

@@ -39,16 +39,6 @@ public:
         return nullptr;
     }
 
-    // Types in arrival order, without focus and window-init notifications.
-    std::vector<std::string> Types() const
-    {
-        std::vector<std::string> types;
-        for (const TSeenNotify& s : seen) {
-            if (s.type != "setfocus" && s.type != "killfocus" && s.type != "windowinit") types.push_back(s.type);
-        }
-        return types;
-    }
-
     std::vector<TSeenNotify> seen;
     std::function<void(SkinUI::TNotifyMsg&)> hook;
 };

@@ -14,7 +14,6 @@ TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
     };
     const TCase cases[] = {
         {{0, 0, 201, 101}, {100, 100, 501, 401}, screen, {300 - 100, 250 - 50}},
-        {{0, 0, 200, 100}, {-400, -300, 0, 0}, screen, {0, 0}},
         {{0, 0, 200, 100}, {1200, 950, 1400, 1100}, screen, {1280 - 200, 984 - 100}},
         // Larger than the work area: the top-left corner stays visible.
         {{0, 0, 500, 400}, {10, 20, 310, 220}, {10, 20, 310, 220}, {10, 20}},
@@ -24,22 +23,6 @@ TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
         EXPECT_EQ(c.expected.x, pt.x) << c.frame.left;
         EXPECT_EQ(c.expected.y, pt.y) << c.frame.left;
     }
-}
-
-TEST(WindowRegion, RoundRectangleOnePixelLargerAtTheOriginUnlessSquareOrMinimised)
-{
-    CUIRect region = {7, 7, 7, 7};
-    EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {0, 0}, false, region));
-    EXPECT_FALSE(WindowRoundRegionRect({0, 0, 100, 100}, {5, 5}, true, region));
-    ASSERT_TRUE(WindowRoundRegionRect({50, 60, 350, 260}, {5, 5}, false, region));
-    EXPECT_EQ(region, (CUIRect{0, 0, 301, 201}));
-}
-
-TEST(WindowMaximise, ClientTakesTheWorkAreaSizeFromItsOwnCorner)
-{
-    const CUIRect work = WindowWorkAreaOnMonitor({1280, 30, 2560, 1024}, {1280, 0, 2560, 1024});
-    EXPECT_EQ(work, (CUIRect{0, 30, 1280, 1024}));
-    EXPECT_EQ(WindowMaximisedClient({-8, -8, 1288, 1032}, work), (CUIRect{-8, -8, -8 + 1280, -8 + 994}));
 }
 
 TEST(CaptionBand, InsetsAreFromTheClientEdgesAndInputControlsKeepTheMouse)

@@ -60,7 +60,6 @@ TEST(WindowWndModal, QuitEndsTheLoopForTheOuterLoopAndCloseReturnsItsParameterWi
     dialog.PostMessage(kRun);
     EXPECT_EQ(7u, dialog.ShowModal());
     EXPECT_TRUE(enabledAtDestroy);
-    EXPECT_FALSE(TakeQuit());
     EXPECT_FALSE(dog.Fired());
     ::DestroyWindow(owner);
 }
