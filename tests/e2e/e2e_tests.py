@@ -561,6 +561,7 @@ def upgrade_refused_page(group):
     upgrade(group.app, firmware_file("refused.dwn", 6, 0)[0])
     group.app.wait_status("Upgrade Firmware", False, timeout=15)
     group.radio.set_scenario("")
+    group.radio.new_commands()
     connect(group)  # the commands are enabled again after the upgrade
 
 
@@ -619,6 +620,7 @@ def find_radio_at_another_rate(group):
     group.radio.set_scenario("--baud 19200")
     gd.open_menu_item(group.app, "fileMenu", "findRadioItem")
     group.app.wait_status("查找电台", True, timeout=20)
+    group.radio.new_commands()
     connect(group)
 
 
