@@ -3,7 +3,6 @@
 #include "SkinUI/Core/DlgBuilder.h"
 #include "SkinUI/Utils/WindowSkinMarkup.h"
 #include "app/MainRadioPanel.h"
-#include "radio/MemoryRadioPanel.h"
 #include "tests/SkinUI/support/TestWindow.h"
 #include "tests/app/MainWindowParts.h"
 
@@ -31,48 +30,23 @@ protected:
 
 } // namespace
 
-// Items are list label elements; the combo's own text is apart from them.
-TEST_F(MainPanelTest, ListItemsAndTheListsOwnText)
+// Past the end: no item text, the last item selected.
+TEST_F(MainPanelTest, ListsAndFieldsAreTheControls)
 {
     panel.AddListItem(RadioList::ComPort, " COM3");
     panel.AddListItem(RadioList::ComPort, " COM12");
-    EXPECT_EQ(panel.ListItemText(RadioList::ComPort, 1), " COM12");
     EXPECT_EQ(panel.ListItemText(RadioList::ComPort, 2), "");
-    panel.SelectListItem(RadioList::ComPort, 7); // past the end: the last
+    panel.SelectListItem(RadioList::ComPort, 7);
     EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM12");
     panel.SetListOwnText(RadioList::ComPort, " UNKNOW");
     EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM12");
-    panel.ClearList(RadioList::ComPort);
-    EXPECT_EQ(panel.SelectedIndex(RadioList::ComPort), -1);
-    EXPECT_EQ(panel.ListText(RadioList::ComPort), "");
-}
 
-TEST_F(MainPanelTest, TextsOfCommandsAndLabelsAreTheEnglishInterfacesLikeTheMemoryPanels)
-{
-    const CMemoryRadioPanel memory;
-    for (RadioCommand command : {RadioCommand::Connect, RadioCommand::Disconnect, RadioCommand::Read,
-                                 RadioCommand::Write, RadioCommand::ImportConfig, RadioCommand::ExportConfig,
-                                 RadioCommand::UpgradeFirmware, RadioCommand::Verify, RadioCommand::FindRadio})
-        EXPECT_EQ(panel.CommandText(command), memory.CommandText(command)) << static_cast<int>(command);
-    for (RadioLabel label : {RadioLabel::Protocol, RadioLabel::CurrentChannel, RadioLabel::PortBaud,
-                             RadioLabel::LinkBaud, RadioLabel::SerialNumber, RadioLabel::Hardware})
-        EXPECT_EQ(panel.LabelText(label), memory.LabelText(label)) << static_cast<int>(label);
-    EXPECT_EQ(panel.CommandControl(RadioCommand::UpgradeFirmware), controls.upgradeItem);
-    EXPECT_EQ(panel.CommandControl(RadioCommand::Verify), controls.verifyItem);
-}
-
-TEST_F(MainPanelTest, FieldsChannelsAndStatusAreTheControls)
-{
     panel.SetChannelText(9, "415.00000"); // an unplaced row still holds its value
-    EXPECT_EQ(panel.ChannelText(9), "415.00000");
     EXPECT_EQ(std::string(controls.channelEdits[9]->GetText().GetData()), "415.00000");
-
     // Locking a field greys its whole row, the label with the edit.
     panel.SetFieldEnabled(RadioField::Hardware, false);
     EXPECT_FALSE(controls.FieldEdit(RadioField::Hardware)->IsEnabled());
     EXPECT_FALSE(controls.fieldLabels[static_cast<int>(RadioField::Hardware)]->IsEnabled());
-    panel.SetFieldEnabled(RadioField::Hardware, true);
-    EXPECT_TRUE(controls.fieldLabels[static_cast<int>(RadioField::Hardware)]->IsEnabled());
 }
 
 // A result or a progress follows a language switch; a result ends the bar.
