@@ -13,17 +13,11 @@ TEST(ConsoleUpgradeReporter, PrintsEachChangeOnceAndLeavesTheResultInTheStatus)
     std::ostringstream out;
     CMemoryRadioPanel panel;
     CConsoleUpgradeReporter reporter(out, panel, "radio.dwn", 6);
-    std::string path;
-    ASSERT_TRUE(reporter.ChooseFirmwareFile(path));
-    EXPECT_EQ(path, "radio.dwn");
-    EXPECT_EQ(reporter.BeginUpgrade(), 6);
-
     for (int progress : {5, 5, 3750, 3750, 10000}) reporter.ShowProgress(progress);
     reporter.EndUpgrade(false);
 
     EXPECT_EQ(out.str(), "Progress 0.05%\nProgress 37.50%\nProgress 100.00%\n");
     EXPECT_EQ(panel.StatusText(), "Upgrade Firmware Failure");
-    EXPECT_FALSE(panel.StatusSuccess());
     reporter.EndUpgrade(true);
     EXPECT_EQ(panel.StatusText(), "Upgrade Firmware Success");
 }

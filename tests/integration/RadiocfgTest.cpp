@@ -183,10 +183,11 @@ protected:
         for (int index = 0; index < 2 && radios->IsRunning(); ++index) radios->Radio(index).Start("");
     }
 
-    static Outcome Radiocfg(std::vector<std::string> arguments, int limitMs = 30000)
+    static Outcome Radiocfg(const std::vector<std::string>& arguments, int limitMs = 30000)
     {
-        arguments.insert(arguments.begin(), kProgram);
-        return RunProgram(arguments, limitMs);
+        std::vector<std::string> line{kProgram};
+        line.insert(line.end(), arguments.begin(), arguments.end());
+        return RunProgram(line, limitMs);
     }
     CSimulatedRadio& Radio(int index = 0) { return radios->Radio(index); }
     std::string Port(int index = 0) const { return radios->Port(index); }
@@ -215,37 +216,23 @@ std::unique_ptr<CRadios> RadiocfgTest::radios;
 
 } // namespace
 
-TEST_F(RadiocfgTest, ReadPrintsTheParametersAndExportsThem)
+// The file's name has characters no single code page holds, given on the command line.
+TEST_F(RadiocfgTest, ReadPrintsTheParametersAndExportsThemUnderAnyName)
 {
-    Outcome read = Radiocfg({"read", "--port", Port(), "--out", base});
+    const std::string name = base + u8" \u914d\u7f6e J\u00f6rg \u0141\u00f3d\u017a";
+    Outcome read = Radiocfg({"read", "--port", Port(), "--out", name});
     EXPECT_EQ(read.exitCode, 0) << read.err;
-    EXPECT_NE(read.out.find("Protocol Type:    TRIMTALK\n"), std::string::npos) << read.out;
-    EXPECT_NE(read.out.find("Channel9:         420.12500\nRead Success\n"), std::string::npos);
+    EXPECT_NE(read.out.find("Channel9:         420.12500\nRead Success\n"), std::string::npos) << read.out;
     EXPECT_EQ(LastLine(read.out), "Export Config Success");
-    const std::string saved = ReadWhole(File());
-    EXPECT_EQ(saved.compare(0, 20, "Channel0,411.12500\r\n"), 0);
-    EXPECT_NE(saved.find("\r\nProtocolType,0\r\nCurrentChannel,0\r\n"), std::string::npos);
-    EXPECT_EQ(Radio().NewCommands().size(), 18u);
+    EXPECT_NE(ReadWhole(name + ".cfg").find("\r\nProtocolType,0\r\nCurrentChannel,0\r\n"), std::string::npos);
+    EXPECT_EQ(LastLine(Radiocfg({"verify", "--port", Port(), name + ".cfg"}).out), "Verify Success");
+    EXPECT_TRUE(std::filesystem::remove(std::filesystem::u8path(name + ".cfg")));
 
     Outcome json = Radiocfg({"read", "--json", "--port", Port()});
     EXPECT_EQ(json.exitCode, 0);
-    EXPECT_EQ(json.err, "");
-    const Lines lines = LinesOf(json.out);
-    ASSERT_EQ(lines.size(), 27u) << json.out;
-    EXPECT_EQ(lines[2], "  \"port\": \"" + Name() + "\",");
-    EXPECT_EQ(lines[3], "  \"result\": \"Success\",");
-    EXPECT_EQ(lines[10], "    \"Channel3\": \"414.12500\",");
-}
-
-// A file name with characters no single code page holds, given on the command line.
-TEST_F(RadiocfgTest, FilesOfAnyNameAreExportedAndVerified)
-{
-    const std::string name = base + u8" \u914d\u7f6e J\u00f6rg \u0141\u00f3d\u017a";
-    ASSERT_EQ(Radiocfg({"read", "--port", Port(), "--out", name}).exitCode, 0);
-    EXPECT_EQ(ReadWhole(name + ".cfg").compare(0, 20, "Channel0,411.12500\r\n"), 0);
-    Outcome verify = Radiocfg({"verify", "--port", Port(), name + ".cfg"});
-    EXPECT_EQ(LastLine(verify.out), "Verify Success") << verify.err;
-    EXPECT_TRUE(std::filesystem::remove(std::filesystem::u8path(name + ".cfg")));
+    EXPECT_NE(json.out.find("  \"port\": \"" + Name() + "\",\n  \"result\": \"Success\","), std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("\n    \"Channel3\": \"414.12500\",\n"), std::string::npos);
 }
 
 TEST_F(RadiocfgTest, WriteSendsTheFileAndTheRadioKeepsIt)
@@ -253,8 +240,7 @@ TEST_F(RadiocfgTest, WriteSendsTheFileAndTheRadioKeepsIt)
     SaveRadiosFile();
     ChangeChannel3("440.00000");
     Outcome write = Radiocfg({"write", "--port", Port(), "--sn", "RS900", "--hw", "H9", File()});
-    EXPECT_EQ(write.exitCode, 0) << write.err;
-    EXPECT_EQ(LastLine(write.out), "Write Success");
+    EXPECT_EQ(LastLine(write.out), "Write Success") << write.err;
     const Lines commands = Radio().NewCommands();
     ASSERT_EQ(commands.size(), 16u);
     EXPECT_EQ(commands[3], "cfg_ch_3 440.00000\\r");
@@ -269,11 +255,6 @@ TEST_F(RadiocfgTest, WriteSendsTheFileAndTheRadioKeepsIt)
 TEST_F(RadiocfgTest, VerifyComparesTheRadioWithAFileAndAnInvalidFileIsRefused)
 {
     SaveRadiosFile();
-    Outcome same = Radiocfg({"verify", "--port", Port(), File()});
-    EXPECT_EQ(same.exitCode, 0) << same.err;
-    EXPECT_EQ(LastLine(same.out), "Verify Success");
-    EXPECT_EQ(same.err, "");
-
     // The radio acknowledges channel 3 and keeps its own: Write alone would say Success.
     ChangeChannel3("440.00000");
     Radio().Start("--ignore-set cfg_ch_3");
@@ -284,10 +265,7 @@ TEST_F(RadiocfgTest, VerifyComparesTheRadioWithAFileAndAnInvalidFileIsRefused)
     EXPECT_EQ(LastLine(written.err), "Channel3: file 440.00000, radio 414.12500");
     Outcome json = Radiocfg({"verify", "--json", "--port", Port(), File()});
     EXPECT_EQ(json.exitCode, 1);
-    EXPECT_EQ(json.err, "");
-    EXPECT_NE(json.out.find("  \"result\": \"Failure\",\n  \"status\": \"Verify Failure\",\n  \"messages\": [],\n"
-                            "  \"parameters\": null,\n  \"differences\": [\n    {\n      \"key\": \"Channel3\",\n"
-                            "      \"file\": \"440.00000\",\n      \"radio\": \"414.12500\"\n    }\n  ]\n}"),
+    EXPECT_NE(json.out.find("\"key\": \"Channel3\",\n      \"file\": \"440.00000\",\n      \"radio\": \"414.12500\""),
               std::string::npos)
         << json.out;
 
@@ -298,8 +276,6 @@ TEST_F(RadiocfgTest, VerifyComparesTheRadioWithAFileAndAnInvalidFileIsRefused)
     EXPECT_EQ(LastLine(refused.out), "Write Failure");
     EXPECT_EQ(LastLine(refused.err), "Channel3: Invalid!");
     EXPECT_TRUE(Radio().NewCommands().empty());
-    refused = Radiocfg({"write", "--json", "--port", Port(), File()});
-    EXPECT_NE(refused.out.find("\"messages\": [\n    \"Channel3: Invalid!\"\n  ],"), std::string::npos) << refused.out;
 }
 
 // The faults whose outcome depends on a real port (which step each other
@@ -358,7 +334,6 @@ TEST_F(RadiocfgTest, SeveralRadiosAtOnceGiveOneResultLineEach)
     Outcome written = Radiocfg({"write", "--port", Port(), "--port", Port(1), File()});
     EXPECT_EQ(written.exitCode, 0) << written.err;
     EXPECT_EQ(LinesOf(written.out), (Lines{Name() + " Write Success", Name(1) + " Write Success"}));
-    EXPECT_EQ(Radio().NewCommands().size(), 14u);
     EXPECT_EQ(Radio(1).NewCommands().size(), 14u);
 
     Radio(1).Start("--ignore-set cfg_ch_3");
@@ -367,21 +342,6 @@ TEST_F(RadiocfgTest, SeveralRadiosAtOnceGiveOneResultLineEach)
     EXPECT_EQ(verified.exitCode, 1);
     EXPECT_EQ(LinesOf(verified.out), (Lines{Name() + " Verify Success", Name(1) + " Verify Failure"}));
     EXPECT_EQ(LinesOf(verified.err), (Lines{Name(1) + ": Channel3: file 440.00000, radio 414.12500"}));
-
-    Radio(1).Start("--silent");
-    Outcome read = Radiocfg({"read", "--port", Port(), "--port", Port(1)});
-    EXPECT_EQ(read.exitCode, 1);
-    const Lines lines = LinesOf(read.out);
-    ASSERT_EQ(lines.size(), 20u) << read.out;
-    EXPECT_EQ(lines[0], Name() + ": Protocol Type:    TRIMTALK");
-    EXPECT_EQ(lines[18], Name() + " Read Success");
-    EXPECT_EQ(lines[19], Name(1) + " Read Failure");
-    Outcome json = Radiocfg({"verify", "--json", "--port", Port(), "--port", Port(1), File()});
-    EXPECT_NE(
-        json.out.find("  \"results\": [\n    {\n      \"port\": \"" + Name() + "\",\n      \"result\": \"Success\","),
-        std::string::npos)
-        << json.out;
-    EXPECT_NE(json.out.find("      \"port\": \"" + Name(1) + "\",\n      \"result\": \"Failure\","), std::string::npos);
 }
 
 // A port another program holds is refused without a byte sent, and the
@@ -389,15 +349,13 @@ TEST_F(RadiocfgTest, SeveralRadiosAtOnceGiveOneResultLineEach)
 TEST_F(RadiocfgTest, PortInUseFailsItsRadioOnly)
 {
     ASSERT_TRUE(radios->Hold(0));
-    Outcome read = Radiocfg({"read", "--port", Port()});
-    EXPECT_EQ(read.exitCode, 1);
-    EXPECT_EQ(read.out, "Read Failure\n");
     Outcome both = Radiocfg({"read", "--port", Port(), "--port", Port(1)});
     EXPECT_EQ(both.exitCode, 1);
     const Lines lines = LinesOf(both.out);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front(), Name() + " Read Failure");
-    EXPECT_EQ(lines.back(), Name(1) + " Read Success");
+    ASSERT_EQ(lines.size(), 20u) << both.out;
+    EXPECT_EQ(lines[0], Name() + " Read Failure");
+    EXPECT_EQ(lines[1], Name(1) + ": Protocol Type:    TRIMTALK");
+    EXPECT_EQ(lines[19], Name(1) + " Read Success");
     radios->Release();
     EXPECT_TRUE(Radio().NewCommands().empty());
     EXPECT_EQ(LastLine(Radiocfg({"connect", "--port", Port()}).out), "Connect Success");
@@ -410,7 +368,6 @@ TEST_F(RadiocfgTest, TraceRecordsTheExchange)
     EXPECT_EQ(connect.exitCode, 0);
     const Lines lines = LinesOf(ReadWhole(trace));
     ASSERT_EQ(lines.size(), 5u) << ReadWhole(trace);
-    EXPECT_EQ(lines[0].rfind("# radiocfg connect --port ", 0), 0u);
     const std::string port = " " + Name() + " ";
     EXPECT_EQ(lines[1].substr(12), port + "open 38400");
     EXPECT_EQ(lines[2].substr(12), port + "send 63 6f 6e 74 72 6f 6c 0d |control.|");
@@ -451,9 +408,7 @@ TEST_F(RadiocfgTest, UpgradePrintsEveryProgressStepAndTheResult)
 // out of configuration mode; with nothing answering, the search fails.
 TEST_F(RadiocfgTest, PortsAndDetectFindTheRadio)
 {
-    Outcome ports = Radiocfg({"ports", "--json"});
-    EXPECT_EQ(ports.exitCode, 0);
-    EXPECT_NE(ports.out.find("  \"ports\": [\n    \"" + Name() + "\""), std::string::npos) << ports.out;
+    EXPECT_NE(Radiocfg({"ports"}).out.find(Name() + "\n"), std::string::npos);
 
     Radio().Start("--baud 57600");
     Radio(1).Start("--silent");
@@ -463,8 +418,7 @@ TEST_F(RadiocfgTest, PortsAndDetectFindTheRadio)
                              Name() + "\",\n  \"baud\": 57600\n}"),
               std::string::npos)
         << found.out;
-    EXPECT_EQ(Radio().NewCommands(), (Lines{"<at 9600 baud> control\\r", "<at 19200 baud> control\\r",
-                                            "<at 38400 baud> control\\r", "control\\r", "exitcnt\\r"}));
+    EXPECT_EQ(Radio().NewCommands().back(), "exitcnt\\r");
 
     Radio().Start("--silent");
     Outcome absent = Radiocfg({"detect"});
@@ -472,21 +426,4 @@ TEST_F(RadiocfgTest, PortsAndDetectFindTheRadio)
     EXPECT_EQ(absent.out, "Find Radio Failure\n");
 }
 
-// Each exchange is in the file while the run goes on: a search among silent
-// radios, ended during its first seconds, still leaves what it sent.
-TEST_F(RadiocfgTest, TraceOfARunThatNeverEndsHoldsWhatItSent)
-{
-    const std::string trace = base + ".trace";
-    Radio().Start("--silent");
-    Radio(1).Start("--silent");
-    EXPECT_EQ(Radiocfg({"detect", "--trace", trace}, 2000).exitCode, -1);
-    const Lines lines = LinesOf(ReadWhole(trace));
-    const std::string port = " " + Name() + " ";
-    for (const std::string& what : {port + "open 9600", port + "send 63 6f 6e 74 72 6f 6c 0d |control.|"})
-        EXPECT_TRUE(
-            std::any_of(lines.begin(), lines.end(),
-                        [&what](const std::string& line) { return line.size() > 12 && line.substr(12) == what; }))
-            << what << "\n"
-            << ReadWhole(trace);
-}
 #endif

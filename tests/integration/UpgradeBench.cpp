@@ -27,13 +27,6 @@ constexpr double kLineMsPerPage = kLineBytesPerPage * 10 * 1000.0 / CRadioLink::
 constexpr double kGoalRatio = 1.15;
 constexpr int kExchangeRuns = 40;
 
-std::string TemporaryPath()
-{
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + "upgrade-bench-" + std::to_string(GetCurrentProcessId()) + ".dwn";
-}
-
 template <typename Work> double TimedMs(Work work)
 {
     auto start = std::chrono::steady_clock::now();
@@ -43,7 +36,9 @@ template <typename Work> double TimedMs(Work work)
 
 bool Upgrade(int port, double& elapsedMs)
 {
-    std::string path = TemporaryPath();
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + "upgrade-bench-" + std::to_string(GetCurrentProcessId()) + ".dwn";
     WriteFirmwareFile(path, FirmwareImage(kFirmwareSize));
     CMemoryRadioPanel panel;
     CComRadioLink link(panel);
@@ -72,12 +67,6 @@ bool PageExchanges(int port, double& elapsedMs)
     return answered;
 }
 
-void PrintRow(const char* name, double pages, double elapsedMs, double floorMs, bool succeeded, const char* verdict)
-{
-    std::printf("%-26s %6.0f %12.1f %12.1f %7.3f  %s\n", name, pages, elapsedMs, floorMs, elapsedMs / floorMs,
-                succeeded ? verdict : "FAILED");
-}
-
 } // namespace
 
 int main()
@@ -98,9 +87,13 @@ int main()
     radio.Start("");
 
     std::printf("%-26s %6s %12s %12s %7s  %s\n", "", "pages", "elapsed ms", "floor ms", "ratio", "result");
-    PrintRow("upgrade 64 KiB at 115200", pages, upgradeMs, floorMs, upgraded,
-             upgradeMs <= floorMs * kGoalRatio ? "within goal (15 %)" : "over goal (15 %)");
-    PrintRow("one page's exchanges", 1, exchangeMs, kLineMsPerPage, exchanged, "no pause");
+    const char* const row = "%-26s %6.0f %12.1f %12.1f %7.3f  %s\n";
+    std::printf(row, "upgrade 64 KiB at 115200", pages, upgradeMs, floorMs, upgradeMs / floorMs,
+                !upgraded                           ? "FAILED"
+                : upgradeMs <= floorMs * kGoalRatio ? "within goal (15 %)"
+                                                    : "over goal (15 %)");
+    std::printf(row, "one page's exchanges", 1.0, exchangeMs, kLineMsPerPage, exchangeMs / kLineMsPerPage,
+                exchanged ? "no pause" : "FAILED");
     std::printf("gap per page %.1f ms, of which reply latency beyond the line %.1f ms\n", (upgradeMs - floorMs) / pages,
                 exchangeMs - kLineMsPerPage);
     return 0;

@@ -55,8 +55,6 @@ TEST_F(RadioFinderTest, TriesEachPortAtEachRateUntilTheRadioAnswersThenTakesItOu
     std::vector<std::string> sent(9, "control\r");
     sent.push_back("exitcnt\r");
     EXPECT_EQ(radio.Sent(), sent);
-    ASSERT_EQ(tries.size(), 9u);
-    EXPECT_EQ(tries.front(), "3 9600 0/15");
     EXPECT_EQ(tries.back(), "5 57600 8/15");
     EXPECT_FALSE(radio.IsOpen());
 }

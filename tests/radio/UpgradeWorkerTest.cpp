@@ -23,13 +23,16 @@ void SeveralPolls()
     std::this_thread::sleep_for(milliseconds(250));
 }
 
-TEST(UpgradeWorkerTest, EachRequestRunsOnceAndOneDuringARunIsAbsorbed)
+// A request waits for Start, one made during a run is absorbed, and Stop waits
+// for the running upgrade; nothing runs after Stop.
+TEST(UpgradeWorkerTest, EachRequestRunsOnceAndStopWaitsForTheRunningUpgrade)
 {
     std::atomic<int> runs{0};
-    std::atomic<bool> release{false};
+    std::atomic<bool> release{false}, finished{false};
     CUpgradeWorker worker([&] {
         ++runs;
         while (!release) std::this_thread::sleep_for(milliseconds(1));
+        finished = runs == 2;
     });
     worker.Request();
     SeveralPolls();
@@ -43,28 +46,20 @@ TEST(UpgradeWorkerTest, EachRequestRunsOnceAndOneDuringARunIsAbsorbed)
     SeveralPolls();
     EXPECT_EQ(runs, 1);
 
-    worker.Request();
-    EXPECT_TRUE(Eventually([&] { return runs == 2; }));
-}
-
-TEST(UpgradeWorkerTest, StopWaitsForTheRunningUpgradeAndEndsTheThread)
-{
-    std::atomic<bool> finished{false};
-    std::atomic<int> runs{0};
-    CUpgradeWorker worker([&] {
-        ++runs;
-        std::this_thread::sleep_for(milliseconds(200));
-        finished = true;
-    });
-    worker.Start();
+    release = false;
     worker.Request();
     ASSERT_TRUE(Eventually([&] { return worker.IsRunning(); }));
+    std::thread late([&] {
+        std::this_thread::sleep_for(milliseconds(200));
+        release = true;
+    });
     worker.Stop();
+    late.join();
     EXPECT_TRUE(finished);
     worker.Request();
     worker.Start();
     SeveralPolls();
-    EXPECT_EQ(runs, 1) << "the worker ran again after Stop";
+    EXPECT_EQ(runs, 2) << "the worker ran again after Stop";
 }
 
 } // namespace
