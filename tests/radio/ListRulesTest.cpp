@@ -34,14 +34,6 @@ TEST_F(ListRulesTest, ChoosingAProtocolOffersItsLinkRates)
     EXPECT_EQ(panel.SelectedIndex(RadioList::LinkBaud), -1);
 }
 
-TEST_F(ListRulesTest, DefaultFillsExactlyTheTenChannels)
-{
-    operations.FillDefaultFrequencies();
-    for (int channel = 0; channel < kChannelCount; ++channel)
-        EXPECT_TRUE(operations.CheckChannelField(channel)) << channel;
-    EXPECT_TRUE(panel.Errors().empty());
-}
-
 TEST_F(ListRulesTest, ChannelCheckNormalisesRefusesOrLeavesBlanks)
 {
     const struct {

@@ -85,18 +85,13 @@ TEST_F(WriteTest, ChineseMessageUsesTheShownLabel)
     EXPECT_EQ(panel.Errors().back().caption, "错误");
 }
 
-TEST_F(WriteTest, CodesOfTT450SAndOfAnUnknownLinkRate)
+TEST_F(WriteTest, UnknownLinkRateIsWrittenAsCodeZero)
 {
-    panel.SelectListItem(RadioList::Protocol, 8);
-    operations.WriteParameters();
-    EXPECT_EQ(radio.Sent().back(), "cfg_prtl 1\r");
-    EXPECT_EQ(radio.Sent()[12], "cfg_baud 2\r"); // its default, 9600
-
     panel.ClearList(RadioList::LinkBaud);
     panel.AddListItem(RadioList::LinkBaud, "UNKNOW");
     panel.SelectListItem(RadioList::LinkBaud, 1);
     operations.WriteParameters();
-    EXPECT_EQ(radio.Sent()[14 + 12], "cfg_baud 0\r");
+    EXPECT_EQ(radio.Sent()[12], "cfg_baud 0\r");
 }
 
 TEST_F(WriteTest, StopsAtTheFirstCommandNotAcknowledgedOrAtAPortThatDoesNotOpen)

@@ -5,13 +5,13 @@
 #include <vector>
 #include "SkinUI/Core/ControlUI.h"
 #include "SkinUI/Core/IContainerUI.h"
-#include "SkinUI/Utils/GbkText.h"
 #include "app/DlgAbout.h"
 #include "tests/SkinUI/support/TestWindow.h"
 
 using SkinUI::CControlUI;
 using Step = std::function<void(HWND hWnd, CControlUI* pMain)>;
 
+// The dialog's texts and its OK button are the end-to-end tests' (about_opens_and_closes).
 namespace {
 
 const char kWeb[] = "http://www.velmar.test";
@@ -43,7 +43,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
         ::DestroyWindow(hWnd);
 }
 
-// True when every step ran and the dialog then closed by itself.
+// True when every step ran and the dialog then closed by itself, giving the owner back.
 bool RunDialog(bool chinese, std::vector<Step> steps)
 {
     g_opened.clear();
@@ -54,6 +54,10 @@ bool RunDialog(bool chinese, std::vector<Step> steps)
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, Tick);
     DlgAbout::Show(SkinUI::CTestWindow::Host(), chinese);
     ::KillTimer(nullptr, timer);
+    MSG quit = {};
+    EXPECT_TRUE(::IsWindowEnabled(SkinUI::CTestWindow::Host()));
+    EXPECT_EQ(SkinUI::CTestWindow::Host(), ::GetFocus());
+    EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     return g_nextStep == g_steps.size() && g_overtimeTicks <= 30;
 }
 
@@ -67,31 +71,9 @@ CControlUI* At(CControlUI* pControl, std::initializer_list<int> path)
     return pControl;
 }
 
-// Window title, title label, OK, product line, web link, mail link.
-std::vector<std::string> ShownTexts(HWND hWnd, CControlUI* pMain)
-{
-    wchar_t caption[32] = {};
-    ::GetWindowTextW(hWnd, caption, 32);
-    std::vector<std::string> texts{SkinUI::CGbkText::FromWide(caption)};
-    for (auto path : {{0, 1}, {1, 1, 1}, {1, 0, 0}, {1, 0, 1}, std::initializer_list<int>{1, 0, 2}}) {
-        CControlUI* pControl = At(pMain, path);
-        texts.push_back(pControl ? pControl->GetText().GetData() : "(missing)");
-    }
-    return texts;
-}
-
-std::vector<std::string> Expected(const char* title, const char* ok)
-{
-    return {title,
-            title,
-            ok,
-            "VM_RAV(V001.01.03)",
-            "{u}{a}http://www.velmar.test{/a}{/u}",
-            "{u}{a}email:sales@velmar.test{/a}{/u}"};
-}
-
 void Click(HWND hWnd, CControlUI* pControl)
 {
+    ::UpdateWindow(hWnd);
     const RECT rc = pControl ? pControl->GetPos() : RECT{};
     const LPARAM pt = SkinUI::CTestWindow::Point((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
     ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, pt);
@@ -99,45 +81,33 @@ void Click(HWND hWnd, CControlUI* pControl)
     ::PostMessageA(hWnd, WM_LBUTTONUP, 0, pt);
 }
 
-void ExpectOwnerGivenBack()
-{
-    MSG quit = {};
-    EXPECT_TRUE(::IsWindowEnabled(SkinUI::CTestWindow::Host()));
-    EXPECT_EQ(SkinUI::CTestWindow::Host(), ::GetFocus());
-    EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
 } // namespace
 
-TEST(AboutDialog, ChineseTextsAndLinksThatOpenWithoutClosingUntilOk)
+// The links open without closing the dialog, which holds its owner until OK.
+TEST(AboutDialog, ChineseLinksOpenWithoutClosingUntilOk)
 {
-    std::vector<std::string> texts, openedAfterWeb;
+    std::vector<std::string> openedAfterWeb;
     BOOL ownerEnabled = TRUE, openAfterLinks = FALSE;
-    const Step first = [&](HWND hWnd, CControlUI* pMain) {
-        ::UpdateWindow(hWnd);
-        texts = ShownTexts(hWnd, pMain);
-        ownerEnabled = ::IsWindowEnabled(SkinUI::CTestWindow::Host());
-        Click(hWnd, At(pMain, {1, 0, 1}));
-    };
-    const Step second = [&](HWND hWnd, CControlUI* pMain) {
-        openedAfterWeb = g_opened;
-        Click(hWnd, At(pMain, {1, 0, 2}));
-    };
-    const Step third = [&](HWND hWnd, CControlUI* pMain) {
-        openAfterLinks = ::IsWindowVisible(hWnd);
-        Click(hWnd, At(pMain, {1, 1, 1}));
-    };
-    EXPECT_TRUE(RunDialog(true, {first, second, third}));
-    EXPECT_EQ(Expected("关于...", "确定"), texts);
+    EXPECT_TRUE(RunDialog(true, {[&](HWND hWnd, CControlUI* pMain) {
+                                     ownerEnabled = ::IsWindowEnabled(SkinUI::CTestWindow::Host());
+                                     Click(hWnd, At(pMain, {1, 0, 1}));
+                                 },
+                                 [&](HWND hWnd, CControlUI* pMain) {
+                                     openedAfterWeb = g_opened;
+                                     Click(hWnd, At(pMain, {1, 0, 2}));
+                                 },
+                                 [&](HWND hWnd, CControlUI* pMain) {
+                                     openAfterLinks = ::IsWindowVisible(hWnd);
+                                     Click(hWnd, At(pMain, {1, 1, 1}));
+                                 }}));
     EXPECT_FALSE(ownerEnabled);
     EXPECT_EQ(std::vector<std::string>{kWeb}, openedAfterWeb);
     EXPECT_EQ((std::vector<std::string>{kWeb, kMail}), g_opened);
     EXPECT_TRUE(openAfterLinks);
-    ExpectOwnerGivenBack();
 }
 
 // Alt+F4 on the dialog closes the dialog only; the program keeps running.
-TEST(AboutDialog, EnglishTextsAndCloseButtonAndSystemCloseEachCloseOnlyTheDialog)
+TEST(AboutDialog, CloseButtonAndSystemCloseEachCloseOnlyTheDialog)
 {
     const std::vector<std::pair<const char*, Step>> closers{
         {"Close button",
@@ -148,14 +118,7 @@ TEST(AboutDialog, EnglishTextsAndCloseButtonAndSystemCloseEachCloseOnlyTheDialog
     };
     for (const auto& closer : closers) {
         SCOPED_TRACE(closer.first);
-        std::vector<std::string> texts;
-        EXPECT_TRUE(RunDialog(false, {[&](HWND hWnd, CControlUI* pMain) {
-                                  ::UpdateWindow(hWnd);
-                                  texts = ShownTexts(hWnd, pMain);
-                                  closer.second(hWnd, pMain);
-                              }}));
-        EXPECT_EQ(Expected("About...", "OK"), texts);
+        EXPECT_TRUE(RunDialog(false, {closer.second}));
         EXPECT_TRUE(g_opened.empty());
-        ExpectOwnerGivenBack();
     }
 }

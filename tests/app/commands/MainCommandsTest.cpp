@@ -71,10 +71,3 @@ TEST_F(MainWindowTest, ButtonsRunTheirCommands)
     EXPECT_EQ(transport.opens, 2);
     EXPECT_EQ(transport.closes, 2);
 }
-
-TEST_F(MainWindowTest, UnlockMakesOnlyItsFieldEditable)
-{
-    Click(controls.serialUnlockButton);
-    EXPECT_TRUE(controls.FieldEdit(RadioField::SerialNumber)->IsEnabled());
-    EXPECT_FALSE(operations.IsUnlocked(RadioField::Hardware));
-}

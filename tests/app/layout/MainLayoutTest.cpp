@@ -132,18 +132,6 @@ TEST_P(MainLayoutTest, ControlsTakeTheirPlacesAndLabelsWidenToTheLanguage)
     EXPECT_EQ(controls.frequencyGroup->GetTitleLabel()->GetFixedWidth(), Pick(89, 115));
 }
 
-TEST_P(MainLayoutTest, SwitchingAwayAndBackRestoresTheLayout)
-{
-    const std::vector<NamedRect> before = DescribeMainLayout(controls);
-    const std::string label = RectText(controls.channelLabels[1]->GetPos());
-    ApplyLanguage(controls, texts, !chinese);
-    window.Repaint();
-    EXPECT_NE(RectText(controls.channelLabels[1]->GetPos()), label);
-    ApplyLanguage(controls, texts, chinese);
-    window.Repaint();
-    ExpectSameLayout(DescribeMainLayout(controls), before);
-}
-
 // Every text against the room its control gives it: values with two pixels to spare
 // (a glyph may reach past its advance), labels to the last pixel, button texts inside
 // the button's frame of one skin pixel with one pixel to spare.

@@ -33,26 +33,21 @@ double BusyBytes(HANDLE heap)
     double bytes = 0;
     PROCESS_HEAP_ENTRY entry = {};
     ::HeapLock(heap);
-    while (::HeapWalk(heap, &entry)) {
-        if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) bytes += entry.cbData;
-    }
+    while (::HeapWalk(heap, &entry)) bytes += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0 ? entry.cbData : 0;
     ::HeapUnlock(heap);
     return bytes;
 }
 
 Memory Measure()
 {
-    Memory memory;
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof counters;
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                            sizeof counters);
     // Both are the committed private bytes; Wine fills only the second.
-    memory.committed = static_cast<double>(counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage);
-    memory.processHeap = BusyBytes(::GetProcessHeap());
-    memory.runtimeHeap = BusyBytes(reinterpret_cast<HANDLE>(_get_heap_handle()));
-    memory.gdiObjects = SkinUI::CountGdiObjects();
-    return memory;
+    return {static_cast<double>(counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage),
+            BusyBytes(::GetProcessHeap()), BusyBytes(reinterpret_cast<HANDLE>(_get_heap_handle())),
+            SkinUI::CountGdiObjects()};
 }
 
 void PumpMessages()
@@ -65,30 +60,14 @@ void PumpMessages()
     }
 }
 
-// A press as the mouse makes it: move, down, up, then whatever that queued.
-void Press(HWND window, const SkinUI::CControlUI* control)
+// A press of Read as the mouse makes it, then whatever that queued; true when the read succeeded.
+bool PressRead(DlgMain& window)
 {
-    const RECT& rc = control->GetPos();
+    const RECT& rc = window.Controls().readButton->GetPos();
     const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    ::SendMessageA(window, WM_MOUSEMOVE, 0, at);
-    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageA(window, WM_LBUTTONUP, 0, at);
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})
+        ::SendMessageA(window.GetHWND(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, at);
     PumpMessages();
-}
-
-bool SelectPort(DlgMain& window, int port)
-{
-    CMainRadioPanel& panel = window.Panel();
-    const std::string wanted = " COM" + std::to_string(port);
-    for (int i = 0; i < panel.ListItemCount(RadioList::ComPort); ++i) {
-        panel.SelectListItem(RadioList::ComPort, i);
-        if (panel.ListText(RadioList::ComPort) == wanted) return true;
-    }
-    return false;
-}
-
-bool LastReadSucceeded(const DlgMain& window)
-{
     return window.Controls().statusLabel->GetBkColor() == CMainRadioPanel::kSuccessColor;
 }
 
@@ -106,20 +85,19 @@ int main(int argc, char** argv)
     SkinUI::CPaintManagerUI::SetInstance(::GetModuleHandleA(nullptr));
     auto* window = new DlgMain;
     PumpMessages();
-    if (!SelectPort(*window, radio.Port())) {
+    CMainRadioPanel& panel = window->Panel();
+    const std::string wanted = " COM" + std::to_string(radio.Port());
+    for (int i = 0; i < panel.ListItemCount(RadioList::ComPort) && panel.ListText(RadioList::ComPort) != wanted; ++i)
+        panel.SelectListItem(RadioList::ComPort, i);
+    if (panel.ListText(RadioList::ComPort) != wanted) {
         std::printf("COM%d is not in the window's port list\n", radio.Port());
         return 1;
     }
-    const HWND hWnd = window->GetHWND();
-    const SkinUI::CControlUI* read = window->Controls().readButton;
-    for (int i = 0; i < kWarmUpReads; ++i) Press(hWnd, read);
+    for (int i = 0; i < kWarmUpReads; ++i) PressRead(*window);
     const Memory before = Measure();
     const DWORD start = ::GetTickCount();
     int failures = 0;
-    for (int i = 0; i < reads; ++i) {
-        Press(hWnd, read);
-        failures += LastReadSucceeded(*window) ? 0 : 1;
-    }
+    for (int i = 0; i < reads; ++i) failures += PressRead(*window) ? 0 : 1;
     const double seconds = (::GetTickCount() - start) / 1000.0;
     const Memory after = Measure();
     delete window;

@@ -34,19 +34,6 @@ TEST(StoredValueTest, ChineseOnlyForOneAndNamesMatchWholeWithCase)
     }
 }
 
-TEST(SettingsRegistryTest, SavedValuesReadBackAndAreStoredAsLongTexts)
-{
-    CRegistrySnapshot keep(HKEY_CURRENT_USER, TestRegistry::kSettings);
-    MainSettings::Save(StoredSettings{-1, 3, false});
-
-    DWORD length = 0;
-    EXPECT_EQ(TestRegistry::Text(HKEY_CURRENT_USER, TestRegistry::kSettings, "Port", &length), "-1");
-    EXPECT_EQ(length, 256u);
-    const StoredSettings loaded = MainSettings::Load(StoredSettings{1, 2, true}, 2, 5);
-    EXPECT_EQ(loaded.port, 1); // "-1" is ignored: the default stays
-    EXPECT_TRUE(loaded.baud == 3 && !loaded.chinese);
-}
-
 TEST(SettingsRegistryTest, MissingKeyKeepsDefaultsAndTheValueTypeIsNotLookedAt)
 {
     CRegistrySnapshot keep(HKEY_CURRENT_USER, TestRegistry::kSettings);

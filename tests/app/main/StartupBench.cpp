@@ -23,16 +23,6 @@ struct Figures {
     bool closed = false;
 };
 
-std::string ProgramPath(int argc, char** argv)
-{
-    if (argc > 1) return argv[1];
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder = folder.substr(0, folder.find_last_of("\\/"));
-    return folder + "\\..\\..\\..\\app\\RadioConfig.exe"; // tests/app/main -> app
-}
-
 // The program's visible main window, or null.
 HWND ProcessWindow(DWORD processId)
 {
@@ -58,10 +48,10 @@ bool HasPainted(HWND window)
     RECT rc = {};
     if (!::GetWindowRect(window, &rc)) return false;
     HDC screen = ::GetDC(nullptr);
-    const COLORREF colour = ::GetPixel(screen, rc.left + 400, rc.top + 18);
+    const COLORREF c = ::GetPixel(screen, rc.left + 400, rc.top + 18);
     ::ReleaseDC(nullptr, screen);
-    const int r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
-    return r >= 0xC4 && r <= 0xD6 && g >= 0xDE && g <= 0xED && b >= 0xEF && b <= 0xF9;
+    return GetRValue(c) >= 0xC4 && GetRValue(c) <= 0xD6 && GetGValue(c) >= 0xDE && GetGValue(c) <= 0xED &&
+           GetBValue(c) >= 0xEF && GetBValue(c) <= 0xF9;
 }
 
 bool RunOnce(const std::string& program, Figures& figures)
@@ -115,7 +105,12 @@ bool RunOnce(const std::string& program, Figures& figures)
 
 int main(int argc, char** argv)
 {
-    const std::string program = ProgramPath(argc, argv);
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string own(path);
+    const std::string program = argc > 1 ? argv[1]
+                                         : own.substr(0, own.find_last_of("\\/")) +
+                                               "\\..\\..\\..\\app\\RadioConfig.exe"; // tests/app/main -> app
     Figures best{1e9, 1e9, true};
     for (int run = 0; run < kRuns; ++run) {
         Figures figures;
