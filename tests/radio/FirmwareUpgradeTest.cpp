@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,18 +18,24 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// A transport that plays the radio's boot loader, answering at once.
-class CFakeBootLoader : public ISerialTransport {
+// The radio's boot loader, answering at once, and the one who asked for the
+// upgrade, recording its calls and whether the port was still open at the result.
+class CFakeBootLoader : public ISerialTransport, public IUpgradeReporter {
 public:
-    ISerialReceiver* receiver = nullptr;
+    CMemoryRadioPanel panel;
+    CRadioLink link{panel, *this};
+    std::string path = ::testing::TempDir() + "upgrade-test.dwn";
+    bool cancel = false;
     bool openSucceeds = true;
     int refusedWritePage = 0; // this "write page" (from 1) lacks "get page"
     int failedPage = 0; // this page (from 1) is answered "write failed"
     std::function<void(int)> onPage;
-    std::vector<std::string> sent; // packets as "page"
+    Texts sent; // packets as "page"
     std::string firmware; // the pages taken, checksums stripped
-    int baud = 0;
-    int port = 0;
+    std::string calls;
+    std::vector<int> progress;
+    bool portOpenAtEnd = false;
+    int port = 0, baud = 0;
     bool open = false;
 
     bool Open(int portNumber, int baudRate) override
@@ -40,18 +47,32 @@ public:
     bool StartMonitor() override { return open; }
     bool Send(const void* bytes, std::size_t length) override
     {
-        std::string text(static_cast<const char*>(bytes), length);
+        const std::string text(static_cast<const char*>(bytes), length);
         sent.push_back(length == 258 ? "page" : text);
-        receiver->OnInputDiscarded();
-        std::string reply = text == "boot_start"   ? "boot start"
-                            : text == "write page" ? (++m_writePages == refusedWritePage ? "busy" : "get page")
-                            : length == 258        ? TakePage(text)
-                                                   : "";
+        link.OnInputDiscarded();
+        const std::string reply = text == "boot_start"   ? "boot start"
+                                  : text == "write page" ? (++m_writePages == refusedWritePage ? "busy" : "get page")
+                                  : length == 258        ? TakePage(text)
+                                                         : "";
         for (char byte : reply.empty() ? reply : "\r\n" + reply + "\r\n")
-            receiver->OnSerialByte(static_cast<unsigned char>(byte));
+            link.OnSerialByte(static_cast<unsigned char>(byte));
         return true;
     }
     void Close() override { open = false; }
+
+    bool ChooseFirmwareFile(std::string& chosen) override
+    {
+        calls += "choose";
+        chosen = path;
+        return !cancel;
+    }
+    int BeginUpgrade() override { return calls += " begin", 9; }
+    void ShowProgress(int value) override { progress.push_back(value); }
+    void EndUpgrade(bool success) override
+    {
+        calls += success ? " success" : " failure";
+        portOpenAtEnd = open;
+    }
 
 private:
     std::string TakePage(const std::string& packet)
@@ -71,37 +92,6 @@ private:
     int m_pages = 0;
 };
 
-// Records the calls, and whether the port was still open at the result.
-class CRecordingReporter : public IUpgradeReporter {
-public:
-    explicit CRecordingReporter(const CFakeBootLoader& boot)
-        : m_boot(boot)
-    {}
-
-    bool ChooseFirmwareFile(std::string& chosen) override
-    {
-        calls += "choose";
-        chosen = path;
-        return !cancel;
-    }
-    int BeginUpgrade() override { return calls += " begin", 9; }
-    void ShowProgress(int value) override { progress.push_back(value); }
-    void EndUpgrade(bool success) override
-    {
-        calls += success ? " success" : " failure";
-        portOpenAtEnd = m_boot.open;
-    }
-
-    std::string path = ::testing::TempDir() + "upgrade-test.dwn";
-    bool cancel = false;
-    std::string calls;
-    std::vector<int> progress;
-    bool portOpenAtEnd = true;
-
-private:
-    const CFakeBootLoader& m_boot;
-};
-
 std::string Pattern(std::size_t size)
 {
     std::string bytes(size, '\0');
@@ -116,35 +106,21 @@ Texts Exchange(int pages)
     return words;
 }
 
-class FirmwareUpgradeTest : public ::testing::Test {
-protected:
-    ~FirmwareUpgradeTest() override { std::remove(reporter.path.c_str()); }
+// An upgrade of the file through a fresh boot loader, arranged first; the port is closed before the result.
+std::unique_ptr<CFakeBootLoader> Upgrade(
+    const std::string& file, const std::function<void(CFakeBootLoader&)>& arrange = [](CFakeBootLoader&) {})
+{
+    auto boot = std::make_unique<CFakeBootLoader>();
+    std::ofstream(boot->path, std::ios::binary | std::ios::trunc) << file;
+    arrange(*boot);
+    CFirmwareUpgrade(boot->link, *boot).UpgradeFirmware();
+    EXPECT_FALSE(boot->portOpenAtEnd);
+    EXPECT_FALSE(boot->open);
+    std::remove((::testing::TempDir() + "upgrade-test.dwn").c_str());
+    return boot;
+}
 
-    void Run(
-        const std::string& file, const std::function<void()>& arrange = [] {})
-    {
-        boot = CFakeBootLoader{};
-        boot.receiver = &link;
-        reporter.calls.clear();
-        reporter.progress.clear();
-        reporter.cancel = false;
-        reporter.portOpenAtEnd = true;
-        std::ofstream(reporter.path, std::ios::binary | std::ios::trunc) << file;
-        arrange();
-        CFirmwareUpgrade(link, reporter).UpgradeFirmware();
-        if (reporter.calls != "choose") {
-            EXPECT_FALSE(reporter.portOpenAtEnd);
-        }
-        EXPECT_FALSE(boot.open);
-    }
-
-    CMemoryRadioPanel panel;
-    CFakeBootLoader boot;
-    CRadioLink link{panel, boot};
-    CRecordingReporter reporter{boot};
-};
-
-TEST_F(FirmwareUpgradeTest, SendsTheFirstPageAndTheWholePagesOfTheBody)
+TEST(FirmwareUpgradeTest, SendsTheFirstPageAndTheWholePagesOfTheBody)
 {
     const struct {
         std::string file;
@@ -157,55 +133,53 @@ TEST_F(FirmwareUpgradeTest, SendsTheFirstPageAndTheWholePagesOfTheBody)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.size());
-        Run(c.file);
+        const auto boot = Upgrade(c.file);
         Texts expected = Exchange(c.pages);
         expected.push_back("ISP finish");
-        EXPECT_EQ(boot.sent, expected);
-        EXPECT_EQ(boot.firmware, c.file.substr(0, 256) + c.file.substr(4096, 256 * (c.pages - 1)));
-        EXPECT_EQ(boot.port, 9);
-        EXPECT_EQ(boot.baud, 115200);
-        EXPECT_EQ(reporter.progress, c.progress);
-        EXPECT_EQ(reporter.calls, "choose begin success");
+        EXPECT_EQ(boot->sent, expected);
+        EXPECT_EQ(boot->firmware, c.file.substr(0, 256) + c.file.substr(4096, 256 * (c.pages - 1)));
+        EXPECT_EQ(boot->port, 9);
+        EXPECT_EQ(boot->baud, 115200);
+        EXPECT_EQ(boot->progress, c.progress);
+        EXPECT_EQ(boot->calls, "choose begin success");
     }
 }
 
-TEST_F(FirmwareUpgradeTest, FailuresStopTheExchangeWhereTheyHappen)
+TEST(FirmwareUpgradeTest, FailuresStopTheExchangeWhereTheyHappen)
 {
     const std::string file = Pattern(4096 + 256 * 5);
     const struct {
         const char* name;
         std::string file;
-        std::function<void()> arrange;
+        std::function<void(CFakeBootLoader&)> arrange;
         Texts sent;
-        const char* calls;
     } cases[] = {
-        {"4096 bytes", Pattern(4096), [] {}, {}, "choose begin failure"},
-        {"missing file", file, [&] { reporter.path += ".none"; }, {}, "choose begin failure"},
-        {"port refused", file, [&] { boot.openSucceeds = false; }, {}, "choose begin failure"},
-        {"cancelled", file, [&] { reporter.cancel = true; }, {}, "choose"},
+        {"4096 bytes", Pattern(4096), [](CFakeBootLoader&) {}, {}},
+        {"missing file", file, [](CFakeBootLoader& boot) { boot.path += ".none"; }, {}},
+        {"port refused", file, [](CFakeBootLoader& boot) { boot.openSucceeds = false; }, {}},
         {"refused write page",
          file,
-         [&] { boot.refusedWritePage = 1; },
-         {"boot_start", "write page"},
-         "choose begin failure"},
-        {"failed page", file, [&] { boot.failedPage = 3; }, Exchange(3), "choose begin failure"},
+         [](CFakeBootLoader& boot) { boot.refusedWritePage = 1; },
+         {"boot_start", "write page"}},
+        {"failed page", file, [](CFakeBootLoader& boot) { boot.failedPage = 3; }, Exchange(3)},
         {"file shrinks", file,
-         [&] {
-             boot.onPage = [&](int page) {
+         [&file](CFakeBootLoader& boot) {
+             boot.onPage = [&file, &boot](int page) {
                  if (page == 2)
-                     std::ofstream(reporter.path, std::ios::binary | std::ios::trunc) << file.substr(0, 4096 + 256);
+                     std::ofstream(boot.path, std::ios::binary | std::ios::trunc) << file.substr(0, 4096 + 256);
              };
          },
-         Exchange(2), "choose begin failure"},
+         Exchange(2)},
     };
-    const std::string path = reporter.path;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        reporter.path = path;
-        Run(c.file, c.arrange);
-        EXPECT_EQ(boot.sent, c.sent);
-        EXPECT_EQ(reporter.calls, c.calls);
+        const auto boot = Upgrade(c.file, c.arrange);
+        EXPECT_EQ(boot->sent, c.sent);
+        EXPECT_EQ(boot->calls, "choose begin failure");
     }
+    const auto cancelled = Upgrade(file, [](CFakeBootLoader& boot) { boot.cancel = true; });
+    EXPECT_EQ(cancelled->calls, "choose");
+    EXPECT_TRUE(cancelled->sent.empty());
 }
 
 TEST(FirmwarePacketTest, ProgressOfLargeFilesStaysInRangeAndEndsFull)

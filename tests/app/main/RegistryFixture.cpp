@@ -13,7 +13,7 @@ void SetText(HKEY root, const char* path, const char* name, const char* text)
     ::RegCloseKey(key);
 }
 
-std::string Text(HKEY root, const char* path, const char* name, DWORD* length)
+std::string Text(HKEY root, const char* path, const char* name)
 {
     HKEY key = nullptr;
     if (::RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return "<missing>";
@@ -21,7 +21,6 @@ std::string Text(HKEY root, const char* path, const char* name, DWORD* length)
     DWORD size = sizeof data - 1;
     const LONG status = ::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
     ::RegCloseKey(key);
-    if (length != nullptr) *length = size;
     return status == ERROR_SUCCESS ? std::string(data) : "<missing>";
 }
 

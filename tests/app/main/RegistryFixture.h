@@ -37,8 +37,8 @@ extern const char* const kSerialComm;
 extern const char* const kSettings;
 
 void SetText(HKEY root, const char* path, const char* name, const char* text);
-// The text of a value and the length of its data; "<missing>" when absent.
-std::string Text(HKEY root, const char* path, const char* name, DWORD* length = nullptr);
+// The text of a value; "<missing>" when absent.
+std::string Text(HKEY root, const char* path, const char* name);
 void DeleteKey(HKEY root, const char* path);
 
 } // namespace TestRegistry
