@@ -63,12 +63,3 @@ TEST_F(ComPortsTest, OddDataGivesPortZeroOtherTypesAreSkippedAndAMissingKeyChang
     EXPECT_EQ(ListComPortsUnder(HKEY_CURRENT_USER, "Software\\NoSuchRadioCfgKey\\Deeper", ports), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(ports, (std::vector<int>{3, 8}));
 }
-
-TEST(ComPortNumber, ReadsTheDigitsAfterThreeCharacters)
-{
-    EXPECT_EQ(ComPortNumber("COM255"), 255);
-    EXPECT_EQ(ComPortNumber(""), 0);
-    EXPECT_EQ(ComPortNumber("COMa7"), 0);
-    EXPECT_FALSE(IsOfferedSerialDevice("\\Device\\xNmserialy"));
-    EXPECT_TRUE(IsOfferedSerialDevice("\\Device\\nmserial"));
-}

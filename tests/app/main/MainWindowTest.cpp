@@ -19,7 +19,8 @@ using Clock = std::chrono::steady_clock;
 
 // Dispatches queued messages as the program's loop does until done() holds
 // or the time is up; true when a quit message came.
-bool PumpUntil(const std::function<bool()>& done, int milliseconds)
+bool PumpUntil(
+    int milliseconds, const std::function<bool()>& done = [] { return false; })
 {
     bool quit = false;
     const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
@@ -39,11 +40,6 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds)
         ::Sleep(5);
     }
     return quit;
-}
-
-bool PumpForQuit(int milliseconds = 500)
-{
-    return PumpUntil([] { return false; }, milliseconds);
 }
 
 void Click(HWND window, SkinUI::CControlUI* control)
@@ -174,7 +170,7 @@ TEST_F(MainWindowTest, StoredSettingsApplyAndEveryClosePathEndsTheLoopAndSaves)
         panel.SelectListItem(RadioList::ComPort, (baud + 1) % 2);
         if (baud == 2) window.SwitchLanguage();
         path.close();
-        EXPECT_TRUE(PumpForQuit()) << path.name;
+        EXPECT_TRUE(PumpUntil(500)) << path.name;
         EXPECT_TRUE(::IsWindow(hwnd)) << path.name; // the loop ends; the window goes with DlgMain
         EXPECT_EQ(Setting("Baud"), std::to_string(baud)) << path.name;
         EXPECT_EQ(Setting("Port"), std::to_string((baud + 1) % 2)) << path.name;
@@ -214,7 +210,7 @@ TEST_F(MainWindowTest, PortsFollowTheSystemAndMenuCommandsReportWithoutAPort)
     EXPECT_FALSE(c.readButton->IsEnabled());
     EXPECT_TRUE(c.readItem->IsEnabled()); // a menu command still runs and reports its failure
     window.FindRadio();
-    PumpUntil([&] { return Text(c.statusLabel) == "Find Radio Failure"; }, 3000);
+    PumpUntil(3000, [&] { return Text(c.statusLabel) == "Find Radio Failure"; });
     EXPECT_EQ(Text(c.statusLabel), "Find Radio Failure");
     EXPECT_TRUE(c.findRadioItem->IsEnabled() && c.upgradeItem->IsEnabled());
 }
@@ -269,7 +265,7 @@ TEST_F(MainWindowTest, WithoutPortsCommandsStayLockedAndStatusMessagesDrawProgre
     EXPECT_EQ(Setting("Baud"), "3");
 
     window.Quit();
-    EXPECT_TRUE(PumpForQuit());
+    EXPECT_TRUE(PumpUntil(500));
     EXPECT_EQ(Setting("Port"), "-1");
     EXPECT_EQ(Setting("Chinese"), "0");
 }
@@ -293,25 +289,25 @@ TEST_F(MainWindowTest, QuitDuringAnUpgradeWaitsForItsEnd)
     const MainControls& c = window.Controls();
 
     window.RequestUpgrade();
-    PumpUntil([&] { return started.load(); }, 3000);
+    PumpUntil(3000, [&] { return started.load(); });
     ASSERT_TRUE(started);
     EXPECT_EQ(portGiven, 22);
     EXPECT_FALSE(c.connectButton->IsEnabled());
 
     window.Quit();
     ::SendMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(PumpForQuit(300));
+    EXPECT_FALSE(PumpUntil(300));
     EXPECT_TRUE(window.IsQuitPending());
     EXPECT_NE(WindowTitle(window).find("升级结束后关闭"), std::string::npos);
     EXPECT_EQ(Setting("Port"), "1"); // saved at once all the same
 
     release = true;
-    EXPECT_TRUE(PumpForQuit(3000));
+    EXPECT_TRUE(PumpUntil(3000));
     EXPECT_EQ(Text(c.statusLabel), "升级程序成功");
     EXPECT_TRUE(c.connectButton->IsEnabled());
 
     // Once the program is ending, a late request starts nothing.
     window.RequestUpgrade();
-    PumpUntil([&] { return runs > 1; }, 300);
+    PumpUntil(300, [&] { return runs > 1; });
     EXPECT_EQ(runs, 1);
 }
