@@ -15,14 +15,6 @@ extern char** environ;
 
 namespace {
 
-std::vector<char*> Argv(const std::vector<std::string>& arguments)
-{
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    return argv;
-}
-
 int Spawn(const std::vector<std::string>& arguments, int outFd, int errFd)
 {
     posix_spawn_file_actions_t actions;
@@ -31,7 +23,9 @@ int Spawn(const std::vector<std::string>& arguments, int outFd, int errFd)
     posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
     pid_t pid = -1;
-    std::vector<char*> argv = Argv(arguments);
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;

@@ -11,16 +11,11 @@
 
 namespace {
 
-bool Exists(const std::string& path)
-{
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0;
-}
-
 bool WaitForPaths(const std::string& first, const std::string& second)
 {
+    struct stat status {};
     for (int i = 0; i < 250; ++i) {
-        if (Exists(first) && Exists(second)) return true;
+        if (stat(first.c_str(), &status) == 0 && stat(second.c_str(), &status) == 0) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return false;

@@ -12,16 +12,6 @@
 #include <thread>
 #include <utility>
 
-namespace {
-
-std::string Environment(const std::string& name)
-{
-    const char* value = std::getenv(name.c_str());
-    return value ? value : "";
-}
-
-} // namespace
-
 std::string ReadWhole(const std::string& path)
 {
     std::stringstream text;
@@ -41,6 +31,16 @@ std::string WindowsPathOf(const std::string& unixPath)
     return unixPath;
 #endif
 }
+
+namespace {
+
+std::string Environment(const std::string& name)
+{
+    const char* value = std::getenv(name.c_str());
+    return value ? value : "";
+}
+
+} // namespace
 
 CSimulatedRadio::CSimulatedRadio(const std::string& variables)
     : CSimulatedRadio(std::atoi(Environment(variables + "_COM").c_str()),

@@ -1,52 +1,34 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <memory>
 #include <string>
 
 #include "app/TextList.h"
 
-namespace {
-
-class TextListTest : public ::testing::Test {
-protected:
-    TextListTest()
-    {
-        for (auto& control : controls) {
-            control = std::make_unique<SkinUI::CControlUI>();
-            control->SetFixedWidth(1);
-            list.Add(control.get(), "zh", "en");
-        }
-    }
-
-    std::array<int, 5> Widths() const
-    {
-        std::array<int, 5> widths = {};
-        for (size_t i = 0; i < controls.size(); ++i) widths[i] = controls[i]->GetFixedWidth();
-        return widths;
-    }
-
-    std::array<std::unique_ptr<SkinUI::CControlUI>, 5> controls;
-    SkinUI::CControlUI stranger;
+// A width range runs from its first control to its last only when both have records, in that
+// order (otherwise it would run to the end of the list); records keep copies of their texts.
+TEST(TextListTest, WidthRangesNeedBothEndsInOrderAndRecordsKeepOwnCopies)
+{
+    SkinUI::CControlUI controls[5], stranger;
     CTextList list;
-};
-
-TEST_F(TextListTest, WidthRangeCoversFirstToLastOnlyWithBothEndsInOrder)
-{
-    // A last control without a record, or one before the first, must not run to the end of the list.
-    list.SetWidthRange(&stranger, controls[3].get(), 40);
-    list.SetWidthRange(nullptr, controls[3].get(), 40);
-    list.SetWidthRange(controls[1].get(), &stranger, 40);
-    list.SetWidthRange(controls[3].get(), controls[1].get(), 40);
-    EXPECT_EQ(Widths(), (std::array<int, 5>{1, 1, 1, 1, 1}));
+    for (SkinUI::CControlUI& control : controls) {
+        control.SetFixedWidth(1);
+        list.Add(&control, "zh", "en");
+    }
+    const auto widths = [&controls] {
+        std::string text;
+        for (const SkinUI::CControlUI& control : controls) text += std::to_string(control.GetFixedWidth()) + " ";
+        return text;
+    };
+    list.SetWidthRange(&stranger, &controls[3], 40);
+    list.SetWidthRange(nullptr, &controls[3], 40);
+    list.SetWidthRange(&controls[1], &stranger, 40);
+    list.SetWidthRange(&controls[3], &controls[1], 40);
+    EXPECT_EQ(widths(), "1 1 1 1 1 ");
     EXPECT_EQ(stranger.GetFixedWidth(), 0);
-    list.SetWidthRange(controls[1].get(), controls[3].get(), 40);
-    list.SetWidthRange(controls[4].get(), controls[4].get(), 7);
-    EXPECT_EQ(Widths(), (std::array<int, 5>{1, 40, 40, 40, 7}));
-}
+    list.SetWidthRange(&controls[1], &controls[3], 40);
+    list.SetWidthRange(&controls[4], &controls[4], 7);
+    EXPECT_EQ(widths(), "1 40 40 40 7 ");
 
-TEST_F(TextListTest, RecordsKeepOwnCopiesAndSkipNullControls)
-{
     char chinese[] = "abc";
     char english[] = "xyz";
     SkinUI::CControlUI extra;
@@ -56,9 +38,7 @@ TEST_F(TextListTest, RecordsKeepOwnCopiesAndSkipNullControls)
     ASSERT_EQ(list.Count(), 6u);
     list.ApplyTexts(true);
     EXPECT_EQ(std::string(extra.GetText().GetData()), "abc");
-    EXPECT_EQ(std::string(controls[0]->GetText().GetData()), "zh");
+    EXPECT_EQ(std::string(controls[0].GetText().GetData()), "zh");
     list.ApplyTexts(false);
     EXPECT_EQ(std::string(extra.GetText().GetData()), "xyz");
 }
-
-} // namespace
