@@ -177,6 +177,8 @@ TEST_F(ConfigFileTest, ListValuesFollowTheSelectionRule)
     EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), -1);
     config.ApplyLine("PortBaudRate,x");
     EXPECT_EQ(panel.SelectedIndex(RadioList::PortBaud), 0);
+    config.ApplyConfig("LinkBaudRate,0\r\nProtocolType,1\r\n"); // the protocol's offer replaces the rate
+    EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 9600");
     panel.SetChannelText(4, "469.00000");
     config.ApplyConfig("ProtocolType,2\r\nLinkBaudRate,0\r\nChannel3,411.00000\r\nChannel3,412.00000\r\n");
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 4800");

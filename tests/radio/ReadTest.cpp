@@ -112,6 +112,7 @@ TEST_F(ReadTest, UnknownProtocolIsShownAndTheReadGoesOn)
     const RadioResult read = operations.ReadAllParameters();
     EXPECT_TRUE(read.success);
     EXPECT_EQ(panel.List(RadioList::Protocol).OwnText(), " UNKNOW");
+    EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), -1);
     EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "RS2026001");
     EXPECT_EQ(read.config.protocol.index, -1);
     EXPECT_EQ(read.config.protocol.text, "UNKNOW");
