@@ -95,19 +95,6 @@ TEST(ControlAttribute, PosAnchorsNegativeEdgesRefusesNegativeSizesAndClampsLengt
     EXPECT_EQ(c.GetPadding().top, max);
 }
 
-// Pairs apply until a fault; unknown names (" height" after a second space, "Visible") are ignored.
-TEST(ControlAttribute, AttributeListsApplyUntilAFault)
-{
-    CControlUI c;
-    c.ApplyAttributeList("name=\"x\" width=\"30\" height=40 text=\"never\"");
-    EXPECT_STREQ(c.GetName(), "x");
-    EXPECT_EQ(c.GetFixedWidth(), 30);
-    EXPECT_STREQ(c.GetText(), "");
-    c.ApplyAttributeList("visible=\"false\"  height=\"40\" Visible=\"true\"");
-    EXPECT_EQ(c.GetFixedHeight(), 0);
-    EXPECT_FALSE(c.IsVisible());
-}
-
 // A null name names no interface and no attribute, and a null value is an empty one, for every class.
 TEST(ControlAttribute, NullNamesAndValuesReachNoClassUnchecked)
 {

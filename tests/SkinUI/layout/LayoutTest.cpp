@@ -30,6 +30,9 @@ TEST(VerticalLayout, OverflowShowsTheBarAndShrinkingPullsTheScrollPositionBack)
     CScrollBarUI* bar = layout.GetVerticalScrollBar();
     ASSERT_TRUE(bar->IsVisible());
     EXPECT_EQ(bar->GetScrollRange(), 100);
+    // The wheel over a row goes up to the layout.
+    Send(*rows[1], UIEVENT_SCROLLWHEEL, 50, 50, 1);
+    EXPECT_GT(layout.GetScrollPos().cy, 0);
     layout.EndDown();
     layout.RemoveAt(4);
     layout.SetPos({0, 0, 100, 100});

@@ -7,6 +7,7 @@
 #include "SkinUI/Layout/VerticalLayoutUI.h"
 #include "tests/SkinUI/support/NotifyLog.h"
 #include "tests/SkinUI/support/TestWindow.h"
+#include "tests/support/UIRectPrint.h"
 
 using namespace SkinUI;
 
@@ -38,13 +39,6 @@ protected:
         root->SetPos({0, 0, 200, 200});
     }
     void TearDown() override { pm.RemoveNotifier(&log); }
-    void Event(CControlUI* control, int type, int x, int y)
-    {
-        TEventMsg event;
-        event.Type = type;
-        event.ptMouse = {x, y};
-        control->Event(event);
-    }
 
     CTestWindow window{200, 200};
     CPaintManagerUI& pm = window.GetManager();
@@ -61,7 +55,7 @@ TEST_F(ManagedLayout, RemovedChildrenAreDeletedLaterUnlessDelayIsOff)
     root->Add(child);
     root->Add(new CProbeControl(&destroyed));
     root->Add(new CProbeControl(&destroyed));
-    Event(child, UIEVENT_BUTTONDOWN, 5, 5);
+    Send(*child, UIEVENT_BUTTONDOWN, 5, 5);
     EXPECT_TRUE(child->removedAlive);
     EXPECT_EQ(destroyed, 0);
     window.PumpMessages();
@@ -77,10 +71,10 @@ TEST_F(ManagedLayout, AStandaloneBarNotifiesScrollAndItsReleaseStopsTheTimer)
     bar->SetFloat(true);
     root->Add(bar);
     bar->SetPos({0, 0, 16, 200});
-    Event(bar, UIEVENT_BUTTONDOWN, 8, 195);
+    Send(*bar, UIEVENT_BUTTONDOWN, 8, 195);
     EXPECT_EQ(bar->GetScrollPos(), 8);
     EXPECT_EQ(log.Count("scroll"), 1);
-    Event(bar, UIEVENT_BUTTONUP, 8, 195);
+    Send(*bar, UIEVENT_BUTTONUP, 8, 195);
     EXPECT_FALSE(pm.KillTimer(bar, CScrollBarUI::kTimerId));
 }
 
@@ -91,14 +85,14 @@ TEST_F(ManagedLayout, TrackedSeparatorRegistersForPostPaintOnce)
     pane->SetSepSize(4);
     root->Add(pane);
     root->SetPos({0, 0, 200, 200});
-    Event(pane, UIEVENT_BUTTONDOWN, 50, 98);
-    Event(pane, UIEVENT_BUTTONDOWN, 50, 98);
-    Event(pane, UIEVENT_MOUSEMOVE, 50, 120);
-    EXPECT_EQ(pane->GetPos(), (RECT{0, 0, 200, 100}));
-    Event(pane, UIEVENT_BUTTONUP, 50, 120);
+    Send(*pane, UIEVENT_BUTTONDOWN, 50, 98);
+    Send(*pane, UIEVENT_BUTTONDOWN, 50, 98);
+    Send(*pane, UIEVENT_MOUSEMOVE, 50, 120);
+    EXPECT_EQ(RectText(pane->GetPos()), "0,0,200,100");
+    Send(*pane, UIEVENT_BUTTONUP, 50, 120);
     EXPECT_FALSE(pm.RemovePostPaint(pane));
     root->SetPos({0, 0, 200, 200});
-    EXPECT_EQ(pane->GetPos(), (RECT{0, 0, 200, 122}));
+    EXPECT_EQ(RectText(pane->GetPos()), "0,0,200,122");
 }
 
 // Lengths set on controls are pixels at 96 DPI. At another DPI the flow runs in those
@@ -112,20 +106,13 @@ TEST(ManagedLayoutDpi, EveryEdgeFallsWhereItFallsAt96DpiScaled)
         CPaintManagerUI& pm = window.GetManager();
         pm.SetDpi(dpi);
         auto* root = new CVerticalLayoutUI();
-        root->SetInset({3, 3, 3, 3});
-        root->SetChildPadding(5);
+        root->ApplyAttributeList("inset=\"3,3,3,3\" childpadding=\"5\"");
         std::vector<CControlUI*> rows;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 6; ++i) {
             rows.push_back(new CControlUI());
-            rows.back()->SetFixedHeight(27);
+            rows.back()->ApplyAttributeList(i < 5 ? "height=\"27\"" : "float=\"true\" pos=\"10,7,43,20\"");
             root->Add(rows.back());
         }
-        auto* floating = new CControlUI();
-        floating->SetFloat(true);
-        floating->SetFixedXY({10, 7});
-        floating->SetFixedWidth(33);
-        floating->SetFixedHeight(13);
-        root->Add(floating);
         pm.AttachDialog(root);
         for (int pass = 0; pass < 2; ++pass) {
             root->SetPos({0, 0, scale.Scale(161), scale.Scale(161)});
@@ -134,7 +121,7 @@ TEST(ManagedLayoutDpi, EveryEdgeFallsWhereItFallsAt96DpiScaled)
                 EXPECT_TRUE(::EqualRect(&rows[i]->GetPos(), &want)) << "row " << i << " at " << dpi;
             }
             const RECT want = scale.ScaleRect(RECT{10, 7, 43, 20});
-            EXPECT_TRUE(::EqualRect(&floating->GetPos(), &want)) << "floating, pass " << pass << " at " << dpi;
+            EXPECT_TRUE(::EqualRect(&rows[5]->GetPos(), &want)) << "floating, pass " << pass << " at " << dpi;
         }
     }
 }

@@ -1,16 +1,5 @@
 #pragma once
-#include <ostream>
 #include "SkinUI/Core/ContainerUI.h"
-
-inline bool operator==(const RECT& a, const RECT& b)
-{
-    return ::EqualRect(&a, &b) != FALSE;
-}
-
-inline std::ostream& operator<<(std::ostream& os, const RECT& r)
-{
-    return os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
-}
 
 // A leaf control that reports its destruction.
 class CProbeControl : public SkinUI::CControlUI {

@@ -89,3 +89,25 @@ TEST_F(ManagerTest, NotifierMayRemoveItselfOrAnotherDuringNotify)
     EXPECT_EQ(third.Count("click"), 2);
     m_manager.RemoveNotifier(&third);
 }
+
+TEST_F(ManagerTest, HiddenDestroyedOrDetachedFocusedControlIsForgotten)
+{
+    CProbeUI* hidden = AddRow();
+    CProbeUI* detached = AddRow();
+    Attach();
+    ASSERT_EQ(m_manager.GetFocus(), hidden);
+    hidden->SetVisible(false);
+    EXPECT_EQ(m_manager.GetFocus(), nullptr);
+    auto* doomed = new CProbeUI;
+    doomed->SetName("doomed");
+    m_manager.InitControls(doomed, m_pRoot);
+    doomed->SetFocus();
+    delete doomed;
+    EXPECT_EQ(m_manager.GetFocus(), nullptr);
+    EXPECT_EQ(m_manager.FindControl("doomed"), nullptr);
+    detached->SetFocus();
+    ASSERT_EQ(m_manager.GetFocus(), detached);
+    detached->SetManager(nullptr, nullptr, false);
+    EXPECT_EQ(m_manager.GetFocus(), nullptr);
+    detached->SetManager(&m_manager, m_pRoot, false);
+}

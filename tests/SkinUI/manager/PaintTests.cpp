@@ -35,17 +35,6 @@ protected:
     CProbeUI* m_pRow = nullptr;
 };
 
-TEST_F(ManagerPaint, PaintAndPrintClientShowTheTreeAndAResizeLaysItOutAgain)
-{
-    Attach();
-    EXPECT_EQ(m_window.GetPixel(100, 80), kRed);
-    EXPECT_EQ(m_window.PrintPixel(5, 5), kBlue);
-    ::SetWindowPos(m_window.GetHWND(), nullptr, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_window.Repaint();
-    EXPECT_EQ(m_pRow->GetPos().right, 300);
-    EXPECT_EQ(m_window.GetPixel(250, 140), kRed);
-}
-
 TEST_F(ManagerPaint, WhatTheLayoutInvalidatesIsPaintedInTheSamePaint)
 {
     CProbeUI* below = AddRow();
