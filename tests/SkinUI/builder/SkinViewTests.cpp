@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,10 +67,8 @@ TRun Render(const std::string& skin, const std::string& png, const std::string& 
 
 bool LoadPicture(const std::string& path, TPicture& picture)
 {
-    std::string bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    for (int c; file != nullptr && (c = std::fgetc(file)) != EOF;) bytes += static_cast<char>(c);
-    if (file != nullptr) std::fclose(file);
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     int channels = 0;
     unsigned char* pixels =
         stbi_load_from_memory(reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int>(bytes.size()),
@@ -79,42 +79,36 @@ bool LoadPicture(const std::string& path, TPicture& picture)
     return true;
 }
 
-struct TSample {
-    const char* name;
-    int tolerance;
-};
-
-class SkinViewSample : public ::testing::TestWithParam<TSample> {};
+class SkinViewSample : public ::testing::TestWithParam<const char*> {};
 
 } // namespace
 
 TEST_P(SkinViewSample, RendersItsExpectedPicture)
 {
-    const TSample sample = GetParam();
-    const std::string out = TempPath(std::string(sample.name) + ".png");
-    const TRun run = Render(SamplePath(std::string(sample.name) + ".xml"), out);
+    const std::string name = GetParam();
+    // The controls sample has text, whose smoothing differs between systems.
+    const int tolerance = name == "controls" ? 24 : 0;
+    const std::string out = TempPath(name + ".png");
+    const TRun run = Render(SamplePath(name + ".xml"), out);
     ASSERT_EQ(run.exitCode, 0u) << run.output;
     TPicture actual;
     TPicture expected;
     ASSERT_TRUE(LoadPicture(out, actual));
-    ASSERT_TRUE(LoadPicture(SamplePath(std::string("expected\\") + sample.name + ".png"), expected));
+    ASSERT_TRUE(LoadPicture(SamplePath("expected\\" + name + ".png"), expected));
     ASSERT_EQ(actual.width, expected.width);
     ASSERT_EQ(actual.height, expected.height);
     int differences = 0;
     for (size_t i = 0; i < actual.rgba.size(); i += 4) {
         bool differs = false;
-        for (size_t c = 0; c < 4; ++c)
-            differs |= std::abs(actual.rgba[i + c] - expected.rgba[i + c]) > sample.tolerance;
+        for (size_t c = 0; c < 4; ++c) differs |= std::abs(actual.rgba[i + c] - expected.rgba[i + c]) > tolerance;
         differences += differs ? 1 : 0;
     }
     EXPECT_EQ(differences, 0);
     ::DeleteFileA(out.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, SkinViewSample,
-                         ::testing::Values(TSample{"layouts", 0}, TSample{"images", 0}, TSample{"includes", 0},
-                                           TSample{"controls", 24}),
-                         [](const ::testing::TestParamInfo<TSample>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Samples, SkinViewSample, ::testing::Values("layouts", "images", "includes", "controls"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 TEST(SkinView, FailuresReportWhyAndWriteNoPicture)
 {

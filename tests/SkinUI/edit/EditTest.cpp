@@ -4,18 +4,10 @@
 #include <string>
 #include "EditTestHost.h"
 #include "SkinUI/Control/EditUI.h"
-#include "SkinUI/Utils/GbkText.h"
 
 using namespace SkinUI;
 
 namespace {
-
-std::string NativeText(HWND hWnd)
-{
-    wchar_t buffer[256] = {};
-    ::GetWindowTextW(hWnd, buffer, 256);
-    return CGbkText::FromWide(buffer);
-}
 
 bool PutOnClipboard(HWND hWnd, const char* text)
 {
@@ -82,30 +74,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(EditTest, FocusOpensTheNativeEditorOverTheTextAreaAndItFollowsMoves)
-{
-    edit->SetText("hello");
-    Focus(edit);
-    EXPECT_EQ(::GetFocus(), native);
-    EXPECT_EQ(NativeText(native), "hello");
-    EXPECT_EQ(log.Count("textchanged"), 0); // filling the editor is no change
-    edit->SetPos(RECT{20, 100, 180, 130});
-    RECT rcWindow = {0, 0, 0, 0};
-    ::GetWindowRect(native, &rcWindow);
-    ::MapWindowPoints(HWND_DESKTOP, host.hWnd, reinterpret_cast<POINT*>(&rcWindow), 2);
-    const RECT rcNative = edit->GetNativeRect();
-    EXPECT_TRUE(::EqualRect(&rcWindow, &rcNative));
-}
-
-TEST_F(EditTest, EveryChangeSendsTextChangedWithTheTextAlreadyUpdated)
-{
-    Focus(edit);
-    Type("abc\b");
-    std::string seen;
-    for (const TSeenNotify& s : log.seen) seen += s.type == "textchanged" ? s.senderText + "|" : "";
-    EXPECT_EQ(seen, "a|ab|abc|ab|");
-}
 
 // The editor is wide whatever the code page: GBK goes in as its characters, and
 // typed characters come back as GBK ("?" for one GBK lacks).

@@ -10,8 +10,6 @@ struct TSeenNotify {
     SkinUI::CControlUI* sender = nullptr;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
-    // The sender's text when the notification arrived.
-    std::string senderText;
 };
 
 // Records every notification; the hook, when set, runs inside Notify.
@@ -19,8 +17,7 @@ class CNotifyLog : public SkinUI::INotifyUI {
 public:
     void Notify(SkinUI::TNotifyMsg& msg) override
     {
-        seen.push_back({msg.sType.GetData(), msg.pSender, msg.wParam, msg.lParam,
-                        msg.pSender != nullptr ? msg.pSender->GetText().GetData() : ""});
+        seen.push_back({msg.sType.GetData(), msg.pSender, msg.wParam, msg.lParam});
         if (hook) hook(msg);
     }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
-#include <cstdlib>
 
 // A top-down 32-bit memory bitmap to paint into and read back as 0xRRGGBB.
 class CPixelSurface {
@@ -30,7 +29,6 @@ public:
     CPixelSurface& operator=(const CPixelSurface&) = delete;
 
     HDC dc() const { return m_dc; }
-    RECT Rect() const { return RECT{0, 0, m_width, m_height}; }
     void Fill(uint32_t rgb)
     {
         ::GdiFlush();
@@ -58,13 +56,3 @@ private:
     HGDIOBJ m_old = nullptr;
     uint32_t* m_bits = nullptr;
 };
-
-// Each of the three channels within tolerance.
-inline bool NearColor(uint32_t got, uint32_t want, int tolerance = 8)
-{
-    for (int shift = 0; shift < 24; shift += 8) {
-        if (std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) > tolerance)
-            return false;
-    }
-    return true;
-}

@@ -28,9 +28,3 @@ inline std::string WriteBmp(const char* name, int w, int h, const std::vector<ui
     std::fclose(f);
     return path;
 }
-
-// A 2 x 2 image of one colour (0xRRGGBB).
-inline std::string WriteSolidBmp(const char* name, uint32_t rgb)
-{
-    return WriteBmp(name, 2, 2, std::vector<uint32_t>(4, rgb));
-}

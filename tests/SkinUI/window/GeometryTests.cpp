@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include "SkinUI/Core/CaptionHitTest.h"
 #include "SkinUI/Core/WindowGeometry.h"
 #include "tests/support/UIRectPrint.h"
 
@@ -23,17 +22,4 @@ TEST(WindowCentre, CentresOnTheFrameWithIntegerHalvesInsideTheWorkArea)
         EXPECT_EQ(c.expected.x, pt.x) << c.frame.left;
         EXPECT_EQ(c.expected.y, pt.y) << c.frame.left;
     }
-}
-
-TEST(CaptionBand, InsetsAreFromTheClientEdgesAndInputControlsKeepTheMouse)
-{
-    const CUIRect client = {0, 0, 300, 200};
-    const CUIRect caption = {10, 0, 20, 36};
-    EXPECT_TRUE(CaptionContains(client, caption, {279, 35}));
-    for (CUIPoint pt : {CUIPoint{9, 10}, CUIPoint{280, 10}, CUIPoint{100, 36}}) {
-        EXPECT_FALSE(CaptionContains(client, caption, pt)) << pt.x << "," << pt.y;
-    }
-    EXPECT_TRUE(CaptionDragsOver("ButtonUIx", 0));
-    EXPECT_FALSE(CaptionDragsOver("EditUI", 3));
-    EXPECT_FALSE(CaptionDragsOver(nullptr, 0));
 }
