@@ -53,6 +53,8 @@ TEST_F(ManagerTest, RemovedControlIsForgottenAndGetsNoTimerOrPostPaintBeforeItsD
     ASSERT_TRUE(m_manager.SetTimer(a, 1, 10000));
     ASSERT_TRUE(m_manager.AddPostPaint(a));
     m_window.Repaint();
+    m_window.Send(WM_TIMER, 17); // the first window timer id
+    ASSERT_EQ(a->Count(UIEVENT_TIMER), 1);
     ASSERT_EQ(a->m_nPostPaints, 1);
     m_pRoot->Remove(a);
     EXPECT_EQ(m_manager.GetFocus(), nullptr);
@@ -62,7 +64,7 @@ TEST_F(ManagerTest, RemovedControlIsForgottenAndGetsNoTimerOrPostPaintBeforeItsD
     ASSERT_FALSE(destroyed);
     m_window.Send(WM_TIMER, 17);
     m_window.Repaint();
-    EXPECT_EQ(a->Count(UIEVENT_TIMER), 0);
+    EXPECT_EQ(a->Count(UIEVENT_TIMER), 1);
     EXPECT_EQ(a->m_nPostPaints, 1);
     m_window.PumpMessages();
     EXPECT_TRUE(destroyed);
