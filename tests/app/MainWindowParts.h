@@ -1,9 +1,16 @@
 #pragma once
 
+#include <string>
+
 #include "SkinUI/Core/ContainerUI.h"
 #include "app/LanguageLayout.h"
 #include "app/MainTexts.h"
 #include "app/MainWindowBuilder.h"
+
+inline std::string Text(const SkinUI::CControlUI* control)
+{
+    return control->GetText().GetData();
+}
 
 // The main window's parts from the window's builder, added to main in one language.
 inline void BuildMainWindow(SkinUI::CContainerUI* main, MainControls& controls, CTextList& texts, bool chinese)

@@ -38,33 +38,6 @@ TEST(Json, EveryByteComesOutAsValidJson)
     for (const auto& c : cases) EXPECT_EQ(JsonQuoted(c.text), c.quoted);
 }
 
-TEST(Json, ObjectsKeepTheirOrderAndIndentByTwo)
-{
-    CJsonValue object = CJsonValue::Object();
-    object.Add("result", CJsonValue::Text("Success"));
-    object.Add("empty", CJsonValue::Array());
-    object.Add("list", CJsonValue::Array().Push(CJsonValue::Number(38400)).Push(CJsonValue::TextOrNull("")));
-    object.Add("inner", CJsonValue::Object().Add("ok", CJsonValue::Boolean(true)));
-    EXPECT_EQ(object.Format(), "{\n"
-                               "  \"result\": \"Success\",\n"
-                               "  \"empty\": [],\n"
-                               "  \"list\": [\n"
-                               "    38400,\n"
-                               "    null\n"
-                               "  ],\n"
-                               "  \"inner\": {\n"
-                               "    \"ok\": true\n"
-                               "  }\n"
-                               "}");
-}
-
-TEST(Trace, BytesShowInHexAndAsText)
-{
-    const unsigned char bytes[] = {'c', 'o', '\r', 0x00, 0xfe, '|', ' '};
-    EXPECT_EQ(TraceBytes(bytes, sizeof bytes), "63 6f 0d 00 fe 7c 20 |co...| |");
-    EXPECT_EQ(TraceBytes(bytes, 0), "||");
-}
-
 // Each line is in the file as soon as it is recorded: a run that hangs
 // afterwards still leaves it.
 TEST(Trace, LinesReachTheFileAsTheyAreRecorded)

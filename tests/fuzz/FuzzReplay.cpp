@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
-int Replay(const std::filesystem::path& file)
+void Replay(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -22,27 +22,22 @@ int Replay(const std::filesystem::path& file)
     // A copy of its own size, so that reading past the input is caught.
     std::vector<std::uint8_t> input(bytes.begin(), bytes.end());
     LLVMFuzzerTestOneInput(input.data(), input.size());
-    return 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    int inputs = 0;
+    std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path path(argv[i]);
-        if (!std::filesystem::exists(path)) continue;
-        if (!std::filesystem::is_directory(path)) {
-            inputs += Replay(path);
-            continue;
-        }
-        std::vector<std::filesystem::path> files;
+        if (std::filesystem::is_regular_file(path)) files.push_back(path);
+        if (!std::filesystem::is_directory(path)) continue;
         for (const auto& entry : std::filesystem::directory_iterator(path))
             if (entry.is_regular_file()) files.push_back(entry.path());
-        std::sort(files.begin(), files.end());
-        for (const auto& file : files) inputs += Replay(file);
     }
-    std::printf("%d inputs replayed\n", inputs);
-    return inputs > 0 ? 0 : 1;
+    std::sort(files.begin(), files.end());
+    for (const auto& file : files) Replay(file);
+    std::printf("%zu inputs replayed\n", files.size());
+    return files.empty() ? 1 : 0;
 }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "SkinUI/Core/XmlDoc.h"
 #include "SkinUI/Core/XmlElem.h"
@@ -29,32 +28,17 @@ void ReadAttributes(CXmlElem& elem)
     FUZZ_CHECK(*elem.GetAttributeName(count) == '\0' && *elem.GetAttributeValue(-1) == '\0');
 }
 
-// Depth first, without recursion: markup may nest as deep as it likes.
-void Walk(const CXmlDoc& doc, std::size_t size)
-{
-    std::vector<CXmlElem> pending;
-    CXmlElem root = doc.GetRoot();
-    FUZZ_CHECK(root.IsValid() == doc.IsValid());
-    if (root.IsValid()) pending.push_back(root);
-    std::size_t elements = 0;
-    while (!pending.empty()) {
-        CXmlElem elem = pending.back();
-        pending.pop_back();
-        FUZZ_CHECK(++elements <= size);
-        FUZZ_CHECK(elem.GetName() != nullptr);
-        ReadAttributes(elem);
-        const CXmlElem sibling = elem.GetSibling();
-        if (sibling.IsValid()) pending.push_back(sibling);
-        const CXmlElem child = elem.GetChild();
-        FUZZ_CHECK(child.IsValid() == elem.HasChildren());
-        if (child.IsValid()) pending.push_back(child);
-    }
-}
-
 void CheckLoad(const CXmlDoc& doc, bool loaded, std::size_t size)
 {
     if (loaded) {
-        Walk(doc, size);
+        FUZZ_CHECK(doc.GetRoot().IsValid() == doc.IsValid());
+        std::size_t elements = 0;
+        WalkElements(doc.GetRoot(), [&](CXmlElem& elem) {
+            FUZZ_CHECK(++elements <= size);
+            FUZZ_CHECK(elem.GetName() != nullptr);
+            ReadAttributes(elem);
+            FUZZ_CHECK(elem.GetChild().IsValid() == elem.HasChildren());
+        });
         return;
     }
     FUZZ_CHECK(*doc.GetLastErrorMessage() != '\0' && !doc.GetRoot().IsValid());

@@ -4,7 +4,6 @@
 // the controls read them, and each include's source and count taken.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "SkinUI/Core/AttributeList.h"
 #include "SkinUI/Core/AttributeValue.h"
@@ -77,15 +76,6 @@ void ReadElement(CXmlElem& elem)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CXmlDoc doc;
-    if (!doc.LoadFromMem(data, static_cast<unsigned long>(size))) return 0;
-    std::vector<CXmlElem> pending;
-    if (doc.GetRoot().IsValid()) pending.push_back(doc.GetRoot());
-    while (!pending.empty()) {
-        CXmlElem elem = pending.back();
-        pending.pop_back();
-        ReadElement(elem);
-        if (elem.GetSibling().IsValid()) pending.push_back(elem.GetSibling());
-        if (elem.GetChild().IsValid()) pending.push_back(elem.GetChild());
-    }
+    if (doc.LoadFromMem(data, static_cast<unsigned long>(size))) WalkElements(doc.GetRoot(), ReadElement);
     return 0;
 }

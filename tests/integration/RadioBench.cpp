@@ -1,7 +1,6 @@
 // Times a full Read and a full Write against the simulated radio, pacing
 // its line at each rate, next to the time the bytes need on that line; then
 // a Close while the port's monitor waits for events.
-#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -11,8 +10,6 @@
 #include "tests/integration/SimulatedRadio.h"
 
 namespace {
-
-using Milliseconds = std::chrono::duration<double, std::milli>;
 
 constexpr int kRuns = 5;
 constexpr double kWaitGranuleMs = 15.0;
@@ -32,9 +29,11 @@ bool Measure(int baud, int connectionRateIndex, int port, bool write, double& el
     panel.SelectListItem(RadioList::ConnectionRate, connectionRateIndex);
     operations.ReadAllParameters(); // also gives the write valid values
     const std::size_t bytesBefore = link.BytesSent() + link.BytesReceived();
-    const auto start = std::chrono::steady_clock::now();
-    for (int run = 0; run < kRuns; ++run) write ? operations.WriteParameters() : operations.ReadAllParameters();
-    elapsedMs = Milliseconds(std::chrono::steady_clock::now() - start).count() / kRuns;
+    elapsedMs = TimedMs([&] {
+                    for (int run = 0; run < kRuns; ++run)
+                        write ? operations.WriteParameters() : operations.ReadAllParameters();
+                }) /
+                kRuns;
     lineMs = static_cast<double>(link.BytesSent() + link.BytesReceived() - bytesBefore) / kRuns * 10000.0 / baud;
     return panel.StatusSuccess();
 }
@@ -70,9 +69,7 @@ int main()
     CMemoryRadioPanel panel;
     CComRadioLink link(panel);
     const bool opened = link.OpenPort(radio.Port(), 38400);
-    const auto start = std::chrono::steady_clock::now();
-    link.Close();
-    const double closeMs = Milliseconds(std::chrono::steady_clock::now() - start).count();
+    const double closeMs = TimedMs([&] { link.Close(); });
     allWithinGoal = allWithinGoal && opened && closeMs <= kCloseGoalMs;
     std::printf("close with the monitor running: %.1f ms (goal %.0f ms): %s\n", closeMs, kCloseGoalMs,
                 Verdict(opened, closeMs <= kCloseGoalMs));

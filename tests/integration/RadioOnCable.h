@@ -3,8 +3,22 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/integration/SimulatedRadio.h"
+
+// What a program run came to: its exit status (-1 when it was ended at the
+// limit or did not start) and what it wrote.
+struct ChildOutcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the program with the arguments (no shell). Output goes through files,
+// so that a chatty child never blocks on a full pipe; a run still going after
+// the limit is killed.
+ChildOutcome RunChild(const std::vector<std::string>& arguments, int limitMs = 30000);
 
 // A simulated radio of the program's own: socat joins two pseudo-terminals in
 // the folder, radiosim plays the radio on one end, and the other, Device(),

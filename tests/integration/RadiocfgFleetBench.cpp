@@ -1,13 +1,11 @@
 // Times radiocfg writing one file to 8 simulated radios at once against
 // writing it to one, each radio on a cable of its own and pacing its line.
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "tests/integration/ChildProcess.h"
 #include "tests/integration/RadioOnCable.h"
 
 namespace {
@@ -33,10 +31,11 @@ Figures TimeWrites(const std::vector<std::unique_ptr<CRadioOnCable>>& radios, st
     }
     arguments.push_back(file);
     Figures figures;
-    const auto start = std::chrono::steady_clock::now();
-    for (int run = 0; run < kRuns; ++run) figures.succeeded = RunChild(arguments).exitCode == 0 && figures.succeeded;
-    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    figures.elapsedMs = elapsed.count() / kRuns;
+    figures.elapsedMs = TimedMs([&] {
+                            for (int run = 0; run < kRuns; ++run)
+                                figures.succeeded = RunChild(arguments).exitCode == 0 && figures.succeeded;
+                        }) /
+                        kRuns;
     return figures;
 }
 

@@ -4,20 +4,18 @@
 // alone, to show how much of the gap is the reply latency of the port.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "radio/ComRadioLink.h"
 #include "radio/FirmwarePacket.h"
 #include "radio/FirmwareUpgrade.h"
 #include "radio/MemoryRadioPanel.h"
-#include "tests/integration/RecordingUpgradeReporter.h"
+#include "radio/UpgradeReporter.h"
 #include "tests/integration/SimulatedRadio.h"
 
 namespace {
-
-using Milliseconds = std::chrono::duration<double, std::milli>;
 
 constexpr std::size_t kFirmwareSize = 64 * 1024;
 constexpr double kPagePauseMs = 50.0;
@@ -27,22 +25,31 @@ constexpr double kLineMsPerPage = kLineBytesPerPage * 10 * 1000.0 / CRadioLink::
 constexpr double kGoalRatio = 1.15;
 constexpr int kExchangeRuns = 40;
 
-template <typename Work> double TimedMs(Work work)
-{
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return Milliseconds(std::chrono::steady_clock::now() - start).count();
-}
+// Hands the upgrade the firmware file and the port and keeps its result.
+struct CBenchReporter : IUpgradeReporter {
+    CBenchReporter(std::string file, int portNumber)
+        : path(std::move(file))
+        , port(portNumber)
+    {}
+    bool ChooseFirmwareFile(std::string& chosen) override { return chosen = path, true; }
+    int BeginUpgrade() override { return port; }
+    void ShowProgress(int) override {}
+    void EndUpgrade(bool success) override { succeeded = success; }
+
+    std::string path;
+    int port;
+    bool succeeded = false;
+};
 
 bool Upgrade(int port, double& elapsedMs)
 {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     const std::string path = std::string(folder) + "upgrade-bench-" + std::to_string(GetCurrentProcessId()) + ".dwn";
-    WriteFirmwareFile(path, FirmwareImage(kFirmwareSize));
+    WriteFirmwareFile(path, kFirmwareSize);
     CMemoryRadioPanel panel;
     CComRadioLink link(panel);
-    CRecordingUpgradeReporter reporter(path, port);
+    CBenchReporter reporter(path, port);
     CFirmwareUpgrade upgrade(link, reporter);
     elapsedMs = TimedMs([&] { upgrade.UpgradeFirmware(); });
     DeleteFileA(path.c_str());

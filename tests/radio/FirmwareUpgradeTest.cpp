@@ -27,7 +27,6 @@ public:
     std::string path = ::testing::TempDir() + "upgrade-test.dwn";
     bool cancel = false;
     bool openSucceeds = true;
-    int refusedWritePage = 0; // this "write page" (from 1) lacks "get page"
     int failedPage = 0; // this page (from 1) is answered "write failed"
     std::function<void(int)> onPage;
     Texts sent; // packets as "page"
@@ -51,7 +50,7 @@ public:
         sent.push_back(length == 258 ? "page" : text);
         link.OnInputDiscarded();
         const std::string reply = text == "boot_start"   ? "boot start"
-                                  : text == "write page" ? (++m_writePages == refusedWritePage ? "busy" : "get page")
+                                  : text == "write page" ? "get page"
                                   : length == 258        ? TakePage(text)
                                                          : "";
         for (char byte : reply.empty() ? reply : "\r\n" + reply + "\r\n")
@@ -88,7 +87,6 @@ private:
         return "write OK";
     }
 
-    int m_writePages = 0;
     int m_pages = 0;
 };
 
@@ -157,10 +155,6 @@ TEST(FirmwareUpgradeTest, FailuresStopTheExchangeWhereTheyHappen)
         {"4096 bytes", Pattern(4096), [](CFakeBootLoader&) {}, {}},
         {"missing file", file, [](CFakeBootLoader& boot) { boot.path += ".none"; }, {}},
         {"port refused", file, [](CFakeBootLoader& boot) { boot.openSucceeds = false; }, {}},
-        {"refused write page",
-         file,
-         [](CFakeBootLoader& boot) { boot.refusedWritePage = 1; },
-         {"boot_start", "write page"}},
         {"failed page", file, [](CFakeBootLoader& boot) { boot.failedPage = 3; }, Exchange(3)},
         {"file shrinks", file,
          [&file](CFakeBootLoader& boot) {

@@ -56,7 +56,6 @@ TEST(ReplyMatching, KeywordsAreTriedInTableOrder)
 {
     EXPECT_EQ(MatchProtocol("protocol TT450S"), 8);
     EXPECT_EQ(MatchProtocol("protocol UNKNOW"), -1);
-    EXPECT_EQ(MatchSerialBaud("serial baud 1200"), -1);
     EXPECT_EQ(CollectLinkRates("link 9600/4800"), " 4800 9600");
     EXPECT_FALSE(IsValidFrequency(FrequencyValue("inf")));
 }

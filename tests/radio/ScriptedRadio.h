@@ -27,8 +27,6 @@ public:
     void ListenOnlyAt(int port, int baud) { m_listenPort = port, m_listenBaud = baud; }
 
     const std::vector<std::string>& Sent() const { return m_sent; }
-    int OpenedBaud() const { return m_baud; }
-    int OpenedPort() const { return m_port; }
     // Every opening as "port baud", in order.
     const std::vector<std::string>& Openings() const { return m_openings; }
     bool IsOpen() const { return m_open; }

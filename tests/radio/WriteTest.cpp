@@ -57,7 +57,6 @@ TEST_F(WriteTest, InvalidValueIsNamedAndNothingIsSent)
     } cases[] = {
         {[this] { panel.SetChannelText(3, ""); }, "Channel3: Invalid!"},
         {[this] { panel.SetChannelText(7, "450." + std::string(200, '0')); }, "Channel7: Invalid!"},
-        {[this] { panel.SelectListItem(RadioList::PortBaud, -1); }, "Port BaudRate:Invalid!"},
         {[this] { panel.SelectListItem(RadioList::Protocol, 6); }, "Link BaudRate:Invalid!"}, // BURN-IN
         {[this] { panel.SetFieldText(RadioField::SerialNumber, ""); }, "SN:Invalid!"},
     };

@@ -112,7 +112,6 @@ protected:
             ::SendMessageA(edit->GetNativeWindow(), WM_CHAR, static_cast<unsigned char>(*c), 0);
     }
     SkinUI::CControlUI* Focus() { return window.GetManager().GetFocus(); }
-    static std::string Text(const SkinUI::CControlUI* control) { return control->GetText().GetData(); }
     static LPARAM Centre(const SkinUI::CControlUI* control)
     {
         const RECT& rc = control->GetPos();

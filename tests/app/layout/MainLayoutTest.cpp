@@ -22,11 +22,6 @@ namespace {
 using SkinUI::CControlUI;
 using SkinUI::RectText;
 
-std::string Text(const CControlUI* control)
-{
-    return control->GetText().GetData();
-}
-
 void ExpectSameLayout(const std::vector<NamedRect>& seen, const std::vector<NamedRect>& expected)
 {
     ASSERT_EQ(seen.size(), expected.size());

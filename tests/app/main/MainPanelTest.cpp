@@ -42,7 +42,7 @@ TEST_F(MainPanelTest, ListsAndFieldsAreTheControls)
     EXPECT_EQ(panel.ListText(RadioList::ComPort), " COM12");
 
     panel.SetChannelText(9, "415.00000"); // an unplaced row still holds its value
-    EXPECT_EQ(std::string(controls.channelEdits[9]->GetText().GetData()), "415.00000");
+    EXPECT_EQ(Text(controls.channelEdits[9]), "415.00000");
     // Locking a field greys its whole row, the label with the edit.
     panel.SetFieldEnabled(RadioField::Hardware, false);
     EXPECT_FALSE(controls.FieldEdit(RadioField::Hardware)->IsEnabled());
@@ -52,7 +52,7 @@ TEST_F(MainPanelTest, ListsAndFieldsAreTheControls)
 // A result or a progress follows a language switch; a result ends the bar.
 TEST_F(MainPanelTest, StatusShowsResultsAndProgressInTheLanguageInForce)
 {
-    const auto text = [this] { return std::string(controls.statusLabel->GetText().GetData()); };
+    const auto text = [this] { return Text(controls.statusLabel); };
     const auto switchTo = [this](bool chinese) {
         ApplyLanguage(controls, texts, chinese);
         panel.SetChinese(chinese);

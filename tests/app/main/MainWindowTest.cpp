@@ -9,6 +9,7 @@
 #include "SkinUI/Utils/GbkText.h"
 #include "app/DlgMain.h"
 #include "app/MainTexts.h"
+#include "tests/app/MainWindowParts.h"
 
 // Each DlgMain is a real top-level window (about two seconds each under Wine
 // without a window manager), so every test groups several cases.
@@ -64,11 +65,6 @@ std::string WindowTitle(HWND window)
     return SkinUI::CGbkText::FromWide(text);
 }
 
-std::string Text(const SkinUI::CControlUI* control)
-{
-    return control->GetText().GetData();
-}
-
 // The system's serial ports replaced by the given ones for one test.
 class PortList {
 public:
@@ -88,7 +84,7 @@ private:
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() { TestRegistry::DeleteKey(HKEY_CURRENT_USER, TestRegistry::kSettings); }
+    MainWindowTest() { ::RegDeleteKeyA(HKEY_CURRENT_USER, TestRegistry::kSettings); }
 
     void Store(const char* name, const char* text)
     {

@@ -2,10 +2,7 @@
 // radio: the process's committed bytes, split into the process heap (where
 // the system's own code allocates) and the C runtime heap (every string,
 // array and control of ours), and its GDI objects.
-#include <windows.h>
-
 #include <malloc.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +10,7 @@
 
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "app/DlgMain.h"
+#include "tests/app/main/BenchFigures.h"
 #include "tests/SkinUI/support/GdiObjects.h"
 #include "tests/integration/SimulatedRadio.h"
 
@@ -40,14 +38,8 @@ double BusyBytes(HANDLE heap)
 
 Memory Measure()
 {
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof counters;
-    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                           sizeof counters);
-    // Both are the committed private bytes; Wine fills only the second.
-    return {static_cast<double>(counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage),
-            BusyBytes(::GetProcessHeap()), BusyBytes(reinterpret_cast<HANDLE>(_get_heap_handle())),
-            SkinUI::CountGdiObjects()};
+    return {PrivateBytes(::GetCurrentProcess()), BusyBytes(::GetProcessHeap()),
+            BusyBytes(reinterpret_cast<HANDLE>(_get_heap_handle())), SkinUI::CountGdiObjects()};
 }
 
 void PumpMessages()

@@ -37,7 +37,7 @@ TEST(StoredValueTest, ChineseOnlyForOneAndNamesMatchWholeWithCase)
 TEST(SettingsRegistryTest, MissingKeyKeepsDefaultsAndTheValueTypeIsNotLookedAt)
 {
     CRegistrySnapshot keep(HKEY_CURRENT_USER, TestRegistry::kSettings);
-    TestRegistry::DeleteKey(HKEY_CURRENT_USER, TestRegistry::kSettings);
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, TestRegistry::kSettings);
     const StoredSettings loaded = MainSettings::Load(StoredSettings{0, 2, true}, 2, 5);
     EXPECT_TRUE(loaded.port == 0 && loaded.baud == 2 && loaded.chinese);
 

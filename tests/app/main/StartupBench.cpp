@@ -1,14 +1,11 @@
 // Start-up of RadioConfig.exe: time from process creation to the window's
 // first paint (the title bar's colour on the screen) and the private memory
 // after start-up; best of five. Each run ends the program with WM_CLOSE.
-#include <windows.h>
-
-#include <psapi.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <string>
-#include <utility>
+
+#include "tests/app/main/BenchFigures.h"
 
 namespace {
 
@@ -26,20 +23,13 @@ struct Figures {
 // The program's visible main window, or null.
 HWND ProcessWindow(DWORD processId)
 {
-    std::pair<DWORD, HWND> search{processId, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* wanted = reinterpret_cast<std::pair<DWORD, HWND>*>(param);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            char className[16] = {};
-            ::GetClassNameA(window, className, sizeof className);
-            if (owner != wanted->first || std::string(className) != "^_^" || !::IsWindowVisible(window)) return TRUE;
-            wanted->second = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    for (HWND h = ::FindWindowExA(nullptr, nullptr, "^_^", nullptr); h;
+         h = ::FindWindowExA(nullptr, h, "^_^", nullptr)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(h, &owner);
+        if (owner == processId && ::IsWindowVisible(h)) return h;
+    }
+    return nullptr;
 }
 
 // Right of the 300-pixel title, left of the two buttons, the title bar is drawn in 0xD1E8F5 fading to 0xC9E3F4.
@@ -80,14 +70,7 @@ bool RunOnce(const std::string& program, Figures& figures)
     figures.seconds = static_cast<double>(painted.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     if (ok) {
         ::Sleep(300); // let start-up settle before measuring memory
-        PROCESS_MEMORY_COUNTERS_EX memory = {};
-        memory.cb = sizeof memory;
-        if (::GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                                   sizeof memory))
-            // Both are the committed private bytes; Wine fills only the second.
-            figures.megabytes =
-                static_cast<double>(memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage) /
-                (1024.0 * 1024.0);
+        figures.megabytes = PrivateBytes(process.hProcess) / (1024.0 * 1024.0);
         ::PostMessageA(window, WM_CLOSE, 0, 0);
     } else {
         std::printf("no painted window within %lu ms\n", kStartTimeoutMs);
