@@ -20,26 +20,18 @@ namespace {
 
 // The input as a byte of options, then pieces of one length byte and that
 // many bytes (fewer at the end); 0 and empty pieces past the end.
-class CFuzzInput {
-public:
-    CFuzzInput(const std::uint8_t* data, std::size_t size)
-        : m_data(data)
-        , m_size(size)
-    {}
-
-    std::uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+struct CFuzzInput {
+    std::uint8_t Byte() { return pos < size ? data[pos++] : 0; }
     std::string Piece()
     {
-        const std::size_t length = std::min<std::size_t>(Byte(), m_size - m_pos);
-        std::string piece(reinterpret_cast<const char*>(m_data + m_pos), length);
-        m_pos += length;
-        return piece;
+        const std::size_t length = std::min<std::size_t>(Byte(), size - pos);
+        pos += length;
+        return std::string(reinterpret_cast<const char*>(data + pos - length), length);
     }
 
-private:
-    const std::uint8_t* m_data;
-    std::size_t m_size;
-    std::size_t m_pos = 0;
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t pos = 0;
 };
 
 enum Option : std::uint8_t {
@@ -192,7 +184,7 @@ void Operate(CFuzzInput& input)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     AssembleStream(data, size);
-    CFuzzInput input(data, size);
+    CFuzzInput input{data, size};
     Operate(input);
     return 0;
 }

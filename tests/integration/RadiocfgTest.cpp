@@ -103,8 +103,6 @@ ChildOutcome RunChild(const std::vector<std::string>& arguments, int limitMs)
     return outcome;
 }
 
-const std::string kProgram = WindowsPathOf(RADIOCFG_EXE);
-
 // The bench's two radios on COM ports.
 class CRadios {
 public:
@@ -121,8 +119,6 @@ private:
     HANDLE m_held = INVALID_HANDLE_VALUE;
 };
 #else
-const std::string kProgram = RADIOCFG_EXE;
-
 // Two radios on cables of their own, named by their devices.
 class CRadios {
 public:
@@ -156,6 +152,8 @@ private:
     int m_held = -1;
 };
 #endif
+
+const std::string kProgram = WindowsPathOf(RADIOCFG_EXE);
 
 class RadiocfgTest : public ::testing::Test {
 protected:

@@ -2,21 +2,8 @@
 
 #include <climits>
 
-#include "radio/ListModel.h"
 #include "radio/PortItem.h"
 #include "radio/RadioTables.h"
-
-TEST(ListModel, SelectionIsClampedAndReportsOnlyChanges)
-{
-    CListModel list;
-    EXPECT_FALSE(list.Select(0));
-    list.Add(" a");
-    list.Add(" b");
-    EXPECT_TRUE(list.Select(7));
-    EXPECT_FALSE(list.Select(1));
-    EXPECT_FALSE(list.Select(-3));
-    EXPECT_EQ(list.Text(), "");
-}
 
 class ListRulesTest : public RadioFixture {};
 

@@ -26,10 +26,7 @@ TEST(GroupBoxTest, EmptyTitleHasOnlyTheCornersAndIgnoresSetTitle)
         CGroupBoxUI box(title);
         box.SetTitle("Later");
         EXPECT_EQ(box.GetTitleLabel(), nullptr);
-        CContainerUI* top = TopRow(box);
-        ASSERT_EQ(top->GetCount(), 2);
-        EXPECT_EQ(Box(top->GetItemAt(0))->GetFixedWidth(), 11);
-        EXPECT_EQ(Box(top->GetItemAt(1))->GetCount(), 2);
+        EXPECT_EQ(TopRow(box)->GetCount(), 2);
     }
 }
 

@@ -2,6 +2,7 @@
 // first paint (the title bar's colour on the screen) and the private memory
 // after start-up; best of five. Each run ends the program with WM_CLOSE.
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -50,24 +51,20 @@ bool RunOnce(const std::string& program, Figures& figures)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::string commandLine = "\"" + program + "\"";
-    LARGE_INTEGER start, painted, frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&start);
+    const auto start = std::chrono::steady_clock::now();
     if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process)) {
         std::printf("cannot start %s (error %lu)\n", program.c_str(), ::GetLastError());
         return false;
     }
     HWND window = nullptr;
-    const DWORD begin = ::GetTickCount();
     bool ok = false;
-    while (!ok && ::GetTickCount() - begin < kStartTimeoutMs) {
+    while (!ok && std::chrono::steady_clock::now() - start < std::chrono::milliseconds(kStartTimeoutMs)) {
         if (window == nullptr) window = ProcessWindow(process.dwProcessId);
         ok = window != nullptr && HasPainted(window);
         if (!ok) ::Sleep(1);
     }
-    ::QueryPerformanceCounter(&painted);
-    figures.seconds = static_cast<double>(painted.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (ok) {
         ::Sleep(300); // let start-up settle before measuring memory
         figures.megabytes = PrivateBytes(process.hProcess) / (1024.0 * 1024.0);
