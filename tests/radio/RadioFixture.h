@@ -46,14 +46,14 @@ protected:
     // The fields as a read of that radio leaves them.
     void ExpectHealthyValues() const
     {
-        EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
-        EXPECT_EQ(panel.ListText(RadioList::Protocol), " TRANSMDS");
-        EXPECT_EQ(panel.ListText(RadioList::PortBaud), " 57600");
-        EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 19200");
-        EXPECT_EQ(panel.FieldText(RadioField::Firmware), "V2.31");
-        EXPECT_EQ(panel.FieldText(RadioField::Hardware), "H2.0");
-        EXPECT_EQ(panel.FieldText(RadioField::SerialNumber), "RS2026001");
-        EXPECT_EQ(panel.FieldText(RadioField::SubFirmware), "S1.07");
+        std::string values;
+        for (RadioList list :
+             {RadioList::CurrentChannel, RadioList::Protocol, RadioList::PortBaud, RadioList::LinkBaud})
+            values += panel.ListText(list);
+        for (RadioField field :
+             {RadioField::Firmware, RadioField::Hardware, RadioField::SerialNumber, RadioField::SubFirmware})
+            values += " " + panel.FieldText(field);
+        EXPECT_EQ(values, " Channel3 TRANSMDS 57600 19200 V2.31 H2.0 RS2026001 S1.07");
         for (int channel = 0; channel < kChannelCount; ++channel)
             EXPECT_EQ(panel.ChannelText(channel), Frequency(channel)) << channel;
     }
