@@ -7,6 +7,7 @@
 #include "radio/ComRadioLink.h"
 #include "radio/MemoryRadioPanel.h"
 #include "radio/RadioOperations.h"
+#include "tests/integration/BenchTimer.h"
 #include "tests/integration/SimulatedRadio.h"
 
 namespace {

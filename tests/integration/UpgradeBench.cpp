@@ -13,6 +13,7 @@
 #include "radio/FirmwareUpgrade.h"
 #include "radio/MemoryRadioPanel.h"
 #include "radio/UpgradeReporter.h"
+#include "tests/integration/BenchTimer.h"
 #include "tests/integration/SimulatedRadio.h"
 
 namespace {

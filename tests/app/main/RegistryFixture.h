@@ -7,24 +7,12 @@
 
 namespace TestRegistry {
 
-constexpr const char* kSerialComm = "Hardware\\DeviceMap\\SerialComm";
-constexpr const char* kSettings = "Software\\DurazeR";
+extern const char* const kSerialComm;
+extern const char* const kSettings;
 
-inline void SetText(HKEY root, const char* path, const char* name, const char* text)
-{
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
-    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), lstrlenA(text) + 1);
-    ::RegCloseKey(key);
-}
-
+void SetText(HKEY root, const char* path, const char* name, const char* text);
 // The text of a value; "<missing>" when absent.
-inline std::string Text(HKEY root, const char* path, const char* name)
-{
-    char data[512] = {};
-    DWORD size = sizeof data;
-    return ::RegGetValueA(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) == ERROR_SUCCESS ? data : "<missing>";
-}
+std::string Text(HKEY root, const char* path, const char* name);
 
 } // namespace TestRegistry
 
@@ -33,50 +21,13 @@ inline std::string Text(HKEY root, const char* path, const char* name)
 // serial port list lies in a volatile key that a stable key cannot replace.
 class CRegistrySnapshot {
 public:
-    CRegistrySnapshot(HKEY root, const char* path)
-        : m_root(root)
-        , m_path(path)
-    {
-        HKEY key = Open(KEY_READ);
-        m_existed = key != nullptr;
-        for (DWORD index = 0; m_existed; ++index) {
-            char name[256] = {};
-            BYTE data[1024] = {};
-            DWORD nameLength = sizeof name, dataLength = sizeof data, type = 0;
-            if (::RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS)
-                break;
-            m_values.push_back({name, type, std::vector<BYTE>(data, data + dataLength)});
-        }
-        if (key != nullptr) ::RegCloseKey(key);
-    }
-    ~CRegistrySnapshot()
-    {
-        Clear();
-        HKEY key = nullptr;
-        if (!m_existed) ::RegDeleteKeyA(m_root, m_path.c_str());
-        if (!m_existed || ::RegCreateKeyExA(m_root, m_path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                                            nullptr) != ERROR_SUCCESS)
-            return;
-        for (const Value& value : m_values)
-            ::RegSetValueExA(key, value.name.c_str(), 0, value.type, value.data.data(),
-                             static_cast<DWORD>(value.data.size()));
-        ::RegCloseKey(key);
-    }
+    CRegistrySnapshot(HKEY root, const char* path);
+    ~CRegistrySnapshot();
     CRegistrySnapshot(const CRegistrySnapshot&) = delete;
     CRegistrySnapshot& operator=(const CRegistrySnapshot&) = delete;
 
     // Deletes every value of the key (the key stays when it existed).
-    void Clear()
-    {
-        HKEY key = Open(KEY_READ | KEY_SET_VALUE);
-        for (char name[256]; key != nullptr;) {
-            DWORD nameLength = sizeof name;
-            if (::RegEnumValueA(key, 0, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
-                ::RegDeleteValueA(key, name) != ERROR_SUCCESS)
-                break;
-        }
-        if (key != nullptr) ::RegCloseKey(key);
-    }
+    void Clear();
 
 private:
     struct Value {
@@ -85,11 +36,7 @@ private:
         std::vector<BYTE> data;
     };
 
-    HKEY Open(REGSAM access) const
-    {
-        HKEY key = nullptr;
-        return ::RegOpenKeyExA(m_root, m_path.c_str(), 0, access, &key) == ERROR_SUCCESS ? key : nullptr;
-    }
+    HKEY Open(REGSAM access) const;
 
     HKEY m_root;
     std::string m_path;
