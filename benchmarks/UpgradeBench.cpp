@@ -8,12 +8,12 @@
 #include <string>
 #include <utility>
 
+#include "benchmarks/BenchTimer.h"
 #include "radio/ComRadioLink.h"
 #include "radio/FirmwarePacket.h"
 #include "radio/FirmwareUpgrade.h"
 #include "radio/MemoryRadioPanel.h"
 #include "radio/UpgradeReporter.h"
-#include "tests/integration/BenchTimer.h"
 #include "tests/integration/SimulatedRadio.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
+#include "benchmarks/BenchTimer.h"
 #include "radio/ComRadioLink.h"
 #include "radio/MemoryRadioPanel.h"
 #include "radio/RadioOperations.h"
-#include "tests/integration/BenchTimer.h"
 #include "tests/integration/SimulatedRadio.h"
 
 namespace {

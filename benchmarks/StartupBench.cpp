@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/app/main/BenchFigures.h"
+#include "benchmarks/PrivateBytes.h"
 
 namespace {
 
@@ -88,9 +88,8 @@ int main(int argc, char** argv)
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string own(path);
-    const std::string program = argc > 1 ? argv[1]
-                                         : own.substr(0, own.find_last_of("\\/")) +
-                                               "\\..\\..\\..\\app\\RadioConfig.exe"; // tests/app/main -> app
+    const std::string program =
+        argc > 1 ? argv[1] : own.substr(0, own.find_last_of("\\/")) + "\\..\\app\\RadioConfig.exe"; // benchmarks -> app
     Figures best{1e9, 1e9, true};
     for (int run = 0; run < kRuns; ++run) {
         Figures figures;

@@ -10,7 +10,7 @@
 
 #include "SkinUI/Core/PaintManagerUI.h"
 #include "app/DlgMain.h"
-#include "tests/app/main/BenchFigures.h"
+#include "benchmarks/PrivateBytes.h"
 #include "tests/SkinUI/support/GdiObjects.h"
 #include "tests/integration/SimulatedRadio.h"
 

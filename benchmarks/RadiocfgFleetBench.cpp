@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/integration/BenchTimer.h"
+#include "benchmarks/BenchTimer.h"
 #include "tests/integration/RadioOnCable.h"
 
 namespace {

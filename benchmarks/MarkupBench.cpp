@@ -1,8 +1,10 @@
+// Times the markup parser on 2 MB of skin.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
+
 #include "SkinUI/Core/XmlDoc.h"
+#include "benchmarks/BenchTimer.h"
 
 using SkinUI::CXmlDoc;
 
@@ -29,16 +31,17 @@ int main()
 {
     const std::string markup = MakeMarkup(2 * 1024 * 1024);
     const double megabytes = static_cast<double>(markup.size()) / (1024.0 * 1024.0);
-    double best = 1e30;
+    double bestMs = 1e30;
     for (int run = 0; run < 7; ++run) {
         CXmlDoc doc;
-        const auto start = std::chrono::steady_clock::now();
-        if (!doc.Load(markup.c_str())) {
+        bool loaded = false;
+        bestMs = std::min(bestMs, TimedMs([&] { loaded = doc.Load(markup.c_str()); }));
+        if (!loaded) {
             std::printf("parse failed: %s at \"%s\"\n", doc.GetLastErrorMessage(), doc.GetLastErrorLocation());
             return 1;
         }
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
-    std::printf("markup: %.2f MB\nparse: best of 7 %.3f ms, %.1f MB/s\n", megabytes, best * 1000.0, megabytes / best);
+    std::printf("markup: %.2f MB\nparse: best of 7 %.3f ms, %.1f MB/s\n", megabytes, bestMs,
+                megabytes * 1000.0 / bestMs);
     return 0;
 }
