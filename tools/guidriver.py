@@ -14,6 +14,7 @@ import os
 import subprocess
 import tempfile
 import time
+import traceback
 
 ROOT = os.environ.get("BENCH_ROOT") or os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.environ.get("BENCH_BUILD") or os.path.join(ROOT, "build")
@@ -625,3 +626,26 @@ def choose_file(title, path, timeout=10):
             press("Return")
         time.sleep(0.3)
     raise DriverError("the %r dialog did not close" % title)
+
+
+# --- runs of checks ----------------------------------------------------------
+
+def run_checks(prefix, checks, subject, artifacts, ready=None):
+    """Runs each check on subject, after ready(subject) where given, and prints PASS or
+    FAIL with its time; a failure leaves a screenshot in artifacts (None: none). The
+    number that failed."""
+    failed = 0
+    for check in checks:
+        name = "%s-%s" % (prefix, check.__name__)
+        started = time.monotonic()
+        try:
+            if ready:
+                ready(subject)
+            check(subject)
+            print("PASS %s (%.1f s)" % (name, time.monotonic() - started), flush=True)
+        except Exception:
+            if artifacts:
+                save_screen(os.path.join(artifacts, name + ".png"))
+            print("FAIL %s (%.1f s)\n%s" % (name, time.monotonic() - started, traceback.format_exc()), flush=True)
+            failed += 1
+    return failed

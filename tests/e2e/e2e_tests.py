@@ -696,6 +696,11 @@ PORTS_SCENARIOS = [plugged_in_port_frees_the_commands, list_reads_the_ports_as_i
                    escape_closes_what_is_open_first]
 
 
+def expect_running(group):
+    if not group.app.is_running():
+        raise gd.DriverError("the program is not running")
+
+
 def run_group(group, scenarios):
     """The number of scenarios that failed; all of them when the group could not start."""
     try:
@@ -706,24 +711,9 @@ def run_group(group, scenarios):
         group.tear_down()
         return len(scenarios)
     try:
-        return sum(0 if run_scenario(group, scenario) else 1 for scenario in scenarios)
+        return gd.run_checks(group.name, scenarios, group, ARTIFACTS, ready=expect_running)
     finally:
         group.tear_down()
-
-
-def run_scenario(group, scenario):
-    name = "%s-%s" % (group.name, scenario.__name__)
-    started = time.monotonic()
-    try:
-        if not group.app.is_running():
-            raise gd.DriverError("the program is not running")
-        scenario(group)
-    except Exception:
-        gd.save_screen(os.path.join(ARTIFACTS, name + ".png"))
-        print("FAIL %s (%.1f s)\n%s" % (name, time.monotonic() - started, traceback.format_exc()), flush=True)
-        return False
-    print("PASS %s (%.1f s)" % (name, time.monotonic() - started), flush=True)
-    return True
 
 
 GROUPS = {

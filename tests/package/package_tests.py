@@ -15,8 +15,6 @@ import re
 import shutil
 import subprocess
 import sys
-import time
-import traceback
 import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
@@ -300,26 +298,13 @@ class Group:
         if self.before:
             self.before()
         try:
-            return sum(0 if self.check(check) else 1 for check in self.checks)
+            return gd.run_checks(self.name, self.checks, self, ARTIFACTS if self.wine_needed else None)
         finally:
             if self.before:
                 self.before()
             if self.wine_needed:
                 self.radio.stop()
                 gd.reg_apply(gd.USER_KEY, self.saved)
-
-    def check(self, check):
-        name = "%s-%s" % (self.name, check.__name__)
-        started = time.monotonic()
-        try:
-            check(self)
-        except Exception:
-            if self.wine_needed:
-                gd.save_screen(os.path.join(ARTIFACTS, name + ".png"))
-            print("FAIL %s (%.1f s)\n%s" % (name, time.monotonic() - started, traceback.format_exc()), flush=True)
-            return False
-        print("PASS %s (%.1f s)" % (name, time.monotonic() - started), flush=True)
-        return True
 
 
 GROUPS = {
