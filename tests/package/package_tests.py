@@ -5,7 +5,7 @@
 
 files: names, checksums and contents; stripped programs that import only system DLLs.
 zip: its programs run from a folder whose path holds a space and Chinese characters.
-installer: a silent upgrade of an older installation, the installed
+installer: its language, a silent upgrade of an older installation, the installed
 program, the uninstaller. Each group runs its checks in order and prints PASS or FAIL
 for each. Exit status 0 when all passed, 1 otherwise, 77 when the bench is missing.
 """
@@ -201,6 +201,19 @@ def window_from_the_zip(group):
 
 # --- installer -----------------------------------------------------------------
 
+def follows_the_system_language(_):
+    for locale, word in (("zh_CN.UTF-8", "安装"), ("en_US.UTF-8", "Setup")):
+        env = dict(os.environ, LC_ALL=locale)
+        process = subprocess.Popen(["wine", SETUP], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, env=env)
+        try:
+            window = gd.wait_window("RadioConfig %s %s" % (VERSION_TEXT, word), 30)
+        finally:
+            process.kill()
+            process.wait()
+        gd.wait_window_gone(window)
+
+
 def expect_installed(folder, version):
     entry = gd.reg_values(UNINSTALL_KEY)
     expected = {"DisplayName": "RadioConfig", "DisplayVersion": version, "Publisher": PUBLISHER,
@@ -311,7 +324,7 @@ GROUPS = {
     "files": lambda: Group("files", [names_and_checksums, zip_contents, programs_stripped_and_system_only,
                                      guide_and_notices], wine_needed=False),
     "zip": lambda: Group("zip", [zip_unpacked, sample_written_and_read_back, window_from_the_zip]),
-    "installer": lambda: Group("installer", [installs_into_program_files,
+    "installer": lambda: Group("installer", [follows_the_system_language, installs_into_program_files,
                                              starts_from_the_start_menu, radiocfg_from_the_install_folder,
                                              uninstall_keeps_the_settings, upgrades_an_older_installation_in_place],
                                before=remove_installation),

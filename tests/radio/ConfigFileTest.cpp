@@ -51,6 +51,7 @@ TEST(ExportFileName, AddsTheExtensionUnlessItIsThere)
 {
     EXPECT_EQ(CConfigFile::ExportFileName("radio"), "radio.cfg");
     EXPECT_EQ(CConfigFile::ExportFileName("radio.cfg"), "radio.cfg");
+    EXPECT_EQ(CConfigFile::ExportFileName("radio.CFG"), "radio.CFG.cfg");
     std::string longName(250, 'x');
     EXPECT_EQ(CConfigFile::ExportFileName(longName), longName);
     EXPECT_EQ(CConfigFile::ExportFileName(longName.substr(1)), longName.substr(1) + ".cfg");
@@ -174,6 +175,8 @@ TEST_F(ConfigFileTest, ListValuesFollowTheSelectionRule)
     EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), 8);
     config.ApplyLine("ProtocolType,-1");
     EXPECT_EQ(panel.SelectedIndex(RadioList::Protocol), -1);
+    config.ApplyLine("PortBaudRate,x");
+    EXPECT_EQ(panel.SelectedIndex(RadioList::PortBaud), 0);
     config.ApplyConfig("LinkBaudRate,0\r\nProtocolType,1\r\n"); // the protocol's offer replaces the rate
     EXPECT_EQ(panel.ListText(RadioList::LinkBaud), " 9600");
     panel.SetChannelText(4, "469.00000");

@@ -27,6 +27,7 @@ public:
     std::string path = ::testing::TempDir() + "upgrade-test.dwn";
     bool cancel = false;
     bool openSucceeds = true;
+    int refusedWritePage = 0; // this "write page" (from 1) lacks "get page"
     int failedPage = 0; // this page (from 1) is answered "write failed"
     std::function<void(int)> onPage;
     Texts sent; // packets as "page"
@@ -50,7 +51,7 @@ public:
         sent.push_back(length == 258 ? "page" : text);
         link.OnInputDiscarded();
         const std::string reply = text == "boot_start"   ? "boot start"
-                                  : text == "write page" ? "get page"
+                                  : text == "write page" ? (++m_writePages == refusedWritePage ? "busy" : "get page")
                                   : length == 258        ? TakePage(text)
                                                          : "";
         for (char byte : reply.empty() ? reply : "\r\n" + reply + "\r\n")
@@ -87,6 +88,7 @@ private:
         return "write OK";
     }
 
+    int m_writePages = 0;
     int m_pages = 0;
 };
 
@@ -155,6 +157,10 @@ TEST(FirmwareUpgradeTest, FailuresStopTheExchangeWhereTheyHappen)
         {"4096 bytes", Pattern(4096), [](CFakeBootLoader&) {}, {}},
         {"missing file", file, [](CFakeBootLoader& boot) { boot.path += ".none"; }, {}},
         {"port refused", file, [](CFakeBootLoader& boot) { boot.openSucceeds = false; }, {}},
+        {"refused write page",
+         file,
+         [](CFakeBootLoader& boot) { boot.refusedWritePage = 1; },
+         {"boot_start", "write page"}},
         {"failed page", file, [](CFakeBootLoader& boot) { boot.failedPage = 3; }, Exchange(3)},
         {"file shrinks", file,
          [&file](CFakeBootLoader& boot) {

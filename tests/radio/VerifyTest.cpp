@@ -66,7 +66,9 @@ TEST_F(VerifyTest, EveryDifferenceIsListedAndTheWindowKeepsItsValues)
     EXPECT_EQ(Reported(), "Channel3: window 426.12500, radio 426.12501\nChannel7: window 446.12500, radio 446.12499\n"
                           "Protocol Type: window TRANSMDS, radio HUACE\n"
                           "Current Channel: window Channel3, radio Channel10");
-    EXPECT_EQ(result.differences.size(), 4u);
+    ASSERT_EQ(result.differences.size(), 4u);
+    EXPECT_EQ(result.differences[3].key + " " + result.differences[3].held + " " + result.differences[3].radio,
+              "CurrentChannel Channel3 Channel10");
     EXPECT_EQ(panel.ChannelText(1), "416.125");
     EXPECT_EQ(panel.ListText(RadioList::CurrentChannel), " Channel3");
 }

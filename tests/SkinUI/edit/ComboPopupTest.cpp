@@ -21,6 +21,7 @@ protected:
         return popup;
     }
     void Key(WPARAM vk) { ::SendMessageA(popup, WM_KEYDOWN, vk, 0); }
+    void Wheel(int delta) { ::SendMessageA(popup, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0); }
     void PumpUntilClosed()
     {
         for (int i = 0; i < 50 && combo != nullptr && combo->IsOpen(); ++i) PumpMessages();
@@ -73,6 +74,29 @@ TEST_F(ComboPopupTest, ItemsInThePopupUseTheWindowsFonts)
     Open();
     ::UpdateWindow(popup);
     EXPECT_EQ(ItemHeight(), cyFont + 8);
+}
+
+// Escape gives back the value the list had when it opened, also after an item went.
+TEST_F(ComboPopupTest, EscapeRestoresTheOpeningSelectionEvenAfterARemoval)
+{
+    combo->SelectItem(1);
+    Open();
+    Key(VK_DOWN);
+    Wheel(-WHEEL_DELTA);
+    EXPECT_EQ(combo->GetCurSel(), 3);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    PumpUntilClosed();
+    EXPECT_FALSE(combo->IsOpen());
+    EXPECT_STREQ(combo->GetText().GetData(), "item1");
+
+    combo->SelectItem(2);
+    Open();
+    ASSERT_TRUE(combo->RemoveAt(0));
+    Key(VK_DOWN);
+    EXPECT_STREQ(combo->GetText().GetData(), "item3");
+    Key(VK_ESCAPE);
+    EXPECT_STREQ(combo->GetText().GetData(), "item2");
 }
 
 TEST_F(ComboPopupTest, ItemsRemovedOrTheComboDestroyedWhileOpenLeaveThePopup)

@@ -67,6 +67,41 @@ TEST_F(ComboTest, AnItemSelectedElsewhereOrWhileDisabledCanStillBePicked)
     EXPECT_EQ(log.Count("itemselect"), 2);
 }
 
+// An operator picks a value with the keys or the wheel on the closed list; disabled items are passed over.
+TEST_F(ComboTest, KeysAndWheelMoveTheSelectionOverEnabledItemsWithoutOpening)
+{
+    const char kWheelUp = 1;
+    const char kWheelDown = 2;
+    struct TCase {
+        unsigned disabled; // bit i: item i disabled
+        int start;
+        char key;
+        int expected;
+    };
+    const TCase cases[] = {
+        {0, 1, VK_DOWN, 2},    {0, 0, VK_UP, 0},      {0, 1, VK_END, 4},        {0, 3, VK_HOME, 0},
+        {0x12, 0, VK_NEXT, 2}, {0x12, 3, VK_NEXT, 3}, {0x12, 0, VK_END, 3},     {0x12, 2, VK_PRIOR, 0},
+        {0x13, 2, VK_HOME, 2}, {0, 2, kWheelUp, 1},   {0x12, 0, kWheelDown, 2},
+    };
+    for (const TCase& c : cases) {
+        for (int i = 0; i < combo->GetCount(); ++i) combo->GetItemAt(i)->SetEnabled((c.disabled >> i & 1) == 0);
+        ASSERT_TRUE(combo->SelectItem(c.start));
+        log.seen.clear();
+        TEventMsg event;
+        event.Type = UIEVENT_KEYDOWN;
+        event.chKey = c.key;
+        if (c.key == kWheelUp || c.key == kWheelDown) {
+            event.Type = UIEVENT_SCROLLWHEEL;
+            event.wParam = c.key == kWheelDown ? 1 : 0;
+        }
+        combo->DoEvent(event);
+        const int key = c.key;
+        EXPECT_EQ(combo->GetCurSel(), c.expected) << "key " << key << " from " << c.start;
+        EXPECT_EQ(log.Count("itemselect"), c.expected != c.start ? 1 : 0) << "key " << key;
+        EXPECT_FALSE(combo->IsOpen());
+    }
+}
+
 TEST_F(ComboTest, InsertingAndMovingKeepTheSameItemSelectedAndADuplicateIsRefused)
 {
     combo->SelectItem(2);

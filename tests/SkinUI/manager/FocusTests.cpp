@@ -1,11 +1,22 @@
 #include "SkinUI/Control/RichEditUI.h"
+#include "SkinUI/Core/Delegate.h"
 #include "tests/SkinUI/manager/ManagerFixture.h"
 
 using namespace SkinUI;
 
 namespace {
 LRESULT g_result = 0;
-}
+
+// A skin user's filter that keeps every event from its control.
+struct TVeto {
+    bool Keep(void* event)
+    {
+        seen = static_cast<TEventMsg*>(event)->Type;
+        return false;
+    }
+    int seen = 0;
+};
+} // namespace
 
 TEST_F(ManagerTest, FirstPaintFocusesTheFirstTabStopAndTabWrapsBothWays)
 {
@@ -54,4 +65,16 @@ TEST_F(ManagerTest, AltShortcutOfALabelFocusesAndActivatesTheNextControlAlsoFrom
     EXPECT_TRUE(CPaintManagerUI::TranslateMessage(&msg));
     EXPECT_EQ(m_manager.GetFocus(), edit);
     EXPECT_EQ(edit->m_nActivations, 1);
+}
+
+TEST_F(ManagerTest, AnEventListenerThatAnswersFalseKeepsTheEventFromTheControl)
+{
+    AddRow();
+    CProbeUI* vetoed = AddRow();
+    Attach();
+    TVeto veto;
+    vetoed->OnEvent += MakeDelegate(&veto, &TVeto::Keep);
+    m_manager.SetFocus(vetoed);
+    EXPECT_EQ(veto.seen, UIEVENT_SETFOCUS);
+    EXPECT_FALSE(vetoed->IsFocused());
 }

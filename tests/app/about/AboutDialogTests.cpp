@@ -11,7 +11,7 @@
 using SkinUI::CControlUI;
 using Step = std::function<void(HWND hWnd, CControlUI* pMain)>;
 
-// The dialog's texts and its OK button are the end-to-end tests' (about_opens_and_closes).
+// The dialog's title and its OK button are the end-to-end tests' (about_opens_and_closes).
 namespace {
 
 const char kWeb[] = "http://www.velmar.test";
@@ -71,6 +71,12 @@ CControlUI* At(CControlUI* pControl, std::initializer_list<int> path)
     return pControl;
 }
 
+std::string TextAt(CControlUI* pMain, std::initializer_list<int> path)
+{
+    const CControlUI* pControl = At(pMain, path);
+    return pControl ? pControl->GetText().GetData() : "(missing)";
+}
+
 void Click(HWND hWnd, CControlUI* pControl)
 {
     ::UpdateWindow(hWnd);
@@ -83,23 +89,29 @@ void Click(HWND hWnd, CControlUI* pControl)
 
 } // namespace
 
-// The links open without closing the dialog, which holds its owner until OK.
+// The product line and the links as shown; the links open without closing the
+// dialog, which holds its owner until OK.
 TEST(AboutDialog, ChineseLinksOpenWithoutClosingUntilOk)
 {
-    std::vector<std::string> openedAfterWeb;
+    std::vector<std::string> texts, openedAfterWeb;
     BOOL ownerEnabled = TRUE, openAfterLinks = FALSE;
-    EXPECT_TRUE(RunDialog(true, {[&](HWND hWnd, CControlUI* pMain) {
-                                     ownerEnabled = ::IsWindowEnabled(SkinUI::CTestWindow::Host());
-                                     Click(hWnd, At(pMain, {1, 0, 1}));
-                                 },
-                                 [&](HWND hWnd, CControlUI* pMain) {
-                                     openedAfterWeb = g_opened;
-                                     Click(hWnd, At(pMain, {1, 0, 2}));
-                                 },
-                                 [&](HWND hWnd, CControlUI* pMain) {
-                                     openAfterLinks = ::IsWindowVisible(hWnd);
-                                     Click(hWnd, At(pMain, {1, 1, 1}));
-                                 }}));
+    EXPECT_TRUE(
+        RunDialog(true, {[&](HWND hWnd, CControlUI* pMain) {
+                             texts = {TextAt(pMain, {1, 0, 0}), TextAt(pMain, {1, 0, 1}), TextAt(pMain, {1, 0, 2})};
+                             ownerEnabled = ::IsWindowEnabled(SkinUI::CTestWindow::Host());
+                             Click(hWnd, At(pMain, {1, 0, 1}));
+                         },
+                         [&](HWND hWnd, CControlUI* pMain) {
+                             openedAfterWeb = g_opened;
+                             Click(hWnd, At(pMain, {1, 0, 2}));
+                         },
+                         [&](HWND hWnd, CControlUI* pMain) {
+                             openAfterLinks = ::IsWindowVisible(hWnd);
+                             Click(hWnd, At(pMain, {1, 1, 1}));
+                         }}));
+    EXPECT_EQ((std::vector<std::string>{"VM_RAV(V001.01.03)", "{u}{a}http://www.velmar.test{/a}{/u}",
+                                        "{u}{a}email:sales@velmar.test{/a}{/u}"}),
+              texts);
     EXPECT_FALSE(ownerEnabled);
     EXPECT_EQ(std::vector<std::string>{kWeb}, openedAfterWeb);
     EXPECT_EQ((std::vector<std::string>{kWeb, kMail}), g_opened);
